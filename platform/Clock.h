@@ -1,0 +1,20 @@
+#pragma once
+// The system clock, local time. The real one reads the platform; tests set their own.
+
+namespace kestal {
+
+struct LocalDateTime {
+  int year = 2000, month = 1, day = 1;
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual LocalDateTime Now() const = 0;
+};
+
+// Milliseconds from `now` to the next local midnight (at least 1).
+long MillisecondsToMidnight(const LocalDateTime& now);
+
+}  // namespace kestal

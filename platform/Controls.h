@@ -1,0 +1,96 @@
+#pragma once
+// The controls a window defines as its members, in order of definition. Each is a handle to its
+// entry in the form's design; reading and writing go through the loaded window.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/Form.h"
+
+namespace kestal {
+
+class Control {
+ public:
+  Control(Form& owner, ControlKind kind, ControlSpec spec);
+  int Id() const { return id_; }
+  const ControlSpec& Spec() const { return owner_.Controls().at(static_cast<size_t>(id_)); }
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  void SetFocus();
+  bool HasFocus() const;
+  void SetBackColor(Color color);
+  int Left() const { return Spec().rect.left; }
+  int Top() const { return Spec().rect.top; }
+  int Width() const { return Spec().rect.width; }
+  int Height() const { return Spec().rect.height; }
+  void SetTop(int topTwips);
+
+ protected:
+  FormSurface* Surface() const { return owner_.Surface(); }
+  Form::Events& Events() { return owner_.EventsOf(id_); }
+  Form& owner_;
+  int id_;
+};
+
+class Button : public Control {
+ public:
+  Button(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Button, std::move(spec)) {}
+  void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
+};
+
+class TextBox : public Control {
+ public:
+  TextBox(Form& owner, ControlSpec spec) : Control(owner, ControlKind::TextBox, std::move(spec)) {}
+  std::string Text() const;
+  void SetText(std::string_view text);
+  int SelStart() const;
+  int SelLength() const;
+  void SetSelStart(int start);
+  void SetSelLength(int length);
+  void OnChange(std::function<void()> handler) { Events().change = std::move(handler); }
+  void OnGotFocus(std::function<void()> handler) { Events().gotFocus = std::move(handler); }
+  void OnKeyPress(std::function<void(int&)> handler) { Events().keyPress = std::move(handler); }
+};
+
+class Label : public Control {
+ public:
+  Label(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Label, std::move(spec)) {}
+  std::string Caption() const;
+  void SetCaption(std::string_view caption);
+  void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
+};
+
+class OptionButton : public Control {
+ public:
+  OptionButton(Form& owner, ControlSpec spec)
+      : Control(owner, ControlKind::OptionButton, std::move(spec)) {}
+  bool Value() const;
+  void SetValue(bool value);
+  void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(Form& owner, ControlSpec spec) : Control(owner, ControlKind::CheckBox, std::move(spec)) {}
+  bool Value() const;
+  void SetValue(bool ticked);
+  void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
+};
+
+class Frame : public Control {
+ public:
+  Frame(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Frame, std::move(spec)) {}
+};
+
+class Picture : public Control {
+ public:
+  Picture(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Picture, std::move(spec)) {}
+  void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
+};
+
+class Line : public Control {
+ public:
+  Line(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Line, std::move(spec)) {}
+};
+
+}  // namespace kestal

@@ -1,0 +1,76 @@
+#pragma once
+// Date and text services: fixed Italian behaviour on every machine, whatever the host locale.
+// Texts are UTF-8. Failures are DateError / NumberError (both std::runtime_error).
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "platform/Clock.h"
+
+namespace kestal {
+
+struct CivilDate {
+  int year = 0, month = 0, day = 0;
+  friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+class DateError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class NumberError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Today's date from the clock, without the time of day.
+CivilDate Today(const Clock& clock);
+
+// The short date form, "dd/mm/yyyy"; the date reading reads it back to the same date.
+std::string ShortDateText(CivilDate date);
+
+// The "dd/mm/yyyy" form: two-digit day and month, four-digit year.
+std::string FormatDdMmYyyy(CivilDate date);
+
+// Date reading: day first; "/", "-", "." or blanks between the fields; Italian month names and
+// their three-letter forms in any letter case; an optional leading weekday; two-digit years
+// (00-29 are 2000-2029, 30-99 are 1930-1999); an optional time of day, ignored; ISO
+// "yyyy-mm-dd"; years 100 to 9999 only.
+std::optional<CivilDate> TryReadDate(std::string_view text);
+CivilDate ReadDate(std::string_view text);  // throws DateError
+bool IsDate(std::string_view text);         // true exactly when ReadDate accepts the text
+
+// Date construction: a day or month past its end rolls over into the next month or year;
+// a resulting year outside 100 to 9999 throws DateError.
+CivilDate MakeDate(int year, int month, int day);
+
+// 0 = Sunday ... 6 = Saturday.
+int Weekday(CivilDate date);
+
+// The long date, "sabato 15 giugno 2002" (weekday, day without leading zero, month, year).
+std::string LongDateText(CivilDate date);
+// The long date of a date text; a text that the date reading rejects comes back unchanged.
+std::string LongDateOfText(std::string_view text);
+
+// The "###.0" pattern: one decimal, rounded, no grouping, "," as decimal separator, no leading
+// zero before the separator for values under 1 (0.25 -> ",3").
+std::string FormatOneDecimal(double value);
+// Number reading: decimal digits only, "," or "." as decimal separator, optional sign and
+// surrounding blanks. No "inf", "nan", hexadecimal, exponent overflow or grouping: NumberError.
+double ReadNumber(std::string_view text);
+// The number that begins the text, "." as decimal point, leading blanks skipped; 0 when the text
+// doesn't begin with a number. Never fails.
+double LeadingNumber(std::string_view text) noexcept;
+
+// Invariant number text: a blank for zero or more or "-" for a negative value, then the digits
+// with "." as decimal point, at most 15 significant digits, no grouping, and no point for a whole
+// value: " 1163.9", "-320545.2", "-321000", " 1000".
+std::string InvariantNumberText(double value);
+
+// Upper case of one character by the Unicode case mapping, accented letters included; a
+// character without an upper-case form comes back unchanged.
+char32_t UpperCaseChar(char32_t c);
+
+}  // namespace kestal

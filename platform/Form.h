@@ -1,0 +1,96 @@
+#pragma once
+// The base of every window: its design (controls in order of definition), the handlers that
+// the window layer raises, and the window operations the handlers use.
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FormDesign.h"
+#include "platform/FormSurface.h"
+
+namespace kestal {
+
+class Program;
+
+enum class FormState { NotLoaded, Loading, Loaded, Unloading, Released };
+
+enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed };
+
+class Form {
+ public:
+  Form(Program& program, FormSpec spec);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const FormSpec& Spec() const { return spec_; }
+  const std::string& Name() const { return spec_.name; }
+  const std::vector<ControlSpec>& Controls() const { return controls_; }
+  // Id of the control with that name (and array index), or -1.
+  int FindControl(std::string_view name, int index = -1) const;
+  Program& program() const { return program_; }
+
+  // Window operations for the handlers. Before load and after release they do nothing.
+  WindowHandle hWnd() const;
+  bool Visible() const;
+  int Width() const { return spec_.width; }
+  int Height() const { return spec_.height; }
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  void Move(int leftTwips, int topTwips);
+  void SetBackColor(Color color);
+  void Refresh();
+  void SetTimer(int timerId, long milliseconds);
+  void KillTimer(int timerId);
+
+  // --- Used by the window layer -------------------------------------------------------------
+  FormState State() const { return state_; }
+  void SetState(FormState state) { state_ = state; }
+  FormSurface* Surface() const { return surface_; }
+  void Attach(FormSurface* surface) { surface_ = surface; }
+  bool InHandler() const { return handlerDepth_ > 0; }
+  // Keeps the design in step when a control is moved.
+  void SetDesignTop(int id, int topTwips) { controls_.at(static_cast<size_t>(id)).rect.top = topTwips; }
+
+  void RaiseLoad();
+  void RaiseUnload();
+  void RaisePaint();
+  void RaiseMouseMove(int button, int shift, double x, double y);
+  void RaiseTimer(int timerId);
+  void RaiseSystemEvent(SystemEvent event);
+  void RaiseClick(int id);
+  void RaiseChange(int id);
+  void RaiseGotFocus(int id);
+  void RaiseKeyPress(int id, int& keyAscii);  // set keyAscii to 0 to consume the key
+
+  // Event bindings of one control; the control classes fill them.
+  struct Events {
+    std::function<void()> click, change, gotFocus;
+    std::function<void(int&)> keyPress;
+  };
+  int AddControl(ControlSpec spec);
+  Events& EventsOf(int id) { return events_.at(static_cast<size_t>(id)); }
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_Unload() {}
+  virtual void Form_Paint() {}
+  virtual void Form_MouseMove(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void Form_Timer(int /*timerId*/) {}
+  virtual void Form_SystemEvent(SystemEvent /*event*/) {}
+
+ private:
+  class HandlerScope;
+  Program& program_;
+  FormSpec spec_;
+  std::vector<ControlSpec> controls_;
+  std::vector<Events> events_;
+  FormSurface* surface_ = nullptr;
+  FormState state_ = FormState::NotLoaded;
+  int handlerDepth_ = 0;
+  int left_ = 0, top_ = 0;
+};
+
+}  // namespace kestal

@@ -1,0 +1,31 @@
+#pragma once
+// Where a window object lives: created when the window is shown, and replaced by a fresh one
+// when it is shown again after its release, so every opening starts from the design.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/Form.h"
+
+namespace kestal {
+
+class FormSlot {
+ public:
+  using Factory = std::function<std::unique_ptr<Form>()>;
+  explicit FormSlot(Factory make) : make_(std::move(make)) {}
+
+  // The current window when it is loading, loaded or unloading; otherwise a fresh one.
+  Form& Get();
+  // The current window object, or null when there has been none.
+  Form* Current() const { return current_.get(); }
+  bool IsLoaded() const;
+  template <typename T>
+  T* As() const { return dynamic_cast<T*>(current_.get()); }
+
+ private:
+  Factory make_;
+  std::unique_ptr<Form> current_;
+  std::vector<std::unique_ptr<Form>> retired_;  // released, but a handler may still be running
+};
+
+}  // namespace kestal

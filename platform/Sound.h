@@ -1,0 +1,30 @@
+#pragma once
+// Playing a wave image from memory, and the program's own resources.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace kestal {
+
+inline constexpr unsigned kSndAsync = 1;
+inline constexpr unsigned kSndNoDefault = 2;
+inline constexpr unsigned kSndMemory = 4;
+
+class SoundPlayer {
+ public:
+  virtual ~SoundPlayer() = default;
+  // sndPlaySound with a wave image in memory; the image must stay valid while it plays.
+  virtual bool PlaySound(const uint8_t* image, std::size_t size, unsigned flags) = 0;
+  // Stops whatever is playing.
+  virtual void StopSound() = 0;
+};
+
+class Resources {
+ public:
+  virtual ~Resources() = default;
+  // The raw bytes of a resource of the program; empty when it is missing.
+  virtual std::vector<uint8_t> Load(std::string_view type, int id) = 0;
+};
+
+}  // namespace kestal

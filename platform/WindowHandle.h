@@ -1,0 +1,11 @@
+#pragma once
+#include <cstdint>
+
+namespace kestal {
+
+// A platform window, region, icon or registry handle, as a number; 0 is none.
+using WindowHandle = std::uintptr_t;
+using RegionHandle = std::uintptr_t;
+using IconHandle = std::uintptr_t;
+
+}  // namespace kestal

@@ -1,0 +1,62 @@
+#pragma once
+// The window layer: loading, showing and unloading windows (the same rules on every platform,
+// kept here once), and the platform's screen, message, message-box, menu and pointer services.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Form.h"
+
+namespace kestal {
+
+struct ScreenMetrics {
+  int widthTwips = 0, heightTwips = 0;
+  double twipsPerPixelX = 15, twipsPerPixelY = 15;
+};
+
+enum class MsgBoxIcon { Exclamation, Information };
+enum class MousePointer { Default, Hourglass };
+
+struct MenuItem {
+  std::string caption;  // "-" is a separator
+};
+
+class WindowSystem {
+ public:
+  virtual ~WindowSystem();
+
+  // Creates the window hidden and runs its Form_Load, once; a loaded window runs nothing.
+  void Load(Form& form);
+  // Loads the window when needed, then makes it visible (not modal).
+  void Show(Form& form);
+  // Runs Form_Unload once, then releases the window; a window that is not loaded, or already
+  // unloading (a second close while it closes), is left alone. No window left: the program ends.
+  void Unload(Form& form);
+  void Hide(Form& form);
+  bool AnyLoaded() const { return !loaded_.empty(); }
+
+  virtual ScreenMetrics Screen() const = 0;
+  // Handles every queued message before it returns; handlers may run nested.
+  virtual void DoEvents() = 0;
+  // Modal, with one OK button; CR and CR LF break lines, TAB aligns.
+  virtual void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) = 0;
+  // Pops up the menu at the pointer with the default item in bold; returns the chosen index, or
+  // -1 when the menu was dismissed.
+  virtual int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) = 0;
+  virtual void SetMousePointer(MousePointer pointer) = 0;
+
+ protected:
+  // A new hidden platform window for the form, with all its controls.
+  virtual std::unique_ptr<FormSurface> CreateSurface(Form& form) = 0;
+  // No window is left loaded.
+  virtual void Quit() = 0;
+
+ private:
+  void DeleteDestroyedSurfaces();
+  std::vector<Form*> loaded_;
+  std::vector<std::pair<Form*, std::unique_ptr<FormSurface>>> surfaces_;
+  std::vector<std::unique_ptr<FormSurface>> destroyed_;
+};
+
+}  // namespace kestal

@@ -1,0 +1,1 @@
+// The headless platform: in memory, recording every call.
