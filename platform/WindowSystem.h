@@ -37,6 +37,8 @@ class WindowSystem {
   bool AnyLoaded() const { return !loaded_.empty(); }
 
   virtual ScreenMetrics Screen() const = 0;
+  // The system highlight colour (COLOR_HIGHLIGHT), the background of the program's windows.
+  virtual Color HighlightColor() const = 0;
   // Handles every queued message before it returns; handlers may run nested.
   virtual void DoEvents() = 0;
   // Modal, with one OK button; CR and CR LF break lines, TAB aligns.

@@ -1,0 +1,36 @@
+#pragma once
+// The opening and closing that the three windows share: topmost placement, centring, the
+// highlight colour, the rounded outline, the window's own content, the sounds and the zooms.
+#include <functional>
+
+#include "platform/Form.h"
+
+namespace kestal {
+
+struct WindowOpening {
+  bool topmostFirst = false;  // made topmost before anything else (News)
+  // Gives further controls the highlight colour, after the window and before the repaint.
+  std::function<void(Color highlight)> colourControls;
+  // Content that comes after the repaint and before the outline (About's hint and label).
+  std::function<void()> beforeOutline;
+  bool topmostBeforeOutline = false;  // made topmost after beforeOutline (About)
+  // The window's own content, after the outline and before the opening sound.
+  std::function<void()> content;
+};
+
+// Runs from Form_Load: [topmost], centre, highlight colour and repaint, [content before the
+// outline, topmost], rounded outline, content, sound 16, opening zoom from the screen corner.
+void OpenWindow(Form& window, const WindowOpening& steps);
+
+// Runs from Form_Unload: sound 24, then the closing zoom into the notification area, which hides
+// and releases the window.
+void CloseWindow(Form& window);
+
+// Makes the window topmost without moving or sizing it.
+void MakeTopmost(Form& window);
+// Cuts the window's outline to a rectangle with rounded corners (20-pixel corner ellipse).
+void CutRoundedOutline(Form& window);
+// Centres the window on the screen.
+void CentreOnScreen(Form& window);
+
+}  // namespace kestal

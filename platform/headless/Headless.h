@@ -1,0 +1,339 @@
+#pragma once
+// The headless platform: a real implementation of every platform interface, in memory. It
+// behaves like the window system (load once, unload once, option groups, change and focus
+// events, modal boxes answered at once with OK, a popup menu choice given by the test, a screen
+// of a size the test sets, an in-memory registry and settings store that can refuse writes) and
+// records what the program asked of the platform, so a test reads like a user's session.
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace kestal::headless {
+
+// Every platform call, in order, as one line of text: "PlaySound(16)", "NotifyIcon(0)",
+// "SetWindowPos(<hwnd>,-1,0,0,0,0,3)", "CreateRoundRectRgn(0,0,348,324,20,20)",
+// "SetWindowRgn(<hwnd>,<rgn>,1)", "DrawAnimatedRects(<hwnd>,3,(l,t,r,b),(l,t,r,b))",
+// "ShowWindow(<name>)", "HideWindow(<name>)", "DestroyWindow(<name>)", "MsgBox(<title>)",
+// "PopupMenu", "SetMousePointer(11)" / "(0)", "ShellExecute(Open,<file>)", "StopSound",
+// "Form_Load(<name>)", "Form_Unload(<name>)", "SetBackColor(<name>)", "Refresh(<name>)",
+// "Move(<name>,<left>,<top>)", "DoEvents", registry and settings calls likewise.
+class CallLog {
+ public:
+  void Add(std::string entry) { entries_.push_back(std::move(entry)); }
+  const std::vector<std::string>& Entries() const { return entries_; }
+  // The entries that begin with the prefix, in order.
+  std::vector<std::string> Matching(std::string_view prefix) const;
+  void Clear() { entries_.clear(); }
+
+ private:
+  std::vector<std::string> entries_;
+};
+
+struct MessageBoxRecord {
+  std::string text;
+  MsgBoxIcon icon;
+  std::string title;
+};
+
+struct MenuRecord {
+  std::string owner;
+  std::vector<MenuItem> items;
+  int defaultIndex;
+};
+
+class HeadlessWindowSystem;
+
+// One loaded window in memory: the state of each control, the focus, the selection.
+class HeadlessSurface;
+
+class HeadlessWindowSystem : public WindowSystem {
+ public:
+  explicit HeadlessWindowSystem(CallLog& log);
+  ~HeadlessWindowSystem() override;
+
+  ScreenMetrics screen{15360, 11520, 15, 15};  // 1024 x 768 pixels at 15 twips a pixel
+
+  Color highlight{10, 36, 106};
+
+  ScreenMetrics Screen() const override { return screen; }
+  Color HighlightColor() const override { return highlight; }
+  void DoEvents() override;
+  void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
+  int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
+  void SetMousePointer(MousePointer pointer) override;
+
+  // --- What the test sees and does -----------------------------------------------------------
+  // Messages that the next DoEvents (or a popup menu's own loop) handles, in order.
+  void Post(std::function<void()> message) { pending_.push_back(std::move(message)); }
+  // Runs every pending message, as the platform's message loop would between two events.
+  void RunPending();
+  // The next popup menus choose these indexes (-1: dismissed); with none queued, dismissed.
+  void QueueMenuChoice(int index) { menuChoices_.push_back(index); }
+  // Called while each message box is open (it is modal), before it is answered with OK.
+  std::function<void(const MessageBoxRecord&)> onMessageBox;
+  // Called while each popup menu is open, before the queued choice is taken.
+  std::function<void(const MenuRecord&)> onPopupMenu;
+
+  const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
+  const std::vector<MenuRecord>& Menus() const { return menus_; }
+  MousePointer Pointer() const { return pointer_; }
+  bool Ended() const { return ended_; }  // no window was left loaded
+
+  // The loaded window's surface, or null.
+  HeadlessSurface* SurfaceOf(const Form& form) const;
+  // A surface's window handle names it in the log and in the effects' window tree.
+  Form* FormOf(WindowHandle handle) const;
+
+ protected:
+  std::unique_ptr<FormSurface> CreateSurface(Form& form) override;
+  void Quit() override { ended_ = true; }
+
+ private:
+  friend class HeadlessSurface;
+  CallLog& log_;
+  std::deque<std::function<void()>> pending_;
+  std::deque<int> menuChoices_;
+  std::vector<MessageBoxRecord> boxes_;
+  std::vector<MenuRecord> menus_;
+  std::vector<HeadlessSurface*> surfaces_;
+  MousePointer pointer_ = MousePointer::Default;
+  bool ended_ = false;
+  WindowHandle nextHandle_ = 0x1000;
+};
+
+// Acting on a loaded window as the user would. Controls are named as in the window's design
+// ("Option1", or "Label1" with its index).
+class User {
+ public:
+  User(HeadlessWindowSystem& windows, Form& form) : windows_(windows), form_(form) {}
+
+  // A mouse click: a button, option button or check box takes the focus (when it can) and then
+  // clicks; a disabled control ignores the click; an option button becomes selected.
+  void Click(std::string_view control, int index = -1);
+  // Focus into a control (a click into a text box, or Tab).
+  void Focus(std::string_view control, int index = -1);
+  // Typing into a text box: focuses it, then each character replaces the selection, raising a
+  // key press (which may consume it) and a change for each character that changes the text.
+  void Type(std::string_view control, std::string_view text);
+  // One key press in the focused text box: 13 is Enter, 8 Backspace.
+  void PressKey(std::string_view control, int keyAscii);
+  // Pasting or deleting: replaces the whole text at once (one change event).
+  void ReplaceText(std::string_view control, std::string_view text);
+  // Alt + the access key of a button or option ("&Converti": 'C').
+  void AccessKey(char key);
+
+  std::string Text(std::string_view control, int index = -1) const;
+  bool Value(std::string_view control, int index = -1) const;
+  bool Enabled(std::string_view control, int index = -1) const;
+  bool HasFocus(std::string_view control, int index = -1) const;
+  int SelStart(std::string_view control) const;
+  int SelLength(std::string_view control) const;
+  Color BackColor(std::string_view control, int index = -1) const;
+  TwipRect Rect(std::string_view control, int index = -1) const;
+  // The form's own state.
+  bool Visible() const;
+  Color FormBackColor() const;
+  TwipRect FormRect() const;  // left, top, width, height in twips
+
+ private:
+  int Id(std::string_view control, int index) const;
+  HeadlessSurface& Surface() const;
+  HeadlessWindowSystem& windows_;
+  Form& form_;
+};
+
+// The platform's window tree for the effects: the desktop, the taskbar "Shell_TrayWnd" with its
+// children, and every loaded window (its rectangle from its position and size).
+class HeadlessEffects : public WindowEffects {
+ public:
+  HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows);
+
+  PixelRect desktop{0, 0, 1024, 768};
+  bool taskbar = true;                              // a "Shell_TrayWnd" exists
+  std::vector<std::string> taskbarChildren{"Start", "TrayNotifyWnd"};  // class names, in order
+  PixelRect trayNotifyRect{951, 748, 1020, 768};
+
+  WindowHandle GetDesktopWindow() override;
+  void GetWindowRect(WindowHandle window, PixelRect& rect) override;
+  void DrawAnimatedRects(WindowHandle window, int idAni, const PixelRect& from,
+                         const PixelRect& to) override;
+  WindowHandle FindWindow(std::string_view className) override;
+  WindowHandle GetWindow(WindowHandle window, int command) override;
+  int GetClassName(WindowHandle window, std::string& buffer, int maxCount) override;
+  void SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
+                    unsigned flags) override;
+  RegionHandle CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) override;
+  void SetWindowRgn(WindowHandle window, RegionHandle region, bool redraw) override;
+
+  // Called inside each DrawAnimatedRects, as the zoom would let messages through.
+  std::function<void()> onAnimate;
+  bool IsTopmost(WindowHandle window) const;
+
+ private:
+  CallLog& log_;
+  HeadlessWindowSystem& windows_;
+  std::map<WindowHandle, bool> topmost_;
+  RegionHandle nextRegion_ = 0x5000;
+};
+
+// The notification area: the records sent, and the icon as the shell would show it.
+class HeadlessTray : public TrayArea {
+ public:
+  explicit HeadlessTray(CallLog& log) : log_(log) {}
+  bool NotifyIcon(unsigned message, const NotifyIconRecord& record) override;
+
+  bool available = true;  // false: the taskbar isn't there, every call fails
+  struct Sent {
+    unsigned message;
+    NotifyIconRecord record;
+  };
+  const std::vector<Sent>& Records() const { return sent_; }
+  bool IconShown() const { return shown_; }
+  std::string Tooltip() const;  // the shown tooltip, up to its NUL, as UTF-8
+  // The shell restarts: the icon is gone until it is added again.
+  void RestartShell() { shown_ = false; }
+
+ private:
+  CallLog& log_;
+  std::vector<Sent> sent_;
+  bool shown_ = false;
+  NotifyIconRecord current_{};
+};
+
+class HeadlessRegistry : public Registry {
+ public:
+  explicit HeadlessRegistry(CallLog& log) : log_(log) {}
+  long OpenKey(RegistryRoot root, std::string_view path, RegistryKey& key) override;
+  long CreateKey(RegistryRoot root, std::string_view path, RegistryKey& key) override;
+  long QueryValue(RegistryKey key, std::string_view name, uint32_t& type,
+                  std::string* text) override;
+  long SetStringValue(RegistryKey key, std::string_view name, std::string_view text) override;
+  long DeleteValue(RegistryKey key, std::string_view name) override;
+  long CloseKey(RegistryKey key) override;
+
+  // Writes, creations and removals under this root are refused (access denied).
+  void RefuseWrites(RegistryRoot root, bool refuse = true) { refused_[root] = refuse; }
+  // Key paths and value names compare without regard to letter case, as in the registry.
+  struct Value {
+    uint32_t type;
+    std::string data;  // REG_SZ: the stored characters including the terminating NUL
+  };
+  void Put(RegistryRoot root, std::string_view path, std::string_view name, Value value);
+  std::optional<Value> Get(RegistryRoot root, std::string_view path, std::string_view name) const;
+  bool KeyExists(RegistryRoot root, std::string_view path) const;
+  int OpenHandles() const;  // keys opened and not closed
+
+ private:
+  CallLog& log_;
+  std::map<RegistryRoot, bool> refused_;
+  // root -> lower-case key path -> lower-case value name -> (name as written, value)
+  std::map<RegistryRoot, std::map<std::string, std::map<std::string, std::pair<std::string, Value>>>>
+      keys_;
+  std::map<RegistryKey, std::pair<RegistryRoot, std::string>> handles_;
+  RegistryKey nextKey_ = 0x100;
+};
+
+class HeadlessSettings : public SettingsStore {
+ public:
+  explicit HeadlessSettings(CallLog& log) : log_(log) {}
+  std::string Get(std::string_view app, std::string_view section, std::string_view key) override;
+  void Save(std::string_view app, std::string_view section, std::string_view key,
+            std::string_view value) override;
+  void DeleteSection(std::string_view app, std::string_view section) override;
+  bool SectionExists(std::string_view app, std::string_view section) const;
+
+ private:
+  CallLog& log_;
+  std::map<std::string, std::map<std::string, std::map<std::string, std::string>>> store_;
+};
+
+class HeadlessShell : public Shell {
+ public:
+  explicit HeadlessShell(CallLog& log) : log_(log) {}
+  std::intptr_t ShellExecute(WindowHandle owner, std::string_view verb, std::string_view file,
+                             std::string_view parameters, std::string_view directory,
+                             int showCommand) override;
+  std::string ExecutablePath() override { return executablePath; }
+
+  std::string executablePath = "C:\\Programmi\\KestalDate\\KestalDate.exe";
+  std::intptr_t result = 42;  // what the shell answers
+  struct Opened {
+    std::string verb, file, parameters, directory;
+    int showCommand;
+    WindowHandle owner;
+  };
+  std::vector<Opened> opened;
+  std::function<void()> onExecute;  // called inside each ShellExecute
+
+ private:
+  CallLog& log_;
+};
+
+// Plays nothing; records each image started and checks that an image still playing stays
+// valid: a test fails through Faults() when a playing image's bytes changed or were freed.
+class HeadlessSound : public SoundPlayer {
+ public:
+  explicit HeadlessSound(CallLog& log) : log_(log) {}
+  bool PlaySound(const uint8_t* image, std::size_t size, unsigned flags) override;
+  void StopSound() override;
+
+  bool deviceAvailable = true;  // false: nothing can be played (the call fails, silently)
+  struct Played {
+    std::vector<uint8_t> bytes;
+    unsigned flags;
+  };
+  const std::vector<Played>& Plays() const { return plays_; }
+  // Checks that the image now playing still holds the bytes it was started with.
+  bool PlayingImageIntact() const;
+
+ private:
+  CallLog& log_;
+  std::vector<Played> plays_;
+  const uint8_t* playing_ = nullptr;
+  std::size_t playingSize_ = 0;
+};
+
+// The program's resources, read from the committed files under resources/ of a source tree.
+class HeadlessResources : public Resources {
+ public:
+  explicit HeadlessResources(std::string resourceDir) : dir_(std::move(resourceDir)) {}
+  std::vector<uint8_t> Load(std::string_view type, int id) override;
+
+ private:
+  std::string dir_;
+};
+
+class ManualClock : public Clock {
+ public:
+  LocalDateTime now{2002, 6, 15, 10, 30, 0, 0};
+  LocalDateTime Now() const override { return now; }
+};
+
+// All of it together.
+class HeadlessPlatform {
+ public:
+  explicit HeadlessPlatform(std::string resourceDir = "");
+  CallLog log;
+  HeadlessWindowSystem windows{log};
+  HeadlessEffects effects{log, windows};
+  HeadlessTray tray{log};
+  HeadlessRegistry registry{log};
+  HeadlessShell shell{log};
+  HeadlessSound sound{log};
+  HeadlessResources resources;
+  HeadlessSettings settings{log};
+  ManualClock clock;
+  Platform& platform() { return platform_; }
+
+ private:
+  Platform platform_;
+};
+
+}  // namespace kestal::headless
