@@ -5,3 +5,9 @@ add_library(kestal_win32 STATIC ${win32_src})
 target_link_libraries(kestal_win32 PUBLIC kestal_logic)
 target_compile_definitions(kestal_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
+
+# The end-to-end tests: a driver exe that works the real program under Wine.
+if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CMakeLists.txt)
+  enable_testing()
+  add_subdirectory(e2e)
+endif()
