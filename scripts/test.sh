@@ -12,6 +12,9 @@ echo "== native build and tests"
 "$root/scripts/build.sh" native
 ctest --test-dir build/native --output-on-failure -j"$(nproc)"
 
+echo "== window sounds decoded by sox"
+"$root/scripts/check-sounds.sh"
+
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 "$root/scripts/build.sh" sanitize
 ctest --test-dir build/sanitize --output-on-failure -j"$(nproc)"
