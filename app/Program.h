@@ -26,6 +26,9 @@ class Program {
 
   Platform& platform;
   NotifyIconRecord TrayIconData{};
+  // Which convention the tooltip shows now; the tray keeps it across day changes and shell
+  // restarts, and the About window changes it (tray/TrayTooltip.h).
+  bool TrayShowsNextGeneration = false;
   std::vector<uint8_t> WindowSoundData;  // the image of the sound last played
 
   FormSlot form1;
