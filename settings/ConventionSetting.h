@@ -1,0 +1,23 @@
+#pragma once
+// Which stardate convention the tray tooltip shows, kept in the per-user settings store. An empty
+// or missing value means the classic convention; any other text the Next Generation one.
+#include <string>
+#include <string_view>
+
+#include "platform/SettingsStore.h"
+
+namespace kestal {
+
+inline constexpr std::string_view kSettingsApp = "KestalDate";
+inline constexpr std::string_view kSettingsSection = "Impostazioni";
+inline constexpr std::string_view kConventionKey = "Data";
+inline constexpr std::string_view kNextGenerationSetting = "Next Generation";
+
+// The stored text; empty when nothing is stored.
+std::string ReadConventionSetting(SettingsStore& store);
+
+// Stores the choice. The classic convention is kept as no setting at all: its section is removed,
+// but only when `oldValue` (the setting as read before) holds something.
+void StoreConventionSetting(SettingsStore& store, bool nextGeneration, std::string_view oldValue);
+
+}  // namespace kestal

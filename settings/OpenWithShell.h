@@ -1,0 +1,14 @@
+#pragma once
+// Handing a web address or a "mailto:" link to the shell.
+#include <cstdint>
+#include <string_view>
+
+#include "platform/Platform.h"
+
+namespace kestal {
+
+// Asks the shell to open the target, owned by the desktop window; returns the shell's result
+// code, which callers may ignore.
+std::intptr_t OpenWithShell(Platform& platform, std::string_view target);
+
+}  // namespace kestal
