@@ -6,7 +6,9 @@ namespace kestal {
 
 WindowSystem::~WindowSystem() = default;
 
-void WindowSystem::DeleteDestroyedSurfaces() { destroyed_.clear(); }
+void WindowSystem::DeleteDestroyedSurfaces() {
+  destroyed_.clear();
+}
 
 void WindowSystem::Load(Form& form) {
   if (form.State() != FormState::NotLoaded) return;
@@ -16,6 +18,7 @@ void WindowSystem::Load(Form& form) {
   surfaces_.emplace_back(&form, std::move(surface));
   loaded_.push_back(&form);
   form.SetState(FormState::Loading);
+  Loading(form);
   form.RaiseLoad();
   if (form.State() == FormState::Loading) form.SetState(FormState::Loaded);
 }
@@ -29,6 +32,7 @@ void WindowSystem::Unload(Form& form) {
   const FormState state = form.State();
   if (state != FormState::Loaded && state != FormState::Loading) return;
   form.SetState(FormState::Unloading);
+  Unloading(form);
   form.RaiseUnload();
   form.SetState(FormState::Released);
 

@@ -53,6 +53,9 @@ class WindowSystem {
   virtual std::unique_ptr<FormSurface> CreateSurface(Form& form) = 0;
   // No window is left loaded.
   virtual void Quit() = 0;
+  // Told just before a window's Form_Load and Form_Unload run (the headless layer logs them).
+  virtual void Loading(Form& /*form*/) {}
+  virtual void Unloading(Form& /*form*/) {}
 
  private:
   void DeleteDestroyedSurfaces();

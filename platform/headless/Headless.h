@@ -49,6 +49,7 @@ struct MenuRecord {
 };
 
 class HeadlessWindowSystem;
+class HeadlessResources;
 
 // One loaded window in memory: the state of each control, the focus, the selection.
 class HeadlessSurface;
@@ -91,9 +92,24 @@ class HeadlessWindowSystem : public WindowSystem {
   // A surface's window handle names it in the log and in the effects' window tree.
   Form* FormOf(WindowHandle handle) const;
 
+  // The interval of a loaded window's running timer elapses: Form_Timer(timerId) runs. False
+  // (and nothing runs) when the window isn't loaded or the timer isn't running.
+  bool FireTimer(Form& form, int timerId);
+  // The interval of a running timer, or 0 when it isn't running.
+  long TimerInterval(const Form& form, int timerId) const;
+  // A notification of the tray icon reaching its window: the shell sends the callback message
+  // (512, a pointer move) with the icon id 1 as its first parameter and the mouse event code
+  // (513, 515, 517 ...) in place of the pointer's X in pixels; the window gets
+  // Form_MouseMove(1, 0, code x twips per pixel, 0). Nothing happens when it isn't loaded.
+  void NotifyTray(Form& form, int eventCode);
+  // A system event (taskbar created, time changed, resumed) reaches every loaded window.
+  void Broadcast(SystemEvent event);
+
  protected:
   std::unique_ptr<FormSurface> CreateSurface(Form& form) override;
   void Quit() override { ended_ = true; }
+  void Loading(Form& form) override;
+  void Unloading(Form& form) override;
 
  private:
   friend class HeadlessSurface;
@@ -156,7 +172,7 @@ class HeadlessEffects : public WindowEffects {
   HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows);
 
   PixelRect desktop{0, 0, 1024, 768};
-  bool taskbar = true;                              // a "Shell_TrayWnd" exists
+  bool taskbar = true;                                                 // a "Shell_TrayWnd" exists
   std::vector<std::string> taskbarChildren{"Start", "TrayNotifyWnd"};  // class names, in order
   PixelRect trayNotifyRect{951, 748, 1020, 768};
 
@@ -176,10 +192,34 @@ class HeadlessEffects : public WindowEffects {
   std::function<void()> onAnimate;
   bool IsTopmost(WindowHandle window) const;
 
+  // The handles of the tree: the desktop, the taskbar, and its i-th child.
+  static constexpr WindowHandle kDesktopHandle = 0x10;
+  static constexpr WindowHandle kTaskbarHandle = 0x20;
+  static WindowHandle TaskbarChild(std::size_t i) { return 0x30 + i; }
+  // A loaded window's outer rectangle in pixels, as GetWindowRect gives it.
+  PixelRect RectOf(const Form& form) const;
+
+  struct Animation {
+    WindowHandle window;
+    int idAni;
+    PixelRect from, to;
+  };
+  const std::vector<Animation>& Animations() const { return animations_; }
+  struct RoundRegion {
+    int x1, y1, x2, y2, w, h;
+    friend bool operator==(const RoundRegion&, const RoundRegion&) = default;
+  };
+  // The outline a window was given with SetWindowRgn (the window owns it from then on).
+  std::optional<RoundRegion> RegionOf(WindowHandle window) const;
+
  private:
+  std::optional<PixelRect> Find(WindowHandle window) const;
   CallLog& log_;
   HeadlessWindowSystem& windows_;
   std::map<WindowHandle, bool> topmost_;
+  std::vector<Animation> animations_;
+  std::map<RegionHandle, RoundRegion> regions_;
+  std::map<WindowHandle, RegionHandle> windowRegions_;
   RegionHandle nextRegion_ = 0x5000;
 };
 
@@ -197,6 +237,8 @@ class HeadlessTray : public TrayArea {
   const std::vector<Sent>& Records() const { return sent_; }
   bool IconShown() const { return shown_; }
   std::string Tooltip() const;  // the shown tooltip, up to its NUL, as UTF-8
+  // The icon as the shell holds it: the fields that the adds and changes set.
+  const NotifyIconRecord& Current() const { return current_; }
   // The shell restarts: the icon is gone until it is added again.
   void RestartShell() { shown_ = false; }
 
@@ -209,7 +251,7 @@ class HeadlessTray : public TrayArea {
 
 class HeadlessRegistry : public Registry {
  public:
-  explicit HeadlessRegistry(CallLog& log) : log_(log) {}
+  explicit HeadlessRegistry(CallLog& log);
   long OpenKey(RegistryRoot root, std::string_view path, RegistryKey& key) override;
   long CreateKey(RegistryRoot root, std::string_view path, RegistryKey& key) override;
   long QueryValue(RegistryKey key, std::string_view name, uint32_t& type,
@@ -228,13 +270,17 @@ class HeadlessRegistry : public Registry {
   void Put(RegistryRoot root, std::string_view path, std::string_view name, Value value);
   std::optional<Value> Get(RegistryRoot root, std::string_view path, std::string_view name) const;
   bool KeyExists(RegistryRoot root, std::string_view path) const;
+  // Removes a key with its values and subkeys (the autostart key exists from the start, as on
+  // every Windows machine).
+  void RemoveKey(RegistryRoot root, std::string_view path);
   int OpenHandles() const;  // keys opened and not closed
 
  private:
   CallLog& log_;
   std::map<RegistryRoot, bool> refused_;
   // root -> lower-case key path -> lower-case value name -> (name as written, value)
-  std::map<RegistryRoot, std::map<std::string, std::map<std::string, std::pair<std::string, Value>>>>
+  std::map<RegistryRoot,
+           std::map<std::string, std::map<std::string, std::pair<std::string, Value>>>>
       keys_;
   std::map<RegistryKey, std::pair<RegistryRoot, std::string>> handles_;
   RegistryKey nextKey_ = 0x100;
@@ -248,9 +294,16 @@ class HeadlessSettings : public SettingsStore {
             std::string_view value) override;
   void DeleteSection(std::string_view app, std::string_view section) override;
   bool SectionExists(std::string_view app, std::string_view section) const;
+  // The stored text without logging a call, or none when the key is missing.
+  std::optional<std::string> Peek(std::string_view app, std::string_view section,
+                                  std::string_view key) const;
+  // Writes are refused (the store can't be written): Save and DeleteSection change nothing.
+  bool refuseWrites = false;
 
  private:
   CallLog& log_;
+  // Application, section and key compare without regard to letter case, as in the registry
+  // that holds them on Windows.
   std::map<std::string, std::map<std::string, std::map<std::string, std::string>>> store_;
 };
 
@@ -292,22 +345,37 @@ class HeadlessSound : public SoundPlayer {
   const std::vector<Played>& Plays() const { return plays_; }
   // Checks that the image now playing still holds the bytes it was started with.
   bool PlayingImageIntact() const;
+  bool Playing() const { return playing_ != nullptr; }
+  // Names the images in the log: "PlaySound(16)" for the bytes of the STD_SOUND resource 16.
+  void IdentifyImagesFrom(HeadlessResources& resources) { resources_ = &resources; }
 
  private:
   CallLog& log_;
+  HeadlessResources* resources_ = nullptr;
   std::vector<Played> plays_;
   const uint8_t* playing_ = nullptr;
   std::size_t playingSize_ = 0;
 };
 
-// The program's resources, read from the committed files under resources/ of a source tree.
+// The program's resources, read from the committed files under resources/ of a source tree:
+// "STD_SOUND" 16 and 24 are sound16.wav and sound24.wav. An empty folder name means the
+// resources/ folder of the source tree this layer was built from.
 class HeadlessResources : public Resources {
  public:
-  explicit HeadlessResources(std::string resourceDir) : dir_(std::move(resourceDir)) {}
+  explicit HeadlessResources(std::string resourceDir);
   std::vector<uint8_t> Load(std::string_view type, int id) override;
+
+  // The resources handed out, latest last.
+  struct Loaded {
+    std::string type;
+    int id;
+    std::vector<uint8_t> bytes;
+  };
+  const std::vector<Loaded>& Loads() const { return loads_; }
 
  private:
   std::string dir_;
+  std::vector<Loaded> loads_;
 };
 
 class ManualClock : public Clock {

@@ -1,1 +1,11 @@
-// The headless platform: in memory, recording every call.
+#include "platform/headless/Headless.h"
+
+namespace kestal::headless {
+
+HeadlessPlatform::HeadlessPlatform(std::string resourceDir)
+    : resources(std::move(resourceDir)), platform_{windows, effects,   tray,     registry, shell,
+                                                   sound,   resources, settings, clock} {
+  sound.IdentifyImagesFrom(resources);
+}
+
+}  // namespace kestal::headless

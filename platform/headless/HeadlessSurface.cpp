@@ -1,0 +1,251 @@
+#include "platform/headless/HeadlessSurface.h"
+
+#include <algorithm>
+
+#include "platform/headless/CodePoints.h"
+#include "platform/headless/Headless.h"
+
+namespace kestal::headless {
+namespace {
+
+bool TakesFocus(const ControlSpec& spec) {
+  switch (spec.kind) {
+    case ControlKind::Button:
+    case ControlKind::TextBox:
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+      return spec.tabIndex >= 0;
+    default:
+      return false;
+  }
+}
+
+// The colours a control has when its design gives none.
+Color DefaultBackColor(ControlKind kind) {
+  return kind == ControlKind::TextBox ? kWhite : kLightGrey;
+}
+
+}  // namespace
+
+HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Form& form,
+                                 WindowHandle handle, IconHandle icon)
+    : windows_(windows),
+      log_(log),
+      form_(form),
+      handle_(handle),
+      icon_(icon),
+      left_(form.Left()),
+      top_(form.Top()) {
+  for (const ControlSpec& spec : form.Controls()) {
+    ControlState state;
+    state.text = DecodeCodePoints(spec.caption);
+    state.value = spec.value;
+    state.enabled = spec.enabled;
+    state.backColor = spec.backColor.value_or(DefaultBackColor(spec.kind));
+    state.top = spec.rect.top;
+    controls_.push_back(std::move(state));
+  }
+}
+
+HeadlessSurface::ControlState& HeadlessSurface::At(int id) {
+  return controls_.at(static_cast<std::size_t>(id));
+}
+
+const HeadlessSurface::ControlState& HeadlessSurface::At(int id) const {
+  return controls_.at(static_cast<std::size_t>(id));
+}
+
+bool HeadlessSurface::IsTextBox(int id) const {
+  return form_.Controls().at(static_cast<std::size_t>(id)).kind == ControlKind::TextBox;
+}
+
+bool HeadlessSurface::CanFocus(int id) const {
+  return TakesFocus(form_.Controls().at(static_cast<std::size_t>(id))) && At(id).enabled;
+}
+
+int HeadlessSurface::FirstInTabOrder() const {
+  int best = -1;
+  const auto& specs = form_.Controls();
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    const int id = static_cast<int>(i);
+    if (!CanFocus(id)) continue;
+    if (specs[i].kind == ControlKind::OptionButton && !At(id).value) continue;
+    if (best < 0 || specs[i].tabIndex < specs[static_cast<std::size_t>(best)].tabIndex) best = id;
+  }
+  return best;
+}
+
+void HeadlessSurface::Show() {
+  log_.Add("ShowWindow(" + form_.Name() + ")");
+  if (visible_) return;
+  visible_ = true;
+  Form& form = form_;
+  HeadlessWindowSystem& windows = windows_;
+  // Activating a window puts the focus on its first control unless a handler placed it already.
+  if (focus_ < 0) {
+    const int first = FirstInTabOrder();
+    if (first >= 0) SetFocus(first);
+  }
+  // The got-focus handler may have closed the window: paint only a window still shown.
+  HeadlessSurface* self = windows.SurfaceOf(form);
+  if (self == this && visible_) form.RaisePaint();
+}
+
+void HeadlessSurface::Hide() {
+  log_.Add("HideWindow(" + form_.Name() + ")");
+  visible_ = false;
+}
+
+void HeadlessSurface::Destroy() {
+  log_.Add("DestroyWindow(" + form_.Name() + ")");
+  visible_ = false;
+  destroyed_ = true;
+  focus_ = -1;
+  timers_.clear();
+  std::erase(windows_.surfaces_, this);
+}
+
+void HeadlessSurface::Move(int leftTwips, int topTwips) {
+  log_.Add("Move(" + form_.Name() + "," + std::to_string(leftTwips) + "," +
+           std::to_string(topTwips) + ")");
+  left_ = leftTwips;
+  top_ = topTwips;
+}
+
+void HeadlessSurface::SetBackColor(Color color) {
+  log_.Add("SetBackColor(" + form_.Name() + ")");
+  backColor_ = color;
+}
+
+void HeadlessSurface::Refresh() {
+  log_.Add("Refresh(" + form_.Name() + ")");
+  if (visible_) form_.RaisePaint();
+}
+
+std::string HeadlessSurface::Text(int id) const {
+  return EncodeCodePoints(At(id).text);
+}
+
+void HeadlessSurface::SetText(int id, std::string_view text) {
+  ControlState& state = At(id);
+  std::u32string chars = DecodeCodePoints(text);
+  if (!IsTextBox(id)) {
+    state.text = std::move(chars);
+    return;
+  }
+  if (chars == state.text) return;
+  state.text = std::move(chars);
+  // Setting the text puts the caret at the start, with nothing selected.
+  state.selStart = 0;
+  state.selLength = 0;
+  form_.RaiseChange(id);
+}
+
+bool HeadlessSurface::Value(int id) const {
+  return At(id).value;
+}
+
+void HeadlessSurface::SetValue(int id, bool value) {
+  const auto& specs = form_.Controls();
+  const ControlSpec& spec = specs.at(static_cast<std::size_t>(id));
+  if (value && spec.kind == ControlKind::OptionButton) {
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+      if (specs[i].kind == ControlKind::OptionButton && specs[i].container == spec.container) {
+        controls_[i].value = false;
+      }
+    }
+  }
+  At(id).value = value;
+}
+
+bool HeadlessSurface::Enabled(int id) const {
+  return At(id).enabled;
+}
+
+void HeadlessSurface::SetEnabled(int id, bool enabled) {
+  At(id).enabled = enabled;
+}
+
+void HeadlessSurface::SetFocus(int id) {
+  if (!CanFocus(id) || focus_ == id) return;
+  focus_ = id;
+  form_.RaiseGotFocus(id);
+}
+
+int HeadlessSurface::SelStart(int id) const {
+  return At(id).selStart;
+}
+
+int HeadlessSurface::SelLength(int id) const {
+  return At(id).selLength;
+}
+
+void HeadlessSurface::SetSelection(int id, int start, int length) {
+  ControlState& state = At(id);
+  const int size = static_cast<int>(state.text.size());
+  state.selStart = std::clamp(start, 0, size);
+  state.selLength = std::clamp(length, 0, size - state.selStart);
+}
+
+void HeadlessSurface::SetControlBackColor(int id, Color color) {
+  At(id).backColor = color;
+}
+
+void HeadlessSurface::SetControlTop(int id, int topTwips) {
+  At(id).top = topTwips;
+}
+
+void HeadlessSurface::SetTimer(int timerId, long milliseconds) {
+  log_.Add("SetTimer(" + form_.Name() + "," + std::to_string(timerId) + "," +
+           std::to_string(milliseconds) + ")");
+  timers_[timerId] = milliseconds;
+}
+
+void HeadlessSurface::KillTimer(int timerId) {
+  log_.Add("KillTimer(" + form_.Name() + "," + std::to_string(timerId) + ")");
+  timers_.erase(timerId);
+}
+
+Color HeadlessSurface::ControlBackColor(int id) const {
+  return At(id).backColor;
+}
+
+TwipRect HeadlessSurface::ControlRect(int id) const {
+  TwipRect rect = form_.Controls().at(static_cast<std::size_t>(id)).rect;
+  rect.top = At(id).top;
+  return rect;
+}
+
+bool HeadlessSurface::TypeCharacter(int id, char32_t c) {
+  ControlState& state = At(id);
+  const std::u32string before = state.text;
+  const auto start = static_cast<std::size_t>(state.selStart);
+  const auto length = static_cast<std::size_t>(state.selLength);
+  if (c == 8) {
+    if (length > 0) {
+      state.text.erase(start, length);
+    } else if (start > 0) {
+      state.text.erase(start - 1, 1);
+      state.selStart -= 1;
+    }
+    state.selLength = 0;
+  } else if (c >= 32 && c != 127) {
+    state.text.replace(start, length, 1, c);
+    state.selStart += 1;
+    state.selLength = 0;
+  }
+  // Enter and the other control characters put nothing into a single-line box.
+  return state.text != before;
+}
+
+bool HeadlessSurface::ReplaceAll(int id, std::string_view text) {
+  ControlState& state = At(id);
+  std::u32string chars = DecodeCodePoints(text);
+  const bool changed = chars != state.text;
+  state.text = std::move(chars);
+  state.selStart = static_cast<int>(state.text.size());
+  state.selLength = 0;
+  return changed;
+}
+
+}  // namespace kestal::headless

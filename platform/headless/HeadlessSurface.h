@@ -1,0 +1,97 @@
+#pragma once
+// One loaded window in memory: its place, colour and visibility, and per control the text,
+// value, enabled state, colour, top, selection and focus; the window's timers.
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Form.h"
+#include "platform/FormSurface.h"
+
+namespace kestal::headless {
+
+class CallLog;
+class HeadlessWindowSystem;
+
+class HeadlessSurface : public FormSurface {
+ public:
+  HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Form& form, WindowHandle handle,
+                  IconHandle icon);
+
+  WindowHandle Handle() const override { return handle_; }
+  IconHandle Icon() const override { return icon_; }
+  void Show() override;
+  void Hide() override;
+  bool Visible() const override { return visible_; }
+  void Destroy() override;
+  void Move(int leftTwips, int topTwips) override;
+  void SetBackColor(Color color) override;
+  void Refresh() override;
+  std::string Text(int id) const override;
+  void SetText(int id, std::string_view text) override;
+  bool Value(int id) const override;
+  void SetValue(int id, bool value) override;
+  bool Enabled(int id) const override;
+  void SetEnabled(int id, bool enabled) override;
+  void SetFocus(int id) override;
+  int FocusedControl() const override { return focus_; }
+  int SelStart(int id) const override;
+  int SelLength(int id) const override;
+  void SetSelection(int id, int start, int length) override;
+  void SetControlBackColor(int id, Color color) override;
+  void SetControlTop(int id, int topTwips) override;
+  void SetTimer(int timerId, long milliseconds) override;
+  void KillTimer(int timerId) override;
+
+  // --- What the test and the headless platform read ------------------------------------------
+  Form& Owner() const { return form_; }
+  bool Destroyed() const { return destroyed_; }
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  Color BackColor() const { return backColor_; }
+  Color ControlBackColor(int id) const;
+  TwipRect ControlRect(int id) const;
+  // Whether the control can take the focus now: it is enabled and made to hold it.
+  bool CanFocus(int id) const;
+  // Timers that are running, by id, with their interval in milliseconds.
+  const std::map<int, long>& Timers() const { return timers_; }
+
+  // The user's edits of a text box. Each returns whether the text changed; none raises events.
+  // Puts one character where the selection is (replacing it), or for 8 deletes the selection or
+  // the character before the caret.
+  bool TypeCharacter(int id, char32_t c);
+  // Replaces the whole text, the caret after it.
+  bool ReplaceAll(int id, std::string_view text);
+
+ private:
+  struct ControlState {
+    std::u32string text;  // caption, or the text of a text box, in characters
+    bool value = false;
+    bool enabled = true;
+    Color backColor;
+    int top = 0;
+    int selStart = 0, selLength = 0;
+  };
+  ControlState& At(int id);
+  const ControlState& At(int id) const;
+  bool IsTextBox(int id) const;
+  // The control that takes the focus when the window is first shown: the first in tab order
+  // that can hold it (of an option group, only the selected button).
+  int FirstInTabOrder() const;
+
+  HeadlessWindowSystem& windows_;
+  CallLog& log_;
+  Form& form_;
+  WindowHandle handle_;
+  IconHandle icon_;
+  std::vector<ControlState> controls_;
+  std::map<int, long> timers_;
+  int focus_ = -1;
+  int left_ = 0, top_ = 0;
+  Color backColor_{192, 192, 192};
+  bool visible_ = false;
+  bool destroyed_ = false;
+};
+
+}  // namespace kestal::headless

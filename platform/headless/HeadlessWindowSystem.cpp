@@ -1,0 +1,122 @@
+#include <algorithm>
+
+#include "platform/headless/Headless.h"
+#include "platform/headless/HeadlessSurface.h"
+
+namespace kestal::headless {
+
+std::vector<std::string> CallLog::Matching(std::string_view prefix) const {
+  std::vector<std::string> found;
+  for (const std::string& entry : entries_) {
+    if (entry.starts_with(prefix)) found.push_back(entry);
+  }
+  return found;
+}
+
+HeadlessWindowSystem::HeadlessWindowSystem(CallLog& log) : log_(log) {}
+
+// The surfaces themselves belong to the base class and go with it.
+HeadlessWindowSystem::~HeadlessWindowSystem() = default;
+
+std::unique_ptr<FormSurface> HeadlessWindowSystem::CreateSurface(Form& form) {
+  const WindowHandle handle = nextHandle_;
+  nextHandle_ += 0x10;
+  // Windows that show the same icon resource share its handle, as loaded icons do.
+  const IconHandle icon = form.Spec().iconId != 0 ? 0x20000 + form.Spec().iconId : 0;
+  auto surface = std::make_unique<HeadlessSurface>(*this, log_, form, handle, icon);
+  surfaces_.push_back(surface.get());
+  return surface;
+}
+
+void HeadlessWindowSystem::Loading(Form& form) {
+  log_.Add("Form_Load(" + form.Name() + ")");
+}
+
+void HeadlessWindowSystem::Unloading(Form& form) {
+  log_.Add("Form_Unload(" + form.Name() + ")");
+}
+
+HeadlessSurface* HeadlessWindowSystem::SurfaceOf(const Form& form) const {
+  for (HeadlessSurface* surface : surfaces_) {
+    if (&surface->Owner() == &form) return surface;
+  }
+  return nullptr;
+}
+
+Form* HeadlessWindowSystem::FormOf(WindowHandle handle) const {
+  for (HeadlessSurface* surface : surfaces_) {
+    if (surface->Handle() == handle) return &surface->Owner();
+  }
+  return nullptr;
+}
+
+void HeadlessWindowSystem::RunPending() {
+  // Messages posted while one runs are handled in the same pass, as the queue is drained.
+  while (!pending_.empty()) {
+    std::function<void()> message = std::move(pending_.front());
+    pending_.pop_front();
+    message();
+  }
+}
+
+void HeadlessWindowSystem::DoEvents() {
+  log_.Add("DoEvents");
+  RunPending();
+}
+
+void HeadlessWindowSystem::MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) {
+  boxes_.push_back({std::string(text), icon, std::string(title)});
+  log_.Add("MsgBox(" + std::string(title) + ")");
+  // A copy: the handler may open another box, which grows the list.
+  const MessageBoxRecord box = boxes_.back();
+  if (onMessageBox) onMessageBox(box);
+}
+
+int HeadlessWindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items,
+                                    int defaultIndex) {
+  menus_.push_back({owner.Name(), items, defaultIndex});
+  log_.Add("PopupMenu");
+  const MenuRecord menu = menus_.back();
+  if (onPopupMenu) onPopupMenu(menu);
+  // The menu runs its own message loop while it is open.
+  RunPending();
+  if (menuChoices_.empty()) return -1;
+  const int choice = menuChoices_.front();
+  menuChoices_.pop_front();
+  return choice;
+}
+
+void HeadlessWindowSystem::SetMousePointer(MousePointer pointer) {
+  log_.Add(pointer == MousePointer::Hourglass ? "SetMousePointer(11)" : "SetMousePointer(0)");
+  pointer_ = pointer;
+}
+
+bool HeadlessWindowSystem::FireTimer(Form& form, int timerId) {
+  HeadlessSurface* surface = SurfaceOf(form);
+  if (!surface || !surface->Timers().contains(timerId)) return false;
+  form.RaiseTimer(timerId);
+  return true;
+}
+
+long HeadlessWindowSystem::TimerInterval(const Form& form, int timerId) const {
+  HeadlessSurface* surface = SurfaceOf(form);
+  if (!surface) return 0;
+  auto it = surface->Timers().find(timerId);
+  return it == surface->Timers().end() ? 0 : it->second;
+}
+
+void HeadlessWindowSystem::NotifyTray(Form& form, int eventCode) {
+  if (!SurfaceOf(form)) return;
+  form.RaiseMouseMove(1, 0, eventCode * screen.twipsPerPixelX, 0);
+}
+
+void HeadlessWindowSystem::Broadcast(SystemEvent event) {
+  // A handler may unload windows: walk a copy and skip those that went away.
+  const std::vector<HeadlessSurface*> surfaces = surfaces_;
+  for (HeadlessSurface* surface : surfaces) {
+    if (std::find(surfaces_.begin(), surfaces_.end(), surface) == surfaces_.end()) continue;
+    surface->Owner().RaiseSystemEvent(event);
+  }
+}
+
+}  // namespace kestal::headless

@@ -1,0 +1,188 @@
+#include <cctype>
+#include <stdexcept>
+
+#include "platform/headless/CodePoints.h"
+#include "platform/headless/Headless.h"
+#include "platform/headless/HeadlessSurface.h"
+
+namespace kestal::headless {
+namespace {
+
+std::string ControlName(std::string_view control, int index) {
+  std::string name(control);
+  if (index >= 0) name += "(" + std::to_string(index) + ")";
+  return name;
+}
+
+// The access key of a caption: the character after a single "&" ("&&" is a plain "&").
+char AccessKeyOf(std::string_view caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return caption[i + 1];
+    ++i;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int User::Id(std::string_view control, int index) const {
+  const int id = form_.FindControl(control, index);
+  if (id < 0) {
+    throw std::invalid_argument("no control " + ControlName(control, index) + " in " +
+                                form_.Name());
+  }
+  return id;
+}
+
+HeadlessSurface& User::Surface() const {
+  HeadlessSurface* surface = windows_.SurfaceOf(form_);
+  if (!surface) throw std::logic_error(form_.Name() + " is not loaded");
+  return *surface;
+}
+
+namespace {
+
+// The user can only work a window that is on the screen.
+HeadlessSurface& Shown(HeadlessSurface& surface, const Form& form) {
+  if (!surface.Visible()) throw std::logic_error(form.Name() + " is not shown");
+  return surface;
+}
+
+}  // namespace
+
+void User::Click(std::string_view control, int index) {
+  const int id = Id(control, index);
+  HeadlessSurface& surface = Shown(Surface(), form_);
+  if (!surface.Enabled(id)) return;
+  switch (form_.Controls().at(static_cast<std::size_t>(id)).kind) {
+    case ControlKind::Button:
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox: {
+      // The button takes the focus as it is pressed and clicks as it is released.
+      surface.SetFocus(id);
+      HeadlessSurface* after = windows_.SurfaceOf(form_);
+      if (!after || !after->Enabled(id)) return;
+      const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
+      if (kind == ControlKind::OptionButton) after->SetValue(id, true);
+      if (kind == ControlKind::CheckBox) after->SetValue(id, !after->Value(id));
+      form_.RaiseClick(id);
+      return;
+    }
+    case ControlKind::TextBox:
+      surface.SetFocus(id);
+      return;
+    case ControlKind::Label:
+    case ControlKind::Picture:
+      form_.RaiseClick(id);
+      return;
+    case ControlKind::Frame:
+    case ControlKind::Line:
+      return;
+  }
+}
+
+void User::Focus(std::string_view control, int index) {
+  const int id = Id(control, index);
+  Shown(Surface(), form_).SetFocus(id);
+}
+
+void User::Type(std::string_view control, std::string_view text) {
+  Focus(control);
+  for (char32_t c : DecodeCodePoints(text)) {
+    // Keys go to the box while it holds the focus; a handler that moves it away ends the typing.
+    if (!windows_.SurfaceOf(form_)) return;
+    PressKey(control, static_cast<int>(c));
+    HeadlessSurface* surface = windows_.SurfaceOf(form_);
+    if (!surface || surface->FocusedControl() != Id(control, -1)) return;
+  }
+}
+
+void User::PressKey(std::string_view control, int keyAscii) {
+  const int id = Id(control, -1);
+  if (form_.Controls().at(static_cast<std::size_t>(id)).kind != ControlKind::TextBox) {
+    throw std::invalid_argument(std::string(control) + " is not a text box");
+  }
+  Shown(Surface(), form_).SetFocus(id);
+  HeadlessSurface* surface = windows_.SurfaceOf(form_);
+  if (!surface || surface->FocusedControl() != id) return;
+  int key = keyAscii;
+  form_.RaiseKeyPress(id, key);
+  surface = windows_.SurfaceOf(form_);
+  if (key == 0 || !surface || surface->FocusedControl() != id) return;
+  if (surface->TypeCharacter(id, static_cast<char32_t>(key))) form_.RaiseChange(id);
+}
+
+void User::ReplaceText(std::string_view control, std::string_view text) {
+  const int id = Id(control, -1);
+  Shown(Surface(), form_).SetFocus(id);
+  HeadlessSurface* surface = windows_.SurfaceOf(form_);
+  if (!surface || surface->FocusedControl() != id) return;
+  if (surface->ReplaceAll(id, text)) form_.RaiseChange(id);
+}
+
+void User::AccessKey(char key) {
+  HeadlessSurface& surface = Shown(Surface(), form_);
+  const auto& specs = form_.Controls();
+  const auto wanted = std::tolower(static_cast<unsigned char>(key));
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    const ControlKind kind = specs[i].kind;
+    if (kind != ControlKind::Button && kind != ControlKind::OptionButton &&
+        kind != ControlKind::CheckBox) {
+      continue;
+    }
+    const char mark = AccessKeyOf(surface.Text(static_cast<int>(i)));
+    if (mark == 0 || std::tolower(static_cast<unsigned char>(mark)) != wanted) continue;
+    if (!surface.Enabled(static_cast<int>(i))) continue;
+    Click(specs[i].name, specs[i].index);
+    return;
+  }
+}
+
+std::string User::Text(std::string_view control, int index) const {
+  return Surface().Text(Id(control, index));
+}
+
+bool User::Value(std::string_view control, int index) const {
+  return Surface().Value(Id(control, index));
+}
+
+bool User::Enabled(std::string_view control, int index) const {
+  return Surface().Enabled(Id(control, index));
+}
+
+bool User::HasFocus(std::string_view control, int index) const {
+  return Surface().FocusedControl() == Id(control, index);
+}
+
+int User::SelStart(std::string_view control) const {
+  return Surface().SelStart(Id(control, -1));
+}
+
+int User::SelLength(std::string_view control) const {
+  return Surface().SelLength(Id(control, -1));
+}
+
+Color User::BackColor(std::string_view control, int index) const {
+  return Surface().ControlBackColor(Id(control, index));
+}
+
+TwipRect User::Rect(std::string_view control, int index) const {
+  return Surface().ControlRect(Id(control, index));
+}
+
+bool User::Visible() const {
+  HeadlessSurface* surface = windows_.SurfaceOf(form_);
+  return surface && surface->Visible();
+}
+
+Color User::FormBackColor() const {
+  return Surface().BackColor();
+}
+
+TwipRect User::FormRect() const {
+  const HeadlessSurface& surface = Surface();
+  return {surface.Left(), surface.Top(), form_.Width(), form_.Height()};
+}
+
+}  // namespace kestal::headless
