@@ -1,0 +1,103 @@
+// Sub-commands that keep the shared desktop usable between scenarios: one process that holds
+// the desktop open for the whole run, and the removal of a program a failed scenario left.
+#include <string>
+#include <vector>
+
+#include "../../platform/win32/AutomationQuery.h"
+#include "Poll.h"
+#include "Scenarios.h"
+#include "WindowFinder.h"
+
+namespace e2e {
+
+namespace {
+
+// The desktop (and its taskbar) lives while some process uses it; this one does so, hidden,
+// until it is closed or its longest life has passed, so a lost cleanup cannot keep it forever.
+constexpr UINT kLongestHoldMs = 45 * 60 * 1000;
+constexpr UINT_PTR kHoldTimer = 1;
+
+LRESULT CALLBACK HolderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER || message == WM_CLOSE) {
+    DestroyWindow(window);
+    return 0;
+  }
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void HoldDesktop(Session& session) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = HolderProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"KestalDateDriver_Holder";
+  RegisterClassW(&windowClass);
+  HWND holder = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
+  session.report.Check(holder != nullptr, "the desktop is held open");
+  if (!holder) return;
+  SetTimer(holder, kHoldTimer, kLongestHoldMs, nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+}
+
+struct Found {
+  std::vector<DWORD> processes;
+};
+
+BOOL CALLBACK CollectProgramWindows(HWND window, LPARAM param) {
+  const std::wstring prefix = kestal::kFormClassPrefix;
+  if (ClassOf(window).compare(0, prefix.size(), prefix) == 0) {
+    auto& processes = reinterpret_cast<Found*>(param)->processes;
+    const DWORD id = ProcessOf(window);
+    if (id != GetCurrentProcessId()) processes.push_back(id);
+  }
+  return TRUE;
+}
+
+// Ends every KestalDate.exe still on the desktop (found by its windows' class).
+void RemoveLeftPrograms(Session& session) {
+  Found found;
+  EnumWindows(CollectProgramWindows, reinterpret_cast<LPARAM>(&found));
+  for (DWORD id : found.processes) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    if (!process) continue;
+    TerminateProcess(process, 3);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+  const std::wstring prefix = kestal::kFormClassPrefix;
+  session.report.Check(WaitUntil(
+                           [&] {
+                             Found left;
+                             EnumWindows(CollectProgramWindows, reinterpret_cast<LPARAM>(&left));
+                             return left.processes.empty();
+                           },
+                           5000),
+                       "no KestalDate.exe is left on the desktop");
+}
+
+// Waits for the holder and the shell's taskbar window (hidden while no icon exists).
+void DesktopReady(Session& session) {
+  session.report.Check(WaitForTopLevel(WindowOfClass(L"KestalDateDriver_Holder"), 60000) != nullptr,
+                       "the desktop holder runs");
+  session.report.Check(WaitForTopLevel(WindowOfClass(L"Shell_TrayWnd"), 60000) != nullptr,
+                       "the shell's taskbar exists");
+}
+
+const Scenario kHousekeeping[] = {
+    {"hold-desktop", "keeps the desktop open until closed", HoldDesktop},
+    {"desktop-ready", "waits until the held desktop and its taskbar are there", DesktopReady},
+    {"remove-left-programs", "ends any KestalDate.exe still running", RemoveLeftPrograms},
+};
+
+}  // namespace
+
+std::span<const Scenario> HousekeepingScenarios() {
+  return kHousekeeping;
+}
+
+}  // namespace e2e

@@ -1,0 +1,58 @@
+// The end-to-end driver: plays one scenario against the real KestalDate.exe under the same
+// desktop, prints one line a check and exits with 0 only when every check passed.
+//
+//   driver.exe SCENARIO [--exe PATH] [--shots FOLDER]
+//   driver.exe list
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Scenarios.h"
+#include "Screenshot.h"
+#include "Text.h"
+
+namespace {
+
+std::vector<e2e::Scenario> AllScenarios() {
+  std::vector<e2e::Scenario> all;
+  for (auto group : {e2e::HousekeepingScenarios(), e2e::SelfCheckScenarios(), e2e::TrayScenarios()})
+    all.insert(all.end(), group.begin(), group.end());
+  return all;
+}
+
+int Usage() {
+  std::printf("usage: driver SCENARIO [--exe PATH] [--shots FOLDER]\nscenarios:\n");
+  for (const auto& scenario : AllScenarios())
+    std::printf("  %-24s %s\n", scenario.name, scenario.what);
+  return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return Usage();
+  const std::string name = e2e::ToUtf8(argv[1]);
+  e2e::Session session;
+  for (int i = 2; i + 1 < argc; i += 2) {
+    const std::wstring option = argv[i];
+    if (option == L"--exe") {
+      session.exePath = argv[i + 1];
+    } else if (option == L"--shots") {
+      e2e::SetScreenshotFolder(argv[i + 1]);
+    } else {
+      return Usage();
+    }
+  }
+  for (const auto& scenario : AllScenarios()) {
+    if (name != scenario.name) continue;
+    std::printf("scenario %s: %s\n", scenario.name, scenario.what);
+    scenario.play(session);
+    const auto& report = session.report;
+    std::printf("%d checks, %d failed\n", report.Checks(), report.Failures());
+    // A scenario that checked nothing has not shown anything.
+    return report.Failures() == 0 && report.Checks() > 0 ? 0 : 1;
+  }
+  return Usage();
+}

@@ -1,0 +1,40 @@
+#include "MessageBoxes.h"
+
+#include "Poll.h"
+#include "Text.h"
+#include "WindowFinder.h"
+
+namespace e2e {
+
+namespace {
+// The message text's static control in a message box.
+constexpr int kMessageTextId = 0xFFFF;
+}  // namespace
+
+ShownMessageBox WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
+  ShownMessageBox shown;
+  shown.window =
+      WaitForTopLevel(WindowOfClass(L"#32770").OfProcess(processId).Visible(), timeoutMs);
+  if (!shown.window) return shown;
+  wchar_t title[256] = {};
+  GetWindowTextW(shown.window, title, 256);
+  shown.title = ToUtf8(title);
+  // The text control may be filled just after the box shows.
+  WaitUntil(
+      [&] {
+        shown.text = TextOf(GetDlgItem(shown.window, kMessageTextId));
+        return !shown.text.empty();
+      },
+      2000);
+  return shown;
+}
+
+bool PressOk(HWND messageBox, DWORD timeoutMs) {
+  HWND ok = GetDlgItem(messageBox, IDOK);
+  if (!ok) return false;
+  PostMessageW(ok, BM_CLICK, 0, 0);
+  return WaitUntil([&] { return !IsWindow(messageBox) || !IsWindowVisible(messageBox); },
+                   timeoutMs);
+}
+
+}  // namespace e2e

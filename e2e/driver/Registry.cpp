@@ -1,0 +1,51 @@
+#include "Registry.h"
+
+#include "Text.h"
+
+namespace e2e {
+
+std::optional<std::string> ReadString(HKEY root, const wchar_t* key, const wchar_t* name) {
+  DWORD bytes = 0;
+  if (RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
+    return std::nullopt;
+  std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+  bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+  if (RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, value.data(), &bytes) != ERROR_SUCCESS)
+    return std::nullopt;
+  value.resize(wcsnlen(value.c_str(), value.size()));
+  return ToUtf8(value);
+}
+
+bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& value) {
+  HKEY opened = nullptr;
+  if (RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  const std::wstring wide = ToWide(value);
+  const LONG result =
+      RegSetValueExW(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                     static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(opened);
+  return result == ERROR_SUCCESS;
+}
+
+bool DeleteValue(HKEY root, const wchar_t* key, const wchar_t* name) {
+  const LONG result = RegDeleteKeyValueW(root, key, name);
+  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+bool DeleteTree(HKEY root, const wchar_t* key) {
+  const LONG result = RegDeleteTreeW(root, key);
+  if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) return false;
+  RegDeleteKeyW(root, key);
+  return !KeyExists(root, key);
+}
+
+bool KeyExists(HKEY root, const wchar_t* key) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+  RegCloseKey(opened);
+  return true;
+}
+
+}  // namespace e2e

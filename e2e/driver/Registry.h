@@ -1,0 +1,25 @@
+#pragma once
+// Reading and preparing the registry values the program keeps (the convention setting and the
+// autostart value), through the same registry the program uses.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+inline constexpr wchar_t kSettingsKey[] = L"Software\\KestalDate\\Impostazioni";
+inline constexpr wchar_t kSettingsRoot[] = L"Software\\KestalDate";
+inline constexpr wchar_t kSettingName[] = L"Data";
+inline constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr wchar_t kRunValueName[] = L"KestalDate";
+
+// REG_SZ values only: any other type reads as nothing.
+std::optional<std::string> ReadString(HKEY root, const wchar_t* key, const wchar_t* name);
+bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& value);
+bool DeleteValue(HKEY root, const wchar_t* key, const wchar_t* name);
+// Removes the key with everything under it; true also when it was not there.
+bool DeleteTree(HKEY root, const wchar_t* key);
+bool KeyExists(HKEY root, const wchar_t* key);
+
+}  // namespace e2e

@@ -1,0 +1,93 @@
+#include "RunningProgram.h"
+
+#include <vector>
+
+#include "../../platform/win32/AutomationQuery.h"
+#include "Poll.h"
+#include "WindowFinder.h"
+
+namespace e2e {
+
+RunningProgram::RunningProgram(const std::wstring& exePath) {
+  std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/") + 1);
+  std::wstring commandLine = L"\"" + exePath + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+    return;
+  CloseHandle(info.hThread);
+  process_ = info.hProcess;
+  id_ = info.dwProcessId;
+}
+
+RunningProgram::~RunningProgram() {
+  if (!process_) return;
+  if (Running()) Terminate();
+  CloseHandle(process_);
+}
+
+HWND RunningProgram::WaitForForm1(DWORD timeoutMs) {
+  std::wstring className = std::wstring(kestal::kFormClassPrefix) + L"Form1";
+  form1_ = WaitForTopLevel(WindowOfClass(className).Titled(L"Velorn").OfProcess(id_), timeoutMs);
+  return form1_;
+}
+
+HWND RunningProgram::FindForm(const std::wstring& formName, bool visibleOnly) const {
+  WindowQuery query = WindowOfClass(std::wstring(kestal::kFormClassPrefix) + formName);
+  query.OfProcess(id_);
+  if (visibleOnly) query.Visible();
+  return FindTopLevel(query);
+}
+
+HWND RunningProgram::WaitForForm(const std::wstring& formName, DWORD timeoutMs) const {
+  return WaitFor([&] { return FindForm(formName, true); }, timeoutMs);
+}
+
+bool RunningProgram::WaitForFormGone(const std::wstring& formName, DWORD timeoutMs) const {
+  return WaitUntil([&] { return FindForm(formName, false) == nullptr; }, timeoutMs);
+}
+
+namespace {
+
+struct Count {
+  DWORD processId;
+  int visible;
+};
+
+BOOL CALLBACK CountVisible(HWND window, LPARAM param) {
+  auto* count = reinterpret_cast<Count*>(param);
+  if (ProcessOf(window) == count->processId && IsWindowVisible(window)) ++count->visible;
+  return TRUE;
+}
+
+}  // namespace
+
+int RunningProgram::VisibleWindowCount() const {
+  Count count{id_, 0};
+  EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&count));
+  return count.visible;
+}
+
+bool RunningProgram::WaitForExit(DWORD timeoutMs) {
+  return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool RunningProgram::Running() const {
+  return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+DWORD RunningProgram::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (process_) GetExitCodeProcess(process_, &code);
+  return code;
+}
+
+void RunningProgram::Terminate() {
+  if (!process_) return;
+  TerminateProcess(process_, 3);
+  WaitForSingleObject(process_, 5000);
+}
+
+}  // namespace e2e

@@ -1,0 +1,41 @@
+#pragma once
+// KestalDate.exe started fresh by the driver, so that its exit can be waited for and its exit
+// code read. A program still running when this object goes is ended, so that a failed scenario
+// never leaves it behind for the next one.
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+class RunningProgram {
+ public:
+  explicit RunningProgram(const std::wstring& exePath);
+  ~RunningProgram();
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  bool Started() const { return process_ != nullptr; }
+  DWORD Id() const { return id_; }
+  // The hidden start-up window (class "KestalDate_Form1", caption "Velorn") of this process.
+  HWND WaitForForm1(DWORD timeoutMs);
+  HWND Form1() const { return form1_; }
+  // A window of the program's own class family ("KestalDate_" + name), visible or not.
+  HWND FindForm(const std::wstring& formName, bool visibleOnly) const;
+  HWND WaitForForm(const std::wstring& formName, DWORD timeoutMs) const;
+  bool WaitForFormGone(const std::wstring& formName, DWORD timeoutMs) const;
+  // Visible top-level windows of the program, message boxes and menus included.
+  int VisibleWindowCount() const;
+
+  bool WaitForExit(DWORD timeoutMs);
+  bool Running() const;
+  DWORD ExitCode() const;
+  void Terminate();
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD id_ = 0;
+  HWND form1_ = nullptr;
+};
+
+}  // namespace e2e

@@ -1,0 +1,75 @@
+#include "Screenshot.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "Text.h"
+
+namespace e2e {
+
+namespace {
+
+std::wstring& Folder() {
+  static std::wstring folder;
+  return folder;
+}
+
+bool WriteBmp(const std::wstring& path, int width, int height, const std::vector<BYTE>& pixels) {
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof(info);
+  info.biWidth = width;
+  info.biHeight = height;  // bottom-up rows, as GetDIBits gives them
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof(file) + sizeof(info);
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  FILE* out = _wfopen(path.c_str(), L"wb");
+  if (!out) return false;
+  bool ok = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
+            std::fwrite(&info, sizeof(info), 1, out) == 1 &&
+            std::fwrite(pixels.data(), 1, pixels.size(), out) == pixels.size();
+  ok = std::fclose(out) == 0 && ok;
+  return ok;
+}
+
+}  // namespace
+
+void SetScreenshotFolder(const std::wstring& folder) {
+  Folder() = folder;
+}
+
+bool SaveScreenshot(const std::string& name) {
+  if (Folder().empty()) return false;
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY | CAPTUREBLT);
+  SelectObject(memory, old);
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+  std::vector<BYTE> pixels(stride * static_cast<size_t>(height));
+  const int rows =
+      GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  if (rows != height) return false;
+  return WriteBmp(Folder() + L"\\" + ToWide(name) + L".bmp", width, height, pixels);
+}
+
+}  // namespace e2e

@@ -1,0 +1,39 @@
+#pragma once
+// What every scenario is given, and the steps most scenarios share: a fresh program with a
+// prepared setting, today's tooltip read from the tray, and an ending that checks the exit.
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Report.h"
+#include "RunningProgram.h"
+
+namespace e2e {
+
+struct Session {
+  Report report;
+  std::wstring exePath;
+};
+
+// Waits of the scenarios: generous, since a cold Wine start of a process takes up to a second.
+inline constexpr DWORD kStartMs = 15000;
+inline constexpr DWORD kWindowMs = 10000;
+inline constexpr DWORD kExitMs = 10000;
+
+// Stores the convention setting as the program reads it (nullopt: no setting at all).
+bool PrepareSetting(Session& session, const std::optional<std::string>& setting);
+// Starts KestalDate.exe and waits for its hidden start-up window; nullptr when it never came.
+std::unique_ptr<RunningProgram> StartProgram(Session& session);
+// The tooltip the program must show today with this setting.
+std::string ExpectedTooltip(const std::optional<std::string>& setting);
+// Hovers the tray icon and checks the tooltip against today's text (the day may turn meanwhile:
+// the text of either day passes); saves a screenshot with the tooltip shown.
+void CheckTooltip(Session& session, const std::optional<std::string>& setting,
+                  const std::string& screenshotName);
+// Sends WM_CLOSE to the start-up window, as the system does when it closes the program, and
+// checks that the program exits by itself with code 0 and its icon leaves the tray.
+void CloseAndCheckExit(Session& session, RunningProgram& program);
+// Checks that the process has ended by itself, with exit code 0, and left no icon behind.
+void CheckExitedCleanly(Session& session, RunningProgram& program);
+
+}  // namespace e2e

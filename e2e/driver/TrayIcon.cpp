@@ -1,0 +1,98 @@
+#include "TrayIcon.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "Poll.h"
+#include "WindowFinder.h"
+
+namespace e2e {
+
+void PostTrayEvent(HWND form1, UINT mouseEvent) {
+  PostMessageW(form1, kTrayCallbackMessage, kTrayIconId, static_cast<LPARAM>(mouseEvent));
+}
+
+namespace {
+
+NOTIFYICONDATAW IconRecord(HWND form1) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof(record);
+  record.hWnd = form1;
+  record.uID = kTrayIconId;
+  return record;
+}
+
+}  // namespace
+
+bool TrayIconExists(HWND form1) {
+  NOTIFYICONDATAW record = IconRecord(form1);
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+bool ForgetTrayIcon(HWND form1) {
+  NOTIFYICONDATAW record = IconRecord(form1);
+  return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
+}
+
+void AnnounceNewTaskbar() {
+  SendNotifyMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+}
+
+HWND VisibleTaskbar() {
+  return FindTopLevel(WindowOfClass(L"Shell_TrayWnd").Visible());
+}
+
+namespace {
+
+HWND ShownTooltipWindow() {
+  return FindTopLevel(WindowOfClass(L"tooltips_class32").Visible());
+}
+
+// A tooltip can stay up when its icon goes away under it; the next reading must not take its
+// old text for a new one.
+void HideShownTooltips() {
+  WaitUntil(
+      [] {
+        HWND shown = ShownTooltipWindow();
+        if (shown) SendMessageTimeoutW(shown, TTM_POP, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
+        return shown == nullptr;
+      },
+      2000);
+}
+
+}  // namespace
+
+void MovePointerAway() {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 3);
+  HideShownTooltips();
+}
+
+std::optional<ShownTooltip> HoverTrayIcon(const std::string& prefix, DWORD timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  HWND taskbar = WaitFor(VisibleTaskbar, timeoutMs);
+  if (!taskbar) return std::nullopt;
+  RECT bar{};
+  GetWindowRect(taskbar, &bar);
+  // Icons sit side by side at the right end of the bar, one small icon and a border wide each.
+  const int slot = GetSystemMetrics(SM_CXSMICON) + 4;
+  const int y = (bar.top + bar.bottom) / 2;
+  for (int k = 0; k < 12 && GetTickCount64() < end; ++k) {
+    const int x = bar.right - slot / 2 - k * slot;
+    MovePointerAway();
+    SetCursorPos(x, y);
+    SetCursorPos(x + 1, y);
+    ShownTooltip shown;
+    WaitUntil(
+        [&] {
+          shown.window = ShownTooltipWindow();
+          if (!shown.window) return false;
+          shown.text = TextOf(shown.window);
+          return !shown.text.empty();
+        },
+        2500);
+    if (shown.window && shown.text.compare(0, prefix.size(), prefix) == 0) return shown;
+  }
+  return std::nullopt;
+}
+
+}  // namespace e2e

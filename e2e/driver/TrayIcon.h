@@ -1,0 +1,39 @@
+#pragma once
+// The program's notification-area icon, seen and worked from outside: the events the shell
+// would send, the tooltip as the shell shows it, and the shell's side of an icon's life.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+inline constexpr UINT kTrayIconId = 1;
+inline constexpr UINT kTrayCallbackMessage = WM_MOUSEMOVE;
+
+// Posts what the shell posts for a mouse event on the icon (e.g. WM_RBUTTONUP, WM_LBUTTONDBLCLK).
+void PostTrayEvent(HWND form1, UINT mouseEvent);
+
+// Asks the shell whether it holds the icon (a change request that changes nothing succeeds only
+// for an icon it has).
+bool TrayIconExists(HWND form1);
+// Makes the shell drop the icon, as a shell that restarts loses every icon.
+bool ForgetTrayIcon(HWND form1);
+// What a newly started shell tells every top-level window ("TaskbarCreated").
+void AnnounceNewTaskbar();
+
+// The shell's taskbar, when it is shown.
+HWND VisibleTaskbar();
+
+struct ShownTooltip {
+  HWND window = nullptr;
+  std::string text;
+};
+
+// Rests the pointer on the icons of the taskbar, from the right end, until a tooltip that
+// starts with `prefix` shows; leaves it shown so that a screenshot can catch it.
+std::optional<ShownTooltip> HoverTrayIcon(const std::string& prefix, DWORD timeoutMs);
+// Moves the pointer away from the icons and takes down any tooltip left shown.
+void MovePointerAway();
+
+}  // namespace e2e

@@ -1,0 +1,72 @@
+// Start-up in the tray: the tooltip for each stored convention, the end of the program, and the
+// icon coming back when the shell's taskbar starts anew.
+#include <optional>
+#include <string>
+
+#include "Poll.h"
+#include "Scenarios.h"
+#include "Screenshot.h"
+#include "TrayIcon.h"
+
+namespace e2e {
+
+namespace {
+
+struct SettingCase {
+  const char* label;
+  std::optional<std::string> setting;
+};
+
+// Missing or empty: the classic convention; any other text, the program's own or not: Next
+// Generation.
+const SettingCase kSettingCases[] = {
+    {"no-setting", std::nullopt},
+    {"empty-setting", std::string()},
+    {"next-generation", std::string("Next Generation")},
+    {"other-text", std::string("Enterprise")},
+};
+
+void TooltipForEachSetting(Session& session) {
+  for (const SettingCase& row : kSettingCases) {
+    session.report.Note(std::string("setting: ") + row.label);
+    if (!PrepareSetting(session, row.setting)) continue;
+    auto program = StartProgram(session);
+    if (!program) continue;
+    session.report.Check(program->VisibleWindowCount() == 0,
+                         "the program shows no window of its own at start");
+    CheckTooltip(session, row.setting, std::string("tooltip-") + row.label);
+    CloseAndCheckExit(session, *program);
+  }
+}
+
+void IconReturnsWithNewTaskbar(Session& session) {
+  PrepareSetting(session, std::nullopt);
+  auto program = StartProgram(session);
+  if (!program) return;
+  HWND form1 = program->Form1();
+  session.report.Check(WaitUntil([&] { return TrayIconExists(form1); }, kWindowMs),
+                       "the shell holds the program's icon");
+  // A restarting shell forgets every icon, then tells every window that it is back.
+  session.report.Check(ForgetTrayIcon(form1) && !TrayIconExists(form1),
+                       "the shell has forgotten the icon");
+  AnnounceNewTaskbar();
+  session.report.Check(WaitUntil([&] { return TrayIconExists(form1); }, kWindowMs),
+                       "the program puts its icon back in the new taskbar");
+  CheckTooltip(session, std::nullopt, "tooltip-after-new-taskbar");
+  CloseAndCheckExit(session, *program);
+}
+
+const Scenario kTray[] = {
+    {"tray-tooltip", "the tooltip for each stored convention; ending the program",
+     TooltipForEachSetting},
+    {"tray-new-taskbar", "the icon comes back when the taskbar starts anew",
+     IconReturnsWithNewTaskbar},
+};
+
+}  // namespace
+
+std::span<const Scenario> TrayScenarios() {
+  return kTray;
+}
+
+}  // namespace e2e

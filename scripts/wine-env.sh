@@ -1,0 +1,113 @@
+# Wine environment for running KestalDate.exe on Linux. Source it, then call the functions:
+#
+#   kd_wine_env PREFIX        exports WINEPREFIX, WINEDEBUG, LANG, WINEDLLOVERRIDES
+#   kd_wine_prefix PREFIX     creates the prefix if it is not ready yet (about 15 s), with the
+#                             settings below, and starts the persistent wineserver
+#   kd_xvfb_start STATEFILE   starts Xvfb on a free display when none is given, exports DISPLAY
+#                             and records the display and process id in STATEFILE
+#   kd_xvfb_stop STATEFILE    stops the Xvfb recorded in STATEFILE
+#   kd_wine_stop              stops the wineserver of the prefix (and every Wine process in it)
+#
+# The prefix gets: no Mono or Gecko installers; no crash debugger, so a crashing program exits
+# with a failure code instead of sometimes 0, and no crash dialog that would hang; the fonts
+# that Debian's Wine package ships but does not load; one virtual desktop "kd" of 1024x768
+# that every process joins (it gives the taskbar with its notification area); no sound driver,
+# so a sound that cannot play never blocks (KD_WINE_AUDIO=1 keeps the audio driver).
+
+kd_wine_env() {
+  export WINEPREFIX=$1
+  export WINEDEBUG=${KD_WINEDEBUG:--all}
+  export LANG=C.UTF-8
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+  export WINEARCH=win64
+}
+
+# Runs "wine reg add" quietly; the arguments are those of reg add without /f.
+kd_wine_reg_add() {
+  wine reg add "$@" /f >/dev/null 2>&1
+}
+
+# Waits (bounded) until no Wine process of the prefix is left, then stops the server.
+kd_wine_stop() {
+  [ -n "${WINEPREFIX:-}" ] || return 0
+  timeout 20 wineserver -k >/dev/null 2>&1 || true
+  timeout 20 wineserver -w >/dev/null 2>&1 || true
+}
+
+kd_wine_prefix() {
+  kd_wine_env "$1"
+  local stamp="$WINEPREFIX/.kestal-ready"
+  mkdir -p "$WINEPREFIX"
+  # The server's own output must not keep a caller's pipe (CTest's) open.
+  wineserver -p 600 </dev/null >/dev/null 2>&1
+  [ -f "$stamp" ] && return 0
+
+  timeout 120 wine wineboot --init </dev/null >"$WINEPREFIX/wineboot.log" 2>&1 || {
+    echo "wineboot failed; see $WINEPREFIX/wineboot.log" >&2
+    return 1
+  }
+  kd_wine_reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+  kd_wine_reg_add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d kd
+  kd_wine_reg_add 'HKCU\Software\Wine\Explorer\Desktops' /v kd /t REG_SZ /d 1024x768
+  if [ "${KD_WINE_AUDIO:-0}" != 1 ]; then
+    kd_wine_reg_add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d ''
+  fi
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -f /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+  touch "$stamp"
+}
+
+# True when display number $1 is taken (its lock file or its socket exists).
+kd_display_taken() {
+  [ -e "/tmp/.X$1-lock" ] || [ -e "/tmp/.X11-unix/X$1" ]
+}
+
+kd_xvfb_start() {
+  local state=$1 n pid
+  for n in $(seq 90 130); do
+    kd_display_taken "$n" && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -nolisten unix-abstract </dev/null \
+      >"$state.xvfb.log" 2>&1 &
+    pid=$!
+    disown "$pid" 2>/dev/null || true
+    # Bounded wait for the server's socket; a lost race for the display ends the process.
+    local i
+    for i in $(seq 1 100); do
+      if [ -S "/tmp/.X11-unix/X$n" ] && kill -0 "$pid" 2>/dev/null; then
+        export DISPLAY=":$n"
+        printf 'DISPLAY=:%s\nKD_XVFB_PID=%s\n' "$n" "$pid" >"$state"
+        return 0
+      fi
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+  done
+  echo "no free X display for Xvfb" >&2
+  return 1
+}
+
+kd_xvfb_stop() {
+  local state=$1 KD_XVFB_PID=
+  [ -f "$state" ] || return 0
+  # shellcheck disable=SC1090
+  . "$state"
+  if [ -n "$KD_XVFB_PID" ] && kill -0 "$KD_XVFB_PID" 2>/dev/null; then
+    kill "$KD_XVFB_PID" 2>/dev/null || true
+    local i
+    for i in $(seq 1 50); do
+      kill -0 "$KD_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -9 "$KD_XVFB_PID" 2>/dev/null || true
+  fi
+  rm -f "$state"
+}
+
+# The Windows form of a Linux path (Wine maps drive Z: to the root of the file system).
+kd_windows_path() {
+  local path
+  path=$(realpath -m "$1")
+  printf 'Z:%s' "${path//\//\\}"
+}
