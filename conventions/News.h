@@ -1,4 +1,6 @@
 #pragma once
+// The conventions window: how the two stardate conventions are read, and the Next Generation
+// formula with the values that follow from it.
 #include "platform/Controls.h"
 
 namespace kestal {
@@ -6,6 +8,27 @@ namespace kestal {
 class News : public Form {
  public:
   explicit News(Program& program);
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+
+ private:
+  void FillClassicText();
+  void FillFormulaText();
+  void FillValuesText();
+  void StackTexts();
+  void Command1_Click();
+
+  Button Command1;
+  Picture Image2;
+  Label msgDate2;
+  Label msgDate1;
+  Label msgDate;
+  Label Label2_0;
+  Label Label1_0;
+  Picture Image1;
+  Label Label1_1;
 };
 
 }  // namespace kestal
