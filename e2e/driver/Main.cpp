@@ -17,7 +17,9 @@ namespace {
 
 std::vector<e2e::Scenario> AllScenarios() {
   std::vector<e2e::Scenario> all;
-  for (auto group : {e2e::HousekeepingScenarios(), e2e::SelfCheckScenarios(), e2e::TrayScenarios()})
+  for (auto group : {e2e::HousekeepingScenarios(), e2e::SelfCheckScenarios(), e2e::TrayScenarios(),
+                     e2e::ConversionScenarios(), e2e::AboutScenarios(), e2e::ConventionsScenarios(),
+                     e2e::ClosingScenarios()})
     all.insert(all.end(), group.begin(), group.end());
   return all;
 }

@@ -15,5 +15,9 @@ struct Scenario {
 std::span<const Scenario> TrayScenarios();
 std::span<const Scenario> SelfCheckScenarios();
 std::span<const Scenario> HousekeepingScenarios();
+std::span<const Scenario> ConversionScenarios();
+std::span<const Scenario> AboutScenarios();
+std::span<const Scenario> ConventionsScenarios();
+std::span<const Scenario> ClosingScenarios();
 
 }  // namespace e2e

@@ -1,8 +1,13 @@
 #include "Session.h"
 
+#include <cstdlib>
+
+#include "Automation.h"
 #include "Poll.h"
+#include "PopupMenu.h"
 #include "Registry.h"
 #include "Screenshot.h"
+#include "Text.h"
 #include "TodayStardate.h"
 #include "TrayIcon.h"
 
@@ -56,6 +61,62 @@ void CheckExitedCleanly(Session& session, RunningProgram& program) {
   // The shell shows its taskbar only while it holds an icon.
   session.report.Check(WaitUntil([] { return VisibleTaskbar() == nullptr; }, kWindowMs),
                        "no icon is left in the tray");
+}
+
+HWND OpenTrayMenu(Session& session, RunningProgram& program) {
+  PostTrayEvent(program.Form1(), WM_RBUTTONUP);
+  HWND menu = WaitForPopupMenu(program.Id(), kWindowMs);
+  session.report.Check(menu != nullptr, "a right click on the icon opens the menu");
+  return menu;
+}
+
+bool ChooseFromTrayMenu(Session& session, RunningProgram& program, MenuItem item) {
+  HWND menu = OpenTrayMenu(session, program);
+  if (!menu) return false;
+  return session.report.Check(ChooseMenuItem(menu, static_cast<int>(item), kWindowMs),
+                              "the menu closes on the choice");
+}
+
+HWND OpenFromTrayMenu(Session& session, RunningProgram& program, MenuItem item,
+                      const wchar_t* formName) {
+  if (!ChooseFromTrayMenu(session, program, item)) return nullptr;
+  HWND form = program.WaitForForm(formName, kWindowMs);
+  if (!session.report.Check(form != nullptr, "the window " + ToUtf8(formName) + " shows"))
+    return nullptr;
+  SaveScreenshot("window-" + ToUtf8(formName));
+  return form;
+}
+
+namespace {
+
+int TwipsPerPixel(int axis) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, axis);
+  ReleaseDC(nullptr, screen);
+  return 1440 / dpi;
+}
+
+}  // namespace
+
+void CheckCentred(Session& session, HWND form, const std::string& what) {
+  const auto state = ReadControl(form, -1);
+  if (!session.report.Check(state.has_value(), what + ": the window answers the automation query"))
+    return;
+  const int tx = TwipsPerPixel(LOGPIXELSX), ty = TwipsPerPixel(LOGPIXELSY);
+  const int screenW = GetSystemMetrics(SM_CXSCREEN) * tx,
+            screenH = GetSystemMetrics(SM_CYSCREEN) * ty;
+  const auto& r = state->reply;
+  const int wantLeft = (screenW - r.width) / 2, wantTop = (screenH - r.height) / 2;
+  session.report.Check(std::abs(r.left - wantLeft) <= tx && std::abs(r.top - wantTop) <= ty,
+                       what + ": the window is in the middle of the screen",
+                       "at " + std::to_string(r.left) + "," + std::to_string(r.top) +
+                           " twips, expected " + std::to_string(wantLeft) + "," +
+                           std::to_string(wantTop));
+}
+
+void CheckTopmost(Session& session, HWND form, const std::string& what) {
+  const bool topmost = (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  session.report.Check(topmost, what + ": the window stays above the others");
 }
 
 }  // namespace e2e

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "Designs.h"
 #include "Report.h"
 #include "RunningProgram.h"
 
@@ -35,5 +36,18 @@ void CheckTooltip(Session& session, const std::optional<std::string>& setting,
 void CloseAndCheckExit(Session& session, RunningProgram& program);
 // Checks that the process has ended by itself, with exit code 0, and left no icon behind.
 void CheckExitedCleanly(Session& session, RunningProgram& program);
+
+// Right-clicks the icon and waits for the program's popup menu; nullptr when none showed.
+HWND OpenTrayMenu(Session& session, RunningProgram& program);
+// Opens the menu and chooses the item; true when the menu showed and closed.
+bool ChooseFromTrayMenu(Session& session, RunningProgram& program, MenuItem item);
+// Chooses the item and waits for the program's window `formName` to show; nullptr when it
+// did not. A screenshot named after the window is saved once it shows.
+HWND OpenFromTrayMenu(Session& session, RunningProgram& program, MenuItem item,
+                      const wchar_t* formName);
+// Checks that the window is placed in the middle of the screen (within a pixel).
+void CheckCentred(Session& session, HWND form, const std::string& what);
+// Checks that the window stays above the others.
+void CheckTopmost(Session& session, HWND form, const std::string& what);
 
 }  // namespace e2e

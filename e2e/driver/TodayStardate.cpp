@@ -14,6 +14,12 @@ Day Today() {
   return {now.wYear, now.wMonth, now.wDay};
 }
 
+std::string DayText(Day day) {
+  char text[32];
+  std::snprintf(text, sizeof(text), "%02d/%02d/%04d", day.day, day.month, day.year);
+  return text;
+}
+
 std::string ClassicCode(Day day) {
   char text[32];
   std::snprintf(text, sizeof(text), "%d/%02d%02d.%02d", day.year / 100 - 20, day.year % 100,

@@ -10,6 +10,8 @@ struct Day {
 };
 
 Day Today();
+// "dd/mm/yyyy", as the conversion window writes a date.
+std::string DayText(Day day);
 // "X/YYMM.DD": the year's hundreds minus 20, the year within the century and the month, the day.
 std::string ClassicCode(Day day);
 // The year's thousandth count from 2323, rounded to tenths, in the invariant form with its

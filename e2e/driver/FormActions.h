@@ -1,0 +1,30 @@
+#pragma once
+// A user's actions on one of the program's windows, and what the user would read from it.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "Automation.h"
+
+namespace e2e {
+
+// Replaces the text of a text box, as typing over a selected text does.
+bool TypeText(HWND form, int control, const std::string& text);
+// Clicks a button, option button or check box (posted: the click may open a modal box).
+bool ClickControl(HWND form, int control);
+// Clicks the middle of a windowless control (picture, link label), which the window hit-tests.
+bool ClickWindowless(HWND form, int control);
+// Presses Enter in a text box.
+bool PressEnterIn(HWND form, int control);
+
+// Text (caption) of a control through the program's automation hook; empty when unreadable.
+std::string ReadText(HWND form, int control);
+bool IsOn(HWND form, int control);  // option selected, check box ticked
+bool IsEnabled(HWND form, int control);
+// Waits until the control's text is `expected`; gives the last text read.
+std::string WaitForText(HWND form, int control, const std::string& expected, DWORD timeoutMs);
+// Waits until the control's state settles on `on`.
+bool WaitForOn(HWND form, int control, bool on, DWORD timeoutMs);
+
+}  // namespace e2e
