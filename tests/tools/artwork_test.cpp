@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -7,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "tools/banner/Banner.h"
+#include "tools/captains/Captains.h"
 #include "tools/icon/KestalIcon.h"
+#include "tools/paint/Indexed.h"
 
 namespace kestal::tools {
 namespace {
@@ -31,6 +36,9 @@ TEST(Artwork, CommittedFilesAreWhatTheGeneratorsMake) {
     Bytes (*make)();
   } cases[] = {
       {"kestal.ico", KestalIconFile},
+      {"captain_classic.bmp", ClassicCaptainFile},
+      {"captain_ng.bmp", NgCaptainFile},
+      {"banner.bmp", BannerFile},
   };
   for (const auto& c : cases) {
     const Bytes committed = ReadResource(c.file);
@@ -94,6 +102,125 @@ TEST(Artwork, IconHoldsA32And16PixelImageIn16ColoursWithMasks) {
     EXPECT_GE(used.size(), 6u);
   }
   EXPECT_EQ(expectedOffset, icon.size());
+}
+
+struct Bitmap {
+  int width = 0, height = 0;
+  std::vector<Rgb8> palette;
+  std::vector<std::uint8_t> indices;  // top row first
+  Rgb8 At(int x, int y) const { return palette.at(indices.at(std::size_t(y * width + x))); }
+};
+
+// Reads an uncompressed bottom-up 8-bit bitmap as the program's picture controls will.
+Bitmap ReadBitmap8(const Bytes& file) {
+  Bitmap bitmap;
+  bitmap.width = int(Le(file, 18, 4));
+  bitmap.height = int(Le(file, 22, 4));
+  const std::uint32_t colours = Le(file, 46, 4) ? Le(file, 46, 4) : 256;
+  for (std::uint32_t i = 0; i < colours; ++i) {
+    const std::size_t at = 14 + 40 + 4 * i;
+    bitmap.palette.push_back({file.at(at + 2), file.at(at + 1), file.at(at)});
+  }
+  const std::size_t row = (std::size_t(bitmap.width) + 3) / 4 * 4;
+  for (int y = 0; y < bitmap.height; ++y)
+    for (int x = 0; x < bitmap.width; ++x)
+      bitmap.indices.push_back(
+          file.at(Le(file, 10, 4) + std::size_t(bitmap.height - 1 - y) * row + std::size_t(x)));
+  return bitmap;
+}
+
+TEST(Artwork, PicturesAreBottomUp256ColourBitmaps) {
+  const struct {
+    const char* file;
+    int width, height;
+  } cases[] = {
+      {"captain_classic.bmp", 110, 140}, {"captain_ng.bmp", 110, 140}, {"banner.bmp", 224, 37}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const Bytes file = ReadResource(c.file);
+    ASSERT_GE(file.size(), 14u + 40 + 1024);
+    EXPECT_EQ(file[0], 'B');
+    EXPECT_EQ(file[1], 'M');
+    const std::uint32_t row = (std::uint32_t(c.width) + 3) / 4 * 4;
+    EXPECT_EQ(Le(file, 2, 4), file.size());
+    EXPECT_EQ(file.size(), 14 + 40 + 1024 + row * std::uint32_t(c.height));
+    EXPECT_EQ(Le(file, 10, 4), 14u + 40 + 1024);  // pixels right after the palette
+    EXPECT_EQ(Le(file, 14, 4), 40u);              // BITMAPINFOHEADER
+    EXPECT_EQ(Le(file, 18, 4), std::uint32_t(c.width));
+    EXPECT_EQ(Le(file, 22, 4), std::uint32_t(c.height));  // positive: rows stored bottom-up
+    EXPECT_EQ(Le(file, 26, 2), 1u);
+    EXPECT_EQ(Le(file, 28, 2), 8u);
+    EXPECT_EQ(Le(file, 30, 4), 0u);  // uncompressed
+    EXPECT_EQ(Le(file, 34, 4), row * std::uint32_t(c.height));
+    const Bitmap bitmap = ReadBitmap8(file);
+    ASSERT_EQ(bitmap.palette.size(), 256u);
+    // A real picture: many colours in use, and a dark night sky along the top edge.
+    EXPECT_GT(std::set<std::uint8_t>(bitmap.indices.begin(), bitmap.indices.end()).size(), 100u);
+    long topBrightness = 0;
+    for (int x = 0; x < c.width; ++x) {
+      const Rgb8 p = bitmap.At(x, 0);
+      topBrightness += p.r + p.g + p.b;
+    }
+    EXPECT_LT(topBrightness / c.width, 3 * 70);
+  }
+}
+
+TEST(Artwork, EachCaptainWearsTheColoursOfHisEra) {
+  // The average colour across the chest, below the collar and clear of the badges.
+  const struct {
+    const char* file;
+    bool gold;  // else red
+  } cases[] = {{"captain_classic.bmp", true}, {"captain_ng.bmp", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const Bitmap bitmap = ReadBitmap8(ReadResource(c.file));
+    ASSERT_EQ(bitmap.width * bitmap.height, 110 * 140);
+    double r = 0, g = 0, b = 0, n = 0;
+    for (int y = 120; y < 138; ++y)
+      for (int x = 30; x < 60; ++x) {
+        const Rgb8 p = bitmap.At(x, y);
+        r += p.r, g += p.g, b += p.b, ++n;
+      }
+    r /= n, g /= n, b /= n;
+    if (c.gold) {
+      EXPECT_GT(r, 150);
+      EXPECT_GT(g, 0.55 * r);
+      EXPECT_LT(b, 0.5 * g);
+    } else {
+      EXPECT_GT(r, 110);
+      EXPECT_LT(g, 0.3 * r);
+      EXPECT_LT(b, 0.4 * r);
+    }
+  }
+}
+
+TEST(Palette, FewColoursSurviveExactlyAndManyAreApproximatedClosely) {
+  const struct {
+    const char* name;
+    int distinct;  // colours in the test picture
+    double maximumError;
+  } cases[] = {{"few", 40, 0.0}, {"exactly 256", 256, 0.0}, {"many", 4096, 34.0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Canvas canvas(64, 64);
+    for (int i = 0; i < 64 * 64; ++i) {
+      const int k = i % c.distinct;
+      canvas.Set(i % 64, i / 64,
+                 {double(k % 16 * 17), double(k / 16 % 16 * 17), double(k / 256 * 17)});
+    }
+    const auto palette = MedianCutPalette(canvas, 256);
+    EXPECT_LE(palette.size(), 256u);
+    const IndexedImage image = MapToPalette(canvas, palette);
+    double worst = 0;
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 64; ++x) {
+        const Rgb want = canvas.At(x, y);
+        const Rgb8 got = image.palette.at(image.At(x, y));
+        worst = std::max(
+            {worst, std::abs(want.r - got.r), std::abs(want.g - got.g), std::abs(want.b - got.b)});
+      }
+    EXPECT_LE(worst, c.maximumError);
+  }
 }
 
 }  // namespace

@@ -63,6 +63,16 @@ Shape Stroke(Point from, Point to, double width) {
   };
 }
 
+Shape Arc(Point centre, double radius, double fromDegrees, double toDegrees, double width) {
+  return [=](double x, double y) {
+    const double distance = std::hypot(x - centre.x, y - centre.y);
+    if (std::abs(distance - radius) > width / 2) return false;
+    double angle = std::atan2(y - centre.y, x - centre.x) * 180 / std::numbers::pi;
+    while (angle < fromDegrees) angle += 360;
+    return angle <= toDegrees;
+  };
+}
+
 Shape Union(Shape a, Shape b) {
   return [=](double x, double y) { return a(x, y) || b(x, y); };
 }

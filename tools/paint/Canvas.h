@@ -30,6 +30,9 @@ Shape Polygon(std::vector<Point> points);
 Shape Rectangle(double left, double top, double right, double bottom);
 // A band of the given width along a segment, with round ends.
 Shape Stroke(Point from, Point to, double width);
+// A band of the given width along a circle's arc, from `fromDegrees` to `toDegrees` (0 to the
+// right, 90 downwards).
+Shape Arc(Point centre, double radius, double fromDegrees, double toDegrees, double width);
 Shape Union(Shape a, Shape b);
 Shape Intersection(Shape a, Shape b);
 Shape Difference(Shape a, Shape b);

@@ -63,12 +63,17 @@ Rgb8 ToRgb8(Rgb colour) {
   return {Channel(colour.r), Channel(colour.g), Channel(colour.b)};
 }
 
-IndexedImage MapToPalette(const Canvas& canvas, const std::vector<Rgb8>& palette) {
+IndexedImage MapToPalette(const Canvas& canvas, const std::vector<Rgb8>& palette,
+                          double ditherAmplitude) {
+  static constexpr int kBayer[4][4] = {
+      {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
   IndexedImage image{canvas.Width(), canvas.Height(), palette, {}};
   image.indices.reserve(static_cast<std::size_t>(canvas.Width() * canvas.Height()));
   for (int y = 0; y < canvas.Height(); ++y) {
     for (int x = 0; x < canvas.Width(); ++x) {
-      const Rgb c = canvas.At(x, y);
+      const double shift = ditherAmplitude * ((kBayer[y % 4][x % 4] + 0.5) / 16 - 0.5);
+      const Rgb pixel = canvas.At(x, y);
+      const Rgb c{pixel.r + shift, pixel.g + shift, pixel.b + shift};
       std::size_t best = 0;
       double bestDistance = 1e300;
       for (std::size_t i = 0; i < palette.size(); ++i) {

@@ -25,8 +25,11 @@ struct IndexedImage {
   }
 };
 
-// Each pixel becomes the palette entry nearest to it (distance weighted for the eye).
-IndexedImage MapToPalette(const Canvas& canvas, const std::vector<Rgb8>& palette);
+// Each pixel becomes the palette entry nearest to it (distance weighted for the eye). A dither
+// amplitude above 0 shifts pixels by a fixed 4 x 4 pattern first, which breaks up the bands
+// that smooth gradients otherwise show.
+IndexedImage MapToPalette(const Canvas& canvas, const std::vector<Rgb8>& palette,
+                          double ditherAmplitude = 0);
 
 // Up to `count` colours that represent the canvas well (median cut, weighted by pixel count).
 std::vector<Rgb8> MedianCutPalette(const Canvas& canvas, int count);
