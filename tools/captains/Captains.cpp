@@ -109,10 +109,8 @@ Canvas NgCanvas() {
   c.Fill(Torso(), LinearGradient({10, 96}, red, {100, 140}, redShadow));
   const Shape yoke = Polygon({{0, 88}, {110, 88}, {110, 112}, {55, 104}, {0, 112}});
   c.Fill(Intersection(Torso(), yoke), LinearGradient({20, 88}, {64, 64, 74}, {90, 110}, black));
-  c.Fill(Intersection(
-             Torso(),
-             Difference(Polygon({{0, 111}, {55, 103}, {110, 111}, {110, 114}, {55, 106}, {0, 114}}),
-                        Rectangle(0, 0, 0, 0))),
+  c.Fill(Intersection(Torso(),
+                      Polygon({{0, 111}, {55, 103}, {110, 111}, {110, 114}, {55, 106}, {0, 114}})),
          Solid({214, 170, 70}));
   // A short stand-up collar.
   c.Fill(Polygon({{43, 84}, {67, 84}, {69, 93}, {55, 96}, {41, 93}}),

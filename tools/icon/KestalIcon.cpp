@@ -19,7 +19,8 @@ constexpr Rgb kOutline{20, 22, 60};
 Shape FrontHalf(double cx, double cy, double degrees) {
   const double c = std::cos(degrees * std::numbers::pi / 180);
   const double s = std::sin(degrees * std::numbers::pi / 180);
-  return [=](double x, double y) { return -(x - cx) * s + (y - cy) * c > 0; };
+  return {[=](double x, double y) { return -(x - cx) * s + (y - cy) * c > 0; }, -1e6, -1e6, 1e6,
+          1e6};
 }
 
 // A four-pointed star: long points up, down, left and right.

@@ -20,24 +20,34 @@ Rgb Scale(Rgb c, double factor) {
 }
 
 Shape Ellipse(double cx, double cy, double rx, double ry) {
-  return [=](double x, double y) {
-    const double dx = (x - cx) / rx, dy = (y - cy) / ry;
-    return dx * dx + dy * dy <= 1;
-  };
+  return {[=](double x, double y) {
+            const double dx = (x - cx) / rx, dy = (y - cy) / ry;
+            return dx * dx + dy * dy <= 1;
+          },
+          cx - rx, cy - ry, cx + rx, cy + ry};
 }
 
 Shape RotatedEllipse(double cx, double cy, double rx, double ry, double degrees) {
   const double c = std::cos(degrees * std::numbers::pi / 180);
   const double s = std::sin(degrees * std::numbers::pi / 180);
-  return [=](double x, double y) {
-    const double u = ((x - cx) * c + (y - cy) * s) / rx;
-    const double v = (-(x - cx) * s + (y - cy) * c) / ry;
-    return u * u + v * v <= 1;
-  };
+  const double reach = std::max(rx, ry);
+  return {[=](double x, double y) {
+            const double u = ((x - cx) * c + (y - cy) * s) / rx;
+            const double v = (-(x - cx) * s + (y - cy) * c) / ry;
+            return u * u + v * v <= 1;
+          },
+          cx - reach, cy - reach, cx + reach, cy + reach};
 }
 
 Shape Polygon(std::vector<Point> points) {
-  return [points = std::move(points)](double x, double y) {
+  Shape shape{nullptr, 1e9, 1e9, -1e9, -1e9};
+  for (const Point p : points) {
+    shape.left = std::min(shape.left, p.x);
+    shape.top = std::min(shape.top, p.y);
+    shape.right = std::max(shape.right, p.x);
+    shape.bottom = std::max(shape.bottom, p.y);
+  }
+  shape.inside = [points = std::move(points)](double x, double y) {
     bool inside = false;  // even-odd rule
     for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
       const Point a = points[i], b = points[j];
@@ -46,43 +56,53 @@ Shape Polygon(std::vector<Point> points) {
     }
     return inside;
   };
+  return shape;
 }
 
 Shape Rectangle(double left, double top, double right, double bottom) {
-  return [=](double x, double y) { return x >= left && x < right && y >= top && y < bottom; };
+  return {[=](double x, double y) { return x >= left && x < right && y >= top && y < bottom; },
+          left, top, right, bottom};
 }
 
 Shape Stroke(Point from, Point to, double width) {
-  return [=](double x, double y) {
-    const double dx = to.x - from.x, dy = to.y - from.y;
-    const double length2 = dx * dx + dy * dy;
-    double t = length2 == 0 ? 0 : ((x - from.x) * dx + (y - from.y) * dy) / length2;
-    t = std::clamp(t, 0.0, 1.0);
-    const double px = from.x + t * dx - x, py = from.y + t * dy - y;
-    return px * px + py * py <= width * width / 4;
-  };
+  const double half = width / 2;
+  return {[=](double x, double y) {
+            const double dx = to.x - from.x, dy = to.y - from.y;
+            const double length2 = dx * dx + dy * dy;
+            double t = length2 == 0 ? 0 : ((x - from.x) * dx + (y - from.y) * dy) / length2;
+            t = std::clamp(t, 0.0, 1.0);
+            const double px = from.x + t * dx - x, py = from.y + t * dy - y;
+            return px * px + py * py <= width * width / 4;
+          },
+          std::min(from.x, to.x) - half, std::min(from.y, to.y) - half,
+          std::max(from.x, to.x) + half, std::max(from.y, to.y) + half};
 }
 
 Shape Arc(Point centre, double radius, double fromDegrees, double toDegrees, double width) {
-  return [=](double x, double y) {
-    const double distance = std::hypot(x - centre.x, y - centre.y);
-    if (std::abs(distance - radius) > width / 2) return false;
-    double angle = std::atan2(y - centre.y, x - centre.x) * 180 / std::numbers::pi;
-    while (angle < fromDegrees) angle += 360;
-    return angle <= toDegrees;
-  };
+  const double reach = radius + width / 2;
+  return {[=](double x, double y) {
+            const double distance = std::hypot(x - centre.x, y - centre.y);
+            if (std::abs(distance - radius) > width / 2) return false;
+            double angle = std::atan2(y - centre.y, x - centre.x) * 180 / std::numbers::pi;
+            while (angle < fromDegrees) angle += 360;
+            return angle <= toDegrees;
+          },
+          centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach};
 }
 
 Shape Union(Shape a, Shape b) {
-  return [=](double x, double y) { return a(x, y) || b(x, y); };
+  return {[=](double x, double y) { return a(x, y) || b(x, y); }, std::min(a.left, b.left),
+          std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
 Shape Intersection(Shape a, Shape b) {
-  return [=](double x, double y) { return a(x, y) && b(x, y); };
+  return {[=](double x, double y) { return a(x, y) && b(x, y); }, std::max(a.left, b.left),
+          std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
 Shape Difference(Shape a, Shape b) {
-  return [=](double x, double y) { return a(x, y) && !b(x, y); };
+  return {[=](double x, double y) { return a(x, y) && !b(x, y); }, a.left, a.top, a.right,
+          a.bottom};
 }
 
 Shader Solid(Rgb colour) {
@@ -111,8 +131,12 @@ Canvas::Canvas(int width, int height, Rgb background, double backgroundAlpha)
       alpha_(static_cast<std::size_t>(width * height), backgroundAlpha) {}
 
 void Canvas::Fill(const Shape& shape, const Shader& shader, double opacity) {
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) {
+  const int left = std::max(0, static_cast<int>(std::floor(shape.left)));
+  const int top = std::max(0, static_cast<int>(std::floor(shape.top)));
+  const int right = std::min(width_, static_cast<int>(std::ceil(shape.right)) + 1);
+  const int bottom = std::min(height_, static_cast<int>(std::ceil(shape.bottom)) + 1);
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
       int hits = 0;
       for (int j = 0; j < kGrid; ++j)
         for (int i = 0; i < kGrid; ++i)

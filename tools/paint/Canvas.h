@@ -19,8 +19,13 @@ struct Point {
   double x, y;
 };
 
-// Whether a point (in pixel units, pixel centres at .5) lies inside the shape.
-using Shape = std::function<bool(double x, double y)>;
+// A region of the picture: whether a point (in pixel units, pixel centres at .5) lies inside,
+// and a box that holds all of it, so that painting looks only there.
+struct Shape {
+  std::function<bool(double x, double y)> inside;
+  double left, top, right, bottom;
+  bool operator()(double x, double y) const { return inside(x, y); }
+};
 // The colour of a shape at a point.
 using Shader = std::function<Rgb(double x, double y)>;
 
