@@ -34,6 +34,8 @@ void HideAndRelease(Form& window) {
 void ZoomWindow(Form& window, int anchor, int direction) {
   // A hidden window has nothing to zoom away; it goes on unloading as it was.
   if (direction == kClosing && !window.Visible()) return;
+  // Released meanwhile (closed while it was still opening): nothing left to draw.
+  if (window.hWnd() == 0) return;
   Platform& platform = PlatformOf(window);
   WindowEffects& effects = platform.effects;
 
