@@ -35,5 +35,7 @@ std::string StardateToDateText(std::string_view stardateText);
 
 // Upper-cases the first character and every character that follows a blank or a hyphen.
 std::string CapitalizeWords(std::string_view text);
+// The same, on the text itself.
+void CapitalizeWordsInPlace(std::string& text);
 
 }  // namespace kestal

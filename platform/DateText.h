@@ -42,6 +42,9 @@ std::optional<CivilDate> TryReadDate(std::string_view text);
 CivilDate ReadDate(std::string_view text);  // throws DateError
 bool IsDate(std::string_view text);         // true exactly when ReadDate accepts the text
 
+// True when the date exists in the calendar and its year lies within 100 to 9999.
+bool IsValidDate(CivilDate date);
+
 // Date construction: a day or month past its end rolls over into the next month or year;
 // a resulting year outside 100 to 9999 throws DateError.
 CivilDate MakeDate(int year, int month, int day);
@@ -60,6 +63,9 @@ std::string FormatOneDecimal(double value);
 // Number reading: decimal digits only, "," or "." as decimal separator, optional sign and
 // surrounding blanks. No "inf", "nan", hexadecimal, exponent overflow or grouping: NumberError.
 double ReadNumber(std::string_view text);
+std::optional<double> TryReadNumber(std::string_view text);  // empty where ReadNumber throws
+// The same reading with "." as the only decimal point, whatever the locale.
+std::optional<double> TryReadPointNumber(std::string_view text);
 // The number that begins the text, "." as decimal point, leading blanks skipped; 0 when the text
 // doesn't begin with a number. Never fails.
 double LeadingNumber(std::string_view text) noexcept;

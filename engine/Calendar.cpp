@@ -1,0 +1,34 @@
+// The calendar procedures the engine shares: day of the year and the leap-year test.
+#include <cmath>
+
+#include "engine/Stardate.h"
+
+namespace kestal {
+
+int DayOfYear(CivilDate date) {
+  // Days before the first of each month in a common year.
+  static constexpr int kDaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  const bool leap = IsLeapYear(date);
+  if (date.month < 1 || date.month > 12) throw EngineError("month out of range");
+  return kDaysBefore[date.month - 1] + (leap && date.month > 2 ? 1 : 0) + date.day;
+}
+
+int DayOfYear(std::string_view dateText) {
+  const std::optional<CivilDate> date = TryReadDate(dateText);
+  if (!date) throw EngineError("not a date");
+  return DayOfYear(*date);
+}
+
+bool IsLeapYear(CivilDate date) {
+  return IsLeapYear(static_cast<double>(date.year));
+}
+
+bool IsLeapYear(double year) {
+  // Rounded to the nearest whole year, a half to the even neighbour.
+  const double whole = std::nearbyint(year);
+  if (!(whole >= 0 && whole <= 9999)) throw EngineError("year out of range");
+  const int y = static_cast<int>(whole);
+  return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
+
+}  // namespace kestal

@@ -1,0 +1,36 @@
+#include "engine/Stardate.h"
+#include "platform/Utf8.h"
+
+namespace kestal {
+
+void CapitalizeWordsInPlace(std::string& text) {
+  // Blank and hyphen are ASCII, and no byte of a longer UTF-8 sequence is ASCII, so a word
+  // starts exactly after a " " or "-" byte. Invalid bytes are left as they are.
+  bool wordStart = true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool starts = wordStart;
+    wordStart = c == ' ' || c == '-';
+    if (!starts) continue;
+    if (c >= 'a' && c <= 'z') {
+      text[i] = static_cast<char>(c - ('a' - 'A'));
+    } else if (static_cast<unsigned char>(c) >= 0x80) {
+      const Utf8Char letter = DecodeUtf8At(text, i);
+      if (!letter.valid) continue;
+      const char32_t upper = UpperCaseChar(letter.code);
+      if (upper == letter.code) continue;
+      std::string encoded;  // at most four bytes: no allocation
+      AppendUtf8(encoded, upper);
+      text.replace(i, letter.length, encoded);
+      i += encoded.size() - 1;
+    }
+  }
+}
+
+std::string CapitalizeWords(std::string_view text) {
+  std::string result(text);
+  CapitalizeWordsInPlace(result);
+  return result;
+}
+
+}  // namespace kestal

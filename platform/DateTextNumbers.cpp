@@ -1,0 +1,206 @@
+// Number readings and number texts. Decimal digits only: no "inf", "nan", hexadecimal,
+// exponents or digit grouping, so what the user sees is what is read.
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "platform/DateText.h"
+
+namespace kestal {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Where a decimal number lies in a text: optional sign, digits, optional separator and digits.
+struct NumberSpan {
+  bool negative = false;
+  std::size_t begin = 0;  // first digit or separator
+  std::size_t end = 0;    // one past the last digit or separator
+  std::size_t separator = std::string_view::npos;
+  bool significantWhole = false;  // a non-zero digit before the separator
+  bool anyDigit = false;
+};
+
+// Reads the number at `pos` (after blanks), accepting "." and, when `comma` is set, "," as
+// decimal separator.
+NumberSpan ScanNumber(std::string_view text, std::size_t pos, bool comma) {
+  NumberSpan span;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+    span.negative = text[pos] == '-';
+    ++pos;
+  }
+  span.begin = pos;
+  for (; pos < text.size(); ++pos) {
+    const char c = text[pos];
+    if (IsDigit(c)) {
+      span.anyDigit = true;
+      if (c != '0' && span.separator == std::string_view::npos) span.significantWhole = true;
+    } else if (span.separator == std::string_view::npos && (c == '.' || (comma && c == ','))) {
+      span.separator = pos;
+    } else {
+      break;
+    }
+  }
+  span.end = pos;
+  return span;
+}
+
+// The value of a scanned span; empty only when it is too large for a double.
+std::optional<double> ValueOf(std::string_view text, const NumberSpan& span) {
+  const double sign = span.negative ? -1.0 : 1.0;
+  if (!span.anyDigit) return 0.0 * sign;
+  std::string_view digits = text.substr(span.begin, span.end - span.begin);
+  // Up to 15 digits with up to 22 of them after the separator: the digits as a whole number are
+  // exact in a double, and so is the power of ten, so one division gives the correctly rounded
+  // value, the same that the full reading below gives.
+  if (digits.size() <= 16) {
+    long long whole = 0;
+    int count = 0, fraction = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+      if (span.begin + i == span.separator) {
+        fraction = static_cast<int>(digits.size() - i - 1);
+        continue;
+      }
+      whole = whole * 10 + (digits[i] - '0');
+      ++count;
+    }
+    if (count <= 15) {
+      static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+      return static_cast<double>(whole) / kPowers[fraction] * sign;
+    }
+  }
+  // from_chars wants "." as decimal point; copy only when the text used another one.
+  std::string copy;
+  if (span.separator != std::string_view::npos && text[span.separator] != '.') {
+    copy.assign(digits);
+    copy[span.separator - span.begin] = '.';
+    digits = copy;
+  }
+  double value = 0;
+  const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                         std::chars_format::fixed);
+  if (ec == std::errc::result_out_of_range) {
+    if (span.significantWhole) return std::nullopt;  // too large
+    return 0.0 * sign;                               // too small to tell from zero
+  }
+  if (ec != std::errc() || ptr != digits.data() + digits.size()) return std::nullopt;
+  return value * sign;
+}
+
+// A whole text that is one number with optional blanks around it.
+std::optional<double> ReadWholeText(std::string_view text, bool comma) {
+  const NumberSpan span = ScanNumber(text, 0, comma);
+  if (!span.anyDigit) return std::nullopt;
+  std::size_t pos = span.end;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  if (pos != text.size()) return std::nullopt;
+  return ValueOf(text, span);
+}
+
+// The decimal digits of a value rounded to 15 significant digits, and the power of ten of the
+// first one: 1163.9 gives "116390000000000" and 3.
+struct Decimal {
+  bool negative = false;
+  char digits[15] = {};
+  int exponent = 0;
+};
+
+Decimal ToDecimal(double value) {
+  Decimal decimal;
+  decimal.negative = std::signbit(value) && value != 0;
+  char text[32];
+  const auto result =
+      std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 14);
+  // "d.dddddddddddddde+XX"
+  decimal.digits[0] = text[0];
+  for (int i = 1; i < 15; ++i) decimal.digits[i] = text[i + 1];
+  int exponent = 0;
+  std::from_chars(text + 18, result.ptr, exponent);
+  decimal.exponent = text[17] == '-' ? -exponent : exponent;
+  return decimal;
+}
+
+}  // namespace
+
+std::optional<double> TryReadNumber(std::string_view text) {
+  return ReadWholeText(text, true);
+}
+
+std::optional<double> TryReadPointNumber(std::string_view text) {
+  return ReadWholeText(text, false);
+}
+
+double ReadNumber(std::string_view text) {
+  const std::optional<double> value = TryReadNumber(text);
+  if (!value) throw NumberError("not a number");
+  return *value;
+}
+
+double LeadingNumber(std::string_view text) noexcept {
+  const NumberSpan span = ScanNumber(text, 0, false);
+  const std::optional<double> value = ValueOf(text, span);
+  if (value) return *value;
+  return span.negative ? -std::numeric_limits<double>::infinity()
+                       : std::numeric_limits<double>::infinity();
+}
+
+std::string FormatOneDecimal(double value) {
+  if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
+  // Rounded half away from zero on the decimal digits, as the user reads the number.
+  const Decimal decimal = ToDecimal(value);
+  const int kept = decimal.exponent + 2;  // digits up to and including the first decimal
+  std::string digits;                     // the value in tenths
+  if (kept > 0) {
+    for (int i = 0; i < kept; ++i) digits += i < 15 ? decimal.digits[i] : '0';
+    if (kept < 15 && decimal.digits[kept] >= '5') {
+      int i = kept - 1;
+      for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) {
+        digits[static_cast<std::size_t>(i)] = '0';
+      }
+      if (i >= 0) {
+        ++digits[static_cast<std::size_t>(i)];
+      } else {
+        digits.insert(digits.begin(), '1');
+      }
+    }
+  } else if (kept == 0 && decimal.digits[0] >= '5') {
+    digits = "1";
+  }
+  while (!digits.empty() && digits.front() == '0') digits.erase(digits.begin());
+  std::string text = decimal.negative && !digits.empty() ? "-" : "";
+  if (digits.size() > 1) text.append(digits, 0, digits.size() - 1);
+  text += ',';
+  text += digits.empty() ? '0' : digits.back();
+  return text;
+}
+
+std::string InvariantNumberText(double value) {
+  if (!std::isfinite(value)) return std::isnan(value) ? " NaN" : (value < 0 ? "-Inf" : " Inf");
+  const Decimal decimal = ToDecimal(value);
+  int significant = 15;
+  while (significant > 0 && decimal.digits[significant - 1] == '0') --significant;
+  std::string text(1, decimal.negative ? '-' : ' ');
+  if (significant == 0) return text + '0';
+  const int wholeDigits = decimal.exponent + 1;
+  if (wholeDigits <= 0) {
+    text += "0.";
+    text.append(static_cast<std::size_t>(-wholeDigits), '0');
+    text.append(decimal.digits, static_cast<std::size_t>(significant));
+    return text;
+  }
+  for (int i = 0; i < wholeDigits; ++i) text += i < significant ? decimal.digits[i] : '0';
+  if (significant > wholeDigits) {
+    text += '.';
+    text.append(decimal.digits + wholeDigits, static_cast<std::size_t>(significant - wholeDigits));
+  }
+  return text;
+}
+
+}  // namespace kestal

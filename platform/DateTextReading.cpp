@@ -1,0 +1,188 @@
+// The date reading: day first, Italian names, two-digit years, an optional time that is ignored.
+#include <array>
+#include <cstdint>
+
+#include "platform/DateText.h"
+
+namespace kestal {
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonths = {
+    "gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
+    "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
+// Weekdays from Sunday, written with a plain "i" where the name ends in "ì": a typed "ì" or
+// "Ì" is folded to "i" before the comparison.
+constexpr std::array<std::string_view, 7> kWeekdays = {
+    "domenica", "lunedi", "martedi", "mercoledi", "giovedi", "venerdi", "sabato"};
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsAsciiLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// A cursor over the text; every step either consumes what it reads or leaves the cursor alone.
+class Reader {
+ public:
+  explicit Reader(std::string_view text) : text_(text) {}
+
+  bool AtEnd() const { return pos_ == text_.size(); }
+  char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
+
+  std::size_t SkipBlanks() {
+    const std::size_t start = pos_;
+    while (!AtEnd() && IsBlank(text_[pos_])) ++pos_;
+    return pos_ - start;
+  }
+
+  bool Take(char c) {
+    if (Peek() != c) return false;
+    ++pos_;
+    return true;
+  }
+
+  // A run of at most `maxDigits` decimal digits (longer runs fail); the count goes to `digits`.
+  bool Number(int maxDigits, int& value, int& digits) {
+    value = 0, digits = 0;
+    while (!AtEnd() && IsDigit(text_[pos_])) {
+      if (++digits > maxDigits) return false;
+      value = value * 10 + (text_[pos_++] - '0');
+    }
+    return digits > 0;
+  }
+
+  // A word of letters folded to lower case, "ì" and "Ì" folded to "i"; at most 16 letters.
+  bool Word(std::array<char, 16>& word, std::size_t& length) {
+    length = 0;
+    while (!AtEnd()) {
+      const char c = text_[pos_];
+      char folded;
+      std::size_t width = 1;
+      if (IsAsciiLetter(c)) {
+        folded = static_cast<char>(c | 0x20);
+      } else if (c == '\xC3' && pos_ + 1 < text_.size() &&
+                 (text_[pos_ + 1] == '\xAC' || text_[pos_ + 1] == '\x8C')) {
+        folded = 'i', width = 2;
+      } else {
+        break;
+      }
+      if (length == word.size()) return false;
+      word[length++] = folded;
+      pos_ += width;
+    }
+    return length > 0;
+  }
+
+  // Between two fields: one of "/", "-", "." with blanks on either side, or blanks alone.
+  bool Separator() {
+    const std::size_t blanks = SkipBlanks();
+    if (Take('/') || Take('-') || Take('.')) {
+      SkipBlanks();
+      return true;
+    }
+    return blanks > 0;
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// Index of the name among `names` that the word spells out in full or by its first three
+// letters; -1 when none.
+template <std::size_t N>
+int NameIndex(const std::array<std::string_view, N>& names, std::string_view word) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (word == names[i] || (word.size() == 3 && names[i].substr(0, 3) == word)) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+int WindowedYear(int year, int digits) {
+  if (digits > 2) return year;
+  return year < 30 ? 2000 + year : 1900 + year;
+}
+
+// A time of day after the date: h:mm or h:mm:ss, within the day. Its value is not kept.
+bool TimeOfDay(Reader& in) {
+  int hour, minute, second, digits;
+  if (!in.Number(2, hour, digits) || !in.Take(':')) return false;
+  if (!in.Number(2, minute, digits) || digits != 2) return false;
+  if (in.Take(':') && (!in.Number(2, second, digits) || digits != 2 || second > 59)) return false;
+  return hour <= 23 && minute <= 59;
+}
+
+// What may follow the date: nothing but blanks, or blanks and a time of day.
+bool Tail(Reader& in) {
+  if (in.SkipBlanks() == 0) return in.AtEnd();
+  if (in.AtEnd()) return true;
+  if (!TimeOfDay(in)) return false;
+  in.SkipBlanks();
+  return in.AtEnd();
+}
+
+}  // namespace
+
+std::optional<CivilDate> TryReadDate(std::string_view text) {
+  Reader in(text);
+  in.SkipBlanks();
+
+  int weekday = -1;
+  std::array<char, 16> word;
+  std::size_t wordLength;
+  if (IsAsciiLetter(in.Peek())) {
+    if (!in.Word(word, wordLength)) return std::nullopt;
+    weekday = NameIndex(kWeekdays, {word.data(), wordLength});
+    if (weekday < 0) return std::nullopt;
+    const bool comma = in.Take(',');
+    if (in.SkipBlanks() == 0 && !comma) return std::nullopt;
+  }
+
+  CivilDate date;
+  int first, firstDigits, digits;
+  if (!in.Number(4, first, firstDigits)) return std::nullopt;
+  if (firstDigits >= 3) {
+    // Year first, as in 2002-06-15.
+    if (weekday >= 0 || firstDigits != 4 || !in.Take('-')) return std::nullopt;
+    date.year = first;
+    if (!in.Number(2, date.month, digits) || !in.Take('-')) return std::nullopt;
+    if (!in.Number(2, date.day, digits)) return std::nullopt;
+  } else {
+    date.day = first;
+    if (!in.Separator()) return std::nullopt;
+    if (IsAsciiLetter(in.Peek())) {
+      if (!in.Word(word, wordLength)) return std::nullopt;
+      const int month = NameIndex(kMonths, {word.data(), wordLength});
+      if (month < 0) return std::nullopt;
+      date.month = month + 1;
+    } else if (!in.Number(2, date.month, digits)) {
+      return std::nullopt;
+    }
+    if (!in.Separator()) return std::nullopt;
+    int year;
+    if (!in.Number(4, year, digits)) return std::nullopt;
+    date.year = WindowedYear(year, digits);
+  }
+  if (!Tail(in) || !IsValidDate(date)) return std::nullopt;
+  // A weekday that contradicts the date is a typing mistake, not something to guess around.
+  if (weekday >= 0 && weekday != Weekday(date)) return std::nullopt;
+  return date;
+}
+
+CivilDate ReadDate(std::string_view text) {
+  const std::optional<CivilDate> date = TryReadDate(text);
+  if (!date) throw DateError("not a date");
+  return *date;
+}
+
+bool IsDate(std::string_view text) {
+  return TryReadDate(text).has_value();
+}
+
+}  // namespace kestal

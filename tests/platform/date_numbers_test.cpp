@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "platform/DateText.h"
+
+namespace kestal {
+namespace {
+
+TEST(InvariantNumberText, BlankOrMinusDigitsAndPointOnlyForAFraction) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {
+      {1163.9, " 1163.9"},
+      {-320545.2, "-320545.2"},
+      {-321000.0, "-321000"},
+      {1000.0, " 1000"},
+      {0.0, " 0"},
+      {-0.0, " 0"},
+      {2.7, " 2.7"},
+      {-2.7, "-2.7"},
+      {0.05, " 0.05"},
+      {0.1 + 0.2, " 0.3"},
+      {7677000.0, " 7677000"},
+      {-2222997.3, "-2222997.3"},
+      {1e20, " 100000000000000000000"},
+      {123456789012345678.0, " 123456789012346000"},
+      {1.0 / 3, " 0.333333333333333"},
+      {2.0 / 3 * 1000, " 666.666666666667"},
+      {1234567.891, " 1234567.891"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(InvariantNumberText(c.value), c.text) << c.text;
+}
+
+TEST(LeadingNumber, TheNumberThatBeginsTheText) {
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {
+      {"12", 12},
+      {" 06", 6},
+      {"\t7", 7},
+      {"6x", 6},
+      {"x6", 0},
+      {"", 0},
+      {"-3.5abc", -3.5},
+      {"1,5", 1},
+      {".5", 0.5},
+      {"+2", 2},
+      {"1e3", 1},
+      {"inf", 0},
+      {"nan", 0},
+      {"0x10", 0},
+      {"  -", 0},
+      {"3.", 3},
+      {"1.2.3", 1.2},
+      {"-.", 0},
+      {"- 1", 0},
+      {"12/", 12},
+      {"00", 0},
+      {"31", 31},
+      {"1 2", 1},
+      {"0.00000000000000000000000000000000000000"
+       "00000000000000000000000000000000000000"
+       "00000000000000000000000000000000000000"
+       "00000000000000000000000000000000000000"
+       "00000000000000000000000000000000000000"
+       "00000000000000000000000000000000000000"
+       "00000000000000000000000000000000000000"
+       "00000000000000000000000000000000000000"
+       "00000000000000000000000000000000000000"
+       "1",
+       0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.value) << c.text;
+  EXPECT_EQ(LeadingNumber(std::string(400, '9')), INFINITY);
+  EXPECT_EQ(LeadingNumber("-" + std::string(400, '9')), -INFINITY);
+}
+
+TEST(ReadNumber, DecimalDigitsOnly) {
+  const struct {
+    const char* text;
+    double value;
+  } accepted[] = {
+      {"1,5", 1.5},
+      {"1.5", 1.5},
+      {" -2 ", -2},
+      {",3", 0.3},
+      {"3,", 3},
+      {"+4", 4},
+      {"-320545,2", -320545.2},
+      {"0", 0},
+      {"007", 7},
+      {"1163.9", 1163.9},
+  };
+  for (const auto& c : accepted) {
+    EXPECT_EQ(ReadNumber(c.text), c.value) << c.text;
+    EXPECT_EQ(TryReadNumber(c.text), c.value) << c.text;
+  }
+  const char* rejected[] = {"inf",  "nan",   "-inf",  "infinity", "0x1p3",   "0x10",
+                            "1e5",  "1E5",   "1e999", "1.000,5",  "1,000.5", "",
+                            " ",    ",",     "-",     "1 2",      "--1",     "1,5,",
+                            "1.5.", "1_000", "١",     "½"};
+  for (const char* text : rejected) {
+    EXPECT_THROW(ReadNumber(text), NumberError) << text;
+    EXPECT_FALSE(TryReadNumber(text).has_value()) << text;
+  }
+  EXPECT_THROW(ReadNumber(std::string(400, '9')), NumberError);
+  EXPECT_EQ(ReadNumber("0," + std::string(400, '0') + "1"), 0.0);
+}
+
+TEST(ReadNumber, PointReadingTakesOnlyThePoint) {
+  EXPECT_EQ(TryReadPointNumber("-320545.2"), -320545.2);
+  EXPECT_EQ(TryReadPointNumber(" 56789.3 "), 56789.3);
+  for (const char* text : {"1,5", "1,5.0", "inf.0", "nan.0", "0x1p3.0", "1e999.0", "1.2.3"}) {
+    EXPECT_FALSE(TryReadPointNumber(text).has_value()) << text;
+  }
+}
+
+TEST(FormatOneDecimal, RoundsHalfAwayOnWhatTheUserReads) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {
+      {0.25, ",3"},
+      {-0.25, "-,3"},
+      {0.04, ",0"},
+      {-0.04, ",0"},
+      {0.05, ",1"},
+      {0.0, ",0"},
+      {2.75, "2,8"},
+      {99.96, "100,0"},
+      {1163.9344, "1163,9"},
+      {-320545.2055, "-320545,2"},
+      {1234567.25, "1234567,3"},
+      {2.7397, "2,7"},
+      {-322997.2678, "-322997,3"},
+      {1e20, "100000000000000000000,0"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatOneDecimal(c.value), c.text) << c.text;
+    EXPECT_EQ(ReadNumber(c.text), std::round(c.value * 10) / 10) << c.text;
+  }
+}
+
+TEST(UpperCaseChar, AccentedLettersIncluded) {
+  const struct {
+    char32_t c, upper;
+  } cases[] = {
+      {U'a', U'A'}, {U'z', U'Z'}, {U'A', U'A'}, {U'1', U'1'}, {U'ì', U'Ì'}, {U'Ì', U'Ì'},
+      {U'é', U'É'}, {U'à', U'À'}, {U'þ', U'Þ'}, {U'ÿ', U'Ÿ'}, {U'µ', U'Μ'}, {U'ß', U'ß'},
+      {U'×', U'×'}, {U'÷', U'÷'}, {U'ā', U'Ā'}, {U'Ā', U'Ā'}, {U'ı', U'I'}, {U'ł', U'Ł'},
+      {U'Ł', U'Ł'}, {U'ž', U'Ž'}, {U'ŉ', U'ŉ'}, {U'ĸ', U'ĸ'}, {U'ſ', U'S'}, {U'ő', U'Ő'},
+      {U'α', U'Α'}, {U'ω', U'Ω'}, {U'ς', U'Σ'}, {U'ά', U'Ά'}, {U'ί', U'Ί'}, {U'ώ', U'Ώ'},
+      {U'ϊ', U'Ϊ'}, {U'я', U'Я'}, {U'ё', U'Ё'}, {U'ѣ', U'Ѣ'}, {U'ӂ', U'Ӂ'}, {U'ӏ', U'Ӏ'},
+      {U'ә', U'Ә'}, {U'ẽ', U'Ẽ'}, {U'ḁ', U'Ḁ'}, {U'😀', U'😀'}, {U'ь', U'Ь'},
+  };
+  for (const auto& c : cases) EXPECT_EQ(UpperCaseChar(c.c), c.upper) << std::hex << static_cast<unsigned>(c.c);
+}
+
+}  // namespace
+}  // namespace kestal

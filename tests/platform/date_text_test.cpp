@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "platform/DateText.h"
+
+namespace kestal {
+namespace {
+
+TEST(MakeDate, DaysAndMonthsRollOver) {
+  const struct {
+    int year, month, day;
+    CivilDate date;
+  } cases[] = {
+      {2002, 6, 15, {2002, 6, 15}},  {2002, 2, 29, {2002, 3, 1}},      {2000, 2, 29, {2000, 2, 29}},
+      {1900, 2, 29, {1900, 3, 1}},   {2002, 13, 1, {2003, 1, 1}},      {2002, 1, 0, {2001, 12, 31}},
+      {2002, 0, 1, {2001, 12, 1}},   {2002, -11, 1, {2001, 1, 1}},     {2002, 25, 1, {2004, 1, 1}},
+      {2002, 1, 366, {2003, 1, 1}},  {2002, 3, -1, {2002, 2, 27}},     {99, 12, 32, {100, 1, 1}},
+      {10000, 1, 0, {9999, 12, 31}}, {2000, 1, 2000000, {7475, 10, 24}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MakeDate(c.year, c.month, c.day), c.date) << c.year << "/" << c.month << "/" << c.day;
+  }
+}
+
+TEST(MakeDate, YearsOutside100To9999Fail) {
+  const struct {
+    int year, month, day;
+  } cases[] = {
+      {9999, 12, 32},
+      {100, 1, 0},
+      {99, 12, 31},
+      {10000, 1, 1},
+      {0, 1, 1},
+      {-5, 6, 1},
+      {2002, 1, INT_MAX},
+      {2002, 1, INT_MIN},
+      {INT_MAX, INT_MAX, INT_MAX},
+      {INT_MIN, INT_MIN, INT_MIN},
+      {2002, INT_MAX, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_THROW(MakeDate(c.year, c.month, c.day), DateError)
+        << c.year << "/" << c.month << "/" << c.day;
+  }
+}
+
+TEST(DateForms, ShortAndLongDates) {
+  const struct {
+    CivilDate date;
+    const char* shortDate;
+    const char* longDate;
+    int weekday;
+  } cases[] = {
+      {{2002, 6, 15}, "15/06/2002", "sabato 15 giugno 2002", 6},
+      {{1967, 7, 26}, "26/07/1967", "mercoledì 26 luglio 1967", 3},
+      {{800, 1, 1}, "01/01/0800", "sabato 1 gennaio 800", 6},
+      {{100, 1, 1}, "01/01/0100", "venerdì 1 gennaio 100", 5},
+      {{9999, 12, 31}, "31/12/9999", "venerdì 31 dicembre 9999", 5},
+      {{2322, 12, 31}, "31/12/2322", "domenica 31 dicembre 2322", 0},
+      {{2002, 6, 17}, "17/06/2002", "lunedì 17 giugno 2002", 1},
+      {{2002, 6, 18}, "18/06/2002", "martedì 18 giugno 2002", 2},
+      {{2002, 6, 20}, "20/06/2002", "giovedì 20 giugno 2002", 4},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shortDate);
+    EXPECT_EQ(ShortDateText(c.date), c.shortDate);
+    EXPECT_EQ(FormatDdMmYyyy(c.date), c.shortDate);
+    EXPECT_EQ(LongDateText(c.date), c.longDate);
+    EXPECT_EQ(Weekday(c.date), c.weekday);
+    EXPECT_EQ(LongDateOfText(c.shortDate), c.longDate);
+    EXPECT_EQ(ReadDate(c.longDate), c.date);
+  }
+  for (const char* text : {"abc", "31/02/1967", ""}) EXPECT_EQ(LongDateOfText(text), text);
+}
+
+TEST(DateForms, TodayComesFromTheClockWithoutTheTime) {
+  struct FixedClock : Clock {
+    LocalDateTime now;
+    LocalDateTime Now() const override { return now; }
+  } clock;
+  const LocalDateTime times[] = {{2002, 6, 15, 23, 59, 59, 999}, {1999, 12, 31, 0, 0, 0, 0}};
+  for (const LocalDateTime& t : times) {
+    clock.now = t;
+    const CivilDate today = Today(clock);
+    EXPECT_EQ(today, (CivilDate{t.year, t.month, t.day}));
+    EXPECT_EQ(ReadDate(ShortDateText(today)), today);
+  }
+}
+
+}  // namespace
+}  // namespace kestal
