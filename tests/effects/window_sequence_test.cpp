@@ -1,0 +1,277 @@
+// The opening and closing that the program's windows share.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "effects/Modulo1.h"
+#include "tests/effects/ProbeWindow.h"
+
+namespace kestal::testing {
+namespace {
+
+// The log with the window's handle written as "hWnd" and region handles as "rgn", keeping the
+// calls the sequence is made of and the marks the window's own steps leave.
+std::vector<std::string> Steps(const headless::CallLog& log, WindowHandle handle) {
+  static const char* const kept[] = {"Form_",        "SetWindowPos", "Move",
+                                     "SetBackColor", "Refresh",      "CreateRoundRectRgn",
+                                     "SetWindowRgn", "mark:",        "StopSound",
+                                     "PlaySound",    "DoEvents",     "DrawAnimatedRects",
+                                     "ShowWindow",   "HideWindow",   "DestroyWindow"};
+  const std::regex window("\\b" + HandleText(handle) + "\\b");
+  const std::regex region("SetWindowRgn\\(hWnd,\\d+,");
+  std::vector<std::string> steps;
+  for (const std::string& entry : log.Entries()) {
+    for (const char* prefix : kept) {
+      if (!entry.starts_with(prefix)) continue;
+      steps.push_back(std::regex_replace(std::regex_replace(entry, window, "hWnd"), region,
+                                         "SetWindowRgn(hWnd,rgn,"));
+      break;
+    }
+  }
+  return steps;
+}
+
+// The window's own steps leave marks in the log.
+WindowOpening MarkedSteps(headless::CallLog& log, bool topmostFirst, bool topmostBeforeOutline) {
+  WindowOpening steps;
+  steps.topmostFirst = topmostFirst;
+  steps.topmostBeforeOutline = topmostBeforeOutline;
+  steps.colourControls = [&log](Color) { log.Add("mark:colour"); };
+  steps.beforeOutline = [&log] { log.Add("mark:before"); };
+  steps.content = [&log] { log.Add("mark:content"); };
+  return steps;
+}
+
+TEST(WindowSequence, OpensInOrder) {
+  const std::vector<std::string> centre{"Move(Probe,5070,3330)", "SetBackColor(Probe)",
+                                        "mark:colour", "Refresh(Probe)", "mark:before"};
+  const std::vector<std::string> outline{"CreateRoundRectRgn(0,0,348,324,20,20)",
+                                         "SetWindowRgn(hWnd,rgn,1)"};
+  const std::vector<std::string> announce{
+      "mark:content",
+      "StopSound",
+      "PlaySound(16)",
+      "DoEvents",
+      "DrawAnimatedRects(hWnd,3,(1023,767,1024,768),(338,222,686,546))",
+      "DoEvents",
+      "ShowWindow(Probe)"};
+  const std::string topmost = "SetWindowPos(hWnd,-1,0,0,0,0,3)";
+  auto join = [](std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all{"Form_Load(Probe)"};
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+  };
+  const struct {
+    const char* window;
+    bool topmostFirst, topmostBeforeOutline;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {"topmost first of all (conventions)", true, false,
+       join({{topmost}, centre, outline, announce})},
+      {"topmost after its first content (About)", false, true,
+       join({centre, {topmost}, outline, announce})},
+      {"never topmost (conversion)", false, false, join({centre, outline, announce})},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.window);
+    Desk desk;
+    auto& hp = desk.hp;
+    ProbeWindow window(desk.program, 5220, 4860, true,
+                       MarkedSteps(hp.log, c.topmostFirst, c.topmostBeforeOutline));
+    hp.windows.Show(window);
+    EXPECT_EQ(Steps(hp.log, window.hWnd()), c.expected);
+    EXPECT_EQ(hp.effects.IsTopmost(window.hWnd()), c.topmostFirst || c.topmostBeforeOutline);
+    EXPECT_EQ(hp.windows.SurfaceOf(window) != nullptr && window.Visible(), true);
+  }
+}
+
+TEST(WindowSequence, TakesTheHighlightColour) {
+  Desk desk;
+  desk.hp.windows.highlight = Color{51, 153, 255};
+  std::vector<Color> given;
+  WindowOpening steps;
+  steps.colourControls = [&given](Color colour) { given.push_back(colour); };
+  ProbeWindow window(desk.program, 5220, 4860, true, steps);
+  desk.hp.windows.Show(window);
+  EXPECT_EQ(headless::User(desk.hp.windows, window).FormBackColor(), (Color{51, 153, 255}));
+  EXPECT_EQ(given, (std::vector<Color>{{51, 153, 255}}));
+}
+
+TEST(WindowSequence, ClosesInOrder) {
+  Desk desk;
+  auto& hp = desk.hp;
+  ProbeWindow window(desk.program, 5220, 4860);
+  hp.windows.Show(window);
+  const WindowHandle handle = window.hWnd();
+  hp.log.Clear();
+  hp.windows.Unload(window);
+  EXPECT_EQ(
+      Steps(hp.log, handle),
+      (std::vector<std::string>{"Form_Unload(Probe)", "StopSound", "PlaySound(24)", "DoEvents",
+                                "DrawAnimatedRects(hWnd,3,(338,222,686,546),(986,748,987,768))",
+                                "HideWindow(Probe)", "DoEvents", "DestroyWindow(Probe)"}));
+  EXPECT_EQ(window.State(), FormState::Released);
+}
+
+TEST(WindowSequence, CentresAndCutsTheOutlineAtEachResolution) {
+  const struct {
+    int width, height;
+    double twipsPerPixel;
+    double twipsPerPixelY;
+    int screenWidth, screenHeight;  // pixels
+    int w, h;                       // the region, pixels
+    int left, top;                  // twips
+  } cases[] = {
+      {5220, 4860, 15, 15, 1024, 768, 348, 324, 5070, 3330},
+      {7725, 5550, 15, 15, 1024, 768, 515, 370, 3818, 2985},  // 3817.5 to the even 3818
+      {5220, 5025, 15, 15, 1024, 768, 348, 335, 5070, 3248},  // 3247.5 to 3248
+      {5220, 4860, 12, 12, 1024, 768, 435, 405, 3534, 2178},
+      {7725, 5550, 12, 12, 1024, 768, 644, 462, 2282, 1833},  // 643.75 up, 462.5 to the even 462
+      {5220, 5025, 12, 12, 1024, 768, 435, 419, 3534, 2096},  // 418.75 up, 2095.5 to 2096
+      {5220, 4860, 15, 15, 800, 600, 348, 324, 3390, 2070},
+      {5220, 4860, 15, 12, 1024, 768, 348, 405, 5070, 2178},  // pixels taller than wide
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height << " at " << c.twipsPerPixel);
+    Desk desk;
+    auto& hp = desk.hp;
+    hp.windows.screen = ScreenMetrics{static_cast<int>(c.screenWidth * c.twipsPerPixel),
+                                      static_cast<int>(c.screenHeight * c.twipsPerPixelY),
+                                      c.twipsPerPixel, c.twipsPerPixelY};
+    ProbeWindow window(desk.program, c.width, c.height);
+    hp.windows.Show(window);
+    EXPECT_EQ(hp.effects.RegionOf(window.hWnd()),
+              (headless::HeadlessEffects::RoundRegion{0, 0, c.w, c.h, 20, 20}));
+    EXPECT_EQ(hp.log.Matching("Move(").back(),
+              "Move(Probe," + std::to_string(c.left) + "," + std::to_string(c.top) + ")");
+  }
+}
+
+// Looks at the image still playing each time the program stops or starts a sound: it must hold
+// the bytes it was started with until then.
+class WatchedSound : public SoundPlayer {
+ public:
+  explicit WatchedSound(headless::HeadlessSound& sound) : sound_(sound) {}
+  bool PlaySound(const uint8_t* image, std::size_t size, unsigned flags) override {
+    intact.push_back(sound_.PlayingImageIntact());
+    return sound_.PlaySound(image, size, flags);
+  }
+  void StopSound() override {
+    intact.push_back(sound_.PlayingImageIntact());
+    sound_.StopSound();
+  }
+  std::vector<bool> intact;
+
+ private:
+  headless::HeadlessSound& sound_;
+};
+
+// Opening right after closing: the opening sound stops the closing one, and the image that
+// plays is never one whose buffer was replaced under it.
+TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
+  headless::HeadlessPlatform hp(KESTAL_SOURCE_DIR "/resources");
+  hp.sound.IdentifyImagesFrom(hp.resources);
+  WatchedSound sound(hp.sound);
+  Platform platform{hp.windows, hp.effects,   hp.tray,     hp.registry, hp.shell,
+                    sound,      hp.resources, hp.settings, hp.clock};
+  Program program(platform);
+  std::vector<bool> intactWhileRunning;
+  auto checkDuringMessages = [&] {
+    hp.windows.Post([&] { intactWhileRunning.push_back(hp.sound.PlayingImageIntact()); });
+  };
+  ProbeWindow window(program, 5220, 4860);
+  checkDuringMessages();
+  hp.windows.Show(window);
+  checkDuringMessages();
+  hp.windows.Unload(window);
+  ProbeWindow again(program, 5220, 4860);
+  checkDuringMessages();
+  hp.windows.Show(again);
+
+  EXPECT_EQ(hp.log.Matching("PlaySound"),
+            (std::vector<std::string>{"PlaySound(16)", "PlaySound(24)", "PlaySound(16)"}));
+  EXPECT_EQ(sound.intact, std::vector<bool>(6, true));
+  EXPECT_EQ(intactWhileRunning, (std::vector<bool>{true, true, true}));
+  EXPECT_TRUE(hp.sound.PlayingImageIntact());
+  // Each sound stops the one before it first.
+  const auto& entries = hp.log.Entries();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].starts_with("PlaySound")) {
+      ASSERT_GT(i, 0u);
+      EXPECT_EQ(entries[i - 1], "StopSound");
+    }
+  }
+  // The images of the program, played from memory, at once, never the system's default sound.
+  const std::vector<uint8_t> open = hp.resources.Load("STD_SOUND", kOpenSound);
+  const std::vector<uint8_t> close = hp.resources.Load("STD_SOUND", kCloseSound);
+  ASSERT_FALSE(open.empty());
+  ASSERT_FALSE(close.empty());
+  ASSERT_EQ(hp.sound.Plays().size(), 3u);
+  const std::vector<uint8_t>* expected[] = {&open, &close, &open};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(hp.sound.Plays()[i].bytes, *expected[i]) << i;
+    EXPECT_EQ(hp.sound.Plays()[i].flags, kSndAsync | kSndNoDefault | kSndMemory);
+  }
+  EXPECT_EQ(program.WindowSoundData, open);
+}
+
+TEST(WindowSound, WithoutASoundDeviceWindowsOpenAndCloseTheSame) {
+  auto run = [](bool device) {
+    Desk desk;
+    desk.hp.sound.deviceAvailable = device;
+    ProbeWindow window(desk.program, 5220, 4860);
+    desk.hp.windows.Show(window);
+    desk.hp.windows.Unload(window);
+    EXPECT_EQ(window.State(), FormState::Released);
+    EXPECT_EQ(desk.hp.sound.Plays().size(), device ? 2u : 0u);
+    return desk.hp.log.Entries();
+  };
+  const auto withSound = run(true);
+  EXPECT_EQ(run(false), withSound);
+}
+
+// A second close that arrives while the window closes (its sound and zoom let messages
+// through) finds the window already closing: Form_Unload runs once, the window goes once.
+TEST(WindowSequence, ASecondCloseWhileClosingIsIgnored) {
+  const struct {
+    const char* when;
+    bool duringZoom;
+  } cases[] = {{"during the closing sound", false}, {"during the closing zoom", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.when);
+    Desk desk;
+    auto& hp = desk.hp;
+    ProbeWindow window(desk.program, 5220, 4860);
+    hp.windows.Show(window);
+    auto secondClose = [&] { hp.windows.Post([&] { hp.windows.Unload(window); }); };
+    if (c.duringZoom) {
+      hp.effects.onAnimate = secondClose;
+    } else {
+      secondClose();
+    }
+    hp.windows.Unload(window);
+    EXPECT_EQ(window.unloads, 1);
+    EXPECT_EQ(hp.log.Matching("Form_Unload(Probe)").size(), 1u);
+    EXPECT_EQ(hp.log.Matching("DestroyWindow(Probe)").size(), 1u);
+    EXPECT_EQ(hp.log.Matching("PlaySound(").size(), 2u);  // 16, then one 24
+    EXPECT_EQ(window.State(), FormState::Released);
+    EXPECT_FALSE(hp.windows.AnyLoaded());
+  }
+}
+
+// Closed while it still opens (a close handled during the opening sound): the window goes
+// once and is never shown.
+TEST(WindowSequence, ClosedWhileOpening) {
+  Desk desk;
+  auto& hp = desk.hp;
+  ProbeWindow window(desk.program, 5220, 4860);
+  hp.windows.Post([&] { hp.windows.Unload(window); });
+  hp.windows.Show(window);
+  EXPECT_EQ(window.unloads, 1);
+  EXPECT_EQ(window.State(), FormState::Released);
+  EXPECT_TRUE(hp.log.Matching("ShowWindow(Probe)").empty());
+  EXPECT_EQ(hp.log.Matching("DestroyWindow(Probe)").size(), 1u);
+}
+
+}  // namespace
+}  // namespace kestal::testing
