@@ -1,11 +1,56 @@
 #pragma once
+// The hidden start-up window: it puts the icon in the tray, keeps its tooltip on today's
+// stardate, turns the icon's mouse events into the program's commands, and removes the icon
+// when it is unloaded.
+#include <vector>
+
 #include "platform/Controls.h"
+#include "platform/WindowSystem.h"
 
 namespace kestal {
 
 class Form1 : public Form {
  public:
   explicit Form1(Program& program);
+
+  // The icon's mouse event codes, as the tray reports them.
+  static constexpr int kLeftButtonDown = 513;
+  static constexpr int kLeftDoubleClick = 515;
+  static constexpr int kRightButtonUp = 517;
+
+  // The popup menu mnuMain, and the index of each command.
+  static const std::vector<MenuItem>& MenuItems();
+  static constexpr int kMenuConventions = 0;
+  static constexpr int kMenuConversion = 1;
+  static constexpr int kMenuAbout = 3;
+  static constexpr int kMenuClose = 5;
+
+  // Timers of the window: the next local midnight, and adding the icon again while the taskbar
+  // isn't there yet.
+  static constexpr int kMidnightTimer = 1;
+  static constexpr int kAddIconTimer = 2;
+  static constexpr long kAddIconRetryMilliseconds = 2000;
+  static constexpr int kAddIconRetries = 60;  // two minutes
+
+  int TrayMessage = 0;    // event code of the last notification
+  bool TrayBusy = false;  // a notification is being handled
+
+  void mnuMain_Click(int index);
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void Form_MouseMove(int button, int shift, double x, double y) override;
+  void Form_Timer(int timerId) override;
+  void Form_SystemEvent(SystemEvent event) override;
+
+ private:
+  bool TryAddIcon();
+  void AddIconOrRetry();
+  void StopRetrying();
+  void WaitForMidnight();
+  void FollowTheDate();
+  int addIconRetriesLeft_ = 0;
 };
 
 }  // namespace kestal
