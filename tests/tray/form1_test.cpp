@@ -1,0 +1,283 @@
+// The tray icon: the record sent at start and at the end, and the tooltip that follows the
+// convention, the calendar and the shell.
+#include <gtest/gtest.h>
+
+#include "resources/ResourceIds.h"
+#include "tests/tray/TraySession.h"
+#include "tray/TrayTooltip.h"
+
+namespace kestal::testing {
+namespace {
+
+constexpr std::string_view kClassic = "Velorn - Data astrale: ";
+constexpr std::string_view kNextGeneration = "Velorn NG - Data stellare: ";
+
+std::string Tip(std::string_view prefix, std::string_view stardate) {
+  return std::string(prefix) + std::string(stardate);
+}
+
+TEST(TrayStart, AddsTheIconWithTheWholeRecord) {
+  TraySession session;
+  Form1& form1 = session.Start();
+  auto& hp = session.hp;
+
+  ASSERT_EQ(hp.tray.Records().size(), 1u);
+  const auto& [message, record] = hp.tray.Records()[0];
+  EXPECT_EQ(message, kNimAdd);
+  EXPECT_EQ(record.cbSize, kNotifyIconRecordSize);
+  EXPECT_NE(record.hWnd, 0u);
+  EXPECT_EQ(record.hWnd, form1.hWnd());
+  EXPECT_EQ(record.uID, 1u);
+  EXPECT_EQ(record.uFlags, 7u);
+  EXPECT_EQ(record.uCallbackMessage, 512u);
+  EXPECT_NE(record.hIcon, 0u);
+  EXPECT_EQ(record.hIcon, form1.Surface()->Icon());
+  EXPECT_EQ(FieldIn(record), FieldOf(Tip(kClassic, "0/0206.15") + '\0'));
+
+  EXPECT_TRUE(hp.tray.IconShown());
+  EXPECT_EQ(hp.tray.Tooltip(), "Velorn - Data astrale: 0/0206.15");
+  // The window itself is never shown.
+  EXPECT_FALSE(form1.Visible());
+  EXPECT_TRUE(hp.log.Matching("ShowWindow").empty());
+  EXPECT_EQ(form1.Spec().caption, "Velorn");
+  EXPECT_EQ(form1.Spec().iconId, IDI_KESTAL);
+  EXPECT_TRUE(form1.Spec().topLevel);
+  EXPECT_FALSE(hp.windows.Ended());
+}
+
+TEST(TrayTooltip, ShowsTodayInTheStoredConvention) {
+  const struct {
+    LocalDateTime today;
+    const char* classic;
+    const char* nextGeneration;
+  } days[] = {
+      {{2002, 6, 15, 10, 30}, "0/0206.15", "-320545.2"},
+      {{2001, 12, 31, 23, 59}, "0/0112.31", "-321000"},  // a whole value has no point
+      {{2324, 2, 29, 0, 0}, "3/2402.29", " 1163.9"},     // its blank beside the prefix's
+      {{1999, 12, 31, 8, 0}, "-1/9912.31", "-323000"},
+  };
+  const struct {
+    const char* setting;
+    bool nextGeneration;
+  } settings[] = {{"", false}, {"Next Generation", true}, {"Velorn Classic", true}, {" ", true}};
+  for (const auto& day : days) {
+    for (const auto& setting : settings) {
+      SCOPED_TRACE(::testing::Message()
+                   << day.classic << " with setting '" << setting.setting << "'");
+      TraySession session;
+      session.Start(setting.setting, day.today);
+      const std::string expected = setting.nextGeneration ? Tip(kNextGeneration, day.nextGeneration)
+                                                          : Tip(kClassic, day.classic);
+      EXPECT_EQ(session.hp.tray.Tooltip(), expected);
+      EXPECT_EQ(FieldIn(session.program.TrayIconData), FieldOf(expected + '\0'));
+      EXPECT_EQ(session.program.TrayShowsNextGeneration, setting.nextGeneration);
+      // The texts themselves end in their NUL.
+      EXPECT_EQ(NGTipText(session.hp.clock), Tip(kNextGeneration, day.nextGeneration) + '\0');
+      EXPECT_EQ(ClassicTipText(session.program), Tip(kClassic, day.classic) + '\0');
+    }
+  }
+}
+
+TEST(TrayTooltip, FieldIsFilledWithBlanksAndCutAt64) {
+  const std::string sixtyFour(64, 'x');
+  const struct {
+    std::string text;
+    std::u16string field;
+  } cases[] = {
+      {"", std::u16string(64, u' ')},
+      {std::string("ab\0", 3), u"ab" + std::u16string(1, u'\0') + std::u16string(61, u' ')},
+      {sixtyFour, std::u16string(64, u'x')},
+      {sixtyFour + "yz", std::u16string(64, u'x')},
+      {"Mercoled\xC3\xAC \xE2\x82\xAC", u"Mercoled\u00EC \u20AC" + std::u16string(53, u' ')},
+      {"\xF0\x9F\x9A\x80!", u"\U0001F680!" + std::u16string(61, u' ')},
+      // Half of a character never ends the field.
+      {std::string(63, 'x') + "\xF0\x9F\x9A\x80", std::u16string(63, u'x') + u" "},
+      {"a\xFF", u"a\uFFFD" + std::u16string(62, u' ')},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    NotifyIconRecord record;
+    std::fill(std::begin(record.szTip), std::end(record.szTip), u'#');
+    PutTipText(record, c.text);
+    EXPECT_EQ(FieldIn(record), c.field);
+  }
+}
+
+TEST(TrayEnd, RemovesTheIconByWindowAndId) {
+  TraySession session;
+  Form1& form1 = session.Start("Next Generation");
+  const WindowHandle handle = form1.hWnd();
+  auto& hp = session.hp;
+  // The About window may have changed the tooltip; stray values in the identifying fields must
+  // not keep the icon from going.
+  SetTrayTooltip(session.program, false);
+  session.program.TrayIconData.cbSize = 0;
+  session.program.TrayIconData.hWnd = 0;
+  session.program.TrayIconData.uID = 9;
+  session.program.Unload(session.program.form1);
+
+  const auto& [message, record] = session.LastSent();
+  EXPECT_EQ(message, kNimDelete);
+  EXPECT_EQ(record.cbSize, kNotifyIconRecordSize);
+  EXPECT_EQ(record.hWnd, handle);
+  EXPECT_EQ(record.uID, 1u);
+  EXPECT_FALSE(hp.tray.IconShown());
+  EXPECT_TRUE(hp.windows.Ended());
+}
+
+TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
+  const struct {
+    const char* setting;
+    int aboutChoice;  // -1: none; 0: classic; 1: Next Generation, picked in the About window
+    std::string afterMidnight;
+  } cases[] = {
+      {"", -1, Tip(kClassic, "0/0201.01")},
+      {"Next Generation", -1, Tip(kNextGeneration, "-320997.3")},
+      {"", 1, Tip(kNextGeneration, "-320997.3")},
+      {"Next Generation", 0, Tip(kClassic, "0/0201.01")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "'" << c.setting << "' " << c.aboutChoice);
+    TraySession session;
+    auto& hp = session.hp;
+    Form1& form1 = session.Start(c.setting, {2001, 12, 31, 23, 59, 59, 250});
+    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kMidnightTimer), 750);
+    if (c.aboutChoice >= 0) SetTrayTooltip(session.program, c.aboutChoice == 1);
+
+    // A timer that comes a little early finds the same day and waits the rest.
+    hp.clock.now = {2001, 12, 31, 23, 59, 59, 990};
+    const std::string before = hp.tray.Tooltip();
+    ASSERT_TRUE(hp.windows.FireTimer(form1, Form1::kMidnightTimer));
+    EXPECT_EQ(hp.tray.Tooltip(), before);
+    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kMidnightTimer), 10);
+
+    hp.clock.now = {2002, 1, 1, 0, 0, 0, 20};
+    ASSERT_TRUE(hp.windows.FireTimer(form1, Form1::kMidnightTimer));
+    EXPECT_EQ(session.LastSent().message, kNimModify);
+    EXPECT_EQ(hp.tray.Tooltip(), c.afterMidnight);
+    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kMidnightTimer), 86'400'000 - 20);
+  }
+}
+
+TEST(TrayTooltip, FollowsClockChangesAndWakingUp) {
+  const struct {
+    SystemEvent event;
+    const char* setting;
+    std::string expected;
+  } cases[] = {
+      {SystemEvent::TimeChanged, "", Tip(kClassic, "3/2402.29")},
+      {SystemEvent::TimeChanged, "Next Generation", Tip(kNextGeneration, " 1163.9")},
+      {SystemEvent::Resumed, "", Tip(kClassic, "3/2402.29")},
+      {SystemEvent::Resumed, "Next Generation", Tip(kNextGeneration, " 1163.9")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    TraySession session;
+    auto& hp = session.hp;
+    Form1& form1 = session.Start(c.setting);
+    hp.clock.now = {2324, 2, 29, 18, 0, 0, 0};
+    hp.windows.Broadcast(c.event);
+    EXPECT_EQ(session.LastSent().message, kNimModify);
+    EXPECT_EQ(hp.tray.Tooltip(), c.expected);
+    // The wait for midnight starts again from the new time.
+    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kMidnightTimer), 6L * 3600 * 1000);
+  }
+}
+
+TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
+  const struct {
+    const char* setting;
+    int aboutChoice;
+    std::string expected;
+  } cases[] = {
+      {"", -1, Tip(kClassic, "0/0206.16")},
+      {"", 1, Tip(kNextGeneration, "-320542.5")},
+      {"Next Generation", -1, Tip(kNextGeneration, "-320542.5")},
+      {"Next Generation", 0, Tip(kClassic, "0/0206.16")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    TraySession session;
+    auto& hp = session.hp;
+    Form1& form1 = session.Start(c.setting);
+    if (c.aboutChoice >= 0) SetTrayTooltip(session.program, c.aboutChoice == 1);
+    hp.tray.RestartShell();
+    hp.clock.now = {2002, 6, 16, 9, 0, 0, 0};  // the shell comes back the next morning
+    hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+
+    EXPECT_TRUE(hp.tray.IconShown());
+    const auto& [message, record] = session.LastSent();
+    EXPECT_EQ(message, kNimAdd);
+    EXPECT_EQ(record.hWnd, form1.hWnd());
+    EXPECT_EQ(record.uID, 1u);
+    EXPECT_EQ(record.uFlags, 7u);
+    EXPECT_EQ(record.uCallbackMessage, 512u);
+    EXPECT_EQ(record.hIcon, form1.Surface()->Icon());
+    EXPECT_EQ(hp.tray.Tooltip(), c.expected);
+    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 0);
+  }
+}
+
+// The shell also announces itself when its icon is still there: nothing to retry then.
+TEST(TrayIcon, AnnouncedShellWithTheIconStillThere) {
+  TraySession session;
+  auto& hp = session.hp;
+  Form1& form1 = session.Start();
+  hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+  EXPECT_TRUE(hp.tray.IconShown());
+  EXPECT_EQ(hp.tray.Tooltip(), Tip(kClassic, "0/0206.15"));
+  EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 0);
+}
+
+TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
+  const struct {
+    const char* how;
+    int failedRetries;
+    bool announced;  // the shell announces itself instead of the retry finding it
+  } cases[] = {{"first retry", 0, false},
+               {"after a minute", 30, false},
+               {"last retry", 59, false},
+               {"announced", 5, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    TraySession session;
+    auto& hp = session.hp;
+    hp.tray.available = false;
+    Form1& form1 = session.Start("Next Generation");
+    EXPECT_FALSE(hp.tray.IconShown());
+    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 2000);
+    for (int i = 0; i < c.failedRetries; ++i)
+      ASSERT_TRUE(hp.windows.FireTimer(form1, Form1::kAddIconTimer)) << i;
+
+    hp.tray.available = true;
+    hp.clock.now = {2002, 6, 16, 0, 1, 0, 0};
+    if (c.announced) {
+      hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+    } else {
+      ASSERT_TRUE(hp.windows.FireTimer(form1, Form1::kAddIconTimer));
+    }
+    EXPECT_TRUE(hp.tray.IconShown());
+    EXPECT_EQ(session.LastSent().message, kNimAdd);
+    EXPECT_EQ(hp.tray.Tooltip(), Tip(kNextGeneration, "-320542.5"));
+    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 0);
+  }
+}
+
+TEST(TrayIcon, StopsTryingAfterTwoMinutes) {
+  TraySession session;
+  auto& hp = session.hp;
+  hp.tray.available = false;
+  Form1& form1 = session.Start();
+  int retries = 0;
+  while (hp.windows.FireTimer(form1, Form1::kAddIconTimer)) ASSERT_LE(++retries, 60);
+  EXPECT_EQ(retries, 60);  // every 2 s for 2 minutes
+  EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 0);
+  EXPECT_FALSE(hp.tray.IconShown());
+  // A shell that comes up later still brings the icon.
+  hp.tray.available = true;
+  hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+  EXPECT_TRUE(hp.tray.IconShown());
+}
+
+}  // namespace
+}  // namespace kestal::testing

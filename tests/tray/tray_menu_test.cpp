@@ -1,0 +1,235 @@
+// The icon's mouse events and the popup menu.
+#include <gtest/gtest.h>
+
+#include "tests/tray/TraySession.h"
+
+namespace kestal::testing {
+namespace {
+
+// The windows loaded and unloaded, in order, as the log tells them.
+std::vector<std::string> Comings(const headless::CallLog& log) {
+  std::vector<std::string> found;
+  for (const std::string& entry : log.Entries()) {
+    if (entry.starts_with("Form_Load(") || entry.starts_with("Form_Unload(")) {
+      found.push_back(entry);
+    }
+  }
+  return found;
+}
+
+TEST(TrayEvents, DecodedAtEachResolution) {
+  const struct {
+    int code;
+    bool menu, about;
+  } events[] = {{512, false, false}, {513, false, false}, {514, false, false},
+                {515, false, true},  {516, false, false}, {517, true, false},
+                {518, false, false}, {519, false, false}, {0, false, false}};
+  for (const double twipsPerPixel : {15.0, 12.0, 14.4, 7.5}) {
+    for (const auto& e : events) {
+      SCOPED_TRACE(::testing::Message() << e.code << " at " << twipsPerPixel);
+      TraySession session;
+      auto& hp = session.hp;
+      hp.windows.screen.twipsPerPixelX = twipsPerPixel;
+      hp.windows.screen.widthTwips = static_cast<int>(1024 * twipsPerPixel);
+      Form1& form1 = session.Start();
+      hp.windows.NotifyTray(form1, e.code);
+      EXPECT_EQ(form1.TrayMessage, e.code);
+      EXPECT_EQ(hp.windows.Menus().size(), e.menu ? 1u : 0u);
+      EXPECT_EQ(session.program.about.IsLoaded(), e.about);
+      EXPECT_FALSE(form1.TrayBusy);
+    }
+  }
+}
+
+TEST(TrayEvents, TheMenuAndItsDefault) {
+  TraySession session;
+  auto& hp = session.hp;
+  Form1& form1 = session.Start();
+  hp.windows.NotifyTray(form1, 516);  // the right button held down: nothing yet
+  EXPECT_TRUE(hp.windows.Menus().empty());
+  hp.windows.NotifyTray(form1, 517);
+  ASSERT_EQ(hp.windows.Menus().size(), 1u);
+  const headless::MenuRecord& menu = hp.windows.Menus()[0];
+  EXPECT_EQ(menu.owner, "Form1");
+  std::vector<std::string> captions;
+  for (const MenuItem& item : menu.items) captions.push_back(item.caption);
+  EXPECT_EQ(captions, (std::vector<std::string>{"Convenzioni", "Calcolo data", "-", "Informazioni",
+                                                "-", "Chiudi"}));
+  EXPECT_EQ(menu.defaultIndex, 3);
+  // Dismissed: nothing is closed or opened.
+  EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Load(Form1)"}));
+}
+
+TEST(TrayEvents, ASingleClickDoesNothingADoubleClickOpensAbout) {
+  TraySession session;
+  auto& hp = session.hp;
+  Form1& form1 = session.Start();
+  for (const int code : {513, 514}) hp.windows.NotifyTray(form1, code);
+  EXPECT_FALSE(session.program.about.IsLoaded());
+  EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Load(Form1)"}));
+
+  for (const int code : {515, 514}) hp.windows.NotifyTray(form1, code);
+  ASSERT_TRUE(session.program.about.IsLoaded());
+  EXPECT_TRUE(session.program.about.Current()->Visible());
+  // Again while it is open: it stays, and doesn't load again.
+  for (const int code : {513, 514, 515, 514}) hp.windows.NotifyTray(form1, code);
+  EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Load(Form1)", "Form_Load(About)"}));
+}
+
+// The double click doesn't close the other windows.
+TEST(TrayEvents, DoubleClickKeepsTheOtherWindows) {
+  TraySession session;
+  auto& hp = session.hp;
+  Form1& form1 = session.Start();
+  session.program.Show(session.program.news);
+  hp.windows.NotifyTray(form1, 515);
+  EXPECT_TRUE(session.program.news.IsLoaded());
+  EXPECT_TRUE(session.program.about.IsLoaded());
+}
+
+TEST(TrayEvents, IgnoredWhileOneIsHandled) {
+  const struct {
+    const char* when;
+    int code;  // the event handled
+    int menuChoice;
+    bool duringZoom;  // the other events arrive during the opening zoom, else at once
+  } cases[] = {
+      {"while the menu is open", 517, -1, false},
+      {"while a window chosen from the menu opens", 517, 1, true},
+      {"while About opens after a double click", 515, -1, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.when);
+    TraySession session;
+    auto& hp = session.hp;
+    Form1& form1 = session.Start();
+    hp.windows.QueueMenuChoice(c.menuChoice);
+    const size_t menus = c.code == 517 ? 1 : 0;
+    bool posted = false;
+    auto postEvents = [&] {
+      if (posted) return;
+      posted = true;
+      hp.windows.Post([&] {
+        for (const int code : {515, 514, 517}) hp.windows.NotifyTray(form1, code);
+      });
+    };
+    if (c.duringZoom) {
+      hp.effects.onAnimate = postEvents;
+    } else {
+      postEvents();
+    }
+    hp.windows.NotifyTray(form1, c.code);
+    EXPECT_EQ(hp.windows.Menus().size(), menus);
+    EXPECT_EQ(session.program.about.IsLoaded(), c.code == 515);
+    EXPECT_FALSE(form1.TrayBusy);
+    // Handled again once the first is done.
+    hp.effects.onAnimate = nullptr;
+    hp.windows.NotifyTray(form1, 517);
+    EXPECT_EQ(hp.windows.Menus().size(), menus + 1);
+  }
+}
+
+TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
+  const std::vector<std::string> closing{"Form_Unload(About)", "Form_Unload(News)",
+                                         "Form_Unload(DataAstrale)"};
+  const struct {
+    int index;
+    std::vector<std::string> then;
+  } cases[] = {
+      {0, {"Form_Load(News)"}},
+      {1, {"Form_Load(DataAstrale)"}},
+      {2, {}},
+      {3, {"Form_Load(About)"}},
+      {4, {}},
+      {5, {"Form_Unload(Form1)"}},
+      {7, {}},
+  };
+  for (const bool windowsOpen : {true, false}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(::testing::Message() << "item " << c.index
+                                        << (windowsOpen ? " over" : " without") << " open windows");
+      TraySession session;
+      auto& hp = session.hp;
+      Program& program = session.program;
+      Form1& form1 = session.Start();
+      if (windowsOpen) {
+        for (FormSlot* slot : {&program.dataAstrale, &program.news, &program.about})
+          program.Show(*slot);
+      }
+      hp.log.Clear();
+      hp.windows.QueueMenuChoice(c.index);
+      hp.windows.NotifyTray(form1, 517);
+
+      std::vector<std::string> expected = windowsOpen ? closing : std::vector<std::string>{};
+      expected.insert(expected.end(), c.then.begin(), c.then.end());
+      EXPECT_EQ(Comings(hp.log), expected);
+      EXPECT_EQ(program.news.IsLoaded(), c.index == 0);
+      EXPECT_EQ(program.dataAstrale.IsLoaded(), c.index == 1);
+      EXPECT_EQ(program.about.IsLoaded(), c.index == 3);
+      EXPECT_EQ(program.form1.IsLoaded(), c.index != 5);
+      EXPECT_EQ(hp.tray.IconShown(), c.index != 5);
+      EXPECT_EQ(hp.windows.Ended(), c.index == 5);
+    }
+  }
+}
+
+// A window chosen again is closed, with its closing sound, and opened afresh.
+TEST(TrayMenu, AChosenWindowStartsAfresh) {
+  for (const int index : {0, 1, 3}) {
+    SCOPED_TRACE(index);
+    TraySession session;
+    auto& hp = session.hp;
+    hp.sound.IdentifyImagesFrom(hp.resources);
+    Program& program = session.program;
+    Form1& form1 = session.Start();
+    FormSlot& slot = index == 0 ? program.news : index == 1 ? program.dataAstrale : program.about;
+    hp.windows.QueueMenuChoice(index);
+    hp.windows.NotifyTray(form1, 517);
+    const Form* first = slot.Current();
+    ASSERT_TRUE(slot.IsLoaded());
+    hp.log.Clear();
+    hp.windows.QueueMenuChoice(index);
+    hp.windows.NotifyTray(form1, 517);
+    ASSERT_TRUE(slot.IsLoaded());
+    EXPECT_NE(slot.Current(), first);
+    EXPECT_EQ(Comings(hp.log).size(), 2u);
+    // The windows that open and close with sounds: the closing one, then the opening one.
+    const auto sounds = hp.log.Matching("PlaySound");
+    if (!sounds.empty()) {
+      EXPECT_EQ(sounds, (std::vector<std::string>{"PlaySound(24)", "PlaySound(16)"}));
+    }
+    EXPECT_TRUE(hp.sound.PlayingImageIntact());
+  }
+}
+
+TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
+  TraySession session;
+  auto& hp = session.hp;
+  hp.sound.IdentifyImagesFrom(hp.resources);
+  Program& program = session.program;
+  Form1& form1 = session.Start();
+  program.Show(program.dataAstrale);
+  hp.log.Clear();
+  hp.windows.QueueMenuChoice(5);
+  hp.windows.NotifyTray(form1, 517);
+
+  EXPECT_EQ(Comings(hp.log),
+            (std::vector<std::string>{"Form_Unload(DataAstrale)", "Form_Unload(Form1)"}));
+  // The window closes with its effects before the icon goes.
+  std::vector<std::string> order;
+  for (const std::string& entry : hp.log.Entries()) {
+    if (entry.starts_with("DrawAnimatedRects")) order.push_back("DrawAnimatedRects");
+    if (entry.starts_with("PlaySound") || entry.starts_with("DestroyWindow") ||
+        entry.starts_with("NotifyIcon"))
+      order.push_back(entry);
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"PlaySound(24)", "DrawAnimatedRects",
+                                             "DestroyWindow(DataAstrale)", "NotifyIcon(2)",
+                                             "DestroyWindow(Form1)"}));
+  EXPECT_FALSE(hp.tray.IconShown());
+  EXPECT_FALSE(hp.windows.AnyLoaded());
+  EXPECT_TRUE(hp.windows.Ended());
+}
+
+}  // namespace
+}  // namespace kestal::testing
