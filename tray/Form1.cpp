@@ -77,8 +77,8 @@ void Form1::StopRetrying() {
   KillTimer(kAddIconTimer);
 }
 
-// One timer to the next local midnight, recomputed each time, so that the wait never drifts
-// and a clock set forward or back is caught by the next recomputation.
+// One timer to the next local midnight, recomputed each time it fires, so that a timer that
+// comes a little early or late never loses a day.
 void Form1::WaitForMidnight() {
   KillTimer(kMidnightTimer);
   SetTimer(kMidnightTimer, MillisecondsToMidnight(program().platform.clock.Now()));
