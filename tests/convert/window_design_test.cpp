@@ -1,0 +1,251 @@
+// The window as the user sees it: every control where it belongs, the formats box, and the
+// opening and closing.
+#include <string>
+#include <vector>
+
+#include "ConversionWindowSession.h"
+#include "resources/ResourceIds.h"
+
+namespace kestal::testing {
+namespace {
+
+struct ControlRow {
+  const char* name;
+  int index;
+  ControlKind kind;
+  const char* container;  // "" for the window
+  const char* caption;
+  TwipRect rect;
+  int tabIndex;
+  Color foreColor;
+  double titlePoints;  // 0: the window's default font
+};
+
+constexpr Color kBlack{0, 0, 0};
+using K = ControlKind;
+
+using WindowDesign = ConversionWindowSession;
+
+TEST_F(WindowDesign, EveryControlInItsPlace) {
+  // In order of definition: later controls lie above earlier ones.
+  const ControlRow rows[] = {
+      {"Command3", -1, K::Button, "", "&Esci", {3420, 4380, 1005, 330}, 17, kBlack, 0},
+      {"Command2", -1, K::Button, "", "&Formati", {2100, 4380, 1005, 330}, 16, kBlack, 0},
+      {"Frame3",
+       -1,
+       K::Frame,
+       "",
+       "Risultato conversione:",
+       {255, 3390, 4785, 795},
+       13,
+       kYellow,
+       0},
+      {"VelornDate", -1, K::TextBox, "Frame3", "", {1620, 285, 2865, 330}, 15, kBlack, 0},
+      {"Label4", -1, K::Label, "Frame3", "Data attuale:", {270, 345, 915, 195}, 14, kYellow, 0},
+      {"Frame2",
+       -1,
+       K::Frame,
+       "",
+       "Conversione in formato:",
+       {240, 2430, 4800, 840},
+       6,
+       kYellow,
+       0},
+      {"Option5",
+       -1,
+       K::OptionButton,
+       "Frame2",
+       "Velorn Next Generation",
+       {2265, 330, 2460, 315},
+       12,
+       kYellow,
+       0},
+      {"Option4",
+       -1,
+       K::OptionButton,
+       "Frame2",
+       "Velorn Classic",
+       {165, 330, 1530, 225},
+       11,
+       kYellow,
+       0},
+      {"Frame1", -1, K::Frame, "", "Data da convertire:", {240, 945, 4800, 1425}, 5, kYellow, 0},
+      {"DataSource", -1, K::TextBox, "Frame1", "", {810, 885, 3075, 315}, 0, kBlack, 0},
+      {"Option3",
+       -1,
+       K::OptionButton,
+       "Frame1",
+       "Next Generation",
+       {3165, 270, 1500, 210},
+       9,
+       kYellow,
+       0},
+      {"Option2",
+       -1,
+       K::OptionButton,
+       "Frame1",
+       "Velorn Classic",
+       {1515, 270, 1545, 240},
+       8,
+       kYellow,
+       0},
+      {"Option1",
+       -1,
+       K::OptionButton,
+       "Frame1",
+       "Data attuale",
+       {165, 270, 1215, 270},
+       7,
+       kYellow,
+       0},
+      {"Label3",
+       -1,
+       K::Label,
+       "Frame1",
+       "Insersci qui la data da convertire:",
+       {1095, 585, 2340, 195},
+       10,
+       kYellow,
+       0},
+      {"Command1", -1, K::Button, "", "&Converti", {825, 4380, 1005, 330}, 3, kBlack, 0},
+      {"Label1", 2, K::Label, "", "- Conversioni", {3000, 180, 1875, 360}, 18, kGreen, 13.5},
+      {"Label2",
+       -1,
+       K::Label,
+       "",
+       "Conversione di date da attuali ad astrali e viceversa.",
+       {1170, 585, 3690, 195},
+       2,
+       kYellow,
+       0},
+      {"Label1", 0, K::Label, "", "Kestal Date", {1125, 120, 1740, 435}, 1, kGreen, 18},
+      {"Image1", -1, K::Picture, "", "", {450, 195, 480, 480}, -1, kBlack, 0},
+      {"Label1", 1, K::Label, "", "Kestal Date", {1110, 135, 1740, 435}, 4, kWhite, 18},
+      {"Label1", 3, K::Label, "", "- Conversioni", {2985, 195, 1875, 360}, 19, kWhite, 13.5},
+  };
+  const Form& window = *program.dataAstrale.Current();
+  EXPECT_EQ(window.Spec().caption, "");
+  EXPECT_EQ(window.Spec().width, 5220);
+  EXPECT_EQ(window.Spec().height, 4860);
+
+  const std::vector<ControlSpec>& controls = window.Controls();
+  ASSERT_EQ(controls.size(), std::size(rows));
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const ControlRow& row = rows[i];
+    const ControlSpec& control = controls[i];
+    SCOPED_TRACE(std::string(row.name) + "(" + std::to_string(row.index) + ")");
+    EXPECT_EQ(control.name, row.name);
+    EXPECT_EQ(control.index, row.index);
+    EXPECT_EQ(control.kind, row.kind);
+    EXPECT_EQ(control.container < 0 ? "" : controls.at(control.container).name, row.container);
+    EXPECT_EQ(control.caption, row.caption);
+    EXPECT_EQ(control.rect, row.rect);
+    EXPECT_EQ(user->Rect(row.name, row.index), row.rect);
+    EXPECT_EQ(control.tabIndex, row.tabIndex);
+    EXPECT_EQ(control.foreColor, row.foreColor);
+    EXPECT_FALSE(control.backColor.has_value()) << "labels are transparent";
+    if (row.titlePoints > 0) {
+      EXPECT_EQ(control.font.name, "MS Sans Serif");
+      EXPECT_EQ(control.font.points, row.titlePoints);
+      EXPECT_TRUE(control.font.bold);
+    } else {
+      EXPECT_EQ(control.font, FontSpec{});
+    }
+    EXPECT_EQ(control.value,
+              row.name == std::string("Option1") || row.name == std::string("Option4"));
+    EXPECT_TRUE(control.enabled);
+  }
+  const ControlSpec& image = controls.at(window.FindControl("Image1"));
+  EXPECT_EQ(image.pictureId, IDI_KESTAL);
+  EXPECT_TRUE(image.pictureIsIcon);
+}
+
+TEST_F(WindowDesign, OpensCentredInTheHighlightColour) {
+  const Color highlight = hp.windows.highlight;
+  EXPECT_EQ(user->FormRect(), (TwipRect{(15360 - 5220) / 2, (11520 - 4860) / 2, 5220, 4860}));
+  EXPECT_EQ(user->FormBackColor(), highlight);
+  for (const char* name :
+       {"Frame1", "Frame2", "Frame3", "Option1", "Option2", "Option3", "Option4", "Option5"}) {
+    EXPECT_EQ(user->BackColor(name), highlight) << name;
+  }
+  EXPECT_TRUE(user->Visible());
+  EXPECT_EQ(hp.log.Matching("CreateRoundRectRgn"),
+            std::vector<std::string>{"CreateRoundRectRgn(0,0,348,324,20,20)"});
+}
+
+TEST_F(WindowDesign, FormatsBoxListsTheThreeForms) {
+  const std::string cr = "\r", crlf = "\r\n", tab = "\t";
+  const std::string pieces[] = {
+      "KESTAL DATE - Formato date",
+      cr + crlf,
+      "I formati di date accettati dal programma sono i seguenti:",
+      cr + crlf,
+      "Data attuale:",
+      tab + tab,
+      "GG/MM/AAAA",
+      cr,
+      "Data astrale calssica:",
+      tab,
+      "X/YYYY.ZZ",
+      cr,
+      "Data stellare Next Generation:",
+      tab,
+      "XXXXX.X",
+      cr + crlf,
+      "Gli ultimi due formati possono essere preceduti dal segno meno.",
+      cr,
+  };
+  user->Type("DataSource", "1/2/2003");
+  user->AccessKey('F');
+  ASSERT_EQ(Boxes().size(), 1u);
+  const headless::MessageBoxRecord& box = Boxes()[0];
+  EXPECT_EQ(box.title, "KestalDate");
+  EXPECT_EQ(box.icon, MsgBoxIcon::Information);
+
+  std::string_view rest = box.text;
+  for (size_t i = 0; i < std::size(pieces); ++i) {
+    ASSERT_TRUE(rest.starts_with(pieces[i]))
+        << "piece " << i + 1 << " \"" << pieces[i] << "\", found \"" << rest.substr(0, 40) << "\"";
+    rest.remove_prefix(pieces[i].size());
+  }
+  EXPECT_EQ(rest, "") << "nothing after the last piece";
+
+  // Nothing else changes.
+  EXPECT_EQ(user->Text("DataSource"), "1/2/2003");
+  EXPECT_EQ(user->Text("VelornDate"), "");
+  EXPECT_TRUE(user->Value("Option1"));
+  EXPECT_TRUE(user->Value("Option4"));
+  EXPECT_TRUE(user->Visible());
+}
+
+TEST_F(WindowDesign, EsciClosesAndReopeningStartsAfresh) {
+  const auto sounds = [&] { return hp.log.Matching("PlaySound"); };
+  EXPECT_EQ(sounds().back(), "PlaySound(16)");
+  user->Click("Option3");
+  user->ReplaceText("DataSource", "-320545.0");
+  user->Click("Command1");
+  ASSERT_EQ(user->Text("VelornDate"), "Sabato 15 Giugno 2002, ore 2");
+
+  hp.log.Clear();
+  user->Click("Command3");
+  EXPECT_FALSE(program.dataAstrale.IsLoaded());
+  EXPECT_EQ(sounds(), std::vector<std::string>{"PlaySound(24)"});
+  EXPECT_FALSE(hp.log.Matching("DrawAnimatedRects").empty()) << "the closing zoom";
+  EXPECT_EQ(hp.log.Matching("Form_Unload(DataAstrale)").size(), 1u);
+
+  hp.clock.now = {2024, 2, 29, 23, 59, 0, 0};
+  program.Show(program.dataAstrale);
+  headless::User again(hp.windows, *program.dataAstrale.Current());
+  EXPECT_EQ(again.Text("DataSource"), "29/02/2024");
+  EXPECT_EQ(again.Text("VelornDate"), "");
+  EXPECT_TRUE(again.Value("Option1"));
+  EXPECT_TRUE(again.Value("Option4"));
+  EXPECT_TRUE(again.Enabled("Option4"));
+  EXPECT_TRUE(again.HasFocus("DataSource"));
+
+  again.AccessKey('E');
+  EXPECT_FALSE(program.dataAstrale.IsLoaded());
+}
+
+}  // namespace
+}  // namespace kestal::testing
