@@ -198,30 +198,5 @@ TEST(ZoomWindow, ClosingAHiddenWindowDoesNothing) {
   }
 }
 
-TEST(ZoomWindow, SearchesOnlyTheTaskbarsDirectChildrenInOrder) {
-  Desk desk;
-  auto& hp = desk.hp;
-  hp.effects.taskbarChildren = {"Start", "ReBarWindow32", "TrayNotifyWnd", "TrayNotifyWnd"};
-  ProbeWindow window(desk.program, 5220, 4860, false);
-  hp.windows.Show(window);
-  hp.log.Clear();
-  rg::ZoomWindow(window, 10, 1);
-  const std::string bar = HandleText(HeadlessEffects::kTaskbarHandle);
-  const std::string first = HandleText(HeadlessEffects::TaskbarChild(0));
-  const std::string second = HandleText(HeadlessEffects::TaskbarChild(1));
-  const std::string third = HandleText(HeadlessEffects::TaskbarChild(2));
-  std::vector<std::string> search;
-  for (const std::string& entry : hp.log.Entries()) {
-    if (entry.starts_with("FindWindow") || entry.starts_with("GetWindow(") ||
-        entry.starts_with("GetClassName"))
-      search.push_back(entry);
-  }
-  EXPECT_EQ(search,
-            (std::vector<std::string>{"FindWindow(Shell_TrayWnd)", "GetWindow(" + bar + ",5)",
-                                      "GetClassName(" + first + ")", "GetWindow(" + first + ",2)",
-                                      "GetClassName(" + second + ")", "GetWindow(" + second + ",2)",
-                                      "GetClassName(" + third + ")"}));
-}
-
 }  // namespace
 }  // namespace kestal::testing
