@@ -126,5 +126,29 @@ TEST_F(WindowStates, FollowEachAction) {
   }
 }
 
+// The tray menu can close the window while one of its message boxes is open; when the box is
+// answered the handler goes on against a released window, which must do nothing.
+TEST_F(WindowStates, ClosingWhileAMessageIsOpenIsSafe) {
+  const struct {
+    const char* source;
+    const char* input;
+  } cases[] = {{"Option2", "15/06/2002"}, {"Option2", "x/0212.06"}, {"Option3", "56789"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input);
+    program.Show(program.dataAstrale);
+    headless::User u(hp.windows, *program.dataAstrale.Current());
+    u.Click(c.source);
+    u.ReplaceText("DataSource", c.input);
+    hp.windows.onMessageBox = [&](const headless::MessageBoxRecord&) {
+      program.Unload(program.dataAstrale);
+    };
+    const size_t before = Boxes().size();
+    u.Click("Command1");
+    hp.windows.onMessageBox = nullptr;
+    EXPECT_EQ(Boxes().size(), before + 1);
+    EXPECT_FALSE(program.dataAstrale.IsLoaded());
+  }
+}
+
 }  // namespace
 }  // namespace kestal::testing
