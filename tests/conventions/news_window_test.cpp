@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Program.h"
+#include "platform/headless/Headless.h"
+#include "resources/ResourceIds.h"
+
+namespace kestal {
+namespace {
+
+class NewsSession {
+ public:
+  NewsSession() { program.Start(); }
+  headless::User Open() {
+    program.Show(program.news);
+    return headless::User(hp.windows, *program.news.Current());
+  }
+  headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
+  Program program{hp.platform()};
+};
+
+std::string Join(const std::vector<std::string>& lines, const std::string& separator) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? separator : "") + lines[i];
+  return text;
+}
+
+TEST(NewsWindow, ShowsTheThreeTextsExactly) {
+  const std::string cr = "\r", lf = "\n";
+  const std::string classic =
+      "La data stellare nell'universo Kestal viene interpretata in maniere differenti ed \xC3\xA8 "
+      "difficile stabilire un metodo univoco per trasformare la data stellare nell'attuale "
+      "sistema di computo del tempo. Di seguito vengono riportati i metodi o interpretazioni "
+      "usati nel programma, ma nessuno di questi \xC3\xA8 ufficiale." +
+      cr + cr + lf +
+      "La FASA Corporation adotta un sistema di datazione chiamato reference stardate che ha il "
+      "formato" +
+      cr + "X/YYYY.ZZ" + cr +
+      "dove X \xC3\xA8 un numero (eventualmente preceduto da un segno negativo) che identifica il "
+      "secolo (0=2000-2099 d.C.); YYYY \xC3\xA8 costituito dalle ultime due cifre dell'anno e dal "
+      "numero del mese; ZZ \xC3\xA8 il numero progressivo del giorno del mese." +
+      cr + "Quindi 0/0001.1 \xC3\xA8 il 01/01/2000 e -1/6707.26 \xC3\xA8 il 26/07/67.";
+  const std::string formula = Join(
+      {
+          "Valmeno ha individuato un sistema relativamente accurato (ma non ufficiale) per "
+          "convertire la data del vecchio calendario nella data stellare degli episodi di The "
+          "Next Generation.",
+          "Date le variabili:",
+          "DS = data stellare",
+          "a = anno secondo il calendario cristiano",
+          "g = giorno dell'anno (1-365)",
+          "La formula \xC3\xA8:",
+          "DS = [ (a - 2323) + (g / 365) ] * 1000",
+          "Bisogna comunque tenere conto di queste annotazioni:",
+          "1) Negli anni bisestili sostituire 365 con 366.",
+          "2) La data stellare xx000.0 non corrisponde al 1 gennaio ma al 31 dicembre.",
+          "3) Il valore assoluto delle date stellari negative diventa pi\xC3\xB9 piccolo con il "
+          "passare del tempo.",
+      },
+      cr);
+  const std::string values = cr + Join(
+                                      {
+                                          "Dalla formula di cui sopra, derivano questi valori:",
+                                          "1 anno = 1000 unit\xC3\xA0 di data stellare",
+                                          "1 giorno = circa 2,74 unit\xC3\xA0 di data stellare",
+                                          "1 ora = circa 0,144 unit\xC3\xA0 di data stellare",
+                                      },
+                                      cr);
+  NewsSession s;
+  headless::User user = s.Open();
+  EXPECT_EQ(user.Text("msgDate"), classic);
+  EXPECT_EQ(user.Text("msgDate1"), formula);
+  EXPECT_EQ(user.Text("msgDate2"), values);
+  EXPECT_EQ(user.Text("Label1", 0), "Kestal Date - Convenzioni adottate");
+  EXPECT_EQ(user.Text("Label1", 1), "Kestal Date - Convenzioni adottate");
+  EXPECT_EQ(user.Text("Command1"), "&Ok");
+  EXPECT_NE(user.Text("Label2", 0).find("calcolo"), std::string::npos);
+}
+
+TEST(NewsWindow, LabelsStackWithoutGapsInsideTheWindow) {
+  NewsSession s;
+  headless::User user = s.Open();
+  const struct {
+    const char* name;
+    TwipRect rect;
+  } cases[] = {
+      {"msgDate", {300, 840, 7110, 2025}},
+      {"msgDate1", {285, 2865, 7185, 1530}},
+      {"msgDate2", {300, 4395, 4365, 1095}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(user.Rect(c.name), c.rect) << c.name;
+  const TwipRect last = user.Rect("msgDate2");
+  EXPECT_EQ(last.top + last.height, 5490);
+  EXPECT_LT(last.top + last.height, s.program.news.Current()->Height());
+}
+
+TEST(NewsWindow, OpensInOrderAndOkCloses) {
+  NewsSession s;
+  s.hp.log.Clear();
+  headless::User user = s.Open();
+  const char* steps[] = {
+      "SetWindowPos(",
+      "Move(News,",
+      "SetBackColor(News)",
+      "Refresh(News)",
+      "CreateRoundRectRgn(0,0,515,370,20,20)",
+      "SetWindowRgn(",
+      "PlaySound(16)",
+      "DrawAnimatedRects(",
+  };
+  const auto& entries = s.hp.log.Entries();
+  std::size_t at = 0;
+  for (const char* step : steps) {
+    while (at < entries.size() && !entries[at].starts_with(step)) ++at;
+    EXPECT_LT(at, entries.size()) << step;
+    ++at;
+  }
+  EXPECT_TRUE(s.hp.effects.IsTopmost(s.program.news.Current()->hWnd()));
+  EXPECT_EQ(user.FormBackColor(), s.hp.windows.highlight);
+
+  s.hp.log.Clear();
+  user.Click("Command1");
+  EXPECT_FALSE(s.program.news.IsLoaded());
+  EXPECT_EQ(s.hp.log.Matching("Form_Unload(News)").size(), 1u);
+  EXPECT_EQ(s.hp.log.Matching("PlaySound(24)").size(), 1u);
+  EXPECT_TRUE(s.program.form1.IsLoaded());
+}
+
+TEST(NewsWindow, LayoutAsDesigned) {
+  const FontSpec window;
+  const FontSpec title{"MS Sans Serif", 18, true, false};
+  using K = ControlKind;
+  const struct {
+    ControlKind kind;
+    const char* name;
+    int index;
+    TwipRect rect;
+    Color fore;
+    FontSpec font;
+    int pictureId;
+  } expected[] = {
+      {K::Button, "Command1", -1, {6315, 5055, 1005, 330}, {}, window, 0},
+      {K::Picture, "Image2", -1, {4200, 3975, 3360, 555}, {}, window, IDB_BANNER},
+      {K::Label, "msgDate2", -1, {300, 4620, 4365, 1095}, kWhite, window, 0},
+      {K::Label, "msgDate1", -1, {285, 3060, 7185, 1530}, kWhite, window, 0},
+      {K::Label, "msgDate", -1, {300, 840, 7110, 2025}, kWhite, window, 0},
+      {K::Label, "Label2", 0, {1305, 585, 5220, 195}, kYellow, window, 0},
+      {K::Label, "Label1", 0, {1125, 120, 5745, 435}, kGreen, title, 0},
+      {K::Picture, "Image1", -1, {465, 255, 480, 480}, {}, window, IDI_KESTAL},
+      {K::Label, "Label1", 1, {1110, 135, 5745, 435}, kWhite, title, 0},
+  };
+  NewsSession s;
+  const Form& news = s.program.news.Get();
+  EXPECT_EQ(news.Spec().caption, "");
+  EXPECT_EQ(news.Width(), 7725);
+  EXPECT_EQ(news.Height(), 5550);
+  const auto& controls = news.Controls();
+  ASSERT_EQ(controls.size(), std::size(expected));
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const ControlSpec& c = controls[i];
+    const auto& e = expected[i];
+    SCOPED_TRACE(std::string(e.name) + " " + std::to_string(e.index));
+    EXPECT_EQ(c.kind, e.kind);
+    EXPECT_EQ(c.name, e.name);
+    EXPECT_EQ(c.index, e.index);
+    EXPECT_EQ(c.rect, e.rect);
+    if (e.kind == K::Label) {
+      EXPECT_EQ(c.foreColor, e.fore);
+      EXPECT_FALSE(c.backColor.has_value());
+    }
+    EXPECT_EQ(c.font, e.font);
+    EXPECT_EQ(c.pictureId, e.pictureId);
+    EXPECT_EQ(c.pictureIsIcon, e.pictureId == IDI_KESTAL);
+  }
+}
+
+}  // namespace
+}  // namespace kestal
