@@ -1,7 +1,216 @@
 #include "settings/About.h"
 
-namespace kestal {
+#include "app/Program.h"
+#include "effects/WindowSequence.h"
+#include "resources/ResourceIds.h"
+#include "settings/Autostart.h"
+#include "settings/ConventionSetting.h"
+#include "settings/OpenWithShell.h"
+#include "tray/TrayTooltip.h"
 
-About::About(Program& program) : Form(program, FormSpec{"About", "", 0, 0, 0, false}) {}
+namespace kestal {
+namespace {
+
+FontSpec SansFont(double points, bool bold, bool underline) {
+  FontSpec font;
+  font.name = "MS Sans Serif";
+  font.points = points;
+  font.bold = bold;
+  font.underline = underline;
+  return font;
+}
+const FontSpec kBoldFont = SansFont(8.25, true, false);
+const FontSpec kLinkFont = SansFont(8.25, false, true);
+const FontSpec kTitleFont = SansFont(18, true, false);
+
+// One control's design, written the way the window's table reads.
+struct Design : ControlSpec {
+  Design(std::string controlName, std::string text, TwipRect place) {
+    name = std::move(controlName);
+    caption = std::move(text);
+    rect = place;
+  }
+  Design& Element(int arrayIndex) {
+    index = arrayIndex;
+    return *this;
+  }
+  Design& Tab(int order) {
+    tabIndex = order;
+    return *this;
+  }
+  Design& Fore(Color color) {
+    foreColor = color;
+    return *this;
+  }
+  Design& Font(const FontSpec& spec) {
+    font = spec;
+    return *this;
+  }
+  Design& Bitmap(int resourceId) {
+    pictureId = resourceId;
+    return *this;
+  }
+  Design& Icon(int resourceId) {
+    pictureId = resourceId;
+    pictureIsIcon = true;
+    return *this;
+  }
+};
+
+struct LineDesign : ControlSpec {
+  LineDesign(std::string controlName, int arrayIndex, TwipLine ends, Color color, int width = 1) {
+    name = std::move(controlName);
+    index = arrayIndex;
+    line = ends;
+    foreColor = color;
+    borderWidth = width;
+  }
+};
+
+FormSpec WindowDesign() {
+  FormSpec spec;
+  spec.name = "About";
+  spec.caption = "";  // no title bar, no border
+  spec.width = 5220;
+  spec.height = 5025;
+  return spec;
+}
+
+// The hint beside the two pictures, one piece a line.
+constexpr std::string_view kHintLines[] = {
+    "Clicca su",
+    "Dorran o su Maselle",
+    "per impostare la",
+    "data astrale classica",
+    "(Reference Stardate)",
+    "o quella",
+    "Next Generation.",
+};
+
+}  // namespace
+
+std::string About::HintText() {
+  std::string text;
+  for (std::string_view line : kHintLines) {
+    if (!text.empty()) text += '\r';
+    text += line;
+  }
+  return text;
+}
+
+// Later controls lie above earlier ones. The white title's light grey back colour is never
+// painted (the label is transparent), so the green title shows one pixel beside it.
+About::About(Program& program)
+    : Form(program, WindowDesign()),
+      Check1(*this, Design("Check1", "Lancia automaticamente il programma all'avvio di Windows",
+                           {300, 4665, 4740, 240})
+                        .Tab(0)
+                        .Fore(kWhite)),
+      Command1(*this, Design("Command1", "&Ok", {3870, 180, 1005, 330}).Tab(1)),
+      Line2(*this, LineDesign("Line2", -1, {1920, 3990, 3270, 3990}, kWhite)),
+      Line1_2(*this, LineDesign("Line1", 2, {375, 1980, 4820, 1980}, kWhite)),
+      StarDate(*this, Design("StarDate", std::string(kClassicCaption), {1830, 4320, 1560, 210})
+                          .Fore(kRed)
+                          .Font(kBoldFont)),
+      Label10(*this, Design("Label10", "Data attuale:", {1860, 4065, 1500, 240}).Fore(kYellow)),
+      Label9(*this, Design("Label9", "Cap. Irene Maselle", {3495, 4320, 1425, 240}).Fore(kYellow)),
+      Label8(*this, Design("Label8", "Cap. Aldo Dorran", {240, 4320, 1500, 270}).Fore(kYellow)),
+      Label7(*this, Design("Label7", "", {1935, 2145, 1335, 1740}).Fore(kWhite)),
+      Image3(*this, Design("Image3", "", {3375, 2130, 1650, 2100}).Bitmap(IDB_NG_CAPTAIN)),
+      Image2(*this, Design("Image2", "", {180, 2130, 1650, 2100}).Bitmap(IDB_CLASSIC_CAPTAIN)),
+      Label5(*this,
+             Design("Label5", KESTAL_WEB, {1335, 1665, 3330, 195}).Fore(kRed).Font(kLinkFont)),
+      Label4(*this,
+             Design("Label4", KESTAL_MAIL, {1350, 1365, 1110, 195}).Fore(kRed).Font(kLinkFont)),
+      Label3_1(*this,
+               Design("Label3", "Sito Internet: ", {360, 1680, 945, 195}).Element(1).Fore(kYellow)),
+      Label3_0(*this, Design("Label3", "E-mail: ", {375, 1395, 510, 195}).Element(0).Fore(kYellow)),
+      Line1_1(*this, LineDesign("Line1", 1, {405, 1290, 4850, 1290}, kWhite)),
+      Line1_0(*this, LineDesign("Line1", 0, {405, 1290, 4850, 1290}, kGrey, 2)),
+      Label2_2(*this, Design("Label2", "Calcola e visualizza la data astrale secondo Velorn.",
+                             {750, 1005, 3825, 195})
+                          .Element(2)
+                          .Fore(kYellow)),
+      Label2_1(*this, Design("Label2", "Realizzato dal Kestal Date Team", {1170, 795, 2835, 195})
+                          .Element(1)
+                          .Fore(kYellow)),
+      Label2_0(*this,
+               Design("Label2", "Versione " KESTAL_VERSION " - programma gratuito per Windows",
+                      {1170, 585, 3450, 195})
+                   .Element(0)
+                   .Fore(kYellow)),
+      Label1_0(*this, Design("Label1", "Kestal Date", {1125, 120, 1740, 435})
+                          .Element(0)
+                          .Fore(kGreen)
+                          .Font(kTitleFont)),
+      Image1(*this, Design("Image1", "", {390, 210, 480, 480}).Icon(IDI_KESTAL)),
+      Label1_1(*this, Design("Label1", "Kestal Date", {1110, 135, 1740, 435})
+                          .Element(1)
+                          .Fore(kWhite)
+                          .Font(kTitleFont)),
+      Line1_3(*this, LineDesign("Line1", 3, {375, 1980, 4820, 1980}, kGrey, 2)) {
+  Image2.OnClick([this] { Image2_Click(); });
+  Image3.OnClick([this] { Image3_Click(); });
+  Command1.OnClick([this] { Command1_Click(); });
+  Label4.OnClick([this] { Label4_Click(); });
+  Label5.OnClick([this] { Label5_Click(); });
+}
+
+void About::Form_Load() {
+  const std::string setting = ReadConventionSetting(program().platform.settings);
+  WindowOpening steps;
+  steps.colourControls = [this](Color highlight) { Check1.SetBackColor(highlight); };
+  steps.beforeOutline = [this, &setting] {
+    Label7.SetCaption(HintText());
+    StarDate.SetCaption(setting.empty() ? kClassicCaption : kNextGenerationCaption);
+  };
+  steps.topmostBeforeOutline = true;
+  steps.content = [this] {
+    if (AutostartIsOn(program().platform.registry)) Check1.SetValue(true);
+  };
+  OpenWindow(*this, steps);
+}
+
+// Picking a captain changes the tooltip at once; nothing is stored until "&Ok".
+void About::Image2_Click() {
+  StarDate.SetCaption(kClassicCaption);
+  SetTrayTooltip(program(), false);
+}
+
+void About::Image3_Click() {
+  StarDate.SetCaption(kNextGenerationCaption);
+  SetTrayTooltip(program(), true);
+}
+
+void About::Command1_Click() {
+  Platform& platform = program().platform;
+  const std::string oldValue = ReadConventionSetting(platform.settings);
+  if (Check1.Value()) {
+    RegisterAutostart(platform.registry, platform.shell.ExecutablePath());
+  } else {
+    UnregisterAutostart(platform.registry);
+  }
+  StoreConventionSetting(platform.settings, StarDate.Caption() != kClassicCaption, oldValue);
+  platform.windows.Unload(*this);
+}
+
+void About::Label4_Click() {
+  OpenLink("mailto:" + Label4.Caption());
+}
+
+void About::Label5_Click() {
+  OpenLink(Label5.Caption());
+}
+
+void About::OpenLink(const std::string& target) {
+  WindowSystem& windows = program().platform.windows;
+  windows.SetMousePointer(MousePointer::Hourglass);
+  OpenWithShell(program().platform, target);
+  windows.SetMousePointer(MousePointer::Default);
+}
+
+void About::Form_Unload() {
+  CloseWindow(*this);
+}
 
 }  // namespace kestal
