@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/settings/AboutSession.h"
+
+namespace kestal {
+namespace {
+
+using headless::HeadlessRegistry;
+using testing::AboutSession;
+using namespace std::string_literals;
+
+constexpr std::string_view kMachineRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr std::string_view kUserRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const std::string kExe = "C:\\Programmi\\KestalDate\\KestalDate.exe";
+
+HeadlessRegistry::Value Sz(const std::string& text) {
+  return {kRegSz, text + '\0'};
+}
+
+// A Run value as the registry holds it afterwards: its text without the NUL, or none.
+std::optional<std::string> RunText(AboutSession& s, RegistryRoot root) {
+  const auto value = s.hp.registry.Get(
+      root, root == RegistryRoot::LocalMachine ? kMachineRun : kUserRun, "KestalDate");
+  if (!value) return std::nullopt;
+  EXPECT_EQ(value->type, kRegSz);
+  return value->data.substr(0, value->data.find('\0'));
+}
+
+TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
+  const std::optional<HeadlessRegistry::Value> none;
+  const std::optional<std::string> gone;
+  const struct {
+    const char* what;
+    std::optional<HeadlessRegistry::Value> machine, user;  // before, named "KestalDate"
+    bool machineRefused;
+    std::string exePath;
+    bool tickedOnOpen;
+    bool clickCheck;  // the user clicks the check box once before "&Ok"
+    std::optional<std::string> machineAfter, userAfter;
+  } cases[] = {
+      {"nothing stored, left unticked", none, none, false, kExe, false, false, gone, gone},
+      {"ticked", none, none, false, kExe, false, true, kExe, gone},
+      {"machine-wide write refused: per-user value", none, none, true, kExe, false, true, gone,
+       kExe},
+      {"per-user value counts as on", none, Sz(kExe), true, kExe, true, false, gone, kExe},
+      {"per-user value unticked, machine refused", none, Sz(kExe), true, kExe, true, true, gone,
+       gone},
+      {"per-user copy dropped once the machine-wide write works", none, Sz(kExe), false, kExe, true,
+       false, kExe, gone},
+      {"machine-wide value on", Sz(kExe), none, false, kExe, true, false, kExe, gone},
+      {"unticking removes both", Sz(kExe), Sz(kExe), false, kExe, true, true, gone, gone},
+      {"refused removal leaves the machine-wide value", Sz(kExe), none, true, kExe, true, true,
+       kExe, gone},
+      {"number value reads as off and goes", HeadlessRegistry::Value{kRegDword, "\x01\0\0\0"s},
+       none, false, kExe, false, false, gone, gone},
+      {"empty text reads as off and goes", Sz(""), none, false, kExe, false, false, gone, gone},
+      {"path with a blank is quoted", none, none, false,
+       "C:\\Program Files\\Kestal Date\\KestalDate.exe", false, true,
+       "\"C:\\Program Files\\Kestal Date\\KestalDate.exe\"", gone},
+      {"non-ANSI letters kept", none, none, false, "C:\\Utenti\\Jürgen\\Ωmega\\KestalDate.exe",
+       false, true, "C:\\Utenti\\Jürgen\\Ωmega\\KestalDate.exe", gone},
+      {"non-ANSI per-user path with a blank", none, none, true, "D:\\Программы\\Kestal Date.exe",
+       false, true, gone, "\"D:\\Программы\\Kestal Date.exe\""},
+  };
+  for (const auto& c : cases) {
+    AboutSession s;
+    s.hp.shell.executablePath = c.exePath;
+    if (c.machine)
+      s.hp.registry.Put(RegistryRoot::LocalMachine, kMachineRun, "KestalDate", *c.machine);
+    if (c.user) s.hp.registry.Put(RegistryRoot::CurrentUser, kUserRun, "KestalDate", *c.user);
+    s.hp.registry.RefuseWrites(RegistryRoot::LocalMachine, c.machineRefused);
+
+    headless::User user = s.Open();
+    EXPECT_EQ(user.Value("Check1"), c.tickedOnOpen) << c.what;
+    if (c.clickCheck) user.Click("Check1");
+    user.Click("Command1");
+
+    EXPECT_FALSE(s.program.about.IsLoaded()) << c.what;
+    EXPECT_EQ(RunText(s, RegistryRoot::LocalMachine), c.machineAfter) << c.what;
+    EXPECT_EQ(RunText(s, RegistryRoot::CurrentUser), c.userAfter) << c.what;
+    EXPECT_EQ(s.hp.registry.OpenHandles(), 0) << c.what;
+    EXPECT_TRUE(s.hp.windows.MessageBoxes().empty()) << c.what;
+  }
+}
+
+TEST(AboutAutostart, ValueWrittenByHandInAnyLetterCaseCountsAsOn) {
+  for (const char* name : {"kestalDate", "KESTALDATE", "kestaldate"}) {
+    AboutSession s;
+    s.hp.registry.Put(RegistryRoot::LocalMachine, kMachineRun, name, Sz("C:\\altro.exe"));
+    EXPECT_TRUE(s.Open().Value("Check1")) << name;
+  }
+}
+
+TEST(AboutAutostart, RefusedMachineWriteThenReopenThenUntick) {
+  AboutSession s;
+  s.hp.registry.RefuseWrites(RegistryRoot::LocalMachine);
+  {
+    headless::User user = s.Open();
+    user.Click("Check1");
+    user.Click("Command1");
+  }
+  EXPECT_EQ(RunText(s, RegistryRoot::CurrentUser), kExe);
+  {
+    headless::User user = s.Open();
+    EXPECT_TRUE(user.Value("Check1"));
+    user.Click("Check1");
+    user.Click("Command1");
+  }
+  EXPECT_EQ(RunText(s, RegistryRoot::CurrentUser), std::nullopt);
+  EXPECT_EQ(RunText(s, RegistryRoot::LocalMachine), std::nullopt);
+  EXPECT_FALSE(s.Open().Value("Check1"));
+  EXPECT_EQ(s.hp.registry.OpenHandles(), 0);
+}
+
+TEST(AboutConvention, WhatIsStoredAfterOk) {
+  enum Click { Classic, NextGeneration };
+  const std::optional<std::string> none;
+  const std::string ng = "Next Generation";
+  const struct {
+    const char* what;
+    std::optional<std::string> stored;
+    std::vector<Click> clicks;
+    const char* shownOnOpen;
+    std::optional<std::string> storedAfter;
+    std::size_t saves, removals;  // calls that reached the store on "&Ok"
+  } cases[] = {
+      {"nothing stored, classic confirmed", none, {}, "Velorn Classic", none, 0, 0},
+      {"classic picked again, nothing stored", none, {Classic}, "Velorn Classic", none, 0, 0},
+      {"next generation picked", none, {NextGeneration}, "Velorn Classic", ng, 1, 0},
+      {"next generation confirmed when stored", ng, {}, "Next Generation", ng, 1, 0},
+      {"classic picked when next generation stored", ng, {Classic}, "Next Generation", none, 0, 1},
+      {"last picture counts", none, {NextGeneration, Classic}, "Velorn Classic", none, 0, 0},
+      {"last picture counts, back to NG",
+       ng,
+       {Classic, NextGeneration},
+       "Next Generation",
+       ng,
+       1,
+       0},
+      {"any other text reads as next generation", "sì"s, {}, "Next Generation", ng, 1, 0},
+      {"empty text reads as classic", ""s, {}, "Velorn Classic", ""s, 0, 0},
+  };
+  for (const auto& c : cases) {
+    AboutSession s;
+    if (c.stored) s.hp.settings.Save("KestalDate", "Impostazioni", "Data", *c.stored);
+    headless::User user = s.Open();
+    EXPECT_EQ(user.Text("StarDate"), c.shownOnOpen) << c.what;
+    for (Click click : c.clicks) user.Click(click == Classic ? "Image2" : "Image3");
+    s.hp.log.Clear();
+    user.Click("Command1");
+    EXPECT_EQ(s.Setting(), c.storedAfter) << c.what;
+    EXPECT_EQ(s.hp.log.Matching("SaveSetting").size(), c.saves) << c.what;
+    EXPECT_EQ(s.hp.log.Matching("DeleteSetting").size(), c.removals) << c.what;
+    EXPECT_FALSE(s.program.about.IsLoaded()) << c.what;
+  }
+}
+
+TEST(AboutConvention, NoSettingsAtAllShowsClassicAndUnticked) {
+  AboutSession s;
+  EXPECT_EQ(s.hp.tray.Tooltip(), "Velorn - Data astrale: 0/0206.15");
+  headless::User user = s.Open();
+  EXPECT_EQ(user.Text("StarDate"), "Velorn Classic");
+  EXPECT_FALSE(user.Value("Check1"));
+}
+
+TEST(AboutConvention, ClassicRemovesTheWholeSection) {
+  AboutSession s;
+  s.hp.settings.Save("KestalDate", "Impostazioni", "Data", "Next Generation");
+  headless::User user = s.Open();
+  user.Click("Image2");
+  user.Click("Command1");
+  EXPECT_FALSE(s.hp.settings.SectionExists("KestalDate", "Impostazioni"));
+}
+
+}  // namespace
+}  // namespace kestal

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "resources/ResourceIds.h"
+#include "settings/About.h"
+#include "tests/settings/AboutSession.h"
+
+namespace kestal {
+namespace {
+
+using testing::AboutSession;
+
+// Index of the first log entry at or after `from` that begins with the prefix, or -1.
+long FindEntry(const headless::CallLog& log, std::string_view prefix, long from = 0) {
+  const auto& entries = log.Entries();
+  for (auto i = static_cast<std::size_t>(std::max(from, 0L)); i < entries.size(); ++i) {
+    if (entries[i].starts_with(prefix)) return static_cast<long>(i);
+  }
+  return -1;
+}
+
+TEST(AboutWindow, LayoutAsDesigned) {
+  const FontSpec window;
+  const FontSpec bold{"MS Sans Serif", 8.25, true, false};
+  const FontSpec link{"MS Sans Serif", 8.25, false, true};
+  const FontSpec title{"MS Sans Serif", 18, true, false};
+  using K = ControlKind;
+  const struct {
+    ControlKind kind;
+    const char* name;
+    int index;
+    TwipRect rect;  // lines: zero
+    TwipLine line;  // other controls: zero
+    Color fore;
+    FontSpec font;
+    int borderWidth;
+    int pictureId;
+  } expected[] = {
+      {K::CheckBox, "Check1", -1, {300, 4665, 4740, 240}, {}, kWhite, window, 1, 0},
+      {K::Button, "Command1", -1, {3870, 180, 1005, 330}, {}, {}, window, 1, 0},
+      {K::Line, "Line2", -1, {}, {1920, 3990, 3270, 3990}, kWhite, window, 1, 0},
+      {K::Line, "Line1", 2, {}, {375, 1980, 4820, 1980}, kWhite, window, 1, 0},
+      {K::Label, "StarDate", -1, {1830, 4320, 1560, 210}, {}, kRed, bold, 1, 0},
+      {K::Label, "Label10", -1, {1860, 4065, 1500, 240}, {}, kYellow, window, 1, 0},
+      {K::Label, "Label9", -1, {3495, 4320, 1425, 240}, {}, kYellow, window, 1, 0},
+      {K::Label, "Label8", -1, {240, 4320, 1500, 270}, {}, kYellow, window, 1, 0},
+      {K::Label, "Label7", -1, {1935, 2145, 1335, 1740}, {}, kWhite, window, 1, 0},
+      {K::Picture, "Image3", -1, {3375, 2130, 1650, 2100}, {}, {}, window, 1, IDB_NG_CAPTAIN},
+      {K::Picture, "Image2", -1, {180, 2130, 1650, 2100}, {}, {}, window, 1, IDB_CLASSIC_CAPTAIN},
+      {K::Label, "Label5", -1, {1335, 1665, 3330, 195}, {}, kRed, link, 1, 0},
+      {K::Label, "Label4", -1, {1350, 1365, 1110, 195}, {}, kRed, link, 1, 0},
+      {K::Label, "Label3", 1, {360, 1680, 945, 195}, {}, kYellow, window, 1, 0},
+      {K::Label, "Label3", 0, {375, 1395, 510, 195}, {}, kYellow, window, 1, 0},
+      {K::Line, "Line1", 1, {}, {405, 1290, 4850, 1290}, kWhite, window, 1, 0},
+      {K::Line, "Line1", 0, {}, {405, 1290, 4850, 1290}, kGrey, window, 2, 0},
+      {K::Label, "Label2", 2, {750, 1005, 3825, 195}, {}, kYellow, window, 1, 0},
+      {K::Label, "Label2", 1, {1170, 795, 2835, 195}, {}, kYellow, window, 1, 0},
+      {K::Label, "Label2", 0, {1170, 585, 3450, 195}, {}, kYellow, window, 1, 0},
+      {K::Label, "Label1", 0, {1125, 120, 1740, 435}, {}, kGreen, title, 1, 0},
+      {K::Picture, "Image1", -1, {390, 210, 480, 480}, {}, {}, window, 1, IDI_KESTAL},
+      {K::Label, "Label1", 1, {1110, 135, 1740, 435}, {}, kWhite, title, 1, 0},
+      {K::Line, "Line1", 3, {}, {375, 1980, 4820, 1980}, kGrey, window, 2, 0},
+  };
+  AboutSession s;
+  const Form& about = s.program.about.Get();
+  EXPECT_EQ(about.Spec().caption, "");
+  EXPECT_EQ(about.Width(), 5220);
+  EXPECT_EQ(about.Height(), 5025);
+  const auto& controls = about.Controls();
+  ASSERT_EQ(controls.size(), std::size(expected));
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const ControlSpec& c = controls[i];
+    const auto& e = expected[i];
+    SCOPED_TRACE(std::string(e.name) + " " + std::to_string(e.index));
+    EXPECT_EQ(c.kind, e.kind);
+    EXPECT_EQ(c.name, e.name);
+    EXPECT_EQ(c.index, e.index);
+    if (e.kind == K::Line) {
+      EXPECT_EQ(c.line, e.line);
+      EXPECT_EQ(c.borderWidth, e.borderWidth);
+    } else {
+      EXPECT_EQ(c.rect, e.rect);
+    }
+    if (e.kind != K::Button && e.kind != K::Picture) {
+      EXPECT_EQ(c.foreColor, e.fore);
+    }
+    EXPECT_EQ(c.font, e.font);
+    EXPECT_EQ(c.pictureId, e.pictureId);
+    EXPECT_EQ(c.pictureIsIcon, e.pictureId == IDI_KESTAL);
+    // Transparent labels: the doubled title shows both of its colours.
+    if (e.kind == K::Label) {
+      EXPECT_FALSE(c.backColor.has_value());
+    }
+  }
+}
+
+TEST(AboutWindow, FixedTextsAndOurOwnLines) {
+  AboutSession s;
+  headless::User user = s.Open();
+  const struct {
+    const char* name;
+    int index;
+    std::string text;
+  } fixed[] = {
+      {"Check1", -1, "Lancia automaticamente il programma all'avvio di Windows"},
+      {"Command1", -1, "&Ok"},
+      {"Label10", -1, "Data attuale:"},
+      {"Label5", -1, KESTAL_WEB},
+      {"Label4", -1, KESTAL_MAIL},
+      {"Label3", 1, "Sito Internet: "},
+      {"Label3", 0, "E-mail: "},
+      {"Label2", 2, "Calcola e visualizza la data astrale secondo Velorn."},
+      {"Label1", 0, "Kestal Date"},
+      {"Label1", 1, "Kestal Date"},
+      {"Label7", -1,
+       "Clicca su\rDorran o su Maselle\rper impostare la\rdata astrale classica\r"
+       "(Reference Stardate)\ro quella\rNext Generation."},
+  };
+  for (const auto& f : fixed) EXPECT_EQ(user.Text(f.name, f.index), f.text) << f.name;
+  const std::string hint = About::HintText();
+  EXPECT_EQ(std::count(hint.begin(), hint.end(), '\r'), 6);
+  EXPECT_EQ(hint, user.Text("Label7"));
+
+  // The captains' names, the version and the author line are ours; they must say the right thing.
+  EXPECT_NE(user.Text("Label8").find("Dorran"), std::string::npos);
+  EXPECT_NE(user.Text("Label9").find("Maselle"), std::string::npos);
+  const std::string version = user.Text("Label2", 0);
+  EXPECT_NE(version.find("gratuito"), std::string::npos);
+  EXPECT_NE(version.find("Windows"), std::string::npos);
+  EXPECT_NE(version.find_first_of("0123456789"), std::string::npos);
+  EXPECT_FALSE(user.Text("Label2", 1).empty());
+}
+
+TEST(AboutWindow, OpensInOrder) {
+  AboutSession s;
+  s.hp.log.Clear();
+  headless::User user = s.Open();
+  const auto& log = s.hp.log;
+  // Each step after the one before it.
+  const char* steps[] = {
+      "GetSetting(KestalDate,Impostazioni,Data)",
+      "Move(About,",
+      "SetBackColor(About)",
+      "Refresh(About)",
+      "SetWindowPos(",
+      "CreateRoundRectRgn(0,0,348,335,20,20)",
+      "SetWindowRgn(",
+      "RegOpenKey(HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run)",
+      "PlaySound(16)",
+      "DrawAnimatedRects(",
+  };
+  long at = 0;
+  for (const char* step : steps) {
+    const long found = FindEntry(log, step, at);
+    EXPECT_GE(found, at) << step;
+    if (found >= 0) at = found + 1;
+  }
+  EXPECT_TRUE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd()));
+  EXPECT_EQ(user.FormBackColor(), s.hp.windows.highlight);
+  EXPECT_EQ(user.BackColor("Check1"), s.hp.windows.highlight);
+  EXPECT_TRUE(user.Visible());
+  EXPECT_EQ(s.hp.registry.OpenHandles(), 0);
+}
+
+TEST(AboutWindow, PicturesChangeTheTooltipAtOnceAndStoreNothing) {
+  const std::string classic = "Velorn - Data astrale: 0/0206.15";
+  const std::string ng = "Velorn NG - Data stellare: -320545.2";
+  const struct {
+    const char* what;
+    bool storedNg;
+    std::vector<const char*> clicks;
+    std::vector<std::string> tooltips;  // after each click
+    const char* shown;                  // StarDate at the end
+  } cases[] = {
+      {"next generation", false, {"Image3"}, {ng}, "Next Generation"},
+      {"classic", true, {"Image2"}, {classic}, "Velorn Classic"},
+      {"back and forth",
+       false,
+       {"Image3", "Image2", "Image3"},
+       {ng, classic, ng},
+       "Next Generation"},
+      {"same again", false, {"Image2"}, {classic}, "Velorn Classic"},
+  };
+  for (const auto& c : cases) {
+    AboutSession s;
+    if (c.storedNg) s.hp.settings.Save("KestalDate", "Impostazioni", "Data", "Next Generation");
+    headless::User user = s.Open();
+    const auto settingBefore = s.Setting();
+    s.hp.log.Clear();
+    for (std::size_t i = 0; i < c.clicks.size(); ++i) {
+      const std::size_t sent = s.hp.tray.Records().size();
+      user.Click(c.clicks[i]);
+      ASSERT_EQ(s.hp.tray.Records().size(), sent + 1) << c.what;
+      EXPECT_EQ(s.hp.tray.Records().back().message, kNimModify) << c.what;
+      EXPECT_EQ(s.hp.tray.Tooltip(), c.tooltips[i]) << c.what;
+    }
+    EXPECT_EQ(user.Text("StarDate"), c.shown) << c.what;
+    EXPECT_TRUE(s.hp.log.Matching("SaveSetting").empty()) << c.what;
+    EXPECT_TRUE(s.hp.log.Matching("DeleteSetting").empty()) << c.what;
+
+    // Closed from the tray menu: the tooltip stays as the last click left it, nothing is stored.
+    s.program.Unload(s.program.about);
+    EXPECT_FALSE(s.program.about.IsLoaded()) << c.what;
+    EXPECT_EQ(s.hp.tray.Tooltip(), c.tooltips.back()) << c.what;
+    EXPECT_EQ(s.Setting(), settingBefore) << c.what;
+    EXPECT_TRUE(s.hp.log.Matching("RegSetValue").empty()) << c.what;
+    EXPECT_TRUE(s.hp.log.Matching("RegDeleteValue").empty()) << c.what;
+  }
+}
+
+TEST(AboutWindow, LinksOpenWithTheHourglassShown) {
+  const struct {
+    const char* label;
+    std::string target;
+  } cases[] = {
+      {"Label4", std::string("mailto:") + KESTAL_MAIL},
+      {"Label5", KESTAL_WEB},
+  };
+  for (const auto& c : cases) {
+    AboutSession s;
+    headless::User user = s.Open();
+    std::vector<MousePointer> during;
+    s.hp.shell.onExecute = [&] { during.push_back(s.hp.windows.Pointer()); };
+    s.hp.shell.result = 2;  // the shell fails: nothing is said
+    user.Click(c.label);
+    ASSERT_EQ(s.hp.shell.opened.size(), 1u) << c.label;
+    const auto& opened = s.hp.shell.opened[0];
+    EXPECT_EQ(opened.verb, "Open") << c.label;
+    EXPECT_EQ(opened.file, c.target) << c.label;
+    EXPECT_EQ(opened.parameters, "") << c.label;
+    EXPECT_EQ(opened.directory, "") << c.label;
+    EXPECT_EQ(opened.showCommand, 1) << c.label;
+    EXPECT_EQ(opened.owner, s.hp.effects.GetDesktopWindow()) << c.label;
+    EXPECT_EQ(during, std::vector<MousePointer>{MousePointer::Hourglass}) << c.label;
+    EXPECT_EQ(s.hp.windows.Pointer(), MousePointer::Default) << c.label;
+    EXPECT_TRUE(s.hp.windows.MessageBoxes().empty()) << c.label;
+    EXPECT_TRUE(user.Visible()) << c.label;
+  }
+}
+
+TEST(AboutWindow, OkClosesWithSoundAndZoomIntoTheTray) {
+  AboutSession s;
+  headless::User user = s.Open();
+  s.hp.log.Clear();
+  user.Click("Command1");
+  const long unload = FindEntry(s.hp.log, "Form_Unload(About)");
+  const long sound = FindEntry(s.hp.log, "PlaySound(24)");
+  const long zoom = FindEntry(s.hp.log, "DrawAnimatedRects(");
+  EXPECT_GE(unload, 0);
+  EXPECT_GT(sound, unload);
+  EXPECT_GT(zoom, sound);
+  EXPECT_EQ(s.hp.log.Matching("Form_Unload(About)").size(), 1u);
+  EXPECT_FALSE(s.program.about.IsLoaded());
+  EXPECT_TRUE(s.program.form1.IsLoaded());
+}
+
+}  // namespace
+}  // namespace kestal
