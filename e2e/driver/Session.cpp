@@ -64,6 +64,8 @@ void CheckExitedCleanly(Session& session, RunningProgram& program) {
 }
 
 HWND OpenTrayMenu(Session& session, RunningProgram& program) {
+  // The menu opens where the pointer is.
+  PointAtTrayIcon();
   PostTrayEvent(program.Form1(), WM_RBUTTONUP);
   HWND menu = WaitForPopupMenu(program.Id(), kWindowMs);
   session.report.Check(menu != nullptr, "a right click on the icon opens the menu");

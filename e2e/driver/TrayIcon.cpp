@@ -48,6 +48,15 @@ HWND ShownTooltipWindow() {
   return FindTopLevel(WindowOfClass(L"tooltips_class32").Visible());
 }
 
+// The middle of the k-th icon place from the right end of the taskbar: icons sit side by side
+// there, one small icon and a border wide each.
+POINT IconSlot(HWND taskbar, int k) {
+  RECT bar{};
+  GetWindowRect(taskbar, &bar);
+  const int slot = GetSystemMetrics(SM_CXSMICON) + 4;
+  return {bar.right - slot / 2 - k * slot, (bar.top + bar.bottom) / 2};
+}
+
 // A tooltip can stay up when its icon goes away under it; the next reading must not take its
 // old text for a new one.
 void HideShownTooltips() {
@@ -62,6 +71,13 @@ void HideShownTooltips() {
 
 }  // namespace
 
+void PointAtTrayIcon() {
+  HWND taskbar = VisibleTaskbar();
+  if (!taskbar) return;
+  const POINT at = IconSlot(taskbar, 0);
+  SetCursorPos(at.x, at.y);
+}
+
 void MovePointerAway() {
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 3);
   HideShownTooltips();
@@ -71,16 +87,11 @@ std::optional<ShownTooltip> HoverTrayIcon(const std::string& prefix, DWORD timeo
   const ULONGLONG end = GetTickCount64() + timeoutMs;
   HWND taskbar = WaitFor(VisibleTaskbar, timeoutMs);
   if (!taskbar) return std::nullopt;
-  RECT bar{};
-  GetWindowRect(taskbar, &bar);
-  // Icons sit side by side at the right end of the bar, one small icon and a border wide each.
-  const int slot = GetSystemMetrics(SM_CXSMICON) + 4;
-  const int y = (bar.top + bar.bottom) / 2;
   for (int k = 0; k < 12 && GetTickCount64() < end; ++k) {
-    const int x = bar.right - slot / 2 - k * slot;
+    const POINT at = IconSlot(taskbar, k);
     MovePointerAway();
-    SetCursorPos(x, y);
-    SetCursorPos(x + 1, y);
+    SetCursorPos(at.x, at.y);
+    SetCursorPos(at.x + 1, at.y);
     ShownTooltip shown;
     WaitUntil(
         [&] {

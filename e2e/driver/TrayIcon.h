@@ -33,6 +33,8 @@ struct ShownTooltip {
 // Rests the pointer on the icons of the taskbar, from the right end, until a tooltip that
 // starts with `prefix` shows; leaves it shown so that a screenshot can catch it.
 std::optional<ShownTooltip> HoverTrayIcon(const std::string& prefix, DWORD timeoutMs);
+// Rests the pointer on the rightmost icon of the taskbar, where a user's click would be.
+void PointAtTrayIcon();
 // Moves the pointer away from the icons and takes down any tooltip left shown.
 void MovePointerAway();
 
