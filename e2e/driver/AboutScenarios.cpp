@@ -63,7 +63,7 @@ void AboutWindow(Session& session) {
 
   HWND form = OpenByDoubleClick(session, *program);
   if (!form) return;
-  SaveScreenshot("about-opened");
+  Snapshot(*program, "about-opened");
   CheckShownOptions(session, form, "Velorn Classic", false, "nothing stored");
   report.Equal("the hint", kHint, ReadText(form, Label7));
   CheckCentred(session, form, "About");
@@ -77,7 +77,7 @@ void AboutWindow(Session& session) {
 
   ClickControl(form, Check1);
   report.Check(WaitForOn(form, Check1, true, kWindowMs), "the autostart box ticks");
-  SaveScreenshot("about-chosen");
+  Snapshot(*program, "about-chosen");
   ClickControl(form, Command1);
   report.Check(program->WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window");
   report.Equal("\"&Ok\" stores the Next Generation convention", "Next Generation",

@@ -63,6 +63,7 @@ void ConventionsWindow(Session& session) {
   if (!program) return;
   HWND form = OpenFromTrayMenu(session, *program, MenuItem::Convenzioni, kForm);
   if (!form) return;
+  Snapshot(*program, "conventions-opened");
   report.Equal("the classic convention text", kClassicText, ReadText(form, msgDate));
   report.Equal("the formula text", kFormulaText, ReadText(form, msgDate1));
   report.Equal("the derived values text", kValuesText, ReadText(form, msgDate2));

@@ -11,6 +11,7 @@
 #include "Screenshot.h"
 #include "TodayStardate.h"
 #include "TrayIcon.h"
+#include "WindowFinder.h"
 
 namespace e2e {
 
@@ -95,6 +96,8 @@ void PlayConversion(Session& session, RunningProgram& program, HWND form,
                     const ConversionCase& row) {
   Report& report = session.report;
   const std::string what = row.what;
+  report.Check(!FindTopLevel(WindowOfClass(L"#32770").OfProcess(program.Id()).Visible()),
+               what + ": no message box is left from before");
   ClickControl(form, row.source);
   WaitForOn(form, row.source, true, kWindowMs);
   if (row.target != kNoTarget) {
@@ -119,7 +122,7 @@ void PlayConversion(Session& session, RunningProgram& program, HWND form,
   }
   const ShownMessageBox box = WaitForMessageBox(program.Id(), kWindowMs);
   if (!report.Check(box.window != nullptr, what + ": a message box shows")) return;
-  SaveScreenshot("message-" + std::string(row.what));
+  Snapshot(program, "message-" + std::string(row.what));
   report.Equal(what + ": message", row.message, box.text);
   report.Equal(what + ": message title", row.title, box.title);
   report.Check(PressOk(box.window, kWindowMs), what + ": OK closes the message");
@@ -144,13 +147,14 @@ void ConversionWindow(Session& session) {
   PostTrayEvent(program->Form1(), WM_LBUTTONDOWN);
   HWND menu = OpenTrayMenu(session, *program);
   if (!menu) return;
-  SaveScreenshot("tray-menu");
+  Snapshot(*program, "tray-menu");
   report.Check(program->VisibleWindowCount() == 1, "a left click opened no window");
   report.Check(DismissMenu(menu, kWindowMs), "Escape closes the menu");
 
   HWND form = OpenFromTrayMenu(session, *program, MenuItem::CalcoloData, kForm);
   if (!form) return;
   CheckFreshWindow(session, form);
+  Snapshot(*program, "conversion-opened");
   CheckCentred(session, form, "conversion window");
 
   // Today's date converts at once to its classic stardate.
@@ -159,7 +163,7 @@ void ConversionWindow(Session& session) {
                WaitForText(form, VelornDate, ClassicCode(Today()), kWindowMs));
 
   for (const ConversionCase& row : kConversions) PlayConversion(session, *program, form, row);
-  SaveScreenshot("conversion-done");
+  Snapshot(*program, "conversion-done");
 
   // Emptying the input disables "&Converti"; Enter in the empty box still reports it.
   ClickControl(form, Option1);
@@ -174,8 +178,9 @@ void ConversionWindow(Session& session) {
   ClickControl(form, Command2);
   ShownMessageBox formats = WaitForMessageBox(program->Id(), kWindowMs);
   if (report.Check(formats.window != nullptr, "\"&Formati\" shows the formats")) {
-    SaveScreenshot("formats");
-    report.Equal("the formats text", kFormatsText, formats.text);
+    Snapshot(*program, "formats");
+    report.Equal("the formats text, line by line", AsShownLines(kFormatsText),
+                 AsShownLines(formats.text));
     report.Equal("the formats title", "KestalDate", formats.title);
     PressOk(formats.window, kWindowMs);
   }

@@ -37,8 +37,8 @@ bool ClickWindowless(HWND form, int control) {
 
 bool PressEnterIn(HWND form, int control) {
   HWND box = ControlWindow(form, control);
+  // The key itself: the program's message loop turns it into its character, as for a real key.
   return box && PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0x001C0001) &&
-         PostMessageW(box, WM_CHAR, L'\r', 0x001C0001) &&
          PostMessageW(box, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC01C0001));
 }
 

@@ -29,6 +29,19 @@ ShownMessageBox WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
   return shown;
 }
 
+std::string AsShownLines(const std::string& text) {
+  std::string lines;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      lines += '\n';
+    } else {
+      lines += text[i];
+    }
+  }
+  return lines;
+}
+
 bool PressOk(HWND messageBox, DWORD timeoutMs) {
   HWND ok = GetDlgItem(messageBox, IDOK);
   if (!ok) return false;

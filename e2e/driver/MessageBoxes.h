@@ -14,6 +14,8 @@ struct ShownMessageBox {
 
 // Waits for a visible message box of the process; window is nullptr when none showed.
 ShownMessageBox WaitForMessageBox(DWORD processId, DWORD timeoutMs);
+// The text with each line break the box shows (CR LF, a lone CR or a lone LF) as one LF.
+std::string AsShownLines(const std::string& text);
 // Presses OK (posted: the click may open another modal box) and waits for the box to go.
 bool PressOk(HWND messageBox, DWORD timeoutMs);
 

@@ -15,9 +15,30 @@ bool Report::Check(bool passed, std::string_view what, std::string_view detail) 
   return passed;
 }
 
+namespace {
+
+// Control characters written out, so that a difference in line breaks shows.
+std::string Visible(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 bool Report::Equal(std::string_view what, std::string_view expected, std::string_view actual) {
   std::string detail = "expected \"";
-  detail.append(expected).append("\", got \"").append(actual).append("\"");
+  detail.append(Visible(expected)).append("\", got \"").append(Visible(actual)).append("\"");
   return Check(expected == actual, what, detail);
 }
 

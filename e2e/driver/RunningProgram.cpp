@@ -70,6 +70,10 @@ int RunningProgram::VisibleWindowCount() const {
   return count.visible;
 }
 
+bool RunningProgram::WaitForIdle(DWORD timeoutMs) const {
+  return process_ && WaitForInputIdle(process_, timeoutMs) == 0;
+}
+
 bool RunningProgram::WaitForExit(DWORD timeoutMs) {
   return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }

@@ -27,6 +27,8 @@ class RunningProgram {
   // Visible top-level windows of the program, message boxes and menus included.
   int VisibleWindowCount() const;
 
+  // Waits until the program has handled what it was sent and waits for input (painting done).
+  bool WaitForIdle(DWORD timeoutMs) const;
   bool WaitForExit(DWORD timeoutMs);
   bool Running() const;
   DWORD ExitCode() const;

@@ -69,7 +69,11 @@ bool SaveScreenshot(const std::string& name) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   if (rows != height) return false;
-  return WriteBmp(Folder() + L"\\" + ToWide(name) + L".bmp", width, height, pixels);
+  // File names without blanks, for the tools that pick the pictures up.
+  std::wstring fileName = ToWide(name);
+  for (wchar_t& c : fileName)
+    if (c == L' ') c = L'-';
+  return WriteBmp(Folder() + L"\\" + fileName + L".bmp", width, height, pixels);
 }
 
 }  // namespace e2e

@@ -75,18 +75,24 @@ HWND OpenTrayMenu(Session& session, RunningProgram& program) {
 bool ChooseFromTrayMenu(Session& session, RunningProgram& program, MenuItem item) {
   HWND menu = OpenTrayMenu(session, program);
   if (!menu) return false;
-  return session.report.Check(ChooseMenuItem(menu, static_cast<int>(item), kWindowMs),
-                              "the menu closes on the choice");
+  const bool closed = session.report.Check(ChooseMenuItem(menu, static_cast<int>(item), kWindowMs),
+                                           "the menu closes on the choice");
+  // Off the icon again, so that its tooltip does not cover what follows.
+  MovePointerAway();
+  return closed;
 }
 
 HWND OpenFromTrayMenu(Session& session, RunningProgram& program, MenuItem item,
                       const wchar_t* formName) {
   if (!ChooseFromTrayMenu(session, program, item)) return nullptr;
   HWND form = program.WaitForForm(formName, kWindowMs);
-  if (!session.report.Check(form != nullptr, "the window " + ToUtf8(formName) + " shows"))
-    return nullptr;
-  SaveScreenshot("window-" + ToUtf8(formName));
+  session.report.Check(form != nullptr, "the window " + ToUtf8(formName) + " shows");
   return form;
+}
+
+void Snapshot(RunningProgram& program, const std::string& name) {
+  program.WaitForIdle(kWindowMs);
+  SaveScreenshot(name);
 }
 
 namespace {

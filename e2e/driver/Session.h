@@ -42,9 +42,11 @@ HWND OpenTrayMenu(Session& session, RunningProgram& program);
 // Opens the menu and chooses the item; true when the menu showed and closed.
 bool ChooseFromTrayMenu(Session& session, RunningProgram& program, MenuItem item);
 // Chooses the item and waits for the program's window `formName` to show; nullptr when it
-// did not. A screenshot named after the window is saved once it shows.
+// did not.
 HWND OpenFromTrayMenu(Session& session, RunningProgram& program, MenuItem item,
                       const wchar_t* formName);
+// Saves a screenshot once the program has painted what it shows.
+void Snapshot(RunningProgram& program, const std::string& name);
 // Checks that the window is placed in the middle of the screen (within a pixel).
 void CheckCentred(Session& session, HWND form, const std::string& what);
 // Checks that the window stays above the others.
