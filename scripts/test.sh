@@ -28,4 +28,5 @@ if compgen -G "$root/platform/win32/*.cpp" >/dev/null; then
   echo "== Windows build and end-to-end tests under Wine"
   "$root/scripts/build.sh" windows
   ctest --test-dir build/windows --output-on-failure
+  echo "end-to-end screenshots: build/windows/e2e/screenshots/"
 fi
