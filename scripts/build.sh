@@ -14,7 +14,7 @@ build() {  # dir, extra cmake arguments...
 for what in "${@:-native}"; do
   case "$what" in
     native)   build native ;;
-    sanitize) build sanitize -DKESTAL_SANITIZE=ON -DKESTAL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug ;;
+    sanitize) build sanitize -DKESTAL_SANITIZE=ON -DKESTAL_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo ;;
     bench)    build bench -DCMAKE_BUILD_TYPE=Release ;;
     fuzz)     build fuzz -DKESTAL_FUZZ=ON -DKESTAL_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
                 -DCMAKE_CXX_COMPILER=clang++ ;;
