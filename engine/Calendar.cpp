@@ -9,7 +9,9 @@ int DayOfYear(CivilDate date) {
   // Days before the first of each month in a common year.
   static constexpr int kDaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
   const bool leap = IsLeapYear(date);
-  if (date.month < 1 || date.month > 12) throw EngineError("month out of range");
+  if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) {
+    throw EngineError("not a date");
+  }
   return kDaysBefore[date.month - 1] + (leap && date.month > 2 ? 1 : 0) + date.day;
 }
 

@@ -6,14 +6,16 @@ namespace kestal {
 void CapitalizeWordsInPlace(std::string& text) {
   // Blank and hyphen are ASCII, and no byte of a longer UTF-8 sequence is ASCII, so a word
   // starts exactly after a " " or "-" byte. Invalid bytes are left as they are.
+  char* data = text.data();
+  std::size_t size = text.size();
   bool wordStart = true;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
+  for (std::size_t i = 0; i < size; ++i) {
+    const char c = data[i];
     const bool starts = wordStart;
     wordStart = c == ' ' || c == '-';
     if (!starts) continue;
     if (c >= 'a' && c <= 'z') {
-      text[i] = static_cast<char>(c - ('a' - 'A'));
+      data[i] = static_cast<char>(c - ('a' - 'A'));
     } else if (static_cast<unsigned char>(c) >= 0x80) {
       const Utf8Char letter = DecodeUtf8At(text, i);
       if (!letter.valid) continue;
@@ -22,6 +24,8 @@ void CapitalizeWordsInPlace(std::string& text) {
       std::string encoded;  // at most four bytes: no allocation
       AppendUtf8(encoded, upper);
       text.replace(i, letter.length, encoded);
+      data = text.data();
+      size = text.size();
       i += encoded.size() - 1;
     }
   }

@@ -1,5 +1,6 @@
 // Classic reference stardates, "X/YYYY.ZZ": century number minus 20, year in the century and
 // month, day.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -82,9 +83,13 @@ std::string ToLongDate(std::string_view code) {
   // Outside -19 to 79 the year would leave 100 to 9999 and be misread as another century.
   if (century < -19 || century > 79) throw EngineError("year out of range");
   const double day = WholeNumber(code.substr(point + 1));
+  // Two characters of year and two of month; counted in bytes when they are ASCII.
   const std::string_view afterSlash = code.substr(slash + 1);
-  const std::string_view yy = CharSlice(afterSlash, 0, 2);
-  const std::string_view mm = CharSlice(afterSlash, 2, 2);
+  const bool ascii = afterSlash.size() >= 4 &&
+                     std::all_of(afterSlash.begin(), afterSlash.begin() + 4,
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  const std::string_view yy = ascii ? afterSlash.substr(0, 2) : CharSlice(afterSlash, 0, 2);
+  const std::string_view mm = ascii ? afterSlash.substr(2, 2) : CharSlice(afterSlash, 2, 2);
 
   std::optional<CivilDate> date;
   if (IsTwoDigits(yy)) {  // a year of three or four digits, read as it stands

@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 
 namespace kestal {
 namespace {
@@ -29,22 +30,43 @@ constexpr long long Serial(chr::year_month_day date) {
   return chr::sys_days(date).time_since_epoch().count();
 }
 
-// Appends a number in decimal, at least `width` digits.
-void AppendNumber(std::string& out, long long value, int width = 1) {
-  char digits[24];
-  char* end = digits + sizeof digits;
-  char* begin = end;
-  const bool negative = value < 0;
-  unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
-                                          : static_cast<unsigned long long>(value);
-  do {
-    *--begin = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  while (end - begin < width) *--begin = '0';
-  if (negative) *--begin = '-';
-  out.append(begin, end);
-}
+// A short text composed on the stack, so that a date text costs one allocation at most. Room
+// for any two int fields and the longest names.
+class ShortText {
+ public:
+  void Add(std::string_view part) {
+    std::memcpy(data_ + size_, part.data(), part.size());
+    size_ += part.size();
+  }
+  void Add(char c) { data_[size_++] = c; }
+  // A number in decimal, at least `width` digits.
+  void Number(long long value, int width = 1) {
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* begin = end;
+    const bool negative = value < 0;
+    unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
+                                            : static_cast<unsigned long long>(value);
+    do {
+      *--begin = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    while (end - begin < width) *--begin = '0';
+    if (negative) *--begin = '-';
+    Add(std::string_view(begin, static_cast<std::size_t>(end - begin)));
+  }
+  // The text, with room for `extra` more bytes without a second allocation.
+  std::string Text(std::size_t extra = 0) const {
+    std::string text;
+    text.reserve(size_ + extra);
+    text.assign(data_, size_);
+    return text;
+  }
+
+ private:
+  char data_[64];
+  std::size_t size_ = 0;
+};
 
 }  // namespace
 
@@ -87,14 +109,13 @@ int Weekday(CivilDate date) {
 }
 
 std::string FormatDdMmYyyy(CivilDate date) {
-  std::string text;
-  text.reserve(10);
-  AppendNumber(text, date.day, 2);
-  text += '/';
-  AppendNumber(text, date.month, 2);
-  text += '/';
-  AppendNumber(text, date.year, 4);
-  return text;
+  ShortText text;
+  text.Number(date.day, 2);
+  text.Add('/');
+  text.Number(date.month, 2);
+  text.Add('/');
+  text.Number(date.year, 4);
+  return text.Text();
 }
 
 std::string ShortDateText(CivilDate date) {
@@ -103,19 +124,16 @@ std::string ShortDateText(CivilDate date) {
 
 std::string LongDateText(CivilDate date) {
   if (date.month < 1 || date.month > 12) throw DateError("not a date");
-  const std::string_view weekday = kWeekdayNames[static_cast<std::size_t>(Weekday(date))];
-  const std::string_view month = kMonthNames[static_cast<std::size_t>(date.month - 1)];
-  // Room for the stardate's hour suffix too, which the engine appends to this text.
-  std::string text;
-  text.reserve(48);
-  text += weekday;
-  text += ' ';
-  AppendNumber(text, date.day);
-  text += ' ';
-  text += month;
-  text += ' ';
-  AppendNumber(text, date.year);
-  return text;
+  ShortText text;
+  text.Add(kWeekdayNames[static_cast<std::size_t>(Weekday(date))]);
+  text.Add(' ');
+  text.Number(date.day);
+  text.Add(' ');
+  text.Add(kMonthNames[static_cast<std::size_t>(date.month - 1)]);
+  text.Add(' ');
+  text.Number(date.year);
+  // Room for the hour that the stardate conversion appends.
+  return text.Text(8);
 }
 
 std::string LongDateOfText(std::string_view text) {

@@ -1,7 +1,9 @@
 // Number readings and number texts. Decimal digits only: no "inf", "nan", hexadecimal,
 // exponents or digit grouping, so what the user sees is what is read.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "platform/DateText.h"
@@ -115,15 +117,27 @@ struct Decimal {
 Decimal ToDecimal(double value) {
   Decimal decimal;
   decimal.negative = std::signbit(value) && value != 0;
-  char text[32];
-  const auto result =
-      std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 14);
-  // "d.dddddddddddddde+XX"
-  decimal.digits[0] = text[0];
-  for (int i = 1; i < 15; ++i) decimal.digits[i] = text[i + 1];
+  std::fill(std::begin(decimal.digits), std::end(decimal.digits), '0');
+  // The shortest text that reads back to the value is, when it has at most 15 digits, also the
+  // value rounded to 15 digits (a double is finer than that); it is the cheaper one to get.
+  char text[40];
+  auto result =
+      std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific);
+  const char* e = std::find(text, result.ptr, 'e');
+  const int mantissa = static_cast<int>(e - text) - (e - text > 1 ? 1 : 0);  // "d.ddd" or "d"
+  if (mantissa > 15) {
+    result = std::to_chars(text, text + sizeof text, std::fabs(value),
+                           std::chars_format::scientific, 14);
+    e = std::find(text, result.ptr, 'e');
+  }
+  // "d.ddde+XX" or "de-XX"
+  int count = 0;
+  for (const char* p = text; p < e; ++p) {
+    if (*p != '.' && count < 15) decimal.digits[count++] = *p;
+  }
   int exponent = 0;
-  std::from_chars(text + 18, result.ptr, exponent);
-  decimal.exponent = text[17] == '-' ? -exponent : exponent;
+  std::from_chars(e + 2, result.ptr, exponent);
+  decimal.exponent = e[1] == '-' ? -exponent : exponent;
   return decimal;
 }
 

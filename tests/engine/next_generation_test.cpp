@@ -90,6 +90,7 @@ TEST(DayOfYear, CountsEarlierMonthsWithFebruaryOfTheYear) {
   }
   EXPECT_THROW(DayOfYear(CivilDate{2002, 13, 1}), EngineError);
   EXPECT_THROW(DayOfYear(CivilDate{2002, 0, 1}), EngineError);
+  EXPECT_THROW(DayOfYear(CivilDate{2002, 12, 2147483647}), EngineError);
 }
 
 }  // namespace

@@ -1,0 +1,42 @@
+// The number readings on arbitrary bytes: the leading-number reading never fails, the strict
+// readings agree with one another, and the number texts read back to the value.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "platform/DateText.h"
+#include "platform/Utf8.h"
+
+#define CHECK(condition) \
+  if (!(condition)) std::abort()
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const double leading = kestal::LeadingNumber(text);
+  CHECK(!std::isnan(leading));
+
+  const std::optional<double> number = kestal::TryReadNumber(text);
+  try {
+    CHECK(number.has_value() && kestal::ReadNumber(text) == *number);
+  } catch (const kestal::NumberError&) {
+    CHECK(!number.has_value());
+  }
+  const std::optional<double> pointNumber = kestal::TryReadPointNumber(text);
+  if (pointNumber) {
+    CHECK(number == pointNumber);
+    CHECK(leading == *pointNumber);
+  }
+  if (number) {
+    CHECK(std::isfinite(*number));
+    const std::string invariant = kestal::InvariantNumberText(*number);
+    const std::optional<double> back = kestal::TryReadPointNumber(invariant);
+    CHECK(back.has_value());
+    CHECK(std::fabs(*back - *number) <= std::fabs(*number) * 1e-14 + 1e-300);
+    const std::string oneDecimal = kestal::FormatOneDecimal(*number);
+    const std::optional<double> rounded = kestal::TryReadNumber(oneDecimal);
+    CHECK(rounded.has_value());
+    CHECK(std::fabs(*rounded - *number) <= 0.05 + std::fabs(*number) * 1e-14);
+  }
+  return 0;
+}
