@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::optional<double> number = kestal::TryReadNumber(text);
   try {
-    CHECK(number.has_value() && kestal::ReadNumber(text) == *number);
+    const double read = kestal::ReadNumber(text);
+    CHECK(number.has_value() && read == *number);
   } catch (const kestal::NumberError&) {
     CHECK(!number.has_value());
   }
