@@ -1,10 +1,41 @@
 # Windows build (MinGW-w64 cross build on Linux, or on Windows itself): the real platform layer,
 # KestalDate.exe and the end-to-end driver.
+enable_language(RC)
+
 kestal_sources(win32_src platform/win32)
 add_library(kestal_win32 STATIC ${win32_src})
 target_link_libraries(kestal_win32 PUBLIC kestal_logic)
 target_compile_definitions(kestal_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
+target_link_libraries(kestal_win32 PUBLIC comctl32 shell32 winmm user32 gdi32 advapi32 uxtheme)
+
+# The program: no console, wide entry point, and no DLL beyond the system's.
+add_executable(KestalDate WIN32 app/win32/WinMain.cpp resources/KestalDate.rc)
+target_link_libraries(KestalDate PRIVATE kestal_win32)
+if(MINGW)
+  target_compile_options(KestalDate PRIVATE -municode)
+  target_link_options(KestalDate PRIVATE -municode -static -static-libgcc -static-libstdc++ -s)
+endif()
+set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS
+  KESTAL_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} KESTAL_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+  KESTAL_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/KestalDate.manifest)
+target_include_directories(KestalDate PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/resources)
+# The artwork and sounds are embedded once they exist.
+set(kestal_res ${CMAKE_CURRENT_SOURCE_DIR}/resources)
+if(EXISTS ${kestal_res}/kestal.ico)
+  set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS KESTAL_HAVE_ICON)
+endif()
+if(EXISTS ${kestal_res}/captain_classic.bmp AND EXISTS ${kestal_res}/captain_ng.bmp
+   AND EXISTS ${kestal_res}/banner.bmp)
+  set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS
+    KESTAL_HAVE_PICTURES)
+endif()
+if(EXISTS ${kestal_res}/sound16.wav AND EXISTS ${kestal_res}/sound24.wav)
+  set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS
+    KESTAL_HAVE_SOUNDS)
+endif()
 
 # The end-to-end tests: a driver exe that works the real program under Wine.
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CMakeLists.txt)

@@ -20,7 +20,7 @@ inline constexpr int kControlIdBase = 100;
 inline constexpr wchar_t kFormClassPrefix[] = L"KestalDate_";
 
 enum AutomationFlags : uint32_t {
-  kAutoValue = 1,     // option selected / check box ticked
+  kAutoValue = 1,  // option selected / check box ticked
   kAutoEnabled = 2,
   kAutoFocused = 4,
   kAutoVisible = 8,
@@ -30,11 +30,11 @@ enum AutomationFlags : uint32_t {
 struct AutomationReply {
   uint32_t kind;  // ControlKind as a number; 99 for the form itself
   uint32_t flags;
-  int32_t selStart, selLength;                // text boxes, in characters
-  int32_t left, top, width, height;           // twips, relative to the container; form: screen
-  uint32_t foreColor, backColor;              // 0x00BBGGRR; backColor 0xFFFFFFFF: transparent
-  int32_t fontBold, fontUnderline;            // 0 or 1
-  int32_t fontTwentiethsOfPoint;              // size x 20, 0 for the window's default
+  int32_t selStart, selLength;       // text boxes, in characters
+  int32_t left, top, width, height;  // twips, relative to the container; form: screen
+  uint32_t foreColor, backColor;     // 0x00BBGGRR; backColor 0xFFFFFFFF: transparent
+  int32_t fontBold, fontUnderline;   // 0 or 1
+  int32_t fontTwentiethsOfPoint;     // size x 20, 0 for the window's default
 };
 
 }  // namespace kestal

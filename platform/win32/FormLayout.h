@@ -1,0 +1,105 @@
+#pragma once
+// Where a window's controls go in pixels, in which order the real child windows are created and
+// which windowless control a click lands on. Portable (no <windows.h>), so tested natively.
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+#include "platform/FormDesign.h"
+#include "platform/Geometry.h"
+
+namespace kestal::win32 {
+
+// Buttons, text boxes, option buttons and the check box are real child windows (focus, tab
+// order, access keys); frames, labels, pictures and lines are drawn by the form.
+inline bool IsChildWindow(ControlKind kind) {
+  return kind == ControlKind::Button || kind == ControlKind::TextBox ||
+         kind == ControlKind::OptionButton || kind == ControlKind::CheckBox;
+}
+
+inline int TwipsToPixels(int twips, double twipsPerPixel) {
+  return static_cast<int>(RoundHalfEven(twips / twipsPerPixel));
+}
+
+// Offset of a control's container chain (frames inside frames), in twips. A broken chain (a
+// container that isn't there, or a loop) stops the walk.
+inline void ContainerOffset(const std::vector<ControlSpec>& controls, int id, int& dx, int& dy) {
+  dx = dy = 0;
+  int container = controls.at(static_cast<std::size_t>(id)).container;
+  for (std::size_t steps = 0;
+       container >= 0 && static_cast<std::size_t>(container) < controls.size() &&
+       steps < controls.size();
+       ++steps) {
+    const ControlSpec& frame = controls[static_cast<std::size_t>(container)];
+    dx += frame.rect.left;
+    dy += frame.rect.top;
+    container = frame.container;
+  }
+}
+
+// The control's rectangle on the window, in twips.
+inline TwipRect WindowRectTwips(const std::vector<ControlSpec>& controls, int id) {
+  int dx = 0, dy = 0;
+  ContainerOffset(controls, id, dx, dy);
+  TwipRect rect = controls.at(static_cast<std::size_t>(id)).rect;
+  rect.left += dx;
+  rect.top += dy;
+  return rect;
+}
+
+// The control's rectangle on the window in pixels (left, top, right, bottom). Position and size
+// are converted each on its own, so two controls one pixel's worth of twips apart stay one
+// pixel apart.
+inline PixelRect WindowRectPixels(const std::vector<ControlSpec>& controls, int id, double tppX,
+                                  double tppY) {
+  const TwipRect r = WindowRectTwips(controls, id);
+  const int left = TwipsToPixels(r.left, tppX), top = TwipsToPixels(r.top, tppY);
+  return {left, top, left + TwipsToPixels(r.width, tppX), top + TwipsToPixels(r.height, tppY)};
+}
+
+// The child windows in creation order: by tab index, those without one last, ties in order of
+// definition. Creation order is the order Tab walks.
+inline std::vector<int> CreationOrder(const std::vector<ControlSpec>& controls) {
+  std::vector<int> order;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (IsChildWindow(controls[i].kind)) order.push_back(static_cast<int>(i));
+  }
+  const auto key = [&](int id) {
+    const int tab = controls[static_cast<std::size_t>(id)].tabIndex;
+    return tab < 0 ? 1 << 30 : tab;
+  };
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+  return order;
+}
+
+// For each child window in creation order: does it start a new group (WS_GROUP)? An option
+// button continues the group of the option created just before it in the same container; every
+// other child stands alone, so the arrow keys never leave a frame's options.
+inline std::vector<bool> GroupStarts(const std::vector<ControlSpec>& controls,
+                                     const std::vector<int>& order) {
+  std::vector<bool> starts(order.size(), true);
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    const ControlSpec& here = controls[static_cast<std::size_t>(order[i])];
+    const ControlSpec& before = controls[static_cast<std::size_t>(order[i - 1])];
+    if (here.kind == ControlKind::OptionButton && before.kind == ControlKind::OptionButton &&
+        here.container == before.container) {
+      starts[i] = false;
+    }
+  }
+  return starts;
+}
+
+// The label or picture that a click at (x, y) window pixels lands on: the one defined last
+// (drawn on top) whose rectangle holds the point; -1 when none does.
+inline int HitTestClickable(const std::vector<ControlSpec>& controls, int x, int y, double tppX,
+                            double tppY) {
+  for (std::size_t i = controls.size(); i-- > 0;) {
+    const ControlKind kind = controls[i].kind;
+    if (kind != ControlKind::Label && kind != ControlKind::Picture) continue;
+    const PixelRect r = WindowRectPixels(controls, static_cast<int>(i), tppX, tppY);
+    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace kestal::win32

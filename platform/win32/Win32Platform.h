@@ -1,0 +1,30 @@
+#pragma once
+// Every Win32 platform service, together, as the program is handed them.
+#include "platform/Platform.h"
+#include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32WindowSystem.h"
+
+namespace kestal::win32 {
+
+class Win32Platform {
+ public:
+  explicit Win32Platform(HINSTANCE instance) : windows(instance), resources(instance) {}
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
+  Win32WindowSystem windows;
+  Win32Effects effects;
+  Win32Tray tray;
+  Win32Registry registry;
+  Win32Shell shell;
+  Win32Sound sound;
+  Win32Resources resources;
+  Win32Settings settings;
+  Win32Clock clock;
+  Platform& platform() { return platform_; }
+
+ private:
+  Platform platform_{windows, effects, tray, registry, shell, sound, resources, settings, clock};
+};
+
+}  // namespace kestal::win32

@@ -1,0 +1,432 @@
+#include "platform/win32/Win32Surface.h"
+
+#include <algorithm>
+
+#include "platform/win32/AutomationQuery.h"
+#include "platform/win32/FormLayout.h"
+#include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32WindowSystem.h"
+#include "resources/ResourceIds.h"
+
+namespace kestal::win32 {
+
+namespace {
+constexpr UINT_PTR kEditSubclassId = 1;
+// Typed or pasted text may be as long as the edit control allows; the windows check lengths.
+constexpr WPARAM kEditTextLimit = 0x7FFFFFFE;
+}  // namespace
+
+Win32Surface::Win32Surface(Win32WindowSystem& system, Form& form)
+    : system_(system), form_(form), dpi_(system.Dpi()), gdi_(system.Instance(), dpi_) {
+  const ScreenMetrics screen = system_.Screen();
+  tppX_ = screen.twipsPerPixelX;
+  tppY_ = screen.twipsPerPixelY;
+  const auto& specs = form_.Controls();
+  controls_.resize(specs.size());
+  for (size_t i = 0; i < specs.size(); ++i) {
+    controls_[i].caption = specs[i].caption;
+    controls_[i].backColor = specs[i].backColor;
+    controls_[i].enabled = specs[i].enabled;
+  }
+  CreateWindowAndChildren();
+  system_.Attach(this);
+}
+
+Win32Surface::~Win32Surface() {
+  if (!destroyed_) {
+    system_.Detach(this);
+    if (window_ && IsWindow(window_)) {
+      RemovePropW(window_, kSurfaceProperty);
+      DestroyWindow(window_);
+    }
+  }
+  if (bigIcon_) DestroyIcon(bigIcon_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+Win32Surface* Win32Surface::FromWindow(HWND window) {
+  return window ? static_cast<Win32Surface*>(GetPropW(window, kSurfaceProperty)) : nullptr;
+}
+
+void Win32Surface::CreateWindowAndChildren() {
+  const FormSpec& spec = form_.Spec();
+  const std::wstring className = system_.FormClass(spec.name, &Win32Surface::WindowProc);
+  const std::wstring caption = Wide(spec.caption);
+  // Every window but the hidden start-up one is owned by it: no taskbar buttons, and they close
+  // with it. No caption, no border: the windows draw their own look.
+  HWND owner = spec.topLevel ? nullptr : system_.OwnerWindow();
+  CreateWindowExW(0, className.c_str(), caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+                  TwipsToPixels(spec.width, tppX_), TwipsToPixels(spec.height, tppY_), owner,
+                  nullptr, system_.Instance(), this);
+  if (!window_) return;
+
+  const int iconId = spec.iconId ? spec.iconId : IDI_KESTAL;
+  bigIcon_ =
+      static_cast<HICON>(LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+  smallIcon_ = static_cast<HICON>(LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId),
+                                             IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), 0));
+  if (bigIcon_) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+  if (smallIcon_) {
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  }
+
+  creationOrder_ = CreationOrder(form_.Controls());
+  const std::vector<bool> groupStarts = GroupStarts(form_.Controls(), creationOrder_);
+  for (size_t k = 0; k < creationOrder_.size(); ++k) CreateChild(creationOrder_[k], groupStarts[k]);
+  for (int id : creationOrder_) {
+    if (SpecOf(id).kind == ControlKind::OptionButton) UpdateOptionTabStops(SpecOf(id).container);
+  }
+  creating_ = false;
+}
+
+void Win32Surface::CreateChild(int id, bool groupStart) {
+  const ControlSpec& spec = SpecOf(id);
+  const PixelRect r = PixelRectOf(id);
+  DWORD style = WS_CHILD | WS_VISIBLE | (groupStart ? WS_GROUP : 0);
+  DWORD exStyle = 0;
+  const wchar_t* className = L"BUTTON";
+  switch (spec.kind) {
+    case ControlKind::Button:
+      style |= BS_PUSHBUTTON;
+      break;
+    case ControlKind::TextBox:
+      className = L"EDIT";
+      style |= ES_LEFT | ES_AUTOHSCROLL;
+      exStyle |= WS_EX_CLIENTEDGE;
+      break;
+    case ControlKind::OptionButton:
+      // Not the automatic kind: the dialog manager would group options by z-order, not by
+      // frame. The window keeps one option of each frame selected itself.
+      style |= BS_RADIOBUTTON;
+      break;
+    case ControlKind::CheckBox:
+      style |= BS_CHECKBOX;
+      break;
+    default:
+      return;
+  }
+  if (spec.tabIndex >= 0 && spec.kind != ControlKind::OptionButton) style |= WS_TABSTOP;
+  if (!spec.enabled) style |= WS_DISABLED;
+
+  const std::wstring text = Wide(spec.caption);
+  HWND child = CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top,
+                               r.right - r.left, r.bottom - r.top, window_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + id)),
+                               system_.Instance(), nullptr);
+  if (!child) return;
+  controls_[static_cast<size_t>(id)].window = child;
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(spec.font)), FALSE);
+  if (spec.kind == ControlKind::OptionButton || spec.kind == ControlKind::CheckBox) {
+    // Themed option buttons and check boxes ignore the text colour; the captions are coloured.
+    SetWindowTheme(child, L"", L"");
+    SendMessageW(child, BM_SETCHECK, spec.value ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  if (spec.kind == ControlKind::TextBox) {
+    SendMessageW(child, EM_SETLIMITTEXT, kEditTextLimit, 0);
+    SetWindowSubclass(child, &Win32Surface::EditProc, kEditSubclassId, static_cast<DWORD_PTR>(id));
+  }
+}
+
+bool Win32Surface::ValidId(int id) const {
+  return id >= 0 && static_cast<size_t>(id) < controls_.size();
+}
+
+const ControlSpec& Win32Surface::SpecOf(int id) const {
+  return form_.Controls().at(static_cast<size_t>(id));
+}
+
+int Win32Surface::IdOfChild(HWND child) const {
+  if (!child || !window_ || GetParent(child) != window_) return -1;
+  const int id = GetDlgCtrlID(child) - kControlIdBase;
+  return ValidId(id) && controls_[static_cast<size_t>(id)].window == child ? id : -1;
+}
+
+PixelRect Win32Surface::PixelRectOf(int id) const {
+  return WindowRectPixels(form_.Controls(), id, tppX_, tppY_);
+}
+
+void Win32Surface::InvalidateControl(int id) {
+  if (!window_) return;
+  HWND child = controls_[static_cast<size_t>(id)].window;
+  if (child) {
+    InvalidateRect(child, nullptr, TRUE);
+    return;
+  }
+  const PixelRect r = PixelRectOf(id);
+  RECT area{r.left, r.top, r.right, r.bottom};
+  if (SpecOf(id).kind == ControlKind::Line) {
+    InvalidateRect(window_, nullptr, FALSE);  // a line's box is its end points, not its rect
+  } else {
+    InvalidateRect(window_, &area, FALSE);
+  }
+}
+
+COLORREF Win32Surface::FormBackColor() const {
+  return backColor_ ? ToColorRef(*backColor_) : GetSysColor(COLOR_BTNFACE);
+}
+
+std::optional<Color> Win32Surface::EffectiveBackColor(int id) const {
+  const ControlState& state = controls_[static_cast<size_t>(id)];
+  if (state.backColor) return state.backColor;
+  switch (SpecOf(id).kind) {
+    case ControlKind::TextBox:
+      return FromColorRef(GetSysColor(COLOR_WINDOW));
+    case ControlKind::Button:
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+      return FromColorRef(GetSysColor(COLOR_BTNFACE));
+    default:
+      return std::nullopt;  // windowless controls without a colour of their own are transparent
+  }
+}
+
+void Win32Surface::UpdateOptionTabStops(int container) {
+  // Tab reaches a frame's options at the selected one (or the first, when none is).
+  std::vector<int> group;
+  for (int id : creationOrder_) {
+    const ControlSpec& spec = SpecOf(id);
+    if (spec.kind == ControlKind::OptionButton && spec.container == container &&
+        spec.tabIndex >= 0 && controls_[static_cast<size_t>(id)].window) {
+      group.push_back(id);
+    }
+  }
+  if (group.empty()) return;
+  int stop = group.front();
+  for (int id : group) {
+    if (Value(id)) {
+      stop = id;
+      break;
+    }
+  }
+  for (int id : group) {
+    HWND child = controls_[static_cast<size_t>(id)].window;
+    LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+    style = id == stop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    SetWindowLongPtrW(child, GWL_STYLE, style);
+  }
+}
+
+void Win32Surface::SelectOption(int id) {
+  const int container = SpecOf(id).container;
+  for (size_t other = 0; other < controls_.size(); ++other) {
+    const ControlSpec& spec = SpecOf(static_cast<int>(other));
+    if (spec.kind != ControlKind::OptionButton || spec.container != container) continue;
+    if (HWND child = controls_[other].window) {
+      SendMessageW(child, BM_SETCHECK, static_cast<int>(other) == id ? BST_CHECKED : BST_UNCHECKED,
+                   0);
+    }
+  }
+  UpdateOptionTabStops(container);
+}
+
+// --- FormSurface ------------------------------------------------------------------------------
+
+WindowHandle Win32Surface::Handle() const {
+  return reinterpret_cast<WindowHandle>(window_);
+}
+IconHandle Win32Surface::Icon() const {
+  return reinterpret_cast<IconHandle>(smallIcon_);
+}
+
+void Win32Surface::Show() {
+  if (!window_) return;
+  HWND window = window_;
+  system_.NoteShown(this);
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  // Wine can draw a topmost window shown after a plain one beneath it until it is placed again.
+  if (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) {
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  UpdateWindow(window);  // paints now; Form_Paint may unload the window: nothing after this
+}
+
+void Win32Surface::Hide() {
+  if (window_) ShowWindow(window_, SW_HIDE);
+}
+
+bool Win32Surface::Visible() const {
+  return window_ && IsWindowVisible(window_);
+}
+
+void Win32Surface::Destroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  system_.Detach(this);
+  HWND window = window_;
+  window_ = nullptr;
+  for (ControlState& state : controls_) state.window = nullptr;
+  if (window) {
+    // Owned windows would go with this one, behind the backs of their forms.
+    system_.ReleaseOwned(window);
+    RemovePropW(window, kSurfaceProperty);
+    DestroyWindow(window);
+  }
+}
+
+void Win32Surface::Move(int leftTwips, int topTwips) {
+  if (!window_) return;
+  SetWindowPos(window_, nullptr, TwipsToPixels(leftTwips, tppX_), TwipsToPixels(topTwips, tppY_), 0,
+               0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Surface::SetBackColor(Color color) {
+  backColor_ = color;
+  if (window_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void Win32Surface::Refresh() {
+  if (!window_) return;
+  // Paints before it returns; Form_Paint may unload the window: nothing after this.
+  RedrawWindow(window_, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+std::string Win32Surface::Text(int id) const {
+  if (!ValidId(id)) return {};
+  const ControlState& state = controls_[static_cast<size_t>(id)];
+  if (state.window) return Narrow(WindowText(state.window));
+  return state.caption;
+}
+
+void Win32Surface::SetText(int id, std::string_view text) {
+  if (!ValidId(id)) return;
+  ControlState& state = controls_[static_cast<size_t>(id)];
+  if (!state.window) {
+    if (state.caption == text) return;  // nothing to repaint
+    state.caption = std::string(text);
+    InvalidateControl(id);
+    return;
+  }
+  const std::wstring wide = Wide(text);
+  // A text box's change event comes with each real change of its text, not with an equal one.
+  if (SpecOf(id).kind == ControlKind::TextBox && WindowText(state.window) == wide) return;
+  state.caption = std::string(text);
+  SetWindowTextW(state.window, wide.c_str());  // raises the change event: nothing after this
+}
+
+bool Win32Surface::Value(int id) const {
+  if (!ValidId(id)) return false;
+  HWND child = controls_[static_cast<size_t>(id)].window;
+  if (!child) return SpecOf(id).value;
+  return SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Surface::SetValue(int id, bool value) {
+  if (!ValidId(id)) return;
+  HWND child = controls_[static_cast<size_t>(id)].window;
+  if (!child) return;
+  const ControlKind kind = SpecOf(id).kind;
+  if (kind == ControlKind::OptionButton) {
+    if (value) {
+      SelectOption(id);
+    } else {
+      SendMessageW(child, BM_SETCHECK, BST_UNCHECKED, 0);
+      UpdateOptionTabStops(SpecOf(id).container);
+    }
+  } else if (kind == ControlKind::CheckBox) {
+    SendMessageW(child, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
+bool Win32Surface::Enabled(int id) const {
+  if (!ValidId(id)) return false;
+  const ControlState& state = controls_[static_cast<size_t>(id)];
+  return state.window ? IsWindowEnabled(state.window) != FALSE : state.enabled;
+}
+
+void Win32Surface::SetEnabled(int id, bool enabled) {
+  if (!ValidId(id)) return;
+  ControlState& state = controls_[static_cast<size_t>(id)];
+  state.enabled = enabled;
+  if (!state.window) {
+    InvalidateControl(id);
+    return;
+  }
+  const bool hadFocus = GetFocus() == state.window;
+  EnableWindow(state.window, enabled ? TRUE : FALSE);
+  if (!enabled && hadFocus) {
+    // A disabled control can't keep the keyboard: the focus moves on, as Tab would move it.
+    HWND next = GetNextDlgTabItem(window_, state.window, FALSE);
+    ::SetFocus(next && next != state.window ? next : window_);  // may raise got-focus: last
+  }
+}
+
+void Win32Surface::SetFocus(int id) {
+  if (!ValidId(id)) return;
+  HWND child = controls_[static_cast<size_t>(id)].window;
+  if (child && GetFocus() != child) ::SetFocus(child);  // raises got-focus: nothing after this
+}
+
+int Win32Surface::FocusedControl() const {
+  return IdOfChild(GetFocus());
+}
+
+int Win32Surface::SelStart(int id) const {
+  if (!ValidId(id)) return 0;
+  HWND child = controls_[static_cast<size_t>(id)].window;
+  if (!child || SpecOf(id).kind != ControlKind::TextBox) return 0;
+  DWORD start = 0, end = 0;
+  SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const std::wstring text = WindowText(child);
+  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
+  return static_cast<int>(CharsOfUnits(units, start));
+}
+
+int Win32Surface::SelLength(int id) const {
+  if (!ValidId(id)) return 0;
+  HWND child = controls_[static_cast<size_t>(id)].window;
+  if (!child || SpecOf(id).kind != ControlKind::TextBox) return 0;
+  DWORD start = 0, end = 0;
+  SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const std::wstring text = WindowText(child);
+  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
+  return static_cast<int>(CharsOfUnits(units, end) - CharsOfUnits(units, start));
+}
+
+void Win32Surface::SetSelection(int id, int start, int length) {
+  if (!ValidId(id)) return;
+  HWND child = controls_[static_cast<size_t>(id)].window;
+  if (!child || SpecOf(id).kind != ControlKind::TextBox) return;
+  const std::wstring text = WindowText(child);
+  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
+  const size_t first = UnitsOfChars(units, static_cast<size_t>(std::max(start, 0)));
+  const size_t last = UnitsOfChars(
+      units, static_cast<size_t>(std::max(start, 0)) + static_cast<size_t>(std::max(length, 0)));
+  SendMessageW(child, EM_SETSEL, first, static_cast<LPARAM>(last));
+  SendMessageW(child, EM_SCROLLCARET, 0, 0);
+}
+
+void Win32Surface::SetControlBackColor(int id, Color color) {
+  if (!ValidId(id)) return;
+  controls_[static_cast<size_t>(id)].backColor = color;
+  InvalidateControl(id);
+}
+
+void Win32Surface::SetControlTop(int id, int /*topTwips*/) {
+  // The design already holds the new top; every child window follows it (a moved frame carries
+  // its controls along).
+  if (!ValidId(id) || !window_) return;
+  for (int child : creationOrder_) {
+    HWND window = controls_[static_cast<size_t>(child)].window;
+    if (!window) continue;
+    const PixelRect r = PixelRectOf(child);
+    SetWindowPos(window, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Win32Surface::SetTimer(int timerId, long milliseconds) {
+  if (window_) {
+    ::SetTimer(window_, static_cast<UINT_PTR>(timerId),
+               static_cast<UINT>(std::max(milliseconds, 1L)), nullptr);
+  }
+}
+
+void Win32Surface::KillTimer(int timerId) {
+  if (window_) ::KillTimer(window_, static_cast<UINT_PTR>(timerId));
+}
+
+}  // namespace kestal::win32

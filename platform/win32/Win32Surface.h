@@ -1,0 +1,126 @@
+#pragma once
+// One loaded window: a top-level WS_POPUP window (class "KestalDate_<name>") with real child
+// windows for its buttons, text boxes, option buttons and check box, and the windowless frames,
+// labels, pictures and lines painted by the window itself in order of definition.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Form.h"
+#include "platform/FormSurface.h"
+#include "platform/win32/GdiCache.h"
+#include "platform/win32/Win32Api.h"
+
+namespace kestal::win32 {
+
+class Win32WindowSystem;
+
+class Win32Surface : public FormSurface {
+ public:
+  Win32Surface(Win32WindowSystem& system, Form& form);
+  ~Win32Surface() override;
+  Win32Surface(const Win32Surface&) = delete;
+  Win32Surface& operator=(const Win32Surface&) = delete;
+
+  // The surface of one of the program's form windows, or null (also once it is destroyed).
+  static Win32Surface* FromWindow(HWND window);
+
+  HWND Window() const { return window_; }
+  Form& OwnerForm() const { return form_; }
+  // The arrow keys move among the options of one frame and select the one they reach; true
+  // when the key was used that way.
+  bool HandleOptionArrow(const MSG& message);
+
+  // FormSurface
+  WindowHandle Handle() const override;
+  IconHandle Icon() const override;
+  void Show() override;
+  void Hide() override;
+  bool Visible() const override;
+  void Destroy() override;
+  void Move(int leftTwips, int topTwips) override;
+  void SetBackColor(Color color) override;
+  void Refresh() override;
+  std::string Text(int id) const override;
+  void SetText(int id, std::string_view text) override;
+  bool Value(int id) const override;
+  void SetValue(int id, bool value) override;
+  bool Enabled(int id) const override;
+  void SetEnabled(int id, bool enabled) override;
+  void SetFocus(int id) override;
+  int FocusedControl() const override;
+  int SelStart(int id) const override;
+  int SelLength(int id) const override;
+  void SetSelection(int id, int start, int length) override;
+  void SetControlBackColor(int id, Color color) override;
+  void SetControlTop(int id, int topTwips) override;
+  void SetTimer(int timerId, long milliseconds) override;
+  void KillTimer(int timerId) override;
+
+ private:
+  // The window property that leads from a form window to its surface.
+  static constexpr wchar_t kSurfaceProperty[] = L"KestalDate.Surface";
+
+  struct ControlState {
+    HWND window = nullptr;  // null for the windowless controls
+    std::string caption;    // text of the windowless controls
+    std::optional<Color> backColor;
+    bool enabled = true;
+  };
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR subclassId, DWORD_PTR refData);
+  // Handles one message. After raising an event it checks, by `window` alone, that the surface
+  // still exists before it touches anything: the handler may have unloaded the window.
+  LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static bool Alive(HWND window, const Win32Surface* surface) {
+    return FromWindow(window) == surface;
+  }
+
+  void CreateWindowAndChildren();
+  void CreateChild(int id, bool groupStart);
+  int IdOfChild(HWND child) const;
+  const ControlSpec& SpecOf(int id) const;
+  bool ValidId(int id) const;
+  PixelRect PixelRectOf(int id) const;
+  void InvalidateControl(int id);
+  void UpdateOptionTabStops(int container);
+  void SelectOption(int id);
+  std::optional<Color> EffectiveBackColor(int id) const;
+  COLORREF FormBackColor() const;
+
+  // Messages
+  void OnCommand(HWND window, int id, int code, HWND child);
+  LRESULT OnControlColor(HDC dc, HWND child, UINT message);
+  void OnActivate(WPARAM wParam);
+  void OnMouseDown(int x, int y);
+  void OnMouseUp(HWND window, int x, int y);
+  bool OnSetCursor(HWND window, LPARAM lParam);
+  LRESULT OnAutomationQuery(WPARAM wParam, LPARAM lParam);
+
+  // Painting (Win32SurfacePaint.cpp)
+  void OnPaint();
+  void PaintContent(HDC dc);
+  void PaintFrame(HDC dc, int id);
+  void PaintLabel(HDC dc, int id);
+  void PaintPicture(HDC dc, int id);
+  void PaintLine(HDC dc, int id);
+
+  Win32WindowSystem& system_;
+  Form& form_;
+  HWND window_ = nullptr;
+  double tppX_ = 15, tppY_ = 15;
+  int dpi_ = 96;
+  GdiCache gdi_;
+  std::vector<ControlState> controls_;
+  std::vector<int> creationOrder_;
+  std::optional<Color> backColor_;
+  HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
+  HWND savedFocus_ = nullptr;  // the child that had the focus when the window was deactivated
+  int pressed_ = -1;           // the label or picture under a pressed left button
+  bool creating_ = true;       // child windows are being made: no events yet
+  bool destroyed_ = false;
+};
+
+}  // namespace kestal::win32

@@ -1,0 +1,291 @@
+// The form window's messages, turned into the window's events.
+#include "platform/win32/AutomationQuery.h"
+#include "platform/win32/FormLayout.h"
+#include "platform/win32/Win32Surface.h"
+#include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32WindowSystem.h"
+
+namespace kestal::win32 {
+
+namespace {
+
+// Button and shift states of a pointer message, as the pointer-move event gives them.
+int ButtonState(WPARAM keys) {
+  return ((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
+         ((keys & MK_MBUTTON) ? 4 : 0);
+}
+int ShiftState(WPARAM keys) {
+  return ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
+         ((GetKeyState(VK_MENU) & 0x8000) ? 4 : 0);
+}
+}  // namespace
+
+LRESULT CALLBACK Win32Surface::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* surface = static_cast<Win32Surface*>(create->lpCreateParams);
+    SetPropW(window, kSurfaceProperty, surface);
+    surface->window_ = window;
+  }
+  Win32Surface* surface = FromWindow(window);
+  if (!surface) return DefWindowProcW(window, message, wParam, lParam);
+  try {
+    return surface->Handle(window, message, wParam, lParam);
+  } catch (...) {
+    // An event handler failed; the program carries on (no exception may cross the system).
+    return 0;
+  }
+}
+
+LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the paint draws the whole background
+    case WM_PAINT:
+      OnPaint();
+      form_.RaisePaint();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+    case WM_ACTIVATE:
+      OnActivate(wParam);
+      return 0;
+    case WM_MOUSEMOVE: {
+      // On the hidden start-up window this is also the tray icon's callback: the low word of
+      // lParam then carries the icon's mouse message, wParam the icon's id.
+      const bool trayWindow = form_.Spec().topLevel;
+      form_.RaiseMouseMove(trayWindow ? 0 : ButtonState(wParam),
+                           trayWindow ? 0 : ShiftState(wParam), GET_X_LPARAM(lParam) * tppX_,
+                           GET_Y_LPARAM(lParam) * tppY_);
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      OnMouseUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), lParam)) return TRUE;
+      break;
+    case WM_TIMER:
+      form_.RaiseTimer(static_cast<int>(wParam));
+      return 0;
+    case WM_TIMECHANGE:
+      form_.RaiseSystemEvent(SystemEvent::TimeChanged);
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
+        form_.RaiseSystemEvent(SystemEvent::Resumed);
+      }
+      return TRUE;
+    case WM_CLOSE:
+      // Closing the hidden start-up window closes the program: the windows it owns first.
+      if (form_.Spec().topLevel) {
+        system_.CloseAll();
+      } else {
+        system_.Unload(form_);
+      }
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) system_.CloseAll();
+      return 0;
+    case WM_DESTROY:
+      // From here on no message reaches this surface.
+      RemovePropW(window, kSurfaceProperty);
+      return 0;
+    default:
+      if (message != 0 && message == system_.TaskbarCreatedMessage()) {
+        form_.RaiseSystemEvent(SystemEvent::TaskbarCreated);
+        return 0;
+      }
+      if (message != 0 && message == system_.AutomationQueryMessage()) {
+        return OnAutomationQuery(wParam, lParam);
+      }
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32Surface::OnCommand(HWND window, int id, int code, HWND child) {
+  if (creating_) return;
+  if (id == IDOK && code == BN_CLICKED && !child) {
+    // Enter outside a text box (sent by the dialog manager): the focused button is pressed.
+    const int focused = FocusedControl();
+    if (focused >= 0 && SpecOf(focused).kind == ControlKind::Button && Enabled(focused)) {
+      form_.RaiseClick(focused);
+    }
+    return;
+  }
+  const int control = id - kControlIdBase;
+  if (!ValidId(control) || controls_[static_cast<size_t>(control)].window != child) return;
+  switch (SpecOf(control).kind) {
+    case ControlKind::TextBox:
+      if (code == EN_CHANGE) form_.RaiseChange(control);
+      if (code == EN_SETFOCUS) form_.RaiseGotFocus(control);
+      break;
+    case ControlKind::Button:
+      if (code == BN_CLICKED) form_.RaiseClick(control);
+      break;
+    case ControlKind::OptionButton:
+      if (code == BN_CLICKED && IsWindowEnabled(child)) {
+        SelectOption(control);
+        form_.RaiseClick(control);
+      }
+      break;
+    case ControlKind::CheckBox:
+      if (code == BN_CLICKED && IsWindowEnabled(child)) {
+        const bool ticked = SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        SendMessageW(child, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
+        form_.RaiseClick(control);
+      }
+      break;
+    default:
+      break;
+  }
+  (void)window;
+}
+
+LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
+  const int id = IdOfChild(child);
+  if (id < 0) {
+    return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(child));
+  }
+  const ControlSpec& spec = SpecOf(id);
+  if (spec.kind == ControlKind::Button) {
+    // A push button ignores colours; its corners take the window's background.
+    return reinterpret_cast<LRESULT>(gdi_.Brush(FormBackColor()));
+  }
+  if (spec.kind == ControlKind::TextBox && !IsWindowEnabled(child)) {
+    return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(child));
+  }
+  const COLORREF back = ToColorRef(EffectiveBackColor(id).value_or(Color{255, 255, 255}));
+  SetTextColor(dc, ToColorRef(spec.foreColor));
+  SetBkColor(dc, back);
+  return reinterpret_cast<LRESULT>(gdi_.Brush(back));
+}
+
+void Win32Surface::OnActivate(WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (IdOfChild(focus) >= 0) savedFocus_ = focus;
+    return;
+  }
+  if (HIWORD(wParam)) return;  // minimised
+  // As a dialog does: the control that had the keyboard gets it back, or the first in tab order.
+  HWND target = nullptr;
+  if (savedFocus_ && IdOfChild(savedFocus_) >= 0 && IsWindowEnabled(savedFocus_) &&
+      IsWindowVisible(savedFocus_)) {
+    target = savedFocus_;
+  } else {
+    target = GetNextDlgTabItem(window_, nullptr, FALSE);
+  }
+  ::SetFocus(target ? target : window_);  // may raise got-focus: nothing after this
+}
+
+void Win32Surface::OnMouseDown(int x, int y) {
+  pressed_ = HitTestClickable(form_.Controls(), x, y, tppX_, tppY_);
+  if (pressed_ >= 0 && !controls_[static_cast<size_t>(pressed_)].enabled) pressed_ = -1;
+  if (pressed_ >= 0) SetCapture(window_);
+}
+
+void Win32Surface::OnMouseUp(HWND window, int x, int y) {
+  const int pressed = pressed_;
+  pressed_ = -1;
+  if (GetCapture() == window) ReleaseCapture();
+  // A click is a press and a release on the same label or picture.
+  if (pressed >= 0 && HitTestClickable(form_.Controls(), x, y, tppX_, tppY_) == pressed) {
+    form_.RaiseClick(pressed);
+  }
+}
+
+bool Win32Surface::OnSetCursor(HWND over, LPARAM lParam) {
+  if (system_.HourglassPointer()) {
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return true;
+  }
+  if (over != window_ || LOWORD(lParam) != HTCLIENT) return false;
+  POINT at{};
+  GetCursorPos(&at);
+  ScreenToClient(window_, &at);
+  const int id = HitTestClickable(form_.Controls(), at.x, at.y, tppX_, tppY_);
+  if (id >= 0 && form_.EventsOf(id).click && controls_[static_cast<size_t>(id)].enabled) {
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));  // links and pictures that react to a click
+    return true;
+  }
+  return false;
+}
+
+bool Win32Surface::HandleOptionArrow(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  const WPARAM key = message.wParam;
+  if (key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) return false;
+  const int id = IdOfChild(message.hwnd);
+  if (id < 0 || SpecOf(id).kind != ControlKind::OptionButton) return false;
+
+  std::vector<int> group;  // the frame's enabled options, in tab order
+  for (int other : creationOrder_) {
+    const ControlSpec& spec = SpecOf(other);
+    HWND child = controls_[static_cast<size_t>(other)].window;
+    if (spec.kind == ControlKind::OptionButton && spec.container == SpecOf(id).container && child &&
+        IsWindowEnabled(child)) {
+      group.push_back(other);
+    }
+  }
+  const auto at = std::find(group.begin(), group.end(), id);
+  if (at == group.end() || group.size() < 2) return true;
+  const size_t index = static_cast<size_t>(at - group.begin());
+  const bool back = key == VK_LEFT || key == VK_UP;
+  const int next = group[(index + (back ? group.size() - 1 : 1)) % group.size()];
+  SelectOption(next);
+  ::SetFocus(controls_[static_cast<size_t>(next)].window);
+  form_.RaiseClick(next);  // nothing after this
+  return true;
+}
+
+LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR /*subclassId*/, DWORD_PTR refData) {
+  const int id = static_cast<int>(refData);
+  switch (message) {
+    case WM_GETDLGCODE: {
+      LRESULT code = DefSubclassProc(edit, message, wParam, lParam);
+      // Enter belongs to the text box's key press, not to the dialog manager.
+      const auto* pending = reinterpret_cast<const MSG*>(lParam);
+      if (pending && ((pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) ||
+                      (pending->message == WM_CHAR && pending->wParam == '\r'))) {
+        code |= DLGC_WANTMESSAGE;
+      }
+      return code;
+    }
+    case WM_CHAR: {
+      HWND parent = GetParent(edit);
+      Win32Surface* surface = FromWindow(parent);
+      if (!surface || surface->creating_ || wParam > 0xFFFF) break;
+      int keyAscii = static_cast<int>(wParam);
+      try {
+        surface->form_.RaiseKeyPress(id, keyAscii);
+      } catch (...) {
+        return 0;
+      }
+      if (!IsWindow(edit) || !Alive(parent, surface) || keyAscii == 0) return 0;
+      return DefSubclassProc(edit, message, static_cast<WPARAM>(keyAscii), lParam);
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(edit, &Win32Surface::EditProc, 1);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+}  // namespace kestal::win32

@@ -1,0 +1,179 @@
+// The windowless controls, drawn by the window in order of definition, so that later ones lie
+// above earlier ones: a transparent label never wipes out the one beneath it.
+#include <algorithm>
+
+#include "platform/win32/FormLayout.h"
+#include "platform/win32/Win32Surface.h"
+#include "platform/win32/Win32Text.h"
+#include "resources/ResourceIds.h"
+
+namespace kestal::win32 {
+
+namespace {
+
+RECT ToRect(const PixelRect& r) {
+  return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+// Selects a GDI object into a device context for one scope.
+class Selected {
+ public:
+  Selected(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~Selected() { SelectObject(dc_, previous_); }
+  Selected(const Selected&) = delete;
+  Selected& operator=(const Selected&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+}  // namespace
+
+void Win32Surface::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  if (!dc) return;
+  RECT client;
+  GetClientRect(window_, &client);
+  const int width = client.right - client.left, height = client.bottom - client.top;
+  if (width > 0 && height > 0) {
+    // Drawn off screen first: the doubled titles and the frames appear in one go.
+    HDC buffer = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+    if (buffer && bitmap) {
+      {
+        Selected selected(buffer, bitmap);
+        PaintContent(buffer);
+        BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+               paint.rcPaint.bottom - paint.rcPaint.top, buffer, paint.rcPaint.left,
+               paint.rcPaint.top, SRCCOPY);
+      }
+    } else {
+      PaintContent(dc);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    if (buffer) DeleteDC(buffer);
+  }
+  EndPaint(window_, &paint);
+}
+
+void Win32Surface::PaintContent(HDC dc) {
+  RECT client;
+  GetClientRect(window_, &client);
+  FillRect(dc, &client, gdi_.Brush(FormBackColor()));
+  SetBkMode(dc, TRANSPARENT);
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    const int id = static_cast<int>(i);
+    switch (SpecOf(id).kind) {
+      case ControlKind::Frame:
+        PaintFrame(dc, id);
+        break;
+      case ControlKind::Label:
+        PaintLabel(dc, id);
+        break;
+      case ControlKind::Picture:
+        PaintPicture(dc, id);
+        break;
+      case ControlKind::Line:
+        PaintLine(dc, id);
+        break;
+      default:
+        break;  // child windows draw themselves
+    }
+  }
+}
+
+void Win32Surface::PaintFrame(HDC dc, int id) {
+  const ControlSpec& spec = SpecOf(id);
+  const ControlState& state = controls_[static_cast<size_t>(id)];
+  RECT box = ToRect(PixelRectOf(id));
+  const COLORREF back = state.backColor ? ToColorRef(*state.backColor) : FormBackColor();
+  if (state.backColor) FillRect(dc, &box, gdi_.Brush(back));
+
+  Selected font(dc, gdi_.Font(spec.font));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  const COLORREF fore = ToColorRef(spec.foreColor);
+
+  // The border, in the frame's own colour, runs through the middle of the caption's line.
+  HPEN pen = CreatePen(PS_SOLID, 1, fore);
+  {
+    Selected selectedPen(dc, pen);
+    Selected noFill(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, box.left, box.top + metrics.tmHeight / 2, box.right, box.bottom);
+  }
+  DeleteObject(pen);
+
+  const std::wstring caption = Wide(state.caption);
+  if (caption.empty()) return;
+  const int margin = std::max(1, dpi_ / 48);  // 2 pixels at 96 dpi
+  RECT text{box.left + 4 * margin, box.top, box.right - 4 * margin, box.top + metrics.tmHeight};
+  RECT measured = text;
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured,
+            DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+  RECT behind{text.left - margin, text.top, std::min(measured.right, text.right) + margin,
+              text.bottom};
+  FillRect(dc, &behind, gdi_.Brush(back));
+  SetTextColor(dc, fore);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+}
+
+void Win32Surface::PaintLabel(HDC dc, int id) {
+  const ControlSpec& spec = SpecOf(id);
+  const ControlState& state = controls_[static_cast<size_t>(id)];
+  RECT box = ToRect(PixelRectOf(id));
+  if (state.backColor) FillRect(dc, &box, gdi_.Brush(ToColorRef(*state.backColor)));
+  Selected font(dc, gdi_.Font(spec.font));
+  SetTextColor(dc, state.enabled ? ToColorRef(spec.foreColor) : GetSysColor(COLOR_GRAYTEXT));
+  // CR, CR LF and LF each break the line; longer lines wrap at the label's width.
+  const std::wstring text = WideWithLineBreaks(state.caption);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+            DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+}
+
+void Win32Surface::PaintPicture(HDC dc, int id) {
+  const ControlSpec& spec = SpecOf(id);
+  const PixelRect r = PixelRectOf(id);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (width <= 0 || height <= 0) return;
+  if (spec.pictureIsIcon) {
+    const int iconId =
+        spec.pictureId ? spec.pictureId : (form_.Spec().iconId ? form_.Spec().iconId : IDI_KESTAL);
+    if (HICON icon = gdi_.Icon(iconId, width, height)) {
+      DrawIconEx(dc, r.left, r.top, icon, width, height, 0, nullptr, DI_NORMAL);
+    }
+    return;
+  }
+  HBITMAP bitmap = gdi_.Bitmap(spec.pictureId);
+  if (!bitmap) return;
+  BITMAP info{};
+  GetObjectW(bitmap, sizeof(info), &info);
+  HDC source = CreateCompatibleDC(dc);
+  if (!source) return;
+  {
+    Selected selected(source, bitmap);
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, r.left, r.top, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
+               SRCCOPY);
+  }
+  DeleteDC(source);
+}
+
+void Win32Surface::PaintLine(HDC dc, int id) {
+  const ControlSpec& spec = SpecOf(id);
+  int dx = 0, dy = 0;
+  ContainerOffset(form_.Controls(), id, dx, dy);
+  HPEN pen = CreatePen(PS_SOLID, std::max(1, spec.borderWidth), ToColorRef(spec.foreColor));
+  {
+    Selected selected(dc, pen);
+    MoveToEx(dc, TwipsToPixels(spec.line.x1 + dx, tppX_), TwipsToPixels(spec.line.y1 + dy, tppY_),
+             nullptr);
+    LineTo(dc, TwipsToPixels(spec.line.x2 + dx, tppX_), TwipsToPixels(spec.line.y2 + dy, tppY_));
+  }
+  DeleteObject(pen);
+}
+
+}  // namespace kestal::win32

@@ -1,0 +1,226 @@
+#include "platform/win32/Win32WindowSystem.h"
+
+#include <algorithm>
+
+#include "platform/win32/AutomationQuery.h"
+#include "platform/win32/Win32Surface.h"
+#include "platform/win32/Win32Text.h"
+#include "resources/ResourceIds.h"
+
+namespace kestal::win32 {
+
+Win32WindowSystem::Win32WindowSystem(HINSTANCE instance)
+    : instance_(instance),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      automationQuery_(RegisterWindowMessageW(kAutomationQueryMessage)) {}
+
+Win32WindowSystem::~Win32WindowSystem() {
+  // The shared layer deletes the surfaces after this object is gone: close their windows now,
+  // while they can still sign off here.
+  const std::vector<Win32Surface*> live = live_;
+  for (Win32Surface* surface : live) surface->Destroy();
+}
+
+int Win32WindowSystem::Dpi() const {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+ScreenMetrics Win32WindowSystem::Screen() const {
+  HDC screen = GetDC(nullptr);
+  int dpiX = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+  int dpiY = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  if (dpiX <= 0) dpiX = 96;
+  if (dpiY <= 0) dpiY = 96;
+  ScreenMetrics metrics;
+  metrics.twipsPerPixelX = 1440.0 / dpiX;
+  metrics.twipsPerPixelY = 1440.0 / dpiY;
+  metrics.widthTwips =
+      static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CXSCREEN) * metrics.twipsPerPixelX));
+  metrics.heightTwips =
+      static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CYSCREEN) * metrics.twipsPerPixelY));
+  return metrics;
+}
+
+Color Win32WindowSystem::HighlightColor() const {
+  return FromColorRef(GetSysColor(COLOR_HIGHLIGHT));
+}
+
+bool Win32WindowSystem::PreTranslate(MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  Win32Surface* surface = SurfaceOfWindow(root);
+  if (!surface) return false;
+  if (surface->HandleOptionArrow(message)) return true;
+  return IsDialogMessageW(root, &message) != FALSE;
+}
+
+int Win32WindowSystem::Run() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!PreTranslate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return 0;
+}
+
+void Win32WindowSystem::DoEvents() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // The outer loop must still see it, or the program would not end.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    if (!PreTranslate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+}
+
+HWND Win32WindowSystem::MessageBoxOwner() const {
+  HWND active = GetActiveWindow();
+  if (Win32Surface* surface = SurfaceOfWindow(active); surface && IsWindowVisible(active)) {
+    return active;
+  }
+  if (lastShown_ && IsWindowVisible(lastShown_->Window())) return lastShown_->Window();
+  for (auto it = live_.rbegin(); it != live_.rend(); ++it) {
+    if (IsWindowVisible((*it)->Window())) return (*it)->Window();
+  }
+  return OwnerWindow();
+}
+
+void Win32WindowSystem::MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) {
+  HWND owner = MessageBoxOwner();
+  UINT flags = MB_OK | MB_SETFOREGROUND |
+               (icon == MsgBoxIcon::Exclamation ? MB_ICONEXCLAMATION : MB_ICONINFORMATION);
+  // A box owned by a hidden window, or by a topmost one, must not open beneath a topmost window.
+  const bool ownerTopmost = owner && (GetWindowLongPtrW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  if (!owner || !IsWindowVisible(owner) || ownerTopmost) flags |= MB_TOPMOST;
+  if (!owner) flags |= MB_TASKMODAL;
+  const std::wstring wideText = WideWithLineBreaks(text);
+  const std::wstring wideTitle = Wide(title);
+  MessageBoxW(owner, wideText.c_str(), wideTitle.c_str(), flags);
+}
+
+int Win32WindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items,
+                                 int defaultIndex) {
+  HWND window = reinterpret_cast<HWND>(owner.hWnd());
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return -1;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (items[i].caption == "-") {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else {
+      const std::wstring caption = Wide(items[i].caption);
+      AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(i + 1), caption.c_str());
+    }
+  }
+  if (defaultIndex >= 0) SetMenuDefaultItem(menu, static_cast<UINT>(defaultIndex), TRUE);
+  // The notification area's rules: the owner comes to the foreground first, or the menu would
+  // not close when the user clicks elsewhere; the posted message lets it close at once.
+  if (window) SetForegroundWindow(window);
+  POINT at{};
+  GetCursorPos(&at);
+  const int chosen = static_cast<int>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
+                     at.y, 0, window, nullptr));
+  if (window) PostMessageW(window, WM_NULL, 0, 0);
+  DestroyMenu(menu);
+  return chosen > 0 ? chosen - 1 : -1;
+}
+
+void Win32WindowSystem::SetMousePointer(MousePointer pointer) {
+  hourglass_ = pointer == MousePointer::Hourglass;
+  SetCursor(LoadCursorW(nullptr, hourglass_ ? IDC_WAIT : IDC_ARROW));
+}
+
+std::wstring Win32WindowSystem::FormClass(const std::string& formName, WNDPROC procedure) {
+  std::wstring name = std::wstring(kFormClassPrefix) + Wide(formName);
+  if (std::find(classes_.begin(), classes_.end(), name) != classes_.end()) return name;
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance_;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_KESTAL));
+  windowClass.lpszClassName = name.c_str();
+  RegisterClassExW(&windowClass);
+  classes_.push_back(name);
+  return name;
+}
+
+HWND Win32WindowSystem::OwnerWindow() const {
+  for (Win32Surface* surface : live_) {
+    if (surface->OwnerForm().Spec().topLevel) return surface->Window();
+  }
+  return nullptr;
+}
+
+void Win32WindowSystem::Attach(Win32Surface* surface) {
+  live_.push_back(surface);
+}
+
+void Win32WindowSystem::Detach(Win32Surface* surface) {
+  live_.erase(std::remove(live_.begin(), live_.end(), surface), live_.end());
+  if (lastShown_ == surface) lastShown_ = nullptr;
+}
+
+void Win32WindowSystem::NoteShown(Win32Surface* surface) {
+  lastShown_ = surface;
+}
+
+Win32Surface* Win32WindowSystem::SurfaceOfWindow(HWND window) const {
+  if (!window) return nullptr;
+  for (Win32Surface* surface : live_) {
+    if (surface->Window() == window) return surface;
+  }
+  return nullptr;
+}
+
+void Win32WindowSystem::UnloadEach(bool topLevel, std::vector<Win32Surface*>& tried) {
+  // Each window once: one that is already closing stays live until its close ends.
+  for (;;) {
+    Win32Surface* next = nullptr;
+    for (Win32Surface* surface : live_) {
+      if (surface->OwnerForm().Spec().topLevel == topLevel &&
+          std::find(tried.begin(), tried.end(), surface) == tried.end()) {
+        next = surface;
+        break;
+      }
+    }
+    if (!next) return;
+    tried.push_back(next);
+    Unload(next->OwnerForm());
+  }
+}
+
+void Win32WindowSystem::ReleaseOwned(HWND owner) {
+  for (Win32Surface* surface : live_) {
+    if (surface->Window() != owner && GetWindow(surface->Window(), GW_OWNER) == owner) {
+      SetWindowLongPtrW(surface->Window(), GWLP_HWNDPARENT, 0);
+    }
+  }
+}
+
+void Win32WindowSystem::CloseAll() {
+  std::vector<Win32Surface*> tried;
+  UnloadEach(false, tried);
+  UnloadEach(true, tried);
+}
+
+std::unique_ptr<FormSurface> Win32WindowSystem::CreateSurface(Form& form) {
+  return std::make_unique<Win32Surface>(*this, form);
+}
+
+void Win32WindowSystem::Quit() {
+  PostQuitMessage(0);
+}
+
+}  // namespace kestal::win32

@@ -1,0 +1,70 @@
+#pragma once
+// The window layer on Win32: form windows, the message loop with dialog-style keyboard
+// navigation, message boxes, the tray's popup menu, the screen and the mouse pointer.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/WindowSystem.h"
+#include "platform/win32/Win32Api.h"
+
+namespace kestal::win32 {
+
+class Win32Surface;
+
+class Win32WindowSystem : public WindowSystem {
+ public:
+  explicit Win32WindowSystem(HINSTANCE instance);
+  ~Win32WindowSystem() override;
+
+  ScreenMetrics Screen() const override;
+  Color HighlightColor() const override;
+  void DoEvents() override;
+  void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
+  int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
+  void SetMousePointer(MousePointer pointer) override;
+
+  // Runs the message loop until no window is left; returns the exit code.
+  int Run();
+  // Tab, the arrow keys, access keys and Enter for the program's windows; true when the
+  // message was handled here and must not be dispatched again.
+  bool PreTranslate(MSG& message);
+
+  // --- For the form windows -----------------------------------------------------------------
+  HINSTANCE Instance() const { return instance_; }
+  int Dpi() const;
+  bool HourglassPointer() const { return hourglass_; }
+  UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
+  UINT AutomationQueryMessage() const { return automationQuery_; }
+  // Registers the window class of a form ("KestalDate_<name>") once; returns its name.
+  std::wstring FormClass(const std::string& formName, WNDPROC procedure);
+  // The hidden start-up window, owner of every other window; null when it isn't loaded.
+  HWND OwnerWindow() const;
+  void Attach(Win32Surface* surface);
+  void Detach(Win32Surface* surface);
+  void NoteShown(Win32Surface* surface);
+  // Every window is unloaded, the start-up window last (the session ends, or the start-up
+  // window is closed).
+  void CloseAll();
+  // The windows owned by this one lose their owner, so they outlive its window.
+  void ReleaseOwned(HWND owner);
+
+ protected:
+  std::unique_ptr<FormSurface> CreateSurface(Form& form) override;
+  void Quit() override;
+
+ private:
+  Win32Surface* SurfaceOfWindow(HWND window) const;
+  HWND MessageBoxOwner() const;
+  void UnloadEach(bool topLevel, std::vector<Win32Surface*>& tried);
+
+  HINSTANCE instance_;
+  UINT taskbarCreated_ = 0;
+  UINT automationQuery_ = 0;
+  bool hourglass_ = false;
+  std::vector<Win32Surface*> live_;  // surfaces whose window exists, oldest first
+  Win32Surface* lastShown_ = nullptr;
+  std::vector<std::wstring> classes_;
+};
+
+}  // namespace kestal::win32

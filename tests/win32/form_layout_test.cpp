@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "platform/win32/FormLayout.h"
+
+namespace kestal::win32 {
+namespace {
+
+ControlSpec Spec(ControlKind kind, TwipRect rect, int tabIndex = -1, int container = -1) {
+  ControlSpec spec;
+  spec.kind = kind;
+  spec.rect = rect;
+  spec.tabIndex = tabIndex;
+  spec.container = container;
+  return spec;
+}
+
+// The conversion window's child windows and frames, in order of definition.
+std::vector<ControlSpec> ConversionWindow() {
+  using K = ControlKind;
+  return {
+      Spec(K::Button, {3420, 4380, 1005, 330}, 17),          // 0 Command3
+      Spec(K::Button, {2100, 4380, 1005, 330}, 16),          // 1 Command2
+      Spec(K::Frame, {255, 3390, 4785, 795}, 13),            // 2 Frame3
+      Spec(K::TextBox, {1620, 285, 2865, 330}, 15, 2),       // 3 VelornDate
+      Spec(K::Label, {270, 345, 915, 195}, 14, 2),           // 4 Label4
+      Spec(K::Frame, {240, 2430, 4800, 840}, 6),             // 5 Frame2
+      Spec(K::OptionButton, {2265, 330, 2460, 315}, 12, 5),  // 6 Option5
+      Spec(K::OptionButton, {165, 330, 1530, 225}, 11, 5),   // 7 Option4
+      Spec(K::Frame, {240, 945, 4800, 1425}, 5),             // 8 Frame1
+      Spec(K::TextBox, {810, 885, 3075, 315}, 0, 8),         // 9 DataSource
+      Spec(K::OptionButton, {3165, 270, 1500, 210}, 9, 8),   // 10 Option3
+      Spec(K::OptionButton, {1515, 270, 1545, 240}, 8, 8),   // 11 Option2
+      Spec(K::OptionButton, {165, 270, 1215, 270}, 7, 8),    // 12 Option1
+      Spec(K::Button, {825, 4380, 1005, 330}, 3),            // 13 Command1
+      Spec(K::Label, {1125, 120, 1740, 435}, 1),             // 14 green title
+      Spec(K::Picture, {450, 195, 480, 480}),                // 15 Image1
+      Spec(K::Label, {1110, 135, 1740, 435}, 4),             // 16 white title
+  };
+}
+
+TEST(FormLayout, TwipsBecomePixelsRoundingHalfToEven) {
+  const struct {
+    int twips;
+    double tpp;
+    int pixels;
+  } cases[] = {{5220, 15, 348}, {4860, 15, 324}, {15, 15, 1}, {7, 15, 0},      {8, 15, 1},
+               {30, 12, 2},     {42, 12, 4},     {18, 12, 2}, {5220, 12, 435}, {4860, 10, 486}};
+  for (const auto& c : cases) EXPECT_EQ(TwipsToPixels(c.twips, c.tpp), c.pixels) << c.twips;
+}
+
+TEST(FormLayout, ControlsSitAtTheirFramesOffset) {
+  const auto controls = ConversionWindow();
+  const struct {
+    int id;
+    double tpp;
+    PixelRect expected;
+  } cases[] = {
+      {9, 15, {70, 122, 275, 143}},   // DataSource: Frame1 (240, 945) + (810, 885)
+      {3, 15, {125, 245, 316, 267}},  // VelornDate: Frame3 (255, 3390) + (1620, 285)
+      {0, 15, {228, 292, 295, 314}},  // Command3 lies on the window itself
+      {12, 12, {34, 101, 135, 123}},  // Option1 at 120 dpi: 22.5 pixels high become 22
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WindowRectPixels(controls, c.id, c.tpp, c.tpp), c.expected) << c.id;
+  }
+}
+
+TEST(FormLayout, ABrokenContainerChainEndsTheWalk) {
+  auto controls = ConversionWindow();
+  controls[8].container = 9;   // Frame1 inside DataSource, which is inside Frame1
+  controls[5].container = 42;  // a container that isn't there
+  int dx = 0, dy = 0;
+  ContainerOffset(controls, 9, dx, dy);  // returns at all
+  ContainerOffset(controls, 6, dx, dy);
+  EXPECT_EQ(dx, 240);
+  EXPECT_EQ(dy, 2430);
+}
+
+TEST(FormLayout, ChildWindowsAreMadeInTabOrder) {
+  const auto controls = ConversionWindow();
+  // DataSource, Command1, Option1-3, Option4-5, VelornDate, Command2, Command3; no frames,
+  // labels or pictures.
+  EXPECT_EQ(CreationOrder(controls), (std::vector<int>{9, 13, 12, 11, 10, 7, 6, 3, 1, 0}));
+
+  std::vector<ControlSpec> untabbed = {
+      Spec(ControlKind::Button, {}, -1), Spec(ControlKind::Button, {}, 2),
+      Spec(ControlKind::CheckBox, {}, -1), Spec(ControlKind::TextBox, {}, 1)};
+  EXPECT_EQ(CreationOrder(untabbed), (std::vector<int>{3, 1, 0, 2}));
+}
+
+TEST(FormLayout, EachFramesOptionsFormOneGroup) {
+  const auto controls = ConversionWindow();
+  const std::vector<int> order = CreationOrder(controls);
+  const std::vector<bool> starts = GroupStarts(controls, order);
+  // DataSource, Command1, [Option1 Option2 Option3], [Option4 Option5], VelornDate, ...
+  EXPECT_EQ(starts,
+            (std::vector<bool>{true, true, true, false, false, true, false, true, true, true}));
+}
+
+TEST(FormLayout, AClickLandsOnTheTopmostLabelOrPicture) {
+  const auto controls = ConversionWindow();
+  const struct {
+    int x, y, expected;
+  } cases[] = {
+      {80, 12, 16},    // both titles hold the point: the white one lies above
+      {80, 8, 14},     // only the green one, a pixel further up
+      {40, 20, 15},    // the picture
+      {20, 8, -1},     // empty window
+      {100, 125, -1},  // DataSource is a child window: it takes its own clicks
+      {40, 252, 4},    // Label4, inside Frame3
+      {20, 240, -1},   // inside Frame3, but frames take no clicks
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(HitTestClickable(controls, c.x, c.y, 15, 15), c.expected) << c.x << "," << c.y;
+  }
+}
+
+}  // namespace
+}  // namespace kestal::win32
