@@ -22,20 +22,13 @@ set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS
 set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/KestalDate.manifest)
 target_include_directories(KestalDate PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/resources)
-# The artwork and sounds are embedded once they exist.
-set(kestal_res ${CMAKE_CURRENT_SOURCE_DIR}/resources)
-if(EXISTS ${kestal_res}/kestal.ico)
-  set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS KESTAL_HAVE_ICON)
-endif()
-if(EXISTS ${kestal_res}/captain_classic.bmp AND EXISTS ${kestal_res}/captain_ng.bmp
-   AND EXISTS ${kestal_res}/banner.bmp)
-  set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS
-    KESTAL_HAVE_PICTURES)
-endif()
-if(EXISTS ${kestal_res}/sound16.wav AND EXISTS ${kestal_res}/sound24.wav)
-  set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS
-    KESTAL_HAVE_SOUNDS)
-endif()
+set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/kestal.ico
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/captain_classic.bmp
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/captain_ng.bmp
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/banner.bmp
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/sound16.wav
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/sound24.wav)
 
 # The end-to-end tests: a driver exe that works the real program under Wine.
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CMakeLists.txt)

@@ -91,7 +91,7 @@ class Win32Surface : public FormSurface {
   COLORREF FormBackColor() const;
 
   // Messages
-  void OnCommand(HWND window, int id, int code, HWND child);
+  void OnCommand(int id, int code, HWND child);
   LRESULT OnControlColor(HDC dc, HWND child, UINT message);
   void OnActivate(WPARAM wParam);
   void OnMouseDown(int x, int y);

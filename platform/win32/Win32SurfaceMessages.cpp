@@ -46,7 +46,7 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       form_.RaisePaint();
       return 0;
     case WM_COMMAND:
-      OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
@@ -114,7 +114,7 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Win32Surface::OnCommand(HWND window, int id, int code, HWND child) {
+void Win32Surface::OnCommand(int id, int code, HWND child) {
   if (creating_) return;
   if (id == IDOK && code == BN_CLICKED && !child) {
     // Enter outside a text box (sent by the dialog manager): the focused button is pressed.
@@ -132,7 +132,8 @@ void Win32Surface::OnCommand(HWND window, int id, int code, HWND child) {
       if (code == EN_SETFOCUS) form_.RaiseGotFocus(control);
       break;
     case ControlKind::Button:
-      if (code == BN_CLICKED) form_.RaiseClick(control);
+      // BM_CLICK from another program reaches a disabled button too; a disabled one never clicks.
+      if (code == BN_CLICKED && IsWindowEnabled(child)) form_.RaiseClick(control);
       break;
     case ControlKind::OptionButton:
       if (code == BN_CLICKED && IsWindowEnabled(child)) {
@@ -150,7 +151,6 @@ void Win32Surface::OnCommand(HWND window, int id, int code, HWND child) {
     default:
       break;
   }
-  (void)window;
 }
 
 LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Builds KestalDate.exe and starts it under Wine, in a virtual desktop with a taskbar (the
+# program lives in its notification area).
+#   - With a display (DISPLAY set): the desktop opens there; the script returns when the program
+#     and its desktop have ended ("Chiudi" in the icon's menu).
+#   - Without one: the desktop runs on a virtual display (Xvfb); the script waits for the tray
+#     icon, saves a screenshot of the desktop under build/run/, prints its path, and stops.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" windows
+
+# shellcheck source=wine-env.sh
+. "$root/scripts/wine-env.sh"
+
+exe=$root/build/windows/KestalDate.exe
+state=$root/build/run
+mkdir -p "$state"
+
+headless=0
+if [ -z "${DISPLAY:-}" ]; then
+  headless=1
+  kd_xvfb_start "$state/display.env"
+fi
+
+cleanup() {
+  if [ "$headless" = 1 ]; then
+    kd_wine_stop
+    kd_xvfb_stop "$state/display.env"
+  fi
+}
+trap cleanup EXIT
+
+kd_wine_prefix "$state/prefix"
+# The windows were designed with the MS Sans Serif bitmap font; Wine ships it but does not load
+# it from its own folder. Without it the labels' text comes out wider than their room.
+cp -f /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+
+program=$(kd_windows_path "$exe")
+if [ "$headless" = 0 ]; then
+  echo "Starting Kestal Date on $DISPLAY: right-click the icon at the right end of the taskbar."
+  wine explorer /desktop=kd,1024x768 "$program" </dev/null
+  exit 0
+fi
+
+setsid wine explorer /desktop=kd,1024x768 "$program" </dev/null >"$state/wine.log" 2>&1 &
+
+# The taskbar shows only while an icon is in it, so a light bar at the bottom means the icon
+# is there. Bounded: a program that never shows it fails the run.
+shot=$state/desktop.png
+taskbar_shown() {
+  import -display "$DISPLAY" -window root "$shot" 2>/dev/null || return 1
+  local level
+  level=$(convert "$shot" -crop 200x1+400+758 +repage -colorspace Gray -format '%[fx:mean]' info:)
+  awk -v l="$level" 'BEGIN { exit !(l > 0.7) }'
+}
+shown=0
+for _ in $(seq 1 600); do
+  if taskbar_shown; then
+    shown=1
+    break
+  fi
+  sleep 0.1
+done
+if [ "$shown" != 1 ]; then
+  echo "the tray icon did not appear; the desktop as it was is in $shot" >&2
+  exit 1
+fi
+
+# With xdotool the pointer rests on the icon, so that the screenshot shows the tooltip too.
+if command -v xdotool >/dev/null; then
+  strip() { convert "$1" -crop 1024x70+0+680 +repage "$2"; }
+  strip "$shot" "$state/strip-before.png"
+  xdotool mousemove 1014 758
+  for _ in $(seq 1 40); do
+    sleep 0.1
+    import -display "$DISPLAY" -window root "$shot" 2>/dev/null || continue
+    strip "$shot" "$state/strip-now.png"
+    changed=$(compare -metric AE "$state/strip-before.png" "$state/strip-now.png" null: 2>&1 || true)
+    [ "${changed%% *}" != 0 ] && break
+  done
+  rm -f "$state/strip-before.png" "$state/strip-now.png"
+fi
+echo "Kestal Date is running on a virtual display; screenshot of its desktop: $shot"
