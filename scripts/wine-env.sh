@@ -3,7 +3,8 @@
 #   kd_wine_env PREFIX        exports WINEPREFIX, WINEDEBUG, LANG, WINEDLLOVERRIDES
 #   kd_wine_prefix PREFIX     creates the prefix if it is not ready yet (about 15 s), with the
 #                             settings below, and starts the persistent wineserver
-#   kd_xvfb_start STATEFILE   starts Xvfb on a free display when none is given, exports DISPLAY
+#   kd_wine_fonts             copies Wine's own fonts into the prefix (done by kd_wine_prefix)
+#   kd_xvfb_start STATEFILE   starts Xvfb on the first free display from :90, exports DISPLAY
 #                             and records the display and process id in STATEFILE
 #   kd_xvfb_stop STATEFILE    stops the Xvfb recorded in STATEFILE
 #   kd_wine_stop              stops the wineserver of the prefix (and every Wine process in it)
@@ -34,13 +35,25 @@ kd_wine_stop() {
   timeout 20 wineserver -w >/dev/null 2>&1 || true
 }
 
+# Wine's own fonts, which Debian's package ships but does not load from its folder: the
+# TrueType ones and the bitmap fonts, among them MS Sans Serif, which the windows are laid out
+# with (without it their labels come out wider than their room).
+kd_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -u /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts/" 2>/dev/null || true
+}
+
 kd_wine_prefix() {
   kd_wine_env "$1"
   local stamp="$WINEPREFIX/.kestal-ready"
   mkdir -p "$WINEPREFIX"
   # The server's own output must not keep a caller's pipe (CTest's) open.
   wineserver -p 600 </dev/null >/dev/null 2>&1
-  [ -f "$stamp" ] && return 0
+  if [ -f "$stamp" ]; then
+    kd_wine_fonts
+    return 0
+  fi
 
   timeout 120 wine wineboot --init </dev/null >"$WINEPREFIX/wineboot.log" 2>&1 || {
     echo "wineboot failed; see $WINEPREFIX/wineboot.log" >&2
@@ -52,9 +65,7 @@ kd_wine_prefix() {
   if [ "${KD_WINE_AUDIO:-0}" != 1 ]; then
     kd_wine_reg_add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d ''
   fi
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  mkdir -p "$fonts"
-  cp -f /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+  kd_wine_fonts
   touch "$stamp"
 }
 

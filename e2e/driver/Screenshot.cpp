@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "Poll.h"
 #include "Text.h"
 
 namespace e2e {
@@ -43,37 +44,63 @@ void SetScreenshotFolder(const std::wstring& folder) {
   Folder() = folder;
 }
 
-bool SaveScreenshot(const std::string& name) {
-  if (Folder().empty()) return false;
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
+namespace {
+
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<BYTE> pixels;  // bottom-up rows of 24-bit pixels, each row padded to 4 bytes
+};
+
+Picture CaptureScreen() {
+  Picture picture;
+  picture.width = GetSystemMetrics(SM_CXSCREEN);
+  picture.height = GetSystemMetrics(SM_CYSCREEN);
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, picture.width, picture.height);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY | CAPTUREBLT);
+  BitBlt(memory, 0, 0, picture.width, picture.height, screen, 0, 0, SRCCOPY | CAPTUREBLT);
   SelectObject(memory, old);
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = picture.height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
-  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-  std::vector<BYTE> pixels(stride * static_cast<size_t>(height));
-  const int rows =
-      GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+  const size_t stride = (static_cast<size_t>(picture.width) * 3 + 3) & ~size_t{3};
+  picture.pixels.resize(stride * static_cast<size_t>(picture.height));
+  const int rows = GetDIBits(memory, bitmap, 0, static_cast<UINT>(picture.height),
+                             picture.pixels.data(), &info, DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  if (rows != height) return false;
+  if (rows != picture.height) picture.pixels.clear();
+  return picture;
+}
+
+}  // namespace
+
+bool SaveScreenshot(const std::string& name) {
+  if (Folder().empty()) return false;
+  // What was just uncovered may still be repainting: take the picture once two in a row agree.
+  Picture picture = CaptureScreen();
+  WaitUntil(
+      [&] {
+        Picture next = CaptureScreen();
+        const bool settled = next.pixels == picture.pixels;
+        picture = std::move(next);
+        return settled;
+      },
+      3000);
+  if (picture.pixels.empty()) return false;
   // File names without blanks, for the tools that pick the pictures up.
   std::wstring fileName = ToWide(name);
   for (wchar_t& c : fileName)
     if (c == L' ') c = L'-';
-  return WriteBmp(Folder() + L"\\" + fileName + L".bmp", width, height, pixels);
+  return WriteBmp(Folder() + L"\\" + fileName + L".bmp", picture.width, picture.height,
+                  picture.pixels);
 }
 
 }  // namespace e2e
