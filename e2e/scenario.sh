@@ -18,13 +18,13 @@ rm -rf "$shots"
 mkdir -p "$shots"
 log=$state/$scenario.log
 rc=0
-timeout -k 5 200 wine "$driver" "$scenario" --exe "$(kd_windows_path "$program")" \
+timeout -k 5 60 wine "$driver" "$scenario" --exe "$(kd_windows_path "$program")" \
   --shots "$(kd_windows_path "$shots")" </dev/null >"$log" 2>&1 || rc=$?
 cat "$log"
 if [ "$rc" -ne 0 ]; then
   [ "$rc" -eq 124 ] && echo "the scenario did not finish in time"
   import -display "$DISPLAY" -window root "$shots/at-failure.png" 2>/dev/null || true
-  timeout 60 wine "$driver" remove-left-programs </dev/null >>"$log" 2>&1 || true
+  timeout 20 wine "$driver" remove-left-programs </dev/null >>"$log" 2>&1 || true
 fi
 for bmp in "$shots"/*.bmp; do
   [ -e "$bmp" ] || continue
