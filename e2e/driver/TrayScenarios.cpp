@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Poll.h"
+#include "PopupMenu.h"
 #include "Scenarios.h"
 #include "Screenshot.h"
 #include "TrayIcon.h"
@@ -56,11 +57,32 @@ void IconReturnsWithNewTaskbar(Session& session) {
   CloseAndCheckExit(session, *program);
 }
 
+// While the menu is open the icon's events are ignored: a double click then opens no About
+// window, and the icon answers again once the menu has closed.
+void EventsIgnoredWhileMenuOpen(Session& session) {
+  Report& report = session.report;
+  PrepareSetting(session, std::nullopt);
+  auto program = StartProgram(session);
+  if (!program) return;
+  HWND menu = OpenTrayMenu(session, *program);
+  if (!menu) return;
+  PostTrayEvent(program->Form1(), WM_LBUTTONDBLCLK);
+  report.Check(DismissMenu(menu, kWindowMs), "Escape closes the menu");
+  // Events are handled in order: when the next menu shows, the double click has been handled.
+  HWND again = OpenTrayMenu(session, *program);
+  report.Check(program->FindForm(about::kForm, false) == nullptr,
+               "the double click during the menu opened no About window");
+  if (again) DismissMenu(again, kWindowMs);
+  CloseAndCheckExit(session, *program);
+}
+
 const Scenario kTray[] = {
     {"tray-tooltip", "the tooltip for each stored convention; ending the program",
      TooltipForEachSetting},
     {"tray-new-taskbar", "the icon comes back when the taskbar starts anew",
      IconReturnsWithNewTaskbar},
+    {"tray-busy-menu", "the icon's events are ignored while its menu is open",
+     EventsIgnoredWhileMenuOpen},
 };
 
 }  // namespace
