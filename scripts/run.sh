@@ -33,10 +33,6 @@ cleanup() {
 trap cleanup EXIT
 
 kd_wine_prefix "$state/prefix"
-# The windows were designed with the MS Sans Serif bitmap font; Wine ships it but does not load
-# it from its own folder. Without it the labels' text comes out wider than their room.
-cp -f /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-
 program=$(kd_windows_path "$exe")
 if [ "$headless" = 0 ]; then
   echo "Starting Kestal Date on $DISPLAY: right-click the icon at the right end of the taskbar."
