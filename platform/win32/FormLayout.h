@@ -3,6 +3,7 @@
 // which windowless control a click lands on. Portable (no <windows.h>), so tested natively.
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "platform/FormDesign.h"
@@ -87,6 +88,38 @@ inline std::vector<bool> GroupStarts(const std::vector<ControlSpec>& controls,
     }
   }
   return starts;
+}
+
+// The option buttons of one frame, in creation (tab) order, that pass `usable` (enabled, made).
+inline std::vector<int> OptionGroup(const std::vector<ControlSpec>& controls,
+                                    const std::vector<int>& order, int container,
+                                    const std::function<bool(int)>& usable) {
+  std::vector<int> group;
+  for (int id : order) {
+    const ControlSpec& spec = controls[static_cast<std::size_t>(id)];
+    if (spec.kind == ControlKind::OptionButton && spec.container == container && usable(id)) {
+      group.push_back(id);
+    }
+  }
+  return group;
+}
+
+// Where an arrow key in the option `id` leads: the next (or, going back, the previous) option
+// of its group, round the end; `id` itself when the group holds no other, -1 when it isn't in it.
+inline int NextOption(const std::vector<int>& group, int id, bool back) {
+  const auto at = std::find(group.begin(), group.end(), id);
+  if (at == group.end()) return -1;
+  const std::size_t index = static_cast<std::size_t>(at - group.begin());
+  return group[(index + (back ? group.size() - 1 : 1)) % group.size()];
+}
+
+// The one option of a group that Tab stops at: the selected one, or the first when none is;
+// -1 for an empty group.
+inline int OptionTabStop(const std::vector<int>& group, const std::function<bool(int)>& selected) {
+  for (int id : group) {
+    if (selected(id)) return id;
+  }
+  return group.empty() ? -1 : group.front();
 }
 
 // The label or picture that a click at (x, y) window pixels lands on: the one defined last

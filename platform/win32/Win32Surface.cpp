@@ -184,22 +184,11 @@ std::optional<Color> Win32Surface::EffectiveBackColor(int id) const {
 
 void Win32Surface::UpdateOptionTabStops(int container) {
   // Tab reaches a frame's options at the selected one (or the first, when none is).
-  std::vector<int> group;
-  for (int id : creationOrder_) {
-    const ControlSpec& spec = SpecOf(id);
-    if (spec.kind == ControlKind::OptionButton && spec.container == container &&
-        spec.tabIndex >= 0 && controls_[static_cast<size_t>(id)].window) {
-      group.push_back(id);
-    }
-  }
-  if (group.empty()) return;
-  int stop = group.front();
-  for (int id : group) {
-    if (Value(id)) {
-      stop = id;
-      break;
-    }
-  }
+  const std::vector<int> group =
+      OptionGroup(form_.Controls(), creationOrder_, container, [&](int id) {
+        return SpecOf(id).tabIndex >= 0 && controls_[static_cast<size_t>(id)].window;
+      });
+  const int stop = OptionTabStop(group, [&](int id) { return Value(id); });
   for (int id : group) {
     HWND child = controls_[static_cast<size_t>(id)].window;
     LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);

@@ -232,20 +232,13 @@ bool Win32Surface::HandleOptionArrow(const MSG& message) {
   const int id = IdOfChild(message.hwnd);
   if (id < 0 || SpecOf(id).kind != ControlKind::OptionButton) return false;
 
-  std::vector<int> group;  // the frame's enabled options, in tab order
-  for (int other : creationOrder_) {
-    const ControlSpec& spec = SpecOf(other);
-    HWND child = controls_[static_cast<size_t>(other)].window;
-    if (spec.kind == ControlKind::OptionButton && spec.container == SpecOf(id).container && child &&
-        IsWindowEnabled(child)) {
-      group.push_back(other);
-    }
-  }
-  const auto at = std::find(group.begin(), group.end(), id);
-  if (at == group.end() || group.size() < 2) return true;
-  const size_t index = static_cast<size_t>(at - group.begin());
-  const bool back = key == VK_LEFT || key == VK_UP;
-  const int next = group[(index + (back ? group.size() - 1 : 1)) % group.size()];
+  const std::vector<int> group =
+      OptionGroup(form_.Controls(), creationOrder_, SpecOf(id).container, [&](int other) {
+        HWND child = controls_[static_cast<size_t>(other)].window;
+        return child && IsWindowEnabled(child);
+      });
+  const int next = NextOption(group, id, key == VK_LEFT || key == VK_UP);
+  if (next < 0 || next == id) return true;
   SelectOption(next);
   ::SetFocus(controls_[static_cast<size_t>(next)].window);
   form_.RaiseClick(next);  // nothing after this

@@ -97,6 +97,41 @@ TEST(FormLayout, EachFramesOptionsFormOneGroup) {
             (std::vector<bool>{true, true, true, false, false, true, false, true, true, true}));
 }
 
+TEST(FormLayout, ArrowKeysGoRoundTheOptionsOfOneFrame) {
+  const auto controls = ConversionWindow();
+  const std::vector<int> order = CreationOrder(controls);
+  const auto all = [](int) { return true; };
+  const std::vector<int> frame1 = OptionGroup(controls, order, 8, all);
+  EXPECT_EQ(frame1, (std::vector<int>{12, 11, 10}));  // Option1, Option2, Option3
+  EXPECT_EQ(OptionGroup(controls, order, 5, all), (std::vector<int>{7, 6}));
+
+  const struct {
+    int from;
+    bool back;
+    int expected;
+  } cases[] = {{12, false, 11}, {11, false, 10}, {10, false, 12},  // round the end
+               {12, true, 10},  {10, true, 11},  {7, false, -1}};  // Option4 isn't in Frame1
+  for (const auto& c : cases) {
+    EXPECT_EQ(NextOption(frame1, c.from, c.back), c.expected) << c.from << (c.back ? " back" : "");
+  }
+
+  // Disabled options are passed over; one left alone stays where it is.
+  const auto notOption2 = [](int id) { return id != 11; };
+  EXPECT_EQ(NextOption(OptionGroup(controls, order, 8, notOption2), 12, false), 10);
+  EXPECT_EQ(NextOption(std::vector<int>{7}, 7, false), 7);
+}
+
+TEST(FormLayout, TabStopsAtTheSelectedOption) {
+  const std::vector<int> group = {12, 11, 10};
+  const struct {
+    int selected, expected;
+  } cases[] = {{12, 12}, {11, 11}, {10, 10}, {-1, 12}};  // none selected: the first
+  for (const auto& c : cases) {
+    EXPECT_EQ(OptionTabStop(group, [&](int id) { return id == c.selected; }), c.expected);
+  }
+  EXPECT_EQ(OptionTabStop({}, [](int) { return true; }), -1);
+}
+
 TEST(FormLayout, AClickLandsOnTheTopmostLabelOrPicture) {
   const auto controls = ConversionWindow();
   const struct {
