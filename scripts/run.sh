@@ -78,4 +78,4 @@ if command -v xdotool >/dev/null; then
   done
   rm -f "$state/strip-before.png" "$state/strip-now.png"
 fi
-echo "Kestal Date is running on a virtual display; screenshot of its desktop: $shot"
+echo "Kestal Date ran on a virtual display (now closed); screenshot of its desktop: $shot"
