@@ -36,7 +36,7 @@ std::string ExpectedTooltip(const std::optional<std::string>& setting) {
 void CheckTooltip(Session& session, const std::optional<std::string>& setting,
                   const std::string& screenshotName) {
   const std::string before = ExpectedTooltip(setting);
-  const auto shown = HoverTrayIcon("Velorn", kWindowMs);
+  const auto shown = HoverTrayIcon("Velorn", 2 * kWindowMs);
   const std::string after = ExpectedTooltip(setting);
   if (!session.report.Check(shown.has_value(), "a tooltip beginning \"Velorn\" shows on the icon"))
     return;

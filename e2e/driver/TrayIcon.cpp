@@ -87,8 +87,11 @@ std::optional<ShownTooltip> HoverTrayIcon(const std::string& prefix, DWORD timeo
   const ULONGLONG end = GetTickCount64() + timeoutMs;
   HWND taskbar = WaitFor(VisibleTaskbar, timeoutMs);
   if (!taskbar) return std::nullopt;
-  for (int k = 0; k < 12 && GetTickCount64() < end; ++k) {
-    const POINT at = IconSlot(taskbar, k);
+  // Each pass tries the places from the right end; a busy machine may need a second pass
+  // before a tooltip shows.
+  constexpr int kPlaces = 6;
+  for (int attempt = 0; GetTickCount64() < end; ++attempt) {
+    const POINT at = IconSlot(taskbar, attempt % kPlaces);
     MovePointerAway();
     SetCursorPos(at.x, at.y);
     SetCursorPos(at.x + 1, at.y);
@@ -100,7 +103,7 @@ std::optional<ShownTooltip> HoverTrayIcon(const std::string& prefix, DWORD timeo
           shown.text = TextOf(shown.window);
           return !shown.text.empty();
         },
-        2500);
+        3000);
     if (shown.window && shown.text.compare(0, prefix.size(), prefix) == 0) return shown;
   }
   return std::nullopt;
