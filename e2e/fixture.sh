@@ -3,7 +3,8 @@
 #   fixture.sh up STATE DRIVER   Xvfb on a free display, a fresh Wine prefix, the persistent
 #                                wineserver, and a driver process that holds the virtual desktop
 #                                (with its taskbar) open between the scenarios
-#   fixture.sh down STATE        stops all of it, whatever state the scenarios left
+#   fixture.sh down STATE        stops all of it, whatever state the scenarios left, and
+#                                removes the prefix
 set -euo pipefail
 . "$(dirname "$0")/../scripts/wine-env.sh"
 
@@ -40,6 +41,8 @@ case "$action" in
     ;;
   down)
     down
+    # The prefix is made afresh by every run; the logs and screenshots stay.
+    rm -rf "$prefix"
     echo "desktop down"
     ;;
   *)
