@@ -21,16 +21,26 @@ int DayOfYear(std::string_view dateText) {
   return DayOfYear(*date);
 }
 
+namespace {
+
+// The Gregorian rule, which is what building 29 February and looking at its day gives for
+// every year that the date construction accepts.
+bool IsLeapYearNumber(int year) {
+  if (year < 0 || year > 9999) throw EngineError("year out of range");
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+}  // namespace
+
 bool IsLeapYear(CivilDate date) {
-  return IsLeapYear(static_cast<double>(date.year));
+  return IsLeapYearNumber(date.year);
 }
 
 bool IsLeapYear(double year) {
   // Rounded to the nearest whole year, a half to the even neighbour.
   const double whole = std::nearbyint(year);
   if (!(whole >= 0 && whole <= 9999)) throw EngineError("year out of range");
-  const int y = static_cast<int>(whole);
-  return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+  return IsLeapYearNumber(static_cast<int>(whole));
 }
 
 }  // namespace kestal

@@ -32,8 +32,10 @@ std::string StardateToDateText(std::string_view stardateText) {
 
   const double x = *stardate / 1000;
   const double yearNumber = std::floor(x) + 2323;  // rounds down, negative stardates too
-  const double daysInYear = IsLeapYear(yearNumber) ? 366.0 : 365.0;  // 0 to 9999 or throws
+  // The leap-year test fails outside 0 to 9999; the year is whole, so test it as a whole number.
+  if (!(yearNumber >= 0 && yearNumber <= 9999)) throw EngineError("year out of range");
   const int year = static_cast<int>(yearNumber);
+  const double daysInYear = IsLeapYear(CivilDate{year, 1, 1}) ? 366.0 : 365.0;
   const double position = ((x - year) + 2323) * daysInYear;
   const int wholeDays = static_cast<int>(std::floor(position));
   const int hour = static_cast<int>(std::floor((position - wholeDays) * 24 + 0.5));

@@ -34,10 +34,10 @@ std::string ShortDateText(CivilDate date);
 // The "dd/mm/yyyy" form: two-digit day and month, four-digit year.
 std::string FormatDdMmYyyy(CivilDate date);
 
-// Date reading: day first; "/", "-", "." or blanks between the fields; Italian month names and
-// their three-letter forms in any letter case; an optional leading weekday; two-digit years
-// (00-29 are 2000-2029, 30-99 are 1930-1999); an optional time of day, ignored; ISO
-// "yyyy-mm-dd"; years 100 to 9999 only.
+// Date reading: day first; "/", "-", "." or blanks between the fields, the same both times;
+// Italian month names and their three-letter forms in any letter case; an optional leading
+// weekday, which must match the date; one- and two-digit years (00-29 are 2000-2029, 30-99 are
+// 1930-1999); an optional time of day, ignored; ISO "yyyy-mm-dd"; years 100 to 9999 only.
 std::optional<CivilDate> TryReadDate(std::string_view text);
 CivilDate ReadDate(std::string_view text);  // throws DateError
 bool IsDate(std::string_view text);         // true exactly when ReadDate accepts the text

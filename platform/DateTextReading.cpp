@@ -71,14 +71,17 @@ class Reader {
     return length > 0;
   }
 
-  // Between two fields: one of "/", "-", "." with blanks on either side, or blanks alone.
-  bool Separator() {
+  // Between two fields: one of "/", "-", "." with blanks on either side, or blanks alone (" ").
+  // Returns which, or '\0' when there is none.
+  char Separator() {
     const std::size_t blanks = SkipBlanks();
-    if (Take('/') || Take('-') || Take('.')) {
-      SkipBlanks();
-      return true;
+    for (const char c : {'/', '-', '.'}) {
+      if (Take(c)) {
+        SkipBlanks();
+        return c;
+      }
     }
-    return blanks > 0;
+    return blanks > 0 ? ' ' : '\0';
   }
 
  private:
@@ -149,7 +152,9 @@ std::optional<CivilDate> TryReadDate(std::string_view text) {
     if (!in.Number(2, date.day, digits)) return std::nullopt;
   } else {
     date.day = first;
-    if (!in.Separator()) return std::nullopt;
+    // Both separators alike: "15/06-2002" is more likely a slip than a date.
+    const char separator = in.Separator();
+    if (separator == '\0') return std::nullopt;
     if (IsAsciiLetter(in.Peek())) {
       if (!in.Word(word, wordLength)) return std::nullopt;
       const int month = NameIndex(kMonths, {word.data(), wordLength});
@@ -158,7 +163,7 @@ std::optional<CivilDate> TryReadDate(std::string_view text) {
     } else if (!in.Number(2, date.month, digits)) {
       return std::nullopt;
     }
-    if (!in.Separator()) return std::nullopt;
+    if (in.Separator() != separator) return std::nullopt;
     int year;
     if (!in.Number(4, year, digits)) return std::nullopt;
     date.year = WindowedYear(year, digits);

@@ -157,7 +157,8 @@ TEST(UpperCaseChar, AccentedLettersIncluded) {
       {U'ϊ', U'Ϊ'}, {U'я', U'Я'}, {U'ё', U'Ё'}, {U'ѣ', U'Ѣ'}, {U'ӂ', U'Ӂ'}, {U'ӏ', U'Ӏ'},
       {U'ә', U'Ә'}, {U'ẽ', U'Ẽ'}, {U'ḁ', U'Ḁ'}, {U'😀', U'😀'}, {U'ь', U'Ь'},
   };
-  for (const auto& c : cases) EXPECT_EQ(UpperCaseChar(c.c), c.upper) << std::hex << static_cast<unsigned>(c.c);
+  for (const auto& c : cases)
+    EXPECT_EQ(UpperCaseChar(c.c), c.upper) << std::hex << static_cast<unsigned>(c.c);
 }
 
 }  // namespace

@@ -68,7 +68,8 @@ TEST(Utf8, EncodesCodePoints) {
       {0xD800, "\xEF\xBF\xBD"},
       {0x110000, "\xEF\xBF\xBD"},
   };
-  for (const auto& c : cases) EXPECT_EQ(EncodeUtf8(c.c), c.text) << std::hex << static_cast<unsigned>(c.c);
+  for (const auto& c : cases)
+    EXPECT_EQ(EncodeUtf8(c.c), c.text) << std::hex << static_cast<unsigned>(c.c);
 }
 
 }  // namespace
