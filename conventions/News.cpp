@@ -5,6 +5,7 @@
 
 #include "app/Program.h"
 #include "effects/WindowSequence.h"
+#include "platform/ControlDesign.h"
 #include "resources/ResourceIds.h"
 
 namespace kestal {
@@ -12,57 +13,6 @@ namespace {
 
 constexpr char kCr = '\r';
 constexpr std::string_view kCrLf = "\r\n";
-
-FontSpec TitleFont() {
-  FontSpec font;
-  font.name = "MS Sans Serif";
-  font.points = 18;
-  font.bold = true;
-  return font;
-}
-
-// One control's design, written the way the window's table reads.
-struct Design : ControlSpec {
-  Design(std::string controlName, std::string text, TwipRect place) {
-    name = std::move(controlName);
-    caption = std::move(text);
-    rect = place;
-  }
-  Design& Element(int arrayIndex) {
-    index = arrayIndex;
-    return *this;
-  }
-  Design& Tab(int order) {
-    tabIndex = order;
-    return *this;
-  }
-  Design& Fore(Color color) {
-    foreColor = color;
-    return *this;
-  }
-  Design& Font(const FontSpec& spec) {
-    font = spec;
-    return *this;
-  }
-  Design& Bitmap(int resourceId) {
-    pictureId = resourceId;
-    return *this;
-  }
-  Design& Icon(int resourceId) {
-    pictureId = resourceId;
-    pictureIsIcon = true;
-    return *this;
-  }
-};
-
-FormSpec WindowDesign() {
-  FormSpec spec;
-  spec.name = "News";
-  spec.caption = "";  // no title bar, no border
-  spec.width = 7725;
-  spec.height = 5550;
-  return spec;
-}
 
 constexpr std::string_view kTitle = "Kestal Date - Convenzioni adottate";
 
@@ -82,7 +32,7 @@ std::string JoinLines(const std::string_view (&lines)[N]) {
 // The white title's light grey back colour is never painted (the label is transparent), so the
 // green title shows one pixel beside it.
 News::News(Program& program)
-    : Form(program, WindowDesign()),
+    : Form(program, BorderlessWindow("News", 7725, 5550)),
       Command1(*this, Design("Command1", "&Ok", {6315, 5055, 1005, 330}).Tab(0)),
       Image2(*this, Design("Image2", "", {4200, 3975, 3360, 555}).Bitmap(IDB_BANNER)),
       msgDate2(*this, Design("msgDate2", "", {300, 4620, 4365, 1095}).Fore(kWhite)),
@@ -96,12 +46,12 @@ News::News(Program& program)
       Label1_0(*this, Design("Label1", std::string(kTitle), {1125, 120, 5745, 435})
                           .Element(0)
                           .Fore(kGreen)
-                          .Font(TitleFont())),
+                          .Font(SansSerifFont(18, true))),
       Image1(*this, Design("Image1", "", {465, 255, 480, 480}).Icon(IDI_KESTAL)),
       Label1_1(*this, Design("Label1", std::string(kTitle), {1110, 135, 5745, 435})
                           .Element(1)
                           .Fore(kWhite)
-                          .Font(TitleFont())) {
+                          .Font(SansSerifFont(18, true))) {
   Command1.OnClick([this] { Command1_Click(); });
 }
 

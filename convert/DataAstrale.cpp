@@ -8,6 +8,7 @@
 #include "convert/FormatsText.h"
 #include "effects/WindowSequence.h"
 #include "engine/Stardate.h"
+#include "platform/ControlDesign.h"
 #include "platform/DateText.h"
 #include "platform/Utf8.h"
 #include "resources/ResourceIds.h"
@@ -18,59 +19,8 @@ namespace {
 
 constexpr int kEnter = 13;
 
-FontSpec TitleFont(double points) {
-  FontSpec font;
-  font.name = "MS Sans Serif";
-  font.points = points;
-  font.bold = true;
-  return font;
-}
-const FontSpec kTitleFont = TitleFont(18);
-const FontSpec kSubtitleFont = TitleFont(13.5);
-
-FormSpec WindowDesign() {
-  FormSpec spec;
-  spec.name = "DataAstrale";
-  spec.caption = "";  // no title bar, no border
-  spec.width = 5220;
-  spec.height = 4860;
-  return spec;
-}
-
-// One control's design, written the way the window's table reads.
-struct Design : ControlSpec {
-  Design(std::string controlName, std::string text, TwipRect place, int tab) {
-    name = std::move(controlName);
-    caption = std::move(text);
-    rect = place;
-    tabIndex = tab;
-  }
-  Design& In(const Frame& frame) {
-    container = frame.Id();
-    return *this;
-  }
-  Design& Fore(Color color) {
-    foreColor = color;
-    return *this;
-  }
-  Design& Font(const FontSpec& spec) {
-    font = spec;
-    return *this;
-  }
-  Design& Element(int arrayIndex) {
-    index = arrayIndex;
-    return *this;
-  }
-  Design& Selected() {
-    value = true;
-    return *this;
-  }
-  Design& Icon(int resourceId) {
-    pictureId = resourceId;
-    pictureIsIcon = true;
-    return *this;
-  }
-};
+const FontSpec kTitleFont = SansSerifFont(18, true);
+const FontSpec kSubtitleFont = SansSerifFont(13.5, true);
 
 // Whole-text selection length; a text box never holds more than an int can count.
 int CharLength(std::string_view text) {
@@ -81,7 +31,7 @@ int CharLength(std::string_view text) {
 }  // namespace
 
 DataAstrale::DataAstrale(Program& program)
-    : Form(program, WindowDesign()),
+    : Form(program, BorderlessWindow("DataAstrale", 5220, 4860)),
       Command3(*this, Design("Command3", "&Esci", {3420, 4380, 1005, 330}, 17)),
       Command2(*this, Design("Command2", "&Formati", {2100, 4380, 1005, 330}, 16)),
       Frame3(*this,

@@ -2,19 +2,23 @@
 
 namespace kestal {
 
-Control::Control(Form& owner, ControlKind kind, ControlSpec spec) : owner_(owner) {
-  spec.kind = kind;
-  id_ = owner_.AddControl(std::move(spec));
+Control::Control(Form& owner, ControlKind kind, ControlSpec design) : owner_(owner) {
+  design.kind = kind;
+  id_ = owner_.AddControl(std::move(design));
 }
 
-bool Control::Enabled() const { return Surface() ? Surface()->Enabled(id_) : Spec().enabled; }
+bool Control::Enabled() const {
+  return Surface() ? Surface()->Enabled(id_) : Definition().enabled;
+}
 void Control::SetEnabled(bool enabled) {
   if (Surface()) Surface()->SetEnabled(id_, enabled);
 }
 void Control::SetFocus() {
   if (Surface()) Surface()->SetFocus(id_);
 }
-bool Control::HasFocus() const { return Surface() && Surface()->FocusedControl() == id_; }
+bool Control::HasFocus() const {
+  return Surface() && Surface()->FocusedControl() == id_;
+}
 void Control::SetBackColor(Color color) {
   if (Surface()) Surface()->SetControlBackColor(id_, color);
 }
@@ -23,12 +27,18 @@ void Control::SetTop(int topTwips) {
   if (Surface()) Surface()->SetControlTop(id_, topTwips);
 }
 
-std::string TextBox::Text() const { return Surface() ? Surface()->Text(id_) : std::string(); }
+std::string TextBox::Text() const {
+  return Surface() ? Surface()->Text(id_) : std::string();
+}
 void TextBox::SetText(std::string_view text) {
   if (Surface()) Surface()->SetText(id_, text);
 }
-int TextBox::SelStart() const { return Surface() ? Surface()->SelStart(id_) : 0; }
-int TextBox::SelLength() const { return Surface() ? Surface()->SelLength(id_) : 0; }
+int TextBox::SelStart() const {
+  return Surface() ? Surface()->SelStart(id_) : 0;
+}
+int TextBox::SelLength() const {
+  return Surface() ? Surface()->SelLength(id_) : 0;
+}
 void TextBox::SetSelStart(int start) {
   if (Surface()) Surface()->SetSelection(id_, start, 0);
 }
@@ -36,17 +46,23 @@ void TextBox::SetSelLength(int length) {
   if (Surface()) Surface()->SetSelection(id_, Surface()->SelStart(id_), length);
 }
 
-std::string Label::Caption() const { return Surface() ? Surface()->Text(id_) : Spec().caption; }
+std::string Label::Caption() const {
+  return Surface() ? Surface()->Text(id_) : Definition().caption;
+}
 void Label::SetCaption(std::string_view caption) {
   if (Surface()) Surface()->SetText(id_, caption);
 }
 
-bool OptionButton::Value() const { return Surface() ? Surface()->Value(id_) : Spec().value; }
+bool OptionButton::Value() const {
+  return Surface() ? Surface()->Value(id_) : Definition().value;
+}
 void OptionButton::SetValue(bool value) {
   if (Surface()) Surface()->SetValue(id_, value);
 }
 
-bool CheckBox::Value() const { return Surface() ? Surface()->Value(id_) : Spec().value; }
+bool CheckBox::Value() const {
+  return Surface() ? Surface()->Value(id_) : Definition().value;
+}
 void CheckBox::SetValue(bool ticked) {
   if (Surface()) Surface()->SetValue(id_, ticked);
 }

@@ -11,18 +11,18 @@ namespace kestal {
 
 class Control {
  public:
-  Control(Form& owner, ControlKind kind, ControlSpec spec);
+  Control(Form& owner, ControlKind kind, ControlSpec design);
   int Id() const { return id_; }
-  const ControlSpec& Spec() const { return owner_.Controls().at(static_cast<size_t>(id_)); }
+  const ControlSpec& Definition() const { return owner_.Controls().at(static_cast<size_t>(id_)); }
   bool Enabled() const;
   void SetEnabled(bool enabled);
   void SetFocus();
   bool HasFocus() const;
   void SetBackColor(Color color);
-  int Left() const { return Spec().rect.left; }
-  int Top() const { return Spec().rect.top; }
-  int Width() const { return Spec().rect.width; }
-  int Height() const { return Spec().rect.height; }
+  int Left() const { return Definition().rect.left; }
+  int Top() const { return Definition().rect.top; }
+  int Width() const { return Definition().rect.width; }
+  int Height() const { return Definition().rect.height; }
   void SetTop(int topTwips);
 
  protected:
@@ -34,13 +34,15 @@ class Control {
 
 class Button : public Control {
  public:
-  Button(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Button, std::move(spec)) {}
+  Button(Form& owner, ControlSpec design)
+      : Control(owner, ControlKind::Button, std::move(design)) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class TextBox : public Control {
  public:
-  TextBox(Form& owner, ControlSpec spec) : Control(owner, ControlKind::TextBox, std::move(spec)) {}
+  TextBox(Form& owner, ControlSpec design)
+      : Control(owner, ControlKind::TextBox, std::move(design)) {}
   std::string Text() const;
   void SetText(std::string_view text);
   int SelStart() const;
@@ -54,7 +56,7 @@ class TextBox : public Control {
 
 class Label : public Control {
  public:
-  Label(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Label, std::move(spec)) {}
+  Label(Form& owner, ControlSpec design) : Control(owner, ControlKind::Label, std::move(design)) {}
   std::string Caption() const;
   void SetCaption(std::string_view caption);
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
@@ -62,8 +64,8 @@ class Label : public Control {
 
 class OptionButton : public Control {
  public:
-  OptionButton(Form& owner, ControlSpec spec)
-      : Control(owner, ControlKind::OptionButton, std::move(spec)) {}
+  OptionButton(Form& owner, ControlSpec design)
+      : Control(owner, ControlKind::OptionButton, std::move(design)) {}
   bool Value() const;
   void SetValue(bool value);
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
@@ -71,7 +73,8 @@ class OptionButton : public Control {
 
 class CheckBox : public Control {
  public:
-  CheckBox(Form& owner, ControlSpec spec) : Control(owner, ControlKind::CheckBox, std::move(spec)) {}
+  CheckBox(Form& owner, ControlSpec design)
+      : Control(owner, ControlKind::CheckBox, std::move(design)) {}
   bool Value() const;
   void SetValue(bool ticked);
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
@@ -79,18 +82,19 @@ class CheckBox : public Control {
 
 class Frame : public Control {
  public:
-  Frame(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Frame, std::move(spec)) {}
+  Frame(Form& owner, ControlSpec design) : Control(owner, ControlKind::Frame, std::move(design)) {}
 };
 
 class Picture : public Control {
  public:
-  Picture(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Picture, std::move(spec)) {}
+  Picture(Form& owner, ControlSpec design)
+      : Control(owner, ControlKind::Picture, std::move(design)) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class Line : public Control {
  public:
-  Line(Form& owner, ControlSpec spec) : Control(owner, ControlKind::Line, std::move(spec)) {}
+  Line(Form& owner, ControlSpec design) : Control(owner, ControlKind::Line, std::move(design)) {}
 };
 
 }  // namespace kestal

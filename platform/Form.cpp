@@ -15,7 +15,7 @@ class Form::HandlerScope {
   Form& form_;
 };
 
-Form::Form(Program& program, FormSpec spec) : program_(program), spec_(std::move(spec)) {}
+Form::Form(Program& program, FormSpec design) : program_(program), spec_(std::move(design)) {}
 
 Form::~Form() = default;
 
@@ -26,8 +26,8 @@ int Form::FindControl(std::string_view name, int index) const {
   return -1;
 }
 
-int Form::AddControl(ControlSpec spec) {
-  controls_.push_back(std::move(spec));
+int Form::AddControl(ControlSpec design) {
+  controls_.push_back(std::move(design));
   events_.emplace_back();
   return static_cast<int>(controls_.size() - 1);
 }

@@ -20,12 +20,12 @@ enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed };
 
 class Form {
  public:
-  Form(Program& program, FormSpec spec);
+  Form(Program& program, FormSpec design);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  const FormSpec& Spec() const { return spec_; }
+  const FormSpec& Definition() const { return spec_; }
   const std::string& Name() const { return spec_.name; }
   const std::vector<ControlSpec>& Controls() const { return controls_; }
   // Id of the control with that name (and array index), or -1.
@@ -70,7 +70,7 @@ class Form {
     std::function<void()> click, change, gotFocus;
     std::function<void(int&)> keyPress;
   };
-  int AddControl(ControlSpec spec);
+  int AddControl(ControlSpec design);
   Events& EventsOf(int id) { return events_.at(static_cast<size_t>(id)); }
 
  protected:

@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "effects/WindowSequence.h"
+#include "platform/ControlDesign.h"
 #include "resources/ResourceIds.h"
 #include "settings/Autostart.h"
 #include "settings/ConventionSetting.h"
@@ -11,70 +12,9 @@
 namespace kestal {
 namespace {
 
-FontSpec SansFont(double points, bool bold, bool underline) {
-  FontSpec font;
-  font.name = "MS Sans Serif";
-  font.points = points;
-  font.bold = bold;
-  font.underline = underline;
-  return font;
-}
-const FontSpec kBoldFont = SansFont(8.25, true, false);
-const FontSpec kLinkFont = SansFont(8.25, false, true);
-const FontSpec kTitleFont = SansFont(18, true, false);
-
-// One control's design, written the way the window's table reads.
-struct Design : ControlSpec {
-  Design(std::string controlName, std::string text, TwipRect place) {
-    name = std::move(controlName);
-    caption = std::move(text);
-    rect = place;
-  }
-  Design& Element(int arrayIndex) {
-    index = arrayIndex;
-    return *this;
-  }
-  Design& Tab(int order) {
-    tabIndex = order;
-    return *this;
-  }
-  Design& Fore(Color color) {
-    foreColor = color;
-    return *this;
-  }
-  Design& Font(const FontSpec& spec) {
-    font = spec;
-    return *this;
-  }
-  Design& Bitmap(int resourceId) {
-    pictureId = resourceId;
-    return *this;
-  }
-  Design& Icon(int resourceId) {
-    pictureId = resourceId;
-    pictureIsIcon = true;
-    return *this;
-  }
-};
-
-struct LineDesign : ControlSpec {
-  LineDesign(std::string controlName, int arrayIndex, TwipLine ends, Color color, int width = 1) {
-    name = std::move(controlName);
-    index = arrayIndex;
-    line = ends;
-    foreColor = color;
-    borderWidth = width;
-  }
-};
-
-FormSpec WindowDesign() {
-  FormSpec spec;
-  spec.name = "About";
-  spec.caption = "";  // no title bar, no border
-  spec.width = 5220;
-  spec.height = 5025;
-  return spec;
-}
+const FontSpec kBoldFont = SansSerifFont(8.25, true, false);
+const FontSpec kLinkFont = SansSerifFont(8.25, false, true);
+const FontSpec kTitleFont = SansSerifFont(18, true, false);
 
 // The hint beside the two pictures, one piece a line.
 constexpr std::string_view kHintLines[] = {
@@ -101,7 +41,7 @@ std::string About::HintText() {
 // Later controls lie above earlier ones. The white title's light grey back colour is never
 // painted (the label is transparent), so the green title shows one pixel beside it.
 About::About(Program& program)
-    : Form(program, WindowDesign()),
+    : Form(program, BorderlessWindow("About", 5220, 5025)),
       Check1(*this, Design("Check1", "Lancia automaticamente il programma all'avvio di Windows",
                            {300, 4665, 4740, 240})
                         .Tab(0)

@@ -8,13 +8,13 @@
 namespace kestal::headless {
 namespace {
 
-bool TakesFocus(const ControlSpec& spec) {
-  switch (spec.kind) {
+bool TakesFocus(const ControlSpec& design) {
+  switch (design.kind) {
     case ControlKind::Button:
     case ControlKind::TextBox:
     case ControlKind::OptionButton:
     case ControlKind::CheckBox:
-      return spec.tabIndex >= 0;
+      return design.tabIndex >= 0;
     default:
       return false;
   }
@@ -36,13 +36,13 @@ HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Fo
       icon_(icon),
       left_(form.Left()),
       top_(form.Top()) {
-  for (const ControlSpec& spec : form.Controls()) {
+  for (const ControlSpec& design : form.Controls()) {
     ControlState state;
-    state.text = DecodeCodePoints(spec.caption);
-    state.value = spec.value;
-    state.enabled = spec.enabled;
-    state.backColor = spec.backColor.value_or(DefaultBackColor(spec.kind));
-    state.top = spec.rect.top;
+    state.text = DecodeCodePoints(design.caption);
+    state.value = design.value;
+    state.enabled = design.enabled;
+    state.backColor = design.backColor.value_or(DefaultBackColor(design.kind));
+    state.top = design.rect.top;
     controls_.push_back(std::move(state));
   }
 }
@@ -147,10 +147,10 @@ bool HeadlessSurface::Value(int id) const {
 
 void HeadlessSurface::SetValue(int id, bool value) {
   const auto& specs = form_.Controls();
-  const ControlSpec& spec = specs.at(static_cast<std::size_t>(id));
-  if (value && spec.kind == ControlKind::OptionButton) {
+  const ControlSpec& design = specs.at(static_cast<std::size_t>(id));
+  if (value && design.kind == ControlKind::OptionButton) {
     for (std::size_t i = 0; i < specs.size(); ++i) {
-      if (specs[i].kind == ControlKind::OptionButton && specs[i].container == spec.container) {
+      if (specs[i].kind == ControlKind::OptionButton && specs[i].container == design.container) {
         controls_[i].value = false;
       }
     }

@@ -22,7 +22,7 @@ std::unique_ptr<FormSurface> HeadlessWindowSystem::CreateSurface(Form& form) {
   const WindowHandle handle = nextHandle_;
   nextHandle_ += 0x10;
   // Windows that show the same icon resource share its handle, as loaded icons do.
-  const IconHandle icon = form.Spec().iconId != 0 ? 0x20000 + form.Spec().iconId : 0;
+  const IconHandle icon = form.Definition().iconId != 0 ? 0x20000 + form.Definition().iconId : 0;
   auto surface = std::make_unique<HeadlessSurface>(*this, log_, form, handle, icon);
   surfaces_.push_back(surface.get());
   return surface;

@@ -96,8 +96,8 @@ inline std::vector<int> OptionGroup(const std::vector<ControlSpec>& controls,
                                     const std::function<bool(int)>& usable) {
   std::vector<int> group;
   for (int id : order) {
-    const ControlSpec& spec = controls[static_cast<std::size_t>(id)];
-    if (spec.kind == ControlKind::OptionButton && spec.container == container && usable(id)) {
+    const ControlSpec& design = controls[static_cast<std::size_t>(id)];
+    if (design.kind == ControlKind::OptionButton && design.container == container && usable(id)) {
       group.push_back(id);
     }
   }

@@ -17,16 +17,16 @@ GdiCache::~GdiCache() {
   }
 }
 
-HFONT GdiCache::Font(const FontSpec& spec) {
-  const std::string name = spec.name.empty() ? kDefaultFontName : spec.name;
-  const double points = spec.points > 0 ? spec.points : kDefaultFontPoints;
-  const auto key = std::make_tuple(name, points, spec.bold, spec.underline);
+HFONT GdiCache::Font(const FontSpec& design) {
+  const std::string name = design.name.empty() ? kDefaultFontName : design.name;
+  const double points = design.points > 0 ? design.points : kDefaultFontPoints;
+  const auto key = std::make_tuple(name, points, design.bold, design.underline);
   if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
 
   LOGFONTW font{};
   font.lfHeight = -static_cast<LONG>(std::lround(points * dpi_ / 72.0));
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfUnderline = spec.underline ? TRUE : FALSE;
+  font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
+  font.lfUnderline = design.underline ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
   const std::wstring face = Wide(name);

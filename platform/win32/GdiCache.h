@@ -24,7 +24,7 @@ class GdiCache {
 
   // A font by name, size in points, weight and underline; an empty name or a size of 0 take the
   // default font's.
-  HFONT Font(const FontSpec& spec);
+  HFONT Font(const FontSpec& design);
   HBRUSH Brush(COLORREF color);
   // A bitmap resource; null when the program has none with that id.
   HBITMAP Bitmap(int id);

@@ -49,18 +49,18 @@ Win32Surface* Win32Surface::FromWindow(HWND window) {
 }
 
 void Win32Surface::CreateWindowAndChildren() {
-  const FormSpec& spec = form_.Spec();
-  const std::wstring className = system_.FormClass(spec.name, &Win32Surface::WindowProc);
-  const std::wstring caption = Wide(spec.caption);
+  const FormSpec& design = form_.Definition();
+  const std::wstring className = system_.FormClass(design.name, &Win32Surface::WindowProc);
+  const std::wstring caption = Wide(design.caption);
   // Every window but the hidden start-up one is owned by it: no taskbar buttons, and they close
   // with it. No caption, no border: the windows draw their own look.
-  HWND owner = spec.topLevel ? nullptr : system_.OwnerWindow();
+  HWND owner = design.topLevel ? nullptr : system_.OwnerWindow();
   CreateWindowExW(0, className.c_str(), caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                  TwipsToPixels(spec.width, tppX_), TwipsToPixels(spec.height, tppY_), owner,
+                  TwipsToPixels(design.width, tppX_), TwipsToPixels(design.height, tppY_), owner,
                   nullptr, system_.Instance(), this);
   if (!window_) return;
 
-  const int iconId = spec.iconId ? spec.iconId : IDI_KESTAL;
+  const int iconId = design.iconId ? design.iconId : IDI_KESTAL;
   bigIcon_ =
       static_cast<HICON>(LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
                                     GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
@@ -82,12 +82,12 @@ void Win32Surface::CreateWindowAndChildren() {
 }
 
 void Win32Surface::CreateChild(int id, bool groupStart) {
-  const ControlSpec& spec = SpecOf(id);
+  const ControlSpec& design = SpecOf(id);
   const PixelRect r = PixelRectOf(id);
   DWORD style = WS_CHILD | WS_VISIBLE | (groupStart ? WS_GROUP : 0);
   DWORD exStyle = 0;
   const wchar_t* className = L"BUTTON";
-  switch (spec.kind) {
+  switch (design.kind) {
     case ControlKind::Button:
       style |= BS_PUSHBUTTON;
       break;
@@ -107,23 +107,23 @@ void Win32Surface::CreateChild(int id, bool groupStart) {
     default:
       return;
   }
-  if (spec.tabIndex >= 0 && spec.kind != ControlKind::OptionButton) style |= WS_TABSTOP;
-  if (!spec.enabled) style |= WS_DISABLED;
+  if (design.tabIndex >= 0 && design.kind != ControlKind::OptionButton) style |= WS_TABSTOP;
+  if (!design.enabled) style |= WS_DISABLED;
 
-  const std::wstring text = Wide(spec.caption);
+  const std::wstring text = Wide(design.caption);
   HWND child = CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top,
                                r.right - r.left, r.bottom - r.top, window_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + id)),
                                system_.Instance(), nullptr);
   if (!child) return;
   controls_[static_cast<size_t>(id)].window = child;
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(spec.font)), FALSE);
-  if (spec.kind == ControlKind::OptionButton || spec.kind == ControlKind::CheckBox) {
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(design.font)), FALSE);
+  if (design.kind == ControlKind::OptionButton || design.kind == ControlKind::CheckBox) {
     // Themed option buttons and check boxes ignore the text colour; the captions are coloured.
     SetWindowTheme(child, L"", L"");
-    SendMessageW(child, BM_SETCHECK, spec.value ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(child, BM_SETCHECK, design.value ? BST_CHECKED : BST_UNCHECKED, 0);
   }
-  if (spec.kind == ControlKind::TextBox) {
+  if (design.kind == ControlKind::TextBox) {
     SendMessageW(child, EM_SETLIMITTEXT, kEditTextLimit, 0);
     SetWindowSubclass(child, &Win32Surface::EditProc, kEditSubclassId, static_cast<DWORD_PTR>(id));
   }
@@ -200,8 +200,8 @@ void Win32Surface::UpdateOptionTabStops(int container) {
 void Win32Surface::SelectOption(int id) {
   const int container = SpecOf(id).container;
   for (size_t other = 0; other < controls_.size(); ++other) {
-    const ControlSpec& spec = SpecOf(static_cast<int>(other));
-    if (spec.kind != ControlKind::OptionButton || spec.container != container) continue;
+    const ControlSpec& design = SpecOf(static_cast<int>(other));
+    if (design.kind != ControlKind::OptionButton || design.container != container) continue;
     if (HWND child = controls_[other].window) {
       SendMessageW(child, BM_SETCHECK, static_cast<int>(other) == id ? BST_CHECKED : BST_UNCHECKED,
                    0);

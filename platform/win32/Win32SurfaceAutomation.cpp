@@ -41,29 +41,29 @@ LRESULT Win32Surface::OnAutomationQuery(WPARAM wParam, LPARAM lParam) {
     reply.backColor = FormBackColor();
     text = WindowText(window_);
   } else if (ValidId(index)) {
-    const ControlSpec& spec = SpecOf(index);
+    const ControlSpec& design = SpecOf(index);
     const ControlState& state = controls_[static_cast<size_t>(index)];
-    reply.kind = static_cast<uint32_t>(spec.kind);
+    reply.kind = static_cast<uint32_t>(design.kind);
     const bool hasValue =
-        spec.kind == ControlKind::OptionButton || spec.kind == ControlKind::CheckBox;
+        design.kind == ControlKind::OptionButton || design.kind == ControlKind::CheckBox;
     const bool visible =
         !state.window || (GetWindowLongPtrW(state.window, GWL_STYLE) & WS_VISIBLE) != 0;
     reply.flags = Flag(hasValue && Value(index), kAutoValue) | Flag(Enabled(index), kAutoEnabled) |
                   Flag(FocusedControl() == index, kAutoFocused) | Flag(visible, kAutoVisible);
-    if (spec.kind == ControlKind::TextBox) {
+    if (design.kind == ControlKind::TextBox) {
       reply.selStart = SelStart(index);
       reply.selLength = SelLength(index);
     }
-    reply.left = spec.rect.left;
-    reply.top = spec.rect.top;
-    reply.width = spec.rect.width;
-    reply.height = spec.rect.height;
-    reply.foreColor = ToColorRef(spec.foreColor);
+    reply.left = design.rect.left;
+    reply.top = design.rect.top;
+    reply.width = design.rect.width;
+    reply.height = design.rect.height;
+    reply.foreColor = ToColorRef(design.foreColor);
     const std::optional<Color> back = EffectiveBackColor(index);
     reply.backColor = back ? ToColorRef(*back) : kTransparent;
-    reply.fontBold = spec.font.bold ? 1 : 0;
-    reply.fontUnderline = spec.font.underline ? 1 : 0;
-    reply.fontTwentiethsOfPoint = static_cast<int32_t>(std::lround(spec.font.points * 20));
+    reply.fontBold = design.font.bold ? 1 : 0;
+    reply.fontUnderline = design.font.underline ? 1 : 0;
+    reply.fontTwentiethsOfPoint = static_cast<int32_t>(std::lround(design.font.points * 20));
     text = Wide(Text(index));
   } else {
     return 0;  // no such control: no answer

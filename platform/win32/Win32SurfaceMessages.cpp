@@ -58,7 +58,7 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MOUSEMOVE: {
       // On the hidden start-up window this is also the tray icon's callback: the low word of
       // lParam then carries the icon's mouse message, wParam the icon's id.
-      const bool trayWindow = form_.Spec().topLevel;
+      const bool trayWindow = form_.Definition().topLevel;
       form_.RaiseMouseMove(trayWindow ? 0 : ButtonState(wParam),
                            trayWindow ? 0 : ShiftState(wParam), GET_X_LPARAM(lParam) * tppX_,
                            GET_Y_LPARAM(lParam) * tppY_);
@@ -86,7 +86,7 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return TRUE;
     case WM_CLOSE:
       // Closing the hidden start-up window closes the program: the windows it owns first.
-      if (form_.Spec().topLevel) {
+      if (form_.Definition().topLevel) {
         system_.CloseAll();
       } else {
         system_.Unload(form_);
@@ -159,17 +159,17 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
     return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(child));
   }
-  const ControlSpec& spec = SpecOf(id);
-  if (spec.kind == ControlKind::Button) {
+  const ControlSpec& design = SpecOf(id);
+  if (design.kind == ControlKind::Button) {
     // A push button ignores colours; its corners take the window's background.
     return reinterpret_cast<LRESULT>(gdi_.Brush(FormBackColor()));
   }
-  if (spec.kind == ControlKind::TextBox && !IsWindowEnabled(child)) {
+  if (design.kind == ControlKind::TextBox && !IsWindowEnabled(child)) {
     return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(child));
   }
   const COLORREF back = ToColorRef(EffectiveBackColor(id).value_or(Color{255, 255, 255}));
-  SetTextColor(dc, ToColorRef(spec.foreColor));
+  SetTextColor(dc, ToColorRef(design.foreColor));
   SetBkColor(dc, back);
   return reinterpret_cast<LRESULT>(gdi_.Brush(back));
 }

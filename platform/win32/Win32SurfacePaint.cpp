@@ -85,16 +85,16 @@ void Win32Surface::PaintContent(HDC dc) {
 }
 
 void Win32Surface::PaintFrame(HDC dc, int id) {
-  const ControlSpec& spec = SpecOf(id);
+  const ControlSpec& design = SpecOf(id);
   const ControlState& state = controls_[static_cast<size_t>(id)];
   RECT box = ToRect(PixelRectOf(id));
   const COLORREF back = state.backColor ? ToColorRef(*state.backColor) : FormBackColor();
   if (state.backColor) FillRect(dc, &box, gdi_.Brush(back));
 
-  Selected font(dc, gdi_.Font(spec.font));
+  Selected font(dc, gdi_.Font(design.font));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  const COLORREF fore = ToColorRef(spec.foreColor);
+  const COLORREF fore = ToColorRef(design.foreColor);
 
   // The border, in the frame's own colour, runs through the middle of the caption's line.
   HPEN pen = CreatePen(PS_SOLID, 1, fore);
@@ -121,12 +121,12 @@ void Win32Surface::PaintFrame(HDC dc, int id) {
 }
 
 void Win32Surface::PaintLabel(HDC dc, int id) {
-  const ControlSpec& spec = SpecOf(id);
+  const ControlSpec& design = SpecOf(id);
   const ControlState& state = controls_[static_cast<size_t>(id)];
   RECT box = ToRect(PixelRectOf(id));
   if (state.backColor) FillRect(dc, &box, gdi_.Brush(ToColorRef(*state.backColor)));
-  Selected font(dc, gdi_.Font(spec.font));
-  SetTextColor(dc, state.enabled ? ToColorRef(spec.foreColor) : GetSysColor(COLOR_GRAYTEXT));
+  Selected font(dc, gdi_.Font(design.font));
+  SetTextColor(dc, state.enabled ? ToColorRef(design.foreColor) : GetSysColor(COLOR_GRAYTEXT));
   // CR, CR LF and LF each break the line; longer lines wrap at the label's width.
   const std::wstring text = WideWithLineBreaks(state.caption);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
@@ -134,19 +134,19 @@ void Win32Surface::PaintLabel(HDC dc, int id) {
 }
 
 void Win32Surface::PaintPicture(HDC dc, int id) {
-  const ControlSpec& spec = SpecOf(id);
+  const ControlSpec& design = SpecOf(id);
   const PixelRect r = PixelRectOf(id);
   const int width = r.right - r.left, height = r.bottom - r.top;
   if (width <= 0 || height <= 0) return;
-  if (spec.pictureIsIcon) {
+  if (design.pictureIsIcon) {
     const int iconId =
-        spec.pictureId ? spec.pictureId : (form_.Spec().iconId ? form_.Spec().iconId : IDI_KESTAL);
+        design.pictureId ? design.pictureId : (form_.Definition().iconId ? form_.Definition().iconId : IDI_KESTAL);
     if (HICON icon = gdi_.Icon(iconId, width, height)) {
       DrawIconEx(dc, r.left, r.top, icon, width, height, 0, nullptr, DI_NORMAL);
     }
     return;
   }
-  HBITMAP bitmap = gdi_.Bitmap(spec.pictureId);
+  HBITMAP bitmap = gdi_.Bitmap(design.pictureId);
   if (!bitmap) return;
   BITMAP info{};
   GetObjectW(bitmap, sizeof(info), &info);
@@ -163,15 +163,15 @@ void Win32Surface::PaintPicture(HDC dc, int id) {
 }
 
 void Win32Surface::PaintLine(HDC dc, int id) {
-  const ControlSpec& spec = SpecOf(id);
+  const ControlSpec& design = SpecOf(id);
   int dx = 0, dy = 0;
   ContainerOffset(form_.Controls(), id, dx, dy);
-  HPEN pen = CreatePen(PS_SOLID, std::max(1, spec.borderWidth), ToColorRef(spec.foreColor));
+  HPEN pen = CreatePen(PS_SOLID, std::max(1, design.borderWidth), ToColorRef(design.foreColor));
   {
     Selected selected(dc, pen);
-    MoveToEx(dc, TwipsToPixels(spec.line.x1 + dx, tppX_), TwipsToPixels(spec.line.y1 + dy, tppY_),
+    MoveToEx(dc, TwipsToPixels(design.line.x1 + dx, tppX_), TwipsToPixels(design.line.y1 + dy, tppY_),
              nullptr);
-    LineTo(dc, TwipsToPixels(spec.line.x2 + dx, tppX_), TwipsToPixels(spec.line.y2 + dy, tppY_));
+    LineTo(dc, TwipsToPixels(design.line.x2 + dx, tppX_), TwipsToPixels(design.line.y2 + dy, tppY_));
   }
   DeleteObject(pen);
 }

@@ -158,7 +158,7 @@ std::wstring Win32WindowSystem::FormClass(const std::string& formName, WNDPROC p
 
 HWND Win32WindowSystem::OwnerWindow() const {
   for (Win32Surface* surface : live_) {
-    if (surface->OwnerForm().Spec().topLevel) return surface->Window();
+    if (surface->OwnerForm().Definition().topLevel) return surface->Window();
   }
   return nullptr;
 }
@@ -189,7 +189,7 @@ void Win32WindowSystem::UnloadEach(bool topLevel, std::vector<Win32Surface*>& tr
   for (;;) {
     Win32Surface* next = nullptr;
     for (Win32Surface* surface : live_) {
-      if (surface->OwnerForm().Spec().topLevel == topLevel &&
+      if (surface->OwnerForm().Definition().topLevel == topLevel &&
           std::find(tried.begin(), tried.end(), surface) == tried.end()) {
         next = surface;
         break;

@@ -153,7 +153,7 @@ TEST(NewsWindow, LayoutAsDesigned) {
   };
   NewsSession s;
   const Form& news = s.program.news.Get();
-  EXPECT_EQ(news.Spec().caption, "");
+  EXPECT_EQ(news.Definition().caption, "");
   EXPECT_EQ(news.Width(), 7725);
   EXPECT_EQ(news.Height(), 5550);
   const auto& controls = news.Controls();

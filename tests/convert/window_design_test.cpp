@@ -124,9 +124,9 @@ TEST_F(WindowDesign, EveryControlInItsPlace) {
       {"Label1", 3, K::Label, "", "- Conversioni", {2985, 195, 1875, 360}, 19, kWhite, 13.5},
   };
   const Form& window = *program.dataAstrale.Current();
-  EXPECT_EQ(window.Spec().caption, "");
-  EXPECT_EQ(window.Spec().width, 5220);
-  EXPECT_EQ(window.Spec().height, 4860);
+  EXPECT_EQ(window.Definition().caption, "");
+  EXPECT_EQ(window.Definition().width, 5220);
+  EXPECT_EQ(window.Definition().height, 4860);
 
   const std::vector<ControlSpec>& controls = window.Controls();
   ASSERT_EQ(controls.size(), std::size(rows));

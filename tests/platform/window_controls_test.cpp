@@ -15,14 +15,14 @@ namespace {
 // A control's design: name, caption, tab index (-1: takes no focus), container, selection.
 ControlSpec Design(std::string name, std::string caption = "", int tabIndex = -1,
                    int container = -1, bool value = false, int index = -1) {
-  ControlSpec spec;
-  spec.name = std::move(name);
-  spec.caption = std::move(caption);
-  spec.tabIndex = tabIndex;
-  spec.container = container;
-  spec.value = value;
-  spec.index = index;
-  return spec;
+  ControlSpec design;
+  design.name = std::move(name);
+  design.caption = std::move(caption);
+  design.tabIndex = tabIndex;
+  design.container = container;
+  design.value = value;
+  design.index = index;
+  return design;
 }
 
 // A window with one control of each kind, two option groups in frames and two options of the
@@ -40,7 +40,7 @@ class Panel : public Form {
     command1.OnClick([this] { events.push_back("Command1_Click"); });
     command2.OnClick([this] { events.push_back("Command2_Click"); });
     for (OptionButton* option : {&option1, &option2, &option3, &option4, &option5, &option6}) {
-      const std::string name = option->Spec().name;
+      const std::string name = option->Definition().name;
       option->OnClick([this, name] { events.push_back(name + "_Click"); });
     }
     check1.OnClick([this] { events.push_back("Check1_Click"); });

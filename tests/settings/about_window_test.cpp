@@ -66,7 +66,7 @@ TEST(AboutWindow, LayoutAsDesigned) {
   };
   AboutSession s;
   const Form& about = s.program.about.Get();
-  EXPECT_EQ(about.Spec().caption, "");
+  EXPECT_EQ(about.Definition().caption, "");
   EXPECT_EQ(about.Width(), 5220);
   EXPECT_EQ(about.Height(), 5025);
   const auto& controls = about.Controls();

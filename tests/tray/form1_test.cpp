@@ -39,9 +39,9 @@ TEST(TrayStart, AddsTheIconWithTheWholeRecord) {
   // The window itself is never shown.
   EXPECT_FALSE(form1.Visible());
   EXPECT_TRUE(hp.log.Matching("ShowWindow").empty());
-  EXPECT_EQ(form1.Spec().caption, "Velorn");
-  EXPECT_EQ(form1.Spec().iconId, IDI_KESTAL);
-  EXPECT_TRUE(form1.Spec().topLevel);
+  EXPECT_EQ(form1.Definition().caption, "Velorn");
+  EXPECT_EQ(form1.Definition().iconId, IDI_KESTAL);
+  EXPECT_TRUE(form1.Definition().topLevel);
   EXPECT_FALSE(hp.windows.Ended());
 }
 

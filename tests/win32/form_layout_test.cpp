@@ -5,36 +5,36 @@
 namespace kestal::win32 {
 namespace {
 
-ControlSpec Spec(ControlKind kind, TwipRect rect, int tabIndex = -1, int container = -1) {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.rect = rect;
-  spec.tabIndex = tabIndex;
-  spec.container = container;
-  return spec;
+ControlSpec Control(ControlKind kind, TwipRect rect, int tabIndex = -1, int container = -1) {
+  ControlSpec design;
+  design.kind = kind;
+  design.rect = rect;
+  design.tabIndex = tabIndex;
+  design.container = container;
+  return design;
 }
 
 // The conversion window's child windows and frames, in order of definition.
 std::vector<ControlSpec> ConversionWindow() {
   using K = ControlKind;
   return {
-      Spec(K::Button, {3420, 4380, 1005, 330}, 17),          // 0 Command3
-      Spec(K::Button, {2100, 4380, 1005, 330}, 16),          // 1 Command2
-      Spec(K::Frame, {255, 3390, 4785, 795}, 13),            // 2 Frame3
-      Spec(K::TextBox, {1620, 285, 2865, 330}, 15, 2),       // 3 VelornDate
-      Spec(K::Label, {270, 345, 915, 195}, 14, 2),           // 4 Label4
-      Spec(K::Frame, {240, 2430, 4800, 840}, 6),             // 5 Frame2
-      Spec(K::OptionButton, {2265, 330, 2460, 315}, 12, 5),  // 6 Option5
-      Spec(K::OptionButton, {165, 330, 1530, 225}, 11, 5),   // 7 Option4
-      Spec(K::Frame, {240, 945, 4800, 1425}, 5),             // 8 Frame1
-      Spec(K::TextBox, {810, 885, 3075, 315}, 0, 8),         // 9 DataSource
-      Spec(K::OptionButton, {3165, 270, 1500, 210}, 9, 8),   // 10 Option3
-      Spec(K::OptionButton, {1515, 270, 1545, 240}, 8, 8),   // 11 Option2
-      Spec(K::OptionButton, {165, 270, 1215, 270}, 7, 8),    // 12 Option1
-      Spec(K::Button, {825, 4380, 1005, 330}, 3),            // 13 Command1
-      Spec(K::Label, {1125, 120, 1740, 435}, 1),             // 14 green title
-      Spec(K::Picture, {450, 195, 480, 480}),                // 15 Image1
-      Spec(K::Label, {1110, 135, 1740, 435}, 4),             // 16 white title
+      Control(K::Button, {3420, 4380, 1005, 330}, 17),          // 0 Command3
+      Control(K::Button, {2100, 4380, 1005, 330}, 16),          // 1 Command2
+      Control(K::Frame, {255, 3390, 4785, 795}, 13),            // 2 Frame3
+      Control(K::TextBox, {1620, 285, 2865, 330}, 15, 2),       // 3 VelornDate
+      Control(K::Label, {270, 345, 915, 195}, 14, 2),           // 4 Label4
+      Control(K::Frame, {240, 2430, 4800, 840}, 6),             // 5 Frame2
+      Control(K::OptionButton, {2265, 330, 2460, 315}, 12, 5),  // 6 Option5
+      Control(K::OptionButton, {165, 330, 1530, 225}, 11, 5),   // 7 Option4
+      Control(K::Frame, {240, 945, 4800, 1425}, 5),             // 8 Frame1
+      Control(K::TextBox, {810, 885, 3075, 315}, 0, 8),         // 9 DataSource
+      Control(K::OptionButton, {3165, 270, 1500, 210}, 9, 8),   // 10 Option3
+      Control(K::OptionButton, {1515, 270, 1545, 240}, 8, 8),   // 11 Option2
+      Control(K::OptionButton, {165, 270, 1215, 270}, 7, 8),    // 12 Option1
+      Control(K::Button, {825, 4380, 1005, 330}, 3),            // 13 Command1
+      Control(K::Label, {1125, 120, 1740, 435}, 1),             // 14 green title
+      Control(K::Picture, {450, 195, 480, 480}),                // 15 Image1
+      Control(K::Label, {1110, 135, 1740, 435}, 4),             // 16 white title
   };
 }
 
@@ -83,8 +83,8 @@ TEST(FormLayout, ChildWindowsAreMadeInTabOrder) {
   EXPECT_EQ(CreationOrder(controls), (std::vector<int>{9, 13, 12, 11, 10, 7, 6, 3, 1, 0}));
 
   std::vector<ControlSpec> untabbed = {
-      Spec(ControlKind::Button, {}, -1), Spec(ControlKind::Button, {}, 2),
-      Spec(ControlKind::CheckBox, {}, -1), Spec(ControlKind::TextBox, {}, 1)};
+      Control(ControlKind::Button, {}, -1), Control(ControlKind::Button, {}, 2),
+      Control(ControlKind::CheckBox, {}, -1), Control(ControlKind::TextBox, {}, 1)};
   EXPECT_EQ(CreationOrder(untabbed), (std::vector<int>{3, 1, 0, 2}));
 }
 

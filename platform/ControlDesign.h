@@ -1,0 +1,83 @@
+#pragma once
+// Writing a window's controls the way its design table reads:
+// Design("Option1", "Data attuale", {165, 270, 1215, 270}, 7).In(Frame1).Fore(kYellow).Selected()
+#include <string>
+
+#include "platform/Controls.h"
+#include "platform/FormDesign.h"
+
+namespace kestal {
+
+struct Design : ControlSpec {
+  Design(std::string controlName, std::string text, TwipRect place, int tab = -1) {
+    name = std::move(controlName);
+    caption = std::move(text);
+    rect = place;
+    tabIndex = tab;
+  }
+  Design& In(const Frame& frame) {
+    container = frame.Id();
+    return *this;
+  }
+  Design& Element(int arrayIndex) {
+    index = arrayIndex;
+    return *this;
+  }
+  Design& Tab(int order) {
+    tabIndex = order;
+    return *this;
+  }
+  Design& Fore(Color color) {
+    foreColor = color;
+    return *this;
+  }
+  Design& Font(const FontSpec& chosen) {
+    font = chosen;
+    return *this;
+  }
+  Design& Selected() {
+    value = true;
+    return *this;
+  }
+  Design& Bitmap(int resourceId) {
+    pictureId = resourceId;
+    return *this;
+  }
+  Design& Icon(int resourceId) {
+    pictureId = resourceId;
+    pictureIsIcon = true;
+    return *this;
+  }
+};
+
+// A line from one end point to the other, in its colour and width in pixels.
+struct LineDesign : ControlSpec {
+  LineDesign(std::string controlName, int arrayIndex, TwipLine ends, Color color, int width = 1) {
+    name = std::move(controlName);
+    index = arrayIndex;
+    line = ends;
+    foreColor = color;
+    borderWidth = width;
+  }
+};
+
+// The windows' titles and links use "MS Sans Serif" at a given size.
+inline FontSpec SansSerifFont(double points, bool bold, bool underline = false) {
+  FontSpec font;
+  font.name = "MS Sans Serif";
+  font.points = points;
+  font.bold = bold;
+  font.underline = underline;
+  return font;
+}
+
+// A window without title bar or border, of the given size in twips.
+inline FormSpec BorderlessWindow(std::string name, int widthTwips, int heightTwips) {
+  FormSpec window;
+  window.name = std::move(name);
+  window.width = widthTwips;
+  window.height = heightTwips;
+  return window;
+}
+
+}  // namespace kestal
