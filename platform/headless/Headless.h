@@ -17,13 +17,27 @@
 
 namespace kestal::headless {
 
-// Every platform call, in order, as one line of text: "PlaySound(16)", "NotifyIcon(0)",
-// "SetWindowPos(<hwnd>,-1,0,0,0,0,3)", "CreateRoundRectRgn(0,0,348,324,20,20)",
-// "SetWindowRgn(<hwnd>,<rgn>,1)", "DrawAnimatedRects(<hwnd>,3,(l,t,r,b),(l,t,r,b))",
-// "ShowWindow(<name>)", "HideWindow(<name>)", "DestroyWindow(<name>)", "MsgBox(<title>)",
-// "PopupMenu", "SetMousePointer(11)" / "(0)", "ShellExecute(Open,<file>)", "StopSound",
-// "Form_Load(<name>)", "Form_Unload(<name>)", "SetBackColor(<name>)", "Refresh(<name>)",
-// "Move(<name>,<left>,<top>)", "DoEvents", registry and settings calls likewise.
+// Every platform call, in order, as one line of text. Handles are written as signed decimal
+// numbers (std::to_string of the handle as intptr_t: HWND_TOPMOST is -1).
+//   windows:  "Form_Load(<name>)", "Form_Unload(<name>)" (just before the handler runs),
+//             "ShowWindow(<name>)", "HideWindow(<name>)", "DestroyWindow(<name>)",
+//             "Move(<name>,<left>,<top>)", "SetBackColor(<name>)", "Refresh(<name>)",
+//             "SetTimer(<name>,<id>,<ms>)", "KillTimer(<name>,<id>)", "DoEvents",
+//             "MsgBox(<title>)", "PopupMenu", "SetMousePointer(11)" (hourglass) / "(0)"
+//   effects:  "GetDesktopWindow", "GetWindowRect(<hwnd>)", "FindWindow(<class>)",
+//             "GetWindow(<hwnd>,<cmd>)", "GetClassName(<hwnd>)",
+//             "DrawAnimatedRects(<hwnd>,3,(l,t,r,b),(l,t,r,b))",
+//             "SetWindowPos(<hwnd>,-1,0,0,0,0,3)", "CreateRoundRectRgn(0,0,348,324,20,20)",
+//             "SetWindowRgn(<hwnd>,<rgn>,1)"
+//   tray:     "NotifyIcon(<message>)"
+//   registry: "RegOpenKey(HKLM|HKCU,<path>)", "RegCreateKey(HKLM|HKCU,<path>)",
+//             "RegQueryValue(<key>,<name>)", "RegSetValue(<key>,<name>,<text>)",
+//             "RegDeleteValue(<key>,<name>)", "RegCloseKey(<key>)"
+//   settings: "GetSetting(<app>,<section>,<key>)", "SaveSetting(<app>,<section>,<key>,<text>)",
+//             "DeleteSetting(<app>,<section>)"
+//   shell:    "ShellExecute(<verb>,<file>)"
+//   sound:    "PlaySound(<id>)" (the STD_SOUND resource whose bytes were played, "?" for other
+//             bytes), "StopSound"
 class CallLog {
  public:
   void Add(std::string entry) { entries_.push_back(std::move(entry)); }
@@ -144,6 +158,9 @@ class User {
   void ReplaceText(std::string_view control, std::string_view text);
   // Alt + the access key of a button or option ("&Converti": 'C').
   void AccessKey(char key);
+  // Tab (Shift+Tab backwards): the focus moves to the next control in tab order that can take
+  // it; an option group is one stop, its selected button.
+  void Tab(bool backwards = false);
 
   std::string Text(std::string_view control, int index = -1) const;
   bool Value(std::string_view control, int index = -1) const;

@@ -63,16 +63,51 @@ bool HeadlessSurface::CanFocus(int id) const {
   return TakesFocus(form_.Controls().at(static_cast<std::size_t>(id))) && At(id).enabled;
 }
 
-int HeadlessSurface::FirstInTabOrder() const {
-  int best = -1;
+std::vector<int> HeadlessSurface::TabStops() const {
   const auto& specs = form_.Controls();
+  auto spec = [&](int id) -> const ControlSpec& { return specs.at(static_cast<std::size_t>(id)); };
+  // An option group is one stop: its selected button (none when that one is disabled), or its
+  // first button that can take the focus when none is selected.
+  auto isGroupStop = [&](int id) {
+    int first = -1;
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+      const int other = static_cast<int>(i);
+      if (specs[i].kind != ControlKind::OptionButton || specs[i].container != spec(id).container) {
+        continue;
+      }
+      if (At(other).value) return other == id;
+      if (CanFocus(other) && (first < 0 || specs[i].tabIndex < spec(first).tabIndex)) first = other;
+    }
+    return first == id;
+  };
+  std::vector<int> stops;
   for (std::size_t i = 0; i < specs.size(); ++i) {
     const int id = static_cast<int>(i);
     if (!CanFocus(id)) continue;
-    if (specs[i].kind == ControlKind::OptionButton && !At(id).value) continue;
-    if (best < 0 || specs[i].tabIndex < specs[static_cast<std::size_t>(best)].tabIndex) best = id;
+    if (specs[i].kind == ControlKind::OptionButton && !isGroupStop(id)) continue;
+    stops.push_back(id);
   }
-  return best;
+  std::stable_sort(stops.begin(), stops.end(),
+                   [&](int a, int b) { return spec(a).tabIndex < spec(b).tabIndex; });
+  return stops;
+}
+
+int HeadlessSurface::NextTabStop(bool backwards) const {
+  const std::vector<int> stops = TabStops();
+  if (stops.empty()) return -1;
+  if (focus_ < 0) return backwards ? stops.back() : stops.front();
+  const int here = form_.Controls().at(static_cast<std::size_t>(focus_)).tabIndex;
+  auto tabOf = [&](int id) { return form_.Controls().at(static_cast<std::size_t>(id)).tabIndex; };
+  if (!backwards) {
+    for (int id : stops) {
+      if (tabOf(id) > here) return id;
+    }
+    return stops.front();
+  }
+  for (auto it = stops.rbegin(); it != stops.rend(); ++it) {
+    if (tabOf(*it) < here) return *it;
+  }
+  return stops.back();
 }
 
 void HeadlessSurface::Show() {
@@ -83,8 +118,8 @@ void HeadlessSurface::Show() {
   HeadlessWindowSystem& windows = windows_;
   // Activating a window puts the focus on its first control unless a handler placed it already.
   if (focus_ < 0) {
-    const int first = FirstInTabOrder();
-    if (first >= 0) SetFocus(first);
+    const std::vector<int> stops = TabStops();
+    if (!stops.empty()) SetFocus(stops.front());
   }
   // The got-focus handler may have closed the window: paint only a window still shown.
   HeadlessSurface* self = windows.SurfaceOf(form);

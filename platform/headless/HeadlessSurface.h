@@ -54,6 +54,11 @@ class HeadlessSurface : public FormSurface {
   TwipRect ControlRect(int id) const;
   // Whether the control can take the focus now: it is enabled and made to hold it.
   bool CanFocus(int id) const;
+  // The controls that Tab stops at, in tab order: those that can take the focus, an option
+  // group counting once (its selected button, or its first when none is selected).
+  std::vector<int> TabStops() const;
+  // The stop after (or before) the focused control, wrapping round; -1 when there is none.
+  int NextTabStop(bool backwards) const;
   // Timers that are running, by id, with their interval in milliseconds.
   const std::map<int, long>& Timers() const { return timers_; }
 
@@ -76,9 +81,6 @@ class HeadlessSurface : public FormSurface {
   ControlState& At(int id);
   const ControlState& At(int id) const;
   bool IsTextBox(int id) const;
-  // The control that takes the focus when the window is first shown: the first in tab order
-  // that can hold it (of an option group, only the selected button).
-  int FirstInTabOrder() const;
 
   HeadlessWindowSystem& windows_;
   CallLog& log_;

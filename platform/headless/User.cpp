@@ -139,6 +139,12 @@ void User::AccessKey(char key) {
   }
 }
 
+void User::Tab(bool backwards) {
+  HeadlessSurface& surface = Shown(Surface(), form_);
+  const int next = surface.NextTabStop(backwards);
+  if (next >= 0) surface.SetFocus(next);
+}
+
 std::string User::Text(std::string_view control, int index) const {
   return Surface().Text(Id(control, index));
 }
