@@ -8,12 +8,9 @@ void CapitalizeWordsInPlace(std::string& text) {
   // starts exactly after a " " or "-" byte. Invalid bytes are left as they are.
   char* data = text.data();
   std::size_t size = text.size();
-  bool wordStart = true;
   for (std::size_t i = 0; i < size; ++i) {
+    if (i > 0 && data[i - 1] != ' ' && data[i - 1] != '-') continue;
     const char c = data[i];
-    const bool starts = wordStart;
-    wordStart = c == ' ' || c == '-';
-    if (!starts) continue;
     if (c >= 'a' && c <= 'z') {
       data[i] = static_cast<char>(c - ('a' - 'A'));
     } else if (static_cast<unsigned char>(c) >= 0x80) {

@@ -76,12 +76,13 @@ CivilDate Today(const Clock& clock) {
 }
 
 bool IsValidDate(CivilDate date) {
-  if (date.year < 100 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1) {
+  if (date.year < 100 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1 ||
+      date.day > 31) {
     return false;
   }
-  const chr::year_month_day_last last(
-      chr::year(date.year), chr::month_day_last(chr::month(static_cast<unsigned>(date.month))));
-  return static_cast<unsigned>(date.day) <= static_cast<unsigned>(last.day());
+  return chr::year_month_day(chr::year(date.year), chr::month(static_cast<unsigned>(date.month)),
+                             chr::day(static_cast<unsigned>(date.day)))
+      .ok();
 }
 
 CivilDate MakeDate(int year, int month, int day) {
