@@ -65,18 +65,18 @@ bool HeadlessSurface::CanFocus(int id) const {
 
 std::vector<int> HeadlessSurface::TabStops() const {
   const auto& specs = form_.Controls();
-  auto spec = [&](int id) -> const ControlSpec& { return specs.at(static_cast<std::size_t>(id)); };
+  auto controlAt = [&](int id) -> const ControlSpec& { return specs.at(static_cast<std::size_t>(id)); };
   // An option group is one stop: its selected button (none when that one is disabled), or its
   // first button that can take the focus when none is selected.
   auto isGroupStop = [&](int id) {
     int first = -1;
     for (std::size_t i = 0; i < specs.size(); ++i) {
       const int other = static_cast<int>(i);
-      if (specs[i].kind != ControlKind::OptionButton || specs[i].container != spec(id).container) {
+      if (specs[i].kind != ControlKind::OptionButton || specs[i].container != controlAt(id).container) {
         continue;
       }
       if (At(other).value) return other == id;
-      if (CanFocus(other) && (first < 0 || specs[i].tabIndex < spec(first).tabIndex)) first = other;
+      if (CanFocus(other) && (first < 0 || specs[i].tabIndex < controlAt(first).tabIndex)) first = other;
     }
     return first == id;
   };
@@ -88,7 +88,7 @@ std::vector<int> HeadlessSurface::TabStops() const {
     stops.push_back(id);
   }
   std::stable_sort(stops.begin(), stops.end(),
-                   [&](int a, int b) { return spec(a).tabIndex < spec(b).tabIndex; });
+                   [&](int a, int b) { return controlAt(a).tabIndex < controlAt(b).tabIndex; });
   return stops;
 }
 
