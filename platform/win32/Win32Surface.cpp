@@ -4,6 +4,7 @@
 
 #include "platform/win32/AutomationQuery.h"
 #include "platform/win32/FormLayout.h"
+#include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "resources/ResourceIds.h"
@@ -73,6 +74,7 @@ void Win32Surface::CreateWindowAndChildren() {
   }
 
   creationOrder_ = CreationOrder(form_.Controls());
+  if (!creationOrder_.empty()) late::InitCommonControls();
   const std::vector<bool> groupStarts = GroupStarts(form_.Controls(), creationOrder_);
   for (size_t k = 0; k < creationOrder_.size(); ++k) CreateChild(creationOrder_[k], groupStarts[k]);
   for (int id : creationOrder_) {
@@ -125,7 +127,7 @@ void Win32Surface::CreateChild(int id, bool groupStart) {
   }
   if (design.kind == ControlKind::TextBox) {
     SendMessageW(child, EM_SETLIMITTEXT, kEditTextLimit, 0);
-    SetWindowSubclass(child, &Win32Surface::EditProc, kEditSubclassId, static_cast<DWORD_PTR>(id));
+    late::SetWindowSubclass(child, &Win32Surface::EditProc, kEditSubclassId, static_cast<DWORD_PTR>(id));
   }
 }
 

@@ -1,6 +1,7 @@
 // The form window's messages, turned into the window's events.
 #include "platform/win32/AutomationQuery.h"
 #include "platform/win32/FormLayout.h"
+#include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32WindowSystem.h"
@@ -250,7 +251,7 @@ LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, 
   const int id = static_cast<int>(refData);
   switch (message) {
     case WM_GETDLGCODE: {
-      LRESULT code = DefSubclassProc(edit, message, wParam, lParam);
+      LRESULT code = late::DefSubclassProc(edit, message, wParam, lParam);
       // Enter belongs to the text box's key press, not to the dialog manager.
       const auto* pending = reinterpret_cast<const MSG*>(lParam);
       if (pending && ((pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) ||
@@ -270,15 +271,15 @@ LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, 
         return 0;
       }
       if (!IsWindow(edit) || !Alive(parent, surface) || keyAscii == 0) return 0;
-      return DefSubclassProc(edit, message, static_cast<WPARAM>(keyAscii), lParam);
+      return late::DefSubclassProc(edit, message, static_cast<WPARAM>(keyAscii), lParam);
     }
     case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, &Win32Surface::EditProc, 1);
+      late::RemoveWindowSubclass(edit, &Win32Surface::EditProc, 1);
       break;
     default:
       break;
   }
-  return DefSubclassProc(edit, message, wParam, lParam);
+  return late::DefSubclassProc(edit, message, wParam, lParam);
 }
 
 }  // namespace kestal::win32

@@ -1,0 +1,72 @@
+#include "platform/win32/LateBoundApi.h"
+
+#include <string>
+
+namespace kestal::win32::late {
+
+namespace {
+
+template <typename Function>
+Function Bind(HMODULE library, const char* name) {
+  // The usual cast of a loaded function to its real type.
+  return library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+                 : nullptr;
+}
+
+// comctl32 by its bare name: the manifest's activation context then gives version 6, which a
+// full path would bypass.
+HMODULE CommonControlsLibrary() {
+  static HMODULE library = LoadLibraryW(L"comctl32.dll");
+  return library;
+}
+
+// winmm from the system folder only, never from beside the exe.
+HMODULE MultimediaLibrary() {
+  static HMODULE library = [] {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return HMODULE{};
+    return LoadLibraryW((std::wstring(folder, length) + L"\\winmm.dll").c_str());
+  }();
+  return library;
+}
+
+}  // namespace
+
+void InitCommonControls() {
+  static const bool done = [] {
+    using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto init = Bind<Init>(CommonControlsLibrary(), "InitCommonControlsEx");
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    return init && init(&controls);
+  }();
+  (void)done;
+}
+
+BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data) {
+  using Function = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
+  static const auto function = Bind<Function>(CommonControlsLibrary(), "SetWindowSubclass");
+  return function ? function(window, procedure, id, data) : FALSE;
+}
+
+LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  using Function = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+  static const auto function = Bind<Function>(CommonControlsLibrary(), "DefSubclassProc");
+  return function ? function(window, message, wParam, lParam)
+                  : DefWindowProcW(window, message, wParam, lParam);
+}
+
+BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id) {
+  using Function = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR);
+  static const auto function = Bind<Function>(CommonControlsLibrary(), "RemoveWindowSubclass");
+  return function ? function(window, procedure, id) : FALSE;
+}
+
+BOOL SndPlaySound(LPCWSTR sound, UINT flags, bool load) {
+  using Function = BOOL(WINAPI*)(LPCWSTR, UINT);
+  static Function function = nullptr;
+  if (!function && load) function = Bind<Function>(MultimediaLibrary(), "sndPlaySoundW");
+  return function ? function(sound, flags) : FALSE;
+}
+
+}  // namespace kestal::win32::late
