@@ -80,3 +80,21 @@ enum Control {
 enum class MenuItem { Convenzioni = 1, CalcoloData = 2, Informazioni = 3, Chiudi = 4 };
 
 }  // namespace e2e
+
+namespace e2e {
+
+// The three windows the tray menu opens, and the button that closes each.
+struct MenuWindow {
+  const char* name;
+  MenuItem item;
+  const wchar_t* form;
+  int closeButton;
+};
+
+inline constexpr MenuWindow kMenuWindows[] = {
+    {"conversion window", MenuItem::CalcoloData, conversion::kForm, conversion::Command3},
+    {"conventions window", MenuItem::Convenzioni, conventions::kForm, conventions::Command1},
+    {"About window", MenuItem::Informazioni, about::kForm, about::Command1},
+};
+
+}  // namespace e2e

@@ -1,7 +1,8 @@
 // The end-to-end driver: plays one scenario against the real KestalDate.exe under the same
 // desktop, prints one line a check and exits with 0 only when every check passed.
 //
-//   driver.exe SCENARIO [--exe PATH] [--shots FOLDER]
+//   driver.exe SCENARIO [--exe PATH] [--shots FOLDER] [--floor PATH] [--runs N]
+//              [--idle-seconds N] [--cycles N]
 //   driver.exe list
 #include <windows.h>
 
@@ -19,13 +20,16 @@ std::vector<e2e::Scenario> AllScenarios() {
   std::vector<e2e::Scenario> all;
   for (auto group : {e2e::HousekeepingScenarios(), e2e::SelfCheckScenarios(), e2e::TrayScenarios(),
                      e2e::ConversionScenarios(), e2e::AboutScenarios(), e2e::ConventionsScenarios(),
-                     e2e::ClosingScenarios()})
+                     e2e::ClosingScenarios(), e2e::RapidInputScenarios(),
+                     e2e::EnduranceScenarios(), e2e::MeasureScenarios()})
     all.insert(all.end(), group.begin(), group.end());
   return all;
 }
 
 int Usage() {
-  std::printf("usage: driver SCENARIO [--exe PATH] [--shots FOLDER]\nscenarios:\n");
+  std::printf(
+      "usage: driver SCENARIO [--exe PATH] [--shots FOLDER] [--floor PATH] [--runs N]\n"
+      "              [--idle-seconds N] [--cycles N]\nscenarios:\n");
   for (const auto& scenario : AllScenarios())
     std::printf("  %-24s %s\n", scenario.name, scenario.what);
   return 2;
@@ -43,6 +47,14 @@ int wmain(int argc, wchar_t** argv) {
       session.exePath = argv[i + 1];
     } else if (option == L"--shots") {
       e2e::SetScreenshotFolder(argv[i + 1]);
+    } else if (option == L"--floor") {
+      session.floorPath = argv[i + 1];
+    } else if (option == L"--runs" || option == L"--idle-seconds" || option == L"--cycles") {
+      const int value = _wtoi(argv[i + 1]);
+      if (value <= 0) return Usage();
+      (option == L"--runs" ? session.runs
+       : option == L"--cycles" ? session.cycles
+                               : session.idleSeconds) = value;
     } else {
       return Usage();
     }

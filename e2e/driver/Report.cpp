@@ -7,6 +7,7 @@ namespace e2e {
 bool Report::Check(bool passed, std::string_view what, std::string_view detail) {
   ++checks_;
   if (!passed) ++failures_;
+  if (passed && quiet_) return true;
   std::printf("%s %.*s", passed ? "ok  " : "FAIL", static_cast<int>(what.size()), what.data());
   if (!passed && !detail.empty())
     std::printf(": %.*s", static_cast<int>(detail.size()), detail.data());

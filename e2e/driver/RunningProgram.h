@@ -17,6 +17,7 @@ class RunningProgram {
 
   bool Started() const { return process_ != nullptr; }
   DWORD Id() const { return id_; }
+  HANDLE Handle() const { return process_; }
   // The hidden start-up window (class "KestalDate_Form1", caption "Velorn") of this process.
   HWND WaitForForm1(DWORD timeoutMs);
   HWND Form1() const { return form1_; }

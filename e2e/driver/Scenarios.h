@@ -19,5 +19,8 @@ std::span<const Scenario> ConversionScenarios();
 std::span<const Scenario> AboutScenarios();
 std::span<const Scenario> ConventionsScenarios();
 std::span<const Scenario> ClosingScenarios();
+std::span<const Scenario> RapidInputScenarios();
+std::span<const Scenario> EnduranceScenarios();
+std::span<const Scenario> MeasureScenarios();
 
 }  // namespace e2e

@@ -14,6 +14,12 @@ namespace e2e {
 struct Session {
   Report report;
   std::wstring exePath;
+  // The measurements: the floor program, how many runs of each, how long to watch an idle
+  // program, and the endurance scenario's number of rounds.
+  std::wstring floorPath;
+  int runs = 10;
+  int idleSeconds = 60;
+  int cycles = 500;
 };
 
 // Waits of the scenarios: generous, since a cold Wine start of a process takes up to a second.

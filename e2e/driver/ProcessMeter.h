@@ -1,0 +1,45 @@
+#pragma once
+// What a running program costs, read from outside: its memory, the GDI and USER objects it
+// holds, and how often it wakes up. Under Wine the memory and the wake-ups are read from the
+// Linux process behind the Windows one (through the Z: drive), since Wine reports no private
+// bytes and no object counts of its own.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+struct MemoryFigures {
+  uint64_t privateBytes = 0;    // memory that is the process's alone
+  uint64_t peakWorkingSet = 0;  // most memory ever resident
+};
+
+class ProcessMeter {
+ public:
+  // `exeName` is the program's file name, by which the Linux process is found under Wine.
+  ProcessMeter(HANDLE process, DWORD processId, std::wstring exeName);
+
+  std::optional<MemoryFigures> Memory();
+  // GDI objects the process holds (brushes, fonts, bitmaps, regions, DCs, icon images).
+  std::optional<int> GdiObjects() const;
+  // The process's windows, top-level and children: the USER objects that a leak would grow.
+  int Windows() const;
+  // Whether the process has loaded the library (by file name, e.g. L"winmm.dll").
+  bool HasLoaded(const std::wstring& libraryName) const;
+  // Context switches of all the process's threads so far: each is a wake-up or a preemption.
+  std::optional<uint64_t> ContextSwitches();
+
+ private:
+  std::optional<int> UnixProcessId();
+
+  HANDLE process_;
+  DWORD processId_;
+  std::wstring exeName_;
+  std::optional<int> unixPid_;
+};
+
+bool RunningUnderWine();
+
+}  // namespace e2e
