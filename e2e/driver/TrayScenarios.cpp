@@ -5,6 +5,7 @@
 
 #include "Poll.h"
 #include "PopupMenu.h"
+#include "ProcessMeter.h"
 #include "Scenarios.h"
 #include "Screenshot.h"
 #include "TrayIcon.h"
@@ -76,6 +77,26 @@ void EventsIgnoredWhileMenuOpen(Session& session) {
   CloseAndCheckExit(session, *program);
 }
 
+// The program in the tray has not loaded the common controls or the sound library; the first
+// window loads both (its opening sound plays, and its text box works through the controls').
+void LibrariesLoadedWhenNeeded(Session& session) {
+  Report& report = session.report;
+  PrepareSetting(session, std::nullopt);
+  auto program = StartProgram(session);
+  if (!program) return;
+  ProcessMeter meter(program->Handle(), program->Id(), L"");
+  report.Check(WaitUntil([&] { return TrayIconExists(program->Form1()); }, kWindowMs),
+               "the icon is in the tray");
+  report.Check(meter.HasLoaded(L"user32.dll"), "the program's libraries can be listed");
+  report.Check(!meter.HasLoaded(L"comctl32.dll"), "in the tray: no common controls loaded");
+  report.Check(!meter.HasLoaded(L"winmm.dll"), "in the tray: no sound library loaded");
+  HWND form = OpenFromTrayMenu(session, *program, MenuItem::CalcoloData, conversion::kForm);
+  if (!form) return;
+  report.Check(meter.HasLoaded(L"comctl32.dll"), "the first window loads the common controls");
+  report.Check(meter.HasLoaded(L"winmm.dll"), "the first window's sound loads the sound library");
+  CloseAndCheckExit(session, *program);
+}
+
 const Scenario kTray[] = {
     {"tray-tooltip", "the tooltip for each stored convention; ending the program",
      TooltipForEachSetting},
@@ -83,6 +104,8 @@ const Scenario kTray[] = {
      IconReturnsWithNewTaskbar},
     {"tray-busy-menu", "the icon's events are ignored while its menu is open",
      EventsIgnoredWhileMenuOpen},
+    {"tray-light", "comctl32 and winmm are loaded with the first window, not in the tray",
+     LibrariesLoadedWhenNeeded},
 };
 
 }  // namespace

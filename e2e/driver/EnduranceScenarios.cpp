@@ -1,0 +1,203 @@
+// Endurance: hundreds of rounds of what a user does (each window opened from the menu and closed
+// again, the tooltip switched through About's pictures, conversions good and bad) must leave the
+// program as it was: private bytes within noise, no more GDI objects or windows than before, no
+// window left open, the icon still in the tray.
+//
+// --cycles N: N rounds of the three windows, N tooltip changes and 2N/5 conversions.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ConversionCases.h"
+#include "FormActions.h"
+#include "ProcessMeter.h"
+#include "Scenarios.h"
+#include "TrayIcon.h"
+
+namespace e2e {
+
+namespace {
+
+// Private bytes that may come on top of the heap's swing without counting as a leak.
+constexpr uint64_t kPrivateBytesNoise = 256 * 1024;
+
+struct Usage {
+  uint64_t privateBytes = 0;
+  int gdiObjects = 0;
+  int windows = 0;
+};
+
+std::optional<Usage> ReadUsage(ProcessMeter& meter) {
+  const auto memory = meter.Memory();
+  const auto gdi = meter.GdiObjects();
+  if (!memory || !gdi) return std::nullopt;
+  return Usage{memory->privateBytes, *gdi, meter.Windows()};
+}
+
+std::string Describe(const Usage& usage) {
+  return std::to_string(usage.privateBytes / 1024) + " KiB private, " +
+         std::to_string(usage.gdiObjects) + " GDI objects, " + std::to_string(usage.windows) +
+         " windows";
+}
+
+bool WindowRounds(Session& session, RunningProgram& program, int rounds) {
+  for (int round = 0; round < rounds; ++round) {
+    for (const MenuWindow& window : kMenuWindows) {
+      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
+      if (!form) return false;
+      ClickControl(form, window.closeButton);
+      if (!session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
+                                std::string("the ") + window.name + " closes"))
+        return false;
+    }
+  }
+  return true;
+}
+
+// Alternates About's two pictures; each click changes the tooltip at once. Ends on the classic
+// one, which "&Ok" then stores as it was.
+bool TooltipChanges(Session& session, RunningProgram& program, int changes) {
+  HWND form = OpenFromTrayMenu(session, program, MenuItem::Informazioni, about::kForm);
+  if (!form) return false;
+  for (int change = changes % 2; change < changes + changes % 2; ++change) {
+    const bool nextGeneration = change % 2 == 0;
+    ClickWindowless(form, nextGeneration ? about::Image3 : about::Image2);
+    const char* caption = nextGeneration ? "Next Generation" : "Velorn Classic";
+    if (!session.report.Check(WaitForText(form, about::StarDate, caption, kWindowMs) == caption,
+                              "the picture switches the convention"))
+      return false;
+  }
+  ClickControl(form, about::Command1);
+  return session.report.Check(program.WaitForFormGone(about::kForm, kWindowMs),
+                              "\"&Ok\" closes the About window");
+}
+
+bool Conversions(Session& session, RunningProgram& program, int count) {
+  HWND form = OpenFromTrayMenu(session, program, MenuItem::CalcoloData, conversion::kForm);
+  if (!form) return false;
+  const auto cases = ConversionCases();
+  for (int k = 0; k < count; ++k) {
+    const int failuresBefore = session.report.Failures();
+    PlayConversion(session, program, form, cases[static_cast<size_t>(k) % cases.size()], false);
+    if (session.report.Failures() != failuresBefore) return false;
+  }
+  ClickControl(form, conversion::Command3);
+  return session.report.Check(program.WaitForFormGone(conversion::kForm, kWindowMs),
+                              "\"&Esci\" closes the conversion window");
+}
+
+struct Part {
+  const char* name;
+  bool (*play)(Session&, RunningProgram&, int);
+  int fifthsOfCycles;  // how many a run plays, in fifths of --cycles
+};
+
+const Part kParts[] = {
+    {"rounds of the three windows", WindowRounds, 5},
+    {"tooltip changes", TooltipChanges, 5},
+    {"conversions", Conversions, 2},
+};
+
+constexpr int kChunks = 8;
+
+// Readings of the same state over a long run: the first is the warm-up's. Objects must not
+// exceed it; private bytes must not rise out of their swing.
+void CheckNoGrowth(Session& session, const std::vector<Usage>& readings, const std::string& what) {
+  Report& report = session.report;
+  const Usage& first = readings.front();
+  int mostGdi = 0, mostWindows = 0;
+  for (const Usage& u : readings) {
+    mostGdi = std::max(mostGdi, u.gdiObjects);
+    mostWindows = std::max(mostWindows, u.windows);
+  }
+  report.Check(mostGdi <= first.gdiObjects, what + ": no more GDI objects",
+               std::to_string(mostGdi - first.gdiObjects) + " more");
+  report.Check(mostWindows <= first.windows, what + ": no more windows",
+               std::to_string(mostWindows - first.windows) + " more");
+  const size_t quarter = std::max<size_t>(1, readings.size() / 4);
+  uint64_t highestEarly = 0, lowestLate = UINT64_MAX;
+  for (size_t k = 0; k < quarter; ++k)
+    highestEarly = std::max(highestEarly, readings[k].privateBytes);
+  for (size_t k = readings.size() - quarter; k < readings.size(); ++k)
+    lowestLate = std::min(lowestLate, readings[k].privateBytes);
+  report.Check(lowestLate <= highestEarly + kPrivateBytesNoise,
+               what + ": private bytes stay within their swing (and 256 KiB)",
+               "lowest at the end " + std::to_string(lowestLate / 1024) +
+                   " KiB, highest at the start " + std::to_string(highestEarly / 1024) + " KiB");
+}
+
+// Plays a part quietly and counts what the program holds afterwards.
+std::optional<Usage> PlayAndCount(Session& session, RunningProgram& program, ProcessMeter& meter,
+                                  const Part& part, int count, const std::string& what) {
+  session.report.SetQuiet(true);
+  const bool played = part.play(session, program, count);
+  session.report.SetQuiet(false);
+  if (!session.report.Check(played, what)) return std::nullopt;
+  program.WaitForIdle(kWindowMs);
+  const auto usage = ReadUsage(meter);
+  if (session.report.Check(usage.has_value(), what + ": memory and objects counted"))
+    session.report.Note("after " + what + ": " + Describe(*usage));
+  return usage;
+}
+
+void Endurance(Session& session) {
+  Report& report = session.report;
+  PrepareSetting(session, std::nullopt);
+  auto program = StartProgram(session);
+  if (!program) return;
+  const std::wstring& exe = session.exePath;
+  ProcessMeter meter(program->Handle(), program->Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
+
+  // All parts are first played twice over, a few times each, every conversion case among them:
+  // what the first use of a window or a message box loads for good (the system's icons and
+  // fonts) is not growth. The long run of each part is then compared with its short run of the
+  // second pass, which ends in the same state (the window closed last, the sound played last).
+  const int warmUpCount = std::max<int>(2, static_cast<int>(ConversionCases().size()));
+  std::vector<Usage> warmedUp;
+  for (int pass = 1; pass <= 2; ++pass) {
+    warmedUp.clear();
+    for (const Part& part : kParts) {
+      const auto usage =
+          PlayAndCount(session, *program, meter, part, warmUpCount,
+                       std::to_string(warmUpCount) + " " + part.name + " (warm-up " +
+                           std::to_string(pass) + ")");
+      if (!usage) return;
+      warmedUp.push_back(*usage);
+    }
+  }
+  // The long run of each part goes in chunks, counted after each. The heap's size swings by
+  // about a megabyte with what was freed last, so a leak is private bytes whose lowest reading
+  // at the end is above their highest one at the start.
+  for (size_t k = 0; k < std::size(kParts); ++k) {
+    const Part& part = kParts[k];
+    const int count = std::max(1, session.cycles * part.fifthsOfCycles / 5);
+    const int chunks = std::min(count, kChunks);
+    std::vector<Usage> readings{warmedUp[k]};
+    for (int chunk = 0; chunk < chunks; ++chunk) {
+      const int size = count / chunks + (chunk < count % chunks ? 1 : 0);
+      const auto usage =
+          PlayAndCount(session, *program, meter, part, size,
+                       std::to_string(size) + " " + part.name + " (" + std::to_string(chunk + 1) +
+                           " of " + std::to_string(chunks) + ")");
+      if (!usage) return;
+      readings.push_back(*usage);
+    }
+    CheckNoGrowth(session, readings, std::to_string(count) + " " + part.name);
+  }
+  report.Check(program->VisibleWindowCount() == 0, "no window is left open");
+  report.Check(TrayIconExists(program->Form1()), "the icon is still in the tray");
+  CloseAndCheckExit(session, *program);
+}
+
+const Scenario kEndurance[] = {
+    {"endurance", "rounds of windows, tooltip changes and conversions leak nothing", Endurance},
+};
+
+}  // namespace
+
+std::span<const Scenario> EnduranceScenarios() {
+  return kEndurance;
+}
+
+}  // namespace e2e
