@@ -61,16 +61,19 @@ void Win32Surface::CreateWindowAndChildren() {
                   nullptr, system_.Instance(), this);
   if (!window_) return;
 
+  // The small icon is the one the tray shows. The hidden start-up window needs no other and
+  // shows none of its own: giving it window icons only costs start-up time.
   const int iconId = design.iconId ? design.iconId : IDI_KESTAL;
-  bigIcon_ =
-      static_cast<HICON>(LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
-                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
   smallIcon_ = static_cast<HICON>(LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId),
                                              IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                              GetSystemMetrics(SM_CYSMICON), 0));
-  if (bigIcon_) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-  if (smallIcon_) {
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  if (!design.topLevel) {
+    bigIcon_ = static_cast<HICON>(LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId),
+                                             IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                             GetSystemMetrics(SM_CYICON), 0));
+    if (bigIcon_) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    if (smallIcon_)
+      SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
   }
 
   creationOrder_ = CreationOrder(form_.Controls());

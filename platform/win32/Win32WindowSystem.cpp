@@ -5,7 +5,6 @@
 #include "platform/win32/AutomationQuery.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
-#include "resources/ResourceIds.h"
 
 namespace kestal::win32 {
 
@@ -149,7 +148,7 @@ std::wstring Win32WindowSystem::FormClass(const std::string& formName, WNDPROC p
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance_;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_KESTAL));
+  // No class icon: each shown window gets its own (the surface sets them), the hidden one none.
   windowClass.lpszClassName = name.c_str();
   RegisterClassExW(&windowClass);
   classes_.push_back(name);
