@@ -115,6 +115,8 @@ void PlayConversion(Session& session, RunningProgram& program, HWND form,
   }
   const ShownMessageBox box = WaitForMessageBox(program.Id(), kWindowMs);
   if (!report.Check(box.window != nullptr, what + ": a message box shows")) return;
+  // As a user reads it: shown and painted before OK is pressed.
+  program.WaitForIdle(kWindowMs);
   if (snapshots) Snapshot(program, "message-" + std::string(row.what));
   report.Equal(what + ": message", row.message, box.text);
   report.Equal(what + ": message title", row.title, box.title);

@@ -57,6 +57,28 @@ std::optional<uint64_t> Field(const std::string& text, const std::string& name) 
   return std::nullopt;
 }
 
+// The anonymous memory of the "[heap]" mapping in a /proc/N/smaps text.
+uint64_t HeapAnonymous(const std::string& smaps) {
+  uint64_t total = 0;
+  bool inHeap = false;
+  size_t start = 0;
+  while (start < smaps.size()) {
+    size_t end = smaps.find('\n', start);
+    if (end == std::string::npos) end = smaps.size();
+    const std::string line = smaps.substr(start, end - start);
+    start = end + 1;
+    // A mapping's first line starts with its address range ("55d0c000-55d2d000 rw-p ...").
+    const size_t dash = line.find('-');
+    if (dash != std::string::npos && dash > 0 && line.find(':') > dash &&
+        isxdigit(static_cast<unsigned char>(line[0]))) {
+      inHeap = line.size() >= 6 && line.compare(line.size() - 6, 6, "[heap]") == 0;
+    } else if (inHeap && line.compare(0, 10, "Anonymous:") == 0) {
+      total += Field(line, "Anonymous").value_or(0);
+    }
+  }
+  return total;
+}
+
 std::wstring Lower(std::wstring text) {
   for (wchar_t& c : text) c = static_cast<wchar_t>(towlower(c));
   return text;
@@ -111,7 +133,8 @@ std::optional<MemoryFigures> ProcessMeter::Memory() {
     const auto anonymous = Field(*rollup, "Anonymous"), swapped = Field(*rollup, "Swap"),
                peak = Field(*status, "VmHWM");
     if (!anonymous || !peak) return std::nullopt;
-    return MemoryFigures{*anonymous + swapped.value_or(0), *peak};
+    return MemoryFigures{*anonymous + swapped.value_or(0), *peak,
+                         HeapAnonymous(ReadLinuxFile(folder + "/smaps").value_or(""))};
   }
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof(counters);

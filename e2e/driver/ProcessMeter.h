@@ -14,6 +14,10 @@ namespace e2e {
 struct MemoryFigures {
   uint64_t privateBytes = 0;    // memory that is the process's alone
   uint64_t peakWorkingSet = 0;  // most memory ever resident
+  // Under Wine, the part of privateBytes in the Linux heap of Wine's own Unix side (its window
+  // and font code, X11): what Windows keeps in its kernel and leaves out of a process's private
+  // bytes. 0 on Windows.
+  uint64_t hostHeapBytes = 0;
 };
 
 class ProcessMeter {
