@@ -57,6 +57,15 @@ std::optional<uint64_t> Field(const std::string& text, const std::string& name) 
   return std::nullopt;
 }
 
+// When a process started (in clock ticks since boot): the 22nd field of /proc/N/stat, counted
+// after the command name, which is in parentheses and may hold blanks.
+uint64_t StartTime(const std::string& stat) {
+  size_t at = stat.rfind(')');
+  if (at == std::string::npos) return 0;
+  for (int field = 2; field < 22 && at != std::string::npos; ++field) at = stat.find(' ', at + 1);
+  return at == std::string::npos ? 0 : std::strtoull(stat.c_str() + at + 1, nullptr, 10);
+}
+
 // The anonymous memory of the "[heap]" mapping in a /proc/N/smaps text.
 uint64_t HeapAnonymous(const std::string& smaps) {
   uint64_t total = 0;
@@ -109,12 +118,17 @@ std::vector<int> NumberedEntries(const std::string& folder) {
 
 std::optional<int> ProcessMeter::UnixProcessId() {
   if (unixPid_ || !RunningUnderWine()) return unixPid_;
+  // Should an older copy of the program still run, the one started last is the one measured.
   const std::wstring wanted = Lower(exeName_);
+  uint64_t latestStart = 0;
   for (int pid : NumberedEntries("/proc")) {
-    const auto cmdline = ReadLinuxFile("/proc/" + std::to_string(pid) + "/cmdline");
-    if (cmdline && CommandName(*cmdline) == wanted) {
+    const std::string folder = "/proc/" + std::to_string(pid);
+    const auto cmdline = ReadLinuxFile(folder + "/cmdline");
+    if (!cmdline || CommandName(*cmdline) != wanted) continue;
+    const uint64_t started = StartTime(ReadLinuxFile(folder + "/stat").value_or(""));
+    if (!unixPid_ || started >= latestStart) {
       unixPid_ = pid;
-      break;
+      latestStart = started;
     }
   }
   return unixPid_;
