@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Utf8.h"
+
 namespace kestal::win32 {
 
 inline constexpr char16_t kReplacementChar = 0xFFFD;
@@ -13,36 +15,10 @@ inline constexpr char16_t kReplacementChar = 0xFFFD;
 inline std::u16string Utf8ToUtf16(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) {
-      out.push_back(lead);
-      ++i;
-      continue;
-    }
-    int length = 0;
-    char32_t c = 0, minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, c = lead & 0x1F, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, c = lead & 0x0F, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, c = lead & 0x07, minimum = 0x10000;
-    }
-    bool ok = length > 0 && i + length <= text.size();
-    for (int k = 1; ok && k < length; ++k) {
-      const unsigned char next = byte(i + k);
-      if ((next & 0xC0) != 0x80) ok = false;
-      c = (c << 6) | (next & 0x3F);
-    }
-    ok = ok && c >= minimum && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-    if (!ok) {
-      out.push_back(kReplacementChar);
-      ++i;
-      continue;
-    }
+  for (std::size_t i = 0; i < text.size();) {
+    const Utf8Char decoded = DecodeUtf8At(text, i);
+    i += decoded.length;
+    char32_t c = decoded.valid ? decoded.code : kReplacementChar;
     if (c >= 0x10000) {
       c -= 0x10000;
       out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
@@ -50,7 +26,6 @@ inline std::u16string Utf8ToUtf16(std::string_view text) {
     } else {
       out.push_back(static_cast<char16_t>(c));
     }
-    i += length;
   }
   return out;
 }
@@ -65,24 +40,8 @@ inline std::string Utf16ToUtf8(std::u16string_view text) {
         text[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = kReplacementChar;
     }
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+    AppendUtf8(out, c);  // a lone surrogate comes out as U+FFFD
   }
   return out;
 }
