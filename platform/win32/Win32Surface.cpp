@@ -358,26 +358,25 @@ int Win32Surface::FocusedControl() const {
   return IdOfChild(GetFocus());
 }
 
-int Win32Surface::SelStart(int id) const {
-  if (!ValidId(id)) return 0;
+// The text box's selection in characters, [first, second); (0, 0) for any other control.
+std::pair<int, int> Win32Surface::SelectionInChars(int id) const {
+  if (!ValidId(id)) return {0, 0};
   HWND child = controls_[static_cast<size_t>(id)].window;
-  if (!child || SpecOf(id).kind != ControlKind::TextBox) return 0;
+  if (!child || SpecOf(id).kind != ControlKind::TextBox) return {0, 0};
   DWORD start = 0, end = 0;
   SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const std::wstring text = WindowText(child);
   const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
-  return static_cast<int>(CharsOfUnits(units, start));
+  return {static_cast<int>(CharsOfUnits(units, start)), static_cast<int>(CharsOfUnits(units, end))};
+}
+
+int Win32Surface::SelStart(int id) const {
+  return SelectionInChars(id).first;
 }
 
 int Win32Surface::SelLength(int id) const {
-  if (!ValidId(id)) return 0;
-  HWND child = controls_[static_cast<size_t>(id)].window;
-  if (!child || SpecOf(id).kind != ControlKind::TextBox) return 0;
-  DWORD start = 0, end = 0;
-  SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const std::wstring text = WindowText(child);
-  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
-  return static_cast<int>(CharsOfUnits(units, end) - CharsOfUnits(units, start));
+  const auto [start, end] = SelectionInChars(id);
+  return end - start;
 }
 
 void Win32Surface::SetSelection(int id, int start, int length) {

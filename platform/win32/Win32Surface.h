@@ -4,6 +4,7 @@
 // labels, pictures and lines painted by the window itself in order of definition.
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Form.h"
@@ -58,6 +59,7 @@ class Win32Surface : public FormSurface {
   void KillTimer(int timerId) override;
 
  private:
+  std::pair<int, int> SelectionInChars(int id) const;
   // The window property that leads from a form window to its surface.
   static constexpr wchar_t kSurfaceProperty[] = L"KestalDate.Surface";
 
