@@ -1,0 +1,55 @@
+#pragma once
+// How a label's text falls into lines: a line break (CR LF, CR or LF) ends a line, and a line
+// wider than the label wraps at its blanks. The labels are painted and measured from the same
+// lines, so what is measured to fit is what shows. Portable (no <windows.h>), so it is tested
+// natively with a measurer of the test's own.
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace kestal::win32 {
+
+struct TextLine {
+  std::size_t start = 0, length = 0;  // in the text, in UTF-16 units; trailing blanks left out
+  int width = 0;                      // as the measurer measured it
+  friend bool operator==(const TextLine&, const TextLine&) = default;
+};
+
+// `measure` gives the width of a piece of one line. A word wider than `width` keeps a line of
+// its own (that line is then wider than the label). An empty text has no lines.
+inline std::vector<TextLine> WrapText(std::u16string_view text, int width,
+                                      const std::function<int(std::u16string_view)>& measure) {
+  std::vector<TextLine> lines;
+  const auto emit = [&](std::size_t start, std::size_t end) {
+    while (end > start && text[end - 1] == u' ') --end;  // blanks at a line's end show nothing
+    lines.push_back({start, end - start, measure(text.substr(start, end - start))});
+  };
+  std::size_t lineStart = 0;
+  while (lineStart <= text.size()) {
+    std::size_t lineEnd = text.find_first_of(u"\r\n", lineStart);
+    if (lineEnd == std::u16string_view::npos) lineEnd = text.size();
+    // Greedy: take words while the line still fits.
+    std::size_t start = lineStart, fitted = lineStart;
+    std::size_t at = lineStart;
+    while (at < lineEnd) {
+      std::size_t wordEnd = text.find(u' ', at);
+      if (wordEnd == std::u16string_view::npos || wordEnd > lineEnd) wordEnd = lineEnd;
+      if (fitted > start && measure(text.substr(start, wordEnd - start)) > width) {
+        emit(start, fitted);
+        start = at;
+      }
+      fitted = wordEnd;
+      at = wordEnd;
+      while (at < lineEnd && text[at] == u' ') ++at;
+    }
+    emit(start, std::max(fitted, start));
+    if (lineEnd == text.size()) break;
+    lineStart = lineEnd + (text.compare(lineEnd, 2, u"\r\n") == 0 ? 2 : 1);
+  }
+  if (text.empty()) lines.clear();
+  return lines;
+}
+
+}  // namespace kestal::win32
