@@ -15,6 +15,8 @@ constexpr char kCr = '\r';
 constexpr std::string_view kCrLf = "\r\n";
 
 constexpr std::string_view kTitle = "Kestal Date - Convenzioni adottate";
+// The three texts are long for their boxes: the window's font is smaller than the others'.
+constexpr double kTextsFontPoints = 7;
 
 // Lines joined by a single CR, with nothing before the first or after the last.
 template <std::size_t N>
@@ -32,7 +34,7 @@ std::string JoinLines(const std::string_view (&lines)[N]) {
 // The white title's light grey back colour is never painted (the label is transparent), so the
 // green title shows one pixel beside it.
 News::News(Program& program)
-    : Form(program, BorderlessWindow("News", 7725, 5550)),
+    : Form(program, BorderlessWindow("News", 7725, 5550, kTextsFontPoints)),
       Command1(*this, Design("Command1", "&Ok", {6315, 5055, 1005, 330}).Tab(0)),
       Image2(*this, Design("Image2", "", {4200, 3975, 3360, 555}).Bitmap(IDB_BANNER)),
       msgDate2(*this, Design("msgDate2", "", {300, 4620, 4365, 1095}).Fore(kWhite)),

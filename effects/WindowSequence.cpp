@@ -7,10 +7,6 @@
 
 namespace kestal {
 
-namespace {
-constexpr int kCornerEllipse = 20;
-}
-
 void MakeTopmost(Form& window) {
   window.program().platform.effects.SetWindowPos(window.hWnd(), kHwndTopmost, 0, 0, 0, 0,
                                                  kSwpNoMove | kSwpNoSize);
@@ -28,7 +24,7 @@ void CutRoundedOutline(Form& window) {
   const auto width = static_cast<int>(RoundHalfEven(window.Width() / screen.twipsPerPixelX));
   const auto height = static_cast<int>(RoundHalfEven(window.Height() / screen.twipsPerPixelY));
   const RegionHandle region =
-      platform.effects.CreateRoundRectRgn(0, 0, width, height, kCornerEllipse, kCornerEllipse);
+      platform.effects.CreateRoundRectRgn(0, 0, width, height, kOutlineCorner, kOutlineCorner);
   // The window owns the region from here on.
   platform.effects.SetWindowRgn(window.hWnd(), region, true);
 }

@@ -43,6 +43,11 @@ struct Design : ControlSpec {
     pictureId = resourceId;
     return *this;
   }
+  // Each line of the text on a line of its own, never wrapped (About's hint).
+  Design& KeepLines() {
+    keepLines = true;
+    return *this;
+  }
   Design& Icon(int resourceId) {
     pictureId = resourceId;
     pictureIsIcon = true;
@@ -64,19 +69,22 @@ struct LineDesign : ControlSpec {
 // The windows' titles and links use "MS Sans Serif" at a given size.
 inline FontSpec SansSerifFont(double points, bool bold, bool underline = false) {
   FontSpec font;
-  font.name = "MS Sans Serif";
+  font.name = kDesignedSansSerif;
   font.points = points;
   font.bold = bold;
   font.underline = underline;
   return font;
 }
 
-// A window without title bar or border, of the given size in twips.
-inline FormSpec BorderlessWindow(std::string name, int widthTwips, int heightTwips) {
+// A window without title bar or border, of the given size in twips, whose controls that name no
+// font use the windows' own face at the given size.
+inline FormSpec BorderlessWindow(std::string name, int widthTwips, int heightTwips,
+                                 double fontPoints = kWindowFontPoints) {
   FormSpec window;
   window.name = std::move(name);
   window.width = widthTwips;
   window.height = heightTwips;
+  window.font.points = fontPoints;
   return window;
 }
 

@@ -16,7 +16,9 @@ class Program;
 
 enum class FormState { NotLoaded, Loading, Loaded, Unloading, Released };
 
-enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed };
+// TaskbarCreated: the shell (re)started. IconChanged: the window's icon was made anew (the
+// density or the theme changed), so the tray must be given the new one.
+enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed, IconChanged };
 
 class Form {
  public:
@@ -52,7 +54,9 @@ class Form {
   void Attach(FormSurface* surface) { surface_ = surface; }
   bool InHandler() const { return handlerDepth_ > 0; }
   // Keeps the design in step when a control is moved.
-  void SetDesignTop(int id, int topTwips) { controls_.at(static_cast<size_t>(id)).rect.top = topTwips; }
+  void SetDesignTop(int id, int topTwips) {
+    controls_.at(static_cast<size_t>(id)).rect.top = topTwips;
+  }
 
   void RaiseLoad();
   void RaiseUnload();

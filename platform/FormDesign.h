@@ -10,6 +10,17 @@ namespace kestal {
 
 enum class ControlKind { Button, TextBox, OptionButton, CheckBox, Frame, Label, Picture, Line };
 
+// The face the designs name for titles and links. It is drawn with the windows' own face, since
+// its bitmap form neither scales nor draws bold everywhere.
+inline constexpr const char* kDesignedSansSerif = "MS Sans Serif";
+// The windows' own face: scalable, drawn bold, and on Windows and Wine alike. At 7.5 points it
+// is as wide as the bitmap face the boxes were drawn for.
+inline constexpr const char* kWindowFontFace = "Tahoma";
+inline constexpr double kWindowFontPoints = 7.5;
+
+// The windows' rounded outline: a corner ellipse this many pixels wide and high.
+inline constexpr int kOutlineCorner = 20;
+
 struct FontSpec {
   std::string name;   // empty: the window's default font
   double points = 0;  // 0: the default size
@@ -35,12 +46,13 @@ struct ControlSpec {
   Color foreColor{0, 0, 0};
   std::optional<Color> backColor;  // none: transparent label, or the system's default
   FontSpec font;
-  bool value = false;    // option button selected / check box ticked at start
+  bool value = false;  // option button selected / check box ticked at start
   bool enabled = true;
-  int pictureId = 0;     // resource id of the picture's bitmap, or of its icon
+  int pictureId = 0;  // resource id of the picture's bitmap, or of its icon
   bool pictureIsIcon = false;
-  TwipLine line;         // a Line's end points
-  int borderWidth = 1;   // a Line's width in pixels
+  TwipLine line;           // a Line's end points
+  int borderWidth = 1;     // a Line's width in pixels
+  bool keepLines = false;  // a label whose every line shows whole on its own line, never wrapped
 };
 
 // The window itself: its name (for finding it), caption, size in twips and icon resource.
@@ -50,6 +62,7 @@ struct FormSpec {
   int width = 0, height = 0;
   int iconId = 0;
   bool topLevel = false;  // the hidden start-up window; every other window is owned by it
+  FontSpec font{kWindowFontFace, kWindowFontPoints};  // for controls that name no font
 };
 
 }  // namespace kestal

@@ -55,7 +55,7 @@ About::About(Program& program)
       Label10(*this, Design("Label10", "Data attuale:", {1860, 4065, 1500, 240}).Fore(kYellow)),
       Label9(*this, Design("Label9", "Cap. Irene Maselle", {3495, 4320, 1425, 240}).Fore(kYellow)),
       Label8(*this, Design("Label8", "Cap. Aldo Dorran", {240, 4320, 1500, 270}).Fore(kYellow)),
-      Label7(*this, Design("Label7", "", {1935, 2145, 1335, 1740}).Fore(kWhite)),
+      Label7(*this, Design("Label7", "", {1935, 2145, 1335, 1740}).Fore(kWhite).KeepLines()),
       Image3(*this, Design("Image3", "", {3375, 2130, 1650, 2100}).Bitmap(IDB_NG_CAPTAIN)),
       Image2(*this, Design("Image2", "", {180, 2130, 1650, 2100}).Bitmap(IDB_CLASSIC_CAPTAIN)),
       Label5(*this,

@@ -100,6 +100,7 @@ void Form1::Form_Timer(int timerId) {
 }
 
 void Form1::Form_SystemEvent(SystemEvent event) {
+  Program& p = program();
   switch (event) {
     case SystemEvent::TaskbarCreated:
       // The shell restarted and forgot the icon (or the taskbar has just come up).
@@ -108,6 +109,11 @@ void Form1::Form_SystemEvent(SystemEvent event) {
     case SystemEvent::TimeChanged:
     case SystemEvent::Resumed:
       FollowTheDate();
+      break;
+    case SystemEvent::IconChanged:
+      // The tray shows the icon at the size of the new density.
+      p.TrayIconData.hIcon = Surface() ? Surface()->Icon() : 0;
+      p.platform.tray.NotifyIcon(kNimModify, p.TrayIconData);
       break;
   }
 }

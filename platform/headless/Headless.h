@@ -118,6 +118,9 @@ class HeadlessWindowSystem : public WindowSystem {
   void NotifyTray(Form& form, int eventCode);
   // A system event (taskbar created, time changed, resumed) reaches every loaded window.
   void Broadcast(SystemEvent event);
+  // The screen's density changes: every window with an icon gets it anew at the new size (a new
+  // handle), then the icon-changed event.
+  void ChangeDensity();
 
  protected:
   std::unique_ptr<FormSurface> CreateSurface(Form& form) override;

@@ -21,6 +21,7 @@ class HeadlessSurface : public FormSurface {
 
   WindowHandle Handle() const override { return handle_; }
   IconHandle Icon() const override { return icon_; }
+  void ReplaceIcon(IconHandle icon) { icon_ = icon; }
   void Show() override;
   void Hide() override;
   bool Visible() const override { return visible_; }

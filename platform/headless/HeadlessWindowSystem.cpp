@@ -110,6 +110,13 @@ void HeadlessWindowSystem::NotifyTray(Form& form, int eventCode) {
   form.RaiseMouseMove(1, 0, eventCode * screen.twipsPerPixelX, 0);
 }
 
+void HeadlessWindowSystem::ChangeDensity() {
+  for (HeadlessSurface* surface : surfaces_) {
+    if (surface->Icon() != 0) surface->ReplaceIcon(surface->Icon() + 0x1000);
+  }
+  Broadcast(SystemEvent::IconChanged);
+}
+
 void HeadlessWindowSystem::Broadcast(SystemEvent event) {
   // A handler may unload windows: walk a copy and skip those that went away.
   const std::vector<HeadlessSurface*> surfaces = surfaces_;

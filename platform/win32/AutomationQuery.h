@@ -24,7 +24,9 @@ enum AutomationFlags : uint32_t {
   kAutoEnabled = 2,
   kAutoFocused = 4,
   kAutoVisible = 8,
-  kAutoTopmost = 16,  // the form's window is topmost (index -1 only)
+  kAutoTopmost = 16,   // the form's window is topmost (index -1 only)
+  kAutoTextFits = 32,  // the caption shows whole in its box at the size it is drawn
+  kAutoSetSolid = 64,  // a label's lines are set solid so that its text fits
 };
 
 struct AutomationReply {
@@ -35,6 +37,11 @@ struct AutomationReply {
   uint32_t foreColor, backColor;     // 0x00BBGGRR; backColor 0xFFFFFFFF: transparent
   int32_t fontBold, fontUnderline;   // 0 or 1
   int32_t fontTwentiethsOfPoint;     // size x 20, 0 for the window's default
+  // As drawn: the font's size x 20 after fitting (0 for lines and pictures); the form: the
+  // window's dots per inch, its outline's box in pixels (0 when it has none) and the side of
+  // the small icon it gives the tray.
+  int32_t designedTwentiethsOfPoint, drawnTwentiethsOfPoint;
+  int32_t dpi, outlineWidth, outlineHeight, smallIconSize;
 };
 
 }  // namespace kestal

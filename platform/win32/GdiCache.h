@@ -1,6 +1,6 @@
 #pragma once
-// The fonts, brushes and pictures one window draws with, made on first use and freed with the
-// window.
+// The fonts, brushes and pictures one window draws with, made on first use for the window's
+// density and freed with the window (or when its density changes).
 #include <map>
 #include <string>
 #include <tuple>
@@ -11,32 +11,39 @@
 
 namespace kestal::win32 {
 
-// The font of controls that name none, as the windows were designed with.
-inline constexpr const char* kDefaultFontName = "MS Sans Serif";
-inline constexpr double kDefaultFontPoints = 8.25;
-
 class GdiCache {
  public:
-  GdiCache(HINSTANCE instance, int dpi) : instance_(instance), dpi_(dpi) {}
+  GdiCache(HINSTANCE instance, int dpi, FontSpec windowFont)
+      : instance_(instance), dpi_(dpi), windowFont_(std::move(windowFont)) {}
   ~GdiCache();
   GdiCache(const GdiCache&) = delete;
   GdiCache& operator=(const GdiCache&) = delete;
 
-  // A font by name, size in points, weight and underline; an empty name or a size of 0 take the
-  // default font's.
-  HFONT Font(const FontSpec& design);
+  // Frees what was made for the old density; later requests make it anew.
+  void SetDpi(int dpi);
+
+  // The height in pixels that the design asks for at this density (its size, or the window's).
+  int DesignedHeight(const FontSpec& design) const;
+  // The design's font, `pixelHeight` high (0: as designed). An empty name is the window's
+  // font; the designed "MS Sans Serif" is drawn with the windows' own face.
+  HFONT Font(const FontSpec& design, int pixelHeight = 0);
   HBRUSH Brush(COLORREF color);
-  // A bitmap resource; null when the program has none with that id.
-  HBITMAP Bitmap(int id);
+  // A bitmap resource scaled smoothly to the given size; null when the program has none.
+  HBITMAP Picture(int id, int width, int height);
   // An icon resource at the given size in pixels; null when missing.
   HICON Icon(int id, int width, int height);
 
  private:
+  void FreeSized();
+  HBITMAP Bitmap(int id);
+
   HINSTANCE instance_;
   int dpi_;
-  std::map<std::tuple<std::string, double, bool, bool>, HFONT> fonts_;
+  FontSpec windowFont_;
+  std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
   std::map<int, HBITMAP> bitmaps_;
+  std::map<std::tuple<int, int, int>, HBITMAP> pictures_;
   std::map<std::tuple<int, int, int>, HICON> icons_;
 };
 

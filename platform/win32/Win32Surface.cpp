@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/AutomationQuery.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/FormLayout.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Win32Text.h"
@@ -18,10 +19,11 @@ constexpr WPARAM kEditTextLimit = 0x7FFFFFFE;
 }  // namespace
 
 Win32Surface::Win32Surface(Win32WindowSystem& system, Form& form)
-    : system_(system), form_(form), dpi_(system.Dpi()), gdi_(system.Instance(), dpi_) {
-  const ScreenMetrics screen = system_.Screen();
-  tppX_ = screen.twipsPerPixelX;
-  tppY_ = screen.twipsPerPixelY;
+    : system_(system),
+      form_(form),
+      dpi_(SystemDpi()),
+      gdi_(system.Instance(), dpi_, form.Definition().font) {
+  tppX_ = tppY_ = 1440.0 / dpi_;
   const auto& specs = form_.Controls();
   controls_.resize(specs.size());
   for (size_t i = 0; i < specs.size(); ++i) {
@@ -43,6 +45,7 @@ Win32Surface::~Win32Surface() {
   }
   if (bigIcon_) DestroyIcon(bigIcon_);
   if (smallIcon_) DestroyIcon(smallIcon_);
+  if (oldSmallIcon_) DestroyIcon(oldSmallIcon_);
 }
 
 Win32Surface* Win32Surface::FromWindow(HWND window) {
@@ -60,21 +63,18 @@ void Win32Surface::CreateWindowAndChildren() {
                   TwipsToPixels(design.width, tppX_), TwipsToPixels(design.height, tppY_), owner,
                   nullptr, system_.Instance(), this);
   if (!window_) return;
-
-  // The small icon is the one the tray shows. The hidden start-up window needs no other and
-  // shows none of its own: giving it window icons only costs start-up time.
-  const int iconId = design.iconId ? design.iconId : IDI_KESTAL;
-  smallIcon_ = static_cast<HICON>(LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId),
-                                             IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), 0));
+  // The hidden start-up window keeps the system's density: the tray's event codes come in its
+  // pointer messages, which are read back with the screen's twips. The others take their
+  // monitor's.
   if (!design.topLevel) {
-    bigIcon_ = static_cast<HICON>(LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId),
-                                             IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                             GetSystemMetrics(SM_CYICON), 0));
-    if (bigIcon_) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    if (smallIcon_)
-      SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    const int dpi = WindowDpi(window_);
+    dpi_ = dpi;
+    tppX_ = tppY_ = 1440.0 / dpi;
+    gdi_.SetDpi(dpi);
+    SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(design.width, tppX_),
+                 TwipsToPixels(design.height, tppY_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  LoadIcons();
 
   creationOrder_ = CreationOrder(form_.Controls());
   if (!creationOrder_.empty()) late::InitCommonControls();
@@ -83,7 +83,62 @@ void Win32Surface::CreateWindowAndChildren() {
   for (int id : creationOrder_) {
     if (SpecOf(id).kind == ControlKind::OptionButton) UpdateOptionTabStops(SpecOf(id).container);
   }
+  FitCaptions();
   creating_ = false;
+}
+
+// The small icon is the one the tray shows, at the small-icon size of the density; the hidden
+// start-up window needs no other and shows none of its own (window icons cost start-up time).
+void Win32Surface::LoadIcons() {
+  const FormSpec& design = form_.Definition();
+  const int iconId = design.iconId ? design.iconId : IDI_KESTAL;
+  const int small = SmallIconSize(design.topLevel ? WindowDpi(window_) : dpi_);
+  HICON icon = static_cast<HICON>(
+      LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, small, small, 0));
+  if (!icon) return;
+  // The shell may still hold the icon it was given last: freed once the next one replaces it.
+  if (oldSmallIcon_) DestroyIcon(oldSmallIcon_);
+  oldSmallIcon_ = smallIcon_;
+  smallIcon_ = icon;
+  if (design.topLevel) return;
+  const int big = MulDiv(GetSystemMetrics(SM_CXICON), dpi_, SystemDpi());
+  HICON bigIcon = static_cast<HICON>(
+      LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, big, big, 0));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  if (bigIcon_) DestroyIcon(bigIcon_);
+  bigIcon_ = bigIcon;
+}
+
+void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
+  if (!window_ || dpi <= 0) return;
+  dpi_ = dpi;
+  tppX_ = tppY_ = 1440.0 / dpi;
+  gdi_.SetDpi(dpi);
+  const FormSpec& design = form_.Definition();
+  const int width = TwipsToPixels(design.width, tppX_),
+            height = TwipsToPixels(design.height, tppY_);
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (!suggested) flags |= SWP_NOMOVE;
+  SetWindowPos(window_, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
+               width, height, flags);
+  for (int id : creationOrder_) {
+    HWND child = controls_[static_cast<size_t>(id)].window;
+    if (!child) continue;
+    const PixelRect r = PixelRectOf(id);
+    SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  LoadIcons();
+  FitCaptions();
+  // The rounded outline, when the window has one, is cut again for the new size.
+  HRGN probe = CreateRectRgn(0, 0, 0, 0);
+  if (probe && GetWindowRgn(window_, probe) != ERROR) {
+    SetWindowRgn(window_, CreateRoundRectRgn(0, 0, width, height, kOutlineCorner, kOutlineCorner),
+                 TRUE);
+  }
+  if (probe) DeleteObject(probe);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Surface::CreateChild(int id, bool groupStart) {
@@ -122,7 +177,6 @@ void Win32Surface::CreateChild(int id, bool groupStart) {
                                system_.Instance(), nullptr);
   if (!child) return;
   controls_[static_cast<size_t>(id)].window = child;
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(design.font)), FALSE);
   if (design.kind == ControlKind::OptionButton || design.kind == ControlKind::CheckBox) {
     // Themed option buttons and check boxes ignore the text colour; the captions are coloured.
     SetWindowTheme(child, L"", L"");
@@ -130,7 +184,8 @@ void Win32Surface::CreateChild(int id, bool groupStart) {
   }
   if (design.kind == ControlKind::TextBox) {
     SendMessageW(child, EM_SETLIMITTEXT, kEditTextLimit, 0);
-    late::SetWindowSubclass(child, &Win32Surface::EditProc, kEditSubclassId, static_cast<DWORD_PTR>(id));
+    late::SetWindowSubclass(child, &Win32Surface::EditProc, kEditSubclassId,
+                            static_cast<DWORD_PTR>(id));
   }
 }
 
@@ -291,13 +346,16 @@ void Win32Surface::SetText(int id, std::string_view text) {
   if (!state.window) {
     if (state.caption == text) return;  // nothing to repaint
     state.caption = std::string(text);
+    FitCaption(id);
     InvalidateControl(id);
     return;
   }
   const std::wstring wide = Wide(text);
+  const bool textBox = SpecOf(id).kind == ControlKind::TextBox;
   // A text box's change event comes with each real change of its text, not with an equal one.
-  if (SpecOf(id).kind == ControlKind::TextBox && WindowText(state.window) == wide) return;
+  if (textBox && WindowText(state.window) == wide) return;
   state.caption = std::string(text);
+  if (!textBox) FitCaption(id);
   SetWindowTextW(state.window, wide.c_str());  // raises the change event: nothing after this
 }
 

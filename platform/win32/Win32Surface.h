@@ -10,6 +10,7 @@
 #include "platform/Form.h"
 #include "platform/FormSurface.h"
 #include "platform/win32/GdiCache.h"
+#include "platform/win32/TextLayout.h"
 #include "platform/win32/Win32Api.h"
 
 namespace kestal::win32 {
@@ -68,7 +69,18 @@ class Win32Surface : public FormSurface {
     std::string caption;    // text of the windowless controls
     std::optional<Color> backColor;
     bool enabled = true;
+    int fontHeight = 0;  // pixels, as fitted to the control's box; 0: as designed
+    bool fits = true;    // the caption shows whole at that height
+    bool dense = false;  // a label's lines are set solid, to fit
   };
+
+  // A label's text as it is painted: its lines and their advance, in pixels.
+  struct LabelText {
+    std::wstring text;
+    std::vector<TextLine> lines;
+    int pitch = 0, lineHeight = 0;
+  };
+  static constexpr UINT kLabelFormat = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS;
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -82,6 +94,19 @@ class Win32Surface : public FormSurface {
 
   void CreateWindowAndChildren();
   void CreateChild(int id, bool groupStart);
+  void LoadIcons();
+  // The tray's icon again at the small-icon size of now, when that size has changed.
+  void ReloadTrayIcon();
+  // Lays the window out again at another density: size, children, fonts, icons and outline.
+  void ApplyDpi(int dpi, const RECT* suggested);
+
+  // Fitting captions to their boxes (Win32SurfaceText.cpp).
+  void FitCaptions();
+  void FitCaption(int id);
+  bool CaptionFits(HDC dc, int id, int pixelHeight);
+  // The label's lines with its current font selected into `dc`.
+  LabelText LayOutLabel(HDC dc, int id, bool dense);
+  HFONT ControlFont(int id);
   int IdOfChild(HWND child) const;
   const ControlSpec& SpecOf(int id) const;
   bool ValidId(int id) const;
@@ -119,9 +144,10 @@ class Win32Surface : public FormSurface {
   std::vector<int> creationOrder_;
   std::optional<Color> backColor_;
   HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
-  HWND savedFocus_ = nullptr;  // the child that had the focus when the window was deactivated
-  int pressed_ = -1;           // the label or picture under a pressed left button
-  bool creating_ = true;       // child windows are being made: no events yet
+  HICON oldSmallIcon_ = nullptr;  // the tray may still show it until it takes the new one
+  HWND savedFocus_ = nullptr;     // the child that had the focus when the window was deactivated
+  int pressed_ = -1;              // the label or picture under a pressed left button
+  bool creating_ = true;          // child windows are being made: no events yet
   bool destroyed_ = false;
 };
 

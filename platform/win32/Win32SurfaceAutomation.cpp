@@ -39,6 +39,22 @@ LRESULT Win32Surface::OnAutomationQuery(WPARAM wParam, LPARAM lParam) {
                   Flag((exStyle & WS_EX_TOPMOST) != 0, kAutoTopmost);
     reply.foreColor = 0;
     reply.backColor = FormBackColor();
+    reply.dpi = dpi_;
+    HRGN outline = CreateRectRgn(0, 0, 0, 0);
+    RECT box{};
+    if (outline && GetWindowRgn(window_, outline) != ERROR && GetRgnBox(outline, &box) != ERROR) {
+      reply.outlineWidth = box.right - box.left;
+      reply.outlineHeight = box.bottom - box.top;
+    }
+    if (outline) DeleteObject(outline);
+    ICONINFO icon{};
+    if (smallIcon_ && GetIconInfo(smallIcon_, &icon)) {
+      BITMAP mask{};
+      GetObjectW(icon.hbmMask, sizeof(mask), &mask);
+      reply.smallIconSize = mask.bmWidth;
+      if (icon.hbmMask) DeleteObject(icon.hbmMask);
+      if (icon.hbmColor) DeleteObject(icon.hbmColor);
+    }
     text = WindowText(window_);
   } else if (ValidId(index)) {
     const ControlSpec& design = SpecOf(index);
@@ -49,7 +65,8 @@ LRESULT Win32Surface::OnAutomationQuery(WPARAM wParam, LPARAM lParam) {
     const bool visible =
         !state.window || (GetWindowLongPtrW(state.window, GWL_STYLE) & WS_VISIBLE) != 0;
     reply.flags = Flag(hasValue && Value(index), kAutoValue) | Flag(Enabled(index), kAutoEnabled) |
-                  Flag(FocusedControl() == index, kAutoFocused) | Flag(visible, kAutoVisible);
+                  Flag(FocusedControl() == index, kAutoFocused) | Flag(visible, kAutoVisible) |
+                  Flag(state.fits, kAutoTextFits) | Flag(state.dense, kAutoSetSolid);
     if (design.kind == ControlKind::TextBox) {
       reply.selStart = SelStart(index);
       reply.selLength = SelLength(index);
@@ -64,6 +81,11 @@ LRESULT Win32Surface::OnAutomationQuery(WPARAM wParam, LPARAM lParam) {
     reply.fontBold = design.font.bold ? 1 : 0;
     reply.fontUnderline = design.font.underline ? 1 : 0;
     reply.fontTwentiethsOfPoint = static_cast<int32_t>(std::lround(design.font.points * 20));
+    const auto twentieths = [&](int pixels) {
+      return static_cast<int32_t>(std::lround(pixels * 72.0 * 20 / dpi_));
+    };
+    reply.designedTwentiethsOfPoint = twentieths(gdi_.DesignedHeight(design.font));
+    reply.drawnTwentiethsOfPoint = twentieths(state.fontHeight);
     text = Wide(Text(index));
   } else {
     return 0;  // no such control: no answer

@@ -1,5 +1,6 @@
 // The form window's messages, turned into the window's events.
 #include "platform/win32/AutomationQuery.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/FormLayout.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Win32Surface.h"
@@ -77,6 +78,19 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
       form_.RaiseTimer(static_cast<int>(wParam));
       return 0;
+    case WM_DPICHANGED:
+      if (form_.Definition().topLevel) {
+        ReloadTrayIcon();
+      } else {
+        ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      }
+      return 0;
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+    case WM_DISPLAYCHANGE:
+      // The small-icon size may have changed with the settings or the theme.
+      if (form_.Definition().topLevel) ReloadTrayIcon();
+      break;
     case WM_TIMECHANGE:
       form_.RaiseSystemEvent(SystemEvent::TimeChanged);
       return 0;
@@ -113,6 +127,21 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32Surface::ReloadTrayIcon() {
+  HICON before = smallIcon_;
+  const int size = SmallIconSize(WindowDpi(window_));
+  ICONINFO info{};
+  BITMAP mask{};
+  if (before && GetIconInfo(before, &info)) {
+    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (mask.bmWidth == size) return;  // the icon the tray holds is the right size already
+  }
+  LoadIcons();
+  if (smallIcon_ != before) form_.RaiseSystemEvent(SystemEvent::IconChanged);
 }
 
 void Win32Surface::OnCommand(int id, int code, HWND child) {

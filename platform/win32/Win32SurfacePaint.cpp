@@ -91,7 +91,7 @@ void Win32Surface::PaintFrame(HDC dc, int id) {
   const COLORREF back = state.backColor ? ToColorRef(*state.backColor) : FormBackColor();
   if (state.backColor) FillRect(dc, &box, gdi_.Brush(back));
 
-  Selected font(dc, gdi_.Font(design.font));
+  Selected font(dc, ControlFont(id));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   const COLORREF fore = ToColorRef(design.foreColor);
@@ -125,12 +125,17 @@ void Win32Surface::PaintLabel(HDC dc, int id) {
   const ControlState& state = controls_[static_cast<size_t>(id)];
   RECT box = ToRect(PixelRectOf(id));
   if (state.backColor) FillRect(dc, &box, gdi_.Brush(ToColorRef(*state.backColor)));
-  Selected font(dc, gdi_.Font(design.font));
+  Selected font(dc, ControlFont(id));
   SetTextColor(dc, state.enabled ? ToColorRef(design.foreColor) : GetSysColor(COLOR_GRAYTEXT));
   // CR, CR LF and LF each break the line; longer lines wrap at the label's width.
-  const std::wstring text = WideWithLineBreaks(state.caption);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-            DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+  const LabelText label = LayOutLabel(dc, id, state.dense);
+  int top = box.top;
+  for (const TextLine& line : label.lines) {
+    RECT r{box.left, top, box.right, top + label.lineHeight};
+    DrawTextW(dc, label.text.data() + line.start, static_cast<int>(line.length), &r,
+              kLabelFormat | DT_SINGLELINE | DT_NOCLIP);
+    top += label.pitch;
+  }
 }
 
 void Win32Surface::PaintPicture(HDC dc, int id) {
@@ -139,14 +144,16 @@ void Win32Surface::PaintPicture(HDC dc, int id) {
   const int width = r.right - r.left, height = r.bottom - r.top;
   if (width <= 0 || height <= 0) return;
   if (design.pictureIsIcon) {
-    const int iconId =
-        design.pictureId ? design.pictureId : (form_.Definition().iconId ? form_.Definition().iconId : IDI_KESTAL);
+    const int iconId = design.pictureId
+                           ? design.pictureId
+                           : (form_.Definition().iconId ? form_.Definition().iconId : IDI_KESTAL);
     if (HICON icon = gdi_.Icon(iconId, width, height)) {
       DrawIconEx(dc, r.left, r.top, icon, width, height, 0, nullptr, DI_NORMAL);
     }
     return;
   }
-  HBITMAP bitmap = gdi_.Bitmap(design.pictureId);
+  // Scaled smoothly to its box at this density (GdiCache keeps the scaled copy).
+  HBITMAP bitmap = gdi_.Picture(design.pictureId, width, height);
   if (!bitmap) return;
   BITMAP info{};
   GetObjectW(bitmap, sizeof(info), &info);
@@ -166,12 +173,15 @@ void Win32Surface::PaintLine(HDC dc, int id) {
   const ControlSpec& design = SpecOf(id);
   int dx = 0, dy = 0;
   ContainerOffset(form_.Controls(), id, dx, dy);
-  HPEN pen = CreatePen(PS_SOLID, std::max(1, design.borderWidth), ToColorRef(design.foreColor));
+  // A line's width is designed in pixels at 96 dpi.
+  const int width = std::max(1, MulDiv(design.borderWidth, dpi_, 96));
+  HPEN pen = CreatePen(PS_SOLID, width, ToColorRef(design.foreColor));
   {
     Selected selected(dc, pen);
-    MoveToEx(dc, TwipsToPixels(design.line.x1 + dx, tppX_), TwipsToPixels(design.line.y1 + dy, tppY_),
-             nullptr);
-    LineTo(dc, TwipsToPixels(design.line.x2 + dx, tppX_), TwipsToPixels(design.line.y2 + dy, tppY_));
+    MoveToEx(dc, TwipsToPixels(design.line.x1 + dx, tppX_),
+             TwipsToPixels(design.line.y1 + dy, tppY_), nullptr);
+    LineTo(dc, TwipsToPixels(design.line.x2 + dx, tppX_),
+           TwipsToPixels(design.line.y2 + dy, tppY_));
   }
   DeleteObject(pen);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/AutomationQuery.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
 
@@ -20,23 +21,11 @@ Win32WindowSystem::~Win32WindowSystem() {
   for (Win32Surface* surface : live) surface->Destroy();
 }
 
-int Win32WindowSystem::Dpi() const {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
 ScreenMetrics Win32WindowSystem::Screen() const {
-  HDC screen = GetDC(nullptr);
-  int dpiX = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-  int dpiY = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  if (dpiX <= 0) dpiX = 96;
-  if (dpiY <= 0) dpiY = 96;
+  const int dpi = SystemDpi();
   ScreenMetrics metrics;
-  metrics.twipsPerPixelX = 1440.0 / dpiX;
-  metrics.twipsPerPixelY = 1440.0 / dpiY;
+  metrics.twipsPerPixelX = 1440.0 / dpi;
+  metrics.twipsPerPixelY = 1440.0 / dpi;
   metrics.widthTwips =
       static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CXSCREEN) * metrics.twipsPerPixelX));
   metrics.heightTwips =
@@ -127,9 +116,11 @@ int Win32WindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items
   if (window) SetForegroundWindow(window);
   POINT at{};
   GetCursorPos(&at);
-  const int chosen = static_cast<int>(
-      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
-                     at.y, 0, window, nullptr));
+  // Menus drop to the left of the pointer where the user's settings say so (right-handed pen).
+  const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+  const int chosen =
+      static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | align | TPM_TOPALIGN,
+                                      at.x, at.y, 0, window, nullptr));
   if (window) PostMessageW(window, WM_NULL, 0, 0);
   DestroyMenu(menu);
   return chosen > 0 ? chosen - 1 : -1;

@@ -32,7 +32,6 @@ class Win32WindowSystem : public WindowSystem {
 
   // --- For the form windows -----------------------------------------------------------------
   HINSTANCE Instance() const { return instance_; }
-  int Dpi() const;
   bool HourglassPointer() const { return hourglass_; }
   UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
   UINT AutomationQueryMessage() const { return automationQuery_; }

@@ -47,46 +47,49 @@ TEST(Artwork, CommittedFilesAreWhatTheGeneratorsMake) {
   }
 }
 
-TEST(Artwork, IconHoldsA32And16PixelImageIn16ColoursWithMasks) {
+// Every size Windows asks for at 100 % to 200 %: small icons of 16 to 32 pixels, large of 32
+// to 64; the 32-pixel one first.
+TEST(Artwork, IconHoldsEverySizeTheSystemAsksForIn16ColoursWithMasks) {
   const Bytes icon = ReadResource("kestal.ico");
-  ASSERT_GE(icon.size(), 6u + 2 * 16);
+  const int sizes[] = {32, 16, 20, 24, 40, 48, 64};
+  constexpr std::size_t kCount = std::size(sizes);
+  ASSERT_GE(icon.size(), 6u + kCount * 16);
   EXPECT_EQ(Le(icon, 0, 2), 0u);
   EXPECT_EQ(Le(icon, 2, 2), 1u);  // an icon, not a cursor
-  ASSERT_EQ(Le(icon, 4, 2), 2u);
-  const struct {
-    int size;
-    std::uint32_t bytes;  // header, 16 colours, 4-bit rows, 1-bit mask rows (4-byte aligned)
-  } cases[] = {{32, 40 + 64 + 32 * 16 + 32 * 4}, {16, 40 + 64 + 16 * 8 + 16 * 4}};
-  std::size_t expectedOffset = 6 + 2 * 16;
-  for (std::size_t i = 0; i < 2; ++i) {
-    const auto& c = cases[i];
-    SCOPED_TRACE(c.size);
+  ASSERT_EQ(Le(icon, 4, 2), kCount);
+  std::size_t expectedOffset = 6 + kCount * 16;
+  for (std::size_t i = 0; i < kCount; ++i) {
+    // Header, 16 colours, 4-bit rows, 1-bit mask rows, each row 4-byte aligned.
+    const int size = sizes[i];
+    const std::size_t colourRow = (std::size_t(size) * 4 + 31) / 32 * 4;
+    const std::size_t maskRow = (std::size_t(size) + 31) / 32 * 4;
+    const auto bytes = static_cast<std::uint32_t>(40 + 64 + (colourRow + maskRow) * size);
+    SCOPED_TRACE(size);
     const std::size_t entry = 6 + 16 * i;
-    EXPECT_EQ(icon[entry], c.size);
-    EXPECT_EQ(icon[entry + 1], c.size);
+    EXPECT_EQ(icon[entry], size);
+    EXPECT_EQ(icon[entry + 1], size);
     EXPECT_EQ(icon[entry + 2], 16);         // colours
     EXPECT_EQ(Le(icon, entry + 4, 2), 1u);  // planes
     EXPECT_EQ(Le(icon, entry + 6, 2), 4u);  // bits a pixel
-    EXPECT_EQ(Le(icon, entry + 8, 4), c.bytes);
+    EXPECT_EQ(Le(icon, entry + 8, 4), bytes);
     const std::size_t at = Le(icon, entry + 12, 4);
     EXPECT_EQ(at, expectedOffset);
-    expectedOffset += c.bytes;
-    ASSERT_LE(at + c.bytes, icon.size());
+    expectedOffset += bytes;
+    ASSERT_LE(at + bytes, icon.size());
     EXPECT_EQ(Le(icon, at, 4), 40u);
-    EXPECT_EQ(Le(icon, at + 4, 4), std::uint32_t(c.size));
-    EXPECT_EQ(Le(icon, at + 8, 4), std::uint32_t(2 * c.size));  // colour image and mask
+    EXPECT_EQ(Le(icon, at + 4, 4), std::uint32_t(size));
+    EXPECT_EQ(Le(icon, at + 8, 4), std::uint32_t(2 * size));  // colour image and mask
     EXPECT_EQ(Le(icon, at + 14, 2), 4u);
     EXPECT_EQ(Le(icon, at + 16, 4), 0u);  // uncompressed
     // Transparent pixels must be colour 0 (black) so the mask shows the background cleanly;
     // the picture covers a good part of the square without filling it.
     const std::size_t colours = at + 40 + 64;
-    const std::size_t colourRow = std::size_t(c.size) / 2, maskRow = 4;
-    const std::size_t mask = colours + colourRow * std::size_t(c.size);
+    const std::size_t mask = colours + colourRow * std::size_t(size);
     int opaque = 0;
     std::set<int> used;
-    for (int y = 0; y < c.size; ++y)
-      for (int x = 0; x < c.size; ++x) {
-        const std::size_t row = std::size_t(c.size - 1 - y);  // stored bottom-up
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        const std::size_t row = std::size_t(size - 1 - y);  // stored bottom-up
         const bool transparent = icon[mask + row * maskRow + std::size_t(x) / 8] >> (7 - x % 8) & 1;
         const int index =
             icon[colours + row * colourRow + std::size_t(x) / 2] >> (x % 2 ? 0 : 4) & 0x0f;
@@ -97,8 +100,8 @@ TEST(Artwork, IconHoldsA32And16PixelImageIn16ColoursWithMasks) {
           used.insert(index);
         }
       }
-    EXPECT_GT(opaque, c.size * c.size / 3);
-    EXPECT_LT(opaque, c.size * c.size);
+    EXPECT_GT(opaque, size * size / 3);
+    EXPECT_LT(opaque, size * size);
     EXPECT_GE(used.size(), 6u);
   }
   EXPECT_EQ(expectedOffset, icon.size());

@@ -218,6 +218,22 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
   }
 }
 
+// At another density the icon is made anew at the new small-icon size; the tray gets it, with
+// the tooltip it had.
+TEST(TrayIcon, FollowsTheDensity) {
+  TraySession session;
+  auto& hp = session.hp;
+  Form1& form1 = session.Start("Next Generation");
+  const IconHandle before = form1.Surface()->Icon();
+  const std::string tooltip = hp.tray.Tooltip();
+  hp.windows.ChangeDensity();
+  const auto& [message, record] = session.LastSent();
+  EXPECT_EQ(message, kNimModify);
+  EXPECT_NE(record.hIcon, before);
+  EXPECT_EQ(record.hIcon, form1.Surface()->Icon());
+  EXPECT_EQ(hp.tray.Tooltip(), tooltip);
+}
+
 // The shell also announces itself when its icon is still there: nothing to retry then.
 TEST(TrayIcon, AnnouncedShellWithTheIconStillThere) {
   TraySession session;

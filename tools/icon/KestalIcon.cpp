@@ -89,7 +89,10 @@ IconImage KestalIconImage(int size) {
 }
 
 std::vector<std::uint8_t> KestalIconFile() {
-  return Ico4File({KestalIconImage(32), KestalIconImage(16)});
+  // Every size the system asks for, from the small icon at 100 % to the large one at 200 %.
+  std::vector<IconImage> images;
+  for (const int size : {32, 16, 20, 24, 40, 48, 64}) images.push_back(KestalIconImage(size));
+  return Ico4File(images);
 }
 
 }  // namespace kestal::tools

@@ -1,0 +1,138 @@
+// Every caption shows whole: each is drawn at its designed size when it fits its box there, else
+// at the largest smaller size that does (TextFit.h), measured with the font the window really
+// gets on this machine at this density.
+#include <algorithm>
+#include <climits>
+
+#include "platform/win32/FormLayout.h"
+#include "platform/win32/TextFit.h"
+#include "platform/win32/Win32Surface.h"
+#include "platform/win32/Win32Text.h"
+
+namespace kestal::win32 {
+
+namespace {
+
+// Pixels of a 96-dpi design at the window's density.
+int Scaled(int pixels, int dpi) {
+  return MulDiv(pixels, dpi, 96);
+}
+
+// The size of one line of text, as DrawText lays it out.
+SIZE LineSize(HDC dc, std::wstring_view text, UINT format) {
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r,
+            DT_CALCRECT | DT_SINGLELINE | format);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+std::u16string_view Units(const std::wstring& text) {
+  return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
+}
+
+}  // namespace
+
+Win32Surface::LabelText Win32Surface::LayOutLabel(HDC dc, int id, bool dense) {
+  LabelText label;
+  label.text = WideWithLineBreaks(controls_[static_cast<size_t>(id)].caption);
+  const PixelRect box = PixelRectOf(id);
+  const auto measure = [&](std::u16string_view piece) {
+    return static_cast<int>(
+        LineSize(dc, {reinterpret_cast<const wchar_t*>(piece.data()), piece.size()}, kLabelFormat)
+            .cx);
+  };
+  label.lines = WrapText(Units(label.text), box.right - box.left, measure);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  label.lineHeight = metrics.tmHeight;
+  // Set solid, a line's advance is the font's size alone, without the room for accents above.
+  label.pitch = dense ? metrics.tmHeight - metrics.tmInternalLeading : metrics.tmHeight;
+  return label;
+}
+
+HFONT Win32Surface::ControlFont(int id) {
+  return gdi_.Font(SpecOf(id).font, controls_[static_cast<size_t>(id)].fontHeight);
+}
+
+void Win32Surface::FitCaptions() {
+  for (size_t id = 0; id < controls_.size(); ++id) FitCaption(static_cast<int>(id));
+}
+
+void Win32Surface::FitCaption(int id) {
+  if (!window_ || !ValidId(id)) return;
+  ControlState& state = controls_[static_cast<size_t>(id)];
+  const ControlSpec& design = SpecOf(id);
+  const int designed = gdi_.DesignedHeight(design.font);
+  if (design.kind == ControlKind::Line || design.kind == ControlKind::Picture) return;
+  if (design.kind == ControlKind::TextBox) {
+    // A text box's text is the user's: it scrolls, and keeps the designed size.
+    state.fontHeight = designed;
+  } else if (HDC dc = GetDC(window_)) {
+    const auto fit = [&] {
+      state.fontHeight = FittedHeight(designed, ReadableFloorPixels(dpi_),
+                                      [&](int height) { return CaptionFits(dc, id, height); });
+      state.fits = CaptionFits(dc, id, state.fontHeight);
+    };
+    state.dense = false;
+    fit();
+    // A text that does not fit even at the readable floor has its lines set solid first.
+    if (!state.fits && design.kind == ControlKind::Label) {
+      state.dense = true;
+      fit();
+    }
+    ReleaseDC(window_, dc);
+  }
+  if (state.window) {
+    SendMessageW(state.window, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(id)), TRUE);
+  }
+}
+
+bool Win32Surface::CaptionFits(HDC dc, int id, int pixelHeight) {
+  const ControlSpec& design = SpecOf(id);
+  const ControlState& state = controls_[static_cast<size_t>(id)];
+  if (state.caption.empty()) return true;
+  const PixelRect box = PixelRectOf(id);
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  const HGDIOBJ previous = SelectObject(dc, gdi_.Font(design.font, pixelHeight));
+  bool fits = true;
+  switch (design.kind) {
+    case ControlKind::Label: {
+      // Measured from the lines it is painted with.
+      const LabelText label = LayOutLabel(dc, id, state.dense);
+      const auto lines = static_cast<int>(label.lines.size());
+      fits = (lines - 1) * label.pitch + label.lineHeight <= height;
+      for (const TextLine& line : label.lines) fits = fits && line.width <= width;
+      if (fits && design.keepLines) {
+        // No line wrapped: as many lines as the text has.
+        fits = label.lines.size() ==
+               WrapText(Units(label.text), INT_MAX, [](std::u16string_view) { return 0; }).size();
+      }
+      break;
+    }
+    case ControlKind::Frame: {
+      // The caption sits on the border between margins of four pixels (at 96 dpi) each side.
+      const SIZE line = LineSize(dc, Wide(state.caption), DT_NOPREFIX);
+      fits = line.cx <= width - Scaled(8, dpi_) && line.cy <= height;
+      break;
+    }
+    case ControlKind::Button: {
+      // Inside the button's raised edge and focus frame.
+      const SIZE line = LineSize(dc, Wide(state.caption), 0);
+      fits = line.cx <= width - Scaled(8, dpi_) && line.cy <= height - Scaled(4, dpi_);
+      break;
+    }
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox: {
+      // Beside the round or square mark and the gap after it.
+      const SIZE line = LineSize(dc, Wide(state.caption), 0);
+      fits = line.cx <= width - Scaled(13 + 6, dpi_) && line.cy <= height;
+      break;
+    }
+    default:
+      break;
+  }
+  SelectObject(dc, previous);
+  return fits;
+}
+
+}  // namespace kestal::win32
