@@ -4,7 +4,8 @@
 #   - With a display (DISPLAY set): the desktop opens there; the script returns when the program
 #     and its desktop have ended ("Chiudi" in the icon's menu).
 #   - Without one: the desktop runs on a virtual display (Xvfb); the script waits for the tray
-#     icon, saves a screenshot of the desktop under build/run/, prints its path, and stops.
+#     icon, rests the pointer on it, prints the tooltip (today's stardate), saves a screenshot of
+#     the desktop with the tooltip under build/run/, prints its path, and stops.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -64,18 +65,16 @@ if [ "$shown" != 1 ]; then
   exit 1
 fi
 
-# With xdotool the pointer rests on the icon, so that the screenshot shows the tooltip too.
-if command -v xdotool >/dev/null; then
-  strip() { convert "$1" -crop 1024x70+0+680 +repage "$2"; }
-  strip "$shot" "$state/strip-before.png"
-  xdotool mousemove 1014 758
-  for _ in $(seq 1 40); do
-    sleep 0.1
-    import -display "$DISPLAY" -window root "$shot" 2>/dev/null || continue
-    strip "$shot" "$state/strip-now.png"
-    changed=$(compare -metric AE "$state/strip-before.png" "$state/strip-now.png" null: 2>&1 || true)
-    [ "${changed%% *}" != 0 ] && break
-  done
-  rm -f "$state/strip-before.png" "$state/strip-now.png"
+# The test driver rests the pointer on the icon until the tooltip shows, reads its text as the
+# user would, and takes the screenshot with the tooltip shown.
+driver=$root/build/windows/e2e/kestal_e2e_driver.exe
+rm -f "$state/desktop.bmp"
+tooltip=$(timeout 60 wine "$driver" show-tooltip --shots "$(kd_windows_path "$state")" </dev/null \
+  2>/dev/null | sed -n 's/^ *tooltip: //p') || true
+if [ -n "$tooltip" ] && [ -f "$state/desktop.bmp" ]; then
+  echo "Tooltip: $tooltip"
+  convert "$state/desktop.bmp" "$shot" && rm -f "$state/desktop.bmp"
+else
+  echo "the tooltip did not show; the screenshot shows the desktop without it" >&2
 fi
 echo "Kestal Date ran on a virtual display (now closed); screenshot of its desktop: $shot"

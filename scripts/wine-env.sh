@@ -14,6 +14,9 @@
 # that Debian's Wine package ships but does not load; one virtual desktop "kd" of 1024x768
 # that every process joins (it gives the taskbar with its notification area); no sound driver,
 # so a sound that cannot play never blocks (KD_WINE_AUDIO=1 keeps the audio driver).
+#
+# KD_SCREEN (WIDTHxHEIGHT, 1024x768 by default) sizes the virtual display and the desktop;
+# KD_DPI (96, 120, 144, 192) sets the screen density of a new prefix.
 
 kd_wine_env() {
   export WINEPREFIX=$1
@@ -35,9 +38,8 @@ kd_wine_stop() {
   timeout 20 wineserver -w >/dev/null 2>&1 || true
 }
 
-# Wine's own fonts, which Debian's package ships but does not load from its folder: the
-# TrueType ones and the bitmap fonts, among them MS Sans Serif, which the windows are laid out
-# with (without it their labels come out wider than their room).
+# Wine's own fonts, which Debian's package ships but does not load from its folder: among them
+# Tahoma, the face the windows are drawn with, and its bold form for the titles.
 kd_wine_fonts() {
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
@@ -61,11 +63,17 @@ kd_wine_prefix() {
   }
   kd_wine_reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
   kd_wine_reg_add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d kd
-  kd_wine_reg_add 'HKCU\Software\Wine\Explorer\Desktops' /v kd /t REG_SZ /d 1024x768
+  kd_wine_reg_add 'HKCU\Software\Wine\Explorer\Desktops' /v kd /t REG_SZ /d "${KD_SCREEN:-1024x768}"
   if [ "${KD_WINE_AUDIO:-0}" != 1 ]; then
     kd_wine_reg_add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d ''
   fi
   kd_wine_fonts
+  if [ -n "${KD_DPI:-}" ]; then
+    kd_wine_reg_add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$KD_DPI"
+    # Processes read the density when they start: none of wineboot's may stay.
+    kd_wine_stop
+    wineserver -p 600 </dev/null >/dev/null 2>&1
+  fi
   touch "$stamp"
 }
 
@@ -78,7 +86,7 @@ kd_xvfb_start() {
   local state=$1 n pid
   for n in $(seq 90 130); do
     kd_display_taken "$n" && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -nolisten unix-abstract </dev/null \
+    Xvfb ":$n" -screen 0 "${KD_SCREEN:-1024x768}x24" -nolisten tcp -nolisten unix-abstract </dev/null \
       >"$state.xvfb.log" 2>&1 &
     pid=$!
     disown "$pid" 2>/dev/null || true

@@ -83,18 +83,21 @@ enum class MenuItem { Convenzioni = 1, CalcoloData = 2, Informazioni = 3, Chiudi
 
 namespace e2e {
 
-// The three windows the tray menu opens, and the button that closes each.
+// The three windows the tray menu opens, the button that closes each, and its designed size.
 struct MenuWindow {
   const char* name;
   MenuItem item;
   const wchar_t* form;
   int closeButton;
+  int widthTwips, heightTwips;
 };
 
 inline constexpr MenuWindow kMenuWindows[] = {
-    {"conversion window", MenuItem::CalcoloData, conversion::kForm, conversion::Command3},
-    {"conventions window", MenuItem::Convenzioni, conventions::kForm, conventions::Command1},
-    {"About window", MenuItem::Informazioni, about::kForm, about::Command1},
+    {"conversion window", MenuItem::CalcoloData, conversion::kForm, conversion::Command3, 5220,
+     4860},
+    {"conventions window", MenuItem::Convenzioni, conventions::kForm, conventions::Command1, 7725,
+     5550},
+    {"About window", MenuItem::Informazioni, about::kForm, about::Command1, 5220, 5025},
 };
 
 }  // namespace e2e

@@ -6,6 +6,8 @@
 #include "../../platform/win32/AutomationQuery.h"
 #include "Poll.h"
 #include "Scenarios.h"
+#include "Screenshot.h"
+#include "TrayIcon.h"
 #include "WindowFinder.h"
 
 namespace e2e {
@@ -88,10 +90,21 @@ void DesktopReady(Session& session) {
                        "the shell's taskbar exists");
 }
 
+// For the run script: rests the pointer on the icon until its tooltip shows, prints the text and
+// takes a screenshot of the desktop with it ("desktop" in the screenshot folder).
+void ShowTooltip(Session& session) {
+  const auto shown = HoverTrayIcon("Velorn", 30000);
+  if (session.report.Check(shown.has_value(), "the icon's tooltip shows")) {
+    session.report.Note("tooltip: " + shown->text);
+    SaveScreenshot("desktop");
+  }
+}
+
 const Scenario kHousekeeping[] = {
     {"hold-desktop", "keeps the desktop open until closed", HoldDesktop},
     {"desktop-ready", "waits until the held desktop and its taskbar are there", DesktopReady},
     {"remove-left-programs", "ends any KestalDate.exe still running", RemoveLeftPrograms},
+    {"show-tooltip", "shows the icon's tooltip and prints its text", ShowTooltip},
 };
 
 }  // namespace

@@ -20,8 +20,8 @@ std::vector<e2e::Scenario> AllScenarios() {
   std::vector<e2e::Scenario> all;
   for (auto group : {e2e::HousekeepingScenarios(), e2e::SelfCheckScenarios(), e2e::TrayScenarios(),
                      e2e::ConversionScenarios(), e2e::AboutScenarios(), e2e::ConventionsScenarios(),
-                     e2e::ClosingScenarios(), e2e::RapidInputScenarios(),
-                     e2e::EnduranceScenarios(), e2e::MeasureScenarios()})
+                     e2e::ClosingScenarios(), e2e::RapidInputScenarios(), e2e::EnduranceScenarios(),
+                     e2e::MeasureScenarios(), e2e::TextFitScenarios()})
     all.insert(all.end(), group.begin(), group.end());
   return all;
 }
@@ -38,6 +38,8 @@ int Usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  // Pixels as they are at every density: the windows' sizes and the screenshots are checked.
+  SetProcessDPIAware();
   if (argc < 2) return Usage();
   const std::string name = e2e::ToUtf8(argv[1]);
   e2e::Session session;
@@ -52,7 +54,7 @@ int wmain(int argc, wchar_t** argv) {
     } else if (option == L"--runs" || option == L"--idle-seconds" || option == L"--cycles") {
       const int value = _wtoi(argv[i + 1]);
       if (value <= 0) return Usage();
-      (option == L"--runs" ? session.runs
+      (option == L"--runs"     ? session.runs
        : option == L"--cycles" ? session.cycles
                                : session.idleSeconds) = value;
     } else {

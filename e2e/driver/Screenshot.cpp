@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -80,9 +81,34 @@ Picture CaptureScreen() {
   return picture;
 }
 
+// The part of the picture that the rectangle (screen pixels) covers.
+Picture Cropped(const Picture& whole, RECT area) {
+  area.left = std::max<LONG>(area.left, 0);
+  area.top = std::max<LONG>(area.top, 0);
+  area.right = std::min<LONG>(area.right, whole.width);
+  area.bottom = std::min<LONG>(area.bottom, whole.height);
+  Picture part;
+  if (area.right <= area.left || area.bottom <= area.top || whole.pixels.empty()) return part;
+  part.width = area.right - area.left;
+  part.height = area.bottom - area.top;
+  const size_t wholeStride = (static_cast<size_t>(whole.width) * 3 + 3) & ~size_t{3};
+  const size_t stride = (static_cast<size_t>(part.width) * 3 + 3) & ~size_t{3};
+  part.pixels.resize(stride * static_cast<size_t>(part.height));
+  for (int row = 0; row < part.height; ++row) {
+    // Rows are stored bottom-up in both.
+    const size_t from = static_cast<size_t>(whole.height - area.top - 1 - row) * wholeStride +
+                        static_cast<size_t>(area.left) * 3;
+    const size_t to = static_cast<size_t>(part.height - 1 - row) * stride;
+    std::copy_n(whole.pixels.begin() + static_cast<std::ptrdiff_t>(from),
+                static_cast<size_t>(part.width) * 3,
+                part.pixels.begin() + static_cast<std::ptrdiff_t>(to));
+  }
+  return part;
+}
+
 }  // namespace
 
-bool SaveScreenshot(const std::string& name) {
+bool SaveScreenshot(const std::string& name, HWND window) {
   if (Folder().empty()) return false;
   // What was just uncovered may still be repainting: take the picture once two in a row agree.
   Picture picture = CaptureScreen();
@@ -94,6 +120,11 @@ bool SaveScreenshot(const std::string& name) {
         return settled;
       },
       3000);
+  if (window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    picture = Cropped(picture, area);
+  }
   if (picture.pixels.empty()) return false;
   // File names without blanks, for the tools that pick the pictures up.
   std::wstring fileName = ToWide(name);

@@ -97,11 +97,11 @@ void Snapshot(RunningProgram& program, const std::string& name) {
 
 namespace {
 
-int TwipsPerPixel(int axis) {
+double TwipsPerPixel(int axis) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, axis);
   ReleaseDC(nullptr, screen);
-  return 1440 / dpi;
+  return 1440.0 / dpi;
 }
 
 }  // namespace
@@ -110,11 +110,12 @@ void CheckCentred(Session& session, HWND form, const std::string& what) {
   const auto state = ReadControl(form, -1);
   if (!session.report.Check(state.has_value(), what + ": the window answers the automation query"))
     return;
-  const int tx = TwipsPerPixel(LOGPIXELSX), ty = TwipsPerPixel(LOGPIXELSY);
-  const int screenW = GetSystemMetrics(SM_CXSCREEN) * tx,
-            screenH = GetSystemMetrics(SM_CYSCREEN) * ty;
+  const double tx = TwipsPerPixel(LOGPIXELSX), ty = TwipsPerPixel(LOGPIXELSY);
+  const double screenW = GetSystemMetrics(SM_CXSCREEN) * tx,
+               screenH = GetSystemMetrics(SM_CYSCREEN) * ty;
   const auto& r = state->reply;
-  const int wantLeft = (screenW - r.width) / 2, wantTop = (screenH - r.height) / 2;
+  const int wantLeft = static_cast<int>((screenW - r.width) / 2),
+            wantTop = static_cast<int>((screenH - r.height) / 2);
   session.report.Check(std::abs(r.left - wantLeft) <= tx && std::abs(r.top - wantTop) <= ty,
                        what + ": the window is in the middle of the screen",
                        "at " + std::to_string(r.left) + "," + std::to_string(r.top) +
