@@ -1,8 +1,8 @@
 // Classic reference stardates, "X/YYYY.ZZ": century number minus 20, year in the century and
 // month, day.
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "engine/Stardate.h"
 #include "platform/DateText.h"
@@ -17,10 +17,9 @@ void AppendTwoDigits(std::string& out, int value) {
 }
 
 void AppendWhole(std::string& out, double value) {
-  char digits[400];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value == 0 ? 0.0 : value,
-                                    std::chars_format::fixed, 0);
-  out.append(digits, result.ptr);
+  char digits[400];  // the largest double has 309 digits
+  const int length = std::snprintf(digits, sizeof digits, "%.0f", value == 0 ? 0.0 : value);
+  if (length > 0) out.append(digits, std::min(static_cast<std::size_t>(length), sizeof digits - 1));
 }
 
 // A whole number, as the number reading reads it; an error otherwise. Plain digits, the usual

@@ -1,10 +1,13 @@
 // Number readings and number texts. Decimal digits only: no "inf", "nan", hexadecimal,
 // exponents or digit grouping, so what the user sees is what is read.
 #include <algorithm>
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <limits>
+#include <string>
 
 #include "platform/DateText.h"
 
@@ -78,21 +81,18 @@ std::optional<double> ValueOf(std::string_view text, const NumberSpan& span) {
       return static_cast<double>(whole) / kPowers[fraction] * sign;
     }
   }
-  // from_chars wants "." as decimal point; copy only when the text used another one.
-  std::string copy;
-  if (span.separator != std::string_view::npos && text[span.separator] != '.') {
-    copy.assign(digits);
-    copy[span.separator - span.begin] = '.';
-    digits = copy;
-  }
-  double value = 0;
-  const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                         std::chars_format::fixed);
-  if (ec == std::errc::result_out_of_range) {
+  // The C library's reading, correctly rounded, wants "." as decimal point (the program never
+  // changes the C locale) and a terminated text of digits only, as the scan ensured.
+  std::string copy(digits);
+  if (span.separator != std::string_view::npos) copy[span.separator - span.begin] = '.';
+  errno = 0;
+  char* end = nullptr;
+  const double value = std::strtod(copy.c_str(), &end);
+  if (end != copy.c_str() + copy.size()) return std::nullopt;
+  if (errno == ERANGE) {
     if (span.significantWhole) return std::nullopt;  // too large
     return 0.0 * sign;                               // too small to tell from zero
   }
-  if (ec != std::errc() || ptr != digits.data() + digits.size()) return std::nullopt;
   return value * sign;
 }
 
@@ -118,26 +118,17 @@ Decimal ToDecimal(double value) {
   Decimal decimal;
   decimal.negative = std::signbit(value) && value != 0;
   std::fill(std::begin(decimal.digits), std::end(decimal.digits), '0');
-  // The shortest text that reads back to the value is, when it has at most 15 digits, also the
-  // value rounded to 15 digits (a double is finer than that); it is the cheaper one to get.
+  // "d.dddddddddddddde+XX": the value correctly rounded to 15 significant digits.
   char text[40];
-  auto result =
-      std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific);
-  const char* e = std::find(text, result.ptr, 'e');
-  const int mantissa = static_cast<int>(e - text) - (e - text > 1 ? 1 : 0);  // "d.ddd" or "d"
-  if (mantissa > 15) {
-    result = std::to_chars(text, text + sizeof text, std::fabs(value),
-                           std::chars_format::scientific, 14);
-    e = std::find(text, result.ptr, 'e');
-  }
-  // "d.ddde+XX" or "de-XX"
+  const int length = std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
+  const char* end = text + std::clamp(length, 0, static_cast<int>(sizeof text) - 1);
+  const char* e = std::find(static_cast<const char*>(text), end, 'e');
   int count = 0;
   for (const char* p = text; p < e; ++p) {
     if (*p != '.' && count < 15) decimal.digits[count++] = *p;
   }
-  int exponent = 0;
-  std::from_chars(e + 2, result.ptr, exponent);
-  decimal.exponent = e[1] == '-' ? -exponent : exponent;
+  const int exponent = e < end ? std::atoi(e + 2) : 0;
+  decimal.exponent = e < end && e[1] == '-' ? -exponent : exponent;
   return decimal;
 }
 
