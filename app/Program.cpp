@@ -2,20 +2,28 @@
 
 #include <memory>
 
-#include "conventions/News.h"
-#include "convert/DataAstrale.h"
-#include "settings/About.h"
-#include "tray/Form1.h"
+#include "conventions/ConventionsWindow.h"
+#include "convert/ConversionWindow.h"
+#include "settings/AboutWindow.h"
+#include "tray/TrayWindow.h"
 
 namespace kestal {
 
 Program::Program(Platform& p)
     : platform(p),
-      form1([this] { return std::make_unique<Form1>(*this); }),
-      about([this] { return std::make_unique<About>(*this); }),
-      news([this] { return std::make_unique<News>(*this); }),
-      dataAstrale([this] { return std::make_unique<DataAstrale>(*this); }) {}
+      tooltip(p.tray, p.clock),
+      sequence(p),
+      trayWindow([this] {
+        return std::make_unique<TrayWindow>(platform, tooltip, about, news, dataAstrale);
+      }),
+      about([this] { return std::make_unique<AboutWindow>(platform, sequence, tooltip); }),
+      news([this] { return std::make_unique<ConventionsWindow>(platform, sequence); }),
+      dataAstrale([this] { return std::make_unique<ConversionWindow>(platform, sequence); }) {}
 
-void Program::Start() { platform.windows.Load(form1.Get()); }
+bool Program::Start() {
+  Form& window = trayWindow.Get();
+  platform.windows.Load(window);
+  return window.State() == FormState::Loaded;
+}
 
 }  // namespace kestal

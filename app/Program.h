@@ -1,12 +1,10 @@
 #pragma once
-// The running program: the platform, the state that lives for the whole run (the tray record and
-// the sound buffer), and the four windows.
-#include <cstdint>
-#include <vector>
-
+// The running program: the platform it runs on, what lives for the whole run (the tray icon's
+// record and the window sound) and its four windows, each made afresh whenever it is shown.
+#include "effects/WindowSequence.h"
 #include "platform/FormSlot.h"
 #include "platform/Platform.h"
-#include "platform/Tray.h"
+#include "tray/TrayTooltip.h"
 
 namespace kestal {
 
@@ -16,8 +14,9 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // Loads Form1, which puts the icon in the tray; the platform's message loop then runs.
-  void Start();
+  // Loads the hidden start-up window, which puts the icon in the tray; the platform's message
+  // loop then runs. False when the window could not be made.
+  bool Start();
 
   void Show(FormSlot& slot) { platform.windows.Show(slot.Get()); }
   void Unload(FormSlot& slot) {
@@ -25,13 +24,10 @@ class Program {
   }
 
   Platform& platform;
-  NotifyIconRecord TrayIconData{};
-  // Which convention the tooltip shows now; the tray keeps it across day changes and shell
-  // restarts, and the About window changes it (tray/TrayTooltip.h).
-  bool TrayShowsNextGeneration = false;
-  std::vector<uint8_t> WindowSoundData;  // the image of the sound last played
+  TrayTooltip tooltip;
+  WindowSequence sequence;
 
-  FormSlot form1;
+  FormSlot trayWindow;
   FormSlot about;
   FormSlot news;
   FormSlot dataAstrale;

@@ -1,11 +1,10 @@
-#include "app/Program.h"
-#include "convert/DataAstrale.h"
+#include "convert/ConversionWindow.h"
 #include "convert/SourceShape.h"
 #include "platform/DateText.h"
 
 namespace kestal {
 
-bool DataAstrale::ValidateSourceDate() {
+bool ConversionWindow::ValidateSourceDate() {
   // No result of an earlier conversion may stay beside a new input.
   VelornDate.SetText("");
 
@@ -22,7 +21,7 @@ bool DataAstrale::ValidateSourceDate() {
 
   const std::string text = DataSource.Text();
   if (const auto fault = SourceShapeFault(kind, text)) {
-    program().platform.windows.MsgBox(*fault, MsgBoxIcon::Exclamation, "datasource.text");
+    platform_.windows.MsgBox(*fault, MsgBoxIcon::Exclamation, "datasource.text");
     SelectWholeInput();
     return false;
   }

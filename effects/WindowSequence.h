@@ -3,7 +3,9 @@
 // highlight colour, the rounded outline, the window's own content, the sounds and the zooms.
 #include <functional>
 
+#include "effects/WindowSound.h"
 #include "platform/Form.h"
+#include "platform/Platform.h"
 
 namespace kestal {
 
@@ -18,19 +20,28 @@ struct WindowOpening {
   std::function<void()> content;
 };
 
-// Runs from Form_Load: [topmost], centre, highlight colour and repaint, [content before the
-// outline, topmost], rounded outline, content, sound 16, opening zoom from the screen corner.
-void OpenWindow(Form& window, const WindowOpening& steps);
+// One for the whole run: it holds the sound that plays while a window opens or closes.
+class WindowSequence {
+ public:
+  explicit WindowSequence(Platform& platform) : platform_(platform), sound_(platform) {}
 
-// Runs from Form_Unload: sound 24, then the closing zoom into the notification area, which hides
-// and releases the window.
-void CloseWindow(Form& window);
+  // Runs from Form_Load: [topmost], centre, highlight colour and repaint, [content before the
+  // outline, topmost], rounded outline, content, sound 16, opening zoom from the screen corner.
+  void OpenWindow(Form& window, const WindowOpening& steps);
+  // Runs from Form_Unload: sound 24, then the closing zoom into the notification area, which
+  // hides and releases the window.
+  void CloseWindow(Form& window);
 
-// Makes the window topmost without moving or sizing it.
-void MakeTopmost(Form& window);
-// Cuts the window's outline to a rectangle with rounded corners (20-pixel corner ellipse).
-void CutRoundedOutline(Form& window);
+  WindowSound& Sound() { return sound_; }
+
+ private:
+  Platform& platform_;
+  WindowSound sound_;
+};
+
 // Centres the window on the screen.
-void CentreOnScreen(Form& window);
+void CentreOnScreen(Platform& platform, Form& window);
+// Cuts the window's outline to a rectangle with rounded corners (20-pixel corner ellipse).
+void CutRoundedOutline(Platform& platform, Form& window);
 
 }  // namespace kestal

@@ -15,7 +15,7 @@ class Form::HandlerScope {
   Form& form_;
 };
 
-Form::Form(Program& program, FormSpec design) : program_(program), spec_(std::move(design)) {}
+Form::Form(FormSpec design) : spec_(std::move(design)) {}
 
 Form::~Form() = default;
 
@@ -32,8 +32,12 @@ int Form::AddControl(ControlSpec design) {
   return static_cast<int>(controls_.size() - 1);
 }
 
-WindowHandle Form::hWnd() const { return surface_ ? surface_->Handle() : 0; }
-bool Form::Visible() const { return surface_ && surface_->Visible(); }
+WindowHandle Form::hWnd() const {
+  return surface_ ? surface_->Handle() : 0;
+}
+bool Form::Visible() const {
+  return surface_ && surface_->Visible();
+}
 
 void Form::Move(int leftTwips, int topTwips) {
   left_ = leftTwips;

@@ -12,8 +12,6 @@
 
 namespace kestal {
 
-class Program;
-
 enum class FormState { NotLoaded, Loading, Loaded, Unloading, Released };
 
 // TaskbarCreated: the shell (re)started. IconChanged: the window's icon was made anew (the
@@ -22,7 +20,7 @@ enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed, IconChanged };
 
 class Form {
  public:
-  Form(Program& program, FormSpec design);
+  explicit Form(FormSpec design);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -32,7 +30,6 @@ class Form {
   const std::vector<ControlSpec>& Controls() const { return controls_; }
   // Id of the control with that name (and array index), or -1.
   int FindControl(std::string_view name, int index = -1) const;
-  Program& program() const { return program_; }
 
   // Window operations for the handlers. Before load and after release they do nothing.
   WindowHandle hWnd() const;
@@ -87,7 +84,6 @@ class Form {
 
  private:
   class HandlerScope;
-  Program& program_;
   FormSpec spec_;
   std::vector<ControlSpec> controls_;
   std::vector<Events> events_;

@@ -18,9 +18,6 @@ inline constexpr const char* kDesignedSansSerif = "MS Sans Serif";
 inline constexpr const char* kWindowFontFace = "Tahoma";
 inline constexpr double kWindowFontPoints = 7.5;
 
-// The windows' rounded outline: a corner ellipse this many pixels wide and high.
-inline constexpr int kOutlineCorner = 20;
-
 struct FontSpec {
   std::string name;   // empty: the window's default font
   double points = 0;  // 0: the default size

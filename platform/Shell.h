@@ -4,16 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "platform/WindowHandle.h"
-
 namespace kestal {
 
 class Shell {
  public:
   virtual ~Shell() = default;
-  virtual std::intptr_t ShellExecute(WindowHandle owner, std::string_view verb,
-                                     std::string_view file, std::string_view parameters,
-                                     std::string_view directory, int showCommand) = 0;
+  // Asks the shell to open the target with the program the user has for it; the shell's result
+  // code (above 32 when it took the request).
+  virtual std::intptr_t Open(std::string_view target) = 0;
   // Full path of the running executable.
   virtual std::string ExecutablePath() = 0;
 };

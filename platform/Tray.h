@@ -1,6 +1,6 @@
 #pragma once
-// The notification-area icon. NotifyIconRecord has exactly the layout of the platform's
-// NOTIFYICONDATAW in its first form (the Win32 layer checks this when it is compiled).
+// The notification-area icon, as the program describes it to the shell. The message and flag
+// codes are the shell's own (the Win32 layer checks them against its headers).
 #include <cstdint>
 
 #include "platform/WindowHandle.h"
@@ -14,24 +14,23 @@ inline constexpr uint32_t kNifMessage = 1;
 inline constexpr uint32_t kNifIcon = 2;
 inline constexpr uint32_t kNifTip = 4;
 
-struct NotifyIconRecord {
-  uint32_t cbSize = 0;
+// The icon's record: the window that hears its events, its id, which of the fields below count,
+// the message its events come as, the icon shown and the tooltip field.
+struct TrayIconRecord {
   WindowHandle hWnd = 0;
   uint32_t uID = 0;
   uint32_t uFlags = 0;
   uint32_t uCallbackMessage = 0;
   IconHandle hIcon = 0;
+  // The tooltip: the text up to its NUL, then blanks up to the field's 64 characters.
   char16_t szTip[64] = {};
 };
-
-// Size of the first form of the record on this platform.
-inline constexpr uint32_t kNotifyIconRecordSize = sizeof(NotifyIconRecord);
 
 class TrayArea {
  public:
   virtual ~TrayArea() = default;
-  // Shell_NotifyIcon: true when the shell took the request.
-  virtual bool NotifyIcon(unsigned message, const NotifyIconRecord& record) = 0;
+  // Adds, changes or removes the icon: true when the shell took the request.
+  virtual bool NotifyIcon(unsigned message, const TrayIconRecord& record) = 0;
 };
 
 }  // namespace kestal

@@ -29,4 +29,9 @@ Utf8Char DecodeUtf8At(std::string_view text, std::size_t offset);
 // Appends the UTF-8 form of one code point (U+FFFD for a surrogate or a value past U+10FFFF).
 void AppendUtf8(std::string& out, char32_t c);
 
+// UTF-16, as the platform's wide texts are. Each byte that does not start a well-formed sequence
+// becomes U+FFFD, and so does an unpaired surrogate the other way; NULs are kept.
+std::u16string Utf8ToUtf16(std::string_view text);
+std::string Utf16ToUtf8(std::u16string_view text);
+
 }  // namespace kestal

@@ -1,38 +1,31 @@
 #pragma once
-// The platform's window calls behind the zoom, the rounded outline and the topmost placement.
-// They mirror the Win32 functions of the same names; results the program ignores return void.
-#include <string>
-#include <string_view>
+// What the window effects ask of the platform: where the desktop, a window and the taskbar's
+// notification area are, an outline that zooms between two rectangles, staying above the other
+// windows, and a rounded outline.
+#include <optional>
 
 #include "platform/Geometry.h"
 #include "platform/WindowHandle.h"
 
 namespace kestal {
 
-inline constexpr int kGwHwndNext = 2;
-inline constexpr int kGwChild = 5;
-inline constexpr int kIdAniCaption = 3;
-inline constexpr WindowHandle kHwndTopmost = static_cast<WindowHandle>(-1);
-inline constexpr unsigned kSwpNoSize = 1;
-inline constexpr unsigned kSwpNoMove = 2;
-
 class WindowEffects {
  public:
   virtual ~WindowEffects() = default;
-  virtual WindowHandle GetDesktopWindow() = 0;
-  // Leaves `rect` as it was when the window doesn't exist.
-  virtual void GetWindowRect(WindowHandle window, PixelRect& rect) = 0;
-  virtual void DrawAnimatedRects(WindowHandle window, int idAni, const PixelRect& from,
-                                 const PixelRect& to) = 0;
-  virtual WindowHandle FindWindow(std::string_view className) = 0;
-  virtual WindowHandle GetWindow(WindowHandle window, int command) = 0;
-  // Copies at most maxCount - 1 characters of the class name; returns how many.
-  virtual int GetClassName(WindowHandle window, std::string& buffer, int maxCount) = 0;
-  virtual void SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
-                            int cy, unsigned flags) = 0;
-  virtual RegionHandle CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) = 0;
-  // The window owns the region afterwards.
-  virtual void SetWindowRgn(WindowHandle window, RegionHandle region, bool redraw) = 0;
+  // Screen pixels, as the platform's window rectangles are.
+  virtual PixelRect DesktopRect() = 0;
+  // The window's outer rectangle; none when the window does not exist.
+  virtual std::optional<PixelRect> WindowRect(WindowHandle window) = 0;
+  // The taskbar's notification area, where the program's icon lives; none when the shell has
+  // no taskbar or no such area.
+  virtual std::optional<PixelRect> NotificationArea() = 0;
+  // Draws the caption outline zooming from one rectangle to the other; returns when it is done.
+  virtual void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) = 0;
+  // The window stays above every window that isn't topmost; neither moved nor sized.
+  virtual void MakeTopmost(WindowHandle window) = 0;
+  // Cuts the window to a rectangle of that size in pixels whose corners are rounded by an
+  // ellipse `corner` pixels wide and high; the window keeps that outline.
+  virtual void RoundOutline(WindowHandle window, int width, int height, int corner) = 0;
 };
 
 }  // namespace kestal

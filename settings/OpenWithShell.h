@@ -7,7 +7,7 @@
 
 namespace kestal {
 
-// Asks the shell to open the target, owned by the desktop window; returns the shell's result
+// Asks the shell to open the target (a web address or a "mailto:" link); returns the shell's result
 // code, which callers may ignore.
 std::intptr_t OpenWithShell(Platform& platform, std::string_view target);
 

@@ -24,18 +24,15 @@ namespace kestal::headless {
 //             "Move(<name>,<left>,<top>)", "SetBackColor(<name>)", "Refresh(<name>)",
 //             "SetTimer(<name>,<id>,<ms>)", "KillTimer(<name>,<id>)", "DoEvents",
 //             "MsgBox(<title>)", "PopupMenu", "SetMousePointer(11)" (hourglass) / "(0)"
-//   effects:  "GetDesktopWindow", "GetWindowRect(<hwnd>)", "FindWindow(<class>)",
-//             "GetWindow(<hwnd>,<cmd>)", "GetClassName(<hwnd>)",
-//             "DrawAnimatedRects(<hwnd>,3,(l,t,r,b),(l,t,r,b))",
-//             "SetWindowPos(<hwnd>,-1,0,0,0,0,3)", "CreateRoundRectRgn(0,0,348,324,20,20)",
-//             "SetWindowRgn(<hwnd>,<rgn>,1)"
+//   effects:  "AnimateOutline(<hwnd>,(l,t,r,b),(l,t,r,b))", "MakeTopmost(<hwnd>)",
+//             "RoundOutline(<hwnd>,348,324,20)"
 //   tray:     "NotifyIcon(<message>)"
 //   registry: "RegOpenKey(HKLM|HKCU,<path>)", "RegCreateKey(HKLM|HKCU,<path>)",
 //             "RegQueryValue(<key>,<name>)", "RegSetValue(<key>,<name>,<text>)",
 //             "RegDeleteValue(<key>,<name>)", "RegCloseKey(<key>)"
 //   settings: "GetSetting(<app>,<section>,<key>)", "SaveSetting(<app>,<section>,<key>,<text>)",
 //             "DeleteSetting(<app>,<section>)"
-//   shell:    "ShellExecute(<verb>,<file>)"
+//   shell:    "OpenWithShell(<target>)"
 //   sound:    "PlaySound(<id>)" (the STD_SOUND resource whose bytes were played, "?" for other
 //             bytes), "StopSound"
 class CallLog {
@@ -185,80 +182,65 @@ class User {
   Form& form_;
 };
 
-// The platform's window tree for the effects: the desktop, the taskbar "Shell_TrayWnd" with its
-// children, and every loaded window (its rectangle from its position and size).
+// The window effects, recorded: the desktop and the notification area are what the test sets,
+// a loaded window's rectangle comes from its place and size.
 class HeadlessEffects : public WindowEffects {
  public:
   HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows);
 
   PixelRect desktop{0, 0, 1024, 768};
-  bool taskbar = true;                                                 // a "Shell_TrayWnd" exists
-  std::vector<std::string> taskbarChildren{"Start", "TrayNotifyWnd"};  // class names, in order
-  PixelRect trayNotifyRect{951, 748, 1020, 768};
+  std::optional<PixelRect> notificationArea = PixelRect{951, 748, 1020, 768};  // none: no taskbar
 
-  WindowHandle GetDesktopWindow() override;
-  void GetWindowRect(WindowHandle window, PixelRect& rect) override;
-  void DrawAnimatedRects(WindowHandle window, int idAni, const PixelRect& from,
-                         const PixelRect& to) override;
-  WindowHandle FindWindow(std::string_view className) override;
-  WindowHandle GetWindow(WindowHandle window, int command) override;
-  int GetClassName(WindowHandle window, std::string& buffer, int maxCount) override;
-  void SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
-                    unsigned flags) override;
-  RegionHandle CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) override;
-  void SetWindowRgn(WindowHandle window, RegionHandle region, bool redraw) override;
+  PixelRect DesktopRect() override;
+  std::optional<PixelRect> WindowRect(WindowHandle window) override;
+  std::optional<PixelRect> NotificationArea() override;
+  void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
+  void MakeTopmost(WindowHandle window) override;
+  void RoundOutline(WindowHandle window, int width, int height, int corner) override;
 
-  // Called inside each DrawAnimatedRects, as the zoom would let messages through.
+  // Called inside each animation, as the zoom would let messages through.
   std::function<void()> onAnimate;
   bool IsTopmost(WindowHandle window) const;
 
-  // The handles of the tree: the desktop, the taskbar, and its i-th child.
-  static constexpr WindowHandle kDesktopHandle = 0x10;
-  static constexpr WindowHandle kTaskbarHandle = 0x20;
-  static WindowHandle TaskbarChild(std::size_t i) { return 0x30 + i; }
-  // A loaded window's outer rectangle in pixels, as GetWindowRect gives it.
+  // A loaded window's outer rectangle in pixels.
   PixelRect RectOf(const Form& form) const;
 
   struct Animation {
     WindowHandle window;
-    int idAni;
     PixelRect from, to;
   };
   const std::vector<Animation>& Animations() const { return animations_; }
-  struct RoundRegion {
-    int x1, y1, x2, y2, w, h;
-    friend bool operator==(const RoundRegion&, const RoundRegion&) = default;
+  struct Outline {
+    int width, height, corner;
+    friend bool operator==(const Outline&, const Outline&) = default;
   };
-  // The outline a window was given with SetWindowRgn (the window owns it from then on).
-  std::optional<RoundRegion> RegionOf(WindowHandle window) const;
+  // The rounded outline a window was given.
+  std::optional<Outline> OutlineOf(WindowHandle window) const;
 
  private:
-  std::optional<PixelRect> Find(WindowHandle window) const;
   CallLog& log_;
   HeadlessWindowSystem& windows_;
   std::map<WindowHandle, bool> topmost_;
   std::vector<Animation> animations_;
-  std::map<RegionHandle, RoundRegion> regions_;
-  std::map<WindowHandle, RegionHandle> windowRegions_;
-  RegionHandle nextRegion_ = 0x5000;
+  std::map<WindowHandle, Outline> outlines_;
 };
 
 // The notification area: the records sent, and the icon as the shell would show it.
 class HeadlessTray : public TrayArea {
  public:
   explicit HeadlessTray(CallLog& log) : log_(log) {}
-  bool NotifyIcon(unsigned message, const NotifyIconRecord& record) override;
+  bool NotifyIcon(unsigned message, const TrayIconRecord& record) override;
 
   bool available = true;  // false: the taskbar isn't there, every call fails
   struct Sent {
     unsigned message;
-    NotifyIconRecord record;
+    TrayIconRecord record;
   };
   const std::vector<Sent>& Records() const { return sent_; }
   bool IconShown() const { return shown_; }
   std::string Tooltip() const;  // the shown tooltip, up to its NUL, as UTF-8
   // The icon as the shell holds it: the fields that the adds and changes set.
-  const NotifyIconRecord& Current() const { return current_; }
+  const TrayIconRecord& Current() const { return current_; }
   // The shell restarts: the icon is gone until it is added again.
   void RestartShell() { shown_ = false; }
 
@@ -266,7 +248,7 @@ class HeadlessTray : public TrayArea {
   CallLog& log_;
   std::vector<Sent> sent_;
   bool shown_ = false;
-  NotifyIconRecord current_{};
+  TrayIconRecord current_{};
 };
 
 class HeadlessRegistry : public Registry {
@@ -330,20 +312,13 @@ class HeadlessSettings : public SettingsStore {
 class HeadlessShell : public Shell {
  public:
   explicit HeadlessShell(CallLog& log) : log_(log) {}
-  std::intptr_t ShellExecute(WindowHandle owner, std::string_view verb, std::string_view file,
-                             std::string_view parameters, std::string_view directory,
-                             int showCommand) override;
+  std::intptr_t Open(std::string_view target) override;
   std::string ExecutablePath() override { return executablePath; }
 
   std::string executablePath = "C:\\Programmi\\KestalDate\\KestalDate.exe";
-  std::intptr_t result = 42;  // what the shell answers
-  struct Opened {
-    std::string verb, file, parameters, directory;
-    int showCommand;
-    WindowHandle owner;
-  };
-  std::vector<Opened> opened;
-  std::function<void()> onExecute;  // called inside each ShellExecute
+  std::intptr_t result = 42;        // what the shell answers
+  std::vector<std::string> opened;  // the targets, in order
+  std::function<void()> onOpen;     // called inside each request
 
  private:
   CallLog& log_;

@@ -2,13 +2,10 @@
 
 namespace kestal::headless {
 
-std::intptr_t HeadlessShell::ShellExecute(WindowHandle owner, std::string_view verb,
-                                          std::string_view file, std::string_view parameters,
-                                          std::string_view directory, int showCommand) {
-  log_.Add("ShellExecute(" + std::string(verb) + "," + std::string(file) + ")");
-  opened.push_back({std::string(verb), std::string(file), std::string(parameters),
-                    std::string(directory), showCommand, owner});
-  if (onExecute) onExecute();
+std::intptr_t HeadlessShell::Open(std::string_view target) {
+  log_.Add("OpenWithShell(" + std::string(target) + ")");
+  opened.emplace_back(target);
+  if (onOpen) onOpen();
   return result;
 }
 

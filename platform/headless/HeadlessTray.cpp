@@ -3,7 +3,7 @@
 
 namespace kestal::headless {
 
-bool HeadlessTray::NotifyIcon(unsigned message, const NotifyIconRecord& record) {
+bool HeadlessTray::NotifyIcon(unsigned message, const TrayIconRecord& record) {
   log_.Add("NotifyIcon(" + std::to_string(message) + ")");
   sent_.push_back({message, record});
   if (!available) return false;
@@ -12,7 +12,7 @@ bool HeadlessTray::NotifyIcon(unsigned message, const NotifyIconRecord& record) 
   switch (message) {
     case kNimAdd:
       if (shown_) return false;
-      current_ = NotifyIconRecord{};
+      current_ = TrayIconRecord{};
       current_.hWnd = record.hWnd;
       current_.uID = record.uID;
       shown_ = true;
@@ -23,13 +23,12 @@ bool HeadlessTray::NotifyIcon(unsigned message, const NotifyIconRecord& record) 
     case kNimDelete:
       if (!same) return false;
       shown_ = false;
-      current_ = NotifyIconRecord{};
+      current_ = TrayIconRecord{};
       return true;
     default:
       return false;
   }
   // An add or a change takes the fields that the flags name.
-  current_.cbSize = record.cbSize;
   current_.uFlags |= record.uFlags;
   if (record.uFlags & kNifMessage) current_.uCallbackMessage = record.uCallbackMessage;
   if (record.uFlags & kNifIcon) current_.hIcon = record.hIcon;

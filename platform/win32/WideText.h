@@ -1,6 +1,7 @@
 #pragma once
-// Text is UTF-8 inside the program and UTF-16 at the Win32 boundary. These conversions are
-// portable (no <windows.h>), so they are tested natively as well.
+// UTF-16 as the Win32 calls want it: line breaks for DrawText and message boxes, and positions
+// in UTF-16 units against the program's positions in characters. Portable (no <windows.h>), so
+// tested natively as well.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -8,43 +9,6 @@
 #include "platform/Utf8.h"
 
 namespace kestal::win32 {
-
-inline constexpr char16_t kReplacementChar = 0xFFFD;
-
-// Each byte that does not start a well-formed sequence becomes U+FFFD; NULs are kept.
-inline std::u16string Utf8ToUtf16(std::string_view text) {
-  std::u16string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const Utf8Char decoded = DecodeUtf8At(text, i);
-    i += decoded.length;
-    char32_t c = decoded.valid ? decoded.code : kReplacementChar;
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(c));
-    }
-  }
-  return out;
-}
-
-// An unpaired surrogate becomes U+FFFD; NULs are kept.
-inline std::string Utf16ToUtf8(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    }
-    AppendUtf8(out, c);  // a lone surrogate comes out as U+FFFD
-  }
-  return out;
-}
 
 // A lone CR becomes CR LF, so that DrawText and message boxes break the line there too, as they
 // do at CR LF and at LF.

@@ -1,69 +1,65 @@
+#include <string>
+
 #include "platform/win32/Win32Services.h"
-#include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Surface.h"
 
 namespace kestal::win32 {
 
 namespace {
+
 HWND ToHwnd(WindowHandle handle) {
   return reinterpret_cast<HWND>(handle);
 }
-WindowHandle FromHwnd(HWND window) {
-  return reinterpret_cast<WindowHandle>(window);
+
+std::optional<PixelRect> RectOf(HWND window) {
+  RECT r{};
+  if (!window || !::GetWindowRect(window, &r)) return std::nullopt;
+  return PixelRect{r.left, r.top, r.right, r.bottom};
 }
-RECT ToRect(const PixelRect& r) {
-  return RECT{r.left, r.top, r.right, r.bottom};
+
+// The taskbar's direct child of class "TrayNotifyWnd" (the class name must match exactly, case
+// included); grandchildren are not searched.
+HWND NotificationAreaWindow() {
+  HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  for (HWND child = taskbar ? GetWindow(taskbar, GW_CHILD) : nullptr; child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[100];
+    const int length = GetClassNameW(child, name, static_cast<int>(std::size(name)));
+    if (std::wstring_view(name, static_cast<size_t>(std::max(length, 0))) == L"TrayNotifyWnd") {
+      return child;
+    }
+  }
+  return nullptr;
 }
+
 }  // namespace
 
-WindowHandle Win32Effects::GetDesktopWindow() {
-  return FromHwnd(::GetDesktopWindow());
+PixelRect Win32Effects::DesktopRect() {
+  return RectOf(GetDesktopWindow()).value_or(PixelRect{});
 }
 
-void Win32Effects::GetWindowRect(WindowHandle window, PixelRect& rect) {
-  RECT r{};
-  if (::GetWindowRect(ToHwnd(window), &r)) rect = PixelRect{r.left, r.top, r.right, r.bottom};
+std::optional<PixelRect> Win32Effects::WindowRect(WindowHandle window) {
+  return RectOf(ToHwnd(window));
 }
 
-void Win32Effects::DrawAnimatedRects(WindowHandle window, int idAni, const PixelRect& from,
-                                     const PixelRect& to) {
-  const RECT a = ToRect(from), b = ToRect(to);
-  ::DrawAnimatedRects(ToHwnd(window), idAni, &a, &b);
+std::optional<PixelRect> Win32Effects::NotificationArea() {
+  return RectOf(NotificationAreaWindow());
 }
 
-WindowHandle Win32Effects::FindWindow(std::string_view className) {
-  const std::wstring name = Wide(className);
-  return FromHwnd(::FindWindowW(name.c_str(), nullptr));
+void Win32Effects::AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) {
+  const RECT a{from.left, from.top, from.right, from.bottom};
+  const RECT b{to.left, to.top, to.right, to.bottom};
+  DrawAnimatedRects(ToHwnd(window), IDANI_CAPTION, &a, &b);
 }
 
-WindowHandle Win32Effects::GetWindow(WindowHandle window, int command) {
-  return FromHwnd(::GetWindow(ToHwnd(window), static_cast<UINT>(command)));
+void Win32Effects::MakeTopmost(WindowHandle window) {
+  SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-int Win32Effects::GetClassName(WindowHandle window, std::string& buffer, int maxCount) {
-  buffer.clear();
-  if (maxCount <= 0) return 0;
-  std::wstring name(static_cast<size_t>(maxCount), L'\0');
-  const int copied = ::GetClassNameW(ToHwnd(window), name.data(), maxCount);
-  if (copied <= 0) return 0;
-  name.resize(static_cast<size_t>(copied));
-  buffer = Narrow(name);
-  return copied;
-}
-
-void Win32Effects::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
-                                int cy, unsigned flags) {
-  ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
-}
-
-RegionHandle Win32Effects::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
-  return reinterpret_cast<RegionHandle>(::CreateRoundRectRgn(x1, y1, x2, y2, w, h));
-}
-
-void Win32Effects::SetWindowRgn(WindowHandle window, RegionHandle region, bool redraw) {
-  HRGN handle = reinterpret_cast<HRGN>(region);
-  // The window owns the region once it is set; when it can't be set, nobody does.
-  if (!::SetWindowRgn(ToHwnd(window), handle, redraw ? TRUE : FALSE) && handle) {
-    DeleteObject(handle);
+void Win32Effects::RoundOutline(WindowHandle window, int width, int height, int corner) {
+  // The window keeps the outline and cuts it again at another density.
+  if (Win32Surface* surface = Win32Surface::FromWindow(ToHwnd(window))) {
+    surface->RoundOutline(width, height, corner);
   }
 }
 

@@ -13,22 +13,17 @@ namespace kestal::win32 {
 
 class Win32Effects : public WindowEffects {
  public:
-  WindowHandle GetDesktopWindow() override;
-  void GetWindowRect(WindowHandle window, PixelRect& rect) override;
-  void DrawAnimatedRects(WindowHandle window, int idAni, const PixelRect& from,
-                         const PixelRect& to) override;
-  WindowHandle FindWindow(std::string_view className) override;
-  WindowHandle GetWindow(WindowHandle window, int command) override;
-  int GetClassName(WindowHandle window, std::string& buffer, int maxCount) override;
-  void SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
-                    unsigned flags) override;
-  RegionHandle CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) override;
-  void SetWindowRgn(WindowHandle window, RegionHandle region, bool redraw) override;
+  PixelRect DesktopRect() override;
+  std::optional<PixelRect> WindowRect(WindowHandle window) override;
+  std::optional<PixelRect> NotificationArea() override;
+  void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
+  void MakeTopmost(WindowHandle window) override;
+  void RoundOutline(WindowHandle window, int width, int height, int corner) override;
 };
 
 class Win32Tray : public TrayArea {
  public:
-  bool NotifyIcon(unsigned message, const NotifyIconRecord& record) override;
+  bool NotifyIcon(unsigned message, const TrayIconRecord& record) override;
 };
 
 class Win32Registry : public Registry {
@@ -53,9 +48,7 @@ class Win32Settings : public SettingsStore {
 
 class Win32Shell : public Shell {
  public:
-  std::intptr_t ShellExecute(WindowHandle owner, std::string_view verb, std::string_view file,
-                             std::string_view parameters, std::string_view directory,
-                             int showCommand) override;
+  std::intptr_t Open(std::string_view target) override;
   std::string ExecutablePath() override;
 };
 

@@ -3,14 +3,11 @@
 
 namespace kestal::win32 {
 
-std::intptr_t Win32Shell::ShellExecute(WindowHandle owner, std::string_view verb,
-                                       std::string_view file, std::string_view parameters,
-                                       std::string_view directory, int showCommand) {
-  const std::wstring wideVerb = Wide(verb), wideFile = Wide(file);
-  const std::wstring wideParameters = Wide(parameters), wideDirectory = Wide(directory);
+std::intptr_t Win32Shell::Open(std::string_view target) {
+  // Owned by the desktop, with empty (not absent) parameters and folder, shown normally.
+  const std::wstring file = Wide(target);
   HINSTANCE result =
-      ShellExecuteW(reinterpret_cast<HWND>(owner), wideVerb.c_str(), wideFile.c_str(),
-                    wideParameters.c_str(), wideDirectory.c_str(), showCommand);
+      ShellExecuteW(GetDesktopWindow(), L"Open", file.c_str(), L"", L"", SW_SHOWNORMAL);
   return reinterpret_cast<std::intptr_t>(result);
 }
 

@@ -110,6 +110,14 @@ void Win32Surface::LoadIcons() {
   bigIcon_ = bigIcon;
 }
 
+void Win32Surface::RoundOutline(int width, int height, int corner) {
+  if (!window_) return;
+  outlineCorner_ = corner;
+  HRGN region = CreateRoundRectRgn(0, 0, width, height, corner, corner);
+  // The window owns the region once it is set; when it can't be set, nobody does.
+  if (region && !SetWindowRgn(window_, region, TRUE)) DeleteObject(region);
+}
+
 void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
   if (!window_ || dpi <= 0) return;
   dpi_ = dpi;
@@ -131,13 +139,7 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
   }
   LoadIcons();
   FitCaptions();
-  // The rounded outline, when the window has one, is cut again for the new size.
-  HRGN probe = CreateRectRgn(0, 0, 0, 0);
-  if (probe && GetWindowRgn(window_, probe) != ERROR) {
-    SetWindowRgn(window_, CreateRoundRectRgn(0, 0, width, height, kOutlineCorner, kOutlineCorner),
-                 TRUE);
-  }
-  if (probe) DeleteObject(probe);
+  if (outlineCorner_ > 0) RoundOutline(width, height, outlineCorner_);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

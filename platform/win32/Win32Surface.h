@@ -29,6 +29,9 @@ class Win32Surface : public FormSurface {
 
   HWND Window() const { return window_; }
   Form& OwnerForm() const { return form_; }
+  // Cuts the window to a rounded rectangle of that size in pixels, and again at the new size
+  // whenever the density changes.
+  void RoundOutline(int width, int height, int corner);
   // The arrow keys move among the options of one frame and select the one they reach; true
   // when the key was used that way.
   bool HandleOptionArrow(const MSG& message);
@@ -147,6 +150,7 @@ class Win32Surface : public FormSurface {
   HICON oldSmallIcon_ = nullptr;  // the tray may still show it until it takes the new one
   HWND savedFocus_ = nullptr;     // the child that had the focus when the window was deactivated
   int pressed_ = -1;              // the label or picture under a pressed left button
+  int outlineCorner_ = 0;         // the rounded outline's corner ellipse; 0: no outline
   bool creating_ = true;          // child windows are being made: no events yet
   bool destroyed_ = false;
 };

@@ -1,29 +1,25 @@
-#include <cstddef>
-#include <cstring>
+#include <algorithm>
+#include <iterator>
 
 #include "platform/win32/Win32Services.h"
 
 namespace kestal::win32 {
 
-// The program's record is the system's NOTIFYICONDATAW in its first form, field for field.
-static_assert(sizeof(NotifyIconRecord) == NOTIFYICONDATAW_V1_SIZE);
-static_assert(kNotifyIconRecordSize == NOTIFYICONDATAW_V1_SIZE);
-static_assert(offsetof(NotifyIconRecord, cbSize) == offsetof(NOTIFYICONDATAW, cbSize));
-static_assert(offsetof(NotifyIconRecord, hWnd) == offsetof(NOTIFYICONDATAW, hWnd));
-static_assert(offsetof(NotifyIconRecord, uID) == offsetof(NOTIFYICONDATAW, uID));
-static_assert(offsetof(NotifyIconRecord, uFlags) == offsetof(NOTIFYICONDATAW, uFlags));
-static_assert(offsetof(NotifyIconRecord, uCallbackMessage) ==
-              offsetof(NOTIFYICONDATAW, uCallbackMessage));
-static_assert(offsetof(NotifyIconRecord, hIcon) == offsetof(NOTIFYICONDATAW, hIcon));
-static_assert(offsetof(NotifyIconRecord, szTip) == offsetof(NOTIFYICONDATAW, szTip));
-static_assert(sizeof(NotifyIconRecord::szTip) == 64 * sizeof(WCHAR));
 static_assert(kNimAdd == NIM_ADD && kNimModify == NIM_MODIFY && kNimDelete == NIM_DELETE);
 static_assert(kNifMessage == NIF_MESSAGE && kNifIcon == NIF_ICON && kNifTip == NIF_TIP);
+static_assert(std::size(NOTIFYICONDATAW{}.szTip) >= std::size(TrayIconRecord{}.szTip));
 
-bool Win32Tray::NotifyIcon(unsigned message, const NotifyIconRecord& record) {
+bool Win32Tray::NotifyIcon(unsigned message, const TrayIconRecord& record) {
+  // The record's first form: what every version of the shell takes.
   NOTIFYICONDATAW data{};
-  std::memcpy(&data, &record, NOTIFYICONDATAW_V1_SIZE);
   data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = reinterpret_cast<HWND>(record.hWnd);
+  data.uID = record.uID;
+  data.uFlags = record.uFlags;
+  data.uCallbackMessage = record.uCallbackMessage;
+  data.hIcon = reinterpret_cast<HICON>(record.hIcon);
+  // The rest of the system's longer field stays zero, so a full field still ends.
+  std::copy(std::begin(record.szTip), std::end(record.szTip), data.szTip);
   return Shell_NotifyIconW(message, &data) != FALSE;
 }
 

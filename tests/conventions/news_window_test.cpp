@@ -101,14 +101,8 @@ TEST(NewsWindow, OpensInOrderAndOkCloses) {
   s.hp.log.Clear();
   headless::User user = s.Open();
   const char* steps[] = {
-      "SetWindowPos(",
-      "Move(News,",
-      "SetBackColor(News)",
-      "Refresh(News)",
-      "CreateRoundRectRgn(0,0,515,370,20,20)",
-      "SetWindowRgn(",
-      "PlaySound(16)",
-      "DrawAnimatedRects(",
+      "MakeTopmost(",  "Move(News,",    "SetBackColor(News)", "Refresh(News)",
+      "RoundOutline(", "PlaySound(16)", "AnimateOutline(",
   };
   const auto& entries = s.hp.log.Entries();
   std::size_t at = 0;
@@ -125,7 +119,7 @@ TEST(NewsWindow, OpensInOrderAndOkCloses) {
   EXPECT_FALSE(s.program.news.IsLoaded());
   EXPECT_EQ(s.hp.log.Matching("Form_Unload(News)").size(), 1u);
   EXPECT_EQ(s.hp.log.Matching("PlaySound(24)").size(), 1u);
-  EXPECT_TRUE(s.program.form1.IsLoaded());
+  EXPECT_TRUE(s.program.trayWindow.IsLoaded());
 }
 
 TEST(NewsWindow, LayoutAsDesigned) {

@@ -3,7 +3,6 @@
 // sequence, or bare (nothing in its handlers) to call the zoom on it directly.
 #include <string>
 
-#include "app/Program.h"
 #include "effects/WindowSequence.h"
 #include "platform/headless/Headless.h"
 
@@ -11,9 +10,10 @@ namespace kestal::testing {
 
 class ProbeWindow : public Form {
  public:
-  ProbeWindow(Program& program, int width, int height, bool withSequence = true,
+  ProbeWindow(WindowSequence& sequence, int width, int height, bool withSequence = true,
               WindowOpening steps = {})
-      : Form(program, FormSpec{"Probe", "", width, height, 0, false}),
+      : Form(FormSpec{"Probe", "", width, height, 0, false}),
+        sequence_(sequence),
         withSequence_(withSequence),
         steps_(std::move(steps)) {}
   int loads = 0;
@@ -22,22 +22,23 @@ class ProbeWindow : public Form {
  protected:
   void Form_Load() override {
     ++loads;
-    if (withSequence_) OpenWindow(*this, steps_);
+    if (withSequence_) sequence_.OpenWindow(*this, steps_);
   }
   void Form_Unload() override {
     ++unloads;
-    if (withSequence_) CloseWindow(*this);
+    if (withSequence_) sequence_.CloseWindow(*this);
   }
 
  private:
+  WindowSequence& sequence_;
   bool withSequence_;
   WindowOpening steps_;
 };
 
-// A headless machine and the program on it, not started: the tests bring their own windows.
+// A headless machine and the shared window sequence on it: the tests bring their own windows.
 struct Desk {
   headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
-  Program program{hp.platform()};
+  WindowSequence sequence{hp.platform()};
 };
 
 inline std::string HandleText(WindowHandle handle) {

@@ -3,28 +3,24 @@
 
 #include <regex>
 
-#include "effects/Modulo1.h"
 #include "tests/effects/ProbeWindow.h"
 
 namespace kestal::testing {
 namespace {
 
-// The log with the window's handle written as "hWnd" and region handles as "rgn", keeping the
+// The log with the window's handle written as "hWnd", keeping the
 // calls the sequence is made of and the marks the window's own steps leave.
 std::vector<std::string> Steps(const headless::CallLog& log, WindowHandle handle) {
-  static const char* const kept[] = {"Form_",        "SetWindowPos", "Move",
-                                     "SetBackColor", "Refresh",      "CreateRoundRectRgn",
-                                     "SetWindowRgn", "mark:",        "StopSound",
-                                     "PlaySound",    "DoEvents",     "DrawAnimatedRects",
-                                     "ShowWindow",   "HideWindow",   "DestroyWindow"};
+  static const char* const kept[] = {"Form_",      "MakeTopmost",  "Move",           "SetBackColor",
+                                     "Refresh",    "RoundOutline", "mark:",          "StopSound",
+                                     "PlaySound",  "DoEvents",     "AnimateOutline", "ShowWindow",
+                                     "HideWindow", "DestroyWindow"};
   const std::regex window("\\b" + HandleText(handle) + "\\b");
-  const std::regex region("SetWindowRgn\\(hWnd,\\d+,");
   std::vector<std::string> steps;
   for (const std::string& entry : log.Entries()) {
     for (const char* prefix : kept) {
       if (!entry.starts_with(prefix)) continue;
-      steps.push_back(std::regex_replace(std::regex_replace(entry, window, "hWnd"), region,
-                                         "SetWindowRgn(hWnd,rgn,"));
+      steps.push_back(std::regex_replace(entry, window, "hWnd"));
       break;
     }
   }
@@ -45,17 +41,16 @@ WindowOpening MarkedSteps(headless::CallLog& log, bool topmostFirst, bool topmos
 TEST(WindowSequence, OpensInOrder) {
   const std::vector<std::string> centre{"Move(Probe,5070,3330)", "SetBackColor(Probe)",
                                         "mark:colour", "Refresh(Probe)", "mark:before"};
-  const std::vector<std::string> outline{"CreateRoundRectRgn(0,0,348,324,20,20)",
-                                         "SetWindowRgn(hWnd,rgn,1)"};
+  const std::vector<std::string> outline{"RoundOutline(hWnd,348,324,20)"};
   const std::vector<std::string> announce{
       "mark:content",
       "StopSound",
       "PlaySound(16)",
       "DoEvents",
-      "DrawAnimatedRects(hWnd,3,(1023,767,1024,768),(338,222,686,546))",
+      "AnimateOutline(hWnd,(1023,767,1024,768),(338,222,686,546))",
       "DoEvents",
       "ShowWindow(Probe)"};
-  const std::string topmost = "SetWindowPos(hWnd,-1,0,0,0,0,3)";
+  const std::string topmost = "MakeTopmost(hWnd)";
   auto join = [](std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> all{"Form_Load(Probe)"};
     for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
@@ -76,7 +71,7 @@ TEST(WindowSequence, OpensInOrder) {
     SCOPED_TRACE(c.window);
     Desk desk;
     auto& hp = desk.hp;
-    ProbeWindow window(desk.program, 5220, 4860, true,
+    ProbeWindow window(desk.sequence, 5220, 4860, true,
                        MarkedSteps(hp.log, c.topmostFirst, c.topmostBeforeOutline));
     hp.windows.Show(window);
     EXPECT_EQ(Steps(hp.log, window.hWnd()), c.expected);
@@ -91,7 +86,7 @@ TEST(WindowSequence, TakesTheHighlightColour) {
   std::vector<Color> given;
   WindowOpening steps;
   steps.colourControls = [&given](Color colour) { given.push_back(colour); };
-  ProbeWindow window(desk.program, 5220, 4860, true, steps);
+  ProbeWindow window(desk.sequence, 5220, 4860, true, steps);
   desk.hp.windows.Show(window);
   EXPECT_EQ(headless::User(desk.hp.windows, window).FormBackColor(), (Color{51, 153, 255}));
   EXPECT_EQ(given, (std::vector<Color>{{51, 153, 255}}));
@@ -100,7 +95,7 @@ TEST(WindowSequence, TakesTheHighlightColour) {
 TEST(WindowSequence, ClosesInOrder) {
   Desk desk;
   auto& hp = desk.hp;
-  ProbeWindow window(desk.program, 5220, 4860);
+  ProbeWindow window(desk.sequence, 5220, 4860);
   hp.windows.Show(window);
   const WindowHandle handle = window.hWnd();
   hp.log.Clear();
@@ -108,7 +103,7 @@ TEST(WindowSequence, ClosesInOrder) {
   EXPECT_EQ(
       Steps(hp.log, handle),
       (std::vector<std::string>{"Form_Unload(Probe)", "StopSound", "PlaySound(24)", "DoEvents",
-                                "DrawAnimatedRects(hWnd,3,(338,222,686,546),(986,748,987,768))",
+                                "AnimateOutline(hWnd,(338,222,686,546),(986,748,987,768))",
                                 "HideWindow(Probe)", "DoEvents", "DestroyWindow(Probe)"}));
   EXPECT_EQ(window.State(), FormState::Released);
 }
@@ -138,10 +133,10 @@ TEST(WindowSequence, CentresAndCutsTheOutlineAtEachResolution) {
     hp.windows.screen = ScreenMetrics{static_cast<int>(c.screenWidth * c.twipsPerPixel),
                                       static_cast<int>(c.screenHeight * c.twipsPerPixelY),
                                       c.twipsPerPixel, c.twipsPerPixelY};
-    ProbeWindow window(desk.program, c.width, c.height);
+    ProbeWindow window(desk.sequence, c.width, c.height);
     hp.windows.Show(window);
-    EXPECT_EQ(hp.effects.RegionOf(window.hWnd()),
-              (headless::HeadlessEffects::RoundRegion{0, 0, c.w, c.h, 20, 20}));
+    EXPECT_EQ(hp.effects.OutlineOf(window.hWnd()),
+              (headless::HeadlessEffects::Outline{c.w, c.h, 20}));
     EXPECT_EQ(hp.log.Matching("Move(").back(),
               "Move(Probe," + std::to_string(c.left) + "," + std::to_string(c.top) + ")");
   }
@@ -174,17 +169,17 @@ TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
   WatchedSound sound(hp.sound);
   Platform platform{hp.windows, hp.effects,   hp.tray,     hp.registry, hp.shell,
                     sound,      hp.resources, hp.settings, hp.clock};
-  Program program(platform);
+  WindowSequence sequence(platform);
   std::vector<bool> intactWhileRunning;
   auto checkDuringMessages = [&] {
     hp.windows.Post([&] { intactWhileRunning.push_back(hp.sound.PlayingImageIntact()); });
   };
-  ProbeWindow window(program, 5220, 4860);
+  ProbeWindow window(sequence, 5220, 4860);
   checkDuringMessages();
   hp.windows.Show(window);
   checkDuringMessages();
   hp.windows.Unload(window);
-  ProbeWindow again(program, 5220, 4860);
+  ProbeWindow again(sequence, 5220, 4860);
   checkDuringMessages();
   hp.windows.Show(again);
 
@@ -212,14 +207,14 @@ TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
     EXPECT_EQ(hp.sound.Plays()[i].bytes, *expected[i]) << i;
     EXPECT_EQ(hp.sound.Plays()[i].flags, kSndAsync | kSndNoDefault | kSndMemory);
   }
-  EXPECT_EQ(program.WindowSoundData, open);
+  EXPECT_EQ(sequence.Sound().WindowSoundData(), open);
 }
 
 TEST(WindowSound, WithoutASoundDeviceWindowsOpenAndCloseTheSame) {
   auto run = [](bool device) {
     Desk desk;
     desk.hp.sound.deviceAvailable = device;
-    ProbeWindow window(desk.program, 5220, 4860);
+    ProbeWindow window(desk.sequence, 5220, 4860);
     desk.hp.windows.Show(window);
     desk.hp.windows.Unload(window);
     EXPECT_EQ(window.State(), FormState::Released);
@@ -241,7 +236,7 @@ TEST(WindowSequence, ASecondCloseWhileClosingIsIgnored) {
     SCOPED_TRACE(c.when);
     Desk desk;
     auto& hp = desk.hp;
-    ProbeWindow window(desk.program, 5220, 4860);
+    ProbeWindow window(desk.sequence, 5220, 4860);
     hp.windows.Show(window);
     auto secondClose = [&] { hp.windows.Post([&] { hp.windows.Unload(window); }); };
     if (c.duringZoom) {
@@ -264,7 +259,7 @@ TEST(WindowSequence, ASecondCloseWhileClosingIsIgnored) {
 TEST(WindowSequence, ClosedWhileOpening) {
   Desk desk;
   auto& hp = desk.hp;
-  ProbeWindow window(desk.program, 5220, 4860);
+  ProbeWindow window(desk.sequence, 5220, 4860);
   hp.windows.Post([&] { hp.windows.Unload(window); });
   hp.windows.Show(window);
   EXPECT_EQ(window.unloads, 1);

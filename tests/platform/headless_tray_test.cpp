@@ -11,10 +11,9 @@ namespace {
 
 using namespace std::string_view_literals;
 
-NotifyIconRecord Record(WindowHandle window, uint32_t id, std::u16string_view tip,
-                        uint32_t flags = kNifMessage | kNifIcon | kNifTip) {
-  NotifyIconRecord record;
-  record.cbSize = kNotifyIconRecordSize;
+TrayIconRecord Record(WindowHandle window, uint32_t id, std::u16string_view tip,
+                      uint32_t flags = kNifMessage | kNifIcon | kNifTip) {
+  TrayIconRecord record;
   record.hWnd = window;
   record.uID = id;
   record.uFlags = flags;
@@ -78,7 +77,7 @@ TEST(HeadlessTray, TheTooltipEndsAtItsNulAndReadsAsUtf8) {
   EXPECT_EQ(tray.Tooltip(), "Velorn NG - Data stellare: \u00e8 \U0001F680");
   EXPECT_EQ(tray.Current().hIcon, 0x20001u);
   // A field filled to the end without a NUL shows all 64 characters.
-  NotifyIconRecord full = Record(1, 1, u""sv);
+  TrayIconRecord full = Record(1, 1, u""sv);
   ASSERT_TRUE(tray.NotifyIcon(kNimModify, full));
   EXPECT_EQ(tray.Tooltip(), std::string(64, ' '));
   ASSERT_TRUE(tray.NotifyIcon(kNimDelete, Record(1, 1, u""sv)));

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
 #include "platform/Controls.h"
 #include "platform/headless/Headless.h"
 
@@ -29,7 +28,7 @@ ControlSpec Design(std::string name, std::string caption = "", int tabIndex = -1
 // window itself. Every event is written down as "<control>_<event>".
 class Panel : public Form {
  public:
-  explicit Panel(Program& program) : Form(program, FormSpec{"Panel", "", 5220, 4860, 0, false}) {
+  Panel() : Form(FormSpec{"Panel", "", 5220, 4860, 0, false}) {
     text1.OnChange([this] { events.push_back("Text1_Change"); });
     text1.OnGotFocus([this] { events.push_back("Text1_GotFocus"); });
     text1.OnKeyPress([this](int& key) {
@@ -75,8 +74,7 @@ class WindowControls : public ::testing::Test {
     panel.events.clear();
   }
   HeadlessPlatform headless;
-  Program program{headless.platform()};
-  Panel panel{program};
+  Panel panel;
   User user{headless.windows, panel};
 };
 
@@ -227,8 +225,7 @@ TEST_F(WindowControls, GotFocusOnlyWhenTheFocusComesFromElsewhere) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     HeadlessPlatform headlessPlatform;
-    Program localProgram{headlessPlatform.platform()};
-    Panel window{localProgram};
+    Panel window;
     headlessPlatform.windows.Show(window);
     c.before(window);
     window.events.clear();
@@ -240,8 +237,7 @@ TEST_F(WindowControls, GotFocusOnlyWhenTheFocusComesFromElsewhere) {
 
 TEST_F(WindowControls, ShowingPutsTheFocusOnTheFirstControlInTabOrder) {
   HeadlessPlatform fresh;
-  Program freshProgram{fresh.platform()};
-  Panel window{freshProgram};
+  Panel window;
   std::vector<std::string> order;
   window.text1.OnGotFocus([&] { order.push_back("Text1_GotFocus"); });
   fresh.windows.Load(window);
@@ -252,8 +248,7 @@ TEST_F(WindowControls, ShowingPutsTheFocusOnTheFirstControlInTabOrder) {
 
   // A disabled first control is passed over; an unselected option isn't a stop of its group.
   HeadlessPlatform other;
-  Program otherProgram{other.platform()};
-  Panel second{otherProgram};
+  Panel second;
   other.windows.Load(second);
   second.text1.SetEnabled(false);
   second.command1.SetEnabled(false);
@@ -319,8 +314,7 @@ TEST_F(WindowControls, ChangeEventsOnEveryRealChange) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     HeadlessPlatform headlessPlatform;
-    Program localProgram{headlessPlatform.platform()};
-    Panel window{localProgram};
+    Panel window;
     int changes = 0;
     window.text1.OnChange([&] { ++changes; });
     // Selecting the whole text when the box gets the focus, as the conversion window does.
@@ -433,7 +427,7 @@ TEST_F(WindowControls, TheUserWorksOnlyAShownLoadedWindow) {
   EXPECT_THROW(user.Click("Command1"), std::logic_error);
   EXPECT_THROW(user.Type("Text1", "x"), std::logic_error);
   EXPECT_EQ(user.Text("Text1"), "");  // reading still works
-  Panel keeper{program};              // keeps the program running
+  Panel keeper;                       // keeps the program running
   headless.windows.Load(keeper);
   headless.windows.Unload(panel);
   EXPECT_FALSE(user.Visible());
@@ -456,15 +450,15 @@ TEST_F(WindowControls, PlaceColourAndTimers) {
   int ticks = 0;
   class Ticking : public Form {
    public:
-    Ticking(Program& p, int& ticks)
-        : Form(p, FormSpec{"Ticking", "", 100, 100, 0, false}), ticks_(ticks) {}
+    explicit Ticking(int& ticks)
+        : Form(FormSpec{"Ticking", "", 100, 100, 0, false}), ticks_(ticks) {}
 
    protected:
     void Form_Timer(int timerId) override { ticks_ += timerId; }
 
    private:
     int& ticks_;
-  } ticking(program, ticks);
+  } ticking(ticks);
   EXPECT_FALSE(headless.windows.FireTimer(ticking, 1));  // not loaded
   headless.windows.Load(ticking);
   ticking.SetTimer(5, 60000);

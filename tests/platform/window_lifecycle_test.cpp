@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
 #include "platform/Controls.h"
 #include "platform/FormSlot.h"
 #include "platform/headless/Headless.h"
@@ -17,8 +16,7 @@ namespace {
 // A window whose handlers do what each test asks of them.
 class Probe : public Form {
  public:
-  Probe(Program& program, std::string name)
-      : Form(program, FormSpec{std::move(name), "", 4500, 3000, 0, false}) {}
+  explicit Probe(std::string name) : Form(FormSpec{std::move(name), "", 4500, 3000, 0, false}) {}
   ~Probe() override {
     if (destroyed) *destroyed = true;
   }
@@ -44,10 +42,9 @@ class Probe : public Form {
 class WindowLifecycle : public ::testing::Test {
  protected:
   HeadlessPlatform headless;
-  Program program{headless.platform()};
   HeadlessWindowSystem& windows = headless.windows;
-  Probe first{program, "First"};
-  Probe second{program, "Second"};
+  Probe first{"First"};
+  Probe second{"Second"};
 };
 
 TEST_F(WindowLifecycle, ShowingLoadsOnceThenPaints) {
@@ -97,9 +94,8 @@ TEST(WindowUnload, RunsFormUnloadOnceAndReleases) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     HeadlessPlatform headless;
-    Program program{headless.platform()};
-    Probe window{program, "Window"};
-    Probe keeper{program, "Keeper"};
+    Probe window{"Window"};
+    Probe keeper{"Keeper"};
     headless.windows.Load(keeper);
     headless.windows.Show(window);
     window.onUnload = [&] { c.duringUnload(headless.windows, window); };
@@ -156,7 +152,7 @@ TEST_F(WindowLifecycle, FormSlotGivesAFreshWindowAfterRelease) {
   int made = 0;
   FormSlot slot([&] {
     ++made;
-    return std::make_unique<Probe>(program, "Slotted");
+    return std::make_unique<Probe>("Slotted");
   });
   Form& opened = slot.Get();
   windows.Show(opened);
@@ -170,7 +166,7 @@ TEST_F(WindowLifecycle, FormSlotGivesAFreshWindowAfterRelease) {
 }
 
 TEST_F(WindowLifecycle, FormSlotKeepsAReleasedWindowAliveWhileItsHandlerRuns) {
-  FormSlot slot([&] { return std::make_unique<Probe>(program, "Slotted"); });
+  FormSlot slot([&] { return std::make_unique<Probe>("Slotted"); });
   windows.Load(first);  // keeps the program running
   auto& opened = static_cast<Probe&>(slot.Get());
   bool openedDestroyed = false;

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
 #include "platform/headless/Headless.h"
 
 namespace kestal::headless {
@@ -13,8 +12,7 @@ namespace {
 
 class Listener : public Form {
  public:
-  Listener(Program& program, std::string name)
-      : Form(program, FormSpec{std::move(name), "", 1000, 1000, 0, false}) {}
+  explicit Listener(std::string name) : Form(FormSpec{std::move(name), "", 1000, 1000, 0, false}) {}
   std::vector<double> moves;
   std::vector<SystemEvent> systemEvents;
 
@@ -29,7 +27,6 @@ class Listener : public Form {
 class WindowServices : public ::testing::Test {
  protected:
   HeadlessPlatform headless;
-  Program program{headless.platform()};
   HeadlessWindowSystem& windows = headless.windows;
 };
 
@@ -67,7 +64,7 @@ TEST_F(WindowServices, AMessageBoxIsRecordedAndAnsweredWhileOpen) {
 }
 
 TEST_F(WindowServices, ThePopupMenuRunsItsLoopThenGivesTheQueuedChoice) {
-  Listener owner(program, "Form1");
+  Listener owner("Form1");
   windows.Load(owner);
   const std::vector<MenuItem> items{{"Convenzioni"}, {"Calcolo data"}, {"-"}, {"Informazioni"}};
   bool ranWhileOpen = false;
@@ -112,8 +109,7 @@ TEST_F(WindowServices, TrayNotificationsArriveAsPointerMovesInTwips) {
   } cases[] = {{15, 517, 7755}, {15, 515, 7725}, {12, 517, 6204}, {12, 513, 6156}};
   for (const auto& c : cases) {
     HeadlessPlatform fresh;
-    Program freshProgram{fresh.platform()};
-    Listener form1(freshProgram, "Form1");
+    Listener form1("Form1");
     fresh.windows.screen.twipsPerPixelX = c.twipsPerPixel;
     fresh.windows.NotifyTray(form1, c.code);  // not loaded: nobody listens
     fresh.windows.Load(form1);
@@ -123,7 +119,7 @@ TEST_F(WindowServices, TrayNotificationsArriveAsPointerMovesInTwips) {
 }
 
 TEST_F(WindowServices, SystemEventsReachEveryLoadedWindow) {
-  Listener a(program, "A"), b(program, "B"), c(program, "C");
+  Listener a("A"), b("B"), c("C");
   windows.Load(a);
   windows.Load(b);
   windows.Load(c);

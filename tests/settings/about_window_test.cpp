@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "resources/ResourceIds.h"
-#include "settings/About.h"
+#include "settings/AboutWindow.h"
 #include "tests/settings/AboutSession.h"
 
 namespace kestal {
@@ -120,7 +120,7 @@ TEST(AboutWindow, FixedTextsAndOurOwnLines) {
        "(Reference Stardate)\ro quella\rNext Generation."},
   };
   for (const auto& f : fixed) EXPECT_EQ(user.Text(f.name, f.index), f.text) << f.name;
-  const std::string hint = About::HintText();
+  const std::string hint = AboutWindow::HintText();
   EXPECT_EQ(std::count(hint.begin(), hint.end(), '\r'), 6);
   EXPECT_EQ(hint, user.Text("Label7"));
 
@@ -145,12 +145,11 @@ TEST(AboutWindow, OpensInOrder) {
       "Move(About,",
       "SetBackColor(About)",
       "Refresh(About)",
-      "SetWindowPos(",
-      "CreateRoundRectRgn(0,0,348,335,20,20)",
-      "SetWindowRgn(",
+      "MakeTopmost(",
+      "RoundOutline(",
       "RegOpenKey(HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run)",
       "PlaySound(16)",
-      "DrawAnimatedRects(",
+      "AnimateOutline(",
   };
   long at = 0;
   for (const char* step : steps) {
@@ -223,17 +222,10 @@ TEST(AboutWindow, LinksOpenWithTheHourglassShown) {
     AboutSession s;
     headless::User user = s.Open();
     std::vector<MousePointer> during;
-    s.hp.shell.onExecute = [&] { during.push_back(s.hp.windows.Pointer()); };
+    s.hp.shell.onOpen = [&] { during.push_back(s.hp.windows.Pointer()); };
     s.hp.shell.result = 2;  // the shell fails: nothing is said
     user.Click(c.label);
-    ASSERT_EQ(s.hp.shell.opened.size(), 1u) << c.label;
-    const auto& opened = s.hp.shell.opened[0];
-    EXPECT_EQ(opened.verb, "Open") << c.label;
-    EXPECT_EQ(opened.file, c.target) << c.label;
-    EXPECT_EQ(opened.parameters, "") << c.label;
-    EXPECT_EQ(opened.directory, "") << c.label;
-    EXPECT_EQ(opened.showCommand, 1) << c.label;
-    EXPECT_EQ(opened.owner, s.hp.effects.GetDesktopWindow()) << c.label;
+    EXPECT_EQ(s.hp.shell.opened, std::vector<std::string>{c.target}) << c.label;
     EXPECT_EQ(during, std::vector<MousePointer>{MousePointer::Hourglass}) << c.label;
     EXPECT_EQ(s.hp.windows.Pointer(), MousePointer::Default) << c.label;
     EXPECT_TRUE(s.hp.windows.MessageBoxes().empty()) << c.label;
@@ -248,13 +240,13 @@ TEST(AboutWindow, OkClosesWithSoundAndZoomIntoTheTray) {
   user.Click("Command1");
   const long unload = FindEntry(s.hp.log, "Form_Unload(About)");
   const long sound = FindEntry(s.hp.log, "PlaySound(24)");
-  const long zoom = FindEntry(s.hp.log, "DrawAnimatedRects(");
+  const long zoom = FindEntry(s.hp.log, "AnimateOutline(");
   EXPECT_GE(unload, 0);
   EXPECT_GT(sound, unload);
   EXPECT_GT(zoom, sound);
   EXPECT_EQ(s.hp.log.Matching("Form_Unload(About)").size(), 1u);
   EXPECT_FALSE(s.program.about.IsLoaded());
-  EXPECT_TRUE(s.program.form1.IsLoaded());
+  EXPECT_TRUE(s.program.trayWindow.IsLoaded());
 }
 
 }  // namespace

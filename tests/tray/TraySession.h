@@ -5,7 +5,7 @@
 
 #include "app/Program.h"
 #include "platform/headless/Headless.h"
-#include "tray/Form1.h"
+#include "tray/TrayWindow.h"
 
 namespace kestal::testing {
 
@@ -14,13 +14,14 @@ struct TraySession {
   Program program{hp.platform()};
 
   // Starts the program with that convention setting stored ("" stores nothing) on that day.
-  Form1& Start(std::string_view setting = "", LocalDateTime now = {2002, 6, 15, 10, 30, 0, 0}) {
+  TrayWindow& Start(std::string_view setting = "",
+                    LocalDateTime now = {2002, 6, 15, 10, 30, 0, 0}) {
     if (!setting.empty()) hp.settings.Save("KestalDate", "Impostazioni", "Data", setting);
     hp.clock.now = now;
     program.Start();
     return form1();
   }
-  Form1& form1() { return *program.form1.As<Form1>(); }
+  TrayWindow& form1() { return *program.trayWindow.As<TrayWindow>(); }
   const headless::HeadlessTray::Sent& LastSent() const { return hp.tray.Records().back(); }
 };
 
@@ -31,7 +32,7 @@ inline std::u16string FieldOf(std::string_view text) {
   return field;
 }
 
-inline std::u16string FieldIn(const NotifyIconRecord& record) {
+inline std::u16string FieldIn(const TrayIconRecord& record) {
   return std::u16string(std::begin(record.szTip), std::end(record.szTip));
 }
 

@@ -31,7 +31,7 @@ TEST(TrayEvents, DecodedAtEachResolution) {
       auto& hp = session.hp;
       hp.windows.screen.twipsPerPixelX = twipsPerPixel;
       hp.windows.screen.widthTwips = static_cast<int>(1024 * twipsPerPixel);
-      Form1& form1 = session.Start();
+      TrayWindow& form1 = session.Start();
       hp.windows.NotifyTray(form1, e.code);
       EXPECT_EQ(form1.TrayMessage, e.code);
       EXPECT_EQ(hp.windows.Menus().size(), e.menu ? 1u : 0u);
@@ -44,7 +44,7 @@ TEST(TrayEvents, DecodedAtEachResolution) {
 TEST(TrayEvents, TheMenuAndItsDefault) {
   TraySession session;
   auto& hp = session.hp;
-  Form1& form1 = session.Start();
+  TrayWindow& form1 = session.Start();
   hp.windows.NotifyTray(form1, 516);  // the right button held down: nothing yet
   EXPECT_TRUE(hp.windows.Menus().empty());
   hp.windows.NotifyTray(form1, 517);
@@ -63,7 +63,7 @@ TEST(TrayEvents, TheMenuAndItsDefault) {
 TEST(TrayEvents, ASingleClickDoesNothingADoubleClickOpensAbout) {
   TraySession session;
   auto& hp = session.hp;
-  Form1& form1 = session.Start();
+  TrayWindow& form1 = session.Start();
   for (const int code : {513, 514}) hp.windows.NotifyTray(form1, code);
   EXPECT_FALSE(session.program.about.IsLoaded());
   EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Load(Form1)"}));
@@ -80,7 +80,7 @@ TEST(TrayEvents, ASingleClickDoesNothingADoubleClickOpensAbout) {
 TEST(TrayEvents, DoubleClickKeepsTheOtherWindows) {
   TraySession session;
   auto& hp = session.hp;
-  Form1& form1 = session.Start();
+  TrayWindow& form1 = session.Start();
   session.program.Show(session.program.news);
   hp.windows.NotifyTray(form1, 515);
   EXPECT_TRUE(session.program.news.IsLoaded());
@@ -102,7 +102,7 @@ TEST(TrayEvents, IgnoredWhileOneIsHandled) {
     SCOPED_TRACE(c.when);
     TraySession session;
     auto& hp = session.hp;
-    Form1& form1 = session.Start();
+    TrayWindow& form1 = session.Start();
     hp.windows.QueueMenuChoice(c.menuChoice);
     const size_t menus = c.code == 517 ? 1 : 0;
     bool posted = false;
@@ -151,7 +151,7 @@ TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
       TraySession session;
       auto& hp = session.hp;
       Program& program = session.program;
-      Form1& form1 = session.Start();
+      TrayWindow& form1 = session.Start();
       if (windowsOpen) {
         for (FormSlot* slot : {&program.dataAstrale, &program.news, &program.about})
           program.Show(*slot);
@@ -166,7 +166,7 @@ TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
       EXPECT_EQ(program.news.IsLoaded(), c.index == 0);
       EXPECT_EQ(program.dataAstrale.IsLoaded(), c.index == 1);
       EXPECT_EQ(program.about.IsLoaded(), c.index == 3);
-      EXPECT_EQ(program.form1.IsLoaded(), c.index != 5);
+      EXPECT_EQ(program.trayWindow.IsLoaded(), c.index != 5);
       EXPECT_EQ(hp.tray.IconShown(), c.index != 5);
       EXPECT_EQ(hp.windows.Ended(), c.index == 5);
     }
@@ -181,7 +181,7 @@ TEST(TrayMenu, AChosenWindowStartsAfresh) {
     auto& hp = session.hp;
     hp.sound.IdentifyImagesFrom(hp.resources);
     Program& program = session.program;
-    Form1& form1 = session.Start();
+    TrayWindow& form1 = session.Start();
     FormSlot& slot = index == 0 ? program.news : index == 1 ? program.dataAstrale : program.about;
     hp.windows.QueueMenuChoice(index);
     hp.windows.NotifyTray(form1, 517);
@@ -207,7 +207,7 @@ TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
   auto& hp = session.hp;
   hp.sound.IdentifyImagesFrom(hp.resources);
   Program& program = session.program;
-  Form1& form1 = session.Start();
+  TrayWindow& form1 = session.Start();
   program.Show(program.dataAstrale);
   hp.log.Clear();
   hp.windows.QueueMenuChoice(5);
@@ -218,12 +218,12 @@ TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
   // The window closes with its effects before the icon goes.
   std::vector<std::string> order;
   for (const std::string& entry : hp.log.Entries()) {
-    if (entry.starts_with("DrawAnimatedRects")) order.push_back("DrawAnimatedRects");
+    if (entry.starts_with("AnimateOutline")) order.push_back("AnimateOutline");
     if (entry.starts_with("PlaySound") || entry.starts_with("DestroyWindow") ||
         entry.starts_with("NotifyIcon"))
       order.push_back(entry);
   }
-  EXPECT_EQ(order, (std::vector<std::string>{"PlaySound(24)", "DrawAnimatedRects",
+  EXPECT_EQ(order, (std::vector<std::string>{"PlaySound(24)", "AnimateOutline",
                                              "DestroyWindow(DataAstrale)", "NotifyIcon(2)",
                                              "DestroyWindow(Form1)"}));
   EXPECT_FALSE(hp.tray.IconShown());

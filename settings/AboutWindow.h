@@ -4,13 +4,16 @@
 #include <string>
 #include <string_view>
 
+#include "effects/WindowSequence.h"
 #include "platform/Controls.h"
+#include "platform/Platform.h"
+#include "tray/TrayTooltip.h"
 
 namespace kestal {
 
-class About : public Form {
+class AboutWindow : public Form {
  public:
-  explicit About(Program& program);
+  AboutWindow(Platform& platform, WindowSequence& sequence, TrayTooltip& tooltip);
 
   // The tooltip texts of the two choices, as StarDate shows them and "&Ok" reads them.
   static constexpr std::string_view kClassicCaption = "Velorn Classic";
@@ -53,6 +56,10 @@ class About : public Form {
   Picture Image1;
   Label Label1_1;
   Line Line1_3;
+
+  Platform& platform_;
+  WindowSequence& sequence_;
+  TrayTooltip& tooltip_;
 };
 
 }  // namespace kestal

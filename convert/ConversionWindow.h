@@ -1,13 +1,15 @@
 #pragma once
-// The conversion window: a typed calendar date becomes a classic or Next Generation stardate, and
-// a typed stardate of either kind becomes a long calendar date.
+// The conversion window (DataAstrale): a typed calendar date becomes a classic or Next
+// Generation stardate, and a typed stardate of either kind becomes a long calendar date.
+#include "effects/WindowSequence.h"
 #include "platform/Controls.h"
+#include "platform/Platform.h"
 
 namespace kestal {
 
-class DataAstrale : public Form {
+class ConversionWindow : public Form {
  public:
-  explicit DataAstrale(Program& program);
+  ConversionWindow(Platform& platform, WindowSequence& sequence);
 
  private:
   // The controls, in order of definition: later ones lie above earlier ones.
@@ -55,6 +57,9 @@ class DataAstrale : public Form {
   bool ValidateSourceDate();
   // Focus on the input with its whole text selected, ready to be typed over.
   void SelectWholeInput();
+
+  Platform& platform_;
+  WindowSequence& sequence_;
 };
 
 }  // namespace kestal

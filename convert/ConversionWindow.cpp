@@ -1,12 +1,10 @@
-#include "convert/DataAstrale.h"
+#include "convert/ConversionWindow.h"
 
 #include <climits>
 #include <exception>
 #include <string>
 
-#include "app/Program.h"
 #include "convert/FormatsText.h"
-#include "effects/WindowSequence.h"
 #include "engine/Stardate.h"
 #include "platform/ControlDesign.h"
 #include "platform/DateText.h"
@@ -30,8 +28,8 @@ int CharLength(std::string_view text) {
 
 }  // namespace
 
-DataAstrale::DataAstrale(Program& program)
-    : Form(program, BorderlessWindow("DataAstrale", 5220, 4860)),
+ConversionWindow::ConversionWindow(Platform& platform, WindowSequence& sequence)
+    : Form(BorderlessWindow("DataAstrale", 5220, 4860)),
       Command3(*this, Design("Command3", "&Esci", {3420, 4380, 1005, 330}, 17)),
       Command2(*this, Design("Command2", "&Formati", {2100, 4380, 1005, 330}, 16)),
       Frame3(*this,
@@ -85,7 +83,9 @@ DataAstrale::DataAstrale(Program& program)
       Label1_3(*this, Design("Label1", "- Conversioni", {2985, 195, 1875, 360}, 19)
                           .Element(3)
                           .Fore(kWhite)
-                          .Font(kSubtitleFont)) {
+                          .Font(kSubtitleFont)),
+      platform_(platform),
+      sequence_(sequence) {
   Command1.OnClick([this] { Command1_Click(); });
   Command2.OnClick([this] { Command2_Click(); });
   Command3.OnClick([this] { Command3_Click(); });
@@ -100,7 +100,7 @@ DataAstrale::DataAstrale(Program& program)
   VelornDate.OnGotFocus([this] { VelornDate_GotFocus(); });
 }
 
-void DataAstrale::Form_Load() {
+void ConversionWindow::Form_Load() {
   WindowOpening steps;
   steps.colourControls = [this](Color highlight) {
     for (Control* control : {static_cast<Control*>(&Frame1), static_cast<Control*>(&Frame2),
@@ -111,47 +111,47 @@ void DataAstrale::Form_Load() {
     }
   };
   // Today's date; its change event empties the result and enables Converti.
-  steps.content = [this] { DataSource.SetText(FormatDdMmYyyy(Today(program().platform.clock))); };
-  OpenWindow(*this, steps);
+  steps.content = [this] { DataSource.SetText(FormatDdMmYyyy(Today(platform_.clock))); };
+  sequence_.OpenWindow(*this, steps);
 }
 
-void DataAstrale::Form_Paint() {
+void ConversionWindow::Form_Paint() {
   DataSource.SetFocus();
 }
 
-void DataAstrale::Form_Unload() {
-  CloseWindow(*this);
+void ConversionWindow::Form_Unload() {
+  sequence_.CloseWindow(*this);
 }
 
-void DataAstrale::Command1_Click() {
+void ConversionWindow::Command1_Click() {
   Convert();
 }
 
-void DataAstrale::Command2_Click() {
-  program().platform.windows.MsgBox(FormatsText(), MsgBoxIcon::Information, "KestalDate");
+void ConversionWindow::Command2_Click() {
+  platform_.windows.MsgBox(FormatsText(), MsgBoxIcon::Information, "KestalDate");
 }
 
-void DataAstrale::Command3_Click() {
-  program().platform.windows.Unload(*this);
+void ConversionWindow::Command3_Click() {
+  platform_.windows.Unload(*this);
 }
 
-void DataAstrale::DataSource_Change() {
+void ConversionWindow::DataSource_Change() {
   VelornDate.SetText("");
   Command1.SetEnabled(!DataSource.Text().empty());
 }
 
-void DataAstrale::DataSource_GotFocus() {
+void ConversionWindow::DataSource_GotFocus() {
   DataSource.SetSelStart(0);
   DataSource.SetSelLength(CharLength(DataSource.Text()));
 }
 
-void DataAstrale::DataSource_KeyPress(int& keyAscii) {
+void ConversionWindow::DataSource_KeyPress(int& keyAscii) {
   if (keyAscii != kEnter) return;
   keyAscii = 0;
   Convert();
 }
 
-void DataAstrale::Option1_Click() {
+void ConversionWindow::Option1_Click() {
   if (Option1.Value()) {
     Option4.SetEnabled(true);
     Option5.SetEnabled(true);
@@ -160,7 +160,7 @@ void DataAstrale::Option1_Click() {
 }
 
 // The target convention matters only for a calendar date.
-void DataAstrale::Option2_Click() {
+void ConversionWindow::Option2_Click() {
   if (Option2.Value()) {
     Option4.SetEnabled(false);
     Option5.SetEnabled(false);
@@ -168,7 +168,7 @@ void DataAstrale::Option2_Click() {
   DataSource.SetFocus();
 }
 
-void DataAstrale::Option3_Click() {
+void ConversionWindow::Option3_Click() {
   if (Option3.Value()) {
     Option4.SetEnabled(false);
     Option5.SetEnabled(false);
@@ -176,20 +176,20 @@ void DataAstrale::Option3_Click() {
   DataSource.SetFocus();
 }
 
-void DataAstrale::Option4_Click() {
+void ConversionWindow::Option4_Click() {
   DataSource.SetFocus();
 }
 
-void DataAstrale::Option5_Click() {
+void ConversionWindow::Option5_Click() {
   DataSource.SetFocus();
 }
 
-void DataAstrale::VelornDate_GotFocus() {
+void ConversionWindow::VelornDate_GotFocus() {
   VelornDate.SetSelStart(0);
   VelornDate.SetSelLength(CharLength(VelornDate.Text()));
 }
 
-void DataAstrale::Convert() {
+void ConversionWindow::Convert() {
   if (!ValidateSourceDate()) return;
 
   bool failed = false;
@@ -212,11 +212,11 @@ void DataAstrale::Convert() {
     failed = true;
   }
   if (!failed) return;
-  program().platform.windows.MsgBox("Errore nella data!", MsgBoxIcon::Exclamation, "KestalDate");
+  platform_.windows.MsgBox("Errore nella data!", MsgBoxIcon::Exclamation, "KestalDate");
   SelectWholeInput();
 }
 
-void DataAstrale::SelectWholeInput() {
+void ConversionWindow::SelectWholeInput() {
   DataSource.SetFocus();
   DataSource.SetSelStart(0);
   DataSource.SetSelLength(CharLength(DataSource.Text()));

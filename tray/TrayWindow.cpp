@@ -1,9 +1,8 @@
-#include "tray/Form1.h"
+#include "tray/TrayWindow.h"
 
-#include "app/Program.h"
 #include "platform/Geometry.h"
 #include "resources/ResourceIds.h"
-#include "tray/TrayTooltip.h"
+#include "settings/ConventionSetting.h"
 
 namespace kestal {
 
@@ -12,21 +11,33 @@ constexpr uint32_t kTrayIconId = 1;
 constexpr uint32_t kTrayCallbackMessage = 512;  // the pointer-move message
 }  // namespace
 
-Form1::Form1(Program& program)
-    : Form(program, FormSpec{"Form1", "Velorn", 0, 0, IDI_KESTAL, true}) {}
+TrayWindow::TrayWindow(Platform& platform, TrayTooltip& tooltip, FormSlot& about, FormSlot& news,
+                       FormSlot& dataAstrale)
+    : Form(FormSpec{"Form1", "Velorn", 0, 0, IDI_KESTAL, true}),
+      platform_(platform),
+      tooltip_(tooltip),
+      about_(about),
+      news_(news),
+      dataAstrale_(dataAstrale) {}
 
-const std::vector<MenuItem>& Form1::MenuItems() {
+const std::vector<MenuItem>& TrayWindow::MenuItems() {
   static const std::vector<MenuItem> items{
       {"Convenzioni"}, {"Calcolo data"}, {"-"}, {"Informazioni"}, {"-"}, {"Chiudi"}};
   return items;
 }
 
-void Form1::Form_Load() {
-  Program& p = program();
-  const std::string setting = p.platform.settings.Get("KestalDate", "Impostazioni", "Data");
+void TrayWindow::Show(FormSlot& slot) {
+  platform_.windows.Show(slot.Get());
+}
 
-  NotifyIconRecord& record = p.TrayIconData;
-  record.cbSize = kNotifyIconRecordSize;
+void TrayWindow::Unload(FormSlot& slot) {
+  if (slot.IsLoaded()) platform_.windows.Unload(*slot.Current());
+}
+
+void TrayWindow::Form_Load() {
+  const std::string setting = ReadConventionSetting(platform_.settings);
+
+  TrayIconRecord& record = tooltip_.TrayIconData;
   record.hWnd = hWnd();
   record.uID = kTrayIconId;
   record.uFlags = kNifMessage | kNifIcon | kNifTip;
@@ -34,36 +45,32 @@ void Form1::Form_Load() {
   record.hIcon = Surface() ? Surface()->Icon() : 0;
 
   // Any stored text, not only the one the program writes, selects the Next Generation tooltip.
-  p.TrayShowsNextGeneration = !setting.empty();
+  tooltip_.Choose(!setting.empty());
   AddIconOrRetry();
-  p.platform.windows.Hide(*this);
+  platform_.windows.Hide(*this);
   WaitForMidnight();
 }
 
-void Form1::Form_Unload() {
-  Program& p = program();
+void TrayWindow::Form_Unload() {
   KillTimer(kMidnightTimer);
   StopRetrying();
-  NotifyIconRecord& record = p.TrayIconData;
-  record.cbSize = kNotifyIconRecordSize;
+  TrayIconRecord& record = tooltip_.TrayIconData;
   record.hWnd = hWnd();
   record.uID = kTrayIconId;
-  p.platform.tray.NotifyIcon(kNimDelete, record);
+  tooltip_.Send(kNimDelete);
 }
 
 // Adds the icon with today's tooltip in the convention it shows. A refusal may also mean that
 // the icon is there already (the shell announces itself for other reasons too): a change that
 // the shell takes says so.
-bool Form1::TryAddIcon() {
-  Program& p = program();
-  ComposeTrayTooltip(p);
-  return p.platform.tray.NotifyIcon(kNimAdd, p.TrayIconData) ||
-         p.platform.tray.NotifyIcon(kNimModify, p.TrayIconData);
+bool TrayWindow::TryAddIcon() {
+  tooltip_.Compose();
+  return tooltip_.Send(kNimAdd) || tooltip_.Send(kNimModify);
 }
 
 // At start with Windows, or while the shell restarts, the taskbar may not be there yet: try
 // again every two seconds for two minutes, then give up.
-void Form1::AddIconOrRetry() {
+void TrayWindow::AddIconOrRetry() {
   if (TryAddIcon()) {
     StopRetrying();
     return;
@@ -72,26 +79,25 @@ void Form1::AddIconOrRetry() {
   SetTimer(kAddIconTimer, kAddIconRetryMilliseconds);
 }
 
-void Form1::StopRetrying() {
+void TrayWindow::StopRetrying() {
   addIconRetriesLeft_ = 0;
   KillTimer(kAddIconTimer);
 }
 
 // One timer to the next local midnight, recomputed each time it fires, so that a timer that
 // comes a little early or late never loses a day.
-void Form1::WaitForMidnight() {
+void TrayWindow::WaitForMidnight() {
   KillTimer(kMidnightTimer);
-  SetTimer(kMidnightTimer, MillisecondsToMidnight(program().platform.clock.Now()));
+  SetTimer(kMidnightTimer, MillisecondsToMidnight(platform_.clock.Now()));
 }
 
 // The day may have changed: today's stardate in the convention shown, and a new wait.
-void Form1::FollowTheDate() {
-  Program& p = program();
-  SetTrayTooltip(p, p.TrayShowsNextGeneration);
+void TrayWindow::FollowTheDate() {
+  tooltip_.Show(tooltip_.ShowsNextGeneration());
   WaitForMidnight();
 }
 
-void Form1::Form_Timer(int timerId) {
+void TrayWindow::Form_Timer(int timerId) {
   if (timerId == kMidnightTimer) {
     FollowTheDate();
   } else if (timerId == kAddIconTimer) {
@@ -99,8 +105,7 @@ void Form1::Form_Timer(int timerId) {
   }
 }
 
-void Form1::Form_SystemEvent(SystemEvent event) {
-  Program& p = program();
+void TrayWindow::Form_SystemEvent(SystemEvent event) {
   switch (event) {
     case SystemEvent::TaskbarCreated:
       // The shell restarted and forgot the icon (or the taskbar has just come up).
@@ -112,17 +117,16 @@ void Form1::Form_SystemEvent(SystemEvent event) {
       break;
     case SystemEvent::IconChanged:
       // The tray shows the icon at the size of the new density.
-      p.TrayIconData.hIcon = Surface() ? Surface()->Icon() : 0;
-      p.platform.tray.NotifyIcon(kNimModify, p.TrayIconData);
+      tooltip_.TrayIconData.hIcon = Surface() ? Surface()->Icon() : 0;
+      tooltip_.Send(kNimModify);
       break;
   }
 }
 
-void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/) {
+void TrayWindow::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/) {
   // The tray puts its event code where a pointer message carries the horizontal position, which
   // the window layer hands over in twips.
-  TrayMessage =
-      static_cast<int>(RoundHalfEven(x / program().platform.windows.Screen().twipsPerPixelX));
+  TrayMessage = static_cast<int>(RoundHalfEven(x / platform_.windows.Screen().twipsPerPixelX));
   // Nested message processing (the menu's own loop, a window's opening effects) can bring
   // another notification while one is handled: it is ignored.
   if (TrayBusy) return;
@@ -131,13 +135,12 @@ void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/
     bool& busy;
     ~Done() { busy = false; }
   } done{TrayBusy};
-  Program& p = program();
   switch (TrayMessage) {
     case kLeftDoubleClick:
-      p.Show(p.about);
+      Show(about_);
       break;
     case kRightButtonUp: {
-      const int chosen = p.platform.windows.PopupMenu(*this, MenuItems(), kMenuAbout);
+      const int chosen = platform_.windows.PopupMenu(*this, MenuItems(), kMenuAbout);
       if (chosen >= 0) mnuMain_Click(chosen);
       break;
     }
@@ -146,24 +149,23 @@ void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/
   }
 }
 
-void Form1::mnuMain_Click(int index) {
-  Program& p = program();
+void TrayWindow::mnuMain_Click(int index) {
   // At most one of the three windows is open after a command, and a chosen one starts afresh.
-  p.Unload(p.about);
-  p.Unload(p.news);
-  p.Unload(p.dataAstrale);
+  Unload(about_);
+  Unload(news_);
+  Unload(dataAstrale_);
   switch (index) {
     case kMenuConventions:
-      p.Show(p.news);
+      Show(news_);
       break;
     case kMenuConversion:
-      p.Show(p.dataAstrale);
+      Show(dataAstrale_);
       break;
     case kMenuAbout:
-      p.Show(p.about);
+      Show(about_);
       break;
     case kMenuClose:
-      p.Unload(p.form1);
+      platform_.windows.Unload(*this);
       break;
     default:
       break;

@@ -1,10 +1,8 @@
-#include "conventions/News.h"
+#include "conventions/ConventionsWindow.h"
 
 #include <string>
 #include <string_view>
 
-#include "app/Program.h"
-#include "effects/WindowSequence.h"
 #include "platform/ControlDesign.h"
 #include "resources/ResourceIds.h"
 
@@ -33,8 +31,8 @@ std::string JoinLines(const std::string_view (&lines)[N]) {
 
 // The white title's light grey back colour is never painted (the label is transparent), so the
 // green title shows one pixel beside it.
-News::News(Program& program)
-    : Form(program, BorderlessWindow("News", 7725, 5550, kTextsFontPoints)),
+ConventionsWindow::ConventionsWindow(Platform& platform, WindowSequence& sequence)
+    : Form(BorderlessWindow("News", 7725, 5550, kTextsFontPoints)),
       Command1(*this, Design("Command1", "&Ok", {6315, 5055, 1005, 330}).Tab(0)),
       Image2(*this, Design("Image2", "", {4200, 3975, 3360, 555}).Bitmap(IDB_BANNER)),
       msgDate2(*this, Design("msgDate2", "", {300, 4620, 4365, 1095}).Fore(kWhite)),
@@ -53,11 +51,13 @@ News::News(Program& program)
       Label1_1(*this, Design("Label1", std::string(kTitle), {1110, 135, 5745, 435})
                           .Element(1)
                           .Fore(kWhite)
-                          .Font(SansSerifFont(18, true))) {
+                          .Font(SansSerifFont(18, true))),
+      platform_(platform),
+      sequence_(sequence) {
   Command1.OnClick([this] { Command1_Click(); });
 }
 
-void News::Form_Load() {
+void ConventionsWindow::Form_Load() {
   WindowOpening steps;
   steps.topmostFirst = true;
   steps.content = [this] {
@@ -66,16 +66,16 @@ void News::Form_Load() {
     FillFormulaText();
     FillValuesText();
   };
-  OpenWindow(*this, steps);
+  sequence_.OpenWindow(*this, steps);
 }
 
 // The three texts follow one another without gaps, the first where it was designed.
-void News::StackTexts() {
+void ConventionsWindow::StackTexts() {
   msgDate1.SetTop(msgDate.Top() + msgDate.Height());
   msgDate2.SetTop(msgDate1.Top() + msgDate1.Height());
 }
 
-void News::FillClassicText() {
+void ConventionsWindow::FillClassicText() {
   std::string text =
       "La data stellare nell'universo Kestal viene interpretata in maniere differenti ed è "
       "difficile stabilire un metodo univoco per trasformare la data stellare nell'attuale "
@@ -98,7 +98,7 @@ void News::FillClassicText() {
   msgDate.SetCaption(text);
 }
 
-void News::FillFormulaText() {
+void ConventionsWindow::FillFormulaText() {
   static constexpr std::string_view kLines[] = {
       "Valmeno ha individuato un sistema relativamente accurato (ma non ufficiale) per "
       "convertire la data del vecchio calendario nella data stellare degli episodi di The Next "
@@ -118,7 +118,7 @@ void News::FillFormulaText() {
   msgDate1.SetCaption(JoinLines(kLines));
 }
 
-void News::FillValuesText() {
+void ConventionsWindow::FillValuesText() {
   static constexpr std::string_view kLines[] = {
       "Dalla formula di cui sopra, derivano questi valori:",
       "1 anno = 1000 unità di data stellare",
@@ -128,12 +128,12 @@ void News::FillValuesText() {
   msgDate2.SetCaption(kCr + JoinLines(kLines));  // the label starts with an empty line
 }
 
-void News::Command1_Click() {
-  program().platform.windows.Unload(*this);
+void ConventionsWindow::Command1_Click() {
+  platform_.windows.Unload(*this);
 }
 
-void News::Form_Unload() {
-  CloseWindow(*this);
+void ConventionsWindow::Form_Unload() {
+  sequence_.CloseWindow(*this);
 }
 
 }  // namespace kestal

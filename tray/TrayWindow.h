@@ -1,17 +1,21 @@
 #pragma once
-// The hidden start-up window: it puts the icon in the tray, keeps its tooltip on today's
+// The hidden start-up window (Form1): it puts the icon in the tray, keeps its tooltip on today's
 // stardate, turns the icon's mouse events into the program's commands, and removes the icon
 // when it is unloaded.
 #include <vector>
 
 #include "platform/Controls.h"
-#include "platform/WindowSystem.h"
+#include "platform/FormSlot.h"
+#include "platform/Platform.h"
+#include "tray/TrayTooltip.h"
 
 namespace kestal {
 
-class Form1 : public Form {
+class TrayWindow : public Form {
  public:
-  explicit Form1(Program& program);
+  // The three windows the menu opens: About, conventions, conversion.
+  TrayWindow(Platform& platform, TrayTooltip& tooltip, FormSlot& about, FormSlot& news,
+             FormSlot& dataAstrale);
 
   // The icon's mouse event codes, as the tray reports them.
   static constexpr int kLeftButtonDown = 513;
@@ -50,6 +54,14 @@ class Form1 : public Form {
   void StopRetrying();
   void WaitForMidnight();
   void FollowTheDate();
+  void Show(FormSlot& slot);
+  void Unload(FormSlot& slot);
+
+  Platform& platform_;
+  TrayTooltip& tooltip_;
+  FormSlot& about_;
+  FormSlot& news_;
+  FormSlot& dataAstrale_;
   int addIconRetriesLeft_ = 0;
 };
 

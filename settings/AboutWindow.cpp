@@ -1,13 +1,10 @@
-#include "settings/About.h"
+#include "settings/AboutWindow.h"
 
-#include "app/Program.h"
-#include "effects/WindowSequence.h"
 #include "platform/ControlDesign.h"
 #include "resources/ResourceIds.h"
 #include "settings/Autostart.h"
 #include "settings/ConventionSetting.h"
 #include "settings/OpenWithShell.h"
-#include "tray/TrayTooltip.h"
 
 namespace kestal {
 namespace {
@@ -29,7 +26,7 @@ constexpr std::string_view kHintLines[] = {
 
 }  // namespace
 
-std::string About::HintText() {
+std::string AboutWindow::HintText() {
   std::string text;
   for (std::string_view line : kHintLines) {
     if (!text.empty()) text += '\r';
@@ -40,8 +37,8 @@ std::string About::HintText() {
 
 // Later controls lie above earlier ones. The white title's light grey back colour is never
 // painted (the label is transparent), so the green title shows one pixel beside it.
-About::About(Program& program)
-    : Form(program, BorderlessWindow("About", 5220, 5025)),
+AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayTooltip& tooltip)
+    : Form(BorderlessWindow("About", 5220, 5025)),
       Check1(*this, Design("Check1", "Lancia automaticamente il programma all'avvio di Windows",
                            {300, 4665, 4740, 240})
                         .Tab(0)
@@ -88,7 +85,10 @@ About::About(Program& program)
                           .Element(1)
                           .Fore(kWhite)
                           .Font(kTitleFont)),
-      Line1_3(*this, LineDesign("Line1", 3, {375, 1980, 4820, 1980}, kGrey, 2)) {
+      Line1_3(*this, LineDesign("Line1", 3, {375, 1980, 4820, 1980}, kGrey, 2)),
+      platform_(platform),
+      sequence_(sequence),
+      tooltip_(tooltip) {
   Image2.OnClick([this] { Image2_Click(); });
   Image3.OnClick([this] { Image3_Click(); });
   Command1.OnClick([this] { Command1_Click(); });
@@ -96,8 +96,8 @@ About::About(Program& program)
   Label5.OnClick([this] { Label5_Click(); });
 }
 
-void About::Form_Load() {
-  const std::string setting = ReadConventionSetting(program().platform.settings);
+void AboutWindow::Form_Load() {
+  const std::string setting = ReadConventionSetting(platform_.settings);
   WindowOpening steps;
   steps.colourControls = [this](Color highlight) { Check1.SetBackColor(highlight); };
   steps.beforeOutline = [this, &setting] {
@@ -106,24 +106,24 @@ void About::Form_Load() {
   };
   steps.topmostBeforeOutline = true;
   steps.content = [this] {
-    if (AutostartIsOn(program().platform.registry)) Check1.SetValue(true);
+    if (AutostartIsOn(platform_.registry)) Check1.SetValue(true);
   };
-  OpenWindow(*this, steps);
+  sequence_.OpenWindow(*this, steps);
 }
 
 // Picking a captain changes the tooltip at once; nothing is stored until "&Ok".
-void About::Image2_Click() {
+void AboutWindow::Image2_Click() {
   StarDate.SetCaption(kClassicCaption);
-  SetTrayTooltip(program(), false);
+  tooltip_.Show(false);
 }
 
-void About::Image3_Click() {
+void AboutWindow::Image3_Click() {
   StarDate.SetCaption(kNextGenerationCaption);
-  SetTrayTooltip(program(), true);
+  tooltip_.Show(true);
 }
 
-void About::Command1_Click() {
-  Platform& platform = program().platform;
+void AboutWindow::Command1_Click() {
+  Platform& platform = platform_;
   const std::string oldValue = ReadConventionSetting(platform.settings);
   if (Check1.Value()) {
     RegisterAutostart(platform.registry, platform.shell.ExecutablePath());
@@ -134,23 +134,23 @@ void About::Command1_Click() {
   platform.windows.Unload(*this);
 }
 
-void About::Label4_Click() {
+void AboutWindow::Label4_Click() {
   OpenLink("mailto:" + Label4.Caption());
 }
 
-void About::Label5_Click() {
+void AboutWindow::Label5_Click() {
   OpenLink(Label5.Caption());
 }
 
-void About::OpenLink(const std::string& target) {
-  WindowSystem& windows = program().platform.windows;
+void AboutWindow::OpenLink(const std::string& target) {
+  WindowSystem& windows = platform_.windows;
   windows.SetMousePointer(MousePointer::Hourglass);
-  OpenWithShell(program().platform, target);
+  OpenWithShell(platform_, target);
   windows.SetMousePointer(MousePointer::Default);
 }
 
-void About::Form_Unload() {
-  CloseWindow(*this);
+void AboutWindow::Form_Unload() {
+  sequence_.CloseWindow(*this);
 }
 
 }  // namespace kestal

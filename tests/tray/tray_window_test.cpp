@@ -18,13 +18,12 @@ std::string Tip(std::string_view prefix, std::string_view stardate) {
 
 TEST(TrayStart, AddsTheIconWithTheWholeRecord) {
   TraySession session;
-  Form1& form1 = session.Start();
+  TrayWindow& form1 = session.Start();
   auto& hp = session.hp;
 
   ASSERT_EQ(hp.tray.Records().size(), 1u);
   const auto& [message, record] = hp.tray.Records()[0];
   EXPECT_EQ(message, kNimAdd);
-  EXPECT_EQ(record.cbSize, kNotifyIconRecordSize);
   EXPECT_NE(record.hWnd, 0u);
   EXPECT_EQ(record.hWnd, form1.hWnd());
   EXPECT_EQ(record.uID, 1u);
@@ -69,11 +68,11 @@ TEST(TrayTooltip, ShowsTodayInTheStoredConvention) {
       const std::string expected = setting.nextGeneration ? Tip(kNextGeneration, day.nextGeneration)
                                                           : Tip(kClassic, day.classic);
       EXPECT_EQ(session.hp.tray.Tooltip(), expected);
-      EXPECT_EQ(FieldIn(session.program.TrayIconData), FieldOf(expected + '\0'));
-      EXPECT_EQ(session.program.TrayShowsNextGeneration, setting.nextGeneration);
+      EXPECT_EQ(FieldIn(session.program.tooltip.TrayIconData), FieldOf(expected + '\0'));
+      EXPECT_EQ(session.program.tooltip.ShowsNextGeneration(), setting.nextGeneration);
       // The texts themselves end in their NUL.
       EXPECT_EQ(NGTipText(session.hp.clock), Tip(kNextGeneration, day.nextGeneration) + '\0');
-      EXPECT_EQ(ClassicTipText(session.program), Tip(kClassic, day.classic) + '\0');
+      EXPECT_EQ(ClassicTipText(session.hp.clock), Tip(kClassic, day.classic) + '\0');
     }
   }
 }
@@ -96,7 +95,7 @@ TEST(TrayTooltip, FieldIsFilledWithBlanksAndCutAt64) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    NotifyIconRecord record;
+    TrayIconRecord record;
     std::fill(std::begin(record.szTip), std::end(record.szTip), u'#');
     PutTipText(record, c.text);
     EXPECT_EQ(FieldIn(record), c.field);
@@ -105,20 +104,18 @@ TEST(TrayTooltip, FieldIsFilledWithBlanksAndCutAt64) {
 
 TEST(TrayEnd, RemovesTheIconByWindowAndId) {
   TraySession session;
-  Form1& form1 = session.Start("Next Generation");
+  TrayWindow& form1 = session.Start("Next Generation");
   const WindowHandle handle = form1.hWnd();
   auto& hp = session.hp;
   // The About window may have changed the tooltip; stray values in the identifying fields must
   // not keep the icon from going.
-  SetTrayTooltip(session.program, false);
-  session.program.TrayIconData.cbSize = 0;
-  session.program.TrayIconData.hWnd = 0;
-  session.program.TrayIconData.uID = 9;
-  session.program.Unload(session.program.form1);
+  session.program.tooltip.Show(false);
+  session.program.tooltip.TrayIconData.hWnd = 0;
+  session.program.tooltip.TrayIconData.uID = 9;
+  session.program.Unload(session.program.trayWindow);
 
   const auto& [message, record] = session.LastSent();
   EXPECT_EQ(message, kNimDelete);
-  EXPECT_EQ(record.cbSize, kNotifyIconRecordSize);
   EXPECT_EQ(record.hWnd, handle);
   EXPECT_EQ(record.uID, 1u);
   EXPECT_FALSE(hp.tray.IconShown());
@@ -140,22 +137,22 @@ TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
     SCOPED_TRACE(::testing::Message() << "'" << c.setting << "' " << c.aboutChoice);
     TraySession session;
     auto& hp = session.hp;
-    Form1& form1 = session.Start(c.setting, {2001, 12, 31, 23, 59, 59, 250});
-    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kMidnightTimer), 750);
-    if (c.aboutChoice >= 0) SetTrayTooltip(session.program, c.aboutChoice == 1);
+    TrayWindow& form1 = session.Start(c.setting, {2001, 12, 31, 23, 59, 59, 250});
+    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 750);
+    if (c.aboutChoice >= 0) session.program.tooltip.Show(c.aboutChoice == 1);
 
     // A timer that comes a little early finds the same day and waits the rest.
     hp.clock.now = {2001, 12, 31, 23, 59, 59, 990};
     const std::string before = hp.tray.Tooltip();
-    ASSERT_TRUE(hp.windows.FireTimer(form1, Form1::kMidnightTimer));
+    ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
     EXPECT_EQ(hp.tray.Tooltip(), before);
-    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kMidnightTimer), 10);
+    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 10);
 
     hp.clock.now = {2002, 1, 1, 0, 0, 0, 20};
-    ASSERT_TRUE(hp.windows.FireTimer(form1, Form1::kMidnightTimer));
+    ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
     EXPECT_EQ(session.LastSent().message, kNimModify);
     EXPECT_EQ(hp.tray.Tooltip(), c.afterMidnight);
-    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kMidnightTimer), 86'400'000 - 20);
+    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 86'400'000 - 20);
   }
 }
 
@@ -174,13 +171,13 @@ TEST(TrayTooltip, FollowsClockChangesAndWakingUp) {
     SCOPED_TRACE(c.expected);
     TraySession session;
     auto& hp = session.hp;
-    Form1& form1 = session.Start(c.setting);
+    TrayWindow& form1 = session.Start(c.setting);
     hp.clock.now = {2324, 2, 29, 18, 0, 0, 0};
     hp.windows.Broadcast(c.event);
     EXPECT_EQ(session.LastSent().message, kNimModify);
     EXPECT_EQ(hp.tray.Tooltip(), c.expected);
     // The wait for midnight starts again from the new time.
-    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kMidnightTimer), 6L * 3600 * 1000);
+    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 6L * 3600 * 1000);
   }
 }
 
@@ -199,8 +196,8 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
     SCOPED_TRACE(c.expected);
     TraySession session;
     auto& hp = session.hp;
-    Form1& form1 = session.Start(c.setting);
-    if (c.aboutChoice >= 0) SetTrayTooltip(session.program, c.aboutChoice == 1);
+    TrayWindow& form1 = session.Start(c.setting);
+    if (c.aboutChoice >= 0) session.program.tooltip.Show(c.aboutChoice == 1);
     hp.tray.RestartShell();
     hp.clock.now = {2002, 6, 16, 9, 0, 0, 0};  // the shell comes back the next morning
     hp.windows.Broadcast(SystemEvent::TaskbarCreated);
@@ -214,7 +211,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
     EXPECT_EQ(record.uCallbackMessage, 512u);
     EXPECT_EQ(record.hIcon, form1.Surface()->Icon());
     EXPECT_EQ(hp.tray.Tooltip(), c.expected);
-    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 0);
+    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
   }
 }
 
@@ -223,7 +220,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
 TEST(TrayIcon, FollowsTheDensity) {
   TraySession session;
   auto& hp = session.hp;
-  Form1& form1 = session.Start("Next Generation");
+  TrayWindow& form1 = session.Start("Next Generation");
   const IconHandle before = form1.Surface()->Icon();
   const std::string tooltip = hp.tray.Tooltip();
   hp.windows.ChangeDensity();
@@ -238,11 +235,11 @@ TEST(TrayIcon, FollowsTheDensity) {
 TEST(TrayIcon, AnnouncedShellWithTheIconStillThere) {
   TraySession session;
   auto& hp = session.hp;
-  Form1& form1 = session.Start();
+  TrayWindow& form1 = session.Start();
   hp.windows.Broadcast(SystemEvent::TaskbarCreated);
   EXPECT_TRUE(hp.tray.IconShown());
   EXPECT_EQ(hp.tray.Tooltip(), Tip(kClassic, "0/0206.15"));
-  EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 0);
+  EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
 }
 
 TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
@@ -259,23 +256,23 @@ TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
     TraySession session;
     auto& hp = session.hp;
     hp.tray.available = false;
-    Form1& form1 = session.Start("Next Generation");
+    TrayWindow& form1 = session.Start("Next Generation");
     EXPECT_FALSE(hp.tray.IconShown());
-    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 2000);
+    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 2000);
     for (int i = 0; i < c.failedRetries; ++i)
-      ASSERT_TRUE(hp.windows.FireTimer(form1, Form1::kAddIconTimer)) << i;
+      ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer)) << i;
 
     hp.tray.available = true;
     hp.clock.now = {2002, 6, 16, 0, 1, 0, 0};
     if (c.announced) {
       hp.windows.Broadcast(SystemEvent::TaskbarCreated);
     } else {
-      ASSERT_TRUE(hp.windows.FireTimer(form1, Form1::kAddIconTimer));
+      ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer));
     }
     EXPECT_TRUE(hp.tray.IconShown());
     EXPECT_EQ(session.LastSent().message, kNimAdd);
     EXPECT_EQ(hp.tray.Tooltip(), Tip(kNextGeneration, "-320542.5"));
-    EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 0);
+    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
   }
 }
 
@@ -283,11 +280,11 @@ TEST(TrayIcon, StopsTryingAfterTwoMinutes) {
   TraySession session;
   auto& hp = session.hp;
   hp.tray.available = false;
-  Form1& form1 = session.Start();
+  TrayWindow& form1 = session.Start();
   int retries = 0;
-  while (hp.windows.FireTimer(form1, Form1::kAddIconTimer)) ASSERT_LE(++retries, 60);
+  while (hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer)) ASSERT_LE(++retries, 60);
   EXPECT_EQ(retries, 60);  // every 2 s for 2 minutes
-  EXPECT_EQ(hp.windows.TimerInterval(form1, Form1::kAddIconTimer), 0);
+  EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
   EXPECT_FALSE(hp.tray.IconShown());
   // A shell that comes up later still brings the icon.
   hp.tray.available = true;

@@ -1,13 +1,15 @@
 #pragma once
-// The conventions window: how the two stardate conventions are read, and the Next Generation
-// formula with the values that follow from it.
+// The conventions window (News): how the two stardate conventions are read, and the Next
+// Generation formula with the values that follow from it.
+#include "effects/WindowSequence.h"
 #include "platform/Controls.h"
+#include "platform/Platform.h"
 
 namespace kestal {
 
-class News : public Form {
+class ConventionsWindow : public Form {
  public:
-  explicit News(Program& program);
+  ConventionsWindow(Platform& platform, WindowSequence& sequence);
 
  protected:
   void Form_Load() override;
@@ -29,6 +31,9 @@ class News : public Form {
   Label Label1_0;
   Picture Image1;
   Label Label1_1;
+
+  Platform& platform_;
+  WindowSequence& sequence_;
 };
 
 }  // namespace kestal

@@ -1,0 +1,63 @@
+#include "effects/Zoom.h"
+
+namespace kestal {
+
+namespace {
+
+// The one-pixel vertical strip at the horizontal middle of a rectangle, as tall as it is.
+PixelRect MiddleStrip(const PixelRect& area) {
+  const auto c = static_cast<int32_t>(RoundHalfEven(area.right - (area.right - area.left) / 2.0));
+  return {c, area.top, c + 1, area.bottom};
+}
+
+// Hides the closed window and asks for its release. From inside the window's own Form_Unload
+// the window layer ignores that nested request and releases the window once, afterwards.
+void HideAndRelease(Platform& platform, Form& window) {
+  platform.windows.Hide(window);
+  platform.windows.DoEvents();
+  platform.windows.Unload(window);
+}
+
+}  // namespace
+
+void ZoomWindow(Platform& platform, Form& window, ZoomAnchor anchor, ZoomDirection direction) {
+  // A hidden window has nothing to zoom away; it goes on unloading as it was.
+  if (direction == ZoomDirection::Closing && !window.Visible()) return;
+  // Released meanwhile (closed while it was still opening): nothing left to draw.
+  if (window.hWnd() == 0) return;
+  if (anchor == ZoomAnchor::Tray) {
+    ZoomWithTray(platform, window, direction);
+    return;
+  }
+  WindowEffects& effects = platform.effects;
+  const PixelRect desktop = effects.DesktopRect();
+  // The bottom-right pixel of the desktop.
+  const PixelRect corner{desktop.right - 1, desktop.bottom - 1, desktop.right, desktop.bottom};
+  const WindowHandle handle = window.hWnd();
+  const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
+  if (direction == ZoomDirection::Opening) {
+    effects.AnimateOutline(handle, corner, rect);
+    platform.windows.DoEvents();
+  } else {
+    effects.AnimateOutline(handle, rect, corner);
+    platform.windows.DoEvents();
+    HideAndRelease(platform, window);
+  }
+}
+
+void ZoomWithTray(Platform& platform, Form& window, ZoomDirection direction) {
+  WindowEffects& effects = platform.effects;
+  const WindowHandle handle = window.hWnd();
+  const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
+  // No notification area: the strip of an empty rectangle, (0, 0, 1, 0), the top-left corner.
+  const PixelRect strip = MiddleStrip(effects.NotificationArea().value_or(PixelRect{}));
+  if (direction == ZoomDirection::Opening) {
+    effects.AnimateOutline(handle, strip, rect);
+    platform.windows.DoEvents();
+  } else {
+    effects.AnimateOutline(handle, rect, strip);
+    HideAndRelease(platform, window);
+  }
+}
+
+}  // namespace kestal

@@ -1,0 +1,25 @@
+#pragma once
+// The zoom outline between the screen corner or the notification area and a window.
+#include "platform/Form.h"
+#include "platform/Platform.h"
+
+namespace kestal {
+
+// Where the outline comes from on opening and goes to on closing.
+enum class ZoomAnchor {
+  ScreenCorner = 8,  // the bottom-right pixel of the desktop
+  Tray = 10,         // the notification area, where the icon lives
+};
+
+enum class ZoomDirection {
+  Opening = 0,  // from the anchor to the window
+  Closing = 1,  // from the window to the anchor, then the window is hidden and released
+};
+
+// Closing a hidden window draws nothing and leaves it alone.
+void ZoomWindow(Platform& platform, Form& window, ZoomAnchor anchor, ZoomDirection direction);
+// The zoom for the notification-area anchor: without a notification area the outline goes to
+// the top-left corner of the screen.
+void ZoomWithTray(Platform& platform, Form& window, ZoomDirection direction);
+
+}  // namespace kestal
