@@ -2,19 +2,6 @@
 
 namespace kestal {
 
-// Counts the handlers of this window that are running, so that the window object is never
-// deleted under one of them.
-class Form::HandlerScope {
- public:
-  explicit HandlerScope(Form& form) : form_(form) { ++form_.handlerDepth_; }
-  ~HandlerScope() { --form_.handlerDepth_; }
-  HandlerScope(const HandlerScope&) = delete;
-  HandlerScope& operator=(const HandlerScope&) = delete;
-
- private:
-  Form& form_;
-};
-
 Form::Form(FormSpec design) : spec_(std::move(design)) {}
 
 Form::~Form() = default;
@@ -33,61 +20,61 @@ int Form::AddControl(ControlSpec design) {
 }
 
 WindowHandle Form::hWnd() const {
-  return surface_ ? surface_->Handle() : 0;
+  return Surface() ? Surface()->Handle() : 0;
 }
 bool Form::Visible() const {
-  return surface_ && surface_->Visible();
+  return Surface() && Surface()->Visible();
 }
 
 void Form::Move(int leftTwips, int topTwips) {
   left_ = leftTwips;
   top_ = topTwips;
-  if (surface_) surface_->Move(leftTwips, topTwips);
+  if (FormSurface* surface = Surface()) surface->Move(leftTwips, topTwips);
 }
 
 void Form::SetBackColor(Color color) {
-  if (surface_) surface_->SetBackColor(color);
+  if (FormSurface* surface = Surface()) surface->SetBackColor(color);
 }
 
 void Form::Refresh() {
-  if (surface_) surface_->Refresh();
+  if (FormSurface* surface = Surface()) surface->Refresh();
 }
 
 void Form::SetTimer(int timerId, long milliseconds) {
-  if (surface_) surface_->SetTimer(timerId, milliseconds);
+  if (FormSurface* surface = Surface()) surface->SetTimer(timerId, milliseconds);
 }
 
 void Form::KillTimer(int timerId) {
-  if (surface_) surface_->KillTimer(timerId);
+  if (FormSurface* surface = Surface()) surface->KillTimer(timerId);
 }
 
 void Form::RaiseLoad() {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Form_Load();
 }
 
 void Form::RaiseUnload() {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Form_Unload();
 }
 
 void Form::RaisePaint() {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Form_Paint();
 }
 
 void Form::RaiseMouseMove(int button, int shift, double x, double y) {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Form_MouseMove(button, shift, x, y);
 }
 
 void Form::RaiseTimer(int timerId) {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Form_Timer(timerId);
 }
 
 void Form::RaiseSystemEvent(SystemEvent event) {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Form_SystemEvent(event);
 }
 
@@ -99,22 +86,22 @@ void Call(const Handler& handler, Args&... args) {
 }  // namespace
 
 void Form::RaiseClick(int id) {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Call(EventsOf(id).click);
 }
 
 void Form::RaiseChange(int id) {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Call(EventsOf(id).change);
 }
 
 void Form::RaiseGotFocus(int id) {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Call(EventsOf(id).gotFocus);
 }
 
 void Form::RaiseKeyPress(int id, int& keyAscii) {
-  HandlerScope scope(*this);
+  const auto hold = Hold();
   Call(EventsOf(id).keyPress, keyAscii);
 }
 

@@ -1,6 +1,13 @@
 #pragma once
 // The base of every window: its design (controls in order of definition), the handlers that
 // the window layer raises, and the window operations the handlers use.
+//
+// Lifetime, the one rule that makes re-entrancy safe: a form, and the platform window object it
+// owns, live while something holds the form: its slot, or a message being handled for it (each
+// entry from the platform into a form takes a Hold() for as long as it runs). Unloading
+// destroys the platform window at once; the objects go when the last holder lets go. So a
+// handler may unload its own window, or have it replaced by a fresh one, and still return
+// through living objects.
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,7 +25,7 @@ enum class FormState { NotLoaded, Loading, Loaded, Unloading, Released };
 // density or the theme changed), so the tray must be given the new one.
 enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed, IconChanged };
 
-class Form {
+class Form : public std::enable_shared_from_this<Form> {
  public:
   explicit Form(FormSpec design);
   virtual ~Form();
@@ -47,9 +54,15 @@ class Form {
   // --- Used by the window layer -------------------------------------------------------------
   FormState State() const { return state_; }
   void SetState(FormState state) { state_ = state; }
-  FormSurface* Surface() const { return surface_; }
-  void Attach(FormSurface* surface) { surface_ = surface; }
-  bool InHandler() const { return handlerDepth_ > 0; }
+  // The platform window while the form is loaded (or loading, or unloading); null otherwise.
+  FormSurface* Surface() const {
+    return state_ == FormState::NotLoaded || state_ == FormState::Released ? nullptr
+                                                                           : surface_.get();
+  }
+  void Attach(std::unique_ptr<FormSurface> surface) { surface_ = std::move(surface); }
+  // Keeps the form alive for as long as the holder lives (empty for a form that nothing
+  // shares, such as one a test keeps on its stack: its owner keeps it alive).
+  std::shared_ptr<Form> Hold() { return weak_from_this().lock(); }
   // Keeps the design in step when a control is moved.
   void SetDesignTop(int id, int topTwips) {
     controls_.at(static_cast<size_t>(id)).rect.top = topTwips;
@@ -83,13 +96,11 @@ class Form {
   virtual void Form_SystemEvent(SystemEvent /*event*/) {}
 
  private:
-  class HandlerScope;
   FormSpec spec_;
   std::vector<ControlSpec> controls_;
   std::vector<Events> events_;
-  FormSurface* surface_ = nullptr;
+  std::unique_ptr<FormSurface> surface_;
   FormState state_ = FormState::NotLoaded;
-  int handlerDepth_ = 0;
   int left_ = 0, top_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // Where a window object lives: created when the window is shown, and replaced by a fresh one
-// when it is shown again after its release, so every opening starts from the design.
+// when it is shown again after its release, so every opening starts from the design. The slot
+// is one holder of its window (see Form.h).
 #include <functional>
 #include <memory>
 #include <vector>
@@ -20,12 +21,13 @@ class FormSlot {
   Form* Current() const { return current_.get(); }
   bool IsLoaded() const;
   template <typename T>
-  T* As() const { return dynamic_cast<T*>(current_.get()); }
+  T* As() const {
+    return dynamic_cast<T*>(current_.get());
+  }
 
  private:
   Factory make_;
-  std::unique_ptr<Form> current_;
-  std::vector<std::unique_ptr<Form>> retired_;  // released, but a handler may still be running
+  std::shared_ptr<Form> current_;
 };
 
 }  // namespace kestal

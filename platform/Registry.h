@@ -1,30 +1,34 @@
 #pragma once
-// The Windows registry, as the Win32 calls see it (wide-character calls on Windows; UTF-8 here).
-// Every call returns 0 on success and a platform error code otherwise.
+// The Windows registry, by path: values read, written and removed under one of two roots.
+// Texts are UTF-8 here (the wide-character calls on Windows).
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kestal {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
-using RegistryKey = std::uintptr_t;  // 0: no key
-
-inline constexpr uint32_t kRegSz = 1;
-inline constexpr uint32_t kRegDword = 4;
 
 class Registry {
  public:
   virtual ~Registry() = default;
-  virtual long OpenKey(RegistryRoot root, std::string_view path, RegistryKey& key) = 0;
-  virtual long CreateKey(RegistryRoot root, std::string_view path, RegistryKey& key) = 0;
-  // The value's type and its raw text (for REG_SZ: the stored characters, any NUL included;
-  // for other types the data bytes as they are). `text` may be null to learn the type alone.
-  virtual long QueryValue(RegistryKey key, std::string_view name, uint32_t& type,
-                          std::string* text) = 0;
-  virtual long SetStringValue(RegistryKey key, std::string_view name, std::string_view text) = 0;
-  virtual long DeleteValue(RegistryKey key, std::string_view name) = 0;
-  virtual long CloseKey(RegistryKey key) = 0;
+  // A string value (REG_SZ) as stored, any NUL in it kept; none when the key or the value is
+  // missing, can't be read, or holds no string.
+  virtual std::optional<std::string> GetString(RegistryRoot root, std::string_view path,
+                                               std::string_view name) = 0;
+  // Stores a string value, creating the key when needed; false when the system refused.
+  virtual bool SetString(RegistryRoot root, std::string_view path, std::string_view name,
+                         std::string_view text) = 0;
+  // A number value (REG_DWORD); none when missing or of another type.
+  virtual std::optional<uint32_t> GetNumber(RegistryRoot root, std::string_view path,
+                                            std::string_view name) = 0;
+  virtual bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
+                         uint32_t number) = 0;
+  // Removes a value; false when it was not there or the removal was refused.
+  virtual bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) = 0;
+  // Removes a key with everything under it; false when it was not there or was kept.
+  virtual bool DeleteKey(RegistryRoot root, std::string_view path) = 0;
 };
 
 }  // namespace kestal

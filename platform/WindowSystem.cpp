@@ -6,16 +6,12 @@ namespace kestal {
 
 WindowSystem::~WindowSystem() = default;
 
-void WindowSystem::DeleteDestroyedSurfaces() {
-  destroyed_.clear();
-}
-
 void WindowSystem::Load(Form& form) {
   if (form.State() != FormState::NotLoaded) return;
-  DeleteDestroyedSurfaces();
-  auto surface = CreateSurface(form);
-  form.Attach(surface.get());
-  surfaces_.emplace_back(&form, std::move(surface));
+  const auto hold = form.Hold();
+  std::unique_ptr<FormSurface> surface = CreateSurface(form);
+  if (!surface) return;
+  form.Attach(std::move(surface));
   loaded_.push_back(&form);
   form.SetState(FormState::Loading);
   Loading(form);
@@ -24,6 +20,7 @@ void WindowSystem::Load(Form& form) {
 }
 
 void WindowSystem::Show(Form& form) {
+  const auto hold = form.Hold();
   Load(form);
   if (form.State() == FormState::Loaded && form.Surface()) form.Surface()->Show();
 }
@@ -31,22 +28,14 @@ void WindowSystem::Show(Form& form) {
 void WindowSystem::Unload(Form& form) {
   const FormState state = form.State();
   if (state != FormState::Loaded && state != FormState::Loading) return;
+  const auto hold = form.Hold();
   form.SetState(FormState::Unloading);
   Unloading(form);
   form.RaiseUnload();
+  if (FormSurface* surface = form.Surface()) surface->Destroy();
   form.SetState(FormState::Released);
-
-  auto it = std::find_if(surfaces_.begin(), surfaces_.end(),
-                         [&](const auto& entry) { return entry.first == &form; });
-  if (it != surfaces_.end()) {
-    it->second->Destroy();
-    // The surface may be running the handler that asked for this unload: delete it later.
-    destroyed_.push_back(std::move(it->second));
-    surfaces_.erase(it);
-  }
-  form.Attach(nullptr);
   loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &form), loaded_.end());
-  if (loaded_.empty()) Quit();
+  if (loaded_.empty()) Quit(exitCode_);
 }
 
 void WindowSystem::Hide(Form& form) {

@@ -30,11 +30,14 @@ class WindowSystem {
   void Load(Form& form);
   // Loads the window when needed, then makes it visible (not modal).
   void Show(Form& form);
-  // Runs Form_Unload once, then releases the window; a window that is not loaded, or already
-  // unloading (a second close while it closes), is left alone. No window left: the program ends.
+  // Runs Form_Unload once, then destroys its platform window; a window that is not loaded, or
+  // already unloading (a second close while it closes), is left alone. No window left: the
+  // program ends.
   void Unload(Form& form);
   void Hide(Form& form);
   bool AnyLoaded() const { return !loaded_.empty(); }
+  // The code the program ends with once no window is left (0 unless a failure set another).
+  void SetExitCode(int exitCode) { exitCode_ = exitCode; }
 
   virtual ScreenMetrics Screen() const = 0;
   // The system highlight colour (COLOR_HIGHLIGHT), the background of the program's windows.
@@ -49,19 +52,18 @@ class WindowSystem {
   virtual void SetMousePointer(MousePointer pointer) = 0;
 
  protected:
-  // A new hidden platform window for the form, with all its controls.
+  // A new hidden platform window for the form, with all its controls; null when the platform
+  // could not make it (the form then stays not loaded).
   virtual std::unique_ptr<FormSurface> CreateSurface(Form& form) = 0;
-  // No window is left loaded.
-  virtual void Quit() = 0;
+  // No window is left loaded: the program ends with that code.
+  virtual void Quit(int exitCode) = 0;
   // Told just before a window's Form_Load and Form_Unload run (the headless layer logs them).
   virtual void Loading(Form& /*form*/) {}
   virtual void Unloading(Form& /*form*/) {}
 
  private:
-  void DeleteDestroyedSurfaces();
   std::vector<Form*> loaded_;
-  std::vector<std::pair<Form*, std::unique_ptr<FormSurface>>> surfaces_;
-  std::vector<std::unique_ptr<FormSurface>> destroyed_;
+  int exitCode_ = 0;
 };
 
 }  // namespace kestal

@@ -8,12 +8,9 @@ namespace {
 // Registry value names compare without regard to letter case; this is the name the reads use.
 constexpr std::string_view kAutostartQueryName = "kestalDate";
 
+// A value or key that isn't there, or a refused removal, leaves nothing to do.
 void RemoveValue(Registry& registry, RegistryRoot root, std::string_view keyPath) {
-  // A key that cannot be opened leaves the handle empty, and the removal then fails harmlessly.
-  RegistryKey key = 0;
-  registry.OpenKey(root, keyPath, key);
-  registry.DeleteValue(key, kAutostartValue);
-  registry.CloseKey(key);
+  registry.DeleteValue(root, keyPath, kAutostartValue);
 }
 
 }  // namespace

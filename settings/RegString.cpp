@@ -8,29 +8,13 @@ std::string TrimAtNul(std::string_view text) {
 
 std::string GetRegString(Registry& registry, RegistryRoot root, std::string_view keyPath,
                          std::string_view valueName) {
-  std::string result;
-  RegistryKey key = 0;
-  if (registry.OpenKey(root, keyPath, key) == 0) {
-    uint32_t type = 0;
-    if (registry.QueryValue(key, valueName, type, nullptr) == 0 && type == kRegSz) {
-      std::string data;
-      if (registry.QueryValue(key, valueName, type, &data) == 0 && type == kRegSz) {
-        result = TrimAtNul(data);
-      }
-    }
-  }
-  // Closed in every case; closing the empty handle of a failed open fails harmlessly.
-  registry.CloseKey(key);
-  return result;
+  // The stored text ends in a NUL, which goes with anything after it.
+  return TrimAtNul(registry.GetString(root, keyPath, valueName).value_or(""));
 }
 
 bool SetRegString(Registry& registry, RegistryRoot root, std::string_view keyPath,
                   std::string_view valueName, std::string_view text) {
-  RegistryKey key = 0;
-  if (registry.CreateKey(root, keyPath, key) != 0) return false;
-  const bool stored = registry.SetStringValue(key, valueName, text) == 0;
-  registry.CloseKey(key);
-  return stored;
+  return registry.SetString(root, keyPath, valueName, text);
 }
 
 }  // namespace kestal

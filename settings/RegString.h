@@ -10,13 +10,13 @@ namespace kestal {
 // The text up to its first NUL character; the whole text when it holds none.
 std::string TrimAtNul(std::string_view text);
 
-// The REG_SZ value `valueName` of the key, up to its terminating NUL. A missing key or value, a
+// The string value `valueName` of the key, up to its terminating NUL. A missing key or value, a
 // value of another type or a failed read all give the empty text.
 std::string GetRegString(Registry& registry, RegistryRoot root, std::string_view keyPath,
                          std::string_view valueName);
 
-// Opens or creates the key and stores the text as a REG_SZ value. False when the system refused
-// (for instance an ordinary user writing under the machine-wide root).
+// Stores the text as a string value, creating the key when missing. False when the system
+// refused (for instance an ordinary user writing under the machine-wide root).
 bool SetRegString(Registry& registry, RegistryRoot root, std::string_view keyPath,
                   std::string_view valueName, std::string_view text);
 

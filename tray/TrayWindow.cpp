@@ -65,11 +65,12 @@ void TrayWindow::Form_Unload() {
 // the shell takes says so.
 bool TrayWindow::TryAddIcon() {
   tooltip_.Compose();
-  return tooltip_.Send(kNimAdd) || tooltip_.Send(kNimModify);
+  iconAdded_ = tooltip_.Send(kNimAdd) || tooltip_.Send(kNimModify);
+  return iconAdded_;
 }
 
 // At start with Windows, or while the shell restarts, the taskbar may not be there yet: try
-// again every two seconds for two minutes, then give up.
+// again every two seconds for two minutes, then give up (GiveUpAddingIcon).
 void TrayWindow::AddIconOrRetry() {
   if (TryAddIcon()) {
     StopRetrying();
@@ -82,6 +83,18 @@ void TrayWindow::AddIconOrRetry() {
 void TrayWindow::StopRetrying() {
   addIconRetriesLeft_ = 0;
   KillTimer(kAddIconTimer);
+}
+
+// Without its icon the program could not be reached: the user is told, and it ends with a
+// failure code, unless the taskbar came up while the message was read.
+void TrayWindow::GiveUpAddingIcon() {
+  platform_.windows.MsgBox(
+      "Kestal Date non riesce a mettere la sua icona nell'area di notifica: la barra delle "
+      "applicazioni non risponde. Il programma si chiude.",
+      MsgBoxIcon::Exclamation, "KestalDate");
+  if (iconAdded_) return;
+  platform_.windows.SetExitCode(1);
+  platform_.windows.Unload(*this);
 }
 
 // One timer to the next local midnight, recomputed each time it fires, so that a timer that
@@ -101,7 +114,12 @@ void TrayWindow::Form_Timer(int timerId) {
   if (timerId == kMidnightTimer) {
     FollowTheDate();
   } else if (timerId == kAddIconTimer) {
-    if (TryAddIcon() || --addIconRetriesLeft_ <= 0) StopRetrying();
+    if (TryAddIcon()) {
+      StopRetrying();
+    } else if (--addIconRetriesLeft_ <= 0) {
+      StopRetrying();
+      GiveUpAddingIcon();
+    }
   }
 }
 

@@ -52,6 +52,7 @@ class TrayWindow : public Form {
   bool TryAddIcon();
   void AddIconOrRetry();
   void StopRetrying();
+  void GiveUpAddingIcon();
   void WaitForMidnight();
   void FollowTheDate();
   void Show(FormSlot& slot);
@@ -63,6 +64,7 @@ class TrayWindow : public Form {
   FormSlot& news_;
   FormSlot& dataAstrale_;
   int addIconRetriesLeft_ = 0;
+  bool iconAdded_ = false;  // the shell took the icon the last time it was added
 };
 
 }  // namespace kestal

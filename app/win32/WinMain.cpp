@@ -19,7 +19,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
                     int /*show*/) {
   kestal::win32::Win32Platform platform(instance);
   kestal::Program program(platform.platform());
-  program.Start();
-  platform.windows.Run();
-  return 0;
+  if (!program.Start()) {
+    // Without its hidden window the program has no icon and no way to be reached.
+    MessageBoxW(nullptr, L"Kestal Date non può partire: la sua finestra non si apre.",
+                L"KestalDate", MB_OK | MB_ICONERROR);
+    return 1;
+  }
+  return platform.windows.Run();
 }

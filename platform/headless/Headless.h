@@ -27,9 +27,9 @@ namespace kestal::headless {
 //   effects:  "AnimateOutline(<hwnd>,(l,t,r,b),(l,t,r,b))", "MakeTopmost(<hwnd>)",
 //             "RoundOutline(<hwnd>,348,324,20)"
 //   tray:     "NotifyIcon(<message>)"
-//   registry: "RegOpenKey(HKLM|HKCU,<path>)", "RegCreateKey(HKLM|HKCU,<path>)",
-//             "RegQueryValue(<key>,<name>)", "RegSetValue(<key>,<name>,<text>)",
-//             "RegDeleteValue(<key>,<name>)", "RegCloseKey(<key>)"
+//   registry: "GetRegValue(HKLM|HKCU,<path>,<name>)",
+//   "SetRegValue(HKLM|HKCU,<path>,<name>,<text>)",
+//             "DeleteRegValue(HKLM|HKCU,<path>,<name>)", "DeleteRegKey(HKLM|HKCU,<path>)"
 //   settings: "GetSetting(<app>,<section>,<key>)", "SaveSetting(<app>,<section>,<key>,<text>)",
 //             "DeleteSetting(<app>,<section>)"
 //   shell:    "OpenWithShell(<target>)"
@@ -97,6 +97,8 @@ class HeadlessWindowSystem : public WindowSystem {
   const std::vector<MenuRecord>& Menus() const { return menus_; }
   MousePointer Pointer() const { return pointer_; }
   bool Ended() const { return ended_; }  // no window was left loaded
+  int ExitCode() const { return exitCode_; }
+  bool refuseWindows = false;  // the next windows can't be made
 
   // The loaded window's surface, or null.
   HeadlessSurface* SurfaceOf(const Form& form) const;
@@ -121,7 +123,10 @@ class HeadlessWindowSystem : public WindowSystem {
 
  protected:
   std::unique_ptr<FormSurface> CreateSurface(Form& form) override;
-  void Quit() override { ended_ = true; }
+  void Quit(int exitCode) override {
+    ended_ = true;
+    exitCode_ = exitCode;
+  }
   void Loading(Form& form) override;
   void Unloading(Form& form) override;
 
@@ -135,6 +140,7 @@ class HeadlessWindowSystem : public WindowSystem {
   std::vector<HeadlessSurface*> surfaces_;
   MousePointer pointer_ = MousePointer::Default;
   bool ended_ = false;
+  int exitCode_ = 0;
   WindowHandle nextHandle_ = 0x1000;
 };
 
@@ -251,31 +257,36 @@ class HeadlessTray : public TrayArea {
   TrayIconRecord current_{};
 };
 
+// The registry in memory: key paths and value names compare without regard to letter case, as
+// in the registry; the autostart keys exist from the start, as on every Windows machine.
 class HeadlessRegistry : public Registry {
  public:
   explicit HeadlessRegistry(CallLog& log);
-  long OpenKey(RegistryRoot root, std::string_view path, RegistryKey& key) override;
-  long CreateKey(RegistryRoot root, std::string_view path, RegistryKey& key) override;
-  long QueryValue(RegistryKey key, std::string_view name, uint32_t& type,
-                  std::string* text) override;
-  long SetStringValue(RegistryKey key, std::string_view name, std::string_view text) override;
-  long DeleteValue(RegistryKey key, std::string_view name) override;
-  long CloseKey(RegistryKey key) override;
+  std::optional<std::string> GetString(RegistryRoot root, std::string_view path,
+                                       std::string_view name) override;
+  bool SetString(RegistryRoot root, std::string_view path, std::string_view name,
+                 std::string_view text) override;
+  std::optional<uint32_t> GetNumber(RegistryRoot root, std::string_view path,
+                                    std::string_view name) override;
+  bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
+                 uint32_t number) override;
+  bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) override;
+  bool DeleteKey(RegistryRoot root, std::string_view path) override;
 
-  // Writes, creations and removals under this root are refused (access denied).
+  // Writes and removals under this root are refused (an ordinary user on the machine's root).
   void RefuseWrites(RegistryRoot root, bool refuse = true) { refused_[root] = refuse; }
-  // Key paths and value names compare without regard to letter case, as in the registry.
+  // A value as stored: a string's characters with their terminating NUL, or a number.
   struct Value {
-    uint32_t type;
-    std::string data;  // REG_SZ: the stored characters including the terminating NUL
+    bool isString = true;
+    std::string text;
+    uint32_t number = 0;
   };
+  static Value String(std::string_view stored) { return {true, std::string(stored), 0}; }
+  static Value Number(uint32_t number) { return {false, {}, number}; }
+  // What the test puts in place and reads back, without a call being logged.
   void Put(RegistryRoot root, std::string_view path, std::string_view name, Value value);
   std::optional<Value> Get(RegistryRoot root, std::string_view path, std::string_view name) const;
   bool KeyExists(RegistryRoot root, std::string_view path) const;
-  // Removes a key with its values and subkeys (the autostart key exists from the start, as on
-  // every Windows machine).
-  void RemoveKey(RegistryRoot root, std::string_view path);
-  int OpenHandles() const;  // keys opened and not closed
 
  private:
   CallLog& log_;
@@ -284,8 +295,6 @@ class HeadlessRegistry : public Registry {
   std::map<RegistryRoot,
            std::map<std::string, std::map<std::string, std::pair<std::string, Value>>>>
       keys_;
-  std::map<RegistryKey, std::pair<RegistryRoot, std::string>> handles_;
-  RegistryKey nextKey_ = 0x100;
 };
 
 class HeadlessSettings : public SettingsStore {

@@ -6,12 +6,6 @@
 namespace kestal::headless {
 namespace {
 
-// Error codes of the platform.
-constexpr long kOk = 0;
-constexpr long kFileNotFound = 2;
-constexpr long kAccessDenied = 5;
-constexpr long kInvalidHandle = 6;
-
 constexpr std::string_view kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 std::string Lower(std::string_view text) {
@@ -27,8 +21,14 @@ std::string KeyPath(std::string_view path) {
   return Lower(path);
 }
 
-std::string RootName(RegistryRoot root) {
-  return root == RegistryRoot::LocalMachine ? "HKLM" : "HKCU";
+std::string Where(RegistryRoot root, std::string_view path) {
+  return std::string(root == RegistryRoot::LocalMachine ? "HKLM," : "HKCU,") + std::string(path);
+}
+
+// `key` is `path` itself or lies under it.
+bool Under(const std::string& key, const std::string& path) {
+  return key == path ||
+         (key.size() > path.size() && key.starts_with(path) && key[path.size()] == '\\');
 }
 
 }  // namespace
@@ -40,86 +40,62 @@ HeadlessRegistry::HeadlessRegistry(CallLog& log) : log_(log) {
 
 bool HeadlessRegistry::KeyExists(RegistryRoot root, std::string_view path) const {
   const std::string wanted = KeyPath(path);
-  if (wanted.empty()) return true;  // the root itself
   auto rootIt = keys_.find(root);
-  if (rootIt == keys_.end()) return false;
+  if (rootIt == keys_.end()) return wanted.empty();
   // A key exists when it was created, or lies on the path of one that was.
-  for (const auto& [key, values] : rootIt->second) {
-    if (key == wanted ||
-        (key.size() > wanted.size() && key.starts_with(wanted) && key[wanted.size()] == '\\')) {
-      return true;
-    }
-  }
-  return false;
+  return wanted.empty() ||
+         std::any_of(rootIt->second.begin(), rootIt->second.end(),
+                     [&](const auto& entry) { return Under(entry.first, wanted); });
 }
 
-void HeadlessRegistry::RemoveKey(RegistryRoot root, std::string_view path) {
+std::optional<std::string> HeadlessRegistry::GetString(RegistryRoot root, std::string_view path,
+                                                       std::string_view name) {
+  log_.Add("GetRegValue(" + Where(root, path) + "," + std::string(name) + ")");
+  const auto value = Get(root, path, name);
+  if (!value || !value->isString) return std::nullopt;
+  return value->text;
+}
+
+bool HeadlessRegistry::SetString(RegistryRoot root, std::string_view path, std::string_view name,
+                                 std::string_view text) {
+  log_.Add("SetRegValue(" + Where(root, path) + "," + std::string(name) + "," + std::string(text) +
+           ")");
+  if (refused_[root]) return false;
+  Put(root, path, name, String(std::string(text) + '\0'));
+  return true;
+}
+
+std::optional<uint32_t> HeadlessRegistry::GetNumber(RegistryRoot root, std::string_view path,
+                                                    std::string_view name) {
+  log_.Add("GetRegValue(" + Where(root, path) + "," + std::string(name) + ")");
+  const auto value = Get(root, path, name);
+  if (!value || value->isString) return std::nullopt;
+  return value->number;
+}
+
+bool HeadlessRegistry::SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
+                                 uint32_t number) {
+  log_.Add("SetRegValue(" + Where(root, path) + "," + std::string(name) + "," +
+           std::to_string(number) + ")");
+  if (refused_[root]) return false;
+  Put(root, path, name, Number(number));
+  return true;
+}
+
+bool HeadlessRegistry::DeleteValue(RegistryRoot root, std::string_view path,
+                                   std::string_view name) {
+  log_.Add("DeleteRegValue(" + Where(root, path) + "," + std::string(name) + ")");
+  if (refused_[root]) return false;
+  auto keyIt = keys_[root].find(KeyPath(path));
+  return keyIt != keys_[root].end() && keyIt->second.erase(Lower(name)) > 0;
+}
+
+bool HeadlessRegistry::DeleteKey(RegistryRoot root, std::string_view path) {
+  log_.Add("DeleteRegKey(" + Where(root, path) + ")");
+  if (refused_[root] || !KeyExists(root, path)) return false;
   const std::string gone = KeyPath(path);
-  std::erase_if(keys_[root], [&](const auto& entry) {
-    return entry.first == gone ||
-           (entry.first.starts_with(gone) && entry.first.size() > gone.size() &&
-            entry.first[gone.size()] == '\\');
-  });
-}
-
-long HeadlessRegistry::OpenKey(RegistryRoot root, std::string_view path, RegistryKey& key) {
-  log_.Add("RegOpenKey(" + RootName(root) + "," + std::string(path) + ")");
-  key = 0;
-  if (!KeyExists(root, path)) return kFileNotFound;
-  key = nextKey_++;
-  handles_[key] = {root, KeyPath(path)};
-  return kOk;
-}
-
-long HeadlessRegistry::CreateKey(RegistryRoot root, std::string_view path, RegistryKey& key) {
-  log_.Add("RegCreateKey(" + RootName(root) + "," + std::string(path) + ")");
-  key = 0;
-  if (refused_[root]) return kAccessDenied;
-  keys_[root][KeyPath(path)];
-  key = nextKey_++;
-  handles_[key] = {root, KeyPath(path)};
-  return kOk;
-}
-
-long HeadlessRegistry::QueryValue(RegistryKey key, std::string_view name, uint32_t& type,
-                                  std::string* text) {
-  log_.Add("RegQueryValue(" + std::to_string(key) + "," + std::string(name) + ")");
-  auto handle = handles_.find(key);
-  if (handle == handles_.end()) return kInvalidHandle;
-  const auto& [root, path] = handle->second;
-  auto found = Get(root, path, name);
-  if (!found) return kFileNotFound;
-  type = found->type;
-  if (text) *text = found->data;
-  return kOk;
-}
-
-long HeadlessRegistry::SetStringValue(RegistryKey key, std::string_view name,
-                                      std::string_view text) {
-  log_.Add("RegSetValue(" + std::to_string(key) + "," + std::string(name) + "," +
-           std::string(text) + ")");
-  auto handle = handles_.find(key);
-  if (handle == handles_.end()) return kInvalidHandle;
-  const auto& [root, path] = handle->second;
-  if (refused_[root]) return kAccessDenied;
-  Put(root, path, name, {kRegSz, std::string(text) + '\0'});
-  return kOk;
-}
-
-long HeadlessRegistry::DeleteValue(RegistryKey key, std::string_view name) {
-  log_.Add("RegDeleteValue(" + std::to_string(key) + "," + std::string(name) + ")");
-  auto handle = handles_.find(key);
-  if (handle == handles_.end()) return kInvalidHandle;
-  const auto& [root, path] = handle->second;
-  if (refused_[root]) return kAccessDenied;
-  auto keyIt = keys_[root].find(path);
-  if (keyIt == keys_[root].end()) return kFileNotFound;
-  return keyIt->second.erase(Lower(name)) > 0 ? kOk : kFileNotFound;
-}
-
-long HeadlessRegistry::CloseKey(RegistryKey key) {
-  log_.Add("RegCloseKey(" + std::to_string(key) + ")");
-  return handles_.erase(key) > 0 ? kOk : kInvalidHandle;
+  std::erase_if(keys_[root], [&](const auto& entry) { return Under(entry.first, gone); });
+  return true;
 }
 
 void HeadlessRegistry::Put(RegistryRoot root, std::string_view path, std::string_view name,
@@ -140,10 +116,6 @@ std::optional<HeadlessRegistry::Value> HeadlessRegistry::Get(RegistryRoot root,
   auto valueIt = keyIt->second.find(Lower(name));
   if (valueIt == keyIt->second.end()) return std::nullopt;
   return valueIt->second.second;
-}
-
-int HeadlessRegistry::OpenHandles() const {
-  return static_cast<int>(handles_.size());
 }
 
 }  // namespace kestal::headless

@@ -65,18 +65,22 @@ bool HeadlessSurface::CanFocus(int id) const {
 
 std::vector<int> HeadlessSurface::TabStops() const {
   const auto& specs = form_.Controls();
-  auto controlAt = [&](int id) -> const ControlSpec& { return specs.at(static_cast<std::size_t>(id)); };
+  auto controlAt = [&](int id) -> const ControlSpec& {
+    return specs.at(static_cast<std::size_t>(id));
+  };
   // An option group is one stop: its selected button (none when that one is disabled), or its
   // first button that can take the focus when none is selected.
   auto isGroupStop = [&](int id) {
     int first = -1;
     for (std::size_t i = 0; i < specs.size(); ++i) {
       const int other = static_cast<int>(i);
-      if (specs[i].kind != ControlKind::OptionButton || specs[i].container != controlAt(id).container) {
+      if (specs[i].kind != ControlKind::OptionButton ||
+          specs[i].container != controlAt(id).container) {
         continue;
       }
       if (At(other).value) return other == id;
-      if (CanFocus(other) && (first < 0 || specs[i].tabIndex < controlAt(first).tabIndex)) first = other;
+      if (CanFocus(other) && (first < 0 || specs[i].tabIndex < controlAt(first).tabIndex))
+        first = other;
     }
     return first == id;
   };
@@ -114,6 +118,7 @@ void HeadlessSurface::Show() {
   log_.Add("ShowWindow(" + form_.Name() + ")");
   if (visible_) return;
   visible_ = true;
+  const auto hold = form_.Hold();
   Form& form = form_;
   HeadlessWindowSystem& windows = windows_;
   // Activating a window puts the focus on its first control unless a handler placed it already.
@@ -129,6 +134,10 @@ void HeadlessSurface::Show() {
 void HeadlessSurface::Hide() {
   log_.Add("HideWindow(" + form_.Name() + ")");
   visible_ = false;
+}
+
+HeadlessSurface::~HeadlessSurface() {
+  std::erase(windows_.surfaces_, this);
 }
 
 void HeadlessSurface::Destroy() {

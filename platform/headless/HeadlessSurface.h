@@ -18,6 +18,9 @@ class HeadlessSurface : public FormSurface {
  public:
   HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Form& form, WindowHandle handle,
                   IconHandle icon);
+  ~HeadlessSurface() override;
+  HeadlessSurface(const HeadlessSurface&) = delete;
+  HeadlessSurface& operator=(const HeadlessSurface&) = delete;
 
   WindowHandle Handle() const override { return handle_; }
   IconHandle Icon() const override { return icon_; }

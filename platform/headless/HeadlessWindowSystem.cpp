@@ -15,10 +15,11 @@ std::vector<std::string> CallLog::Matching(std::string_view prefix) const {
 
 HeadlessWindowSystem::HeadlessWindowSystem(CallLog& log) : log_(log) {}
 
-// The surfaces themselves belong to the base class and go with it.
+// The surfaces belong to their forms, which go before the window system.
 HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 
 std::unique_ptr<FormSurface> HeadlessWindowSystem::CreateSurface(Form& form) {
+  if (refuseWindows) return nullptr;
   const WindowHandle handle = nextHandle_;
   nextHandle_ += 0x10;
   // Windows that show the same icon resource share its handle, as loaded icons do.
@@ -94,6 +95,7 @@ void HeadlessWindowSystem::SetMousePointer(MousePointer pointer) {
 bool HeadlessWindowSystem::FireTimer(Form& form, int timerId) {
   HeadlessSurface* surface = SurfaceOf(form);
   if (!surface || !surface->Timers().contains(timerId)) return false;
+  const auto hold = form.Hold();
   form.RaiseTimer(timerId);
   return true;
 }
@@ -107,6 +109,7 @@ long HeadlessWindowSystem::TimerInterval(const Form& form, int timerId) const {
 
 void HeadlessWindowSystem::NotifyTray(Form& form, int eventCode) {
   if (!SurfaceOf(form)) return;
+  const auto hold = form.Hold();
   form.RaiseMouseMove(1, 0, eventCode * screen.twipsPerPixelX, 0);
 }
 
@@ -118,11 +121,16 @@ void HeadlessWindowSystem::ChangeDensity() {
 }
 
 void HeadlessWindowSystem::Broadcast(SystemEvent event) {
-  // A handler may unload windows: walk a copy and skip those that went away.
-  const std::vector<HeadlessSurface*> surfaces = surfaces_;
-  for (HeadlessSurface* surface : surfaces) {
-    if (std::find(surfaces_.begin(), surfaces_.end(), surface) == surfaces_.end()) continue;
-    surface->Owner().RaiseSystemEvent(event);
+  // A handler may unload windows: every loaded form is held, and one that went meanwhile is
+  // passed over.
+  std::vector<std::shared_ptr<Form>> held;
+  std::vector<Form*> forms;
+  for (HeadlessSurface* surface : surfaces_) {
+    held.push_back(surface->Owner().Hold());
+    forms.push_back(&surface->Owner());
+  }
+  for (Form* form : forms) {
+    if (SurfaceOf(*form)) form->RaiseSystemEvent(event);
   }
 }
 

@@ -52,6 +52,7 @@ HeadlessSurface& Shown(HeadlessSurface& surface, const Form& form) {
 }  // namespace
 
 void User::Click(std::string_view control, int index) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
   const int id = Id(control, index);
   HeadlessSurface& surface = Shown(Surface(), form_);
   if (!surface.Enabled(id)) return;
@@ -83,11 +84,13 @@ void User::Click(std::string_view control, int index) {
 }
 
 void User::Focus(std::string_view control, int index) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
   const int id = Id(control, index);
   Shown(Surface(), form_).SetFocus(id);
 }
 
 void User::Type(std::string_view control, std::string_view text) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
   Focus(control);
   for (char32_t c : DecodeCodePoints(text)) {
     // Keys go to the box while it holds the focus; a handler that moves it away ends the typing.
@@ -99,6 +102,7 @@ void User::Type(std::string_view control, std::string_view text) {
 }
 
 void User::PressKey(std::string_view control, int keyAscii) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
   const int id = Id(control, -1);
   if (form_.Controls().at(static_cast<std::size_t>(id)).kind != ControlKind::TextBox) {
     throw std::invalid_argument(std::string(control) + " is not a text box");
@@ -114,6 +118,7 @@ void User::PressKey(std::string_view control, int keyAscii) {
 }
 
 void User::ReplaceText(std::string_view control, std::string_view text) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
   const int id = Id(control, -1);
   Shown(Surface(), form_).SetFocus(id);
   HeadlessSurface* surface = windows_.SurfaceOf(form_);
@@ -122,6 +127,7 @@ void User::ReplaceText(std::string_view control, std::string_view text) {
 }
 
 void User::AccessKey(char key) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
   HeadlessSurface& surface = Shown(Surface(), form_);
   const auto& specs = form_.Controls();
   const auto wanted = std::tolower(static_cast<unsigned char>(key));
@@ -140,6 +146,7 @@ void User::AccessKey(char key) {
 }
 
 void User::Tab(bool backwards) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
   HeadlessSurface& surface = Shown(Surface(), form_);
   const int next = surface.NextTabStop(backwards);
   if (next >= 0) surface.SetFocus(next);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/FormDesign.h"
+#include "platform/win32/Owned.h"
 #include "platform/win32/Win32Api.h"
 
 namespace kestal::win32 {
@@ -15,7 +16,6 @@ class GdiCache {
  public:
   GdiCache(HINSTANCE instance, int dpi, FontSpec windowFont)
       : instance_(instance), dpi_(dpi), windowFont_(std::move(windowFont)) {}
-  ~GdiCache();
   GdiCache(const GdiCache&) = delete;
   GdiCache& operator=(const GdiCache&) = delete;
 
@@ -34,17 +34,16 @@ class GdiCache {
   HICON Icon(int id, int width, int height);
 
  private:
-  void FreeSized();
   HBITMAP Bitmap(int id);
 
   HINSTANCE instance_;
   int dpi_;
   FontSpec windowFont_;
-  std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
-  std::map<COLORREF, HBRUSH> brushes_;
-  std::map<int, HBITMAP> bitmaps_;
-  std::map<std::tuple<int, int, int>, HBITMAP> pictures_;
-  std::map<std::tuple<int, int, int>, HICON> icons_;
+  std::map<std::tuple<std::string, int, bool, bool>, GdiObject<HFONT>> fonts_;
+  std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
+  std::map<int, GdiObject<HBITMAP>> bitmaps_;
+  std::map<std::tuple<int, int, int>, GdiObject<HBITMAP>> pictures_;
+  std::map<std::tuple<int, int, int>, UniqueIcon> icons_;
 };
 
 }  // namespace kestal::win32

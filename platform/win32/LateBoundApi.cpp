@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/win32/Trace.h"
+
 namespace kestal::win32::late {
 
 namespace {
@@ -9,14 +11,19 @@ namespace {
 template <typename Function>
 Function Bind(HMODULE library, const char* name) {
   // The usual cast of a loaded function to its real type.
-  return library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)))
-                 : nullptr;
+  return library
+             ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+             : nullptr;
 }
 
 // comctl32 by its bare name: the manifest's activation context then gives version 6, which a
 // full path would bypass.
 HMODULE CommonControlsLibrary() {
-  static HMODULE library = LoadLibraryW(L"comctl32.dll");
+  static HMODULE library = [] {
+    HMODULE loaded = LoadLibraryW(L"comctl32.dll");
+    if (!loaded) TraceFailure(L"LoadLibraryW (comctl32)");
+    return loaded;
+  }();
   return library;
 }
 
@@ -26,7 +33,9 @@ HMODULE MultimediaLibrary() {
     wchar_t folder[MAX_PATH];
     const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return HMODULE{};
-    return LoadLibraryW((std::wstring(folder, length) + L"\\winmm.dll").c_str());
+    HMODULE loaded = LoadLibraryW((std::wstring(folder, length) + L"\\winmm.dll").c_str());
+    if (!loaded) TraceFailure(L"LoadLibraryW (winmm)");
+    return loaded;
   }();
   return library;
 }
@@ -60,6 +69,19 @@ BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id) {
   using Function = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR);
   static const auto function = Bind<Function>(CommonControlsLibrary(), "RemoveWindowSubclass");
   return function ? function(window, procedure, id) : FALSE;
+}
+
+UINT GetDpiForWindow(HWND window) {
+  using Function = UINT(WINAPI*)(HWND);
+  static const auto function = Bind<Function>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+  return function && window ? function(window) : 0;
+}
+
+int GetSystemMetricsForDpi(int index, UINT dpi) {
+  using Function = int(WINAPI*)(int, UINT);
+  static const auto function =
+      Bind<Function>(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi");
+  return function ? function(index, dpi) : 0;
 }
 
 BOOL SndPlaySound(LPCWSTR sound, UINT flags, bool load) {

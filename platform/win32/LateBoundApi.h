@@ -1,7 +1,8 @@
 #pragma once
-// System functions of comctl32 and winmm, loaded the first time they are needed rather than at
-// start: the program spends nearly all its life in the tray, where it has no controls and plays
-// no sound, and each of those libraries costs start-up time and private memory there.
+// System functions bound when first needed: those of comctl32 and winmm, whose libraries are
+// loaded only then (the program spends nearly all its life in the tray, where it has no controls
+// and plays no sound, and each library costs start-up time and private memory there), and those
+// of user32 that older systems lack.
 #include "platform/win32/Win32Api.h"
 
 namespace kestal::win32::late {
@@ -13,6 +14,10 @@ void InitCommonControls();
 BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data);
 LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
+
+// The per-monitor density calls of Windows 10 (1607) on; 0 where the system lacks them.
+UINT GetDpiForWindow(HWND window);
+int GetSystemMetricsForDpi(int index, UINT dpi);
 
 // sndPlaySoundW; `load` false means: do not load winmm just for this (a stop when nothing can
 // be playing yet). FALSE when winmm is not there.

@@ -19,7 +19,7 @@ class Win32Platform {
   Win32Shell shell;
   Win32Sound sound;
   Win32Resources resources;
-  Win32Settings settings;
+  Win32Settings settings{registry};
   Win32Clock clock;
   Platform& platform() { return platform_; }
 

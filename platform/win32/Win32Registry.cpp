@@ -1,84 +1,119 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/Owned.h"
+#include "platform/win32/Trace.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Text.h"
 
 namespace kestal::win32 {
 
 namespace {
+
 HKEY RootKey(RegistryRoot root) {
   return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
-HKEY ToKey(RegistryKey key) {
-  return reinterpret_cast<HKEY>(key);
+
+UniqueKey OpenKey(RegistryRoot root, std::string_view path, REGSAM access) {
+  HKEY key = nullptr;
+  const LONG result = RegOpenKeyExW(RootKey(root), Wide(path).c_str(), 0, access, &key);
+  if (result != ERROR_SUCCESS) key = nullptr;
+  return UniqueKey(key);
 }
-bool IsText(DWORD type) {
-  return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+
+UniqueKey CreateKey(RegistryRoot root, std::string_view path) {
+  HKEY key = nullptr;
+  const LONG result = RegCreateKeyExW(RootKey(root), Wide(path).c_str(), 0, nullptr, 0,
+                                      KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+  if (result != ERROR_SUCCESS) {
+    SetLastError(static_cast<DWORD>(result));
+    TraceFailure(L"RegCreateKeyExW");
+    key = nullptr;
+  }
+  return UniqueKey(key);
 }
+
+// The value's type and bytes; none when it can't be read.
+std::optional<std::pair<DWORD, std::vector<BYTE>>> ReadValue(RegistryRoot root,
+                                                             std::string_view path,
+                                                             std::string_view name) {
+  const UniqueKey key = OpenKey(root, path, KEY_READ);
+  if (!key) return std::nullopt;
+  const std::wstring wideName = Wide(name);
+  DWORD type = 0, size = 0;
+  LONG result = RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &type, nullptr, &size);
+  std::vector<BYTE> data;
+  while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {  // it may grow meanwhile
+    data.resize(size);
+    result = RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &type,
+                              data.empty() ? nullptr : data.data(), &size);
+    if (result == ERROR_SUCCESS) {
+      data.resize(size);
+      return std::make_pair(type, std::move(data));
+    }
+  }
+  return std::nullopt;
+}
+
+bool Written(LONG result, const wchar_t* what) {
+  if (result == ERROR_SUCCESS) return true;
+  SetLastError(static_cast<DWORD>(result));
+  TraceFailure(what);
+  return false;
+}
+
 }  // namespace
 
-long Win32Registry::OpenKey(RegistryRoot root, std::string_view path, RegistryKey& key) {
-  const std::wstring widePath = Wide(path);
-  HKEY opened = nullptr;
-  // As much access as the user has: reading works for everyone, a refused change fails later.
-  const LONG result = RegOpenKeyExW(RootKey(root), widePath.c_str(), 0, MAXIMUM_ALLOWED, &opened);
-  key = result == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(opened) : 0;
-  return result;
+std::optional<std::string> Win32Registry::GetString(RegistryRoot root, std::string_view path,
+                                                    std::string_view name) {
+  const auto value = ReadValue(root, path, name);
+  if (!value || value->first != REG_SZ) return std::nullopt;
+  // The stored UTF-16 units as they are, the terminating NUL included.
+  std::u16string units(value->second.size() / 2, u'\0');
+  if (!units.empty()) std::memcpy(units.data(), value->second.data(), units.size() * 2);
+  return Utf16ToUtf8(units);
 }
 
-long Win32Registry::CreateKey(RegistryRoot root, std::string_view path, RegistryKey& key) {
-  const std::wstring widePath = Wide(path);
-  HKEY created = nullptr;
-  const LONG result = RegCreateKeyExW(RootKey(root), widePath.c_str(), 0, nullptr, 0,
-                                      KEY_READ | KEY_WRITE, nullptr, &created, nullptr);
-  key = result == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(created) : 0;
-  return result;
-}
-
-long Win32Registry::QueryValue(RegistryKey key, std::string_view name, uint32_t& type,
-                               std::string* text) {
-  const std::wstring wideName = Wide(name);
-  DWORD valueType = 0, size = 0;
-  LONG result = RegQueryValueExW(ToKey(key), wideName.c_str(), nullptr, &valueType, nullptr, &size);
-  if (result != ERROR_SUCCESS) return result;
-  type = valueType;
-  if (!text) return ERROR_SUCCESS;
-  std::vector<BYTE> data;
-  do {  // the value may grow between the two calls
-    data.resize(size);
-    result = RegQueryValueExW(ToKey(key), wideName.c_str(), nullptr, &valueType,
-                              data.empty() ? nullptr : data.data(), &size);
-  } while (result == ERROR_MORE_DATA);
-  if (result != ERROR_SUCCESS) return result;
-  type = valueType;
-  data.resize(size);
-  if (IsText(valueType)) {
-    // The stored UTF-16 units as they are, the terminating NUL included.
-    std::u16string units(data.size() / 2, u'\0');
-    if (!units.empty()) std::memcpy(units.data(), data.data(), units.size() * 2);
-    *text = Utf16ToUtf8(units);
-  } else {
-    text->assign(data.begin(), data.end());
-  }
-  return ERROR_SUCCESS;
-}
-
-long Win32Registry::SetStringValue(RegistryKey key, std::string_view name, std::string_view text) {
-  const std::wstring wideName = Wide(name);
+bool Win32Registry::SetString(RegistryRoot root, std::string_view path, std::string_view name,
+                              std::string_view text) {
+  const UniqueKey key = CreateKey(root, path);
+  if (!key) return false;
   const std::wstring wideText = Wide(text);
-  const DWORD bytes = static_cast<DWORD>((wideText.size() + 1) * sizeof(wchar_t));
-  return RegSetValueExW(ToKey(key), wideName.c_str(), 0, REG_SZ,
-                        reinterpret_cast<const BYTE*>(wideText.c_str()), bytes);
+  const auto bytes = static_cast<DWORD>((wideText.size() + 1) * sizeof(wchar_t));
+  return Written(RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(wideText.c_str()), bytes),
+                 L"RegSetValueExW");
 }
 
-long Win32Registry::DeleteValue(RegistryKey key, std::string_view name) {
-  const std::wstring wideName = Wide(name);
-  return RegDeleteValueW(ToKey(key), wideName.c_str());
+std::optional<uint32_t> Win32Registry::GetNumber(RegistryRoot root, std::string_view path,
+                                                 std::string_view name) {
+  const auto value = ReadValue(root, path, name);
+  if (!value || value->first != REG_DWORD || value->second.size() != sizeof(uint32_t)) {
+    return std::nullopt;
+  }
+  uint32_t number = 0;
+  std::memcpy(&number, value->second.data(), sizeof(number));
+  return number;
 }
 
-long Win32Registry::CloseKey(RegistryKey key) {
-  return RegCloseKey(ToKey(key));
+bool Win32Registry::SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
+                              uint32_t number) {
+  const UniqueKey key = CreateKey(root, path);
+  if (!key) return false;
+  const DWORD data = number;
+  return Written(RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_DWORD,
+                                reinterpret_cast<const BYTE*>(&data), sizeof(data)),
+                 L"RegSetValueExW");
+}
+
+bool Win32Registry::DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) {
+  const UniqueKey key = OpenKey(root, path, KEY_SET_VALUE);
+  return key && RegDeleteValueW(key.get(), Wide(name).c_str()) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::DeleteKey(RegistryRoot root, std::string_view path) {
+  // The key goes with every value and key inside it.
+  return RegDeleteTreeW(RootKey(root), Wide(path).c_str()) == ERROR_SUCCESS;
 }
 
 }  // namespace kestal::win32

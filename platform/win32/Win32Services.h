@@ -28,22 +28,30 @@ class Win32Tray : public TrayArea {
 
 class Win32Registry : public Registry {
  public:
-  long OpenKey(RegistryRoot root, std::string_view path, RegistryKey& key) override;
-  long CreateKey(RegistryRoot root, std::string_view path, RegistryKey& key) override;
-  long QueryValue(RegistryKey key, std::string_view name, uint32_t& type,
-                  std::string* text) override;
-  long SetStringValue(RegistryKey key, std::string_view name, std::string_view text) override;
-  long DeleteValue(RegistryKey key, std::string_view name) override;
-  long CloseKey(RegistryKey key) override;
+  std::optional<std::string> GetString(RegistryRoot root, std::string_view path,
+                                       std::string_view name) override;
+  bool SetString(RegistryRoot root, std::string_view path, std::string_view name,
+                 std::string_view text) override;
+  std::optional<uint32_t> GetNumber(RegistryRoot root, std::string_view path,
+                                    std::string_view name) override;
+  bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
+                 uint32_t number) override;
+  bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) override;
+  bool DeleteKey(RegistryRoot root, std::string_view path) override;
 };
 
-// HKEY_CURRENT_USER\Software\<application>\<section>, one string value per key.
+// HKEY_CURRENT_USER\Software\<application>\<section>, one string value per key, kept through
+// the registry.
 class Win32Settings : public SettingsStore {
  public:
+  explicit Win32Settings(Registry& registry) : registry_(registry) {}
   std::string Get(std::string_view app, std::string_view section, std::string_view key) override;
   void Save(std::string_view app, std::string_view section, std::string_view key,
             std::string_view value) override;
   void DeleteSection(std::string_view app, std::string_view section) override;
+
+ private:
+  Registry& registry_;
 };
 
 class Win32Shell : public Shell {

@@ -6,6 +6,7 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FormLayout.h"
 #include "platform/win32/LateBoundApi.h"
+#include "platform/win32/Trace.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "resources/ResourceIds.h"
@@ -43,9 +44,6 @@ Win32Surface::~Win32Surface() {
       DestroyWindow(window_);
     }
   }
-  if (bigIcon_) DestroyIcon(bigIcon_);
-  if (smallIcon_) DestroyIcon(smallIcon_);
-  if (oldSmallIcon_) DestroyIcon(oldSmallIcon_);
 }
 
 Win32Surface* Win32Surface::FromWindow(HWND window) {
@@ -62,7 +60,10 @@ void Win32Surface::CreateWindowAndChildren() {
   CreateWindowExW(0, className.c_str(), caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
                   TwipsToPixels(design.width, tppX_), TwipsToPixels(design.height, tppY_), owner,
                   nullptr, system_.Instance(), this);
-  if (!window_) return;
+  if (!window_) {
+    TraceFailure(L"CreateWindowExW (a window)");
+    return;
+  }
   // The hidden start-up window keeps the system's density: the tray's event codes come in its
   // pointer messages, which are read back with the screen's twips. The others take their
   // monitor's.
@@ -93,29 +94,34 @@ void Win32Surface::LoadIcons() {
   const FormSpec& design = form_.Definition();
   const int iconId = design.iconId ? design.iconId : IDI_KESTAL;
   const int small = SmallIconSize(design.topLevel ? WindowDpi(window_) : dpi_);
-  HICON icon = static_cast<HICON>(
-      LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, small, small, 0));
-  if (!icon) return;
+  UniqueIcon icon(static_cast<HICON>(
+      LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, small, small, 0)));
+  if (!icon) {
+    TraceFailure(L"LoadImageW (the icon)");
+    return;
+  }
   // The shell may still hold the icon it was given last: freed once the next one replaces it.
-  if (oldSmallIcon_) DestroyIcon(oldSmallIcon_);
-  oldSmallIcon_ = smallIcon_;
-  smallIcon_ = icon;
+  oldSmallIcon_ = std::move(smallIcon_);
+  smallIcon_ = std::move(icon);
   if (design.topLevel) return;
   const int big = MulDiv(GetSystemMetrics(SM_CXICON), dpi_, SystemDpi());
-  HICON bigIcon = static_cast<HICON>(
-      LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, big, big, 0));
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-  if (bigIcon_) DestroyIcon(bigIcon_);
-  bigIcon_ = bigIcon;
+  UniqueIcon bigIcon(static_cast<HICON>(
+      LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, big, big, 0)));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.get()));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  bigIcon_ = std::move(bigIcon);
 }
 
 void Win32Surface::RoundOutline(int width, int height, int corner) {
   if (!window_) return;
   outlineCorner_ = corner;
-  HRGN region = CreateRoundRectRgn(0, 0, width, height, corner, corner);
-  // The window owns the region once it is set; when it can't be set, nobody does.
-  if (region && !SetWindowRgn(window_, region, TRUE)) DeleteObject(region);
+  GdiObject<HRGN> region(CreateRoundRectRgn(0, 0, width, height, corner, corner));
+  // The window owns the region once it is set.
+  if (region && SetWindowRgn(window_, region.get(), TRUE)) {
+    region.release();
+  } else {
+    TraceFailure(L"SetWindowRgn");
+  }
 }
 
 void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
@@ -177,7 +183,10 @@ void Win32Surface::CreateChild(int id, bool groupStart) {
                                r.right - r.left, r.bottom - r.top, window_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + id)),
                                system_.Instance(), nullptr);
-  if (!child) return;
+  if (!child) {
+    TraceFailure(L"CreateWindowExW (a control)");
+    return;
+  }
   controls_[static_cast<size_t>(id)].window = child;
   if (design.kind == ControlKind::OptionButton || design.kind == ControlKind::CheckBox) {
     // Themed option buttons and check boxes ignore the text colour; the captions are coloured.
@@ -278,7 +287,7 @@ WindowHandle Win32Surface::Handle() const {
   return reinterpret_cast<WindowHandle>(window_);
 }
 IconHandle Win32Surface::Icon() const {
-  return reinterpret_cast<IconHandle>(smallIcon_);
+  return reinterpret_cast<IconHandle>(smallIcon_.get());
 }
 
 void Win32Surface::Show() {

@@ -88,12 +88,9 @@ class Win32Surface : public FormSurface {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR subclassId, DWORD_PTR refData);
-  // Handles one message. After raising an event it checks, by `window` alone, that the surface
-  // still exists before it touches anything: the handler may have unloaded the window.
+  // Handles one message; the window procedure holds the form meanwhile, so the surface lives
+  // on even when a handler unloads the window (its platform window is then gone).
   LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static bool Alive(HWND window, const Win32Surface* surface) {
-    return FromWindow(window) == surface;
-  }
 
   void CreateWindowAndChildren();
   void CreateChild(int id, bool groupStart);
@@ -146,12 +143,12 @@ class Win32Surface : public FormSurface {
   std::vector<ControlState> controls_;
   std::vector<int> creationOrder_;
   std::optional<Color> backColor_;
-  HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
-  HICON oldSmallIcon_ = nullptr;  // the tray may still show it until it takes the new one
-  HWND savedFocus_ = nullptr;     // the child that had the focus when the window was deactivated
-  int pressed_ = -1;              // the label or picture under a pressed left button
-  int outlineCorner_ = 0;         // the rounded outline's corner ellipse; 0: no outline
-  bool creating_ = true;          // child windows are being made: no events yet
+  UniqueIcon bigIcon_, smallIcon_;
+  UniqueIcon oldSmallIcon_;    // the tray may still show it until it takes the new one
+  HWND savedFocus_ = nullptr;  // the child that had the focus when the window was deactivated
+  int pressed_ = -1;           // the label or picture under a pressed left button
+  int outlineCorner_ = 0;      // the rounded outline's corner ellipse; 0: no outline
+  bool creating_ = true;       // child windows are being made: no events yet
   bool destroyed_ = false;
 };
 

@@ -40,21 +40,14 @@ LRESULT Win32Surface::OnAutomationQuery(WPARAM wParam, LPARAM lParam) {
     reply.foreColor = 0;
     reply.backColor = FormBackColor();
     reply.dpi = dpi_;
-    HRGN outline = CreateRectRgn(0, 0, 0, 0);
+    const GdiObject<HRGN> outline(CreateRectRgn(0, 0, 0, 0));
     RECT box{};
-    if (outline && GetWindowRgn(window_, outline) != ERROR && GetRgnBox(outline, &box) != ERROR) {
+    if (outline && GetWindowRgn(window_, outline.get()) != ERROR &&
+        GetRgnBox(outline.get(), &box) != ERROR) {
       reply.outlineWidth = box.right - box.left;
       reply.outlineHeight = box.bottom - box.top;
     }
-    if (outline) DeleteObject(outline);
-    ICONINFO icon{};
-    if (smallIcon_ && GetIconInfo(smallIcon_, &icon)) {
-      BITMAP mask{};
-      GetObjectW(icon.hbmMask, sizeof(mask), &mask);
-      reply.smallIconSize = mask.bmWidth;
-      if (icon.hbmMask) DeleteObject(icon.hbmMask);
-      if (icon.hbmColor) DeleteObject(icon.hbmColor);
-    }
+    reply.smallIconSize = IconWidth(smallIcon_.get());
     text = WindowText(window_);
   } else if (ValidId(index)) {
     const ControlSpec& design = SpecOf(index);

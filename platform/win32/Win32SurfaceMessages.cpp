@@ -3,6 +3,7 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FormLayout.h"
 #include "platform/win32/LateBoundApi.h"
+#include "platform/win32/Trace.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32WindowSystem.h"
@@ -31,10 +32,15 @@ LRESULT CALLBACK Win32Surface::WindowProc(HWND window, UINT message, WPARAM wPar
   }
   Win32Surface* surface = FromWindow(window);
   if (!surface) return DefWindowProcW(window, message, wParam, lParam);
+  // The form (and this surface with it) lives until the message is handled, whatever its
+  // handlers unload.
+  const auto hold = surface->form_.Hold();
   try {
     return surface->Handle(window, message, wParam, lParam);
   } catch (...) {
-    // An event handler failed; the program carries on (no exception may cross the system).
+    // An event handler failed: said, and the program carries on (no exception may cross the
+    // system). A paint has ended all the same: its scope ends it.
+    Trace(L"a window's handler failed");
     return 0;
   }
 }
@@ -59,11 +65,11 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_MOUSEMOVE: {
       // On the hidden start-up window this is also the tray icon's callback: the low word of
-      // lParam then carries the icon's mouse message, wParam the icon's id.
+      // lParam then carries the icon's mouse message, wParam the icon's id (1, read as the
+      // button state like any wParam), and no shift key counts.
       const bool trayWindow = form_.Definition().topLevel;
-      form_.RaiseMouseMove(trayWindow ? 0 : ButtonState(wParam),
-                           trayWindow ? 0 : ShiftState(wParam), GET_X_LPARAM(lParam) * tppX_,
-                           GET_Y_LPARAM(lParam) * tppY_);
+      form_.RaiseMouseMove(ButtonState(wParam), trayWindow ? 0 : ShiftState(wParam),
+                           GET_X_LPARAM(lParam) * tppX_, GET_Y_LPARAM(lParam) * tppY_);
       return 0;
     }
     case WM_LBUTTONDOWN:
@@ -130,18 +136,11 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 void Win32Surface::ReloadTrayIcon() {
-  HICON before = smallIcon_;
-  const int size = SmallIconSize(WindowDpi(window_));
-  ICONINFO info{};
-  BITMAP mask{};
-  if (before && GetIconInfo(before, &info)) {
-    GetObjectW(info.hbmMask, sizeof(mask), &mask);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (mask.bmWidth == size) return;  // the icon the tray holds is the right size already
-  }
+  const HICON before = smallIcon_.get();
+  // Nothing to do when the icon the tray holds has the right size already.
+  if (before && IconWidth(before) == SmallIconSize(WindowDpi(window_))) return;
   LoadIcons();
-  if (smallIcon_ != before) form_.RaiseSystemEvent(SystemEvent::IconChanged);
+  if (smallIcon_.get() != before) form_.RaiseSystemEvent(SystemEvent::IconChanged);
 }
 
 void Win32Surface::OnCommand(int id, int code, HWND child) {
@@ -290,16 +289,18 @@ LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, 
       return code;
     }
     case WM_CHAR: {
-      HWND parent = GetParent(edit);
-      Win32Surface* surface = FromWindow(parent);
+      Win32Surface* surface = FromWindow(GetParent(edit));
       if (!surface || surface->creating_ || wParam > 0xFFFF) break;
+      const auto hold = surface->form_.Hold();
       int keyAscii = static_cast<int>(wParam);
       try {
         surface->form_.RaiseKeyPress(id, keyAscii);
       } catch (...) {
+        Trace(L"a key press handler failed");
         return 0;
       }
-      if (!IsWindow(edit) || !Alive(parent, surface) || keyAscii == 0) return 0;
+      // The handler may have closed the window, or consumed the key.
+      if (!IsWindow(edit) || surface->destroyed_ || keyAscii == 0) return 0;
       return late::DefSubclassProc(edit, message, static_cast<WPARAM>(keyAscii), lParam);
     }
     case WM_NCDESTROY:

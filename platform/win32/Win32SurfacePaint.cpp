@@ -15,47 +15,29 @@ RECT ToRect(const PixelRect& r) {
   return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-// Selects a GDI object into a device context for one scope.
-class Selected {
- public:
-  Selected(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-  ~Selected() { SelectObject(dc_, previous_); }
-  Selected(const Selected&) = delete;
-  Selected& operator=(const Selected&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
-
 }  // namespace
 
 void Win32Surface::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window_, &paint);
+  // The paint always ends, also when drawing fails, so the window is never asked again at once.
+  const PaintScope paint(window_);
+  HDC dc = paint.get();
   if (!dc) return;
   RECT client;
   GetClientRect(window_, &client);
   const int width = client.right - client.left, height = client.bottom - client.top;
-  if (width > 0 && height > 0) {
-    // Drawn off screen first: the doubled titles and the frames appear in one go.
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-    if (buffer && bitmap) {
-      {
-        Selected selected(buffer, bitmap);
-        PaintContent(buffer);
-        BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-               paint.rcPaint.bottom - paint.rcPaint.top, buffer, paint.rcPaint.left,
-               paint.rcPaint.top, SRCCOPY);
-      }
-    } else {
-      PaintContent(dc);
-    }
-    if (bitmap) DeleteObject(bitmap);
-    if (buffer) DeleteDC(buffer);
+  if (width <= 0 || height <= 0) return;
+  // Drawn off screen first: the doubled titles and the frames appear in one go.
+  const MemoryDc buffer(CreateCompatibleDC(dc));
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, width, height));
+  if (!buffer || !bitmap) {
+    PaintContent(dc);
+    return;
   }
-  EndPaint(window_, &paint);
+  const Selected selected(buffer.get(), bitmap.get());
+  PaintContent(buffer.get());
+  const RECT& area = paint.Area();
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.get(),
+         area.left, area.top, SRCCOPY);
 }
 
 void Win32Surface::PaintContent(HDC dc) {
@@ -97,13 +79,12 @@ void Win32Surface::PaintFrame(HDC dc, int id) {
   const COLORREF fore = ToColorRef(design.foreColor);
 
   // The border, in the frame's own colour, runs through the middle of the caption's line.
-  HPEN pen = CreatePen(PS_SOLID, 1, fore);
+  const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, fore));
   {
-    Selected selectedPen(dc, pen);
-    Selected noFill(dc, GetStockObject(NULL_BRUSH));
+    const Selected selectedPen(dc, pen.get());
+    const Selected noFill(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, box.left, box.top + metrics.tmHeight / 2, box.right, box.bottom);
   }
-  DeleteObject(pen);
 
   const std::wstring caption = Wide(state.caption);
   if (caption.empty()) return;
@@ -157,16 +138,13 @@ void Win32Surface::PaintPicture(HDC dc, int id) {
   if (!bitmap) return;
   BITMAP info{};
   GetObjectW(bitmap, sizeof(info), &info);
-  HDC source = CreateCompatibleDC(dc);
+  const MemoryDc source(CreateCompatibleDC(dc));
   if (!source) return;
-  {
-    Selected selected(source, bitmap);
-    SetStretchBltMode(dc, HALFTONE);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchBlt(dc, r.left, r.top, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
-               SRCCOPY);
-  }
-  DeleteDC(source);
+  const Selected selected(source.get(), bitmap);
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, r.left, r.top, width, height, source.get(), 0, 0, info.bmWidth, info.bmHeight,
+             SRCCOPY);
 }
 
 void Win32Surface::PaintLine(HDC dc, int id) {
@@ -175,15 +153,11 @@ void Win32Surface::PaintLine(HDC dc, int id) {
   ContainerOffset(form_.Controls(), id, dx, dy);
   // A line's width is designed in pixels at 96 dpi.
   const int width = std::max(1, MulDiv(design.borderWidth, dpi_, 96));
-  HPEN pen = CreatePen(PS_SOLID, width, ToColorRef(design.foreColor));
-  {
-    Selected selected(dc, pen);
-    MoveToEx(dc, TwipsToPixels(design.line.x1 + dx, tppX_),
-             TwipsToPixels(design.line.y1 + dy, tppY_), nullptr);
-    LineTo(dc, TwipsToPixels(design.line.x2 + dx, tppX_),
-           TwipsToPixels(design.line.y2 + dy, tppY_));
-  }
-  DeleteObject(pen);
+  const GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, ToColorRef(design.foreColor)));
+  const Selected selected(dc, pen.get());
+  MoveToEx(dc, TwipsToPixels(design.line.x1 + dx, tppX_), TwipsToPixels(design.line.y1 + dy, tppY_),
+           nullptr);
+  LineTo(dc, TwipsToPixels(design.line.x2 + dx, tppX_), TwipsToPixels(design.line.y2 + dy, tppY_));
 }
 
 }  // namespace kestal::win32

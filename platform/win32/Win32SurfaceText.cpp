@@ -67,7 +67,7 @@ void Win32Surface::FitCaption(int id) {
   if (design.kind == ControlKind::TextBox) {
     // A text box's text is the user's: it scrolls, and keeps the designed size.
     state.fontHeight = designed;
-  } else if (HDC dc = GetDC(window_)) {
+  } else if (const WindowDc windowDc(window_); HDC dc = windowDc.get()) {
     const auto fit = [&] {
       state.fontHeight = FittedHeight(designed, ReadableFloorPixels(dpi_),
                                       [&](int height) { return CaptionFits(dc, id, height); });
@@ -80,7 +80,6 @@ void Win32Surface::FitCaption(int id) {
       state.dense = true;
       fit();
     }
-    ReleaseDC(window_, dc);
   }
   if (state.window) {
     SendMessageW(state.window, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(id)), TRUE);
@@ -93,7 +92,7 @@ bool Win32Surface::CaptionFits(HDC dc, int id, int pixelHeight) {
   if (state.caption.empty()) return true;
   const PixelRect box = PixelRectOf(id);
   const int width = box.right - box.left, height = box.bottom - box.top;
-  const HGDIOBJ previous = SelectObject(dc, gdi_.Font(design.font, pixelHeight));
+  const Selected font(dc, gdi_.Font(design.font, pixelHeight));
   bool fits = true;
   switch (design.kind) {
     case ControlKind::Label: {
@@ -131,7 +130,6 @@ bool Win32Surface::CaptionFits(HDC dc, int id, int pixelHeight) {
     default:
       break;
   }
-  SelectObject(dc, previous);
   return fits;
 }
 

@@ -4,6 +4,8 @@
 
 #include "platform/win32/AutomationQuery.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/Owned.h"
+#include "platform/win32/Trace.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
 
@@ -15,8 +17,8 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance)
       automationQuery_(RegisterWindowMessageW(kAutomationQueryMessage)) {}
 
 Win32WindowSystem::~Win32WindowSystem() {
-  // The shared layer deletes the surfaces after this object is gone: close their windows now,
-  // while they can still sign off here.
+  // Forms own their surfaces and normally go first; any window still open is closed while it
+  // can still sign off here.
   const std::vector<Win32Surface*> live = live_;
   for (Win32Surface* surface : live) surface->Destroy();
 }
@@ -48,13 +50,18 @@ bool Win32WindowSystem::PreTranslate(MSG& message) {
 
 int Win32WindowSystem::Run() {
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  for (;;) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(message.wParam);  // the code Quit posted
+    if (got < 0) {
+      TraceFailure(L"GetMessageW");
+      return 1;
+    }
     if (!PreTranslate(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
   }
-  return 0;
 }
 
 void Win32WindowSystem::DoEvents() {
@@ -100,8 +107,12 @@ void Win32WindowSystem::MsgBox(std::string_view text, MsgBoxIcon icon, std::stri
 int Win32WindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items,
                                  int defaultIndex) {
   HWND window = reinterpret_cast<HWND>(owner.hWnd());
-  HMENU menu = CreatePopupMenu();
-  if (!menu) return -1;
+  const UniqueMenu owned(CreatePopupMenu());
+  HMENU menu = owned.get();
+  if (!menu) {
+    TraceFailure(L"CreatePopupMenu");
+    return -1;
+  }
   for (size_t i = 0; i < items.size(); ++i) {
     if (items[i].caption == "-") {
       AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -122,7 +133,6 @@ int Win32WindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items
       static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | align | TPM_TOPALIGN,
                                       at.x, at.y, 0, window, nullptr));
   if (window) PostMessageW(window, WM_NULL, 0, 0);
-  DestroyMenu(menu);
   return chosen > 0 ? chosen - 1 : -1;
 }
 
@@ -141,7 +151,10 @@ std::wstring Win32WindowSystem::FormClass(const std::string& formName, WNDPROC p
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   // No class icon: each shown window gets its own (the surface sets them), the hidden one none.
   windowClass.lpszClassName = name.c_str();
-  RegisterClassExW(&windowClass);
+  if (!RegisterClassExW(&windowClass)) {
+    TraceFailure(L"RegisterClassExW");  // the window that needs it then fails, and says so
+    return name;
+  }
   classes_.push_back(name);
   return name;
 }
@@ -206,11 +219,13 @@ void Win32WindowSystem::CloseAll() {
 }
 
 std::unique_ptr<FormSurface> Win32WindowSystem::CreateSurface(Form& form) {
-  return std::make_unique<Win32Surface>(*this, form);
+  auto surface = std::make_unique<Win32Surface>(*this, form);
+  if (!surface->Window()) return nullptr;  // traced where it failed
+  return surface;
 }
 
-void Win32WindowSystem::Quit() {
-  PostQuitMessage(0);
+void Win32WindowSystem::Quit(int exitCode) {
+  PostQuitMessage(exitCode);
 }
 
 }  // namespace kestal::win32

@@ -50,7 +50,7 @@ class Win32WindowSystem : public WindowSystem {
 
  protected:
   std::unique_ptr<FormSurface> CreateSurface(Form& form) override;
-  void Quit() override;
+  void Quit(int exitCode) override;
 
  private:
   Win32Surface* SurfaceOfWindow(HWND window) const;

@@ -276,20 +276,37 @@ TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
   }
 }
 
-TEST(TrayIcon, StopsTryingAfterTwoMinutes) {
+// Two minutes without a taskbar: the user is told and the program ends with a failure code,
+// unless the taskbar comes up while the message is read.
+TEST(TrayIcon, GivesUpAfterTwoMinutesAndSaysSo) {
+  for (const bool taskbarComesMeanwhile : {false, true}) {
+    SCOPED_TRACE(taskbarComesMeanwhile);
+    TraySession session;
+    auto& hp = session.hp;
+    hp.tray.available = false;
+    hp.windows.onMessageBox = [&](const headless::MessageBoxRecord&) {
+      if (!taskbarComesMeanwhile) return;
+      hp.tray.available = true;
+      hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+    };
+    TrayWindow& form1 = session.Start();
+    int retries = 0;
+    while (hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer)) ASSERT_LE(++retries, 60);
+    EXPECT_EQ(retries, 60);  // every 2 s for 2 minutes
+    ASSERT_EQ(hp.windows.MessageBoxes().size(), 1u);
+    EXPECT_NE(hp.windows.MessageBoxes()[0].text.find("area di notifica"), std::string::npos);
+    EXPECT_EQ(hp.windows.MessageBoxes()[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_EQ(hp.tray.IconShown(), taskbarComesMeanwhile);
+    EXPECT_EQ(hp.windows.Ended(), !taskbarComesMeanwhile);
+    EXPECT_EQ(hp.windows.ExitCode(), taskbarComesMeanwhile ? 0 : 1);
+  }
+}
+
+TEST(TrayStart, AWindowThatCannotBeMadeIsReported) {
   TraySession session;
-  auto& hp = session.hp;
-  hp.tray.available = false;
-  TrayWindow& form1 = session.Start();
-  int retries = 0;
-  while (hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer)) ASSERT_LE(++retries, 60);
-  EXPECT_EQ(retries, 60);  // every 2 s for 2 minutes
-  EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
-  EXPECT_FALSE(hp.tray.IconShown());
-  // A shell that comes up later still brings the icon.
-  hp.tray.available = true;
-  hp.windows.Broadcast(SystemEvent::TaskbarCreated);
-  EXPECT_TRUE(hp.tray.IconShown());
+  session.hp.windows.refuseWindows = true;
+  EXPECT_FALSE(session.program.Start());
+  EXPECT_FALSE(session.hp.tray.IconShown());
 }
 
 }  // namespace
