@@ -43,12 +43,12 @@ ConventionsWindow::ConventionsWindow(Platform& platform, WindowSequence& sequenc
                       {1305, 585, 5220, 195})
                    .Element(0)
                    .Fore(kYellow)),
-      Label1_0(*this, Design("Label1", std::string(kTitle), {1125, 120, 5745, 435})
+      Label1_0(*this, Design("Label1", kTitle, {1125, 120, 5745, 435})
                           .Element(0)
                           .Fore(kGreen)
                           .Font(SansSerifFont(18, true))),
       Image1(*this, Design("Image1", "", {465, 255, 480, 480}).Icon(IDI_KESTAL)),
-      Label1_1(*this, Design("Label1", std::string(kTitle), {1110, 135, 5745, 435})
+      Label1_1(*this, Design("Label1", kTitle, {1110, 135, 5745, 435})
                           .Element(1)
                           .Fore(kWhite)
                           .Font(SansSerifFont(18, true))),

@@ -2,19 +2,20 @@
 // Writing a window's controls the way its design table reads:
 // Design("Option1", "Data attuale", {165, 270, 1215, 270}, 7).In(Frame1).Fore(kYellow).Selected()
 #include <string>
+#include <string_view>
 
 #include "platform/Controls.h"
 #include "platform/FormDesign.h"
 
 namespace kestal {
 
+// Made and unmade out of line, so that each control a window defines costs a call, not the
+// inline work on its texts.
 struct Design : ControlSpec {
-  Design(std::string controlName, std::string text, TwipRect place, int tab = -1) {
-    name = std::move(controlName);
-    caption = std::move(text);
-    rect = place;
-    tabIndex = tab;
-  }
+  Design(std::string_view controlName, std::string_view text, TwipRect place, int tab = -1);
+  ~Design();
+  Design(const Design&) = delete;
+  Design& operator=(const Design&) = delete;
   Design& In(const Frame& frame) {
     container = frame.Id();
     return *this;
@@ -31,10 +32,7 @@ struct Design : ControlSpec {
     foreColor = color;
     return *this;
   }
-  Design& Font(const FontSpec& chosen) {
-    font = chosen;
-    return *this;
-  }
+  Design& Font(const FontSpec& chosen);
   Design& Selected() {
     value = true;
     return *this;
@@ -57,13 +55,11 @@ struct Design : ControlSpec {
 
 // A line from one end point to the other, in its colour and width in pixels.
 struct LineDesign : ControlSpec {
-  LineDesign(std::string controlName, int arrayIndex, TwipLine ends, Color color, int width = 1) {
-    name = std::move(controlName);
-    index = arrayIndex;
-    line = ends;
-    foreColor = color;
-    borderWidth = width;
-  }
+  LineDesign(std::string_view controlName, int arrayIndex, TwipLine ends, Color color,
+             int width = 1);
+  ~LineDesign();
+  LineDesign(const LineDesign&) = delete;
+  LineDesign& operator=(const LineDesign&) = delete;
 };
 
 // The windows' titles and links use "MS Sans Serif" at a given size.

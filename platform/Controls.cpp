@@ -2,9 +2,10 @@
 
 namespace kestal {
 
-Control::Control(Form& owner, ControlKind kind, ControlSpec design) : owner_(owner) {
-  design.kind = kind;
-  id_ = owner_.AddControl(std::move(design));
+Control::Control(Form& owner, ControlKind kind, const ControlSpec& design) : owner_(owner) {
+  ControlSpec made = design;
+  made.kind = kind;
+  id_ = owner_.AddControl(std::move(made));
 }
 
 bool Control::Enabled() const {

@@ -11,7 +11,9 @@ namespace kestal {
 
 class Control {
  public:
-  Control(Form& owner, ControlKind kind, ControlSpec design);
+  // Out of line, and from a reference: each window defines many controls, and the copy of the
+  // design is made once here rather than at each of them.
+  Control(Form& owner, ControlKind kind, const ControlSpec& design);
   int Id() const { return id_; }
   const ControlSpec& Definition() const { return owner_.Controls().at(static_cast<size_t>(id_)); }
   bool Enabled() const;
@@ -34,15 +36,13 @@ class Control {
 
 class Button : public Control {
  public:
-  Button(Form& owner, ControlSpec design)
-      : Control(owner, ControlKind::Button, std::move(design)) {}
+  Button(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Button, design) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class TextBox : public Control {
  public:
-  TextBox(Form& owner, ControlSpec design)
-      : Control(owner, ControlKind::TextBox, std::move(design)) {}
+  TextBox(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::TextBox, design) {}
   std::string Text() const;
   void SetText(std::string_view text);
   int SelStart() const;
@@ -56,7 +56,7 @@ class TextBox : public Control {
 
 class Label : public Control {
  public:
-  Label(Form& owner, ControlSpec design) : Control(owner, ControlKind::Label, std::move(design)) {}
+  Label(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Label, design) {}
   std::string Caption() const;
   void SetCaption(std::string_view caption);
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
@@ -64,8 +64,8 @@ class Label : public Control {
 
 class OptionButton : public Control {
  public:
-  OptionButton(Form& owner, ControlSpec design)
-      : Control(owner, ControlKind::OptionButton, std::move(design)) {}
+  OptionButton(Form& owner, const ControlSpec& design)
+      : Control(owner, ControlKind::OptionButton, design) {}
   bool Value() const;
   void SetValue(bool value);
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
@@ -73,8 +73,8 @@ class OptionButton : public Control {
 
 class CheckBox : public Control {
  public:
-  CheckBox(Form& owner, ControlSpec design)
-      : Control(owner, ControlKind::CheckBox, std::move(design)) {}
+  CheckBox(Form& owner, const ControlSpec& design)
+      : Control(owner, ControlKind::CheckBox, design) {}
   bool Value() const;
   void SetValue(bool ticked);
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
@@ -82,19 +82,18 @@ class CheckBox : public Control {
 
 class Frame : public Control {
  public:
-  Frame(Form& owner, ControlSpec design) : Control(owner, ControlKind::Frame, std::move(design)) {}
+  Frame(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Frame, design) {}
 };
 
 class Picture : public Control {
  public:
-  Picture(Form& owner, ControlSpec design)
-      : Control(owner, ControlKind::Picture, std::move(design)) {}
+  Picture(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Picture, design) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class Line : public Control {
  public:
-  Line(Form& owner, ControlSpec design) : Control(owner, ControlKind::Line, std::move(design)) {}
+  Line(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Line, design) {}
 };
 
 }  // namespace kestal

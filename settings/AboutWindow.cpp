@@ -46,9 +46,9 @@ AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayToolt
       Command1(*this, Design("Command1", "&Ok", {3870, 180, 1005, 330}).Tab(1)),
       Line2(*this, LineDesign("Line2", -1, {1920, 3990, 3270, 3990}, kWhite)),
       Line1_2(*this, LineDesign("Line1", 2, {375, 1980, 4820, 1980}, kWhite)),
-      StarDate(*this, Design("StarDate", std::string(kClassicCaption), {1830, 4320, 1560, 210})
-                          .Fore(kRed)
-                          .Font(kBoldFont)),
+      StarDate(
+          *this,
+          Design("StarDate", kClassicCaption, {1830, 4320, 1560, 210}).Fore(kRed).Font(kBoldFont)),
       Label10(*this, Design("Label10", "Data attuale:", {1860, 4065, 1500, 240}).Fore(kYellow)),
       Label9(*this, Design("Label9", "Cap. Irene Maselle", {3495, 4320, 1425, 240}).Fore(kYellow)),
       Label8(*this, Design("Label8", "Cap. Aldo Dorran", {240, 4320, 1500, 270}).Fore(kYellow)),

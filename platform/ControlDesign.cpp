@@ -1,0 +1,30 @@
+#include "platform/ControlDesign.h"
+
+namespace kestal {
+
+Design::Design(std::string_view controlName, std::string_view text, TwipRect place, int tab) {
+  name = controlName;
+  caption = text;
+  rect = place;
+  tabIndex = tab;
+}
+
+Design::~Design() = default;
+
+Design& Design::Font(const FontSpec& chosen) {
+  font = chosen;
+  return *this;
+}
+
+LineDesign::LineDesign(std::string_view controlName, int arrayIndex, TwipLine ends, Color color,
+                       int width) {
+  name = controlName;
+  index = arrayIndex;
+  line = ends;
+  foreColor = color;
+  borderWidth = width;
+}
+
+LineDesign::~LineDesign() = default;
+
+}  // namespace kestal
