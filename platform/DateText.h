@@ -6,19 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/CivilDate.h"
 #include "platform/Clock.h"
 
 namespace kestal {
-
-struct CivilDate {
-  int year = 0, month = 0, day = 0;
-  friend bool operator==(const CivilDate&, const CivilDate&) = default;
-};
-
-class DateError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 class NumberError : public std::runtime_error {
  public:
@@ -41,16 +32,6 @@ std::string FormatDdMmYyyy(CivilDate date);
 std::optional<CivilDate> TryReadDate(std::string_view text);
 CivilDate ReadDate(std::string_view text);  // throws DateError
 bool IsDate(std::string_view text);         // true exactly when ReadDate accepts the text
-
-// True when the date exists in the calendar and its year lies within 100 to 9999.
-bool IsValidDate(CivilDate date);
-
-// Date construction: a day or month past its end rolls over into the next month or year;
-// a resulting year outside 100 to 9999 throws DateError.
-CivilDate MakeDate(int year, int month, int day);
-
-// 0 = Sunday ... 6 = Saturday.
-int Weekday(CivilDate date);
 
 // The long date, "sabato 15 giugno 2002" (weekday, day without leading zero, month, year).
 std::string LongDateText(CivilDate date);

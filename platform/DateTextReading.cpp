@@ -2,18 +2,11 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/CivilDate.h"
 #include "platform/DateText.h"
 
 namespace kestal {
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonths = {
-    "gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
-    "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
-// Weekdays from Sunday, written with a plain "i" where the name ends in "ì": a typed "ì" or
-// "Ì" is folded to "i" before the comparison.
-constexpr std::array<std::string_view, 7> kWeekdays = {
-    "domenica", "lunedi", "martedi", "mercoledi", "giovedi", "venerdi", "sabato"};
 
 bool IsAsciiLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -89,14 +82,25 @@ class Reader {
   const char* end_;
 };
 
-// Index of the name among `names` that the word spells out in full or by its first three
-// letters; -1 when none.
-template <std::size_t N>
-int NameIndex(const std::array<std::string_view, N>& names, std::string_view word) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (word == names[i] || (word.size() == 3 && names[i].substr(0, 3) == word)) {
-      return static_cast<int>(i);
-    }
+// The word (folded: lower case, "ì" as "i") is the name spelt out in full or by its first three
+// letters.
+bool Spells(std::string_view word, std::string_view name) {
+  std::string_view::size_type at = 0;
+  std::size_t letters = 0;
+  for (; at < name.size() && letters < word.size(); ++letters) {
+    // The names' one non-ASCII letter is "ì" (C3 AC), which the reading folds to "i".
+    const bool accented = name.compare(at, 2, "\xC3\xAC") == 0;
+    if (word[letters] != (accented ? 'i' : name[at])) return false;
+    at += accented ? 2 : 1;
+  }
+  return letters == word.size() && (at == name.size() || letters == 3);
+}
+
+// Index (from 0) of the name that the word spells; -1 when none.
+template <typename Name>
+int NameIndex(std::string_view word, int count, Name name) {
+  for (int i = 0; i < count; ++i) {
+    if (Spells(word, name(i))) return i;
   }
   return -1;
 }
@@ -135,7 +139,7 @@ std::optional<CivilDate> TryReadDate(std::string_view text) {
   std::size_t wordLength;
   if (IsAsciiLetter(in.Peek())) {
     if (!in.Word(word, wordLength)) return std::nullopt;
-    weekday = NameIndex(kWeekdays, {word.data(), wordLength});
+    weekday = NameIndex({word.data(), wordLength}, 7, WeekdayName);
     if (weekday < 0) return std::nullopt;
     const bool comma = in.Take(',');
     if (in.SkipBlanks() == 0 && !comma) return std::nullopt;
@@ -157,7 +161,8 @@ std::optional<CivilDate> TryReadDate(std::string_view text) {
     if (separator == '\0') return std::nullopt;
     if (IsAsciiLetter(in.Peek())) {
       if (!in.Word(word, wordLength)) return std::nullopt;
-      const int month = NameIndex(kMonths, {word.data(), wordLength});
+      const int month =
+          NameIndex({word.data(), wordLength}, 12, [](int i) { return MonthName(i + 1); });
       if (month < 0) return std::nullopt;
       date.month = month + 1;
     } else if (!in.Number(2, date.month, digits)) {

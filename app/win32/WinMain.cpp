@@ -1,8 +1,10 @@
 // The program's entry point on Windows: the platform, the program, and the message loop.
 #include <cstdlib>
 #include <exception>
+#include <string_view>
 
 #include "app/Program.h"
+#include "platform/win32/AutomationQuery.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -15,9 +17,28 @@ void __verbose_terminate_handler() {
 }
 }  // namespace __gnu_cxx
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int /*show*/) {
+namespace {
+
+// Started by the end-to-end tests, which ask the windows about their controls: the switch is
+// one of the words of the command line (which never holds the program's own path here).
+bool StartedForTesting(std::wstring_view commandLine) {
+  const std::wstring_view blanks = L" \t";
+  while (!commandLine.empty()) {
+    const auto start = commandLine.find_first_not_of(blanks);
+    if (start == std::wstring_view::npos) break;
+    commandLine.remove_prefix(start);
+    const std::wstring_view word = commandLine.substr(0, commandLine.find_first_of(blanks));
+    if (word == kestal::kAutomationSwitch) return true;
+    commandLine.remove_prefix(word.size());
+  }
+  return false;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLine, int /*show*/) {
   kestal::win32::Win32Platform platform(instance);
+  if (StartedForTesting(commandLine)) platform.windows.AnswerAutomation();
   kestal::Program program(platform.platform());
   if (!program.Start()) {
     // Without its hidden window the program has no icon and no way to be reached.

@@ -8,9 +8,10 @@
 
 namespace e2e {
 
-RunningProgram::RunningProgram(const std::wstring& exePath) {
+RunningProgram::RunningProgram(const std::wstring& exePath, bool forTesting) {
   std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/") + 1);
   std::wstring commandLine = L"\"" + exePath + L"\"";
+  if (forTesting) commandLine += std::wstring(L" ") + kestal::kAutomationSwitch;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};

@@ -10,7 +10,9 @@ namespace e2e {
 
 class RunningProgram {
  public:
-  explicit RunningProgram(const std::wstring& exePath);
+  // Started as the tests start it, answering the driver's questions about its controls; with
+  // `forTesting` false, as a user starts it.
+  explicit RunningProgram(const std::wstring& exePath, bool forTesting = true);
   ~RunningProgram();
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;

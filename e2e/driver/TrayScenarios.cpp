@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "Automation.h"
 #include "Poll.h"
 #include "PopupMenu.h"
 #include "ProcessMeter.h"
@@ -97,6 +98,27 @@ void LibrariesLoadedWhenNeeded(Session& session) {
   CloseAndCheckExit(session, *program);
 }
 
+// Started as a user starts it, the program answers no automation question, from its hidden
+// window or from an open one; started for testing, it does.
+void AutomationOnlyForTesting(Session& session) {
+  Report& report = session.report;
+  PrepareSetting(session, std::nullopt);
+  for (const bool forTesting : {false, true}) {
+    RunningProgram program(session.exePath, forTesting);
+    if (!report.Check(program.Started() && program.WaitForForm1(kStartMs) != nullptr,
+                      "KestalDate.exe starts"))
+      return;
+    HWND form = OpenFromTrayMenu(session, program, MenuItem::Informazioni, about::kForm);
+    if (!form) return;
+    const std::string how = forTesting ? "started for testing" : "started as a user starts it";
+    report.Check(ReadControl(program.Form1(), -1).has_value() == forTesting,
+                 how + ": the hidden window " + (forTesting ? "answers" : "does not answer"));
+    report.Check(ReadControl(form, about::StarDate).has_value() == forTesting,
+                 how + ": the About window " + (forTesting ? "answers" : "does not answer"));
+    CloseAndCheckExit(session, program);
+  }
+}
+
 const Scenario kTray[] = {
     {"tray-tooltip", "the tooltip for each stored convention; ending the program",
      TooltipForEachSetting},
@@ -106,6 +128,8 @@ const Scenario kTray[] = {
      EventsIgnoredWhileMenuOpen},
     {"tray-light", "comctl32 and winmm are loaded with the first window, not in the tray",
      LibrariesLoadedWhenNeeded},
+    {"automation-off", "only a program started for testing answers automation questions",
+     AutomationOnlyForTesting},
 };
 
 }  // namespace

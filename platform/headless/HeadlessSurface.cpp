@@ -2,23 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/TabOrder.h"
 #include "platform/headless/CodePoints.h"
 #include "platform/headless/Headless.h"
 
 namespace kestal::headless {
 namespace {
-
-bool TakesFocus(const ControlSpec& design) {
-  switch (design.kind) {
-    case ControlKind::Button:
-    case ControlKind::TextBox:
-    case ControlKind::OptionButton:
-    case ControlKind::CheckBox:
-      return design.tabIndex >= 0;
-    default:
-      return false;
-  }
-}
 
 // The colours a control has when its design gives none.
 Color DefaultBackColor(ControlKind kind) {
@@ -60,39 +49,26 @@ bool HeadlessSurface::IsTextBox(int id) const {
 }
 
 bool HeadlessSurface::CanFocus(int id) const {
-  return TakesFocus(form_.Controls().at(static_cast<std::size_t>(id))) && At(id).enabled;
+  const ControlSpec& design = form_.Controls().at(static_cast<std::size_t>(id));
+  return TakesFocus(design.kind) && design.tabIndex >= 0 && At(id).enabled;
 }
 
 std::vector<int> HeadlessSurface::TabStops() const {
   const auto& specs = form_.Controls();
-  auto controlAt = [&](int id) -> const ControlSpec& {
-    return specs.at(static_cast<std::size_t>(id));
-  };
-  // An option group is one stop: its selected button (none when that one is disabled), or its
-  // first button that can take the focus when none is selected.
-  auto isGroupStop = [&](int id) {
-    int first = -1;
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-      const int other = static_cast<int>(i);
-      if (specs[i].kind != ControlKind::OptionButton ||
-          specs[i].container != controlAt(id).container) {
-        continue;
-      }
-      if (At(other).value) return other == id;
-      if (CanFocus(other) && (first < 0 || specs[i].tabIndex < controlAt(first).tabIndex))
-        first = other;
-    }
-    return first == id;
-  };
+  const std::vector<int> order = TabOrder(specs);
+  const auto tabbed = [&](int id) { return specs.at(static_cast<std::size_t>(id)).tabIndex >= 0; };
   std::vector<int> stops;
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    const int id = static_cast<int>(i);
-    if (!CanFocus(id)) continue;
-    if (specs[i].kind == ControlKind::OptionButton && !isGroupStop(id)) continue;
-    stops.push_back(id);
+  for (int id : order) {
+    if (!tabbed(id)) continue;
+    const ControlSpec& design = specs.at(static_cast<std::size_t>(id));
+    // A frame's options are one stop, as on Windows: the selected one, or the first.
+    if (design.kind == ControlKind::OptionButton &&
+        OptionTabStop(OptionGroup(specs, order, design.container, tabbed),
+                      [&](int option) { return At(option).value; }) != id) {
+      continue;
+    }
+    if (CanFocus(id)) stops.push_back(id);
   }
-  std::stable_sort(stops.begin(), stops.end(),
-                   [&](int a, int b) { return controlAt(a).tabIndex < controlAt(b).tabIndex; });
   return stops;
 }
 

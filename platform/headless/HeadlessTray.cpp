@@ -1,4 +1,4 @@
-#include "platform/headless/CodePoints.h"
+#include "platform/Utf8.h"
 #include "platform/headless/Headless.h"
 
 namespace kestal::headless {
@@ -39,22 +39,8 @@ bool HeadlessTray::NotifyIcon(unsigned message, const TrayIconRecord& record) {
 
 std::string HeadlessTray::Tooltip() const {
   if (!shown_) return {};
-  std::u32string chars;
-  const char16_t* tip = current_.szTip;
-  const std::size_t size = std::size(current_.szTip);
-  for (std::size_t i = 0; i < size && tip[i] != 0; ++i) {
-    char32_t c = tip[i];
-    // A surrogate pair makes one character; a lone half stands as it is.
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < size && tip[i + 1] >= 0xDC00 &&
-        tip[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (tip[i + 1] - 0xDC00);
-      ++i;
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = 0xFFFD;
-    }
-    chars.push_back(c);
-  }
-  return EncodeCodePoints(chars);
+  const std::u16string_view field(current_.szTip, std::size(current_.szTip));
+  return Utf16ToUtf8(field.substr(0, field.find(u'\0')));
 }
 
 }  // namespace kestal::headless

@@ -1,7 +1,8 @@
 #pragma once
-// A small automation hook: another process (the end-to-end driver, an accessibility tool) asks
-// a window of the program for the state of one of its controls, including the windowless ones
-// (labels, pictures, lines, frames), which have no window of their own to read.
+// A small automation hook for the end-to-end tests: the test driver asks a window of the program
+// for the state of one of its controls, including the windowless ones (labels, pictures, lines,
+// frames), which have no window of their own to read. The program answers only when it was
+// started with kAutomationSwitch; otherwise the message means nothing to it.
 //
 // The asker sends the registered message kAutomationQueryMessage to the form's window with
 // wParam = the control's index in the window's design (0, 1, ...; -1 for the form itself) and
@@ -14,6 +15,7 @@
 namespace kestal {
 
 inline constexpr wchar_t kAutomationQueryMessage[] = L"KestalDate.QueryControl";
+inline constexpr wchar_t kAutomationSwitch[] = L"/automation";
 // Each control window's id (GetDlgItem) is this base plus its index in the design.
 inline constexpr int kControlIdBase = 100;
 // Each form's window class is this prefix followed by the form's name ("KestalDate_Form1").

@@ -1,6 +1,6 @@
 #pragma once
-// Where a window's controls go in pixels, in which order the real child windows are created and
-// which windowless control a click lands on. Portable (no <windows.h>), so tested natively.
+// Where a window's controls go in pixels, which of them start a group of child windows and which
+// windowless control a click lands on. Portable (no <windows.h>), so tested natively.
 #include <algorithm>
 #include <cstddef>
 #include <functional>
@@ -8,14 +8,14 @@
 
 #include "platform/FormDesign.h"
 #include "platform/Geometry.h"
+#include "platform/TabOrder.h"
 
 namespace kestal::win32 {
 
-// Buttons, text boxes, option buttons and the check box are real child windows (focus, tab
-// order, access keys); frames, labels, pictures and lines are drawn by the form.
+// The controls that take the focus are real child windows (focus, tab order, access keys);
+// frames, labels, pictures and lines are drawn by the form.
 inline bool IsChildWindow(ControlKind kind) {
-  return kind == ControlKind::Button || kind == ControlKind::TextBox ||
-         kind == ControlKind::OptionButton || kind == ControlKind::CheckBox;
+  return TakesFocus(kind);
 }
 
 inline int TwipsToPixels(int twips, double twipsPerPixel) {
@@ -58,21 +58,6 @@ inline PixelRect WindowRectPixels(const std::vector<ControlSpec>& controls, int 
   return {left, top, left + TwipsToPixels(r.width, tppX), top + TwipsToPixels(r.height, tppY)};
 }
 
-// The child windows in creation order: by tab index, those without one last, ties in order of
-// definition. Creation order is the order Tab walks.
-inline std::vector<int> CreationOrder(const std::vector<ControlSpec>& controls) {
-  std::vector<int> order;
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (IsChildWindow(controls[i].kind)) order.push_back(static_cast<int>(i));
-  }
-  const auto key = [&](int id) {
-    const int tab = controls[static_cast<std::size_t>(id)].tabIndex;
-    return tab < 0 ? 1 << 30 : tab;
-  };
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
-  return order;
-}
-
 // For each child window in creation order: does it start a new group (WS_GROUP)? An option
 // button continues the group of the option created just before it in the same container; every
 // other child stands alone, so the arrow keys never leave a frame's options.
@@ -88,38 +73,6 @@ inline std::vector<bool> GroupStarts(const std::vector<ControlSpec>& controls,
     }
   }
   return starts;
-}
-
-// The option buttons of one frame, in creation (tab) order, that pass `usable` (enabled, made).
-inline std::vector<int> OptionGroup(const std::vector<ControlSpec>& controls,
-                                    const std::vector<int>& order, int container,
-                                    const std::function<bool(int)>& usable) {
-  std::vector<int> group;
-  for (int id : order) {
-    const ControlSpec& design = controls[static_cast<std::size_t>(id)];
-    if (design.kind == ControlKind::OptionButton && design.container == container && usable(id)) {
-      group.push_back(id);
-    }
-  }
-  return group;
-}
-
-// Where an arrow key in the option `id` leads: the next (or, going back, the previous) option
-// of its group, round the end; `id` itself when the group holds no other, -1 when it isn't in it.
-inline int NextOption(const std::vector<int>& group, int id, bool back) {
-  const auto at = std::find(group.begin(), group.end(), id);
-  if (at == group.end()) return -1;
-  const std::size_t index = static_cast<std::size_t>(at - group.begin());
-  return group[(index + (back ? group.size() - 1 : 1)) % group.size()];
-}
-
-// The one option of a group that Tab stops at: the selected one, or the first when none is;
-// -1 for an empty group.
-inline int OptionTabStop(const std::vector<int>& group, const std::function<bool(int)>& selected) {
-  for (int id : group) {
-    if (selected(id)) return id;
-  }
-  return group.empty() ? -1 : group.front();
 }
 
 // The label or picture that a click at (x, y) window pixels lands on: the one defined last

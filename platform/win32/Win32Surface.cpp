@@ -77,7 +77,7 @@ void Win32Surface::CreateWindowAndChildren() {
   }
   LoadIcons();
 
-  creationOrder_ = CreationOrder(form_.Controls());
+  creationOrder_ = TabOrder(form_.Controls());
   if (!creationOrder_.empty()) late::InitCommonControls();
   const std::vector<bool> groupStarts = GroupStarts(form_.Controls(), creationOrder_);
   for (size_t k = 0; k < creationOrder_.size(); ++k) CreateChild(creationOrder_[k], groupStarts[k]);

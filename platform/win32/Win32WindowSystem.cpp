@@ -12,9 +12,11 @@
 namespace kestal::win32 {
 
 Win32WindowSystem::Win32WindowSystem(HINSTANCE instance)
-    : instance_(instance),
-      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
-      automationQuery_(RegisterWindowMessageW(kAutomationQueryMessage)) {}
+    : instance_(instance), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+void Win32WindowSystem::AnswerAutomation() {
+  automationQuery_ = RegisterWindowMessageW(kAutomationQueryMessage);
+}
 
 Win32WindowSystem::~Win32WindowSystem() {
   // Forms own their surfaces and normally go first; any window still open is closed while it

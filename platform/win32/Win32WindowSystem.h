@@ -24,6 +24,8 @@ class Win32WindowSystem : public WindowSystem {
   int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
   void SetMousePointer(MousePointer pointer) override;
 
+  // The test driver's questions about controls get answers from now on (AutomationQuery.h).
+  void AnswerAutomation();
   // Runs the message loop until no window is left; returns the exit code.
   int Run();
   // Tab, the arrow keys, access keys and Enter for the program's windows; true when the
@@ -59,7 +61,7 @@ class Win32WindowSystem : public WindowSystem {
 
   HINSTANCE instance_;
   UINT taskbarCreated_ = 0;
-  UINT automationQuery_ = 0;
+  UINT automationQuery_ = 0;  // 0: no question is answered
   bool hourglass_ = false;
   std::vector<Win32Surface*> live_;  // surfaces whose window exists, oldest first
   Win32Surface* lastShown_ = nullptr;

@@ -80,17 +80,17 @@ TEST(FormLayout, ChildWindowsAreMadeInTabOrder) {
   const auto controls = ConversionWindow();
   // DataSource, Command1, Option1-3, Option4-5, VelornDate, Command2, Command3; no frames,
   // labels or pictures.
-  EXPECT_EQ(CreationOrder(controls), (std::vector<int>{9, 13, 12, 11, 10, 7, 6, 3, 1, 0}));
+  EXPECT_EQ(TabOrder(controls), (std::vector<int>{9, 13, 12, 11, 10, 7, 6, 3, 1, 0}));
 
   std::vector<ControlSpec> untabbed = {
       Control(ControlKind::Button, {}, -1), Control(ControlKind::Button, {}, 2),
       Control(ControlKind::CheckBox, {}, -1), Control(ControlKind::TextBox, {}, 1)};
-  EXPECT_EQ(CreationOrder(untabbed), (std::vector<int>{3, 1, 0, 2}));
+  EXPECT_EQ(TabOrder(untabbed), (std::vector<int>{3, 1, 0, 2}));
 }
 
 TEST(FormLayout, EachFramesOptionsFormOneGroup) {
   const auto controls = ConversionWindow();
-  const std::vector<int> order = CreationOrder(controls);
+  const std::vector<int> order = TabOrder(controls);
   const std::vector<bool> starts = GroupStarts(controls, order);
   // DataSource, Command1, [Option1 Option2 Option3], [Option4 Option5], VelornDate, ...
   EXPECT_EQ(starts,
@@ -99,7 +99,7 @@ TEST(FormLayout, EachFramesOptionsFormOneGroup) {
 
 TEST(FormLayout, ArrowKeysGoRoundTheOptionsOfOneFrame) {
   const auto controls = ConversionWindow();
-  const std::vector<int> order = CreationOrder(controls);
+  const std::vector<int> order = TabOrder(controls);
   const auto all = [](int) { return true; };
   const std::vector<int> frame1 = OptionGroup(controls, order, 8, all);
   EXPECT_EQ(frame1, (std::vector<int>{12, 11, 10}));  // Option1, Option2, Option3

@@ -1,0 +1,35 @@
+#pragma once
+// The calendar the date texts stand on: dates of the Gregorian calendar from year 100 to 9999,
+// their validity and weekday, construction with roll-over, and the Italian names of the months
+// and weekdays. Both the date forms and the date reading use it.
+#include <stdexcept>
+#include <string_view>
+
+namespace kestal {
+
+struct CivilDate {
+  int year = 0, month = 0, day = 0;
+  friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+class DateError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// True when the date exists in the calendar and its year lies within 100 to 9999.
+bool IsValidDate(CivilDate date);
+
+// Date construction: a day or month past its end rolls over into the next month or year;
+// a resulting year outside 100 to 9999 throws DateError.
+CivilDate MakeDate(int year, int month, int day);
+
+// 0 = Sunday ... 6 = Saturday.
+int Weekday(CivilDate date);
+
+// "gennaio" ... "dicembre" for 1 to 12; "domenica" ... "sabato" for 0 to 6 (with their accents:
+// "lunedì").
+std::string_view MonthName(int month);
+std::string_view WeekdayName(int weekday);
+
+}  // namespace kestal
