@@ -35,7 +35,29 @@ void WindowSystem::Unload(Form& form) {
   if (FormSurface* surface = form.Surface()) surface->Destroy();
   form.SetState(FormState::Released);
   loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &form), loaded_.end());
+  std::function<void()> then;
+  for (auto it = afterRelease_.begin(); it != afterRelease_.end(); ++it) {
+    if (it->first != &form) continue;
+    then = std::move(it->second);
+    afterRelease_.erase(it);
+    break;
+  }
+  if (then) then();
   if (loaded_.empty()) Quit(exitCode_);
+}
+
+void WindowSystem::AfterRelease(Form& form, std::function<void()> action) {
+  if (form.State() != FormState::Unloading) {
+    action();
+    return;
+  }
+  for (auto& [waiting, then] : afterRelease_) {
+    if (waiting == &form) {
+      then = std::move(action);
+      return;
+    }
+  }
+  afterRelease_.emplace_back(&form, std::move(action));
 }
 
 void WindowSystem::Hide(Form& form) {

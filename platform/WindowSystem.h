@@ -1,6 +1,7 @@
 #pragma once
 // The window layer: loading, showing and unloading windows (the same rules on every platform,
 // kept here once), and the platform's screen, message, message-box, menu and pointer services.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,6 +37,9 @@ class WindowSystem {
   void Unload(Form& form);
   void Hide(Form& form);
   bool AnyLoaded() const { return !loaded_.empty(); }
+  // Runs the action once the window is released: right after its unload ends when it is
+  // unloading now, at once otherwise. One action a window; a later one takes its place.
+  void AfterRelease(Form& form, std::function<void()> action);
   // The code the program ends with once no window is left (0 unless a failure set another).
   void SetExitCode(int exitCode) { exitCode_ = exitCode; }
 
@@ -63,6 +67,7 @@ class WindowSystem {
 
  private:
   std::vector<Form*> loaded_;
+  std::vector<std::pair<Form*, std::function<void()>>> afterRelease_;
   int exitCode_ = 0;
 };
 

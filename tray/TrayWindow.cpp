@@ -101,7 +101,7 @@ void TrayWindow::GiveUpAddingIcon() {
 // comes a little early or late never loses a day.
 void TrayWindow::WaitForMidnight() {
   KillTimer(kMidnightTimer);
-  SetTimer(kMidnightTimer, MillisecondsToMidnight(platform_.clock.Now()));
+  SetTimer(kMidnightTimer, MillisecondsToMidnight(platform_.clock));
 }
 
 // The day may have changed: today's stardate in the convention shown, and a new wait.
@@ -155,7 +155,7 @@ void TrayWindow::Form_MouseMove(int /*button*/, int /*shift*/, double x, double 
   } done{TrayBusy};
   switch (TrayMessage) {
     case kLeftDoubleClick:
-      Show(about_);
+      ShowAbout();
       break;
     case kRightButtonUp: {
       const int chosen = platform_.windows.PopupMenu(*this, MenuItems(), kMenuAbout);
@@ -165,6 +165,19 @@ void TrayWindow::Form_MouseMove(int /*button*/, int /*shift*/, double x, double 
     default:
       break;
   }
+}
+
+// A double click while About plays its closing opens it afresh once the closing ends.
+void TrayWindow::ShowAbout() {
+  Form* closing = about_.Current();
+  if (!closing || closing->State() != FormState::Unloading) {
+    Show(about_);
+    return;
+  }
+  platform_.windows.AfterRelease(*closing, [this, tray = weak_from_this()] {
+    // Not once the program is ending.
+    if (const auto hold = tray.lock(); hold && State() == FormState::Loaded) Show(about_);
+  });
 }
 
 void TrayWindow::mnuMain_Click(int index) {

@@ -56,6 +56,7 @@ class TrayWindow : public Form {
   void WaitForMidnight();
   void FollowTheDate();
   void Show(FormSlot& slot);
+  void ShowAbout();
   void Unload(FormSlot& slot);
 
   Platform& platform_;

@@ -386,6 +386,9 @@ class ManualClock : public Clock {
  public:
   LocalDateTime now{2002, 6, 15, 10, 30, 0, 0};
   LocalDateTime Now() const override { return now; }
+  // Local time ahead of UTC by this many minutes; a test may let it change (daylight saving).
+  std::function<int(const LocalDateTime&)> utcOffset = [](const LocalDateTime&) { return 60; };
+  int UtcOffsetMinutes(const LocalDateTime& local) const override { return utcOffset(local); }
 };
 
 // All of it together.

@@ -78,6 +78,7 @@ class Win32Resources : public Resources {
 class Win32Clock : public Clock {
  public:
   LocalDateTime Now() const override;
+  int UtcOffsetMinutes(const LocalDateTime& local) const override;
 };
 
 }  // namespace kestal::win32

@@ -80,6 +80,7 @@ TEST(DateForms, TodayComesFromTheClockWithoutTheTime) {
   struct FixedClock : Clock {
     LocalDateTime now;
     LocalDateTime Now() const override { return now; }
+    int UtcOffsetMinutes(const LocalDateTime&) const override { return 0; }
   } clock;
   const LocalDateTime times[] = {{2002, 6, 15, 23, 59, 59, 999}, {1999, 12, 31, 0, 0, 0, 0}};
   for (const LocalDateTime& t : times) {

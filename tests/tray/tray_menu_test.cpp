@@ -129,6 +129,29 @@ TEST(TrayEvents, IgnoredWhileOneIsHandled) {
   }
 }
 
+// A double click while About plays its closing (after "&Ok") opens it afresh once it has closed.
+TEST(TrayMenu, ADoubleClickWhileAboutClosesOpensItAgain) {
+  TraySession session;
+  auto& hp = session.hp;
+  TrayWindow& form1 = session.Start();
+  hp.windows.NotifyTray(form1, 515);
+  ASSERT_TRUE(session.program.about.IsLoaded());
+  headless::User about(hp.windows, *session.program.about.Current());
+  bool clicked = false;
+  hp.effects.onAnimate = [&] {
+    if (clicked) return;
+    clicked = true;
+    hp.windows.Post([&] { hp.windows.NotifyTray(form1, 515); });
+  };
+  about.Click("Command1");
+  hp.effects.onAnimate = nullptr;
+  EXPECT_TRUE(clicked);
+  EXPECT_EQ(hp.log.Matching("Form_Unload(About)").size(), 1u);
+  EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), 2u);
+  ASSERT_TRUE(session.program.about.IsLoaded());
+  EXPECT_TRUE(session.program.about.Current()->Visible());
+}
+
 TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
   const std::vector<std::string> closing{"Form_Unload(About)", "Form_Unload(News)",
                                          "Form_Unload(DataAstrale)"};

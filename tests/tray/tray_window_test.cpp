@@ -156,6 +156,39 @@ TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
   }
 }
 
+// The wait for midnight counts the hours that really pass: the day the clocks go forward has 23,
+// the day they go back 25 (Central European time: +1 in winter, +2 in summer, changing at 2:00
+// and 3:00 on the last Sundays of March and October 2026).
+TEST(TrayTooltip, WaitsForMidnightAsTheCalendarCountsTheDay) {
+  const auto offset = [](const LocalDateTime& t) {
+    const int day = t.month * 100 + t.day, hour = t.hour;
+    const bool summer =
+        (day > 329 || (day == 329 && hour >= 2)) && (day < 1025 || (day == 1025 && hour < 3));
+    return summer ? 120 : 60;
+  };
+  constexpr long kHour = 3600L * 1000;
+  const struct {
+    const char* what;
+    LocalDateTime now;
+    long wait;
+  } cases[] = {
+      {"an ordinary day", {2026, 6, 15, 0, 0, 0, 0}, 24 * kHour},
+      {"the spring day, from its start", {2026, 3, 29, 0, 0, 0, 0}, 23 * kHour},
+      {"the spring day, after the change", {2026, 3, 29, 12, 0, 0, 0}, 12 * kHour},
+      {"the autumn day, from its start", {2026, 10, 25, 0, 0, 0, 0}, 25 * kHour},
+      {"the autumn day, late", {2026, 10, 25, 23, 0, 0, 0}, 1 * kHour},
+      {"the evening before the spring day", {2026, 3, 28, 18, 0, 0, 0}, 6 * kHour},
+      {"the last day there is", {9999, 12, 31, 12, 0, 0, 0}, 12 * kHour},
+  };
+  for (const auto& c : cases) {
+    TraySession session;
+    session.hp.clock.utcOffset = offset;
+    TrayWindow& form1 = session.Start("", c.now);
+    EXPECT_EQ(session.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), c.wait)
+        << c.what;
+  }
+}
+
 TEST(TrayTooltip, FollowsClockChangesAndWakingUp) {
   const struct {
     SystemEvent event;
