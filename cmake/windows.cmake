@@ -23,9 +23,6 @@ if(MINGW)
   target_link_options(KestalDate PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
                                             ${kestal_page_aligned_image})
 endif()
-set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS
-  KESTAL_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} KESTAL_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-  KESTAL_VERSION_PATCH=${PROJECT_VERSION_PATCH})
 set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/KestalDate.manifest)
 target_include_directories(KestalDate PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/resources)

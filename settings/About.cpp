@@ -1,5 +1,6 @@
 #include "settings/About.h"
 
+#include "KestalVersion.h"
 #include "app/Program.h"
 #include "effects/WindowSequence.h"
 #include "platform/ControlDesign.h"
@@ -74,11 +75,11 @@ About::About(Program& program)
       Label2_1(*this, Design("Label2", "Realizzato dal Kestal Date Team", {1170, 795, 2835, 195})
                           .Element(1)
                           .Fore(kYellow)),
-      Label2_0(*this,
-               Design("Label2", "Versione " KESTAL_VERSION " - programma gratuito per Windows",
-                      {1170, 585, 3450, 195})
-                   .Element(0)
-                   .Fore(kYellow)),
+      Label2_0(*this, Design("Label2",
+                             "Versione " KESTAL_VERSION_SHORT " - programma gratuito per Windows",
+                             {1170, 585, 3450, 195})
+                          .Element(0)
+                          .Fore(kYellow)),
       Label1_0(*this, Design("Label1", "Kestal Date", {1125, 120, 1740, 435})
                           .Element(0)
                           .Fore(kGreen)
