@@ -4,6 +4,7 @@
 // never leaves it behind for the next one.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace e2e {
@@ -11,6 +12,9 @@ namespace e2e {
 class RunningProgram {
  public:
   explicit RunningProgram(const std::wstring& exePath);
+  // A copy that something else started (an installer), known by its start-up window; nullptr
+  // when its process cannot be opened.
+  static std::unique_ptr<RunningProgram> OfWindow(HWND form1);
   ~RunningProgram();
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
@@ -36,6 +40,8 @@ class RunningProgram {
   void Terminate();
 
  private:
+  RunningProgram() = default;
+
   HANDLE process_ = nullptr;
   DWORD id_ = 0;
   HWND form1_ = nullptr;
