@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: unit and window tests (natively in a Release build,
 # then again under AddressSanitizer and UndefinedBehaviorSanitizer), a short run of every fuzz
-# target, and the end-to-end tests of the real program under Wine.
+# target, the end-to-end tests of the real program and of its installer under Wine, and the
+# check that the release comes out byte for byte the same from two builds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -29,4 +30,7 @@ if compgen -G "$root/platform/win32/*.cpp" >/dev/null; then
   "$root/scripts/build.sh" windows
   ctest --preset windows
   echo "end-to-end screenshots: build/windows/e2e/screenshots/"
+
+  echo "== release built twice: the same bytes"
+  "$root/scripts/check-reproducible.sh"
 fi
