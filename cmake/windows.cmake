@@ -10,10 +10,11 @@ target_compile_definitions(kestal_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_M
 # comctl32 and winmm are loaded when first needed (platform/win32/LateBoundApi), not linked.
 target_link_libraries(kestal_win32 PUBLIC shell32 user32 gdi32 advapi32 uxtheme)
 
-# Sections on page boundaries in the file too: Wine then maps the image from the file instead of
-# reading it into private memory (about 600 KiB of the program's private bytes). Both the
-# program and the floor are linked so.
-set(kestal_page_aligned_image -Wl,--file-alignment,4096)
+# How the program and the floor are linked. Sections on page boundaries in the file too: Wine
+# then maps the image from the file instead of reading it into private memory (about 600 KiB of
+# the program's private bytes). No link time in the header: the same sources give the same
+# bytes.
+set(kestal_image_options -Wl,--file-alignment,4096 -Wl,--no-insert-timestamp)
 
 # The program: no console, wide entry point, and no DLL beyond the system's.
 add_executable(KestalDate WIN32 app/win32/WinMain.cpp resources/KestalDate.rc)
@@ -21,11 +22,8 @@ target_link_libraries(KestalDate PRIVATE kestal_win32)
 if(MINGW)
   target_compile_options(KestalDate PRIVATE -municode)
   target_link_options(KestalDate PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
-                                            ${kestal_page_aligned_image})
+                                            ${kestal_image_options})
 endif()
-set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY COMPILE_DEFINITIONS
-  KESTAL_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} KESTAL_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-  KESTAL_VERSION_PATCH=${PROJECT_VERSION_PATCH})
 set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/KestalDate.manifest)
 target_include_directories(KestalDate PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/resources)
@@ -48,16 +46,21 @@ endif()
 
 # The floor the program's start-up and memory are measured against: a minimal tray program of
 # our own, built with the same flags.
-add_executable(KestalFloor WIN32 bench/floor/FloorTray.cpp)
-target_link_libraries(KestalFloor PRIVATE shell32 user32)
-if(MINGW)
-  target_compile_options(KestalFloor PRIVATE -municode)
-  target_link_options(KestalFloor PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
-                                             ${kestal_page_aligned_image})
+if(KESTAL_BENCH)
+  add_executable(KestalFloor WIN32 bench/floor/FloorTray.cpp)
+  target_link_libraries(KestalFloor PRIVATE shell32 user32)
+  if(MINGW)
+    target_compile_options(KestalFloor PRIVATE -municode)
+    target_link_options(KestalFloor PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
+                                               ${kestal_image_options})
+  endif()
 endif()
 
+include(cmake/Packaging.cmake)
+
 # The end-to-end tests: a driver exe that works the real program under Wine.
-if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CMakeLists.txt)
+option(KESTAL_E2E "Build the end-to-end driver" ON)
+if(KESTAL_E2E AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CMakeLists.txt)
   enable_testing()
   add_subdirectory(e2e)
 endif()

@@ -1,26 +1,36 @@
 #!/usr/bin/env bash
-# Builds what is asked: "native" (library, tests, tools), "windows" (KestalDate.exe and the
-# end-to-end driver, cross-built with MinGW-w64), "sanitize", "fuzz" or "bench".
+# Builds what is asked, each with its preset of CMakePresets.json, into build/NAME:
+#   native     library, unit and window tests, tools (Release)
+#   sanitize   the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   fuzz       the libFuzzer targets (clang)
+#   bench      the benchmarks (Release)
+#   windows    KestalDate.exe and the end-to-end driver, cross-built with MinGW-w64
+#   release    the release artifacts in build/release/: the portable zip and the installer,
+#              with their SHA-256 checksums (built in build/package)
+# Warnings are errors in all of them. KESTAL_JOBS sets the parallel jobs (default: all cores).
+# Missing Debian packages are installed first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-jobs=$(nproc)
-
-build() {  # dir, extra cmake arguments...
-  local dir=$1; shift
-  cmake -S "$root" -B "$root/build/$dir" "$@" >/dev/null
-  cmake --build "$root/build/$dir" -j"$jobs"
-}
+jobs=${KESTAL_JOBS:-$(nproc)}
+cd "$root"
+"$root/scripts/install-deps.sh"
 
 for what in "${@:-native}"; do
   case "$what" in
-    native)   build native ;;
-    sanitize) build sanitize -DKESTAL_SANITIZE=ON -DKESTAL_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo ;;
-    # GCC 12 warns falsely (-Wrestrict) inside std::string at -O3.
-    bench)    build bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-Wno-restrict ;;
-    fuzz)     build fuzz -DKESTAL_FUZZ=ON -DKESTAL_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-                -DCMAKE_CXX_COMPILER=clang++ ;;
-    windows)  build windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-                -DCMAKE_BUILD_TYPE=MinSizeRel ;;
+    native | sanitize | fuzz | bench | windows)
+      cmake --preset "$what" >/dev/null
+      cmake --build --preset "$what" -j"$jobs"
+      ;;
+    release)
+      cmake --preset release >/dev/null
+      cmake --build --preset release -j"$jobs"
+      # Only this release's artifacts stay in build/release/.
+      rm -rf build/release
+      cpack --preset release
+      rm -rf build/release/_CPack_Packages
+      echo "release artifacts in build/release/:"
+      (cd build/release && ls -l --time-style=+ -- * | awk '{print "  " $5 "  " $NF}')
+      ;;
     *) echo "unknown build: $what" >&2; exit 2 ;;
   esac
 done

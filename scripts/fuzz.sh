@@ -13,10 +13,9 @@ for src in "$root"/fuzz/*.cpp; do
 done
 ((${#targets[@]})) || { echo "no fuzz targets"; exit 0; }
 
-# The same configuration as "scripts/build.sh fuzz", building only the fuzz targets.
-cmake -S "$root" -B "$root/build/fuzz" -DKESTAL_FUZZ=ON -DKESTAL_BENCH=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$root/build/fuzz" -j"$(nproc)" --target "${targets[@]}"
+# The fuzz preset, as "scripts/build.sh fuzz" builds it, but only the fuzz targets.
+(cd "$root" && cmake --preset fuzz >/dev/null)
+cmake --build "$root/build/fuzz" -j"${KESTAL_JOBS:-$(nproc)}" --target "${targets[@]}"
 
 # Typical inputs of every kind, so that each target starts from texts the program meets.
 seeds=(

@@ -10,8 +10,9 @@
 #   kd_wine_stop              stops the wineserver of the prefix (and every Wine process in it)
 #
 # The prefix gets: no Mono or Gecko installers; no crash debugger, so a crashing program exits
-# with a failure code instead of sometimes 0, and no crash dialog that would hang; the fonts
-# that Debian's Wine package ships but does not load; one virtual desktop "kd" of 1024x768
+# with a failure code instead of sometimes 0, and no crash dialog that would hang; no Linux menu
+# entries for the shortcuts that an installer makes (they would land in the user's home); the
+# fonts that Debian's Wine package ships but does not load; one virtual desktop "kd" of 1024x768
 # that every process joins (it gives the taskbar with its notification area); no sound driver,
 # so a sound that cannot play never blocks (KD_WINE_AUDIO=1 keeps the audio driver).
 #
@@ -22,7 +23,8 @@ kd_wine_env() {
   export WINEPREFIX=$1
   export WINEDEBUG=${KD_WINEDEBUG:--all}
   export LANG=C.UTF-8
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+  # No menu entries or icons on the Linux desktop for the shortcuts an installer makes.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d;winemenubuilder.exe=d"
   export WINEARCH=win64
 }
 

@@ -1,5 +1,6 @@
 #include "settings/AboutWindow.h"
 
+#include "KestalVersion.h"
 #include "platform/ControlDesign.h"
 #include "resources/ResourceIds.h"
 #include "settings/Autostart.h"
@@ -71,11 +72,11 @@ AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayToolt
       Label2_1(*this, Design("Label2", "Realizzato dal Kestal Date Team", {1170, 795, 2835, 195})
                           .Element(1)
                           .Fore(kYellow)),
-      Label2_0(*this,
-               Design("Label2", "Versione " KESTAL_VERSION " - programma gratuito per Windows",
-                      {1170, 585, 3450, 195})
-                   .Element(0)
-                   .Fore(kYellow)),
+      Label2_0(*this, Design("Label2",
+                             "Versione " KESTAL_VERSION_SHORT " - programma gratuito per Windows",
+                             {1170, 585, 3450, 195})
+                          .Element(0)
+                          .Fore(kYellow)),
       Label1_0(*this, Design("Label1", "Kestal Date", {1125, 120, 1740, 435})
                           .Element(0)
                           .Fore(kGreen)

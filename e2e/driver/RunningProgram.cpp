@@ -23,6 +23,16 @@ RunningProgram::RunningProgram(const std::wstring& exePath, bool forTesting) {
   id_ = info.dwProcessId;
 }
 
+std::unique_ptr<RunningProgram> RunningProgram::OfWindow(HWND form1) {
+  std::unique_ptr<RunningProgram> program(new RunningProgram());
+  program->id_ = ProcessOf(form1);
+  program->process_ = OpenProcess(
+      SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, program->id_);
+  if (!program->process_) return nullptr;
+  program->form1_ = form1;
+  return program;
+}
+
 RunningProgram::~RunningProgram() {
   if (!process_) return;
   if (Running()) Terminate();

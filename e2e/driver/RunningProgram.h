@@ -4,6 +4,7 @@
 // never leaves it behind for the next one.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace e2e {
@@ -13,6 +14,9 @@ class RunningProgram {
   // Started as the tests start it, answering the driver's questions about its controls; with
   // `forTesting` false, as a user starts it.
   explicit RunningProgram(const std::wstring& exePath, bool forTesting = true);
+  // A copy that something else started (an installer), known by its start-up window; nullptr
+  // when its process cannot be opened.
+  static std::unique_ptr<RunningProgram> OfWindow(HWND form1);
   ~RunningProgram();
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
@@ -38,6 +42,8 @@ class RunningProgram {
   void Terminate();
 
  private:
+  RunningProgram() = default;
+
   HANDLE process_ = nullptr;
   DWORD id_ = 0;
   HWND form1_ = nullptr;

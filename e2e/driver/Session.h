@@ -14,6 +14,8 @@ namespace e2e {
 struct Session {
   Report report;
   std::wstring exePath;
+  // The release's installer, for the scenarios that install, upgrade and uninstall.
+  std::wstring installerPath;
   // The measurements: the floor program, how many runs of each, how long to watch an idle
   // program, and the endurance scenario's number of rounds.
   std::wstring floorPath;

@@ -1,0 +1,370 @@
+// The release's installer, as a user and an administrator's tools meet it: a silent install,
+// an upgrade over a running copy and a silent uninstall, played in this order in a prefix of
+// their own. The registry after the uninstall is checked from outside (e2e/uninstalled.sh).
+#include <shlobj.h>
+#include <tlhelp32.h>
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "../../platform/win32/AutomationQuery.h"
+#include "Poll.h"
+#include "Registry.h"
+#include "Scenarios.h"
+#include "Text.h"
+#include "WindowFinder.h"
+
+namespace e2e {
+
+namespace {
+
+// A cold Wine start of the installer and its decompression take a few seconds.
+constexpr DWORD kInstallerMs = 120000;
+constexpr wchar_t kUninstallKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KestalDate";
+const std::optional<std::string> kNextGeneration = std::string("Next Generation");
+
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+  PWSTR path = nullptr;
+  std::wstring result;
+  if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path))) result = path;
+  CoTaskMemFree(path);
+  return result;
+}
+
+// Where the installer puts things for the current user.
+struct Installation {
+  std::wstring folder = KnownFolder(FOLDERID_LocalAppData) + L"\\Programs\\Kestal Date";
+  std::wstring exe = folder + L"\\KestalDate.exe";
+  std::wstring uninstaller = folder + L"\\Uninstall.exe";
+  std::wstring shortcut = KnownFolder(FOLDERID_Programs) + L"\\Kestal Date.lnk";
+};
+
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::optional<std::string> FileBytes(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool SameBytes(const std::wstring& a, const std::wstring& b) {
+  const auto left = FileBytes(a), right = FileBytes(b);
+  return left && right && *left == *right;
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+std::string Quoted(const std::wstring& path) {
+  return "\"" + ToUtf8(path) + "\"";
+}
+
+// Runs a command to its end; its exit code, or nothing when it did not start or end in time.
+std::optional<DWORD> RunToEnd(std::wstring commandLine) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info))
+    return std::nullopt;
+  CloseHandle(info.hThread);
+  std::optional<DWORD> code;
+  if (WaitForSingleObject(info.hProcess, kInstallerMs) == WAIT_OBJECT_0) {
+    DWORD exitCode = 0;
+    GetExitCodeProcess(info.hProcess, &exitCode);
+    code = exitCode;
+  } else {
+    TerminateProcess(info.hProcess, 3);
+  }
+  CloseHandle(info.hProcess);
+  return code;
+}
+
+void RunSilently(Session& session, const std::wstring& commandLine, const std::string& what) {
+  const auto code = RunToEnd(commandLine);
+  session.report.Check(code.has_value(), what + " runs to its end");
+  if (code)
+    session.report.Check(*code == 0, what + " succeeds", "exit code " + std::to_string(*code));
+}
+
+std::wstring SilentInstallerCommand(const Session& session) {
+  return L"\"" + session.installerPath + L"\" /S";
+}
+
+void RunInstaller(Session& session) {
+  RunSilently(session, SilentInstallerCommand(session), "the silent installer");
+}
+
+std::wstring Form1Class() {
+  return std::wstring(kestal::kFormClassPrefix) + L"Form1";
+}
+
+std::optional<std::wstring> ShortcutTarget(const std::wstring& shortcut) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  std::optional<std::wstring> target;
+  IShellLinkW* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      wchar_t path[MAX_PATH] = {};
+      if (SUCCEEDED(file->Load(shortcut.c_str(), STGM_READ)) &&
+          SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)))
+        target = path;
+      file->Release();
+    }
+    link->Release();
+  }
+  CoUninitialize();
+  return target;
+}
+
+// A text of the exe's version resource (Italian, Unicode block), as the file's properties show.
+std::string VersionText(const std::wstring& exe, const wchar_t* name) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
+  if (size == 0) return {};
+  std::vector<char> block(size);
+  if (!GetFileVersionInfoW(exe.c_str(), 0, size, block.data())) return {};
+  wchar_t* value = nullptr;
+  UINT length = 0;
+  const std::wstring query = std::wstring(L"\\StringFileInfo\\041004B0\\") + name;
+  if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length) ||
+      length == 0)
+    return {};
+  return ToUtf8(std::wstring(value, wcsnlen(value, length)));
+}
+
+std::optional<DWORD> ReadDword(HKEY root, const wchar_t* key, const wchar_t* name) {
+  DWORD value = 0, bytes = sizeof(value);
+  if (RegGetValueW(root, key, name, RRF_RT_REG_DWORD, nullptr, &value, &bytes) != ERROR_SUCCESS)
+    return std::nullopt;
+  return value;
+}
+
+std::wstring ImageOf(HANDLE process) {
+  wchar_t image[MAX_PATH] = {};
+  DWORD length = MAX_PATH;
+  if (!QueryFullProcessImageNameW(process, 0, image, &length)) return {};
+  return std::wstring(image, length);
+}
+
+// Processes that run the installed program or the uninstaller, which goes on from a copy of
+// itself in the temporary folder ("~nsu*.tmp") once the one in the program's folder has ended.
+std::vector<std::string> ProcessesOfOurs(const Installation& at) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring uninstallerCopies = std::wstring(temp) + L"~nsu";
+  const auto startsWith = [](const std::wstring& path, const std::wstring& prefix) {
+    return path.size() >= prefix.size() && SamePath(path.substr(0, prefix.size()), prefix);
+  };
+  std::vector<std::string> found;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return {"(the process list cannot be read)"};
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+    if (!process) continue;
+    const std::wstring image = ImageOf(process);
+    CloseHandle(process);
+    if (startsWith(image, at.folder + L"\\") || startsWith(image, uninstallerCopies))
+      found.push_back(ToUtf8(image));
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+std::string Joined(const std::vector<std::string>& items) {
+  std::string text;
+  for (const auto& item : items) text += (text.empty() ? "" : ", ") + item;
+  return text;
+}
+
+// A window like the program's start-up window that ignores the close message, as a copy that
+// hangs would.
+class StubbornCopy {
+ public:
+  StubbornCopy() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = IgnoreClose;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = className_.c_str();
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(0, className_.c_str(), L"Velorn", WS_POPUP, 0, 0, 1, 1, nullptr,
+                              nullptr, windowClass.hInstance, nullptr);
+  }
+  ~StubbornCopy() {
+    if (window_) DestroyWindow(window_);
+    UnregisterClassW(className_.c_str(), GetModuleHandleW(nullptr));
+  }
+  StubbornCopy(const StubbornCopy&) = delete;
+  StubbornCopy& operator=(const StubbornCopy&) = delete;
+  bool Shown() const { return window_ != nullptr; }
+
+ private:
+  static LRESULT CALLBACK IgnoreClose(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_CLOSE ? 0 : DefWindowProcW(window, message, wParam, lParam);
+  }
+
+  std::wstring className_ = Form1Class();
+  HWND window_ = nullptr;
+};
+
+// The convention and both autostart values, as the program stores them.
+void StoreOptions(Session& session, const Installation& at) {
+  PrepareSetting(session, kNextGeneration);
+  const bool stored = WriteString(HKEY_CURRENT_USER, kRunKey, kRunValueName, Quoted(at.exe)) &&
+                      WriteString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, Quoted(at.exe));
+  session.report.Check(stored, "the autostart values are stored in both Run keys");
+}
+
+void CheckUninstallEntry(Session& session, const Installation& at) {
+  Report& report = session.report;
+  const auto entry = [](const wchar_t* name) {
+    return ReadString(HKEY_CURRENT_USER, kUninstallKey, name).value_or("(missing)");
+  };
+  // The exe's version resource and the entry both come from the project's one version.
+  const std::string product = VersionText(at.exe, L"ProductName");
+  report.Equal("the exe's version resource names the product", "Kestal Date", product);
+  for (const wchar_t* name : {L"FileDescription", L"LegalCopyright", L"FileVersion"})
+    report.Check(!VersionText(at.exe, name).empty(),
+                 "the exe's version resource has a " + ToUtf8(name));
+  report.Equal("installed programs: name", product, entry(L"DisplayName"));
+  report.Equal("installed programs: version", VersionText(at.exe, L"ProductVersion"),
+               entry(L"DisplayVersion"));
+  report.Equal("installed programs: publisher", VersionText(at.exe, L"CompanyName"),
+               entry(L"Publisher"));
+  report.Equal("installed programs: icon", ToUtf8(at.exe), entry(L"DisplayIcon"));
+  report.Equal("installed programs: uninstall command", Quoted(at.uninstaller),
+               entry(L"UninstallString"));
+  report.Equal("installed programs: quiet uninstall command", Quoted(at.uninstaller) + " /S",
+               entry(L"QuietUninstallString"));
+  report.Check(Exists(at.uninstaller), "the uninstaller is in the program's folder");
+  // In KiB: the exe and the uninstaller, give or take the rounding.
+  const auto bytes = [](const std::wstring& path) { return FileBytes(path).value_or("").size(); };
+  const size_t files = (bytes(at.exe) + bytes(at.uninstaller)) / 1024;
+  const auto size = ReadDword(HKEY_CURRENT_USER, kUninstallKey, L"EstimatedSize");
+  report.Check(size && *size + 1 >= files && *size <= files + 1,
+               "installed programs: size of the installed files",
+               "EstimatedSize " + (size ? std::to_string(*size) : "missing") + " KiB, files " +
+                   std::to_string(files) + " KiB");
+}
+
+void SilentInstall(Session& session) {
+  Report& report = session.report;
+  const Installation at;
+  report.Check(!KeyExists(HKEY_CURRENT_USER, kUninstallKey) && !Exists(at.folder),
+               "nothing is installed before");
+  RunInstaller(session);
+  report.Check(SameBytes(at.exe, session.exePath), "the installed KestalDate.exe is the built one");
+  CheckUninstallEntry(session, at);
+  const auto target = ShortcutTarget(at.shortcut);
+  if (!report.Check(target.has_value(), "the Start menu holds the shortcut \"Kestal Date\""))
+    return;
+  report.Equal("the shortcut starts the installed program", ToUtf8(at.exe), ToUtf8(*target));
+  PrepareSetting(session, std::nullopt);
+  session.exePath = *target;
+  auto program = StartProgram(session);
+  if (!program) return;
+  CheckTooltip(session, std::nullopt, "installed-tooltip");
+  CloseAndCheckExit(session, *program);
+}
+
+// An installer that cannot close a running copy waits a bounded time, then stops and changes
+// nothing.
+void CheckStopsForStubbornCopy(Session& session, const Installation& at) {
+  Report& report = session.report;
+  const auto before = FileBytes(at.exe);
+  StubbornCopy stubborn;
+  report.Check(stubborn.Shown(), "a copy that does not close is running");
+  const auto code = RunToEnd(SilentInstallerCommand(session));
+  report.Check(code == 2u, "the silent installer stops when a copy does not close",
+               code ? "exit code " + std::to_string(*code) : "it did not end");
+  report.Check(FileBytes(at.exe) == before, "the installed copy is left as it was");
+}
+
+void UpgradeOverRunningCopy(Session& session) {
+  Report& report = session.report;
+  const Installation at;
+  const std::wstring built = session.exePath;
+  if (!report.Check(Exists(at.exe), "a copy is installed (by the install scenario)")) return;
+  // The older copy: the same program with bytes appended, which Windows loads all the same, so
+  // that the new file in its place can be told from it.
+  std::ofstream(at.exe.c_str(), std::ios::binary | std::ios::app) << "an older copy";
+  report.Check(!SameBytes(at.exe, built), "the installed copy differs from the new one");
+  CheckStopsForStubbornCopy(session, at);
+
+  StoreOptions(session, at);
+  session.exePath = at.exe;
+  auto old = StartProgram(session);
+  if (!old) return;
+  RunInstaller(session);
+  report.Check(old->WaitForExit(kExitMs) && old->ExitCode() == 0,
+               "the running copy was asked to close and ended by itself",
+               "exit code " + std::to_string(old->ExitCode()));
+  report.Check(SameBytes(at.exe, built), "the new KestalDate.exe is in place");
+  report.Equal("the convention setting is kept", *kNextGeneration,
+               ReadString(HKEY_CURRENT_USER, kSettingsKey, kSettingName).value_or("(missing)"));
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+    report.Equal("the autostart value is kept", Quoted(at.exe),
+                 ReadString(root, kRunKey, kRunValueName).value_or("(missing)"));
+
+  // A silent upgrade starts the new program in place of the copy it closed.
+  HWND form1 = WaitForTopLevel(WindowOfClass(Form1Class()).Titled(L"Velorn"), kStartMs);
+  auto again = form1 ? RunningProgram::OfWindow(form1) : nullptr;
+  if (!report.Check(again != nullptr, "the upgrade starts the program again")) return;
+  report.Equal("the program started again is the installed one", ToUtf8(at.exe),
+               ToUtf8(ImageOf(again->Handle())));
+  CheckTooltip(session, kNextGeneration, "upgraded-tooltip");
+  CloseAndCheckExit(session, *again);
+}
+
+void SilentUninstall(Session& session) {
+  Report& report = session.report;
+  const Installation at;
+  const auto quiet = ReadString(HKEY_CURRENT_USER, kUninstallKey, L"QuietUninstallString");
+  if (!report.Check(quiet.has_value(), "installed programs hold a quiet uninstall command")) return;
+  StoreOptions(session, at);
+  session.exePath = at.exe;
+  auto program = StartProgram(session);
+  if (!program) return;
+  report.Check(!ProcessesOfOurs(at).empty(), "the running copy is seen among the processes");
+  RunSilently(session, ToWide(*quiet), "the quiet uninstall command");
+  report.Check(WaitUntil([&] { return ProcessesOfOurs(at).empty(); }, kInstallerMs),
+               "no process of the program or its uninstaller is left", Joined(ProcessesOfOurs(at)));
+  CheckExitedCleanly(session, *program);
+  report.Check(!Exists(at.exe) && !Exists(at.uninstaller), "the program's files are gone");
+  report.Check(!Exists(at.folder), "the program's folder is gone");
+  report.Check(!Exists(at.shortcut), "the Start menu shortcut is gone");
+}
+
+const Scenario kInstaller[] = {
+    {"install",
+     "silent install: files, shortcut, entry in installed programs; started from the "
+     "shortcut, the icon shows today's stardate",
+     SilentInstall},
+    {"upgrade",
+     "the installer over a running older copy: it closes, the new exe takes its place, "
+     "the options stay",
+     UpgradeOverRunningCopy},
+    {"uninstall", "silent uninstall of a running copy: it closes; no file or process is left",
+     SilentUninstall},
+};
+
+}  // namespace
+
+std::span<const Scenario> InstallerScenarios() {
+  return kInstaller;
+}
+
+}  // namespace e2e
