@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "engine/Stardate.h"
-#include "platform/DateText.h"
+#include "platform/text/DateText.h"
 
 namespace kestal {
 namespace {

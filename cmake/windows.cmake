@@ -2,9 +2,7 @@
 # KestalDate.exe and the end-to-end driver.
 enable_language(RC)
 
-kestal_sources(win32_src platform/win32)
-add_library(kestal_win32 STATIC ${win32_src})
-target_link_libraries(kestal_win32 PUBLIC kestal_logic)
+kestal_layer(kestal_win32 platform/win32 BELOW kestal_window)
 target_compile_definitions(kestal_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
 # comctl32 and winmm are loaded when first needed (platform/win32/LateBoundApi), not linked.
@@ -18,7 +16,7 @@ set(kestal_image_options -Wl,--file-alignment,4096 -Wl,--no-insert-timestamp)
 
 # The program: no console, wide entry point, and no DLL beyond the system's.
 add_executable(KestalDate WIN32 app/win32/WinMain.cpp resources/KestalDate.rc)
-target_link_libraries(KestalDate PRIVATE kestal_win32)
+target_link_libraries(KestalDate PRIVATE kestal_app kestal_win32)
 if(MINGW)
   target_compile_options(KestalDate PRIVATE -municode)
   target_link_options(KestalDate PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
@@ -26,7 +24,8 @@ if(MINGW)
 endif()
 set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/KestalDate.manifest)
-target_include_directories(KestalDate PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/resources)
+target_include_directories(KestalDate PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/resources
+                                              ${CMAKE_CURRENT_BINARY_DIR}/generated)
 set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/kestal.ico
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/captain_classic.bmp
@@ -38,7 +37,7 @@ set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
 # Each function and datum in a section of its own, so that the link leaves out what the program
 # never calls (part of keeping the exe small).
 if(MINGW)
-  foreach(target kestal_engine kestal_logic kestal_win32)
+  foreach(target kestal_text kestal_engine kestal_window kestal_windows kestal_app kestal_win32)
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
   endforeach()
   target_link_options(KestalDate PRIVATE -Wl,--gc-sections)

@@ -6,9 +6,9 @@
 
 #include "convert/FormatsText.h"
 #include "engine/Stardate.h"
-#include "platform/ControlDesign.h"
-#include "platform/DateText.h"
-#include "platform/Utf8.h"
+#include "platform/window/ControlDesign.h"
+#include "platform/text/DateText.h"
+#include "platform/text/Utf8.h"
 #include "resources/ResourceIds.h"
 
 namespace kestal {

@@ -1,7 +1,7 @@
 #include "convert/SourceShape.h"
 
-#include "platform/DateText.h"
-#include "platform/Utf8.h"
+#include "platform/text/DateText.h"
+#include "platform/text/Utf8.h"
 
 namespace kestal {
 

@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "effects/WindowSound.h"
-#include "platform/Form.h"
-#include "platform/Platform.h"
+#include "platform/window/Form.h"
+#include "platform/window/Platform.h"
 
 namespace kestal {
 

@@ -1,5 +1,5 @@
 #include "engine/Stardate.h"
-#include "platform/Utf8.h"
+#include "platform/text/Utf8.h"
 
 namespace kestal {
 

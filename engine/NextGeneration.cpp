@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "engine/Stardate.h"
-#include "platform/DateText.h"
+#include "platform/text/DateText.h"
 
 namespace kestal {
 namespace {

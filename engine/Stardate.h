@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/DateText.h"
+#include "platform/text/DateText.h"
 
 namespace kestal {
 

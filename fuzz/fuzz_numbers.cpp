@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/DateText.h"
-#include "platform/Utf8.h"
+#include "platform/text/DateText.h"
+#include "platform/text/Utf8.h"
 
 #define CHECK(condition) \
   if (!(condition)) std::abort()

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "effects/WindowSequence.h"
-#include "platform/Controls.h"
-#include "platform/Platform.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Platform.h"
 #include "tray/TrayTooltip.h"
 
 namespace kestal {

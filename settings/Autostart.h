@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Registry.h"
+#include "platform/window/Registry.h"
 
 namespace kestal {
 

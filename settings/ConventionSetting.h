@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/SettingsStore.h"
+#include "platform/window/SettingsStore.h"
 
 namespace kestal {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/Platform.h"
+#include "platform/window/Platform.h"
 
 namespace kestal {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Registry.h"
+#include "platform/window/Registry.h"
 
 namespace kestal {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/FormSlot.h"
-#include "platform/Geometry.h"
+#include "platform/window/FormSlot.h"
+#include "platform/window/Geometry.h"
 
 namespace kestal {
 namespace {

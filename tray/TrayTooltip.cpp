@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "engine/Stardate.h"
-#include "platform/DateText.h"
-#include "platform/Utf8.h"
+#include "platform/text/DateText.h"
+#include "platform/text/Utf8.h"
 
 namespace kestal {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Clock.h"
-#include "platform/Tray.h"
+#include "platform/text/Clock.h"
+#include "platform/window/Tray.h"
 
 namespace kestal {
 

@@ -1,6 +1,6 @@
 #include "tray/TrayWindow.h"
 
-#include "platform/Geometry.h"
+#include "platform/window/Geometry.h"
 #include "resources/ResourceIds.h"
 #include "settings/ConventionSetting.h"
 

@@ -4,9 +4,9 @@
 // when it is unloaded.
 #include <vector>
 
-#include "platform/Controls.h"
-#include "platform/FormSlot.h"
-#include "platform/Platform.h"
+#include "platform/window/Controls.h"
+#include "platform/window/FormSlot.h"
+#include "platform/window/Platform.h"
 #include "tray/TrayTooltip.h"
 
 namespace kestal {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "../../platform/win32/AutomationQuery.h"
+#include "platform/win32/AutomationQuery.h"
 
 namespace e2e {
 

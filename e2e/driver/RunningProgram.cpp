@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "../../platform/win32/AutomationQuery.h"
+#include "platform/win32/AutomationQuery.h"
 #include "Poll.h"
 #include "WindowFinder.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "../../platform/FormDesign.h"
+#include "platform/window/FormDesign.h"
 #include "Automation.h"
 #include "FormActions.h"
 #include "Scenarios.h"

@@ -1,6 +1,6 @@
 #include "platform/headless/CodePoints.h"
 
-#include "platform/Utf8.h"
+#include "platform/text/Utf8.h"
 
 namespace kestal::headless {
 namespace {

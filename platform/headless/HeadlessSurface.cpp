@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/TabOrder.h"
+#include "platform/window/TabOrder.h"
 #include "platform/headless/CodePoints.h"
 #include "platform/headless/Headless.h"
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Form.h"
-#include "platform/FormSurface.h"
+#include "platform/window/Form.h"
+#include "platform/window/FormSurface.h"
 
 namespace kestal::headless {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 
-#include "platform/FormDesign.h"
-#include "platform/Geometry.h"
-#include "platform/TabOrder.h"
+#include "platform/window/FormDesign.h"
+#include "platform/window/Geometry.h"
+#include "platform/window/TabOrder.h"
 
 namespace kestal::win32 {
 

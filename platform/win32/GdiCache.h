@@ -6,7 +6,7 @@
 #include <tuple>
 #include <utility>
 
-#include "platform/FormDesign.h"
+#include "platform/window/FormDesign.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Win32Api.h"
 

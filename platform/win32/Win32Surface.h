@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Form.h"
-#include "platform/FormSurface.h"
+#include "platform/window/Form.h"
+#include "platform/window/FormSurface.h"
 #include "platform/win32/GdiCache.h"
 #include "platform/win32/TextLayout.h"
 #include "platform/win32/Win32Api.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Geometry.h"
+#include "platform/window/Geometry.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Api.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 #include "platform/win32/Win32Api.h"
 
 namespace kestal::win32 {

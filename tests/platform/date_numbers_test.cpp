@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "platform/DateText.h"
+#include "platform/text/DateText.h"
 
 namespace kestal {
 namespace {

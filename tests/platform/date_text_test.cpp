@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "platform/DateText.h"
+#include "platform/text/DateText.h"
 
 namespace kestal {
 namespace {

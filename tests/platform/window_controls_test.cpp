@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Controls.h"
+#include "platform/window/Controls.h"
 #include "platform/headless/Headless.h"
 
 namespace kestal::headless {

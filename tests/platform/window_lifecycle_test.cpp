@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/Controls.h"
-#include "platform/FormSlot.h"
+#include "platform/window/Controls.h"
+#include "platform/window/FormSlot.h"
 #include "platform/headless/Headless.h"
 
 namespace kestal::headless {

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/FormDesign.h"
-#include "platform/FormSurface.h"
+#include "platform/window/FormDesign.h"
+#include "platform/window/FormSurface.h"
 
 namespace kestal {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/FormDesign.h"
+#include "platform/window/FormDesign.h"
 
 namespace kestal {
 

@@ -1,6 +1,6 @@
-#include "platform/Clock.h"
+#include "platform/text/Clock.h"
 
-#include "platform/CivilDate.h"
+#include "platform/text/CivilDate.h"
 
 namespace kestal {
 

@@ -9,7 +9,7 @@
 #include <limits>
 #include <string>
 
-#include "platform/DateText.h"
+#include "platform/text/DateText.h"
 
 namespace kestal {
 namespace {

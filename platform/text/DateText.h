@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/CivilDate.h"
-#include "platform/Clock.h"
+#include "platform/text/CivilDate.h"
+#include "platform/text/Clock.h"
 
 namespace kestal {
 

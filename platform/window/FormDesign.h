@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Geometry.h"
+#include "platform/window/Geometry.h"
 
 namespace kestal {
 

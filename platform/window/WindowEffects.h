@@ -4,8 +4,8 @@
 // windows, and a rounded outline.
 #include <optional>
 
-#include "platform/Geometry.h"
-#include "platform/WindowHandle.h"
+#include "platform/window/Geometry.h"
+#include "platform/window/WindowHandle.h"
 
 namespace kestal {
 

@@ -1,4 +1,4 @@
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 
 #include <algorithm>
 

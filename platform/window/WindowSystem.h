@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Form.h"
+#include "platform/window/Form.h"
 
 namespace kestal {
 

@@ -1,4 +1,4 @@
-#include "platform/Geometry.h"
+#include "platform/window/Geometry.h"
 
 #include <cmath>
 

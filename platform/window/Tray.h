@@ -3,7 +3,7 @@
 // codes are the shell's own (the Win32 layer checks them against its headers).
 #include <cstdint>
 
-#include "platform/WindowHandle.h"
+#include "platform/window/WindowHandle.h"
 
 namespace kestal {
 

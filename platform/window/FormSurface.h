@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Geometry.h"
-#include "platform/WindowHandle.h"
+#include "platform/window/Geometry.h"
+#include "platform/window/WindowHandle.h"
 
 namespace kestal {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Form.h"
+#include "platform/window/Form.h"
 
 namespace kestal {
 

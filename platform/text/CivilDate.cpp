@@ -1,4 +1,4 @@
-#include "platform/CivilDate.h"
+#include "platform/text/CivilDate.h"
 
 #include <array>
 #include <chrono>

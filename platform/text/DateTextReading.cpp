@@ -2,8 +2,8 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/CivilDate.h"
-#include "platform/DateText.h"
+#include "platform/text/CivilDate.h"
+#include "platform/text/DateText.h"
 
 namespace kestal {
 namespace {

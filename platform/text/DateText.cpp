@@ -1,5 +1,5 @@
 // The date forms: today, and the short and long texts of a date.
-#include "platform/DateText.h"
+#include "platform/text/DateText.h"
 
 #include <cstring>
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Controls.h"
-#include "platform/FormDesign.h"
+#include "platform/window/Controls.h"
+#include "platform/window/FormDesign.h"
 
 namespace kestal {
 

@@ -1,4 +1,4 @@
-#include "platform/FormSlot.h"
+#include "platform/window/FormSlot.h"
 
 namespace kestal {
 

@@ -1,4 +1,4 @@
-#include "platform/Controls.h"
+#include "platform/window/Controls.h"
 
 namespace kestal {
 

@@ -1,4 +1,4 @@
-#include "platform/ControlDesign.h"
+#include "platform/window/ControlDesign.h"
 
 namespace kestal {
 

@@ -1,6 +1,6 @@
 // Upper case of single characters: ASCII, Latin-1, Latin Extended-A and Additional, Greek and
 // Cyrillic, which covers every letter an Italian date or a European name can hold.
-#include "platform/DateText.h"
+#include "platform/text/DateText.h"
 
 namespace kestal {
 namespace {

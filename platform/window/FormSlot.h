@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Form.h"
+#include "platform/window/Form.h"
 
 namespace kestal {
 

@@ -1,13 +1,13 @@
 #pragma once
 // Every platform service the program uses, handed to it in one piece.
-#include "platform/Clock.h"
-#include "platform/Registry.h"
-#include "platform/SettingsStore.h"
-#include "platform/Shell.h"
-#include "platform/Sound.h"
-#include "platform/Tray.h"
-#include "platform/WindowEffects.h"
-#include "platform/WindowSystem.h"
+#include "platform/text/Clock.h"
+#include "platform/window/Registry.h"
+#include "platform/window/SettingsStore.h"
+#include "platform/window/Shell.h"
+#include "platform/window/Sound.h"
+#include "platform/window/Tray.h"
+#include "platform/window/WindowEffects.h"
+#include "platform/window/WindowSystem.h"
 
 namespace kestal {
 
