@@ -8,7 +8,6 @@ namespace kestal {
 
 namespace {
 constexpr uint32_t kTrayIconId = 1;
-constexpr uint32_t kTrayCallbackMessage = 512;  // the pointer-move message
 }  // namespace
 
 TrayWindow::TrayWindow(Platform& platform, TrayTooltip& tooltip, FormSlot& about, FormSlot& news,

@@ -18,9 +18,9 @@ class TrayWindow : public Form {
              FormSlot& dataAstrale);
 
   // The icon's mouse event codes, as the tray reports them.
-  static constexpr int kLeftButtonDown = 513;
-  static constexpr int kLeftDoubleClick = 515;
-  static constexpr int kRightButtonUp = 517;
+  static constexpr int kLeftButtonDown = kTrayLeftButtonDown;
+  static constexpr int kLeftDoubleClick = kTrayLeftDoubleClick;
+  static constexpr int kRightButtonUp = kTrayRightButtonUp;
 
   // The popup menu mnuMain, and the index of each command.
   static const std::vector<MenuItem>& MenuItems();

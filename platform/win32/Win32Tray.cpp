@@ -7,6 +7,8 @@ namespace kestal::win32 {
 
 static_assert(kNimAdd == NIM_ADD && kNimModify == NIM_MODIFY && kNimDelete == NIM_DELETE);
 static_assert(kNifMessage == NIF_MESSAGE && kNifIcon == NIF_ICON && kNifTip == NIF_TIP);
+static_assert(kTrayCallbackMessage == WM_MOUSEMOVE && kTrayLeftButtonDown == WM_LBUTTONDOWN &&
+              kTrayLeftDoubleClick == WM_LBUTTONDBLCLK && kTrayRightButtonUp == WM_RBUTTONUP);
 static_assert(std::size(NOTIFYICONDATAW{}.szTip) >= std::size(TrayIconRecord{}.szTip));
 
 bool Win32Tray::NotifyIcon(unsigned message, const TrayIconRecord& record) {

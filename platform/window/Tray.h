@@ -13,6 +13,12 @@ inline constexpr unsigned kNimDelete = 2;
 inline constexpr uint32_t kNifMessage = 1;
 inline constexpr uint32_t kNifIcon = 2;
 inline constexpr uint32_t kNifTip = 4;
+// The icon's events come to its window as pointer-move messages (512), the event's own code
+// where the pointer's position would be: left button down, left double click, right button up.
+inline constexpr uint32_t kTrayCallbackMessage = 512;
+inline constexpr int kTrayLeftButtonDown = 513;
+inline constexpr int kTrayLeftDoubleClick = 515;
+inline constexpr int kTrayRightButtonUp = 517;
 
 // The icon's record: the window that hears its events, its id, which of the fields below count,
 // the message its events come as, the icon shown and the tooltip field.
