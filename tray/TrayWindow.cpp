@@ -153,10 +153,10 @@ void TrayWindow::Form_MouseMove(int /*button*/, int /*shift*/, double x, double 
     ~Done() { busy = false; }
   } done{TrayBusy};
   switch (TrayMessage) {
-    case kLeftDoubleClick:
+    case kTrayLeftDoubleClick:
       ShowAbout();
       break;
-    case kRightButtonUp: {
+    case kTrayRightButtonUp: {
       const int chosen = platform_.windows.PopupMenu(*this, MenuItems(), kMenuAbout);
       if (chosen >= 0) mnuMain_Click(chosen);
       break;

@@ -17,11 +17,6 @@ class TrayWindow : public Form {
   TrayWindow(Platform& platform, TrayTooltip& tooltip, FormSlot& about, FormSlot& news,
              FormSlot& dataAstrale);
 
-  // The icon's mouse event codes, as the tray reports them.
-  static constexpr int kLeftButtonDown = kTrayLeftButtonDown;
-  static constexpr int kLeftDoubleClick = kTrayLeftDoubleClick;
-  static constexpr int kRightButtonUp = kTrayRightButtonUp;
-
   // The popup menu mnuMain, and the index of each command.
   static const std::vector<MenuItem>& MenuItems();
   static constexpr int kMenuConventions = 0;
