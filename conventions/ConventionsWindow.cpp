@@ -49,6 +49,7 @@ ConventionsWindow::ConventionsWindow(Platform& platform, WindowSequence& sequenc
                           .Font(SansSerifFont(18, true))),
       Image1(*this, Design("Image1", "", {465, 255, 480, 480}).Icon(IDI_KESTAL)),
       Label1_1(*this, Design("Label1", kTitle, {1110, 135, 5745, 435})
+                          .Decorative()
                           .Element(1)
                           .Fore(kWhite)
                           .Font(SansSerifFont(18, true))),

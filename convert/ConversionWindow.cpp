@@ -6,9 +6,9 @@
 
 #include "convert/FormatsText.h"
 #include "engine/Stardate.h"
-#include "platform/window/ControlDesign.h"
 #include "platform/text/DateText.h"
 #include "platform/text/Utf8.h"
+#include "platform/window/ControlDesign.h"
 #include "resources/ResourceIds.h"
 
 namespace kestal {
@@ -34,7 +34,8 @@ ConversionWindow::ConversionWindow(Platform& platform, WindowSequence& sequence)
       Command2(*this, Design("Command2", "&Formati", {2100, 4380, 1005, 330}, 16)),
       Frame3(*this,
              Design("Frame3", "Risultato conversione:", {255, 3390, 4785, 795}, 13).Fore(kYellow)),
-      VelornDate(*this, Design("VelornDate", "", {1620, 285, 2865, 330}, 15).In(Frame3)),
+      VelornDate(*this,
+                 Design("VelornDate", "", {1620, 285, 2865, 330}, 15).In(Frame3).NamedBy("Label4")),
       Label4(*this,
              Design("Label4", "Data attuale:", {270, 345, 915, 195}, 14).In(Frame3).Fore(kYellow)),
       Frame2(*this,
@@ -48,7 +49,8 @@ ConversionWindow::ConversionWindow(Platform& platform, WindowSequence& sequence)
                          .Selected()),
       Frame1(*this,
              Design("Frame1", "Data da convertire:", {240, 945, 4800, 1425}, 5).Fore(kYellow)),
-      DataSource(*this, Design("DataSource", "", {810, 885, 3075, 315}, 0).In(Frame1)),
+      DataSource(*this,
+                 Design("DataSource", "", {810, 885, 3075, 315}, 0).In(Frame1).NamedBy("Label3")),
       Option3(
           *this,
           Design("Option3", "Next Generation", {3165, 270, 1500, 210}, 9).In(Frame1).Fore(kYellow)),
@@ -77,10 +79,12 @@ ConversionWindow::ConversionWindow(Platform& platform, WindowSequence& sequence)
                           .Font(kTitleFont)),
       Image1(*this, Design("Image1", "", {450, 195, 480, 480}, -1).Icon(IDI_KESTAL)),
       Label1_1(*this, Design("Label1", "Kestal Date", {1110, 135, 1740, 435}, 4)
+                          .Decorative()
                           .Element(1)
                           .Fore(kWhite)
                           .Font(kTitleFont)),
       Label1_3(*this, Design("Label1", "- Conversioni", {2985, 195, 1875, 360}, 19)
+                          .Decorative()
                           .Element(3)
                           .Fore(kWhite)
                           .Font(kSubtitleFont)),

@@ -14,6 +14,10 @@ const FontSpec kBoldFont = SansSerifFont(8.25, true, false);
 const FontSpec kLinkFont = SansSerifFont(8.25, false, true);
 const FontSpec kTitleFont = SansSerifFont(18, true, false);
 
+// The captains of the two conventions, under their pictures.
+constexpr std::string_view kClassicCaptain = "Cap. Aldo Dorran";
+constexpr std::string_view kNextGenerationCaptain = "Cap. Irene Maselle";
+
 // The hint beside the two pictures, one piece a line.
 constexpr std::string_view kHintLines[] = {
     "Clicca su",
@@ -51,15 +55,23 @@ AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayToolt
           *this,
           Design("StarDate", kClassicCaption, {1830, 4320, 1560, 210}).Fore(kRed).Font(kBoldFont)),
       Label10(*this, Design("Label10", "Data attuale:", {1860, 4065, 1500, 240}).Fore(kYellow)),
-      Label9(*this, Design("Label9", "Cap. Irene Maselle", {3495, 4320, 1425, 240}).Fore(kYellow)),
-      Label8(*this, Design("Label8", "Cap. Aldo Dorran", {240, 4320, 1500, 270}).Fore(kYellow)),
+      Label9(*this,
+             Design("Label9", kNextGenerationCaptain, {3495, 4320, 1425, 240}).Fore(kYellow)),
+      Label8(*this, Design("Label8", kClassicCaptain, {240, 4320, 1500, 270}).Fore(kYellow)),
       Label7(*this, Design("Label7", "", {1935, 2145, 1335, 1740}).Fore(kWhite).KeepLines()),
-      Image3(*this, Design("Image3", "", {3375, 2130, 1650, 2100}).Bitmap(IDB_NG_CAPTAIN)),
-      Image2(*this, Design("Image2", "", {180, 2130, 1650, 2100}).Bitmap(IDB_CLASSIC_CAPTAIN)),
-      Label5(*this,
-             Design("Label5", KESTAL_WEB, {1335, 1665, 3330, 195}).Fore(kRed).Font(kLinkFont)),
-      Label4(*this,
-             Design("Label4", KESTAL_MAIL, {1350, 1365, 1110, 195}).Fore(kRed).Font(kLinkFont)),
+      Image3(*this,
+             Design("Image3", "", {3375, 2130, 1650, 2100})
+                 .Bitmap(IDB_NG_CAPTAIN)
+                 .ReadAs(std::string(kNextGenerationCaptain) + ": data astrale Next Generation")),
+      Image2(*this, Design("Image2", "", {180, 2130, 1650, 2100})
+                        .Bitmap(IDB_CLASSIC_CAPTAIN)
+                        .ReadAs(std::string(kClassicCaptain) + ": data astrale classica")),
+      Label5(
+          *this,
+          Design("Label5", KESTAL_WEB, {1335, 1665, 3330, 195}).Fore(kRed).Font(kLinkFont).Link()),
+      Label4(
+          *this,
+          Design("Label4", KESTAL_MAIL, {1350, 1365, 1110, 195}).Fore(kRed).Font(kLinkFont).Link()),
       Label3_1(*this,
                Design("Label3", "Sito Internet: ", {360, 1680, 945, 195}).Element(1).Fore(kYellow)),
       Label3_0(*this, Design("Label3", "E-mail: ", {375, 1395, 510, 195}).Element(0).Fore(kYellow)),
@@ -83,6 +95,7 @@ AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayToolt
                           .Font(kTitleFont)),
       Image1(*this, Design("Image1", "", {390, 210, 480, 480}).Icon(IDI_KESTAL)),
       Label1_1(*this, Design("Label1", "Kestal Date", {1110, 135, 1740, 435})
+                          .Decorative()
                           .Element(1)
                           .Fore(kWhite)
                           .Font(kTitleFont)),

@@ -23,7 +23,8 @@ namespace kestal::headless {
 //             "ShowWindow(<name>)", "HideWindow(<name>)", "DestroyWindow(<name>)",
 //             "Move(<name>,<left>,<top>)", "SetBackColor(<name>)", "Refresh(<name>)",
 //             "SetTimer(<name>,<id>,<ms>)", "KillTimer(<name>,<id>)", "DoEvents",
-//             "MsgBox(<title>)", "PopupMenu", "SetMousePointer(11)" (hourglass) / "(0)"
+//             "MsgBox(<title>)", "PopupMenu", "SetMousePointer(11)" (hourglass) / "(0)",
+//             "NameChanged(<name>,<control>)" (a windowless text changed on a shown window)
 //   effects:  "AnimateOutline(<hwnd>,(l,t,r,b),(l,t,r,b))", "MakeTopmost(<hwnd>)",
 //             "RoundOutline(<hwnd>,348,324,20)"
 //   tray:     "NotifyIcon(<message>)"

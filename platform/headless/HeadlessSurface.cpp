@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/window/TabOrder.h"
 #include "platform/headless/CodePoints.h"
 #include "platform/headless/Headless.h"
+#include "platform/window/TabOrder.h"
 
 namespace kestal::headless {
 namespace {
@@ -150,7 +150,13 @@ void HeadlessSurface::SetText(int id, std::string_view text) {
   ControlState& state = At(id);
   std::u32string chars = DecodeCodePoints(text);
   if (!IsTextBox(id)) {
+    if (chars == state.text) return;
     state.text = std::move(chars);
+    // A screen reader hears of a changed text that has no window of its own to say so.
+    const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
+    if (visible_ && !TakesFocus(kind)) {
+      log_.Add("NameChanged(" + form_.Name() + "," + std::to_string(id) + ")");
+    }
     return;
   }
   if (chars == state.text) return;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/window/ControlPlace.h"
 #include "platform/window/FormDesign.h"
 #include "platform/window/Geometry.h"
 #include "platform/window/TabOrder.h"
@@ -20,32 +21,6 @@ inline bool IsChildWindow(ControlKind kind) {
 
 inline int TwipsToPixels(int twips, double twipsPerPixel) {
   return static_cast<int>(RoundHalfEven(twips / twipsPerPixel));
-}
-
-// Offset of a control's container chain (frames inside frames), in twips. A broken chain (a
-// container that isn't there, or a loop) stops the walk.
-inline void ContainerOffset(const std::vector<ControlSpec>& controls, int id, int& dx, int& dy) {
-  dx = dy = 0;
-  int container = controls.at(static_cast<std::size_t>(id)).container;
-  for (std::size_t steps = 0;
-       container >= 0 && static_cast<std::size_t>(container) < controls.size() &&
-       steps < controls.size();
-       ++steps) {
-    const ControlSpec& frame = controls[static_cast<std::size_t>(container)];
-    dx += frame.rect.left;
-    dy += frame.rect.top;
-    container = frame.container;
-  }
-}
-
-// The control's rectangle on the window, in twips.
-inline TwipRect WindowRectTwips(const std::vector<ControlSpec>& controls, int id) {
-  int dx = 0, dy = 0;
-  ContainerOffset(controls, id, dx, dy);
-  TwipRect rect = controls.at(static_cast<std::size_t>(id)).rect;
-  rect.left += dx;
-  rect.top += dy;
-  return rect;
 }
 
 // The control's rectangle on the window in pixels (left, top, right, bottom). Position and size

@@ -16,6 +16,17 @@ Design& Design::Font(const FontSpec& chosen) {
   return *this;
 }
 
+Design& Design::ReadAs(std::string_view readAs) {
+  readable = Readable::Button;
+  readName = readAs;
+  return *this;
+}
+
+Design& Design::NamedBy(std::string_view labelName) {
+  readName = labelName;
+  return *this;
+}
+
 LineDesign::LineDesign(std::string_view controlName, int arrayIndex, TwipLine ends, Color color,
                        int width) {
   name = controlName;

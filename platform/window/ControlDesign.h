@@ -41,6 +41,20 @@ struct Design : ControlSpec {
     pictureId = resourceId;
     return *this;
   }
+  // Not read to a screen reader: the decorative copy of a doubled title.
+  Design& Decorative() {
+    readable = Readable::Not;
+    return *this;
+  }
+  // Read as a link, by its text (the address).
+  Design& Link() {
+    readable = Readable::Link;
+    return *this;
+  }
+  // A picture read as a button with this name (who it shows and what a click does).
+  Design& ReadAs(std::string_view readAs);
+  // A text box named by the label of that design name.
+  Design& NamedBy(std::string_view labelName);
   // Each line of the text on a line of its own, never wrapped (About's hint).
   Design& KeepLines() {
     keepLines = true;

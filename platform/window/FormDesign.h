@@ -10,6 +10,11 @@ namespace kestal {
 
 enum class ControlKind { Button, TextBox, OptionButton, CheckBox, Frame, Label, Picture, Line };
 
+// How a screen reader meets a control: as its kind says (labels as text, frames as groups, the
+// real controls as themselves; pictures and lines not at all), not at all (the decorative copy
+// of a doubled title), as a link, or (a picture) as a button with a name of its own.
+enum class Readable { AsItsKind, Not, Link, Button };
+
 // The face the designs name for titles and links. It is drawn with the windows' own face, since
 // its bitmap form neither scales nor draws bold everywhere.
 inline constexpr const char* kDesignedSansSerif = "MS Sans Serif";
@@ -50,6 +55,9 @@ struct ControlSpec {
   TwipLine line;           // a Line's end points
   int borderWidth = 1;     // a Line's width in pixels
   bool keepLines = false;  // a label whose every line shows whole on its own line, never wrapped
+  Readable readable = Readable::AsItsKind;
+  // A picture read as a button: its name. A text box: the design name of the label that names it.
+  std::string readName;
 };
 
 // The window itself: its name (for finding it), caption, size in twips and icon resource.
