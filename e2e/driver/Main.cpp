@@ -21,7 +21,8 @@ std::vector<e2e::Scenario> AllScenarios() {
   for (auto group : {e2e::HousekeepingScenarios(), e2e::SelfCheckScenarios(), e2e::TrayScenarios(),
                      e2e::ConversionScenarios(), e2e::AboutScenarios(), e2e::ConventionsScenarios(),
                      e2e::ClosingScenarios(), e2e::RapidInputScenarios(), e2e::EnduranceScenarios(),
-                     e2e::MeasureScenarios(), e2e::TextFitScenarios(), e2e::InstallerScenarios()})
+                     e2e::MeasureScenarios(), e2e::TextFitScenarios(), e2e::InstallerScenarios(),
+                     e2e::ReaderScenarios()})
     all.insert(all.end(), group.begin(), group.end());
   return all;
 }

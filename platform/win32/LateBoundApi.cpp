@@ -27,20 +27,73 @@ HMODULE CommonControlsLibrary() {
   return library;
 }
 
-// winmm from the system folder only, never from beside the exe.
+// A library of the system folder only, never one from beside the exe.
+HMODULE SystemLibrary(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  HMODULE loaded = LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
+  if (!loaded) TraceFailure(L"LoadLibraryW (a system library)");
+  return loaded;
+}
+
+HMODULE AccessibilityLibrary() {
+  static HMODULE library = SystemLibrary(L"oleacc.dll");
+  return library;
+}
+
+HMODULE ComLibrary() {
+  static HMODULE library = SystemLibrary(L"ole32.dll");
+  return library;
+}
+
+HMODULE AutomationLibrary() {
+  static HMODULE library = SystemLibrary(L"oleaut32.dll");
+  return library;
+}
+
 HMODULE MultimediaLibrary() {
-  static HMODULE library = [] {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return HMODULE{};
-    HMODULE loaded = LoadLibraryW((std::wstring(folder, length) + L"\\winmm.dll").c_str());
-    if (!loaded) TraceFailure(L"LoadLibraryW (winmm)");
-    return loaded;
-  }();
+  static HMODULE library = SystemLibrary(L"winmm.dll");
   return library;
 }
 
 }  // namespace
+
+LRESULT LresultFromObject(REFIID riid, WPARAM wParam, IUnknown* object) {
+  using Function = LRESULT(WINAPI*)(REFIID, WPARAM, IUnknown*);
+  static const auto function = Bind<Function>(AccessibilityLibrary(), "LresultFromObject");
+  return function ? function(riid, wParam, object) : 0;
+}
+
+HRESULT CreateStdAccessibleObject(HWND window, LONG objectId, REFIID riid, void** object) {
+  using Function = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+  static const auto function = Bind<Function>(AccessibilityLibrary(), "CreateStdAccessibleObject");
+  return function ? function(window, objectId, riid, object) : E_NOTIMPL;
+}
+
+HRESULT AccessibleObjectFromWindow(HWND window, DWORD objectId, REFIID riid, void** object) {
+  using Function = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+  static const auto function =
+      Bind<Function>(AccessibilityLibrary(), "AccessibleObjectFromWindow");
+  return function ? function(window, objectId, riid, object) : E_NOTIMPL;
+}
+
+bool InitialiseCom() {
+  static const bool done = [] {
+    using Function = HRESULT(WINAPI*)(void*, DWORD);
+    const auto function = Bind<Function>(ComLibrary(), "CoInitializeEx");
+    const HRESULT result = function ? function(nullptr, COINIT_APARTMENTTHREADED) : E_NOTIMPL;
+    if (FAILED(result)) Trace(L"COM could not be initialised");
+    return SUCCEEDED(result);
+  }();
+  return done;
+}
+
+BSTR SysAllocStringLen(const wchar_t* text, UINT length) {
+  using Function = BSTR(WINAPI*)(const OLECHAR*, UINT);
+  static const auto function = Bind<Function>(AutomationLibrary(), "SysAllocStringLen");
+  return function ? function(text, length) : nullptr;
+}
 
 void InitCommonControls() {
   static const bool done = [] {

@@ -15,6 +15,15 @@ BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_P
 LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
 
+// For screen readers: oleacc, ole32 and oleaut32, loaded when a reader first asks.
+LRESULT LresultFromObject(REFIID riid, WPARAM wParam, IUnknown* object);
+HRESULT CreateStdAccessibleObject(HWND window, LONG objectId, REFIID riid, void** object);
+HRESULT AccessibleObjectFromWindow(HWND window, DWORD objectId, REFIID riid, void** object);
+// COM on this thread (once); false when it can't be had.
+bool InitialiseCom();
+// A BSTR of the text; null when oleaut32 is missing or memory ran out.
+BSTR SysAllocStringLen(const wchar_t* text, UINT length);
+
 // The per-monitor density calls of Windows 10 (1607) on; 0 where the system lacks them.
 UINT GetDpiForWindow(HWND window);
 int GetSystemMetricsForDpi(int index, UINT dpi);

@@ -7,6 +7,7 @@
 // The rest build on windows.h.
 #include <commctrl.h>
 #include <mmsystem.h>
+#include <oleacc.h>
 #include <shellapi.h>
 #include <uxtheme.h>
 #include <windowsx.h>

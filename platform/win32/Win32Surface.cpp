@@ -359,6 +359,10 @@ void Win32Surface::SetText(int id, std::string_view text) {
     state.caption = std::string(text);
     FitCaption(id);
     InvalidateControl(id);
+    // A screen reader hears of it: the text has no window of its own to say so.
+    if (window_ && IsWindowVisible(window_)) {
+      NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, id + 1);
+    }
     return;
   }
   const std::wstring wide = Wide(text);

@@ -29,6 +29,11 @@ class Win32Surface : public FormSurface {
 
   HWND Window() const { return window_; }
   Form& OwnerForm() const { return form_; }
+  // The control's own window (null for the windowless ones) and its place on the window.
+  HWND ControlWindow(int id) const { return ValidId(id) ? controls_[static_cast<size_t>(id)].window : nullptr; }
+  PixelRect PixelRectOf(int id) const;
+  // Posted by the screen reader's objects: the control (wParam) acts as when it is clicked.
+  static constexpr UINT kDefaultActionMessage = WM_APP + 1;
   // Cuts the window to a rounded rectangle of that size in pixels, and again at the new size
   // whenever the density changes.
   void RoundOutline(int width, int height, int corner);
@@ -110,7 +115,6 @@ class Win32Surface : public FormSurface {
   int IdOfChild(HWND child) const;
   const ControlSpec& SpecOf(int id) const;
   bool ValidId(int id) const;
-  PixelRect PixelRectOf(int id) const;
   void InvalidateControl(int id);
   void UpdateOptionTabStops(int container);
   void SelectOption(int id);

@@ -3,6 +3,7 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FormLayout.h"
 #include "platform/win32/LateBoundApi.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
@@ -84,6 +85,15 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
       form_.RaiseTimer(static_cast<int>(wParam));
       return 0;
+    case WM_GETOBJECT:
+      // Screen readers ask for the window's own part only; the system answers the rest.
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AnswerReader(window, wParam);
+      break;
+    case kDefaultActionMessage: {
+      const int id = static_cast<int>(wParam);
+      if (ValidId(id) && controls_[static_cast<size_t>(id)].enabled) form_.RaiseClick(id);
+      return 0;
+    }
     case WM_DPICHANGED:
       if (form_.Definition().topLevel) {
         ReloadTrayIcon();
@@ -303,6 +313,14 @@ LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, 
       if (!IsWindow(edit) || surface->destroyed_ || keyAscii == 0) return 0;
       return late::DefSubclassProc(edit, message, static_cast<WPARAM>(keyAscii), lParam);
     }
+    case WM_GETOBJECT:
+      // The text box as the system describes it, named by its label.
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        if (const LRESULT answer = AnswerReaderForTextBox(GetParent(edit), id, edit, wParam)) {
+          return answer;
+        }
+      }
+      break;
     case WM_NCDESTROY:
       late::RemoveWindowSubclass(edit, &Win32Surface::EditProc, 1);
       break;
