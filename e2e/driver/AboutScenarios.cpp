@@ -7,6 +7,7 @@
 #include "Poll.h"
 #include "Registry.h"
 #include "Scenarios.h"
+#include "ScreenReader.h"
 #include "Screenshot.h"
 #include "Text.h"
 #include "TrayIcon.h"
@@ -65,7 +66,7 @@ void AboutWindow(Session& session) {
   if (!form) return;
   Snapshot(*program, "about-opened");
   CheckShownOptions(session, form, "Velorn Classic", false, "nothing stored");
-  report.Equal("the hint", kHint, ReadText(form, Label7));
+  report.Equal("the hint", AsRead(kHint), ReadText(form, Label7));
   CheckCentred(session, form, "About");
   CheckTopmost(session, form, "About");
 

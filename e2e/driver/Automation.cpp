@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "Text.h"
-
 namespace e2e {
 
 namespace {
@@ -23,11 +21,6 @@ LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       data->cbData < sizeof(kestal::AutomationReply))
     return FALSE;
   std::memcpy(&pending->state.reply, data->lpData, sizeof(kestal::AutomationReply));
-  const size_t textBytes = data->cbData - sizeof(kestal::AutomationReply);
-  std::wstring text(textBytes / sizeof(wchar_t), L'\0');
-  std::memcpy(text.data(), static_cast<const BYTE*>(data->lpData) + sizeof(kestal::AutomationReply),
-              text.size() * sizeof(wchar_t));
-  pending->state.text = ToUtf8(text);
   pending->received = true;
   return TRUE;
 }

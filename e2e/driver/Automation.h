@@ -1,6 +1,7 @@
 #pragma once
-// Reads a control of one of the program's windows through the program's automation hook: its
-// text, state, place and colours, for windowless labels and pictures as for real controls.
+// Asks the program's automation hook about a control, for what no user perceives (how its
+// caption was fitted) or a window (its density, outline and tray icon size); everything a user
+// perceives is read as a screen reader reads it (ScreenReader.h).
 #include <windows.h>
 
 #include <optional>
@@ -12,7 +13,6 @@ namespace e2e {
 
 struct ControlState {
   kestal::AutomationReply reply{};
-  std::string text;
   bool Has(kestal::AutomationFlags flag) const { return (reply.flags & flag) != 0; }
 };
 

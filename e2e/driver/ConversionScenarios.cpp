@@ -60,9 +60,9 @@ size_t CharCount(const std::string& utf8) {
 }
 
 void CheckInputSelected(Session& session, HWND form, const std::string& what) {
-  const auto input = ReadControl(form, DataSource);
-  session.report.Check(input && input->Has(kestal::kAutoFocused) && input->reply.selStart == 0 &&
-                           input->reply.selLength == static_cast<int>(CharCount(input->text)),
+  const auto [start, length] = Selection(form, DataSource);
+  session.report.Check(HasFocus(form, DataSource) && start == 0 &&
+                           length == static_cast<int>(CharCount(ReadText(form, DataSource))),
                        what + ": the input has the focus, its whole text selected");
 }
 
@@ -85,8 +85,8 @@ std::span<const ConversionCase> ConversionCases() {
   return kConversions;
 }
 
-void PlayConversion(Session& session, RunningProgram& program, HWND form,
-                    const ConversionCase& row, bool snapshots) {
+void PlayConversion(Session& session, RunningProgram& program, HWND form, const ConversionCase& row,
+                    bool snapshots) {
   Report& report = session.report;
   const std::string what = row.what;
   report.Check(!FindTopLevel(WindowOfClass(L"#32770").OfProcess(program.Id()).Visible()),
@@ -123,12 +123,7 @@ void PlayConversion(Session& session, RunningProgram& program, HWND form,
   report.Check(PressOk(box.window, kWindowMs), what + ": OK closes the message");
   report.Equal(what + ": the result box stays empty", "", ReadText(form, VelornDate));
   report.Equal(what + ": the input is unchanged", row.inputAfter, ReadText(form, DataSource));
-  WaitUntil(
-      [&] {
-        const auto input = ReadControl(form, DataSource);
-        return input && input->Has(kestal::kAutoFocused);
-      },
-      kWindowMs);
+  WaitUntil([&] { return HasFocus(form, DataSource); }, kWindowMs);
   CheckInputSelected(session, form, what);
 }
 

@@ -1,7 +1,11 @@
 #include "FormActions.h"
 
+#include <oleacc.h>
+
 #include "Poll.h"
+#include "ScreenReader.h"
 #include "Text.h"
+#include "WindowFinder.h"
 
 namespace e2e {
 
@@ -20,16 +24,12 @@ bool ClickControl(HWND form, int control) {
 }
 
 bool ClickWindowless(HWND form, int control) {
-  const auto state = ReadControl(form, control);
-  if (!state) return false;
-  // Twips to the window's pixels, at the screen's resolution.
-  HDC screen = GetDC(nullptr);
-  const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  const auto& r = state->reply;
-  const int x = MulDiv(r.left + r.width / 2, dpiX, 1440);
-  const int y = MulDiv(r.top + r.height / 2, dpiY, 1440);
-  const LPARAM at = MAKELPARAM(x, y);
+  const auto part = ReadControlPart(form, control);
+  if (!part) return false;
+  POINT middle{(part->location.left + part->location.right) / 2,
+               (part->location.top + part->location.bottom) / 2};
+  ScreenToClient(form, &middle);
+  const LPARAM at = MAKELPARAM(middle.x, middle.y);
   return PostMessageW(form, WM_MOUSEMOVE, 0, at) &&
          PostMessageW(form, WM_LBUTTONDOWN, MK_LBUTTON, at) &&
          PostMessageW(form, WM_LBUTTONUP, 0, at);
@@ -42,19 +42,56 @@ bool PressEnterIn(HWND form, int control) {
          PostMessageW(box, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC01C0001));
 }
 
+namespace {
+
+bool IsTextBox(HWND form, int control) {
+  HWND box = ControlWindow(form, control);
+  return box && lstrcmpiW(ClassOf(box).c_str(), L"Edit") == 0;
+}
+
+}  // namespace
+
 std::string ReadText(HWND form, int control) {
-  const auto state = ReadControl(form, control);
-  return state ? state->text : std::string();
+  const auto part = ReadControlPart(form, control);
+  if (!part) return {};
+  return IsTextBox(form, control) ? part->value : part->name;
 }
 
 bool IsOn(HWND form, int control) {
-  const auto state = ReadControl(form, control);
-  return state && state->Has(kestal::kAutoValue);
+  const auto part = ReadControlPart(form, control);
+  return part && part->Has(STATE_SYSTEM_CHECKED);
 }
 
 bool IsEnabled(HWND form, int control) {
-  const auto state = ReadControl(form, control);
-  return state && state->Has(kestal::kAutoEnabled);
+  const auto part = ReadControlPart(form, control);
+  return part && !part->Has(STATE_SYSTEM_UNAVAILABLE);
+}
+
+bool HasFocus(HWND form, int control) {
+  const auto part = ReadControlPart(form, control);
+  return part && part->Has(STATE_SYSTEM_FOCUSED);
+}
+
+std::pair<int, int> Selection(HWND form, int control) {
+  HWND box = ControlWindow(form, control);
+  DWORD_PTR range = 0;
+  if (!box || !SendMessageTimeoutW(box, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &range)) {
+    return {-1, -1};
+  }
+  const int start = LOWORD(range), end = HIWORD(range);
+  // Characters: the texts checked here hold no surrogate pairs.
+  return {start, end - start};
+}
+
+int TopInTwips(HWND form, int control) {
+  const auto part = ReadControlPart(form, control);
+  if (!part) return -1;
+  POINT top{part->location.left, part->location.top};
+  ScreenToClient(form, &top);
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return MulDiv(top.y, 1440, dpi);
 }
 
 std::string WaitForText(HWND form, int control, const std::string& expected, DWORD timeoutMs) {

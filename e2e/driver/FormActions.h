@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "Automation.h"
 
@@ -18,10 +19,16 @@ bool ClickWindowless(HWND form, int control);
 // Presses Enter in a text box.
 bool PressEnterIn(HWND form, int control);
 
-// Text (caption) of a control through the program's automation hook; empty when unreadable.
+// What a screen reader reads of a control: a text box's text, any other control's caption or
+// text (line breaks as blanks); empty when unreadable.
 std::string ReadText(HWND form, int control);
 bool IsOn(HWND form, int control);  // option selected, check box ticked
 bool IsEnabled(HWND form, int control);
+bool HasFocus(HWND form, int control);
+// A text box's selection: start and length in characters, as the box itself tells them.
+std::pair<int, int> Selection(HWND form, int control);
+// The control's top on its window, in twips at the window's density.
+int TopInTwips(HWND form, int control);
 // Waits until the control's text is `expected`; gives the last text read.
 std::string WaitForText(HWND form, int control, const std::string& expected, DWORD timeoutMs);
 // Waits until the control's state settles on `on`.

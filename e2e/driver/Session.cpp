@@ -95,31 +95,18 @@ void Snapshot(RunningProgram& program, const std::string& name) {
   SaveScreenshot(name);
 }
 
-namespace {
-
-double TwipsPerPixel(int axis) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, axis);
-  ReleaseDC(nullptr, screen);
-  return 1440.0 / dpi;
-}
-
-}  // namespace
-
 void CheckCentred(Session& session, HWND form, const std::string& what) {
-  const auto state = ReadControl(form, -1);
-  if (!session.report.Check(state.has_value(), what + ": the window answers the automation query"))
+  RECT r{};
+  if (!session.report.Check(GetWindowRect(form, &r) != FALSE, what + ": the window is there")) {
     return;
-  const double tx = TwipsPerPixel(LOGPIXELSX), ty = TwipsPerPixel(LOGPIXELSY);
-  const double screenW = GetSystemMetrics(SM_CXSCREEN) * tx,
-               screenH = GetSystemMetrics(SM_CYSCREEN) * ty;
-  const auto& r = state->reply;
-  const int wantLeft = static_cast<int>((screenW - r.width) / 2),
-            wantTop = static_cast<int>((screenH - r.height) / 2);
-  session.report.Check(std::abs(r.left - wantLeft) <= tx && std::abs(r.top - wantTop) <= ty,
+  }
+  // In pixels: the screen's size less the window's, halved (within a pixel of rounding).
+  const long wantLeft = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+  const long wantTop = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+  session.report.Check(std::labs(r.left - wantLeft) <= 1 && std::labs(r.top - wantTop) <= 1,
                        what + ": the window is in the middle of the screen",
                        "at " + std::to_string(r.left) + "," + std::to_string(r.top) +
-                           " twips, expected " + std::to_string(wantLeft) + "," +
+                           ", expected " + std::to_string(wantLeft) + "," +
                            std::to_string(wantTop));
 }
 
