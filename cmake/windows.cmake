@@ -5,10 +5,9 @@ enable_language(RC)
 kestal_layer(kestal_win32 platform/win32 BELOW kestal_window)
 target_compile_definitions(kestal_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
-# comctl32 and winmm are loaded when first needed (platform/win32/LateBoundApi), not linked;
-# oleacc, ole32 and oleaut32 too, when a screen reader first asks; uuid holds only the
-# interfaces' ids (linked ahead of anything that declares them again).
-target_link_libraries(kestal_win32 PUBLIC uuid shell32 user32 gdi32 advapi32 uxtheme)
+# comctl32, uxtheme and winmm are loaded when first needed (platform/win32/LateBoundApi), not
+# linked; oleacc, ole32 and oleaut32 too, when a screen reader first asks.
+target_link_libraries(kestal_win32 PUBLIC shell32 user32 gdi32 advapi32)
 
 # How the program and the floor are linked. Sections on page boundaries in the file too: Wine
 # then maps the image from the file instead of reading it into private memory (about 600 KiB of
@@ -36,11 +35,14 @@ set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/sound16.wav
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/sound24.wav)
 
-# Each function and datum in a section of its own, so that the link leaves out what the program
-# never calls (part of keeping the exe small).
+# A small exe: each function and datum in a section of its own, so that the link leaves out what
+# the program never calls; no run-time type information (the program never asks a type its
+# name); and, for the release's MinSizeRel, GCC's smallest code.
 if(MINGW)
-  foreach(target kestal_text kestal_engine kestal_window kestal_windows kestal_app kestal_win32)
-    target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
+  foreach(target kestal_text kestal_engine kestal_window kestal_windows kestal_app kestal_win32
+                 KestalDate)
+    target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections -fno-rtti
+                                             $<$<CONFIG:MinSizeRel>:-Oz>)
   endforeach()
   target_link_options(KestalDate PRIVATE -Wl,--gc-sections)
 endif()

@@ -44,6 +44,15 @@ GdiObject<HBITMAP> BitmapOf(const std::vector<uint32_t>& pixels, int width, int 
   return bitmap;
 }
 
+// The value kept for the key; null when there is none.
+template <typename Key, typename Value>
+const Value* Found(const std::vector<std::pair<Key, Value>>& list, const Key& key) {
+  for (const auto& [kept, value] : list) {
+    if (kept == key) return &value;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void GdiCache::SetDpi(int dpi) {
@@ -63,8 +72,8 @@ HFONT GdiCache::Font(const FontSpec& design, int pixelHeight) {
   std::string face = design.name.empty() ? windowFont_.name : design.name;
   if (face == kDesignedSansSerif) face = kWindowFontFace;
   const int height = pixelHeight > 0 ? pixelHeight : DesignedHeight(design);
-  const auto key = std::make_tuple(face, height, design.bold, design.underline);
-  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second.get();
+  FontKey key{face, height, design.bold, design.underline};
+  if (const auto* kept = Found(fonts_, key)) return kept->get();
 
   LOGFONTW font{};
   font.lfHeight = -height;
@@ -79,20 +88,23 @@ HFONT GdiCache::Font(const FontSpec& design, int pixelHeight) {
     TraceFailure(L"CreateFontIndirectW");
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
-  return fonts_.emplace(key, std::move(made)).first->second.get();
+  fonts_.emplace_back(std::move(key), std::move(made));
+  return fonts_.back().second.get();
 }
 
 HBRUSH GdiCache::Brush(COLORREF color) {
-  if (auto it = brushes_.find(color); it != brushes_.end()) return it->second.get();
-  return brushes_.emplace(color, GdiObject<HBRUSH>(CreateSolidBrush(color))).first->second.get();
+  if (const auto* kept = Found(brushes_, color)) return kept->get();
+  brushes_.emplace_back(color, GdiObject<HBRUSH>(CreateSolidBrush(color)));
+  return brushes_.back().second.get();
 }
 
 HBITMAP GdiCache::Bitmap(int id) {
-  if (auto it = bitmaps_.find(id); it != bitmaps_.end()) return it->second.get();
+  if (const auto* kept = Found(bitmaps_, id)) return kept->get();
   GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
       LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!bitmap) TraceFailure(L"LoadImageW (a picture)");
-  return bitmaps_.emplace(id, std::move(bitmap)).first->second.get();
+  bitmaps_.emplace_back(id, std::move(bitmap));
+  return bitmaps_.back().second.get();
 }
 
 HBITMAP GdiCache::Picture(int id, int width, int height) {
@@ -101,25 +113,25 @@ HBITMAP GdiCache::Picture(int id, int width, int height) {
   BITMAP info{};
   GetObjectW(original, sizeof(info), &info);
   if (info.bmWidth == width && info.bmHeight == height) return original;
-  const auto key = std::make_tuple(id, width, height);
-  auto it = pictures_.find(key);
-  if (it == pictures_.end()) {
+  const SizedKey key{id, width, height};
+  const GdiObject<HBITMAP>* picture = Found(pictures_, key);
+  if (!picture) {
     const std::vector<uint32_t> scaled = ScaleImage(PixelsOf(original, info.bmWidth, info.bmHeight),
                                                     info.bmWidth, info.bmHeight, width, height);
-    it = pictures_
-             .emplace(key, scaled.empty() ? GdiObject<HBITMAP>() : BitmapOf(scaled, width, height))
-             .first;
+    pictures_.emplace_back(key,
+                           scaled.empty() ? GdiObject<HBITMAP>() : BitmapOf(scaled, width, height));
+    picture = &pictures_.back().second;
   }
   // Unscaled when the scaling failed: GDI stretches it then.
-  return it->second ? it->second.get() : original;
+  return *picture ? picture->get() : original;
 }
 
 HICON GdiCache::Icon(int id, int width, int height) {
-  const auto key = std::make_tuple(id, width, height);
-  if (auto it = icons_.find(key); it != icons_.end()) return it->second.get();
-  UniqueIcon icon(static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, 0)));
-  return icons_.emplace(key, std::move(icon)).first->second.get();
+  const SizedKey key{id, width, height};
+  if (const auto* kept = Found(icons_, key)) return kept->get();
+  icons_.emplace_back(key, UniqueIcon(static_cast<HICON>(LoadImageW(
+                               instance_, MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, 0))));
+  return icons_.back().second.get();
 }
 
 }  // namespace kestal::win32

@@ -1,14 +1,13 @@
 #pragma once
 // The fonts, brushes and pictures one window draws with, made on first use for the window's
 // density and freed with the window (or when its density changes).
-#include <map>
 #include <string>
-#include <tuple>
 #include <utility>
+#include <vector>
 
-#include "platform/window/FormDesign.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Win32Api.h"
+#include "platform/window/FormDesign.h"
 
 namespace kestal::win32 {
 
@@ -36,14 +35,29 @@ class GdiCache {
  private:
   HBITMAP Bitmap(int id);
 
+  // A window draws with a handful of each: plain lists, searched in order.
+  struct FontKey {
+    std::string face;
+    int height;
+    bool bold, underline;
+    bool operator==(const FontKey&) const = default;
+  };
+  // A picture or icon: its resource at a size.
+  struct SizedKey {
+    int id, width, height;
+    bool operator==(const SizedKey&) const = default;
+  };
+  template <typename Key, typename Value>
+  using List = std::vector<std::pair<Key, Value>>;
+
   HINSTANCE instance_;
   int dpi_;
   FontSpec windowFont_;
-  std::map<std::tuple<std::string, int, bool, bool>, GdiObject<HFONT>> fonts_;
-  std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
-  std::map<int, GdiObject<HBITMAP>> bitmaps_;
-  std::map<std::tuple<int, int, int>, GdiObject<HBITMAP>> pictures_;
-  std::map<std::tuple<int, int, int>, UniqueIcon> icons_;
+  List<FontKey, GdiObject<HFONT>> fonts_;
+  List<COLORREF, GdiObject<HBRUSH>> brushes_;
+  List<int, GdiObject<HBITMAP>> bitmaps_;
+  List<SizedKey, GdiObject<HBITMAP>> pictures_;
+  List<SizedKey, UniqueIcon> icons_;
 };
 
 }  // namespace kestal::win32

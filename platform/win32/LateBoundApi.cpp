@@ -73,8 +73,7 @@ HRESULT CreateStdAccessibleObject(HWND window, LONG objectId, REFIID riid, void*
 
 HRESULT AccessibleObjectFromWindow(HWND window, DWORD objectId, REFIID riid, void** object) {
   using Function = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-  static const auto function =
-      Bind<Function>(AccessibilityLibrary(), "AccessibleObjectFromWindow");
+  static const auto function = Bind<Function>(AccessibilityLibrary(), "AccessibleObjectFromWindow");
   return function ? function(window, objectId, riid, object) : E_NOTIMPL;
 }
 
@@ -103,6 +102,12 @@ void InitCommonControls() {
     return init && init(&controls);
   }();
   (void)done;
+}
+
+void SetWindowTheme(HWND window, LPCWSTR subApplication, LPCWSTR subIdentifiers) {
+  using Function = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+  static const auto function = Bind<Function>(SystemLibrary(L"uxtheme.dll"), "SetWindowTheme");
+  if (function) function(window, subApplication, subIdentifiers);
 }
 
 BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data) {

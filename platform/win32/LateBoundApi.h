@@ -11,6 +11,10 @@ namespace kestal::win32::late {
 // once; before the first button or text box is created.
 void InitCommonControls();
 
+// The look of an option button or check box without the visual style's (which ignores the
+// caption's colour); does nothing where uxtheme is missing.
+void SetWindowTheme(HWND window, LPCWSTR subApplication, LPCWSTR subIdentifiers);
+
 BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data);
 LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/window/ReadableTree.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/window/ReadableTree.h"
 
 namespace kestal::win32 {
 
@@ -66,9 +66,10 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
     if (!object) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+    if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) ||
+        riid == __uuidof(IAccessible)) {
       *object = static_cast<IAccessible*>(this);
-    } else if (riid == IID_IEnumVARIANT && !system_) {
+    } else if (riid == __uuidof(IEnumVARIANT) && !system_) {
       *object = static_cast<IEnumVARIANT*>(this);
     } else {
       *object = nullptr;
@@ -108,7 +109,8 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     if (!Look(tree)) return kGone;
     if (!tree.self) {
       return late::AccessibleObjectFromWindow(form_, static_cast<DWORD>(OBJID_WINDOW),
-                                              IID_IDispatch, reinterpret_cast<void**>(parent));
+                                              __uuidof(IDispatch),
+                                              reinterpret_cast<void**>(parent));
     }
     const int container = ControlsOf(tree).at(static_cast<size_t>(control_)).container;
     *parent = new Accessible(form_, container, nullptr);
@@ -215,8 +217,9 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
       case ReadableRole::Control:
         break;
     }
-    return AskControl(tree, *part,
-                      [&](IAccessible& object, VARIANT self) { return object.get_accRole(self, role); });
+    return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+      return object.get_accRole(self, role);
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT id, VARIANT* state) override {
@@ -362,10 +365,10 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
       return S_FALSE;  // the window's siblings are the system's to tell
     }
     if (start.vt != VT_I4) return E_INVALIDARG;
-    const bool forward = direction == NAVDIR_NEXT || direction == NAVDIR_DOWN ||
-                         direction == NAVDIR_RIGHT;
-    const bool backward = direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP ||
-                          direction == NAVDIR_LEFT;
+    const bool forward =
+        direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT;
+    const bool backward =
+        direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT;
     for (size_t i = 0; i < children.size(); ++i) {
       if (children[i].control + 1 != start.lVal) continue;
       if (forward && i + 1 < children.size()) return ChildVariant(tree, children[i + 1], end);
@@ -408,8 +411,9 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
     if (!part) return DISP_E_MEMBERNOTFOUND;
     if (part->role == ReadableRole::Control) {
-      return AskControl(tree, *part,
-                        [&](IAccessible& object, VARIANT self) { return object.accDoDefaultAction(self); });
+      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+        return object.accDoDefaultAction(self);
+      });
     }
     if (!HasDefaultAction(*part) || !part->enabled) return DISP_E_MEMBERNOTFOUND;
     // As a click: after this call has returned, so that the reader is not kept waiting on what
@@ -498,9 +502,10 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     *object = nullptr;
     HWND window = tree.surface->ControlWindow(part.control);
     IAccessible* system = nullptr;
-    if (!window || FAILED(late::AccessibleObjectFromWindow(
-                       window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                       reinterpret_cast<void**>(&system))) ||
+    if (!window ||
+        FAILED(late::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                                __uuidof(IAccessible),
+                                                reinterpret_cast<void**>(&system))) ||
         !system) {
       return E_FAIL;
     }
@@ -514,7 +519,7 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     if (FAILED(SystemObject(tree, part, &dispatch)) || !dispatch) return E_FAIL;
     IAccessible* object = nullptr;
     const HRESULT found =
-        dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+        dispatch->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
     dispatch->Release();
     if (FAILED(found) || !object) return E_FAIL;
     const HRESULT answer = question(*object, Number(CHILDID_SELF));
@@ -550,8 +555,8 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
 #endif
 
 LRESULT Hand(Accessible* object, WPARAM wParam) {
-  const LRESULT answer = late::LresultFromObject(IID_IAccessible, wParam,
-                                                 static_cast<IAccessible*>(object));
+  const LRESULT answer =
+      late::LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object));
   object->Release();  // the reader holds it now, or nobody does
   return answer;
 }
@@ -566,7 +571,7 @@ LRESULT AnswerReader(HWND form, WPARAM wParam) {
 LRESULT AnswerReaderForTextBox(HWND form, int control, HWND textBox, WPARAM wParam) {
   if (!late::InitialiseCom()) return 0;
   IAccessible* system = nullptr;
-  if (FAILED(late::CreateStdAccessibleObject(textBox, OBJID_CLIENT, IID_IAccessible,
+  if (FAILED(late::CreateStdAccessibleObject(textBox, OBJID_CLIENT, __uuidof(IAccessible),
                                              reinterpret_cast<void**>(&system))) ||
       !system) {
     return 0;

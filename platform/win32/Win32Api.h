@@ -9,7 +9,6 @@
 #include <mmsystem.h>
 #include <oleacc.h>
 #include <shellapi.h>
-#include <uxtheme.h>
 #include <windowsx.h>
 
 #undef FindWindow

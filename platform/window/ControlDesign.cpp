@@ -1,41 +1,43 @@
 #include "platform/window/ControlDesign.h"
 
+#include "platform/window/Controls.h"
+
 namespace kestal {
 
-Design::Design(std::string_view controlName, std::string_view text, TwipRect place, int tab) {
-  name = controlName;
-  caption = text;
-  rect = place;
-  tabIndex = tab;
-}
-
-Design::~Design() = default;
-
-Design& Design::Font(const FontSpec& chosen) {
-  font = chosen;
+Design& Design::In(const Control& frame) {
+  container = frame.Id();
   return *this;
 }
 
-Design& Design::ReadAs(std::string_view readAs) {
-  readable = Readable::Button;
-  readName = readAs;
-  return *this;
+ControlSpec Design::Spec(ControlKind kind) const {
+  ControlSpec spec;
+  spec.kind = kind;
+  spec.name = name;
+  spec.index = index;
+  spec.caption = caption;
+  spec.rect = rect;
+  spec.tabIndex = tabIndex;
+  spec.container = container;
+  spec.foreColor = foreColor;
+  if (font) spec.font = *font;
+  spec.value = value;
+  spec.pictureId = pictureId;
+  spec.pictureIsIcon = pictureIsIcon;
+  spec.keepLines = keepLines;
+  spec.readable = readable;
+  spec.readName = readName;
+  return spec;
 }
 
-Design& Design::NamedBy(std::string_view labelName) {
-  readName = labelName;
-  return *this;
+ControlSpec LineDesign::Spec() const {
+  ControlSpec spec;
+  spec.kind = ControlKind::Line;
+  spec.name = name;
+  spec.index = index;
+  spec.line = ends;
+  spec.foreColor = color;
+  spec.borderWidth = width;
+  return spec;
 }
-
-LineDesign::LineDesign(std::string_view controlName, int arrayIndex, TwipLine ends, Color color,
-                       int width) {
-  name = controlName;
-  index = arrayIndex;
-  line = ends;
-  foreColor = color;
-  borderWidth = width;
-}
-
-LineDesign::~LineDesign() = default;
 
 }  // namespace kestal

@@ -1,79 +1,111 @@
 #pragma once
 // Writing a window's controls the way its design table reads:
 // Design("Option1", "Data attuale", {165, 270, 1215, 270}, 7).In(Frame1).Fore(kYellow).Selected()
+// A Design only points at its texts; the control makes its own copy, out of line, so each
+// control a window defines costs a call rather than inline work on strings.
 #include <string>
 #include <string_view>
 
-#include "platform/window/Controls.h"
 #include "platform/window/FormDesign.h"
 
 namespace kestal {
 
-// Made and unmade out of line, so that each control a window defines costs a call, not the
-// inline work on its texts.
-struct Design : ControlSpec {
-  Design(std::string_view controlName, std::string_view text, TwipRect place, int tab = -1);
-  ~Design();
-  Design(const Design&) = delete;
-  Design& operator=(const Design&) = delete;
-  Design& In(const Frame& frame) {
-    container = frame.Id();
-    return *this;
-  }
-  Design& Element(int arrayIndex) {
+class Control;
+
+struct Design {
+  constexpr Design(std::string_view controlName, std::string_view text, TwipRect place,
+                   int tab = -1)
+      : name(controlName), caption(text), rect(place), tabIndex(tab) {}
+
+  // Inside a frame (its place is then relative to the frame).
+  Design& In(const Control& frame);
+  constexpr Design& Element(int arrayIndex) {
     index = arrayIndex;
     return *this;
   }
-  Design& Tab(int order) {
+  constexpr Design& Tab(int order) {
     tabIndex = order;
     return *this;
   }
-  Design& Fore(Color color) {
+  constexpr Design& Fore(Color color) {
     foreColor = color;
     return *this;
   }
-  Design& Font(const FontSpec& chosen);
-  Design& Selected() {
+  // The font lives at least as long as the statement that makes the control.
+  constexpr Design& Font(const FontSpec& chosen) {
+    font = &chosen;
+    return *this;
+  }
+  constexpr Design& Selected() {
     value = true;
     return *this;
   }
-  Design& Bitmap(int resourceId) {
+  constexpr Design& Bitmap(int resourceId) {
     pictureId = resourceId;
     return *this;
   }
-  // Not read to a screen reader: the decorative copy of a doubled title.
-  Design& Decorative() {
-    readable = Readable::Not;
-    return *this;
-  }
-  // Read as a link, by its text (the address).
-  Design& Link() {
-    readable = Readable::Link;
-    return *this;
-  }
-  // A picture read as a button with this name (who it shows and what a click does).
-  Design& ReadAs(std::string_view readAs);
-  // A text box named by the label of that design name.
-  Design& NamedBy(std::string_view labelName);
-  // Each line of the text on a line of its own, never wrapped (About's hint).
-  Design& KeepLines() {
-    keepLines = true;
-    return *this;
-  }
-  Design& Icon(int resourceId) {
+  constexpr Design& Icon(int resourceId) {
     pictureId = resourceId;
     pictureIsIcon = true;
     return *this;
   }
+  // Not read to a screen reader: the decorative copy of a doubled title.
+  constexpr Design& Decorative() {
+    readable = Readable::Not;
+    return *this;
+  }
+  // Read as a link, by its text (the address).
+  constexpr Design& Link() {
+    readable = Readable::Link;
+    return *this;
+  }
+  // A picture read as a button with this name (who it shows and what a click does).
+  constexpr Design& ReadAs(std::string_view readAs) {
+    readable = Readable::Button;
+    readName = readAs;
+    return *this;
+  }
+  // A text box named by the label of that design name.
+  constexpr Design& NamedBy(std::string_view labelName) {
+    readName = labelName;
+    return *this;
+  }
+  // Each line of the text on a line of its own, never wrapped (About's hint).
+  constexpr Design& KeepLines() {
+    keepLines = true;
+    return *this;
+  }
+
+  // The control's entry in the window's design.
+  ControlSpec Spec(ControlKind kind) const;
+
+  std::string_view name, caption;
+  TwipRect rect;
+  int tabIndex = -1;
+  int index = -1;
+  int container = -1;
+  Color foreColor{0, 0, 0};
+  const FontSpec* font = nullptr;
+  bool value = false;
+  int pictureId = 0;
+  bool pictureIsIcon = false;
+  bool keepLines = false;
+  Readable readable = Readable::AsItsKind;
+  std::string_view readName;
 };
 
 // A line from one end point to the other, in its colour and width in pixels.
-struct LineDesign : ControlSpec {
-  LineDesign(std::string_view controlName, int arrayIndex, TwipLine ends, Color color,
-             int width = 1);
-  ~LineDesign();
-  LineDesign(const LineDesign&) = delete;
-  LineDesign& operator=(const LineDesign&) = delete;
+struct LineDesign {
+  constexpr LineDesign(std::string_view controlName, int arrayIndex, TwipLine lineEnds,
+                       Color lineColor, int lineWidth = 1)
+      : name(controlName), index(arrayIndex), ends(lineEnds), color(lineColor), width(lineWidth) {}
+  ControlSpec Spec() const;
+
+  std::string_view name;
+  int index;
+  TwipLine ends;
+  Color color;
+  int width;
 };
 
 // The windows' titles and links use "MS Sans Serif" at a given size.

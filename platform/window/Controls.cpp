@@ -8,6 +8,9 @@ Control::Control(Form& owner, ControlKind kind, const ControlSpec& design) : own
   id_ = owner_.AddControl(std::move(made));
 }
 
+Control::Control(Form& owner, ControlKind kind, const Design& design)
+    : owner_(owner), id_(owner.AddControl(design.Spec(kind))) {}
+
 bool Control::Enabled() const {
   return Surface() ? Surface()->Enabled(id_) : Definition().enabled;
 }

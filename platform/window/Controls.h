@@ -5,15 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "platform/window/ControlDesign.h"
 #include "platform/window/Form.h"
 
 namespace kestal {
 
 class Control {
  public:
-  // Out of line, and from a reference: each window defines many controls, and the copy of the
-  // design is made once here rather than at each of them.
+  // Out of line: each window defines many controls, and their entries are made here.
   Control(Form& owner, ControlKind kind, const ControlSpec& design);
+  Control(Form& owner, ControlKind kind, const Design& design);
   int Id() const { return id_; }
   const ControlSpec& Definition() const { return owner_.Controls().at(static_cast<size_t>(id_)); }
   bool Enabled() const;
@@ -37,12 +38,14 @@ class Control {
 class Button : public Control {
  public:
   Button(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Button, design) {}
+  Button(Form& owner, const Design& design) : Control(owner, ControlKind::Button, design) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class TextBox : public Control {
  public:
   TextBox(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::TextBox, design) {}
+  TextBox(Form& owner, const Design& design) : Control(owner, ControlKind::TextBox, design) {}
   std::string Text() const;
   void SetText(std::string_view text);
   int SelStart() const;
@@ -57,6 +60,7 @@ class TextBox : public Control {
 class Label : public Control {
  public:
   Label(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Label, design) {}
+  Label(Form& owner, const Design& design) : Control(owner, ControlKind::Label, design) {}
   std::string Caption() const;
   void SetCaption(std::string_view caption);
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
@@ -65,6 +69,8 @@ class Label : public Control {
 class OptionButton : public Control {
  public:
   OptionButton(Form& owner, const ControlSpec& design)
+      : Control(owner, ControlKind::OptionButton, design) {}
+  OptionButton(Form& owner, const Design& design)
       : Control(owner, ControlKind::OptionButton, design) {}
   bool Value() const;
   void SetValue(bool value);
@@ -75,6 +81,7 @@ class CheckBox : public Control {
  public:
   CheckBox(Form& owner, const ControlSpec& design)
       : Control(owner, ControlKind::CheckBox, design) {}
+  CheckBox(Form& owner, const Design& design) : Control(owner, ControlKind::CheckBox, design) {}
   bool Value() const;
   void SetValue(bool ticked);
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
@@ -83,17 +90,20 @@ class CheckBox : public Control {
 class Frame : public Control {
  public:
   Frame(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Frame, design) {}
+  Frame(Form& owner, const Design& design) : Control(owner, ControlKind::Frame, design) {}
 };
 
 class Picture : public Control {
  public:
   Picture(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Picture, design) {}
+  Picture(Form& owner, const Design& design) : Control(owner, ControlKind::Picture, design) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class Line : public Control {
  public:
   Line(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Line, design) {}
+  Line(Form& owner, const LineDesign& design) : Control(owner, ControlKind::Line, design.Spec()) {}
 };
 
 }  // namespace kestal
