@@ -127,6 +127,18 @@ bool DoDefaultAction(HWND form, int control) {
   return done;
 }
 
+long HitTest(HWND form, POINT at) {
+  IAccessible* object = ClientObject(form);
+  if (!object) return -1;
+  VARIANT hit;
+  VariantInit(&hit);
+  long id = -1;
+  if (object->accHitTest(at.x, at.y, &hit) == S_OK && hit.vt == VT_I4) id = hit.lVal;
+  VariantClear(&hit);
+  object->Release();
+  return id;
+}
+
 std::string AsRead(std::string_view text) {
   std::string read;
   bool blank = false;

@@ -34,6 +34,10 @@ std::optional<ReadNode> ReadWindowTree(HWND form);
 // Asks the control to do its default action (a link opens, a picture is clicked).
 bool DoDefaultAction(HWND form, int control);
 
+// Which of the window's children lies at the screen point: its child id (a control's place in
+// the design plus one), 0 for the window itself, -1 for none or an object child.
+long HitTest(HWND form, POINT at);
+
 // A text as a reader hears it: line breaks as blanks, runs of blanks as one, none at the ends.
 std::string AsRead(std::string_view text);
 

@@ -191,7 +191,15 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
   }
 
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT id, VARIANT* role) override {
-    if (system_) return system_->get_accRole(id, role);
+    if (system_) {
+      const HRESULT answer = system_->get_accRole(id, role);
+      // Some systems' objects call every control a plain client area; ours says what it is.
+      if (answer == S_OK && IsSelf(id) && role && role->vt == VT_I4 &&
+          role->lVal == ROLE_SYSTEM_CLIENT) {
+        role->lVal = RoleOfKind();
+      }
+      return answer;
+    }
     if (!role) return E_POINTER;
     Tree tree;
     if (!Look(tree)) return kGone;
@@ -471,6 +479,25 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     if (!tree.self) return false;
     tree.children = &tree.self->children;
     return true;
+  }
+
+  LONG RoleOfKind() const {
+    Win32Surface* surface = Win32Surface::FromWindow(form_);
+    if (!surface || control_ < 0) return ROLE_SYSTEM_CLIENT;
+    const std::vector<ControlSpec>& controls = surface->OwnerForm().Controls();
+    if (static_cast<size_t>(control_) >= controls.size()) return ROLE_SYSTEM_CLIENT;
+    switch (controls[static_cast<size_t>(control_)].kind) {
+      case ControlKind::Button:
+        return ROLE_SYSTEM_PUSHBUTTON;
+      case ControlKind::OptionButton:
+        return ROLE_SYSTEM_RADIOBUTTON;
+      case ControlKind::CheckBox:
+        return ROLE_SYSTEM_CHECKBUTTON;
+      case ControlKind::TextBox:
+        return ROLE_SYSTEM_TEXT;
+      default:
+        return ROLE_SYSTEM_CLIENT;
+    }
   }
 
   static const std::vector<ControlSpec>& ControlsOf(const Tree& tree) {
