@@ -77,7 +77,8 @@ TEST(ReadableWindows, TheConversionWindowReadsTopToBottom) {
   const std::vector<std::string> lines = Outline(window);
   EXPECT_EQ(lines[10], "  control Option4 -");
   EXPECT_EQ(lines[11], "  control Option5 -");
-  const ReadablePart* source = FindPart(ReadableParts(window), window.FindControl("DataSource"));
+  const std::vector<ReadablePart> parts = ReadableParts(window);
+  const ReadablePart* source = FindPart(parts, window.FindControl("DataSource"));
   ASSERT_NE(source, nullptr);
   EXPECT_TRUE(source->focused);
 }
