@@ -140,16 +140,14 @@ long HitTest(HWND form, POINT at) {
 }
 
 std::string AsRead(std::string_view text) {
+  // The words joined by single blanks, as a reader says them.
+  constexpr std::string_view kBlanks = " \t\r\n";
   std::string read;
-  bool blank = false;
-  for (const char c : text) {
-    if (c == '\r' || c == '\n' || c == ' ' || c == '\t') {
-      blank = !read.empty();
-      continue;
-    }
-    if (blank) read += ' ';
-    blank = false;
-    read += c;
+  for (size_t start = text.find_first_not_of(kBlanks); start != std::string_view::npos;) {
+    const size_t end = text.find_first_of(kBlanks, start);
+    if (!read.empty()) read += ' ';
+    read.append(text.substr(start, end == std::string_view::npos ? end : end - start));
+    start = text.find_first_not_of(kBlanks, end);
   }
   return read;
 }

@@ -46,6 +46,11 @@ struct Tree {
   const std::vector<ReadablePart>* children = nullptr;  // the object's own children
 };
 
+// The object of a part (-1: the window itself; `real`: a control with a window of its own),
+// made at the first question and kept while the window lives; with a reference for the caller.
+// Null when it cannot be made.
+IAccessible* ObjectOf(HWND form, int control, bool real);
+
 // COM objects are deleted through Release, never through the interfaces' destructors.
 #if defined(__GNUC__)
 #pragma GCC diagnostic push
@@ -113,8 +118,8 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
                                               reinterpret_cast<void**>(parent));
     }
     const int container = ControlsOf(tree).at(static_cast<size_t>(control_)).container;
-    *parent = new Accessible(form_, container, nullptr);
-    return S_OK;
+    *parent = ObjectOf(form_, container, false);
+    return *parent ? S_OK : E_FAIL;
   }
 
   HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
@@ -134,11 +139,10 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     if (!Look(tree)) return kGone;
     const ReadablePart* part = Find(tree, id);
     if (!part) return E_INVALIDARG;
-    if (part->role == ReadableRole::Grouping) {
-      *child = new Accessible(form_, part->control, nullptr);
-      return S_OK;
+    if (part->role == ReadableRole::Grouping || part->role == ReadableRole::Control) {
+      *child = ObjectOf(form_, part->control, part->role == ReadableRole::Control);
+      return *child ? S_OK : E_FAIL;
     }
-    if (part->role == ReadableRole::Control) return SystemObject(tree, *part, child);
     return S_FALSE;  // a simple child: its parent answers for it
   }
 
@@ -523,44 +527,21 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     return {client.left, client.top, client.right, client.bottom};
   }
 
-  // The system's object of a real control, answering with our name (a text box's label) and
-  // our checked state where ours has them.
-  HRESULT SystemObject(const Tree& tree, const ReadablePart& part, IDispatch** object) const {
-    *object = nullptr;
-    HWND window = tree.surface->ControlWindow(part.control);
-    IAccessible* system = nullptr;
-    if (!window ||
-        FAILED(late::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                                __uuidof(IAccessible),
-                                                reinterpret_cast<void**>(&system))) ||
-        !system) {
-      return E_FAIL;
-    }
-    *object = new Accessible(form_, part.control, system);
-    return S_OK;
-  }
-
+  // Asks a real control's object (the system's, answering with our name and state).
   template <typename Question>
-  HRESULT AskControl(const Tree& tree, const ReadablePart& part, Question question) {
-    IDispatch* dispatch = nullptr;
-    if (FAILED(SystemObject(tree, part, &dispatch)) || !dispatch) return E_FAIL;
-    IAccessible* object = nullptr;
-    const HRESULT found =
-        dispatch->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
-    dispatch->Release();
-    if (FAILED(found) || !object) return E_FAIL;
+  HRESULT AskControl(const Tree&, const ReadablePart& part, Question question) {
+    IAccessible* object = ObjectOf(form_, part.control, true);
+    if (!object) return E_FAIL;
     const HRESULT answer = question(*object, Number(CHILDID_SELF));
     object->Release();
     return answer;
   }
 
   // A simple child by its id; a frame or a real control as its object.
-  HRESULT ChildVariant(const Tree& tree, const ReadablePart& part, VARIANT* out) const {
+  HRESULT ChildVariant(const Tree&, const ReadablePart& part, VARIANT* out) const {
     IDispatch* object = nullptr;
-    if (part.role == ReadableRole::Grouping) {
-      object = new Accessible(form_, part.control, nullptr);
-    } else if (part.role == ReadableRole::Control) {
-      SystemObject(tree, part, &object);
+    if (part.role == ReadableRole::Grouping || part.role == ReadableRole::Control) {
+      object = ObjectOf(form_, part.control, part.role == ReadableRole::Control);
     }
     if (object) {
       out->vt = VT_DISPATCH;
@@ -581,29 +562,71 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
 #pragma GCC diagnostic pop
 #endif
 
-LRESULT Hand(Accessible* object, WPARAM wParam) {
-  const LRESULT answer =
-      late::LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object));
-  object->Release();  // the reader holds it now, or nobody does
+IAccessible* ObjectOf(HWND form, int control, bool real) {
+  Win32Surface* surface = Win32Surface::FromWindow(form);
+  if (!surface) return nullptr;
+  ReaderObjects& kept = surface->Readers();
+  IAccessible* object = kept.Find(control);
+  if (!object) {
+    IAccessible* system = nullptr;
+    if (real) {
+      HWND window = surface->ControlWindow(control);
+      if (!window ||
+          FAILED(late::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&system))) ||
+          !system) {
+        return nullptr;
+      }
+    }
+    object = new Accessible(form, control, system);
+    kept.Keep(control, object);
+    object->Release();  // the window holds it now
+  }
+  object->AddRef();
+  return object;
+}
+
+LRESULT Hand(IAccessible* object, WPARAM wParam) {
+  if (!object) return 0;
+  const LRESULT answer = late::LresultFromObject(__uuidof(IAccessible), wParam, object);
+  object->Release();  // the reader holds it now, or only the window does
   return answer;
 }
 
 }  // namespace
 
-LRESULT AnswerReader(HWND form, WPARAM wParam) {
-  if (!late::InitialiseCom()) return 0;
-  return Hand(new Accessible(form, -1, nullptr), wParam);
+IAccessible* ReaderObjects::Find(int control) const {
+  for (const auto& [part, object] : objects_) {
+    if (part == control) return object;
+  }
+  return nullptr;
 }
 
-LRESULT AnswerReaderForTextBox(HWND form, int control, HWND textBox, WPARAM wParam) {
-  if (!late::InitialiseCom()) return 0;
-  IAccessible* system = nullptr;
-  if (FAILED(late::CreateStdAccessibleObject(textBox, OBJID_CLIENT, __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&system))) ||
-      !system) {
-    return 0;
+void ReaderObjects::Keep(int control, IAccessible* object) {
+  object->AddRef();
+  // Held for the readers as well: Wine's COM would otherwise make and lose a new stub for the
+  // object at each question.
+  late::CoLockObjectExternal(object, TRUE, FALSE);
+  objects_.emplace_back(control, object);
+}
+
+void ReaderObjects::Clear() {
+  for (const auto& [part, object] : objects_) {
+    late::CoLockObjectExternal(object, FALSE, TRUE);
+    late::CoDisconnectObject(object, 0);  // readers still holding it hear that it is gone
+    object->Release();
   }
-  return Hand(new Accessible(form, control, system), wParam);
+  objects_.clear();
+}
+
+LRESULT AnswerReader(HWND form, WPARAM wParam) {
+  if (!late::InitialiseCom()) return 0;
+  return Hand(ObjectOf(form, -1, false), wParam);
+}
+
+LRESULT AnswerReaderForTextBox(HWND form, int control, WPARAM wParam) {
+  if (!late::InitialiseCom()) return 0;
+  return Hand(ObjectOf(form, control, true), wParam);
 }
 
 }  // namespace kestal::win32

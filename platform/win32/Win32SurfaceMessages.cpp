@@ -129,8 +129,9 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       if (wParam) system_.CloseAll();
       return 0;
     case WM_DESTROY:
-      // From here on no message reaches this surface.
+      // From here on no message reaches this surface, nor a reader's question its objects.
       RemovePropW(window, kSurfaceProperty);
+      readers_.Clear();
       return 0;
     default:
       if (message != 0 && message == system_.TaskbarCreatedMessage()) {
@@ -316,7 +317,7 @@ LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, 
     case WM_GETOBJECT:
       // The text box as the system describes it, named by its label.
       if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        if (const LRESULT answer = AnswerReaderForTextBox(GetParent(edit), id, edit, wParam)) {
+        if (const LRESULT answer = AnswerReaderForTextBox(GetParent(edit), id, wParam)) {
           return answer;
         }
       }
