@@ -94,12 +94,6 @@ HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockRelease
   return function ? function(object, lock, lastUnlockReleases) : E_NOTIMPL;
 }
 
-HRESULT CoDisconnectObject(IUnknown* object, DWORD reserved) {
-  using Function = HRESULT(WINAPI*)(IUnknown*, DWORD);
-  static const auto function = Bind<Function>(ComLibrary(), "CoDisconnectObject");
-  return function ? function(object, reserved) : E_NOTIMPL;
-}
-
 BSTR SysAllocStringLen(const wchar_t* text, UINT length) {
   using Function = BSTR(WINAPI*)(const OLECHAR*, UINT);
   static const auto function = Bind<Function>(AutomationLibrary(), "SysAllocStringLen");

@@ -26,7 +26,6 @@ HRESULT AccessibleObjectFromWindow(HWND window, DWORD objectId, REFIID riid, voi
 // COM on this thread (once); false when it can't be had.
 bool InitialiseCom();
 HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases);
-HRESULT CoDisconnectObject(IUnknown* object, DWORD reserved);
 // A BSTR of the text; null when oleaut32 is missing or memory ran out.
 BSTR SysAllocStringLen(const wchar_t* text, UINT length);
 

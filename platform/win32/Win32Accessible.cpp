@@ -47,8 +47,7 @@ struct Tree {
 };
 
 // The object of a part (-1: the window itself; `real`: a control with a window of its own),
-// made at the first question and kept while the window lives; with a reference for the caller.
-// Null when it cannot be made.
+// answering for that window, with a reference for the caller. Null when it cannot be made.
 IAccessible* ObjectOf(HWND form, int control, bool real);
 
 // COM objects are deleted through Release, never through the interfaces' destructors.
@@ -58,15 +57,32 @@ IAccessible* ObjectOf(HWND form, int control, bool real);
 #endif
 class Accessible final : public IAccessible, public IEnumVARIANT {
  public:
-  // `control` -1: the window itself; a frame: that frame; with `system`, the system's object
-  // of that text box, which this one answers for but its name.
-  Accessible(HWND form, int control, IAccessible* system)
-      : form_(form), control_(control), system_(system) {}
-  ~Accessible() {
-    if (system_) system_->Release();
-  }
+  // `control` -1: the window itself; a frame: that frame; `real`: a control with a window of
+  // its own, which the system's object answers for but its name and some roles and states.
+  Accessible(int control, bool real) : control_(control), real_(real) {}
+  ~Accessible() { Bind(nullptr); }
   Accessible(const Accessible&) = delete;
   Accessible& operator=(const Accessible&) = delete;
+
+  // Makes the object answer for that window (null: for none; it then answers that it is gone).
+  // False when a real control's system object cannot be made.
+  bool Bind(HWND form) {
+    if (form == form_ && (system_ || !real_ || !form)) return true;
+    if (system_) system_->Release();
+    system_ = nullptr;
+    form_ = form;
+    if (!real_ || !form_) return true;
+    Win32Surface* surface = Win32Surface::FromWindow(form_);
+    HWND window = surface ? surface->ControlWindow(control_) : nullptr;
+    if (window && SUCCEEDED(late::CreateStdAccessibleObject(window, OBJID_CLIENT,
+                                                            __uuidof(IAccessible),
+                                                            reinterpret_cast<void**>(&system_)))) {
+      return system_ != nullptr;
+    }
+    system_ = nullptr;
+    return false;
+  }
+  HWND Window() const { return form_; }
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
@@ -74,7 +90,7 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) ||
         riid == __uuidof(IAccessible)) {
       *object = static_cast<IAccessible*>(this);
-    } else if (riid == __uuidof(IEnumVARIANT) && !system_) {
+    } else if (riid == __uuidof(IEnumVARIANT) && !real_) {
       *object = static_cast<IEnumVARIANT*>(this);
     } else {
       *object = nullptr;
@@ -466,7 +482,8 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
   }
   HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
     if (!copy) return E_POINTER;
-    auto* made = new Accessible(form_, control_, nullptr);
+    auto* made = new Accessible(control_, false);
+    made->Bind(form_);
     made->next_ = next_;
     *copy = made;
     return S_OK;
@@ -478,7 +495,7 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     if (!tree.surface) return false;
     tree.parts = ReadableParts(tree.surface->OwnerForm());
     tree.children = &tree.parts;
-    if (control_ < 0 || system_) return true;
+    if (control_ < 0 || real_) return true;
     tree.self = FindPart(tree.parts, control_);
     if (!tree.self) return false;
     tree.children = &tree.self->children;
@@ -552,9 +569,12 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     return S_OK;
   }
 
-  HWND form_;
-  int control_;
-  IAccessible* system_;
+  HWND form_ = nullptr;
+  const int control_;
+  const bool real_;
+  // A real control's system object while bound to a window; the questions go to it. Unbound,
+  // the object finds no window and answers that it is gone.
+  IAccessible* system_ = nullptr;
   ULONG references_ = 1;
   size_t next_ = 0;  // the enumeration's place
 };
@@ -562,26 +582,36 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
 #pragma GCC diagnostic pop
 #endif
 
+// The objects readers were given, one for each part of each kind of window, kept for the
+// program's life: Wine's COM keeps memory for every object it ever handed out, and never gives
+// it back. When its window closes an object answers that it is gone; the next window of that
+// kind takes it over.
+struct KeptObject {
+  ULONG_PTR kind;  // the window's class
+  int control;
+  Accessible* object;
+};
+
+std::vector<KeptObject>& KeptObjects() {
+  static std::vector<KeptObject> kept;
+  return kept;
+}
+
 IAccessible* ObjectOf(HWND form, int control, bool real) {
   Win32Surface* surface = Win32Surface::FromWindow(form);
   if (!surface) return nullptr;
-  ReaderObjects& kept = surface->Readers();
-  IAccessible* object = kept.Find(control);
-  if (!object) {
-    IAccessible* system = nullptr;
-    if (real) {
-      HWND window = surface->ControlWindow(control);
-      if (!window ||
-          FAILED(late::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                                 reinterpret_cast<void**>(&system))) ||
-          !system) {
-        return nullptr;
-      }
-    }
-    object = new Accessible(form, control, system);
-    kept.Keep(control, object);
-    object->Release();  // the window holds it now
+  const ULONG_PTR kind = GetClassLongPtrW(form, GCW_ATOM);
+  Accessible* object = nullptr;
+  for (const KeptObject& kept : KeptObjects()) {
+    if (kept.control == control && kept.kind == kind) object = kept.object;
   }
+  if (!object) {
+    object = new Accessible(control, real);  // its first reference is the list's
+    // Locked for its readers too, so that COM keeps one stub for it, not one per question.
+    late::CoLockObjectExternal(static_cast<IAccessible*>(object), TRUE, FALSE);
+    KeptObjects().push_back({kind, control, object});
+  }
+  if (!object->Bind(form)) return nullptr;
   object->AddRef();
   return object;
 }
@@ -589,34 +619,16 @@ IAccessible* ObjectOf(HWND form, int control, bool real) {
 LRESULT Hand(IAccessible* object, WPARAM wParam) {
   if (!object) return 0;
   const LRESULT answer = late::LresultFromObject(__uuidof(IAccessible), wParam, object);
-  object->Release();  // the reader holds it now, or only the window does
+  object->Release();  // the reader holds it now, or only our list does
   return answer;
 }
 
 }  // namespace
 
-IAccessible* ReaderObjects::Find(int control) const {
-  for (const auto& [part, object] : objects_) {
-    if (part == control) return object;
+void ForgetReaderWindow(HWND form) {
+  for (const KeptObject& kept : KeptObjects()) {
+    if (kept.object->Window() == form) kept.object->Bind(nullptr);
   }
-  return nullptr;
-}
-
-void ReaderObjects::Keep(int control, IAccessible* object) {
-  object->AddRef();
-  // Held for the readers as well: Wine's COM would otherwise make and lose a new stub for the
-  // object at each question.
-  late::CoLockObjectExternal(object, TRUE, FALSE);
-  objects_.emplace_back(control, object);
-}
-
-void ReaderObjects::Clear() {
-  for (const auto& [part, object] : objects_) {
-    late::CoLockObjectExternal(object, FALSE, TRUE);
-    late::CoDisconnectObject(object, 0);  // readers still holding it hear that it is gone
-    object->Release();
-  }
-  objects_.clear();
 }
 
 LRESULT AnswerReader(HWND form, WPARAM wParam) {

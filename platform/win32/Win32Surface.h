@@ -11,7 +11,6 @@
 #include "platform/window/FormSurface.h"
 #include "platform/win32/GdiCache.h"
 #include "platform/win32/TextLayout.h"
-#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Api.h"
 
 namespace kestal::win32 {
@@ -35,8 +34,6 @@ class Win32Surface : public FormSurface {
   PixelRect PixelRectOf(int id) const;
   // Posted by the screen reader's objects: the control (wParam) acts as when it is clicked.
   static constexpr UINT kDefaultActionMessage = WM_APP + 1;
-  // The objects screen readers were given for this window.
-  ReaderObjects& Readers() { return readers_; }
   // Cuts the window to a rounded rectangle of that size in pixels, and again at the new size
   // whenever the density changes.
   void RoundOutline(int width, int height, int corner);
@@ -147,7 +144,6 @@ class Win32Surface : public FormSurface {
   double tppX_ = 15, tppY_ = 15;
   int dpi_ = 96;
   GdiCache gdi_;
-  ReaderObjects readers_;
   std::vector<ControlState> controls_;
   std::vector<int> creationOrder_;
   std::optional<Color> backColor_;

@@ -131,7 +131,7 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
       // From here on no message reaches this surface, nor a reader's question its objects.
       RemovePropW(window, kSurfaceProperty);
-      readers_.Clear();
+      ForgetReaderWindow(window);
       return 0;
     default:
       if (message != 0 && message == system_.TaskbarCreatedMessage()) {
