@@ -25,24 +25,28 @@ constexpr uint64_t kPrivateBytesNoise = 256 * 1024;
 struct Usage {
   uint64_t privateBytes = 0;
   uint64_t hostHeapBytes = 0;  // of which Wine's Unix side (see MemoryFigures)
+  uint64_t stackBytes = 0;     // and of which the threads' stacks
   int gdiObjects = 0;
   int windows = 0;
   // What the program's own code can leak: its private bytes less Wine's Unix side, whose heap
   // creeps by itself by about a kilobyte a window under Wine 8 (that is what the system would
-  // keep in its kernel on Windows).
-  uint64_t ProgramBytes() const { return privateBytes - hostHeapBytes; }
+  // keep in its kernel on Windows), and less the stacks of the threads alive at that moment
+  // (the system's workers come and go).
+  uint64_t ProgramBytes() const { return privateBytes - hostHeapBytes - stackBytes; }
 };
 
 std::optional<Usage> ReadUsage(ProcessMeter& meter) {
   const auto memory = meter.Memory();
   const auto gdi = meter.GdiObjects();
   if (!memory || !gdi) return std::nullopt;
-  return Usage{memory->privateBytes, memory->hostHeapBytes, *gdi, meter.Windows()};
+  return Usage{memory->privateBytes, memory->hostHeapBytes, memory->threadStackBytes, *gdi,
+               meter.Windows()};
 }
 
 std::string Describe(const Usage& usage) {
   return std::to_string(usage.privateBytes / 1024) + " KiB private (" +
-         std::to_string(usage.hostHeapBytes / 1024) + " KiB of it Wine's Unix heap), " +
+         std::to_string(usage.hostHeapBytes / 1024) + " KiB of it Wine's Unix heap, " +
+         std::to_string(usage.stackBytes / 1024) + " KiB threads' stacks), " +
          std::to_string(usage.gdiObjects) + " GDI objects, " + std::to_string(usage.windows) +
          " windows";
 }
@@ -121,7 +125,7 @@ void CheckNoGrowth(Session& session, const std::vector<Usage>& readings, const s
                std::to_string(mostGdi - first.gdiObjects) + " more");
   report.Check(mostWindows <= first.windows, what + ": no more windows",
                std::to_string(mostWindows - first.windows) + " more");
-  // The heap swings by about a megabyte with what was freed last, and the highs tell nothing:
+  // The heap swings with what was freed last, and the highs tell nothing:
   // a leak raises the lows. The lowest reading of the later half is held against the lowest of
   // the earlier half.
   const size_t half = readings.size() / 2;

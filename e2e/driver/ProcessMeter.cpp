@@ -1,8 +1,10 @@
 #include "ProcessMeter.h"
 
 #include <psapi.h>
+#include <tlhelp32.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <vector>
@@ -66,10 +68,12 @@ uint64_t StartTime(const std::string& stat) {
   return at == std::string::npos ? 0 : std::strtoull(stat.c_str() + at + 1, nullptr, 10);
 }
 
-// The anonymous memory of the "[heap]" mapping in a /proc/N/smaps text.
-uint64_t HeapAnonymous(const std::string& smaps) {
+// The anonymous memory of the mappings of a /proc/N/smaps text that `counts(first line, start
+// address, end address)` picks.
+template <typename Counts>
+uint64_t AnonymousOf(const std::string& smaps, Counts counts) {
   uint64_t total = 0;
-  bool inHeap = false;
+  bool counted = false;
   size_t start = 0;
   while (start < smaps.size()) {
     size_t end = smaps.find('\n', start);
@@ -80,12 +84,52 @@ uint64_t HeapAnonymous(const std::string& smaps) {
     const size_t dash = line.find('-');
     if (dash != std::string::npos && dash > 0 && line.find(':') > dash &&
         isxdigit(static_cast<unsigned char>(line[0]))) {
-      inHeap = line.size() >= 6 && line.compare(line.size() - 6, 6, "[heap]") == 0;
-    } else if (inHeap && line.compare(0, 10, "Anonymous:") == 0) {
+      char* after = nullptr;
+      const uint64_t from = std::strtoull(line.c_str(), &after, 16);
+      const uint64_t to = std::strtoull(line.c_str() + dash + 1, nullptr, 16);
+      counted = counts(line, from, to);
+    } else if (counted && line.compare(0, 10, "Anonymous:") == 0) {
       total += Field(line, "Anonymous").value_or(0);
     }
   }
   return total;
+}
+
+bool IsUnixHeap(const std::string& line) {
+  return line.size() >= 6 && line.compare(line.size() - 6, 6, "[heap]") == 0;
+}
+
+// Where the stack of each thread of the process lies: an address inside it (the TEB's stack
+// limit, read from the process).
+std::vector<uint64_t> ThreadStacks(HANDLE process, DWORD processId) {
+  std::vector<uint64_t> stacks;
+  using Query = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationThread")));
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (!query || snapshot == INVALID_HANDLE_VALUE) return stacks;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID != processId) continue;
+    HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
+    if (!thread) continue;
+    struct {
+      LONG exitStatus;
+      void* teb;
+      void* clientId[2];
+      ULONG_PTR affinity;
+      LONG priority, basePriority;
+    } basic{};
+    NT_TIB tib{};
+    if (query(thread, 0 /* ThreadBasicInformation */, &basic, sizeof(basic), nullptr) == 0 &&
+        ReadProcessMemory(process, basic.teb, &tib, sizeof(tib), nullptr)) {
+      stacks.push_back(reinterpret_cast<uint64_t>(tib.StackLimit));
+    }
+    CloseHandle(thread);
+  }
+  CloseHandle(snapshot);
+  return stacks;
 }
 
 std::wstring Lower(std::wstring text) {
@@ -147,8 +191,18 @@ std::optional<MemoryFigures> ProcessMeter::Memory() {
     const auto anonymous = Field(*rollup, "Anonymous"), swapped = Field(*rollup, "Swap"),
                peak = Field(*status, "VmHWM");
     if (!anonymous || !peak) return std::nullopt;
+    const std::string smaps = ReadLinuxFile(folder + "/smaps").value_or("");
+    const std::vector<uint64_t> stacks = ThreadStacks(process_, processId_);
+    const uint64_t stackBytes =
+        AnonymousOf(smaps, [&](const std::string&, uint64_t from, uint64_t to) {
+          return std::any_of(stacks.begin(), stacks.end(),
+                             [&](uint64_t at) { return at >= from && at < to; });
+        });
     return MemoryFigures{*anonymous + swapped.value_or(0), *peak,
-                         HeapAnonymous(ReadLinuxFile(folder + "/smaps").value_or(""))};
+                         AnonymousOf(smaps, [](const std::string& line, uint64_t, uint64_t) {
+                           return IsUnixHeap(line);
+                         }),
+                         stackBytes};
   }
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof(counters);

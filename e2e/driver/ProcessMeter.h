@@ -18,6 +18,10 @@ struct MemoryFigures {
   // and font code, X11): what Windows keeps in its kernel and leaves out of a process's private
   // bytes. 0 on Windows.
   uint64_t hostHeapBytes = 0;
+  // Under Wine, the part of privateBytes in the threads' stacks (each with the stack Wine's Unix
+  // side runs on). Their number swings with the system's worker threads, a megabyte each, and
+  // what a thread's stack holds goes with the thread. 0 on Windows.
+  uint64_t threadStackBytes = 0;
 };
 
 class ProcessMeter {
