@@ -17,8 +17,8 @@ namespace {
 
 constexpr int kEnter = 13;
 
-const FontSpec kTitleFont = SansSerifFont(18, true);
-const FontSpec kSubtitleFont = SansSerifFont(13.5, true);
+const FontDefinition kTitleFont = SansSerifFont(18, true);
+const FontDefinition kSubtitleFont = SansSerifFont(13.5, true);
 
 // Whole-text selection length; a text box never holds more than an int can count.
 int CharLength(std::string_view text) {

@@ -10,9 +10,9 @@
 namespace kestal {
 namespace {
 
-const FontSpec kBoldFont = SansSerifFont(8.25, true, false);
-const FontSpec kLinkFont = SansSerifFont(8.25, false, true);
-const FontSpec kTitleFont = SansSerifFont(18, true, false);
+const FontDefinition kBoldFont = SansSerifFont(8.25, true, false);
+const FontDefinition kLinkFont = SansSerifFont(8.25, false, true);
+const FontDefinition kTitleFont = SansSerifFont(18, true, false);
 
 // The captains of the two conventions, under their pictures.
 constexpr std::string_view kClassicCaptain = "Cap. Aldo Dorran";

@@ -12,7 +12,7 @@ constexpr uint32_t kTrayIconId = 1;
 
 TrayWindow::TrayWindow(Platform& platform, TrayTooltip& tooltip, FormSlot& about, FormSlot& news,
                        FormSlot& dataAstrale)
-    : Form(FormSpec{"Form1", "Velorn", 0, 0, IDI_KESTAL, true}),
+    : Form(FormDefinition{"Form1", "Velorn", 0, 0, IDI_KESTAL, true}),
       platform_(platform),
       tooltip_(tooltip),
       about_(about),

@@ -25,7 +25,7 @@ HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Fo
       icon_(icon),
       left_(form.Left()),
       top_(form.Top()) {
-  for (const ControlSpec& design : form.Controls()) {
+  for (const ControlDefinition& design : form.Controls()) {
     ControlState state;
     state.text = DecodeCodePoints(design.caption);
     state.value = design.value;
@@ -49,21 +49,23 @@ bool HeadlessSurface::IsTextBox(int id) const {
 }
 
 bool HeadlessSurface::CanFocus(int id) const {
-  const ControlSpec& design = form_.Controls().at(static_cast<std::size_t>(id));
+  const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
   return TakesFocus(design.kind) && design.tabIndex >= 0 && At(id).enabled;
 }
 
 std::vector<int> HeadlessSurface::TabStops() const {
-  const auto& specs = form_.Controls();
-  const std::vector<int> order = TabOrder(specs);
-  const auto tabbed = [&](int id) { return specs.at(static_cast<std::size_t>(id)).tabIndex >= 0; };
+  const auto& definitions = form_.Controls();
+  const std::vector<int> order = TabOrder(definitions);
+  const auto tabbed = [&](int id) {
+    return definitions.at(static_cast<std::size_t>(id)).tabIndex >= 0;
+  };
   std::vector<int> stops;
   for (int id : order) {
     if (!tabbed(id)) continue;
-    const ControlSpec& design = specs.at(static_cast<std::size_t>(id));
+    const ControlDefinition& design = definitions.at(static_cast<std::size_t>(id));
     // A frame's options are one stop, as on Windows: the selected one, or the first.
     if (design.kind == ControlKind::OptionButton &&
-        OptionTabStop(OptionGroup(specs, order, design.container, tabbed),
+        OptionTabStop(OptionGroup(definitions, order, design.container, tabbed),
                       [&](int option) { return At(option).value; }) != id) {
       continue;
     }
@@ -172,11 +174,12 @@ bool HeadlessSurface::Value(int id) const {
 }
 
 void HeadlessSurface::SetValue(int id, bool value) {
-  const auto& specs = form_.Controls();
-  const ControlSpec& design = specs.at(static_cast<std::size_t>(id));
+  const auto& definitions = form_.Controls();
+  const ControlDefinition& design = definitions.at(static_cast<std::size_t>(id));
   if (value && design.kind == ControlKind::OptionButton) {
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-      if (specs[i].kind == ControlKind::OptionButton && specs[i].container == design.container) {
+    for (std::size_t i = 0; i < definitions.size(); ++i) {
+      if (definitions[i].kind == ControlKind::OptionButton &&
+          definitions[i].container == design.container) {
         controls_[i].value = false;
       }
     }

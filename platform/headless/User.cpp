@@ -129,10 +129,10 @@ void User::ReplaceText(std::string_view control, std::string_view text) {
 void User::AccessKey(char key) {
   const auto hold = form_.Hold();  // the form lives until the action ends
   HeadlessSurface& surface = Shown(Surface(), form_);
-  const auto& specs = form_.Controls();
+  const auto& definitions = form_.Controls();
   const auto wanted = std::tolower(static_cast<unsigned char>(key));
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    const ControlKind kind = specs[i].kind;
+  for (std::size_t i = 0; i < definitions.size(); ++i) {
+    const ControlKind kind = definitions[i].kind;
     if (kind != ControlKind::Button && kind != ControlKind::OptionButton &&
         kind != ControlKind::CheckBox) {
       continue;
@@ -140,7 +140,7 @@ void User::AccessKey(char key) {
     const char mark = AccessKeyOf(surface.Text(static_cast<int>(i)));
     if (mark == 0 || std::tolower(static_cast<unsigned char>(mark)) != wanted) continue;
     if (!surface.Enabled(static_cast<int>(i))) continue;
-    Click(specs[i].name, specs[i].index);
+    Click(definitions[i].name, definitions[i].index);
     return;
   }
 }

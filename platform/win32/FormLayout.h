@@ -26,8 +26,8 @@ inline int TwipsToPixels(int twips, double twipsPerPixel) {
 // The control's rectangle on the window in pixels (left, top, right, bottom). Position and size
 // are converted each on its own, so two controls one pixel's worth of twips apart stay one
 // pixel apart.
-inline PixelRect WindowRectPixels(const std::vector<ControlSpec>& controls, int id, double tppX,
-                                  double tppY) {
+inline PixelRect WindowRectPixels(const std::vector<ControlDefinition>& controls, int id,
+                                  double tppX, double tppY) {
   const TwipRect r = WindowRectTwips(controls, id);
   const int left = TwipsToPixels(r.left, tppX), top = TwipsToPixels(r.top, tppY);
   return {left, top, left + TwipsToPixels(r.width, tppX), top + TwipsToPixels(r.height, tppY)};
@@ -36,12 +36,12 @@ inline PixelRect WindowRectPixels(const std::vector<ControlSpec>& controls, int 
 // For each child window in creation order: does it start a new group (WS_GROUP)? An option
 // button continues the group of the option created just before it in the same container; every
 // other child stands alone, so the arrow keys never leave a frame's options.
-inline std::vector<bool> GroupStarts(const std::vector<ControlSpec>& controls,
+inline std::vector<bool> GroupStarts(const std::vector<ControlDefinition>& controls,
                                      const std::vector<int>& order) {
   std::vector<bool> starts(order.size(), true);
   for (std::size_t i = 1; i < order.size(); ++i) {
-    const ControlSpec& here = controls[static_cast<std::size_t>(order[i])];
-    const ControlSpec& before = controls[static_cast<std::size_t>(order[i - 1])];
+    const ControlDefinition& here = controls[static_cast<std::size_t>(order[i])];
+    const ControlDefinition& before = controls[static_cast<std::size_t>(order[i - 1])];
     if (here.kind == ControlKind::OptionButton && before.kind == ControlKind::OptionButton &&
         here.container == before.container) {
       starts[i] = false;
@@ -52,8 +52,8 @@ inline std::vector<bool> GroupStarts(const std::vector<ControlSpec>& controls,
 
 // The label or picture that a click at (x, y) window pixels lands on: the one defined last
 // (drawn on top) whose rectangle holds the point; -1 when none does.
-inline int HitTestClickable(const std::vector<ControlSpec>& controls, int x, int y, double tppX,
-                            double tppY) {
+inline int HitTestClickable(const std::vector<ControlDefinition>& controls, int x, int y,
+                            double tppX, double tppY) {
   for (std::size_t i = controls.size(); i-- > 0;) {
     const ControlKind kind = controls[i].kind;
     if (kind != ControlKind::Label && kind != ControlKind::Picture) continue;

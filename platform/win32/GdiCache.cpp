@@ -64,11 +64,11 @@ void GdiCache::SetDpi(int dpi) {
   dpi_ = dpi;
 }
 
-int GdiCache::DesignedHeight(const FontSpec& design) const {
+int GdiCache::DesignedHeight(const FontDefinition& design) const {
   return PointsToPixels(design.points > 0 ? design.points : windowFont_.points, dpi_);
 }
 
-HFONT GdiCache::Font(const FontSpec& design, int pixelHeight) {
+HFONT GdiCache::Font(const FontDefinition& design, int pixelHeight) {
   std::string face = design.name.empty() ? windowFont_.name : design.name;
   if (face == kDesignedSansSerif) face = kWindowFontFace;
   const int height = pixelHeight > 0 ? pixelHeight : DesignedHeight(design);

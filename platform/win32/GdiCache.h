@@ -13,7 +13,7 @@ namespace kestal::win32 {
 
 class GdiCache {
  public:
-  GdiCache(HINSTANCE instance, int dpi, FontSpec windowFont)
+  GdiCache(HINSTANCE instance, int dpi, FontDefinition windowFont)
       : instance_(instance), dpi_(dpi), windowFont_(std::move(windowFont)) {}
   GdiCache(const GdiCache&) = delete;
   GdiCache& operator=(const GdiCache&) = delete;
@@ -22,10 +22,10 @@ class GdiCache {
   void SetDpi(int dpi);
 
   // The height in pixels that the design asks for at this density (its size, or the window's).
-  int DesignedHeight(const FontSpec& design) const;
+  int DesignedHeight(const FontDefinition& design) const;
   // The design's font, `pixelHeight` high (0: as designed). An empty name is the window's
   // font; the designed "MS Sans Serif" is drawn with the windows' own face.
-  HFONT Font(const FontSpec& design, int pixelHeight = 0);
+  HFONT Font(const FontDefinition& design, int pixelHeight = 0);
   HBRUSH Brush(COLORREF color);
   // A bitmap resource scaled smoothly to the given size; null when the program has none.
   HBITMAP Picture(int id, int width, int height);
@@ -52,7 +52,7 @@ class GdiCache {
 
   HINSTANCE instance_;
   int dpi_;
-  FontSpec windowFont_;
+  FontDefinition windowFont_;
   List<FontKey, GdiObject<HFONT>> fonts_;
   List<COLORREF, GdiObject<HBRUSH>> brushes_;
   List<int, GdiObject<HBITMAP>> bitmaps_;

@@ -505,7 +505,7 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
   LONG RoleOfKind() const {
     Win32Surface* surface = Win32Surface::FromWindow(form_);
     if (!surface || control_ < 0) return ROLE_SYSTEM_CLIENT;
-    const std::vector<ControlSpec>& controls = surface->OwnerForm().Controls();
+    const std::vector<ControlDefinition>& controls = surface->OwnerForm().Controls();
     if (static_cast<size_t>(control_) >= controls.size()) return ROLE_SYSTEM_CLIENT;
     switch (controls[static_cast<size_t>(control_)].kind) {
       case ControlKind::Button:
@@ -521,7 +521,7 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     }
   }
 
-  static const std::vector<ControlSpec>& ControlsOf(const Tree& tree) {
+  static const std::vector<ControlDefinition>& ControlsOf(const Tree& tree) {
     return tree.surface->OwnerForm().Controls();
   }
 

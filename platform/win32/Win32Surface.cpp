@@ -25,12 +25,12 @@ Win32Surface::Win32Surface(Win32WindowSystem& system, Form& form)
       dpi_(SystemDpi()),
       gdi_(system.Instance(), dpi_, form.Definition().font) {
   tppX_ = tppY_ = 1440.0 / dpi_;
-  const auto& specs = form_.Controls();
-  controls_.resize(specs.size());
-  for (size_t i = 0; i < specs.size(); ++i) {
-    controls_[i].caption = specs[i].caption;
-    controls_[i].backColor = specs[i].backColor;
-    controls_[i].enabled = specs[i].enabled;
+  const auto& definitions = form_.Controls();
+  controls_.resize(definitions.size());
+  for (size_t i = 0; i < definitions.size(); ++i) {
+    controls_[i].caption = definitions[i].caption;
+    controls_[i].backColor = definitions[i].backColor;
+    controls_[i].enabled = definitions[i].enabled;
   }
   CreateWindowAndChildren();
   system_.Attach(this);
@@ -51,7 +51,7 @@ Win32Surface* Win32Surface::FromWindow(HWND window) {
 }
 
 void Win32Surface::CreateWindowAndChildren() {
-  const FormSpec& design = form_.Definition();
+  const FormDefinition& design = form_.Definition();
   const std::wstring className = system_.FormClass(design.name, &Win32Surface::WindowProc);
   const std::wstring caption = Wide(design.caption);
   // Every window but the hidden start-up one is owned by it: no taskbar buttons, and they close
@@ -82,7 +82,8 @@ void Win32Surface::CreateWindowAndChildren() {
   const std::vector<bool> groupStarts = GroupStarts(form_.Controls(), creationOrder_);
   for (size_t k = 0; k < creationOrder_.size(); ++k) CreateChild(creationOrder_[k], groupStarts[k]);
   for (int id : creationOrder_) {
-    if (SpecOf(id).kind == ControlKind::OptionButton) UpdateOptionTabStops(SpecOf(id).container);
+    if (DefinitionOf(id).kind == ControlKind::OptionButton)
+      UpdateOptionTabStops(DefinitionOf(id).container);
   }
   FitCaptions();
   creating_ = false;
@@ -91,7 +92,7 @@ void Win32Surface::CreateWindowAndChildren() {
 // The small icon is the one the tray shows, at the small-icon size of the density; the hidden
 // start-up window needs no other and shows none of its own (window icons cost start-up time).
 void Win32Surface::LoadIcons() {
-  const FormSpec& design = form_.Definition();
+  const FormDefinition& design = form_.Definition();
   const int iconId = design.iconId ? design.iconId : IDI_KESTAL;
   const int small = SmallIconSize(design.topLevel ? WindowDpi(window_) : dpi_);
   UniqueIcon icon(static_cast<HICON>(
@@ -129,7 +130,7 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
   dpi_ = dpi;
   tppX_ = tppY_ = 1440.0 / dpi;
   gdi_.SetDpi(dpi);
-  const FormSpec& design = form_.Definition();
+  const FormDefinition& design = form_.Definition();
   const int width = TwipsToPixels(design.width, tppX_),
             height = TwipsToPixels(design.height, tppY_);
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
@@ -150,7 +151,7 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
 }
 
 void Win32Surface::CreateChild(int id, bool groupStart) {
-  const ControlSpec& design = SpecOf(id);
+  const ControlDefinition& design = DefinitionOf(id);
   const PixelRect r = PixelRectOf(id);
   DWORD style = WS_CHILD | WS_VISIBLE | (groupStart ? WS_GROUP : 0);
   DWORD exStyle = 0;
@@ -204,7 +205,7 @@ bool Win32Surface::ValidId(int id) const {
   return id >= 0 && static_cast<size_t>(id) < controls_.size();
 }
 
-const ControlSpec& Win32Surface::SpecOf(int id) const {
+const ControlDefinition& Win32Surface::DefinitionOf(int id) const {
   return form_.Controls().at(static_cast<size_t>(id));
 }
 
@@ -227,7 +228,7 @@ void Win32Surface::InvalidateControl(int id) {
   }
   const PixelRect r = PixelRectOf(id);
   RECT area{r.left, r.top, r.right, r.bottom};
-  if (SpecOf(id).kind == ControlKind::Line) {
+  if (DefinitionOf(id).kind == ControlKind::Line) {
     InvalidateRect(window_, nullptr, FALSE);  // a line's box is its end points, not its rect
   } else {
     InvalidateRect(window_, &area, FALSE);
@@ -241,7 +242,7 @@ COLORREF Win32Surface::FormBackColor() const {
 std::optional<Color> Win32Surface::EffectiveBackColor(int id) const {
   const ControlState& state = controls_[static_cast<size_t>(id)];
   if (state.backColor) return state.backColor;
-  switch (SpecOf(id).kind) {
+  switch (DefinitionOf(id).kind) {
     case ControlKind::TextBox:
       return FromColorRef(GetSysColor(COLOR_WINDOW));
     case ControlKind::Button:
@@ -257,7 +258,7 @@ void Win32Surface::UpdateOptionTabStops(int container) {
   // Tab reaches a frame's options at the selected one (or the first, when none is).
   const std::vector<int> group =
       OptionGroup(form_.Controls(), creationOrder_, container, [&](int id) {
-        return SpecOf(id).tabIndex >= 0 && controls_[static_cast<size_t>(id)].window;
+        return DefinitionOf(id).tabIndex >= 0 && controls_[static_cast<size_t>(id)].window;
       });
   const int stop = OptionTabStop(group, [&](int id) { return Value(id); });
   for (int id : group) {
@@ -269,9 +270,9 @@ void Win32Surface::UpdateOptionTabStops(int container) {
 }
 
 void Win32Surface::SelectOption(int id) {
-  const int container = SpecOf(id).container;
+  const int container = DefinitionOf(id).container;
   for (size_t other = 0; other < controls_.size(); ++other) {
-    const ControlSpec& design = SpecOf(static_cast<int>(other));
+    const ControlDefinition& design = DefinitionOf(static_cast<int>(other));
     if (design.kind != ControlKind::OptionButton || design.container != container) continue;
     if (HWND child = controls_[other].window) {
       SendMessageW(child, BM_SETCHECK, static_cast<int>(other) == id ? BST_CHECKED : BST_UNCHECKED,
@@ -366,7 +367,7 @@ void Win32Surface::SetText(int id, std::string_view text) {
     return;
   }
   const std::wstring wide = Wide(text);
-  const bool textBox = SpecOf(id).kind == ControlKind::TextBox;
+  const bool textBox = DefinitionOf(id).kind == ControlKind::TextBox;
   // A text box's change event comes with each real change of its text, not with an equal one.
   if (textBox && WindowText(state.window) == wide) return;
   state.caption = std::string(text);
@@ -377,7 +378,7 @@ void Win32Surface::SetText(int id, std::string_view text) {
 bool Win32Surface::Value(int id) const {
   if (!ValidId(id)) return false;
   HWND child = controls_[static_cast<size_t>(id)].window;
-  if (!child) return SpecOf(id).value;
+  if (!child) return DefinitionOf(id).value;
   return SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -385,13 +386,13 @@ void Win32Surface::SetValue(int id, bool value) {
   if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child) return;
-  const ControlKind kind = SpecOf(id).kind;
+  const ControlKind kind = DefinitionOf(id).kind;
   if (kind == ControlKind::OptionButton) {
     if (value) {
       SelectOption(id);
     } else {
       SendMessageW(child, BM_SETCHECK, BST_UNCHECKED, 0);
-      UpdateOptionTabStops(SpecOf(id).container);
+      UpdateOptionTabStops(DefinitionOf(id).container);
     }
   } else if (kind == ControlKind::CheckBox) {
     SendMessageW(child, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -435,7 +436,7 @@ int Win32Surface::FocusedControl() const {
 std::pair<int, int> Win32Surface::SelectionInChars(int id) const {
   if (!ValidId(id)) return {0, 0};
   HWND child = controls_[static_cast<size_t>(id)].window;
-  if (!child || SpecOf(id).kind != ControlKind::TextBox) return {0, 0};
+  if (!child || DefinitionOf(id).kind != ControlKind::TextBox) return {0, 0};
   DWORD start = 0, end = 0;
   SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const std::wstring text = WindowText(child);
@@ -455,7 +456,7 @@ int Win32Surface::SelLength(int id) const {
 void Win32Surface::SetSelection(int id, int start, int length) {
   if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
-  if (!child || SpecOf(id).kind != ControlKind::TextBox) return;
+  if (!child || DefinitionOf(id).kind != ControlKind::TextBox) return;
   const std::wstring text = WindowText(child);
   const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
   const size_t first = UnitsOfChars(units, static_cast<size_t>(std::max(start, 0)));

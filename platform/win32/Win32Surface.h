@@ -113,7 +113,7 @@ class Win32Surface : public FormSurface {
   LabelText LayOutLabel(HDC dc, int id, bool dense);
   HFONT ControlFont(int id);
   int IdOfChild(HWND child) const;
-  const ControlSpec& SpecOf(int id) const;
+  const ControlDefinition& DefinitionOf(int id) const;
   bool ValidId(int id) const;
   void InvalidateControl(int id);
   void UpdateOptionTabStops(int container);

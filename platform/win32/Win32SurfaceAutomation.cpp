@@ -28,7 +28,7 @@ LRESULT Win32Surface::OnAutomationQuery(WPARAM wParam, LPARAM lParam) {
     }
     reply.smallIconSize = IconWidth(smallIcon_.get());
   } else if (ValidId(index)) {
-    const ControlSpec& design = SpecOf(index);
+    const ControlDefinition& design = DefinitionOf(index);
     const ControlState& state = controls_[static_cast<size_t>(index)];
     reply.kind = static_cast<uint32_t>(design.kind);
     reply.flags = (state.fits ? kAutoTextFits : 0u) | (state.dense ? kAutoSetSolid : 0u);

@@ -159,14 +159,14 @@ void Win32Surface::OnCommand(int id, int code, HWND child) {
   if (id == IDOK && code == BN_CLICKED && !child) {
     // Enter outside a text box (sent by the dialog manager): the focused button is pressed.
     const int focused = FocusedControl();
-    if (focused >= 0 && SpecOf(focused).kind == ControlKind::Button && Enabled(focused)) {
+    if (focused >= 0 && DefinitionOf(focused).kind == ControlKind::Button && Enabled(focused)) {
       form_.RaiseClick(focused);
     }
     return;
   }
   const int control = id - kControlIdBase;
   if (!ValidId(control) || controls_[static_cast<size_t>(control)].window != child) return;
-  switch (SpecOf(control).kind) {
+  switch (DefinitionOf(control).kind) {
     case ControlKind::TextBox:
       if (code == EN_CHANGE) form_.RaiseChange(control);
       if (code == EN_SETFOCUS) form_.RaiseGotFocus(control);
@@ -199,7 +199,7 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
     return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(child));
   }
-  const ControlSpec& design = SpecOf(id);
+  const ControlDefinition& design = DefinitionOf(id);
   if (design.kind == ControlKind::Button) {
     // A push button ignores colours; its corners take the window's background.
     return reinterpret_cast<LRESULT>(gdi_.Brush(FormBackColor()));
@@ -270,10 +270,10 @@ bool Win32Surface::HandleOptionArrow(const MSG& message) {
   const WPARAM key = message.wParam;
   if (key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) return false;
   const int id = IdOfChild(message.hwnd);
-  if (id < 0 || SpecOf(id).kind != ControlKind::OptionButton) return false;
+  if (id < 0 || DefinitionOf(id).kind != ControlKind::OptionButton) return false;
 
   const std::vector<int> group =
-      OptionGroup(form_.Controls(), creationOrder_, SpecOf(id).container, [&](int other) {
+      OptionGroup(form_.Controls(), creationOrder_, DefinitionOf(id).container, [&](int other) {
         HWND child = controls_[static_cast<size_t>(other)].window;
         return child && IsWindowEnabled(child);
       });

@@ -47,7 +47,7 @@ void Win32Surface::PaintContent(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   for (size_t i = 0; i < controls_.size(); ++i) {
     const int id = static_cast<int>(i);
-    switch (SpecOf(id).kind) {
+    switch (DefinitionOf(id).kind) {
       case ControlKind::Frame:
         PaintFrame(dc, id);
         break;
@@ -67,7 +67,7 @@ void Win32Surface::PaintContent(HDC dc) {
 }
 
 void Win32Surface::PaintFrame(HDC dc, int id) {
-  const ControlSpec& design = SpecOf(id);
+  const ControlDefinition& design = DefinitionOf(id);
   const ControlState& state = controls_[static_cast<size_t>(id)];
   RECT box = ToRect(PixelRectOf(id));
   const COLORREF back = state.backColor ? ToColorRef(*state.backColor) : FormBackColor();
@@ -102,7 +102,7 @@ void Win32Surface::PaintFrame(HDC dc, int id) {
 }
 
 void Win32Surface::PaintLabel(HDC dc, int id) {
-  const ControlSpec& design = SpecOf(id);
+  const ControlDefinition& design = DefinitionOf(id);
   const ControlState& state = controls_[static_cast<size_t>(id)];
   RECT box = ToRect(PixelRectOf(id));
   if (state.backColor) FillRect(dc, &box, gdi_.Brush(ToColorRef(*state.backColor)));
@@ -120,7 +120,7 @@ void Win32Surface::PaintLabel(HDC dc, int id) {
 }
 
 void Win32Surface::PaintPicture(HDC dc, int id) {
-  const ControlSpec& design = SpecOf(id);
+  const ControlDefinition& design = DefinitionOf(id);
   const PixelRect r = PixelRectOf(id);
   const int width = r.right - r.left, height = r.bottom - r.top;
   if (width <= 0 || height <= 0) return;
@@ -148,7 +148,7 @@ void Win32Surface::PaintPicture(HDC dc, int id) {
 }
 
 void Win32Surface::PaintLine(HDC dc, int id) {
-  const ControlSpec& design = SpecOf(id);
+  const ControlDefinition& design = DefinitionOf(id);
   int dx = 0, dy = 0;
   ContainerOffset(form_.Controls(), id, dx, dy);
   // A line's width is designed in pixels at 96 dpi.

@@ -51,7 +51,7 @@ Win32Surface::LabelText Win32Surface::LayOutLabel(HDC dc, int id, bool dense) {
 }
 
 HFONT Win32Surface::ControlFont(int id) {
-  return gdi_.Font(SpecOf(id).font, controls_[static_cast<size_t>(id)].fontHeight);
+  return gdi_.Font(DefinitionOf(id).font, controls_[static_cast<size_t>(id)].fontHeight);
 }
 
 void Win32Surface::FitCaptions() {
@@ -61,7 +61,7 @@ void Win32Surface::FitCaptions() {
 void Win32Surface::FitCaption(int id) {
   if (!window_ || !ValidId(id)) return;
   ControlState& state = controls_[static_cast<size_t>(id)];
-  const ControlSpec& design = SpecOf(id);
+  const ControlDefinition& design = DefinitionOf(id);
   const int designed = gdi_.DesignedHeight(design.font);
   if (design.kind == ControlKind::Line || design.kind == ControlKind::Picture) return;
   if (design.kind == ControlKind::TextBox) {
@@ -87,7 +87,7 @@ void Win32Surface::FitCaption(int id) {
 }
 
 bool Win32Surface::CaptionFits(HDC dc, int id, int pixelHeight) {
-  const ControlSpec& design = SpecOf(id);
+  const ControlDefinition& design = DefinitionOf(id);
   const ControlState& state = controls_[static_cast<size_t>(id)];
   if (state.caption.empty()) return true;
   const PixelRect box = PixelRectOf(id);

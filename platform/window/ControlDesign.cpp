@@ -9,35 +9,35 @@ Design& Design::In(const Control& frame) {
   return *this;
 }
 
-ControlSpec Design::Spec(ControlKind kind) const {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.name = name;
-  spec.index = index;
-  spec.caption = caption;
-  spec.rect = rect;
-  spec.tabIndex = tabIndex;
-  spec.container = container;
-  spec.foreColor = foreColor;
-  if (font) spec.font = *font;
-  spec.value = value;
-  spec.pictureId = pictureId;
-  spec.pictureIsIcon = pictureIsIcon;
-  spec.keepLines = keepLines;
-  spec.readable = readable;
-  spec.readName = readName;
-  return spec;
+ControlDefinition Design::Definition(ControlKind kind) const {
+  ControlDefinition definition;
+  definition.kind = kind;
+  definition.name = name;
+  definition.index = index;
+  definition.caption = caption;
+  definition.rect = rect;
+  definition.tabIndex = tabIndex;
+  definition.container = container;
+  definition.foreColor = foreColor;
+  if (font) definition.font = *font;
+  definition.value = value;
+  definition.pictureId = pictureId;
+  definition.pictureIsIcon = pictureIsIcon;
+  definition.keepLines = keepLines;
+  definition.readable = readable;
+  definition.readName = readName;
+  return definition;
 }
 
-ControlSpec LineDesign::Spec() const {
-  ControlSpec spec;
-  spec.kind = ControlKind::Line;
-  spec.name = name;
-  spec.index = index;
-  spec.line = ends;
-  spec.foreColor = color;
-  spec.borderWidth = width;
-  return spec;
+ControlDefinition LineDesign::Definition() const {
+  ControlDefinition definition;
+  definition.kind = ControlKind::Line;
+  definition.name = name;
+  definition.index = index;
+  definition.line = ends;
+  definition.foreColor = color;
+  definition.borderWidth = width;
+  return definition;
 }
 
 }  // namespace kestal

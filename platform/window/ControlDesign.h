@@ -32,7 +32,7 @@ struct Design {
     return *this;
   }
   // The font lives at least as long as the statement that makes the control.
-  constexpr Design& Font(const FontSpec& chosen) {
+  constexpr Design& Font(const FontDefinition& chosen) {
     font = &chosen;
     return *this;
   }
@@ -77,7 +77,7 @@ struct Design {
   }
 
   // The control's entry in the window's design.
-  ControlSpec Spec(ControlKind kind) const;
+  ControlDefinition Definition(ControlKind kind) const;
 
   std::string_view name, caption;
   TwipRect rect;
@@ -85,7 +85,7 @@ struct Design {
   int index = -1;
   int container = -1;
   Color foreColor{0, 0, 0};
-  const FontSpec* font = nullptr;
+  const FontDefinition* font = nullptr;
   bool value = false;
   int pictureId = 0;
   bool pictureIsIcon = false;
@@ -99,7 +99,7 @@ struct LineDesign {
   constexpr LineDesign(std::string_view controlName, int arrayIndex, TwipLine lineEnds,
                        Color lineColor, int lineWidth = 1)
       : name(controlName), index(arrayIndex), ends(lineEnds), color(lineColor), width(lineWidth) {}
-  ControlSpec Spec() const;
+  ControlDefinition Definition() const;
 
   std::string_view name;
   int index;
@@ -109,8 +109,8 @@ struct LineDesign {
 };
 
 // The windows' titles and links use "MS Sans Serif" at a given size.
-inline FontSpec SansSerifFont(double points, bool bold, bool underline = false) {
-  FontSpec font;
+inline FontDefinition SansSerifFont(double points, bool bold, bool underline = false) {
+  FontDefinition font;
   font.name = kDesignedSansSerif;
   font.points = points;
   font.bold = bold;
@@ -120,9 +120,9 @@ inline FontSpec SansSerifFont(double points, bool bold, bool underline = false) 
 
 // A window without title bar or border, of the given size in twips, whose controls that name no
 // font use the windows' own face at the given size.
-inline FormSpec BorderlessWindow(std::string name, int widthTwips, int heightTwips,
-                                 double fontPoints = kWindowFontPoints) {
-  FormSpec window;
+inline FormDefinition BorderlessWindow(std::string name, int widthTwips, int heightTwips,
+                                       double fontPoints = kWindowFontPoints) {
+  FormDefinition window;
   window.name = std::move(name);
   window.width = widthTwips;
   window.height = heightTwips;

@@ -9,14 +9,15 @@ namespace kestal {
 
 // Offset of a control's container chain (frames inside frames), in twips. A broken chain (a
 // container that isn't there, or a loop) stops the walk.
-inline void ContainerOffset(const std::vector<ControlSpec>& controls, int id, int& dx, int& dy) {
+inline void ContainerOffset(const std::vector<ControlDefinition>& controls, int id, int& dx,
+                            int& dy) {
   dx = dy = 0;
   int container = controls.at(static_cast<std::size_t>(id)).container;
   for (std::size_t steps = 0;
        container >= 0 && static_cast<std::size_t>(container) < controls.size() &&
        steps < controls.size();
        ++steps) {
-    const ControlSpec& frame = controls[static_cast<std::size_t>(container)];
+    const ControlDefinition& frame = controls[static_cast<std::size_t>(container)];
     dx += frame.rect.left;
     dy += frame.rect.top;
     container = frame.container;
@@ -24,7 +25,7 @@ inline void ContainerOffset(const std::vector<ControlSpec>& controls, int id, in
 }
 
 // The control's rectangle on the window, in twips.
-inline TwipRect WindowRectTwips(const std::vector<ControlSpec>& controls, int id) {
+inline TwipRect WindowRectTwips(const std::vector<ControlDefinition>& controls, int id) {
   int dx = 0, dy = 0;
   ContainerOffset(controls, id, dx, dy);
   TwipRect rect = controls.at(static_cast<std::size_t>(id)).rect;

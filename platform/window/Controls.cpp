@@ -2,14 +2,14 @@
 
 namespace kestal {
 
-Control::Control(Form& owner, ControlKind kind, const ControlSpec& design) : owner_(owner) {
-  ControlSpec made = design;
+Control::Control(Form& owner, ControlKind kind, const ControlDefinition& design) : owner_(owner) {
+  ControlDefinition made = design;
   made.kind = kind;
   id_ = owner_.AddControl(std::move(made));
 }
 
 Control::Control(Form& owner, ControlKind kind, const Design& design)
-    : owner_(owner), id_(owner.AddControl(design.Spec(kind))) {}
+    : owner_(owner), id_(owner.AddControl(design.Definition(kind))) {}
 
 bool Control::Enabled() const {
   return Surface() ? Surface()->Enabled(id_) : Definition().enabled;

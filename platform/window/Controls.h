@@ -13,10 +13,12 @@ namespace kestal {
 class Control {
  public:
   // Out of line: each window defines many controls, and their entries are made here.
-  Control(Form& owner, ControlKind kind, const ControlSpec& design);
+  Control(Form& owner, ControlKind kind, const ControlDefinition& design);
   Control(Form& owner, ControlKind kind, const Design& design);
   int Id() const { return id_; }
-  const ControlSpec& Definition() const { return owner_.Controls().at(static_cast<size_t>(id_)); }
+  const ControlDefinition& Definition() const {
+    return owner_.Controls().at(static_cast<size_t>(id_));
+  }
   bool Enabled() const;
   void SetEnabled(bool enabled);
   void SetFocus();
@@ -37,14 +39,16 @@ class Control {
 
 class Button : public Control {
  public:
-  Button(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Button, design) {}
+  Button(Form& owner, const ControlDefinition& design)
+      : Control(owner, ControlKind::Button, design) {}
   Button(Form& owner, const Design& design) : Control(owner, ControlKind::Button, design) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class TextBox : public Control {
  public:
-  TextBox(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::TextBox, design) {}
+  TextBox(Form& owner, const ControlDefinition& design)
+      : Control(owner, ControlKind::TextBox, design) {}
   TextBox(Form& owner, const Design& design) : Control(owner, ControlKind::TextBox, design) {}
   std::string Text() const;
   void SetText(std::string_view text);
@@ -59,7 +63,8 @@ class TextBox : public Control {
 
 class Label : public Control {
  public:
-  Label(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Label, design) {}
+  Label(Form& owner, const ControlDefinition& design)
+      : Control(owner, ControlKind::Label, design) {}
   Label(Form& owner, const Design& design) : Control(owner, ControlKind::Label, design) {}
   std::string Caption() const;
   void SetCaption(std::string_view caption);
@@ -68,7 +73,7 @@ class Label : public Control {
 
 class OptionButton : public Control {
  public:
-  OptionButton(Form& owner, const ControlSpec& design)
+  OptionButton(Form& owner, const ControlDefinition& design)
       : Control(owner, ControlKind::OptionButton, design) {}
   OptionButton(Form& owner, const Design& design)
       : Control(owner, ControlKind::OptionButton, design) {}
@@ -79,7 +84,7 @@ class OptionButton : public Control {
 
 class CheckBox : public Control {
  public:
-  CheckBox(Form& owner, const ControlSpec& design)
+  CheckBox(Form& owner, const ControlDefinition& design)
       : Control(owner, ControlKind::CheckBox, design) {}
   CheckBox(Form& owner, const Design& design) : Control(owner, ControlKind::CheckBox, design) {}
   bool Value() const;
@@ -89,21 +94,24 @@ class CheckBox : public Control {
 
 class Frame : public Control {
  public:
-  Frame(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Frame, design) {}
+  Frame(Form& owner, const ControlDefinition& design)
+      : Control(owner, ControlKind::Frame, design) {}
   Frame(Form& owner, const Design& design) : Control(owner, ControlKind::Frame, design) {}
 };
 
 class Picture : public Control {
  public:
-  Picture(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Picture, design) {}
+  Picture(Form& owner, const ControlDefinition& design)
+      : Control(owner, ControlKind::Picture, design) {}
   Picture(Form& owner, const Design& design) : Control(owner, ControlKind::Picture, design) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class Line : public Control {
  public:
-  Line(Form& owner, const ControlSpec& design) : Control(owner, ControlKind::Line, design) {}
-  Line(Form& owner, const LineDesign& design) : Control(owner, ControlKind::Line, design.Spec()) {}
+  Line(Form& owner, const ControlDefinition& design) : Control(owner, ControlKind::Line, design) {}
+  Line(Form& owner, const LineDesign& design)
+      : Control(owner, ControlKind::Line, design.Definition()) {}
 };
 
 }  // namespace kestal

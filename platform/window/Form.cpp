@@ -2,7 +2,7 @@
 
 namespace kestal {
 
-Form::Form(FormSpec design) : spec_(std::move(design)) {}
+Form::Form(FormDefinition design) : definition_(std::move(design)) {}
 
 Form::~Form() = default;
 
@@ -13,7 +13,7 @@ int Form::FindControl(std::string_view name, int index) const {
   return -1;
 }
 
-int Form::AddControl(ControlSpec design) {
+int Form::AddControl(ControlDefinition design) {
   controls_.push_back(std::move(design));
   events_.emplace_back();
   return static_cast<int>(controls_.size() - 1);

@@ -27,22 +27,22 @@ enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed, IconChanged };
 
 class Form : public std::enable_shared_from_this<Form> {
  public:
-  explicit Form(FormSpec design);
+  explicit Form(FormDefinition design);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  const FormSpec& Definition() const { return spec_; }
-  const std::string& Name() const { return spec_.name; }
-  const std::vector<ControlSpec>& Controls() const { return controls_; }
+  const FormDefinition& Definition() const { return definition_; }
+  const std::string& Name() const { return definition_.name; }
+  const std::vector<ControlDefinition>& Controls() const { return controls_; }
   // Id of the control with that name (and array index), or -1.
   int FindControl(std::string_view name, int index = -1) const;
 
   // Window operations for the handlers. Before load and after release they do nothing.
   WindowHandle hWnd() const;
   bool Visible() const;
-  int Width() const { return spec_.width; }
-  int Height() const { return spec_.height; }
+  int Width() const { return definition_.width; }
+  int Height() const { return definition_.height; }
   int Left() const { return left_; }
   int Top() const { return top_; }
   void Move(int leftTwips, int topTwips);
@@ -84,7 +84,7 @@ class Form : public std::enable_shared_from_this<Form> {
     std::function<void()> click, change, gotFocus;
     std::function<void(int&)> keyPress;
   };
-  int AddControl(ControlSpec design);
+  int AddControl(ControlDefinition design);
   Events& EventsOf(int id) { return events_.at(static_cast<size_t>(id)); }
 
  protected:
@@ -96,8 +96,8 @@ class Form : public std::enable_shared_from_this<Form> {
   virtual void Form_SystemEvent(SystemEvent /*event*/) {}
 
  private:
-  FormSpec spec_;
-  std::vector<ControlSpec> controls_;
+  FormDefinition definition_;
+  std::vector<ControlDefinition> controls_;
   std::vector<Events> events_;
   std::unique_ptr<FormSurface> surface_;
   FormState state_ = FormState::NotLoaded;

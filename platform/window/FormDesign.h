@@ -23,12 +23,12 @@ inline constexpr const char* kDesignedSansSerif = "MS Sans Serif";
 inline constexpr const char* kWindowFontFace = "Tahoma";
 inline constexpr double kWindowFontPoints = 7.5;
 
-struct FontSpec {
+struct FontDefinition {
   std::string name;   // empty: the window's default font
   double points = 0;  // 0: the default size
   bool bold = false;
   bool underline = false;
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend bool operator==(const FontDefinition&, const FontDefinition&) = default;
 };
 
 // A line's two end points, in twips.
@@ -37,7 +37,7 @@ struct TwipLine {
   friend bool operator==(const TwipLine&, const TwipLine&) = default;
 };
 
-struct ControlSpec {
+struct ControlDefinition {
   ControlKind kind = ControlKind::Label;
   std::string name;     // "Label1"
   int index = -1;       // element of a control array; -1 when the control is not in one
@@ -47,7 +47,7 @@ struct ControlSpec {
   int container = -1;   // id of the frame the control lies in; -1: the window itself
   Color foreColor{0, 0, 0};
   std::optional<Color> backColor;  // none: transparent label, or the system's default
-  FontSpec font;
+  FontDefinition font;
   bool value = false;  // option button selected / check box ticked at start
   bool enabled = true;
   int pictureId = 0;  // resource id of the picture's bitmap, or of its icon
@@ -61,13 +61,13 @@ struct ControlSpec {
 };
 
 // The window itself: its name (for finding it), caption, size in twips and icon resource.
-struct FormSpec {
+struct FormDefinition {
   std::string name;
   std::string caption;
   int width = 0, height = 0;
   int iconId = 0;
   bool topLevel = false;  // the hidden start-up window; every other window is owned by it
-  FontSpec font{kWindowFontFace, kWindowFontPoints};  // for controls that name no font
+  FontDefinition font{kWindowFontFace, kWindowFontPoints};  // for controls that name no font
 };
 
 }  // namespace kestal

@@ -35,7 +35,7 @@ std::string CurrentText(const Form& form, int id) {
 
 // The part of one control, without its children; false when the control is not read.
 bool PartOf(const Form& form, int id, ReadablePart& part) {
-  const ControlSpec& design = form.Controls().at(static_cast<std::size_t>(id));
+  const ControlDefinition& design = form.Controls().at(static_cast<std::size_t>(id));
   if (design.readable == Readable::Not) return false;
   part.control = id;
   part.rect = WindowRectTwips(form.Controls(), id);

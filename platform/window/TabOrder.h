@@ -19,7 +19,7 @@ inline bool TakesFocus(ControlKind kind) {
 
 // The controls that can take the focus, in the order Tab walks them: by tab index, those without
 // one last, ties in order of definition. (On Windows they are made in this order.)
-inline std::vector<int> TabOrder(const std::vector<ControlSpec>& controls) {
+inline std::vector<int> TabOrder(const std::vector<ControlDefinition>& controls) {
   std::vector<int> order;
   for (std::size_t i = 0; i < controls.size(); ++i) {
     if (TakesFocus(controls[i].kind)) order.push_back(static_cast<int>(i));
@@ -33,12 +33,12 @@ inline std::vector<int> TabOrder(const std::vector<ControlSpec>& controls) {
 }
 
 // The option buttons of one frame, in tab order, that pass `usable`.
-inline std::vector<int> OptionGroup(const std::vector<ControlSpec>& controls,
+inline std::vector<int> OptionGroup(const std::vector<ControlDefinition>& controls,
                                     const std::vector<int>& order, int container,
                                     const std::function<bool(int)>& usable) {
   std::vector<int> group;
   for (int id : order) {
-    const ControlSpec& design = controls[static_cast<std::size_t>(id)];
+    const ControlDefinition& design = controls[static_cast<std::size_t>(id)];
     if (design.kind == ControlKind::OptionButton && design.container == container && usable(id)) {
       group.push_back(id);
     }

@@ -123,8 +123,8 @@ TEST(NewsWindow, OpensInOrderAndOkCloses) {
 }
 
 TEST(NewsWindow, LayoutAsDesigned) {
-  const FontSpec window;
-  const FontSpec title{"MS Sans Serif", 18, true, false};
+  const FontDefinition window;
+  const FontDefinition title{"MS Sans Serif", 18, true, false};
   using K = ControlKind;
   const struct {
     ControlKind kind;
@@ -132,7 +132,7 @@ TEST(NewsWindow, LayoutAsDesigned) {
     int index;
     TwipRect rect;
     Color fore;
-    FontSpec font;
+    FontDefinition font;
     int pictureId;
   } expected[] = {
       {K::Button, "Command1", -1, {6315, 5055, 1005, 330}, {}, window, 0},
@@ -153,7 +153,7 @@ TEST(NewsWindow, LayoutAsDesigned) {
   const auto& controls = news.Controls();
   ASSERT_EQ(controls.size(), std::size(expected));
   for (std::size_t i = 0; i < controls.size(); ++i) {
-    const ControlSpec& c = controls[i];
+    const ControlDefinition& c = controls[i];
     const auto& e = expected[i];
     SCOPED_TRACE(std::string(e.name) + " " + std::to_string(e.index));
     EXPECT_EQ(c.kind, e.kind);

@@ -128,11 +128,11 @@ TEST_F(WindowDesign, EveryControlInItsPlace) {
   EXPECT_EQ(window.Definition().width, 5220);
   EXPECT_EQ(window.Definition().height, 4860);
 
-  const std::vector<ControlSpec>& controls = window.Controls();
+  const std::vector<ControlDefinition>& controls = window.Controls();
   ASSERT_EQ(controls.size(), std::size(rows));
   for (size_t i = 0; i < controls.size(); ++i) {
     const ControlRow& row = rows[i];
-    const ControlSpec& control = controls[i];
+    const ControlDefinition& control = controls[i];
     SCOPED_TRACE(std::string(row.name) + "(" + std::to_string(row.index) + ")");
     EXPECT_EQ(control.name, row.name);
     EXPECT_EQ(control.index, row.index);
@@ -149,13 +149,13 @@ TEST_F(WindowDesign, EveryControlInItsPlace) {
       EXPECT_EQ(control.font.points, row.titlePoints);
       EXPECT_TRUE(control.font.bold);
     } else {
-      EXPECT_EQ(control.font, FontSpec{});
+      EXPECT_EQ(control.font, FontDefinition{});
     }
     EXPECT_EQ(control.value,
               row.name == std::string("Option1") || row.name == std::string("Option4"));
     EXPECT_TRUE(control.enabled);
   }
-  const ControlSpec& image = controls.at(window.FindControl("Image1"));
+  const ControlDefinition& image = controls.at(window.FindControl("Image1"));
   EXPECT_EQ(image.pictureId, IDI_KESTAL);
   EXPECT_TRUE(image.pictureIsIcon);
 }

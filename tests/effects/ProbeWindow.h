@@ -12,7 +12,7 @@ class ProbeWindow : public Form {
  public:
   ProbeWindow(WindowSequence& sequence, int width, int height, bool withSequence = true,
               WindowOpening steps = {})
-      : Form(FormSpec{"Probe", "", width, height, 0, false}),
+      : Form(FormDefinition{"Probe", "", width, height, 0, false}),
         sequence_(sequence),
         withSequence_(withSequence),
         steps_(std::move(steps)) {}

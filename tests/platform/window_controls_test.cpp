@@ -12,9 +12,9 @@ namespace kestal::headless {
 namespace {
 
 // A control's design: name, caption, tab index (-1: takes no focus), container, selection.
-ControlSpec Design(std::string name, std::string caption = "", int tabIndex = -1,
-                   int container = -1, bool value = false, int index = -1) {
-  ControlSpec design;
+ControlDefinition Design(std::string name, std::string caption = "", int tabIndex = -1,
+                         int container = -1, bool value = false, int index = -1) {
+  ControlDefinition design;
   design.name = std::move(name);
   design.caption = std::move(caption);
   design.tabIndex = tabIndex;
@@ -28,7 +28,7 @@ ControlSpec Design(std::string name, std::string caption = "", int tabIndex = -1
 // window itself. Every event is written down as "<control>_<event>".
 class Panel : public Form {
  public:
-  Panel() : Form(FormSpec{"Panel", "", 5220, 4860, 0, false}) {
+  Panel() : Form(FormDefinition{"Panel", "", 5220, 4860, 0, false}) {
     text1.OnChange([this] { events.push_back("Text1_Change"); });
     text1.OnGotFocus([this] { events.push_back("Text1_GotFocus"); });
     text1.OnKeyPress([this](int& key) {
@@ -451,7 +451,7 @@ TEST_F(WindowControls, PlaceColourAndTimers) {
   class Ticking : public Form {
    public:
     explicit Ticking(int& ticks)
-        : Form(FormSpec{"Ticking", "", 100, 100, 0, false}), ticks_(ticks) {}
+        : Form(FormDefinition{"Ticking", "", 100, 100, 0, false}), ticks_(ticks) {}
 
    protected:
     void Form_Timer(int timerId) override { ticks_ += timerId; }

@@ -16,7 +16,8 @@ namespace {
 // A window whose handlers do what each test asks of them.
 class Probe : public Form {
  public:
-  explicit Probe(std::string name) : Form(FormSpec{std::move(name), "", 4500, 3000, 0, false}) {}
+  explicit Probe(std::string name)
+      : Form(FormDefinition{std::move(name), "", 4500, 3000, 0, false}) {}
   ~Probe() override {
     if (destroyed) *destroyed = true;
   }

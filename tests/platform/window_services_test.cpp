@@ -12,7 +12,8 @@ namespace {
 
 class Listener : public Form {
  public:
-  explicit Listener(std::string name) : Form(FormSpec{std::move(name), "", 1000, 1000, 0, false}) {}
+  explicit Listener(std::string name)
+      : Form(FormDefinition{std::move(name), "", 1000, 1000, 0, false}) {}
   std::vector<double> moves;
   std::vector<SystemEvent> systemEvents;
 

@@ -23,10 +23,10 @@ long FindEntry(const headless::CallLog& log, std::string_view prefix, long from 
 }
 
 TEST(AboutWindow, LayoutAsDesigned) {
-  const FontSpec window;
-  const FontSpec bold{"MS Sans Serif", 8.25, true, false};
-  const FontSpec link{"MS Sans Serif", 8.25, false, true};
-  const FontSpec title{"MS Sans Serif", 18, true, false};
+  const FontDefinition window;
+  const FontDefinition bold{"MS Sans Serif", 8.25, true, false};
+  const FontDefinition link{"MS Sans Serif", 8.25, false, true};
+  const FontDefinition title{"MS Sans Serif", 18, true, false};
   using K = ControlKind;
   const struct {
     ControlKind kind;
@@ -35,7 +35,7 @@ TEST(AboutWindow, LayoutAsDesigned) {
     TwipRect rect;  // lines: zero
     TwipLine line;  // other controls: zero
     Color fore;
-    FontSpec font;
+    FontDefinition font;
     int borderWidth;
     int pictureId;
   } expected[] = {
@@ -72,7 +72,7 @@ TEST(AboutWindow, LayoutAsDesigned) {
   const auto& controls = about.Controls();
   ASSERT_EQ(controls.size(), std::size(expected));
   for (std::size_t i = 0; i < controls.size(); ++i) {
-    const ControlSpec& c = controls[i];
+    const ControlDefinition& c = controls[i];
     const auto& e = expected[i];
     SCOPED_TRACE(std::string(e.name) + " " + std::to_string(e.index));
     EXPECT_EQ(c.kind, e.kind);

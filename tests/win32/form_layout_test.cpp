@@ -5,8 +5,8 @@
 namespace kestal::win32 {
 namespace {
 
-ControlSpec Control(ControlKind kind, TwipRect rect, int tabIndex = -1, int container = -1) {
-  ControlSpec design;
+ControlDefinition Control(ControlKind kind, TwipRect rect, int tabIndex = -1, int container = -1) {
+  ControlDefinition design;
   design.kind = kind;
   design.rect = rect;
   design.tabIndex = tabIndex;
@@ -15,7 +15,7 @@ ControlSpec Control(ControlKind kind, TwipRect rect, int tabIndex = -1, int cont
 }
 
 // The conversion window's child windows and frames, in order of definition.
-std::vector<ControlSpec> ConversionWindow() {
+std::vector<ControlDefinition> ConversionWindow() {
   using K = ControlKind;
   return {
       Control(K::Button, {3420, 4380, 1005, 330}, 17),          // 0 Command3
@@ -82,7 +82,7 @@ TEST(FormLayout, ChildWindowsAreMadeInTabOrder) {
   // labels or pictures.
   EXPECT_EQ(TabOrder(controls), (std::vector<int>{9, 13, 12, 11, 10, 7, 6, 3, 1, 0}));
 
-  std::vector<ControlSpec> untabbed = {
+  std::vector<ControlDefinition> untabbed = {
       Control(ControlKind::Button, {}, -1), Control(ControlKind::Button, {}, 2),
       Control(ControlKind::CheckBox, {}, -1), Control(ControlKind::TextBox, {}, 1)};
   EXPECT_EQ(TabOrder(untabbed), (std::vector<int>{3, 1, 0, 2}));
