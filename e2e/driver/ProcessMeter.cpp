@@ -84,8 +84,7 @@ uint64_t AnonymousOf(const std::string& smaps, Counts counts) {
     const size_t dash = line.find('-');
     if (dash != std::string::npos && dash > 0 && line.find(':') > dash &&
         isxdigit(static_cast<unsigned char>(line[0]))) {
-      char* after = nullptr;
-      const uint64_t from = std::strtoull(line.c_str(), &after, 16);
+      const uint64_t from = std::strtoull(line.c_str(), nullptr, 16);
       const uint64_t to = std::strtoull(line.c_str() + dash + 1, nullptr, 16);
       counted = counts(line, from, to);
     } else if (counted && line.compare(0, 10, "Anonymous:") == 0) {
