@@ -1,18 +1,11 @@
 #include "platform/text/CivilDate.h"
 
-#include <array>
 #include <chrono>
 
 namespace kestal {
 namespace {
 
 namespace chr = std::chrono;
-
-constexpr std::array<std::string_view, 7> kWeekdayNames = {
-    "domenica", "lunedì", "martedì", "mercoledì", "giovedì", "venerdì", "sabato"};
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
-    "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
 
 long long FloorDiv(long long a, long long b) {
   return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
@@ -58,14 +51,6 @@ int Weekday(CivilDate date) {
   const chr::sys_days days(chr::year(date.year) / chr::month(static_cast<unsigned>(date.month)) /
                            chr::day(static_cast<unsigned>(date.day)));
   return static_cast<int>(chr::weekday(days).c_encoding());
-}
-
-std::string_view MonthName(int month) {
-  return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : "";
-}
-
-std::string_view WeekdayName(int weekday) {
-  return weekday >= 0 && weekday <= 6 ? kWeekdayNames[static_cast<std::size_t>(weekday)] : "";
 }
 
 }  // namespace kestal

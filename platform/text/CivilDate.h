@@ -2,6 +2,7 @@
 // The calendar the date texts stand on: dates of the Gregorian calendar from year 100 to 9999,
 // their validity and weekday, construction with roll-over, and the Italian names of the months
 // and weekdays. Both the date forms and the date reading use it.
+#include <array>
 #include <stdexcept>
 #include <string_view>
 
@@ -27,9 +28,19 @@ CivilDate MakeDate(int year, int month, int day);
 // 0 = Sunday ... 6 = Saturday.
 int Weekday(CivilDate date);
 
-// "gennaio" ... "dicembre" for 1 to 12; "domenica" ... "sabato" for 0 to 6 (with their accents:
-// "lunedì").
-std::string_view MonthName(int month);
-std::string_view WeekdayName(int weekday);
+// The names as the program writes them, with their accents ("lunedì"); the reading walks them.
+inline constexpr std::array<std::string_view, 7> kWeekdayNames = {
+    "domenica", "lunedì", "martedì", "mercoledì", "giovedì", "venerdì", "sabato"};
+inline constexpr std::array<std::string_view, 12> kMonthNames = {
+    "gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
+    "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
+
+// "gennaio" ... "dicembre" for 1 to 12; "domenica" ... "sabato" for 0 to 6.
+inline std::string_view MonthName(int month) {
+  return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : "";
+}
+inline std::string_view WeekdayName(int weekday) {
+  return weekday >= 0 && weekday <= 6 ? kWeekdayNames[static_cast<std::size_t>(weekday)] : "";
+}
 
 }  // namespace kestal

@@ -82,25 +82,39 @@ class Reader {
   const char* end_;
 };
 
-// The word (folded: lower case, "ì" as "i") is the name spelt out in full or by its first three
-// letters.
-bool Spells(std::string_view word, std::string_view name) {
-  std::string_view::size_type at = 0;
-  std::size_t letters = 0;
-  for (; at < name.size() && letters < word.size(); ++letters) {
-    // The names' one non-ASCII letter is "ì" (C3 AC), which the reading folds to "i".
-    const bool accented = name.compare(at, 2, "\xC3\xAC") == 0;
-    if (word[letters] != (accented ? 'i' : name[at])) return false;
-    at += accented ? 2 : 1;
+// A name as the reading compares it: "ì" (C3 AC), the names' one non-ASCII letter, written "i",
+// as typed words are folded.
+struct FoldedName {
+  std::array<char, 16> letters{};
+  std::size_t length = 0;
+  constexpr std::string_view View() const { return {letters.data(), length}; }
+};
+
+template <std::size_t N>
+constexpr std::array<FoldedName, N> Folded(const std::array<std::string_view, N>& names) {
+  std::array<FoldedName, N> folded{};
+  for (std::size_t i = 0; i < N; ++i) {
+    for (std::size_t at = 0; at < names[i].size(); ++at) {
+      const bool accented = names[i][at] == '\xC3';
+      folded[i].letters[folded[i].length++] = accented ? 'i' : names[i][at];
+      if (accented) ++at;
+    }
   }
-  return letters == word.size() && (at == name.size() || letters == 3);
+  return folded;
 }
 
-// Index (from 0) of the name that the word spells; -1 when none.
-template <typename Name>
-int NameIndex(std::string_view word, int count, Name name) {
-  for (int i = 0; i < count; ++i) {
-    if (Spells(word, name(i))) return i;
+constexpr auto kFoldedWeekdays = Folded(kWeekdayNames);
+constexpr auto kFoldedMonths = Folded(kMonthNames);
+
+// Index (from 0) of the name that the folded word spells out in full or by its first three
+// letters; -1 when none.
+template <std::size_t N>
+int NameIndex(std::string_view word, const std::array<FoldedName, N>& names) {
+  for (std::size_t i = 0; i < N; ++i) {
+    const std::string_view name = names[i].View();
+    if (word == name || (word.size() == 3 && name.substr(0, 3) == word)) {
+      return static_cast<int>(i);
+    }
   }
   return -1;
 }
@@ -139,7 +153,7 @@ std::optional<CivilDate> TryReadDate(std::string_view text) {
   std::size_t wordLength;
   if (IsAsciiLetter(in.Peek())) {
     if (!in.Word(word, wordLength)) return std::nullopt;
-    weekday = NameIndex({word.data(), wordLength}, 7, WeekdayName);
+    weekday = NameIndex({word.data(), wordLength}, kFoldedWeekdays);
     if (weekday < 0) return std::nullopt;
     const bool comma = in.Take(',');
     if (in.SkipBlanks() == 0 && !comma) return std::nullopt;
@@ -161,8 +175,7 @@ std::optional<CivilDate> TryReadDate(std::string_view text) {
     if (separator == '\0') return std::nullopt;
     if (IsAsciiLetter(in.Peek())) {
       if (!in.Word(word, wordLength)) return std::nullopt;
-      const int month =
-          NameIndex({word.data(), wordLength}, 12, [](int i) { return MonthName(i + 1); });
+      const int month = NameIndex({word.data(), wordLength}, kFoldedMonths);
       if (month < 0) return std::nullopt;
       date.month = month + 1;
     } else if (!in.Number(2, date.month, digits)) {
