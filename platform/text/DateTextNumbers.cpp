@@ -1,8 +1,11 @@
 // Number readings and number texts. Decimal digits only: no "inf", "nan", hexadecimal,
 // exponents or digit grouping, so what the user sees is what is read.
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
@@ -114,11 +117,87 @@ struct Decimal {
   int exponent = 0;
 };
 
+// A 128-bit product, in two halves, written out so that every compiler takes it.
+struct Wide {
+  std::uint64_t high = 0, low = 0;
+};
+
+Wide Multiply(std::uint64_t a, std::uint64_t b) {
+  const std::uint64_t aLow = a & 0xFFFFFFFFu, aHigh = a >> 32;
+  const std::uint64_t bLow = b & 0xFFFFFFFFu, bHigh = b >> 32;
+  const std::uint64_t lowLow = aLow * bLow, lowHigh = aLow * bHigh;
+  const std::uint64_t highLow = aHigh * bLow, highHigh = aHigh * bHigh;
+  const std::uint64_t middle = (lowLow >> 32) + (lowHigh & 0xFFFFFFFFu) + (highLow & 0xFFFFFFFFu);
+  return {highHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
+          (middle << 32) | (lowLow & 0xFFFFFFFFu)};
+}
+
+// Bit `i` (0 to 127) of a wide number, and whether any bit below it is set.
+bool BitOf(Wide n, int i) {
+  return ((i >= 64 ? n.high >> (i - 64) : n.low >> i) & 1u) != 0;
+}
+bool AnyBitBelow(Wide n, int i) {
+  if (i >= 64) {
+    return n.low != 0 || (i > 64 && (n.high & ((std::uint64_t{1} << (i - 64)) - 1)) != 0);
+  }
+  return i > 0 && (n.low & ((std::uint64_t{1} << i) - 1)) != 0;
+}
+
+constexpr std::uint64_t kFifteenDigits = 100000000000000;  // the smallest number of 15 digits
+
+// The value (finite, above zero) times 10^(14 - exponent), correctly rounded to a whole number
+// of 15 digits, by exact integer arithmetic: the value is a whole number times a power of two,
+// so the product is exact and the rounding ties to even like the C library's. Only for values
+// from 1e-5 to 1e15, where the power of ten fits in 64 bits; empty elsewhere.
+std::optional<std::uint64_t> ExactDigits(double value, int& exponent) {
+  if (!(value >= 1e-5 && value < 1e15)) return std::nullopt;
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const std::uint64_t whole = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int shift = 1075 - static_cast<int>(bits >> 52);  // value = whole / 2^shift
+  // log10(2) is 78913 / 2^18 closely enough for these exponents: this is the power of ten of
+  // the first digit or one less.
+  exponent = ((52 - shift) * 78913) >> 18;
+  static constexpr auto kPowers = [] {
+    std::array<std::uint64_t, 20> powers{1};  // 10^19 is the last that fits
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+  }();
+  for (int attempt = 0; attempt < 2; ++attempt, ++exponent) {
+    const int scale = 14 - exponent;
+    if (scale < 0 || scale > 19 || shift <= 0 || shift >= 128) return std::nullopt;
+    const Wide product = Multiply(whole, kPowers[static_cast<std::size_t>(scale)]);
+    // More than 15 digits: the first digit is one place further up.
+    if (shift < 64 && (product.high >> shift) != 0) continue;
+    std::uint64_t digits = shift >= 64 ? product.high >> (shift - 64)
+                                       : (product.high << (64 - shift)) | (product.low >> shift);
+    if (digits >= 10 * kFifteenDigits) continue;
+    if (digits < kFifteenDigits) return std::nullopt;
+    if (BitOf(product, shift - 1) && (AnyBitBelow(product, shift - 1) || (digits & 1u) != 0)) {
+      ++digits;
+    }
+    if (digits == 10 * kFifteenDigits) {
+      digits = kFifteenDigits;
+      ++exponent;
+    }
+    return digits;
+  }
+  return std::nullopt;
+}
+
 Decimal ToDecimal(double value) {
   Decimal decimal;
   decimal.negative = std::signbit(value) && value != 0;
   std::fill(std::begin(decimal.digits), std::end(decimal.digits), '0');
-  // "d.dddddddddddddde+XX": the value correctly rounded to 15 significant digits.
+  if (value == 0) return decimal;
+  if (const std::optional<std::uint64_t> digits = ExactDigits(std::fabs(value), decimal.exponent)) {
+    std::uint64_t rest = *digits;
+    for (int i = 14; i >= 0; --i, rest /= 10) {
+      decimal.digits[i] = static_cast<char>('0' + rest % 10);
+    }
+    return decimal;
+  }
+  // Elsewhere the C library's "d.dddddddddddddde+XX": the value correctly rounded to 15
+  // significant digits.
   char text[40];
   const int length = std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
   const char* end = text + std::clamp(length, 0, static_cast<int>(sizeof text) - 1);

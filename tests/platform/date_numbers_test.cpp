@@ -30,6 +30,11 @@ TEST(InvariantNumberText, BlankOrMinusDigitsAndPointOnlyForAFraction) {
       {1.0 / 3, " 0.333333333333333"},
       {2.0 / 3 * 1000, " 666.666666666667"},
       {1234567.891, " 1234567.891"},
+      // Exact halves at the sixteenth digit round to the even digit.
+      {100000000000000.5, " 100000000000000"},
+      {100000000000001.5, " 100000000000002"},
+      {999999999999999.5, " 1000000000000000"},
+      {0.00001, " 0.00001"},
   };
   for (const auto& c : cases) EXPECT_EQ(InvariantNumberText(c.value), c.text) << c.text;
 }
