@@ -17,9 +17,11 @@ struct TextLine {
   friend bool operator==(const TextLine&, const TextLine&) = default;
 };
 
-// `measure` gives the width of a piece of one line. A word wider than `width` keeps a line of
-// its own (that line is then wider than the label). An empty text has no lines.
-inline std::vector<TextLine> WrapText(std::u16string_view text, int width,
+// `measure` gives the width of a piece of one line, `widthOf` the room of the line with that
+// index (lines beside a picture are shorter). A word wider than its line's room keeps a line of
+// its own (that line is then wider than the room). An empty text has no lines.
+inline std::vector<TextLine> WrapText(std::u16string_view text,
+                                      const std::function<int(std::size_t)>& widthOf,
                                       const std::function<int(std::u16string_view)>& measure) {
   std::vector<TextLine> lines;
   const auto emit = [&](std::size_t start, std::size_t end) {
@@ -36,7 +38,7 @@ inline std::vector<TextLine> WrapText(std::u16string_view text, int width,
     while (at < lineEnd) {
       std::size_t wordEnd = text.find(u' ', at);
       if (wordEnd == std::u16string_view::npos || wordEnd > lineEnd) wordEnd = lineEnd;
-      if (fitted > start && measure(text.substr(start, wordEnd - start)) > width) {
+      if (fitted > start && measure(text.substr(start, wordEnd - start)) > widthOf(lines.size())) {
         emit(start, fitted);
         start = at;
       }
@@ -50,6 +52,13 @@ inline std::vector<TextLine> WrapText(std::u16string_view text, int width,
   }
   if (text.empty()) lines.clear();
   return lines;
+}
+
+// Every line with the same room.
+inline std::vector<TextLine> WrapText(std::u16string_view text, int width,
+                                      const std::function<int(std::u16string_view)>& measure) {
+  return WrapText(
+      text, [width](std::size_t) { return width; }, measure);
 }
 
 }  // namespace kestal::win32

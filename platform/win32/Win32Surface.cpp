@@ -228,8 +228,9 @@ void Win32Surface::InvalidateControl(int id) {
   }
   const PixelRect r = PixelRectOf(id);
   RECT area{r.left, r.top, r.right, r.bottom};
-  if (DefinitionOf(id).kind == ControlKind::Line) {
-    InvalidateRect(window_, nullptr, FALSE);  // a line's box is its end points, not its rect
+  if (DefinitionOf(id).kind == ControlKind::Line || controls_[static_cast<size_t>(id)].runsOn) {
+    // A line's box is its end points, not its rect; a text that runs on shows below its box.
+    InvalidateRect(window_, nullptr, FALSE);
   } else {
     InvalidateRect(window_, &area, FALSE);
   }
@@ -360,6 +361,7 @@ void Win32Surface::SetText(int id, std::string_view text) {
     state.caption = std::string(text);
     FitCaption(id);
     InvalidateControl(id);
+    FitRunningLabels();
     // A screen reader hears of it: the text has no window of its own to say so.
     if (window_ && IsWindowVisible(window_)) {
       NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, id + 1);
@@ -482,6 +484,7 @@ void Win32Surface::SetControlTop(int id, int /*topTwips*/) {
     const PixelRect r = PixelRectOf(child);
     SetWindowPos(window, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  FitRunningLabels();
   InvalidateRect(window_, nullptr, FALSE);
 }
 

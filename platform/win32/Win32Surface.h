@@ -30,7 +30,9 @@ class Win32Surface : public FormSurface {
   HWND Window() const { return window_; }
   Form& OwnerForm() const { return form_; }
   // The control's own window (null for the windowless ones) and its place on the window.
-  HWND ControlWindow(int id) const { return ValidId(id) ? controls_[static_cast<size_t>(id)].window : nullptr; }
+  HWND ControlWindow(int id) const {
+    return ValidId(id) ? controls_[static_cast<size_t>(id)].window : nullptr;
+  }
   PixelRect PixelRectOf(int id) const;
   // Posted by the screen reader's objects: the control (wParam) acts as when it is clicked.
   static constexpr UINT kDefaultActionMessage = WM_APP + 1;
@@ -77,9 +79,10 @@ class Win32Surface : public FormSurface {
     std::string caption;    // text of the windowless controls
     std::optional<Color> backColor;
     bool enabled = true;
-    int fontHeight = 0;  // pixels, as fitted to the control's box; 0: as designed
-    bool fits = true;    // the caption shows whole at that height
-    bool dense = false;  // a label's lines are set solid, to fit
+    int fontHeight = 0;   // pixels, as fitted to the control's box; 0: as designed
+    bool fits = true;     // the caption shows whole at that height
+    bool dense = false;   // a label's lines are set solid, to fit
+    bool runsOn = false;  // a label's text runs on below its box, through blank room
   };
 
   // A label's text as it is painted: its lines and their advance, in pixels.
@@ -87,6 +90,7 @@ class Win32Surface : public FormSurface {
     std::wstring text;
     std::vector<TextLine> lines;
     int pitch = 0, lineHeight = 0;
+    int accentRoom = 0;  // at the top of each line, blank but for accents on capitals
   };
   static constexpr UINT kLabelFormat = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS;
 
@@ -111,6 +115,9 @@ class Win32Surface : public FormSurface {
   bool CaptionFits(HDC dc, int id, int pixelHeight);
   // The label's lines with its current font selected into `dc`.
   LabelText LayOutLabel(HDC dc, int id, bool dense);
+  int LineRoom(int id, int top, int bottom) const;
+  int TextBottom(HDC dc, int id);
+  void FitRunningLabels();
   HFONT ControlFont(int id);
   int IdOfChild(HWND child) const;
   const ControlDefinition& DefinitionOf(int id) const;

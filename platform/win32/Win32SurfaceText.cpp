@@ -35,19 +35,84 @@ std::u16string_view Units(const std::wstring& text) {
 Win32Surface::LabelText Win32Surface::LayOutLabel(HDC dc, int id, bool dense) {
   LabelText label;
   label.text = WideWithLineBreaks(controls_[static_cast<size_t>(id)].caption);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  label.lineHeight = metrics.tmHeight;
+  label.accentRoom = metrics.tmInternalLeading;
+  // Set solid, a line's advance is the font's size alone, without the room for accents above.
+  label.pitch = dense ? metrics.tmHeight - metrics.tmInternalLeading : metrics.tmHeight;
   const PixelRect box = PixelRectOf(id);
   const auto measure = [&](std::u16string_view piece) {
     return static_cast<int>(
         LineSize(dc, {reinterpret_cast<const wchar_t*>(piece.data()), piece.size()}, kLabelFormat)
             .cx);
   };
-  label.lines = WrapText(Units(label.text), box.right - box.left, measure);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  label.lineHeight = metrics.tmHeight;
-  // Set solid, a line's advance is the font's size alone, without the room for accents above.
-  label.pitch = dense ? metrics.tmHeight - metrics.tmInternalLeading : metrics.tmHeight;
+  const auto widthOf = [&](std::size_t line) {
+    const int top = box.top + static_cast<int>(line) * label.pitch;
+    return LineRoom(id, top, top + label.lineHeight);
+  };
+  label.lines = WrapText(Units(label.text), widthOf, measure);
   return label;
+}
+
+// A picture that lies over the label's box from the right takes the room beside it: the lines
+// there end short of it, so that no text runs across a picture.
+int Win32Surface::LineRoom(int id, int top, int bottom) const {
+  const PixelRect box = PixelRectOf(id);
+  int right = box.right;
+  for (size_t other = 0; other < controls_.size(); ++other) {
+    if (DefinitionOf(static_cast<int>(other)).kind != ControlKind::Picture) continue;
+    const PixelRect picture = PixelRectOf(static_cast<int>(other));
+    if (picture.left > box.left && picture.left < right && picture.top < bottom &&
+        picture.bottom > top) {
+      right = picture.left;  // the width of a line holds its last letter and its spacing
+    }
+  }
+  return std::max(right - box.left, 0);
+}
+
+// How far down a label's text may run: to the bottom of its box, or further through the blank
+// room below it, down to where the nearest thing beneath it shows (a text's empty first lines
+// are blank room, and so is the room for accents above its first letters).
+int Win32Surface::TextBottom(HDC dc, int id) {
+  const PixelRect box = PixelRectOf(id);
+  RECT client{};
+  GetClientRect(window_, &client);
+  int bottom = client.bottom;
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    const int other = static_cast<int>(i);
+    const PixelRect r = PixelRectOf(other);
+    if (other == id || r.left >= box.right || r.right <= box.left || r.bottom <= box.top) continue;
+    const bool picture = DefinitionOf(other).kind == ControlKind::Picture;
+    if (r.top <= box.top) {
+      // Around the label, as a frame is: the text stays inside it.
+      if (!picture) bottom = std::min(bottom, std::max<int>(r.bottom, box.bottom));
+      continue;
+    }
+    if (picture && r.top < box.bottom) continue;  // beside the lines (LineRoom)
+    int shows = r.top;
+    if (DefinitionOf(other).kind == ControlKind::Label) {
+      const ControlState& state = controls_[i];
+      if (state.caption.empty()) continue;
+      const Selected font(dc, ControlFont(other));
+      const LabelText label = LayOutLabel(dc, other, state.dense);
+      std::size_t blank = 0;
+      while (blank < label.lines.size() && label.lines[blank].length == 0) ++blank;
+      if (blank == label.lines.size()) continue;
+      shows += static_cast<int>(blank) * label.pitch + label.accentRoom;
+    }
+    bottom = std::min(bottom, shows);
+  }
+  return std::max(bottom, static_cast<int>(box.bottom));
+}
+
+// A text that runs on below its box depends on what lies beneath: fitted again when that changes.
+void Win32Surface::FitRunningLabels() {
+  for (size_t id = 0; id < controls_.size(); ++id) {
+    if (!controls_[id].runsOn) continue;
+    FitCaption(static_cast<int>(id));
+    InvalidateControl(static_cast<int>(id));
+  }
 }
 
 HFONT Win32Surface::ControlFont(int id) {
@@ -56,6 +121,7 @@ HFONT Win32Surface::ControlFont(int id) {
 
 void Win32Surface::FitCaptions() {
   for (size_t id = 0; id < controls_.size(); ++id) FitCaption(static_cast<int>(id));
+  FitRunningLabels();
 }
 
 void Win32Surface::FitCaption(int id) {
@@ -74,10 +140,16 @@ void Win32Surface::FitCaption(int id) {
       state.fits = CaptionFits(dc, id, state.fontHeight);
     };
     state.dense = false;
+    state.runsOn = false;
     fit();
-    // A text that does not fit even at the readable floor has its lines set solid first.
+    // A text that does not fit even at the readable floor has its lines set solid first, then
+    // runs on through the blank room below its box.
     if (!state.fits && design.kind == ControlKind::Label) {
       state.dense = true;
+      fit();
+    }
+    if (!state.fits && design.kind == ControlKind::Label) {
+      state.runsOn = true;
       fit();
     }
   }
@@ -99,8 +171,12 @@ bool Win32Surface::CaptionFits(HDC dc, int id, int pixelHeight) {
       // Measured from the lines it is painted with.
       const LabelText label = LayOutLabel(dc, id, state.dense);
       const auto lines = static_cast<int>(label.lines.size());
-      fits = (lines - 1) * label.pitch + label.lineHeight <= height;
-      for (const TextLine& line : label.lines) fits = fits && line.width <= width;
+      const int bottom = state.runsOn ? TextBottom(dc, id) : box.bottom;
+      fits = (lines - 1) * label.pitch + label.lineHeight <= bottom - box.top;
+      for (std::size_t i = 0; i < label.lines.size(); ++i) {
+        const int top = box.top + static_cast<int>(i) * label.pitch;
+        fits = fits && label.lines[i].width <= LineRoom(id, top, top + label.lineHeight);
+      }
       if (fits && design.keepLines) {
         // No line wrapped: as many lines as the text has.
         fits = label.lines.size() ==

@@ -41,5 +41,17 @@ TEST(TextLayout, BreaksAtLineBreaksAndWrapsAtBlanks) {
   for (const auto& c : cases) EXPECT_EQ(Lines(c.text, c.width), c.lines) << c.what;
 }
 
+// Lines beside a picture have less room: each line wraps at its own.
+TEST(TextLayout, EachLineWrapsAtItsOwnRoom) {
+  const std::u16string text = u"ab cd ef gh ij";
+  std::vector<std::u16string> texts;
+  const auto room = [](std::size_t line) { return line == 0 ? 8 : 2; };
+  const auto measure = [](std::u16string_view piece) { return static_cast<int>(piece.size()); };
+  for (const TextLine& line : WrapText(text, room, measure)) {
+    texts.emplace_back(text.substr(line.start, line.length));
+  }
+  EXPECT_EQ(texts, (std::vector<std::u16string>{u"ab cd ef", u"gh", u"ij"}));
+}
+
 }  // namespace
 }  // namespace kestal::win32
