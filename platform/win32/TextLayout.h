@@ -14,6 +14,7 @@ namespace kestal::win32 {
 struct TextLine {
   std::size_t start = 0, length = 0;  // in the text, in UTF-16 units; trailing blanks left out
   int width = 0;                      // as the measurer measured it
+  int room = 0;                       // the width the line had to fill
   friend bool operator==(const TextLine&, const TextLine&) = default;
 };
 
@@ -26,7 +27,8 @@ inline std::vector<TextLine> WrapText(std::u16string_view text,
   std::vector<TextLine> lines;
   const auto emit = [&](std::size_t start, std::size_t end) {
     while (end > start && text[end - 1] == u' ') --end;  // blanks at a line's end show nothing
-    lines.push_back({start, end - start, measure(text.substr(start, end - start))});
+    lines.push_back(
+        {start, end - start, measure(text.substr(start, end - start)), widthOf(lines.size())});
   };
   std::size_t lineStart = 0;
   while (lineStart <= text.size()) {

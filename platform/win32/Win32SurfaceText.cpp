@@ -173,10 +173,7 @@ bool Win32Surface::CaptionFits(HDC dc, int id, int pixelHeight) {
       const auto lines = static_cast<int>(label.lines.size());
       const int bottom = state.runsOn ? TextBottom(dc, id) : box.bottom;
       fits = (lines - 1) * label.pitch + label.lineHeight <= bottom - box.top;
-      for (std::size_t i = 0; i < label.lines.size(); ++i) {
-        const int top = box.top + static_cast<int>(i) * label.pitch;
-        fits = fits && label.lines[i].width <= LineRoom(id, top, top + label.lineHeight);
-      }
+      for (const TextLine& line : label.lines) fits = fits && line.width <= line.room;
       if (fits && design.keepLines) {
         // No line wrapped: as many lines as the text has.
         fits = label.lines.size() ==
