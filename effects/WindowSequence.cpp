@@ -6,26 +6,25 @@
 namespace kestal {
 
 namespace {
-// The rounded outline's corner: an ellipse 20 pixels wide and high.
-constexpr int kOutlineCorner = 20;
+// The rounded outline's corner: an ellipse 20 pixels wide and high at 96 dpi (15 twips a pixel),
+// scaled with the window's density.
+constexpr int kOutlineCornerTwips = 20 * 15;
 }  // namespace
 
-void CentreOnScreen(Platform& platform, Form& window) {
-  const ScreenMetrics screen = platform.windows.Screen();
+void CentreOnScreen(Form& window) {
+  const ScreenMetrics screen = window.Screen();
   window.Move(static_cast<int>(RoundHalfEven((screen.widthTwips - window.Width()) * 0.5)),
               static_cast<int>(RoundHalfEven((screen.heightTwips - window.Height()) * 0.5)));
 }
 
 void CutRoundedOutline(Platform& platform, Form& window) {
-  const ScreenMetrics screen = platform.windows.Screen();
-  const auto width = static_cast<int>(RoundHalfEven(window.Width() / screen.twipsPerPixelX));
-  const auto height = static_cast<int>(RoundHalfEven(window.Height() / screen.twipsPerPixelY));
-  platform.effects.RoundOutline(window.hWnd(), width, height, kOutlineCorner);
+  platform.effects.RoundOutline(window.hWnd(), window.Width(), window.Height(),
+                                kOutlineCornerTwips);
 }
 
 void WindowSequence::OpenWindow(Form& window, const WindowOpening& steps) {
   if (steps.topmostFirst) platform_.effects.MakeTopmost(window.hWnd());
-  CentreOnScreen(platform_, window);
+  CentreOnScreen(window);
 
   const Color highlight = platform_.windows.HighlightColor();
   window.SetBackColor(highlight);

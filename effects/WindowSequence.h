@@ -39,9 +39,10 @@ class WindowSequence {
   WindowSound sound_;
 };
 
-// Centres the window on the screen.
-void CentreOnScreen(Platform& platform, Form& window);
-// Cuts the window's outline to a rectangle with rounded corners (20-pixel corner ellipse).
+// Centres the window on the screen, measured at the window's own density.
+void CentreOnScreen(Form& window);
+// Cuts the window's outline to a rectangle with rounded corners (a 20-pixel corner ellipse at
+// 96 dpi, scaled with the window's density).
 void CutRoundedOutline(Platform& platform, Form& window);
 
 }  // namespace kestal

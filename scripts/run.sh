@@ -6,7 +6,10 @@
 #   - Without one: the desktop runs on a virtual display (Xvfb); the script waits for the tray
 #     icon, rests the pointer on it, prints the tooltip (today's stardate), saves a screenshot of
 #     the desktop with the tooltip under build/run/, prints its path, and stops.
-set -euo pipefail
+set -Eeuo pipefail
+# No step fails without saying which: the command, where, and its exit code (its own output, or
+# the log it names, is just above).
+trap 'echo "run.sh: step failed (exit $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/install-deps.sh"

@@ -3,7 +3,10 @@
 # then again under AddressSanitizer and UndefinedBehaviorSanitizer), a short run of every fuzz
 # target, the end-to-end tests of the real program and of its installer under Wine, and the
 # check that the release comes out byte for byte the same from two builds.
-set -euo pipefail
+set -Eeuo pipefail
+# No step fails without saying which: the command, where, and its exit code (its own output, or
+# the log it names, is just above).
+trap 'echo "test.sh: step failed (exit $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 

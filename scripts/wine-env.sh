@@ -28,9 +28,23 @@ kd_wine_env() {
   export WINEARCH=win64
 }
 
-# Runs "wine reg add" quietly; the arguments are those of reg add without /f.
+# Runs one step of the Wine set-up with its output kept in the prefix's setup.log (never in a
+# caller's pipe: CTest would wait for the server that a step starts). A failing step is tried once
+# more after a pause; failing again, it is named with the log to read, and fails.
+kd_wine_step() {
+  local log="${WINEPREFIX:-/tmp}/setup.log"
+  mkdir -p "$(dirname "$log")"
+  "$@" </dev/null >>"$log" 2>&1 && return 0
+  echo "Wine set-up step failed, trying once more: $*" >>"$log"
+  sleep 2
+  "$@" </dev/null >>"$log" 2>&1 && return 0
+  echo "Wine set-up step failed twice: $* (see $log)" >&2
+  return 1
+}
+
+# Runs "wine reg add" as a set-up step; the arguments are those of reg add without /f.
 kd_wine_reg_add() {
-  wine reg add "$@" /f >/dev/null 2>&1
+  kd_wine_step wine reg add "$@" /f
 }
 
 # Waits (bounded) until no Wine process of the prefix is left, then stops the server.
@@ -52,8 +66,7 @@ kd_wine_prefix() {
   kd_wine_env "$1"
   local stamp="$WINEPREFIX/.kestal-ready"
   mkdir -p "$WINEPREFIX"
-  # The server's own output must not keep a caller's pipe (CTest's) open.
-  wineserver -p 600 </dev/null >/dev/null 2>&1
+  kd_wine_step wineserver -p 600
   if [ -f "$stamp" ]; then
     kd_wine_fonts
     return 0
@@ -74,7 +87,7 @@ kd_wine_prefix() {
     kd_wine_reg_add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$KD_DPI"
     # Processes read the density when they start: none of wineboot's may stay.
     kd_wine_stop
-    wineserver -p 600 </dev/null >/dev/null 2>&1
+    kd_wine_step wineserver -p 600
   fi
   touch "$stamp"
 }

@@ -45,6 +45,7 @@ void TrayWindow::Form_Load() {
 
   // Any stored text, not only the one the program writes, selects the Next Generation tooltip.
   tooltip_.Choose(!setting.empty());
+  platform_.windows.AcceptOtherPrograms(*this);
   AddIconOrRetry();
   platform_.windows.Hide(*this);
   WaitForMidnight();
@@ -136,6 +137,11 @@ void TrayWindow::Form_SystemEvent(SystemEvent event) {
       // The tray shows the icon at the size of the new density.
       tooltip_.TrayIconData.hIcon = Surface() ? Surface()->Icon() : 0;
       tooltip_.Send(kNimModify);
+      break;
+    case SystemEvent::AnotherStart:
+      // Started again from the Start menu or at sign-in: the one copy shows what a double click
+      // on its icon shows.
+      ShowAbout();
       break;
   }
 }

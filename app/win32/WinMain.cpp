@@ -5,6 +5,8 @@
 
 #include "app/Program.h"
 #include "platform/win32/AutomationQuery.h"
+#include "platform/win32/LateBoundApi.h"
+#include "platform/win32/OneCopy.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -34,9 +36,16 @@ bool StartedForTesting(std::wstring_view commandLine) {
   return false;
 }
 
-}  // namespace
+// COM as a single-threaded apartment on the window thread, for the shell's links and the
+// screen readers' objects, from start to exit.
+struct ComApartment {
+  ComApartment() { kestal::win32::late::InitialiseCom(); }
+  ~ComApartment() { kestal::win32::late::UninitialiseCom(); }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+};
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLine, int /*show*/) {
+int Run(HINSTANCE instance, PWSTR commandLine) {
   kestal::win32::Win32Platform platform(instance);
   if (StartedForTesting(commandLine)) platform.windows.AnswerAutomation();
   kestal::Program program(platform.platform());
@@ -47,4 +56,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLin
     return 1;
   }
   return platform.windows.Run();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLine, int /*show*/) {
+  // A second start shows the running copy's About window and ends.
+  kestal::win32::OneCopy oneCopy;
+  if (!oneCopy.Claim()) return 0;
+  const ComApartment com;
+  // The program and its platform are gone (every sound stopped, every object released) before
+  // COM ends.
+  return Run(instance, commandLine);
 }

@@ -161,6 +161,18 @@ void ReadEachWindow(Session& session) {
     if (window.form == std::wstring(conversion::kForm)) ConversionWindow(session, form);
     if (window.form == std::wstring(conventions::kForm)) ConventionsWindow(session, form);
     if (window.form == std::wstring(about::kForm)) AboutWindow(session, *program, form);
+    // A reader that still holds the window's object once it has closed hears that it is gone,
+    // never the closed window's texts.
+    const HeldWindowObject held(form);
+    session.report.Check(held.Held(), window.name + std::string(": its object is held"));
+    ClickControl(form, window.closeButton);
+    session.report.Check(program->WaitForFormGone(window.form, kWindowMs),
+                         window.name + std::string(" closes"));
+    std::string name;
+    const long answer = held.AskName(name);
+    session.report.Check(answer == RPC_E_DISCONNECTED,
+                         window.name + std::string(": its held object answers that it is gone"),
+                         "answered " + std::to_string(answer) + " \"" + name + "\"");
   }
   CloseAndCheckExit(session, *program);
 }

@@ -25,5 +25,6 @@ std::span<const Scenario> MeasureScenarios();
 std::span<const Scenario> TextFitScenarios();
 std::span<const Scenario> ReaderScenarios();
 std::span<const Scenario> InstallerScenarios();
+std::span<const Scenario> OneCopyScenarios();
 
 }  // namespace e2e

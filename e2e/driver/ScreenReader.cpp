@@ -139,6 +139,20 @@ long HitTest(HWND form, POINT at) {
   return id;
 }
 
+HeldWindowObject::HeldWindowObject(HWND form) : object_(ClientObject(form)) {}
+
+HeldWindowObject::~HeldWindowObject() {
+  if (object_) object_->Release();
+}
+
+long HeldWindowObject::AskName(std::string& name) const {
+  if (!object_) return E_POINTER;
+  BSTR text = nullptr;
+  const HRESULT answer = object_->get_accName(Child(CHILDID_SELF), &text);
+  name = answer == S_OK ? Take(text) : std::string();
+  return answer;
+}
+
 std::string AsRead(std::string_view text) {
   // The words joined by single blanks, as a reader says them.
   constexpr std::string_view kBlanks = " \t\r\n";

@@ -3,6 +3,7 @@
 // for OBJID_CLIENT (MSAA). A control is known by its place in the window's design, which the
 // window uses as its child id (plus one).
 #include <windows.h>
+#include <oleacc.h>
 
 #include <optional>
 #include <string>
@@ -31,6 +32,20 @@ struct ReadNode {
 };
 std::optional<ReadNode> ReadWindowTree(HWND form);
 
+// The window's own object, kept as a reader keeps it while the window closes.
+class HeldWindowObject {
+ public:
+  explicit HeldWindowObject(HWND form);
+  ~HeldWindowObject();
+  HeldWindowObject(const HeldWindowObject&) = delete;
+  HeldWindowObject& operator=(const HeldWindowObject&) = delete;
+  bool Held() const { return object_ != nullptr; }
+  // What asking for the window's name answers, and the name when it gives one.
+  long AskName(std::string& name) const;
+
+ private:
+  IAccessible* object_ = nullptr;
+};
 // Asks the control to do its default action (a link opens, a picture is clicked).
 bool DoDefaultAction(HWND form, int control);
 

@@ -24,7 +24,8 @@ namespace kestal::headless {
 //             "Move(<name>,<left>,<top>)", "SetBackColor(<name>)", "Refresh(<name>)",
 //             "SetTimer(<name>,<id>,<ms>)", "KillTimer(<name>,<id>)", "DoEvents",
 //             "MsgBox(<title>)", "PopupMenu", "SetMousePointer(11)" (hourglass) / "(0)",
-//             "NameChanged(<name>,<control>)" (a windowless text changed on a shown window)
+//             "NameChanged(<name>,<control>)" (a windowless text changed on a shown window),
+//             "AcceptOtherPrograms(<name>)"
 //   effects:  "AnimateOutline(<hwnd>,(l,t,r,b),(l,t,r,b))", "MakeTopmost(<hwnd>)",
 //             "RoundOutline(<hwnd>,348,324,20)"
 //   tray:     "NotifyIcon(<message>)"
@@ -72,6 +73,9 @@ class HeadlessWindowSystem : public WindowSystem {
   ~HeadlessWindowSystem() override;
 
   ScreenMetrics screen{15360, 11520, 15, 15};  // 1024 x 768 pixels at 15 twips a pixel
+  // The density of the monitor the windows open on, in twips a pixel, where it differs from the
+  // system's (0: the system's). The hidden start-up window keeps the system's, as on Windows.
+  double monitorTwipsPerPixel = 0;
 
   Color highlight{10, 36, 106};
 
@@ -81,6 +85,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
   int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
   void SetMousePointer(MousePointer pointer) override;
+  void AcceptOtherPrograms(Form& form) override;
 
   // --- What the test sees and does -----------------------------------------------------------
   // Messages that the next DoEvents (or a popup menu's own loop) handles, in order.
@@ -121,6 +126,9 @@ class HeadlessWindowSystem : public WindowSystem {
   // The screen's density changes: every window with an icon gets it anew at the new size (a new
   // handle), then the icon-changed event.
   void ChangeDensity();
+  // The monitor of one loaded window changes density: the window lays itself out anew at it
+  // (its outline is cut again there). Nothing happens when it isn't loaded.
+  void ChangeWindowDensity(Form& form, double twipsPerPixel);
 
  protected:
   std::unique_ptr<FormSurface> CreateSurface(Form& form) override;
@@ -203,7 +211,8 @@ class HeadlessEffects : public WindowEffects {
   std::optional<PixelRect> NotificationArea() override;
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;
-  void RoundOutline(WindowHandle window, int width, int height, int corner) override;
+  void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
+                    int cornerTwips) override;
 
   // Called inside each animation, as the zoom would let messages through.
   std::function<void()> onAnimate;
@@ -221,7 +230,7 @@ class HeadlessEffects : public WindowEffects {
     int width, height, corner;
     friend bool operator==(const Outline&, const Outline&) = default;
   };
-  // The rounded outline a window was given.
+  // The rounded outline a window was given, in pixels at its density of now.
   std::optional<Outline> OutlineOf(WindowHandle window) const;
 
  private:
@@ -229,7 +238,7 @@ class HeadlessEffects : public WindowEffects {
   HeadlessWindowSystem& windows_;
   std::map<WindowHandle, bool> topmost_;
   std::vector<Animation> animations_;
-  std::map<WindowHandle, Outline> outlines_;
+  std::map<WindowHandle, Outline> outlineTwips_;
 };
 
 // The notification area: the records sent, and the icon as the shell would show it.

@@ -127,6 +127,13 @@ void HeadlessSurface::Destroy() {
   std::erase(windows_.surfaces_, this);
 }
 
+ScreenMetrics HeadlessSurface::Screen() const {
+  const ScreenMetrics system = windows_.screen;
+  return {static_cast<int>(RoundHalfEven(system.widthTwips / system.twipsPerPixelX * twipsPerPixelX_)),
+          static_cast<int>(RoundHalfEven(system.heightTwips / system.twipsPerPixelY * twipsPerPixelY_)),
+          twipsPerPixelX_, twipsPerPixelY_};
+}
+
 void HeadlessSurface::Move(int leftTwips, int topTwips) {
   log_.Add("Move(" + form_.Name() + "," + std::to_string(leftTwips) + "," +
            std::to_string(topTwips) + ")");

@@ -29,6 +29,7 @@ class HeadlessSurface : public FormSurface {
   void Hide() override;
   bool Visible() const override { return visible_; }
   void Destroy() override;
+  ScreenMetrics Screen() const override;
   void Move(int leftTwips, int topTwips) override;
   void SetBackColor(Color color) override;
   void Refresh() override;
@@ -53,6 +54,13 @@ class HeadlessSurface : public FormSurface {
   bool Destroyed() const { return destroyed_; }
   int Left() const { return left_; }
   int Top() const { return top_; }
+  // The density of the window's monitor, in twips a pixel.
+  double TwipsPerPixelX() const { return twipsPerPixelX_; }
+  double TwipsPerPixelY() const { return twipsPerPixelY_; }
+  void SetDensity(double twipsPerPixelX, double twipsPerPixelY) {
+    twipsPerPixelX_ = twipsPerPixelX;
+    twipsPerPixelY_ = twipsPerPixelY;
+  }
   Color BackColor() const { return backColor_; }
   Color ControlBackColor(int id) const;
   TwipRect ControlRect(int id) const;
@@ -95,6 +103,7 @@ class HeadlessSurface : public FormSurface {
   std::map<int, long> timers_;
   int focus_ = -1;
   int left_ = 0, top_ = 0;
+  double twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
   Color backColor_{192, 192, 192};
   bool visible_ = false;
   bool destroyed_ = false;

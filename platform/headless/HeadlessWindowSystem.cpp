@@ -25,6 +25,11 @@ std::unique_ptr<FormSurface> HeadlessWindowSystem::CreateSurface(Form& form) {
   // Windows that show the same icon resource share its handle, as loaded icons do.
   const IconHandle icon = form.Definition().iconId != 0 ? 0x20000 + form.Definition().iconId : 0;
   auto surface = std::make_unique<HeadlessSurface>(*this, log_, form, handle, icon);
+  if (monitorTwipsPerPixel > 0 && !form.Definition().topLevel) {
+    surface->SetDensity(monitorTwipsPerPixel, monitorTwipsPerPixel);
+  } else {
+    surface->SetDensity(screen.twipsPerPixelX, screen.twipsPerPixelY);
+  }
   surfaces_.push_back(surface.get());
   return surface;
 }
@@ -118,6 +123,14 @@ void HeadlessWindowSystem::ChangeDensity() {
     if (surface->Icon() != 0) surface->ReplaceIcon(surface->Icon() + 0x1000);
   }
   Broadcast(SystemEvent::IconChanged);
+}
+
+void HeadlessWindowSystem::AcceptOtherPrograms(Form& form) {
+  log_.Add("AcceptOtherPrograms(" + form.Name() + ")");
+}
+
+void HeadlessWindowSystem::ChangeWindowDensity(Form& form, double twipsPerPixel) {
+  if (HeadlessSurface* surface = SurfaceOf(form)) surface->SetDensity(twipsPerPixel, twipsPerPixel);
 }
 
 void HeadlessWindowSystem::Broadcast(SystemEvent event) {

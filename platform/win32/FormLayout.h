@@ -50,14 +50,38 @@ inline std::vector<bool> GroupStarts(const std::vector<ControlDefinition>& contr
   return starts;
 }
 
+// How far right a one-line label may run past its box into blank room: up to `margin` before
+// the nearest thing to its right in its rows, before the inside edge of a frame around it, or
+// before the window's right edge. Something else lying over the box already leaves it as it is.
+// `rectOf` gives each control's rectangle in window pixels.
+inline int RightOfBlankRoom(const std::vector<ControlDefinition>& controls, int id,
+                            const std::function<PixelRect(int)>& rectOf, int windowRight,
+                            int margin) {
+  const PixelRect box = rectOf(id);
+  int limit = windowRight - margin;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const int other = static_cast<int>(i);
+    const PixelRect r = rectOf(other);
+    if (other == id || r.top >= box.bottom || r.bottom <= box.top) continue;
+    if (r.left >= box.right) {
+      limit = std::min(limit, r.left - margin);
+    } else if (r.right > box.left) {
+      const bool around = controls[i].kind == ControlKind::Frame && r.left <= box.left &&
+                          r.right >= box.right && r.top <= box.top && r.bottom >= box.bottom;
+      limit = std::min(limit, around ? r.right - margin : box.right);
+    }
+  }
+  return std::max(limit, static_cast<int>(box.right));
+}
+
 // The label or picture that a click at (x, y) window pixels lands on: the one defined last
-// (drawn on top) whose rectangle holds the point; -1 when none does.
+// (drawn on top) whose rectangle (`rectOf`) holds the point; -1 when none does.
 inline int HitTestClickable(const std::vector<ControlDefinition>& controls, int x, int y,
-                            double tppX, double tppY) {
+                            const std::function<PixelRect(int)>& rectOf) {
   for (std::size_t i = controls.size(); i-- > 0;) {
     const ControlKind kind = controls[i].kind;
     if (kind != ControlKind::Label && kind != ControlKind::Picture) continue;
-    const PixelRect r = WindowRectPixels(controls, static_cast<int>(i), tppX, tppY);
+    const PixelRect r = rectOf(static_cast<int>(i));
     if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return static_cast<int>(i);
   }
   return -1;

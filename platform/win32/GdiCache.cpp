@@ -55,13 +55,27 @@ const Value* Found(const std::vector<std::pair<Key, Value>>& list, const Key& ke
 
 }  // namespace
 
+namespace {
+template <typename Key, typename Value>
+void Retire(std::vector<std::pair<Key, Value>>& live, std::vector<std::pair<Key, Value>>& retired) {
+  for (auto& entry : live) retired.push_back(std::move(entry));
+  live.clear();
+}
+}  // namespace
+
 void GdiCache::SetDpi(int dpi) {
   if (dpi == dpi_) return;
-  // What was made for the old density goes; the bitmaps as loaded stay.
-  fonts_.clear();
-  pictures_.clear();
-  icons_.clear();
+  // The bitmaps as loaded serve every density and stay.
+  Retire(fonts_, retiredFonts_);
+  Retire(pictures_, retiredPictures_);
+  Retire(icons_, retiredIcons_);
   dpi_ = dpi;
+}
+
+void GdiCache::FreeRetired() {
+  retiredFonts_.clear();
+  retiredPictures_.clear();
+  retiredIcons_.clear();
 }
 
 int GdiCache::DesignedHeight(const FontDefinition& design) const {

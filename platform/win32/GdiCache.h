@@ -18,8 +18,10 @@ class GdiCache {
   GdiCache(const GdiCache&) = delete;
   GdiCache& operator=(const GdiCache&) = delete;
 
-  // Frees what was made for the old density; later requests make it anew.
+  // Later requests are made anew at the new density. What was made for the old one is kept
+  // until FreeRetired: the window and its controls still hold it until they are handed the new.
   void SetDpi(int dpi);
+  void FreeRetired();
 
   // The height in pixels that the design asks for at this density (its size, or the window's).
   int DesignedHeight(const FontDefinition& design) const;
@@ -58,6 +60,10 @@ class GdiCache {
   List<int, GdiObject<HBITMAP>> bitmaps_;
   List<SizedKey, GdiObject<HBITMAP>> pictures_;
   List<SizedKey, UniqueIcon> icons_;
+  // Made for an earlier density, still held by the window's controls.
+  List<FontKey, GdiObject<HFONT>> retiredFonts_;
+  List<SizedKey, GdiObject<HBITMAP>> retiredPictures_;
+  List<SizedKey, UniqueIcon> retiredIcons_;
 };
 
 }  // namespace kestal::win32

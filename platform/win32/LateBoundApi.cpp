@@ -77,15 +77,30 @@ HRESULT AccessibleObjectFromWindow(HWND window, DWORD objectId, REFIID riid, voi
   return function ? function(window, objectId, riid, object) : E_NOTIMPL;
 }
 
+namespace {
+bool& ComInitialised() {
+  static bool initialised = false;
+  return initialised;
+}
+}  // namespace
+
 bool InitialiseCom() {
   static const bool done = [] {
     using Function = HRESULT(WINAPI*)(void*, DWORD);
     const auto function = Bind<Function>(ComLibrary(), "CoInitializeEx");
     const HRESULT result = function ? function(nullptr, COINIT_APARTMENTTHREADED) : E_NOTIMPL;
     if (FAILED(result)) Trace(L"COM could not be initialised");
+    ComInitialised() = SUCCEEDED(result);
     return SUCCEEDED(result);
   }();
   return done;
+}
+
+void UninitialiseCom() {
+  if (!ComInitialised()) return;
+  ComInitialised() = false;
+  using Function = void(WINAPI*)();
+  if (const auto function = Bind<Function>(ComLibrary(), "CoUninitialize")) function();
 }
 
 HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases) {

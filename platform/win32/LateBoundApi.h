@@ -25,6 +25,8 @@ HRESULT CreateStdAccessibleObject(HWND window, LONG objectId, REFIID riid, void*
 HRESULT AccessibleObjectFromWindow(HWND window, DWORD objectId, REFIID riid, void** object);
 // COM on this thread (once); false when it can't be had.
 bool InitialiseCom();
+// Ends what InitialiseCom began, on the same thread, at exit.
+void UninitialiseCom();
 HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases);
 // A BSTR of the text; null when oleaut32 is missing or memory ran out.
 BSTR SysAllocStringLen(const wchar_t* text, UINT length);

@@ -27,6 +27,16 @@ HRESULT Nothing(BSTR* out) {
   return S_FALSE;
 }
 
+// Nothing thrown may cross into the reader's process or COM: a failure is an error code.
+template <typename Answer>
+HRESULT Guarded(Answer answer) noexcept {
+  try {
+    return answer();
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+}
+
 VARIANT Number(LONG value) {
   VARIANT number;
   number.vt = VT_I4;
@@ -123,225 +133,253 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
 
   // IAccessible
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-    if (system_) return system_->get_accParent(parent);
-    if (!parent) return E_POINTER;
-    *parent = nullptr;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    if (!tree.self) {
-      return late::AccessibleObjectFromWindow(form_, static_cast<DWORD>(OBJID_WINDOW),
-                                              __uuidof(IDispatch),
-                                              reinterpret_cast<void**>(parent));
-    }
-    const int container = ControlsOf(tree).at(static_cast<size_t>(control_)).container;
-    *parent = ObjectOf(form_, container, false);
-    return *parent ? S_OK : E_FAIL;
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accParent(parent);
+      if (!parent) return E_POINTER;
+      *parent = nullptr;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      if (!tree.self) {
+        return late::AccessibleObjectFromWindow(form_, static_cast<DWORD>(OBJID_WINDOW),
+                                                __uuidof(IDispatch),
+                                                reinterpret_cast<void**>(parent));
+      }
+      const int container = ControlsOf(tree).at(static_cast<size_t>(control_)).container;
+      *parent = ObjectOf(form_, container, false);
+      return *parent ? S_OK : E_FAIL;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-    if (system_) return system_->get_accChildCount(count);
-    if (!count) return E_POINTER;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    *count = static_cast<LONG>(tree.children->size());
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accChildCount(count);
+      if (!count) return E_POINTER;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      *count = static_cast<LONG>(tree.children->size());
+      return S_OK;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT id, IDispatch** child) override {
-    if (system_) return system_->get_accChild(id, child);
-    if (!child) return E_POINTER;
-    *child = nullptr;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    const ReadablePart* part = Find(tree, id);
-    if (!part) return E_INVALIDARG;
-    if (part->role == ReadableRole::Grouping || part->role == ReadableRole::Control) {
-      *child = ObjectOf(form_, part->control, part->role == ReadableRole::Control);
-      return *child ? S_OK : E_FAIL;
-    }
-    return S_FALSE;  // a simple child: its parent answers for it
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accChild(id, child);
+      if (!child) return E_POINTER;
+      *child = nullptr;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      const ReadablePart* part = Find(tree, id);
+      if (!part) return E_INVALIDARG;
+      if (part->role == ReadableRole::Grouping || part->role == ReadableRole::Control) {
+        *child = ObjectOf(form_, part->control, part->role == ReadableRole::Control);
+        return *child ? S_OK : E_FAIL;
+      }
+      return S_FALSE;  // a simple child: its parent answers for it
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT id, BSTR* name) override {
-    if (!name) return E_POINTER;
-    *name = nullptr;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    if (system_) {
-      const ReadablePart* box = FindPart(tree.parts, control_);
-      if (IsSelf(id) && box && !box->name.empty()) return Give(box->name, name);
-      return system_->get_accName(id, name);
-    }
-    if (IsSelf(id)) {
-      if (tree.self) return Give(tree.self->name, name);
-      // The window by its title, the first of its texts.
-      return tree.parts.empty() ? Nothing(name) : Give(tree.parts.front().name, name);
-    }
-    const ReadablePart* part = Find(tree, id);
-    if (!part) return E_INVALIDARG;
-    if (part->role == ReadableRole::Control) {
-      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-        return object.get_accName(self, name);
-      });
-    }
-    return Give(part->name, name);
+    return Guarded([&]() -> HRESULT {
+      if (!name) return E_POINTER;
+      *name = nullptr;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      if (system_) {
+        const ReadablePart* box = FindPart(tree.parts, control_);
+        if (IsSelf(id) && box && !box->name.empty()) return Give(box->name, name);
+        return system_->get_accName(id, name);
+      }
+      if (IsSelf(id)) {
+        if (tree.self) return Give(tree.self->name, name);
+        // The window by its title, the first of its texts.
+        return tree.parts.empty() ? Nothing(name) : Give(tree.parts.front().name, name);
+      }
+      const ReadablePart* part = Find(tree, id);
+      if (!part) return E_INVALIDARG;
+      if (part->role == ReadableRole::Control) {
+        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+          return object.get_accName(self, name);
+        });
+      }
+      return Give(part->name, name);
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT id, BSTR* value) override {
-    if (system_) return system_->get_accValue(id, value);
-    if (!value) return E_POINTER;
-    *value = nullptr;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    if (IsSelf(id)) return S_FALSE;
-    const ReadablePart* part = Find(tree, id);
-    if (!part) return E_INVALIDARG;
-    if (part->role == ReadableRole::Control) {
-      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-        return object.get_accValue(self, value);
-      });
-    }
-    // A link's value is where it leads.
-    return part->role == ReadableRole::Link ? Give(part->name, value) : S_FALSE;
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accValue(id, value);
+      if (!value) return E_POINTER;
+      *value = nullptr;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      if (IsSelf(id)) return S_FALSE;
+      const ReadablePart* part = Find(tree, id);
+      if (!part) return E_INVALIDARG;
+      if (part->role == ReadableRole::Control) {
+        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+          return object.get_accValue(self, value);
+        });
+      }
+      // A link's value is where it leads.
+      return part->role == ReadableRole::Link ? Give(part->name, value) : S_FALSE;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT id, BSTR* description) override {
-    if (system_) return system_->get_accDescription(id, description);
-    return Nothing(description);
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accDescription(id, description);
+      return Nothing(description);
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT id, VARIANT* role) override {
-    if (system_) {
-      const HRESULT answer = system_->get_accRole(id, role);
-      // Some systems' objects call every control a plain client area; ours says what it is.
-      if (answer == S_OK && IsSelf(id) && role && role->vt == VT_I4 &&
-          role->lVal == ROLE_SYSTEM_CLIENT) {
-        role->lVal = RoleOfKind();
+    return Guarded([&]() -> HRESULT {
+      if (system_) {
+        const HRESULT answer = system_->get_accRole(id, role);
+        // Some systems' objects call every control a plain client area; ours says what it is.
+        if (answer == S_OK && IsSelf(id) && role && role->vt == VT_I4 &&
+            role->lVal == ROLE_SYSTEM_CLIENT) {
+          role->lVal = RoleOfKind();
+        }
+        return answer;
       }
-      return answer;
-    }
-    if (!role) return E_POINTER;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    if (IsSelf(id)) {
-      *role = Number(tree.self ? ROLE_SYSTEM_GROUPING : ROLE_SYSTEM_CLIENT);
-      return S_OK;
-    }
-    const ReadablePart* part = Find(tree, id);
-    if (!part) return E_INVALIDARG;
-    switch (part->role) {
-      case ReadableRole::StaticText:
-        *role = Number(ROLE_SYSTEM_STATICTEXT);
+      if (!role) return E_POINTER;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      if (IsSelf(id)) {
+        *role = Number(tree.self ? ROLE_SYSTEM_GROUPING : ROLE_SYSTEM_CLIENT);
         return S_OK;
-      case ReadableRole::Grouping:
-        *role = Number(ROLE_SYSTEM_GROUPING);
-        return S_OK;
-      case ReadableRole::Link:
-        *role = Number(ROLE_SYSTEM_LINK);
-        return S_OK;
-      case ReadableRole::Button:
-        *role = Number(ROLE_SYSTEM_PUSHBUTTON);
-        return S_OK;
-      case ReadableRole::Control:
-        break;
-    }
-    return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-      return object.get_accRole(self, role);
+      }
+      const ReadablePart* part = Find(tree, id);
+      if (!part) return E_INVALIDARG;
+      switch (part->role) {
+        case ReadableRole::StaticText:
+          *role = Number(ROLE_SYSTEM_STATICTEXT);
+          return S_OK;
+        case ReadableRole::Grouping:
+          *role = Number(ROLE_SYSTEM_GROUPING);
+          return S_OK;
+        case ReadableRole::Link:
+          *role = Number(ROLE_SYSTEM_LINK);
+          return S_OK;
+        case ReadableRole::Button:
+          *role = Number(ROLE_SYSTEM_PUSHBUTTON);
+          return S_OK;
+        case ReadableRole::Control:
+          break;
+      }
+      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+        return object.get_accRole(self, role);
+      });
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT id, VARIANT* state) override {
-    if (system_) {
-      const HRESULT answer = system_->get_accState(id, state);
-      // A selected option or a ticked box says so, whatever the system's object knows of it.
-      Win32Surface* surface = Win32Surface::FromWindow(form_);
-      if (answer == S_OK && IsSelf(id) && state && state->vt == VT_I4 && surface &&
-          surface->Value(control_)) {
-        state->lVal |= STATE_SYSTEM_CHECKED;
+    return Guarded([&]() -> HRESULT {
+      if (system_) {
+        const HRESULT answer = system_->get_accState(id, state);
+        // A selected option or a ticked box says so, whatever the system's object knows of it.
+        Win32Surface* surface = Win32Surface::FromWindow(form_);
+        if (answer == S_OK && IsSelf(id) && state && state->vt == VT_I4 && surface &&
+            surface->Value(control_)) {
+          state->lVal |= STATE_SYSTEM_CHECKED;
+        }
+        return answer;
       }
-      return answer;
-    }
-    if (!state) return E_POINTER;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    const LONG hidden = IsWindowVisible(form_) ? 0 : STATE_SYSTEM_INVISIBLE;
-    if (IsSelf(id)) {
-      *state = Number(hidden | (tree.self && !tree.self->enabled ? STATE_SYSTEM_UNAVAILABLE : 0));
+      if (!state) return E_POINTER;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      const LONG hidden = IsWindowVisible(form_) ? 0 : STATE_SYSTEM_INVISIBLE;
+      if (IsSelf(id)) {
+        *state = Number(hidden | (tree.self && !tree.self->enabled ? STATE_SYSTEM_UNAVAILABLE : 0));
+        return S_OK;
+      }
+      const ReadablePart* part = Find(tree, id);
+      if (!part) return E_INVALIDARG;
+      if (part->role == ReadableRole::Control) {
+        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+          return object.get_accState(self, state);
+        });
+      }
+      LONG flags = hidden;
+      if (!part->enabled) flags |= STATE_SYSTEM_UNAVAILABLE;
+      if (part->role == ReadableRole::Link) flags |= STATE_SYSTEM_LINKED;
+      *state = Number(flags);
       return S_OK;
-    }
-    const ReadablePart* part = Find(tree, id);
-    if (!part) return E_INVALIDARG;
-    if (part->role == ReadableRole::Control) {
-      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-        return object.get_accState(self, state);
-      });
-    }
-    LONG flags = hidden;
-    if (!part->enabled) flags |= STATE_SYSTEM_UNAVAILABLE;
-    if (part->role == ReadableRole::Link) flags |= STATE_SYSTEM_LINKED;
-    *state = Number(flags);
-    return S_OK;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT id, BSTR* help) override {
-    if (system_) return system_->get_accHelp(id, help);
-    return Nothing(help);
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accHelp(id, help);
+      return Nothing(help);
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT id, LONG* topic) override {
-    if (system_) return system_->get_accHelpTopic(file, id, topic);
-    if (topic) *topic = 0;
-    return Nothing(file);
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accHelpTopic(file, id, topic);
+      if (topic) *topic = 0;
+      return Nothing(file);
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT id, BSTR* shortcut) override {
-    if (system_) return system_->get_accKeyboardShortcut(id, shortcut);
-    if (!shortcut) return E_POINTER;
-    *shortcut = nullptr;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
-    if (!part || part->role != ReadableRole::Control) return S_FALSE;
-    return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-      return object.get_accKeyboardShortcut(self, shortcut);
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accKeyboardShortcut(id, shortcut);
+      if (!shortcut) return E_POINTER;
+      *shortcut = nullptr;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
+      if (!part || part->role != ReadableRole::Control) return S_FALSE;
+      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+        return object.get_accKeyboardShortcut(self, shortcut);
+      });
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-    if (system_) return system_->get_accFocus(focus);
-    if (!focus) return E_POINTER;
-    focus->vt = VT_EMPTY;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    // The child of this object that holds the focus, or holds the part that does.
-    for (const ReadablePart& child : *tree.children) {
-      if (Focused(child)) return ChildVariant(tree, child, focus);
-    }
-    return S_FALSE;
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accFocus(focus);
+      if (!focus) return E_POINTER;
+      focus->vt = VT_EMPTY;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      // The child of this object that holds the focus, or holds the part that does.
+      for (const ReadablePart& child : *tree.children) {
+        if (Focused(child)) return ChildVariant(tree, child, focus);
+      }
+      return S_FALSE;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-    if (system_) return system_->get_accSelection(selection);
-    if (!selection) return E_POINTER;
-    selection->vt = VT_EMPTY;
-    return S_FALSE;
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accSelection(selection);
+      if (!selection) return E_POINTER;
+      selection->vt = VT_EMPTY;
+      return S_FALSE;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT id, BSTR* action) override {
-    if (system_) return system_->get_accDefaultAction(id, action);
-    if (!action) return E_POINTER;
-    *action = nullptr;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
-    if (!part) return S_FALSE;
-    if (part->role == ReadableRole::Control) {
-      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-        return object.get_accDefaultAction(self, action);
-      });
-    }
-    if (!HasDefaultAction(*part)) return S_FALSE;
-    return Give(part->role == ReadableRole::Link ? "Apri" : "Premi", action);
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->get_accDefaultAction(id, action);
+      if (!action) return E_POINTER;
+      *action = nullptr;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
+      if (!part) return S_FALSE;
+      if (part->role == ReadableRole::Control) {
+        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+          return object.get_accDefaultAction(self, action);
+        });
+      }
+      if (!HasDefaultAction(*part)) return S_FALSE;
+      return Give(part->role == ReadableRole::Link ? "Apri" : "Premi", action);
+    });
   }
 
   HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT id) override {
@@ -351,105 +389,113 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
 
   HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                         VARIANT id) override {
-    if (system_) return system_->accLocation(left, top, width, height, id);
-    if (!left || !top || !width || !height) return E_POINTER;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    PixelRect box;
-    if (IsSelf(id) && !tree.self) {
-      RECT client{};
-      GetClientRect(form_, &client);
-      box = {client.left, client.top, client.right, client.bottom};
-    } else {
-      const ReadablePart* part = IsSelf(id) ? tree.self : Find(tree, id);
-      if (!part) return E_INVALIDARG;
-      if (part->role == ReadableRole::Control) {
-        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-          return object.accLocation(left, top, width, height, self);
-        });
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->accLocation(left, top, width, height, id);
+      if (!left || !top || !width || !height) return E_POINTER;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      PixelRect box;
+      if (IsSelf(id) && !tree.self) {
+        RECT client{};
+        GetClientRect(form_, &client);
+        box = {client.left, client.top, client.right, client.bottom};
+      } else {
+        const ReadablePart* part = IsSelf(id) ? tree.self : Find(tree, id);
+        if (!part) return E_INVALIDARG;
+        if (part->role == ReadableRole::Control) {
+          return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+            return object.accLocation(left, top, width, height, self);
+          });
+        }
+        box = tree.surface->PixelRectOf(part->control);
       }
-      box = tree.surface->PixelRectOf(part->control);
-    }
-    POINT origin{box.left, box.top};
-    ClientToScreen(form_, &origin);
-    *left = origin.x;
-    *top = origin.y;
-    *width = box.right - box.left;
-    *height = box.bottom - box.top;
-    return S_OK;
+      POINT origin{box.left, box.top};
+      ClientToScreen(form_, &origin);
+      *left = origin.x;
+      *top = origin.y;
+      *width = box.right - box.left;
+      *height = box.bottom - box.top;
+      return S_OK;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-    if (system_) return system_->accNavigate(direction, start, end);
-    if (!end) return E_POINTER;
-    end->vt = VT_EMPTY;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    const std::vector<ReadablePart>& children = *tree.children;
-    if (children.empty()) return S_FALSE;
-    if (IsSelf(start)) {
-      if (direction == NAVDIR_FIRSTCHILD) return ChildVariant(tree, children.front(), end);
-      if (direction == NAVDIR_LASTCHILD) return ChildVariant(tree, children.back(), end);
-      return S_FALSE;  // the window's siblings are the system's to tell
-    }
-    if (start.vt != VT_I4) return E_INVALIDARG;
-    const bool forward =
-        direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT;
-    const bool backward =
-        direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT;
-    for (size_t i = 0; i < children.size(); ++i) {
-      if (children[i].control + 1 != start.lVal) continue;
-      if (forward && i + 1 < children.size()) return ChildVariant(tree, children[i + 1], end);
-      if (backward && i > 0) return ChildVariant(tree, children[i - 1], end);
-      return S_FALSE;
-    }
-    return E_INVALIDARG;
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->accNavigate(direction, start, end);
+      if (!end) return E_POINTER;
+      end->vt = VT_EMPTY;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      const std::vector<ReadablePart>& children = *tree.children;
+      if (children.empty()) return S_FALSE;
+      if (IsSelf(start)) {
+        if (direction == NAVDIR_FIRSTCHILD) return ChildVariant(tree, children.front(), end);
+        if (direction == NAVDIR_LASTCHILD) return ChildVariant(tree, children.back(), end);
+        return S_FALSE;  // the window's siblings are the system's to tell
+      }
+      if (start.vt != VT_I4) return E_INVALIDARG;
+      const bool forward =
+          direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT;
+      const bool backward =
+          direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT;
+      for (size_t i = 0; i < children.size(); ++i) {
+        if (children[i].control + 1 != start.lVal) continue;
+        if (forward && i + 1 < children.size()) return ChildVariant(tree, children[i + 1], end);
+        if (backward && i > 0) return ChildVariant(tree, children[i - 1], end);
+        return S_FALSE;
+      }
+      return E_INVALIDARG;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* hit) override {
-    if (system_) return system_->accHitTest(x, y, hit);
-    if (!hit) return E_POINTER;
-    hit->vt = VT_EMPTY;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    POINT at{x, y};
-    ScreenToClient(form_, &at);
-    const PixelRect area = tree.self ? tree.surface->PixelRectOf(control_) : ClientArea();
-    if (at.x < area.left || at.x >= area.right || at.y < area.top || at.y >= area.bottom) {
-      return S_FALSE;
-    }
-    // The part defined last lies on top.
-    const ReadablePart* found = nullptr;
-    for (const ReadablePart& child : *tree.children) {
-      const PixelRect r = tree.surface->PixelRectOf(child.control);
-      const bool inside = at.x >= r.left && at.x < r.right && at.y >= r.top && at.y < r.bottom;
-      if (inside && (!found || child.control > found->control)) found = &child;
-    }
-    if (!found) {
-      *hit = Number(CHILDID_SELF);
-      return S_OK;
-    }
-    return ChildVariant(tree, *found, hit);
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->accHitTest(x, y, hit);
+      if (!hit) return E_POINTER;
+      hit->vt = VT_EMPTY;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      POINT at{x, y};
+      ScreenToClient(form_, &at);
+      const PixelRect area = tree.self ? tree.surface->PixelRectOf(control_) : ClientArea();
+      if (at.x < area.left || at.x >= area.right || at.y < area.top || at.y >= area.bottom) {
+        return S_FALSE;
+      }
+      // The part defined last lies on top.
+      const ReadablePart* found = nullptr;
+      for (const ReadablePart& child : *tree.children) {
+        const PixelRect r = tree.surface->PixelRectOf(child.control);
+        const bool inside = at.x >= r.left && at.x < r.right && at.y >= r.top && at.y < r.bottom;
+        if (inside && (!found || child.control > found->control)) found = &child;
+      }
+      if (!found) {
+        *hit = Number(CHILDID_SELF);
+        return S_OK;
+      }
+      return ChildVariant(tree, *found, hit);
+    });
   }
 
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT id) override {
-    if (system_) return system_->accDoDefaultAction(id);
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
-    if (!part) return DISP_E_MEMBERNOTFOUND;
-    if (part->role == ReadableRole::Control) {
-      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-        return object.accDoDefaultAction(self);
-      });
-    }
-    if (!HasDefaultAction(*part) || !part->enabled) return DISP_E_MEMBERNOTFOUND;
-    // As a click: after this call has returned, so that the reader is not kept waiting on what
-    // the click does (a link opens another program).
-    return PostMessageW(form_, Win32Surface::kDefaultActionMessage,
-                        static_cast<WPARAM>(part->control), 0)
-               ? S_OK
-               : E_FAIL;
+    return Guarded([&]() -> HRESULT {
+      if (system_) return system_->accDoDefaultAction(id);
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
+      if (!part) return DISP_E_MEMBERNOTFOUND;
+      if (part->role == ReadableRole::Control) {
+        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+          return object.accDoDefaultAction(self);
+        });
+      }
+      if (!HasDefaultAction(*part) || !part->enabled) return DISP_E_MEMBERNOTFOUND;
+      // As a click: after this call has returned, so that the reader is not kept waiting on what
+      // the click does (a link opens another program).
+      return PostMessageW(form_, Win32Surface::kDefaultActionMessage,
+                          static_cast<WPARAM>(part->control), 0)
+                 ? S_OK
+                 : E_FAIL;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT id, BSTR name) override {
@@ -461,16 +507,18 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
 
   // IEnumVARIANT: the children in reading order.
   HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
-    if (!items) return E_POINTER;
-    Tree tree;
-    if (!Look(tree)) return kGone;
-    ULONG given = 0;
-    while (given < count && next_ < tree.children->size()) {
-      ChildVariant(tree, (*tree.children)[next_++], &items[given]);
-      ++given;
-    }
-    if (fetched) *fetched = given;
-    return given == count ? S_OK : S_FALSE;
+    return Guarded([&]() -> HRESULT {
+      if (!items) return E_POINTER;
+      Tree tree;
+      if (!Look(tree)) return kGone;
+      ULONG given = 0;
+      while (given < count && next_ < tree.children->size()) {
+        ChildVariant(tree, (*tree.children)[next_++], &items[given]);
+        ++given;
+      }
+      if (fetched) *fetched = given;
+      return given == count ? S_OK : S_FALSE;
+    });
   }
   HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
     next_ += count;
@@ -481,12 +529,14 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
-    if (!copy) return E_POINTER;
-    auto* made = new Accessible(control_, false);
-    made->Bind(form_);
-    made->next_ = next_;
-    *copy = made;
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+      if (!copy) return E_POINTER;
+      auto* made = new Accessible(control_, false);
+      made->Bind(form_);
+      made->next_ = next_;
+      *copy = made;
+      return S_OK;
+    });
   }
 
  private:

@@ -56,10 +56,11 @@ void Win32Effects::MakeTopmost(WindowHandle window) {
   SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void Win32Effects::RoundOutline(WindowHandle window, int width, int height, int corner) {
+void Win32Effects::RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
+                               int cornerTwips) {
   // The window keeps the outline and cuts it again at another density.
   if (Win32Surface* surface = Win32Surface::FromWindow(ToHwnd(window))) {
-    surface->RoundOutline(width, height, corner);
+    surface->RoundOutline(widthTwips, heightTwips, cornerTwips);
   }
 }
 

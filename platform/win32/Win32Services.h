@@ -18,7 +18,8 @@ class Win32Effects : public WindowEffects {
   std::optional<PixelRect> NotificationArea() override;
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;
-  void RoundOutline(WindowHandle window, int width, int height, int corner) override;
+  void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
+                    int cornerTwips) override;
 };
 
 class Win32Tray : public TrayArea {

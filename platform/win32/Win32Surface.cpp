@@ -7,6 +7,7 @@
 #include "platform/win32/FormLayout.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Trace.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "resources/ResourceIds.h"
@@ -41,6 +42,7 @@ Win32Surface::~Win32Surface() {
     system_.Detach(this);
     if (window_ && IsWindow(window_)) {
       RemovePropW(window_, kSurfaceProperty);
+      ForgetReaderWindow(window_);
       DestroyWindow(window_);
     }
   }
@@ -86,6 +88,7 @@ void Win32Surface::CreateWindowAndChildren() {
       UpdateOptionTabStops(DefinitionOf(id).container);
   }
   FitCaptions();
+  gdi_.FreeRetired();
   creating_ = false;
 }
 
@@ -113,9 +116,11 @@ void Win32Surface::LoadIcons() {
   bigIcon_ = std::move(bigIcon);
 }
 
-void Win32Surface::RoundOutline(int width, int height, int corner) {
+void Win32Surface::RoundOutline(int widthTwips, int heightTwips, int cornerTwips) {
   if (!window_) return;
-  outlineCorner_ = corner;
+  outlineTwips_ = {widthTwips, heightTwips, cornerTwips};
+  const int width = TwipsToPixels(widthTwips, tppX_), height = TwipsToPixels(heightTwips, tppY_);
+  const int corner = TwipsToPixels(cornerTwips, tppX_);
   GdiObject<HRGN> region(CreateRoundRectRgn(0, 0, width, height, corner, corner));
   // The window owns the region once it is set.
   if (region && SetWindowRgn(window_, region.get(), TRUE)) {
@@ -146,8 +151,12 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
   }
   LoadIcons();
   FitCaptions();
-  if (outlineCorner_ > 0) RoundOutline(width, height, outlineCorner_);
+  if (outlineTwips_.corner > 0) {
+    RoundOutline(outlineTwips_.width, outlineTwips_.height, outlineTwips_.corner);
+  }
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  // Every control now holds a font of the new density: the old ones can go.
+  gdi_.FreeRetired();
 }
 
 void Win32Surface::CreateChild(int id, bool groupStart) {
@@ -216,7 +225,11 @@ int Win32Surface::IdOfChild(HWND child) const {
 }
 
 PixelRect Win32Surface::PixelRectOf(int id) const {
-  return WindowRectPixels(form_.Controls(), id, tppX_, tppY_);
+  PixelRect r = WindowRectPixels(form_.Controls(), id, tppX_, tppY_);
+  if (ValidId(id) && controls_[static_cast<size_t>(id)].widenedRight > r.right) {
+    r.right = controls_[static_cast<size_t>(id)].widenedRight;
+  }
+  return r;
 }
 
 void Win32Surface::InvalidateControl(int id) {
@@ -323,9 +336,19 @@ void Win32Surface::Destroy() {
   if (window) {
     // Owned windows would go with this one, behind the backs of their forms.
     system_.ReleaseOwned(window);
+    // No message reaches this surface from here on, and the readers' objects of the window say
+    // it is gone: its handle may later be given to another window.
     RemovePropW(window, kSurfaceProperty);
+    ForgetReaderWindow(window);
     DestroyWindow(window);
   }
+}
+
+ScreenMetrics Win32Surface::Screen() const {
+  // The primary monitor in physical pixels (the program is per-monitor aware), counted in this
+  // window's twips.
+  return {static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CXSCREEN) * tppX_)),
+          static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CYSCREEN) * tppY_)), tppX_, tppY_};
 }
 
 void Win32Surface::Move(int leftTwips, int topTwips) {
@@ -358,6 +381,7 @@ void Win32Surface::SetText(int id, std::string_view text) {
   ControlState& state = controls_[static_cast<size_t>(id)];
   if (!state.window) {
     if (state.caption == text) return;  // nothing to repaint
+    InvalidateControl(id);  // where the old text was drawn, which may be wider than the new
     state.caption = std::string(text);
     FitCaption(id);
     InvalidateControl(id);

@@ -36,9 +36,9 @@ class Win32Surface : public FormSurface {
   PixelRect PixelRectOf(int id) const;
   // Posted by the screen reader's objects: the control (wParam) acts as when it is clicked.
   static constexpr UINT kDefaultActionMessage = WM_APP + 1;
-  // Cuts the window to a rounded rectangle of that size in pixels, and again at the new size
-  // whenever the density changes.
-  void RoundOutline(int width, int height, int corner);
+  // Cuts the window to a rounded rectangle of that size, in twips turned into pixels at the
+  // window's density, and again whenever the density changes.
+  void RoundOutline(int widthTwips, int heightTwips, int cornerTwips);
   // The arrow keys move among the options of one frame and select the one they reach; true
   // when the key was used that way.
   bool HandleOptionArrow(const MSG& message);
@@ -50,6 +50,7 @@ class Win32Surface : public FormSurface {
   void Hide() override;
   bool Visible() const override;
   void Destroy() override;
+  ScreenMetrics Screen() const override;
   void Move(int leftTwips, int topTwips) override;
   void SetBackColor(Color color) override;
   void Refresh() override;
@@ -83,6 +84,7 @@ class Win32Surface : public FormSurface {
     bool fits = true;     // the caption shows whole at that height
     bool dense = false;   // a label's lines are set solid, to fit
     bool runsOn = false;  // a label's text runs on below its box, through blank room
+    int widenedRight = 0;  // a one-line label's box runs right to here, in pixels; 0: as designed
   };
 
   // A label's text as it is painted: its lines and their advance, in pixels.
@@ -118,6 +120,8 @@ class Win32Surface : public FormSurface {
   int LineRoom(int id, int top, int bottom) const;
   int TextBottom(HDC dc, int id);
   void FitRunningLabels();
+  // A one-line label wider than its box at its designed size takes the blank room to its right.
+  void WidenIntoBlankRoom(HDC dc, int id, int designedHeight);
   HFONT ControlFont(int id);
   int IdOfChild(HWND child) const;
   const ControlDefinition& DefinitionOf(int id) const;
@@ -132,6 +136,8 @@ class Win32Surface : public FormSurface {
   void OnCommand(int id, int code, HWND child);
   LRESULT OnControlColor(HDC dc, HWND child, UINT message);
   void OnActivate(WPARAM wParam);
+  // The label or picture under a point of the window, as drawn; -1 for none.
+  int ClickableAt(int x, int y) const;
   void OnMouseDown(int x, int y);
   void OnMouseUp(HWND window, int x, int y);
   bool OnSetCursor(HWND window, LPARAM lParam);
@@ -158,7 +164,10 @@ class Win32Surface : public FormSurface {
   UniqueIcon oldSmallIcon_;    // the tray may still show it until it takes the new one
   HWND savedFocus_ = nullptr;  // the child that had the focus when the window was deactivated
   int pressed_ = -1;           // the label or picture under a pressed left button
-  int outlineCorner_ = 0;      // the rounded outline's corner ellipse; 0: no outline
+  // The rounded outline as asked for, in twips; no corner: no outline.
+  struct {
+    int width = 0, height = 0, corner = 0;
+  } outlineTwips_;
   bool creating_ = true;       // child windows are being made: no events yet
   bool destroyed_ = false;
 };

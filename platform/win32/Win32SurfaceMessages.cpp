@@ -138,6 +138,10 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
         form_.RaiseSystemEvent(SystemEvent::TaskbarCreated);
         return 0;
       }
+      if (message != 0 && message == system_.AnotherStartMessage()) {
+        form_.RaiseSystemEvent(SystemEvent::AnotherStart);
+        return 0;
+      }
       if (message != 0 && message == system_.AutomationQueryMessage()) {
         return OnAutomationQuery(wParam, lParam);
       }
@@ -232,8 +236,12 @@ void Win32Surface::OnActivate(WPARAM wParam) {
   ::SetFocus(target ? target : window_);  // may raise got-focus: nothing after this
 }
 
+int Win32Surface::ClickableAt(int x, int y) const {
+  return HitTestClickable(form_.Controls(), x, y, [this](int id) { return PixelRectOf(id); });
+}
+
 void Win32Surface::OnMouseDown(int x, int y) {
-  pressed_ = HitTestClickable(form_.Controls(), x, y, tppX_, tppY_);
+  pressed_ = ClickableAt(x, y);
   if (pressed_ >= 0 && !controls_[static_cast<size_t>(pressed_)].enabled) pressed_ = -1;
   if (pressed_ >= 0) SetCapture(window_);
 }
@@ -243,7 +251,7 @@ void Win32Surface::OnMouseUp(HWND window, int x, int y) {
   pressed_ = -1;
   if (GetCapture() == window) ReleaseCapture();
   // A click is a press and a release on the same label or picture.
-  if (pressed >= 0 && HitTestClickable(form_.Controls(), x, y, tppX_, tppY_) == pressed) {
+  if (pressed >= 0 && ClickableAt(x, y) == pressed) {
     form_.RaiseClick(pressed);
   }
 }
@@ -257,7 +265,7 @@ bool Win32Surface::OnSetCursor(HWND over, LPARAM lParam) {
   POINT at{};
   GetCursorPos(&at);
   ScreenToClient(window_, &at);
-  const int id = HitTestClickable(form_.Controls(), at.x, at.y, tppX_, tppY_);
+  const int id = ClickableAt(at.x, at.y);
   if (id >= 0 && form_.EventsOf(id).click && controls_[static_cast<size_t>(id)].enabled) {
     SetCursor(LoadCursorW(nullptr, IDC_HAND));  // links and pictures that react to a click
     return true;

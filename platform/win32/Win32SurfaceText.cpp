@@ -141,6 +141,7 @@ void Win32Surface::FitCaption(int id) {
     };
     state.dense = false;
     state.runsOn = false;
+    if (design.kind == ControlKind::Label) WidenIntoBlankRoom(dc, id, designed);
     fit();
     // A text that does not fit even at the readable floor has its lines set solid first, then
     // runs on through the blank room below its box.
@@ -156,6 +157,27 @@ void Win32Surface::FitCaption(int id) {
   if (state.window) {
     SendMessageW(state.window, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(id)), TRUE);
   }
+}
+
+void Win32Surface::WidenIntoBlankRoom(HDC dc, int id, int designedHeight) {
+  ControlState& state = controls_[static_cast<size_t>(id)];
+  state.widenedRight = 0;
+  const std::wstring text = Wide(state.caption);
+  if (text.empty() || text.find_first_of(L"\r\n") != std::wstring::npos) return;
+  const Selected font(dc, gdi_.Font(DefinitionOf(id).font, designedHeight));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  const PixelRect box = PixelRectOf(id);
+  // A box with room for a second line is meant to wrap its text, not to run past its side.
+  if (box.bottom - box.top >= 2 * metrics.tmHeight) return;
+  const int needed = box.left + static_cast<int>(LineSize(dc, text, kLabelFormat).cx);
+  if (needed <= box.right) return;
+  RECT client{};
+  GetClientRect(window_, &client);
+  const int room = RightOfBlankRoom(
+      form_.Controls(), id, [this](int other) { return PixelRectOf(other); }, client.right,
+      Scaled(4, dpi_));
+  if (room > box.right) state.widenedRight = std::min(needed, room);
 }
 
 bool Win32Surface::CaptionFits(HDC dc, int id, int pixelHeight) {

@@ -4,6 +4,7 @@
 
 #include "platform/win32/AutomationQuery.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/OneCopy.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Surface.h"
@@ -12,7 +13,9 @@
 namespace kestal::win32 {
 
 Win32WindowSystem::Win32WindowSystem(HINSTANCE instance)
-    : instance_(instance), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+    : instance_(instance),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      anotherStart_(RegisterWindowMessageW(kAnotherStartMessage)) {}
 
 void Win32WindowSystem::AnswerAutomation() {
   automationQuery_ = RegisterWindowMessageW(kAutomationQueryMessage);
@@ -35,6 +38,20 @@ ScreenMetrics Win32WindowSystem::Screen() const {
   metrics.heightTwips =
       static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CYSCREEN) * metrics.twipsPerPixelY));
   return metrics;
+}
+
+// An elevated copy's windows hear only what the system's message filter lets through from
+// programs with fewer rights: Explorer's taskbar, the installer and a second start of the program
+// are such programs.
+void Win32WindowSystem::AcceptOtherPrograms(Form& form) {
+  auto* surface = form.Surface() ? static_cast<Win32Surface*>(form.Surface()) : nullptr;
+  HWND window = surface ? surface->Window() : nullptr;
+  if (!window) return;
+  for (const UINT message : {taskbarCreated_, anotherStart_, static_cast<UINT>(WM_CLOSE)}) {
+    if (message != 0 && !ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr)) {
+      TraceFailure(L"ChangeWindowMessageFilterEx");
+    }
+  }
 }
 
 Color Win32WindowSystem::HighlightColor() const {

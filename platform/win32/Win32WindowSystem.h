@@ -23,6 +23,7 @@ class Win32WindowSystem : public WindowSystem {
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
   int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
   void SetMousePointer(MousePointer pointer) override;
+  void AcceptOtherPrograms(Form& form) override;
 
   // The test driver's questions about controls get answers from now on (AutomationQuery.h).
   void AnswerAutomation();
@@ -36,6 +37,7 @@ class Win32WindowSystem : public WindowSystem {
   HINSTANCE Instance() const { return instance_; }
   bool HourglassPointer() const { return hourglass_; }
   UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
+  UINT AnotherStartMessage() const { return anotherStart_; }
   UINT AutomationQueryMessage() const { return automationQuery_; }
   // Registers the window class of a form ("KestalDate_<name>") once; returns its name.
   std::wstring FormClass(const std::string& formName, WNDPROC procedure);
@@ -61,6 +63,7 @@ class Win32WindowSystem : public WindowSystem {
 
   HINSTANCE instance_;
   UINT taskbarCreated_ = 0;
+  UINT anotherStart_ = 0;
   UINT automationQuery_ = 0;  // 0: no question is answered
   bool hourglass_ = false;
   std::vector<Win32Surface*> live_;  // surfaces whose window exists, oldest first

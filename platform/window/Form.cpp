@@ -32,6 +32,10 @@ void Form::Move(int leftTwips, int topTwips) {
   if (FormSurface* surface = Surface()) surface->Move(leftTwips, topTwips);
 }
 
+ScreenMetrics Form::Screen() const {
+  return Surface() ? Surface()->Screen() : ScreenMetrics{};
+}
+
 void Form::SetBackColor(Color color) {
   if (FormSurface* surface = Surface()) surface->SetBackColor(color);
 }

@@ -22,8 +22,9 @@ namespace kestal {
 enum class FormState { NotLoaded, Loading, Loaded, Unloading, Released };
 
 // TaskbarCreated: the shell (re)started. IconChanged: the window's icon was made anew (the
-// density or the theme changed), so the tray must be given the new one.
-enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed, IconChanged };
+// density or the theme changed), so the tray must be given the new one. AnotherStart: the user
+// started the program again while it runs; the running copy shows itself.
+enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed, IconChanged, AnotherStart };
 
 class Form : public std::enable_shared_from_this<Form> {
  public:
@@ -46,6 +47,8 @@ class Form : public std::enable_shared_from_this<Form> {
   int Left() const { return left_; }
   int Top() const { return top_; }
   void Move(int leftTwips, int topTwips);
+  // The screen as this window measures it (see FormSurface::Screen); empty when not loaded.
+  ScreenMetrics Screen() const;
   void SetBackColor(Color color);
   void Refresh();
   void SetTimer(int timerId, long milliseconds);

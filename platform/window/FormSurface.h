@@ -24,6 +24,9 @@ class FormSurface {
   // be destroyed from inside one of its own event handlers.
   virtual void Destroy() = 0;
 
+  // The screen in this window's twips: its pixels counted at the density of the window's
+  // monitor, which may differ from the system's.
+  virtual ScreenMetrics Screen() const = 0;
   virtual void Move(int leftTwips, int topTwips) = 0;  // keeps the size
   virtual void SetBackColor(Color color) = 0;
   virtual void Refresh() = 0;  // repaints before it returns

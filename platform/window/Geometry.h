@@ -16,6 +16,13 @@ struct TwipRect {
   friend bool operator==(const TwipRect&, const TwipRect&) = default;
 };
 
+// The screen's size in twips and the twips a pixel holds, as one window measures them: each
+// window counts its twips at its own monitor's density.
+struct ScreenMetrics {
+  int widthTwips = 0, heightTwips = 0;
+  double twipsPerPixelX = 15, twipsPerPixelY = 15;
+};
+
 struct Color {
   uint8_t r = 0, g = 0, b = 0;
   friend bool operator==(const Color&, const Color&) = default;

@@ -1,6 +1,7 @@
 #include "platform/window/WindowSystem.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace kestal {
 
@@ -15,7 +16,13 @@ void WindowSystem::Load(Form& form) {
   loaded_.push_back(&form);
   form.SetState(FormState::Loading);
   Loading(form);
-  form.RaiseLoad();
+  try {
+    form.RaiseLoad();
+  } catch (...) {
+    // Half loaded, the window could never be shown nor loaded again: it goes at once.
+    Unload(form);
+    throw;
+  }
   if (form.State() == FormState::Loading) form.SetState(FormState::Loaded);
 }
 
@@ -31,7 +38,14 @@ void WindowSystem::Unload(Form& form) {
   const auto hold = form.Hold();
   form.SetState(FormState::Unloading);
   Unloading(form);
-  form.RaiseUnload();
+  // A handler that fails still lets the window go: left half-unloaded, it would ignore every
+  // later close and the program could never end. The failure goes on to the caller after.
+  std::exception_ptr failure;
+  try {
+    form.RaiseUnload();
+  } catch (...) {
+    failure = std::current_exception();
+  }
   if (FormSurface* surface = form.Surface()) surface->Destroy();
   form.SetState(FormState::Released);
   loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &form), loaded_.end());
@@ -44,6 +58,7 @@ void WindowSystem::Unload(Form& form) {
   }
   if (then) then();
   if (loaded_.empty()) Quit(exitCode_);
+  if (failure) std::rethrow_exception(failure);
 }
 
 void WindowSystem::AfterRelease(Form& form, std::function<void()> action) {

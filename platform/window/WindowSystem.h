@@ -11,11 +11,6 @@
 
 namespace kestal {
 
-struct ScreenMetrics {
-  int widthTwips = 0, heightTwips = 0;
-  double twipsPerPixelX = 15, twipsPerPixelY = 15;
-};
-
 enum class MsgBoxIcon { Exclamation, Information };
 enum class MousePointer { Default, Hourglass };
 
@@ -43,6 +38,7 @@ class WindowSystem {
   // The code the program ends with once no window is left (0 unless a failure set another).
   void SetExitCode(int exitCode) { exitCode_ = exitCode; }
 
+  // The screen at the system's density. A window measures with its own (Form::Screen).
   virtual ScreenMetrics Screen() const = 0;
   // The system highlight colour (COLOR_HIGHLIGHT), the background of the program's windows.
   virtual Color HighlightColor() const = 0;
@@ -54,6 +50,10 @@ class WindowSystem {
   // -1 when the menu was dismissed.
   virtual int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) = 0;
   virtual void SetMousePointer(MousePointer pointer) = 0;
+  // The window hears the shell, the installer and another start of the program even when this
+  // copy runs with more rights than they have (started elevated): its system events and close
+  // are let through.
+  virtual void AcceptOtherPrograms(Form& form) = 0;
 
  protected:
   // A new hidden platform window for the form, with all its controls; null when the platform

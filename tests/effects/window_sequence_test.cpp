@@ -108,37 +108,50 @@ TEST(WindowSequence, ClosesInOrder) {
   EXPECT_EQ(window.State(), FormState::Released);
 }
 
+// Every pixel figure comes from the window's own density: the system's, or its monitor's where
+// that differs (the corner is 20 pixels at 96 dpi, scaled with it).
 TEST(WindowSequence, CentresAndCutsTheOutlineAtEachResolution) {
   const struct {
     int width, height;
     double twipsPerPixel;
     double twipsPerPixelY;
+    double monitor;                 // the window's monitor, twips a pixel; 0: the system's
     int screenWidth, screenHeight;  // pixels
-    int w, h;                       // the region, pixels
+    int w, h, corner;               // the region, pixels
     int left, top;                  // twips
   } cases[] = {
-      {5220, 4860, 15, 15, 1024, 768, 348, 324, 5070, 3330},
-      {7725, 5550, 15, 15, 1024, 768, 515, 370, 3818, 2985},  // 3817.5 to the even 3818
-      {5220, 5025, 15, 15, 1024, 768, 348, 335, 5070, 3248},  // 3247.5 to 3248
-      {5220, 4860, 12, 12, 1024, 768, 435, 405, 3534, 2178},
-      {7725, 5550, 12, 12, 1024, 768, 644, 462, 2282, 1833},  // 643.75 up, 462.5 to the even 462
-      {5220, 5025, 12, 12, 1024, 768, 435, 419, 3534, 2096},  // 418.75 up, 2095.5 to 2096
-      {5220, 4860, 15, 15, 800, 600, 348, 324, 3390, 2070},
-      {5220, 4860, 15, 12, 1024, 768, 348, 405, 5070, 2178},  // pixels taller than wide
+      {5220, 4860, 15, 15, 0, 1024, 768, 348, 324, 20, 5070, 3330},
+      {7725, 5550, 15, 15, 0, 1024, 768, 515, 370, 20, 3818, 2985},  // 3817.5 to the even 3818
+      {5220, 5025, 15, 15, 0, 1024, 768, 348, 335, 20, 5070, 3248},  // 3247.5 to 3248
+      {5220, 4860, 12, 12, 0, 1024, 768, 435, 405, 25, 3534, 2178},
+      {7725, 5550, 12, 12, 0, 1024, 768, 644, 462, 25, 2282, 1833},  // 643.75 up, 462.5 to 462
+      {5220, 5025, 12, 12, 0, 1024, 768, 435, 419, 25, 3534, 2096},  // 418.75 up, 2095.5 to 2096
+      {5220, 4860, 15, 15, 0, 800, 600, 348, 324, 20, 3390, 2070},
+      {5220, 4860, 15, 12, 0, 1024, 768, 348, 405, 20, 5070, 2178},  // pixels taller than wide
+      // A window on a monitor of another density than the system's.
+      {5220, 4860, 15, 15, 10, 1024, 768, 522, 486, 30, 2510, 1410},  // 144 dpi on a 96 system
+      {5220, 4860, 10, 10, 15, 1024, 768, 348, 324, 20, 5070, 3330},  // 96 dpi on a 144 system
+      {7725, 5550, 15, 15, 12, 1920, 1080, 644, 462, 25, 7658, 3705},  // 120 on 96, 1920 wide
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height << " at " << c.twipsPerPixel);
+    SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height << " at " << c.twipsPerPixel
+                                      << " on a monitor at " << c.monitor);
     Desk desk;
     auto& hp = desk.hp;
     hp.windows.screen = ScreenMetrics{static_cast<int>(c.screenWidth * c.twipsPerPixel),
                                       static_cast<int>(c.screenHeight * c.twipsPerPixelY),
                                       c.twipsPerPixel, c.twipsPerPixelY};
+    hp.windows.monitorTwipsPerPixel = c.monitor;
     ProbeWindow window(desk.sequence, c.width, c.height);
     hp.windows.Show(window);
     EXPECT_EQ(hp.effects.OutlineOf(window.hWnd()),
-              (headless::HeadlessEffects::Outline{c.w, c.h, 20}));
+              (headless::HeadlessEffects::Outline{c.w, c.h, c.corner}));
     EXPECT_EQ(hp.log.Matching("Move(").back(),
               "Move(Probe," + std::to_string(c.left) + "," + std::to_string(c.top) + ")");
+    // The zoom draws from and to the window as it lies on the screen, at its density.
+    const PixelRect opened = hp.effects.Animations().back().to;
+    EXPECT_EQ(opened.right - opened.left, c.w);
+    EXPECT_EQ(opened.bottom - opened.top, c.h);
   }
 }
 
@@ -208,6 +221,24 @@ TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
     EXPECT_EQ(hp.sound.Plays()[i].flags, kSndAsync | kSndNoDefault | kSndMemory);
   }
   EXPECT_EQ(sequence.Sound().WindowSoundData(), open);
+}
+
+// At exit the sound that may still be playing from the program's buffer is stopped before the
+// buffer goes.
+TEST(WindowSound, StopsWhatPlaysBeforeItsBufferGoes) {
+  headless::HeadlessPlatform hp(KESTAL_SOURCE_DIR "/resources");
+  hp.sound.IdentifyImagesFrom(hp.resources);
+  WatchedSound sound(hp.sound);
+  Platform platform{hp.windows, hp.effects,   hp.tray,     hp.registry, hp.shell,
+                    sound,      hp.resources, hp.settings, hp.clock};
+  {
+    WindowSound windowSound(platform);
+    windowSound.PlayWindowSound(kCloseSound);
+    hp.log.Clear();
+  }
+  EXPECT_EQ(hp.log.Entries(), std::vector<std::string>{"StopSound"});
+  ASSERT_FALSE(sound.intact.empty());
+  EXPECT_TRUE(sound.intact.back());
 }
 
 TEST(WindowSound, WithoutASoundDeviceWindowsOpenAndCloseTheSame) {

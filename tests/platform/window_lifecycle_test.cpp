@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,36 @@ TEST(WindowUnload, RunsFormUnloadOnceAndReleases) {
     EXPECT_EQ(headless.log.Matching("Form_Unload(Window)").size(), 1u);
     EXPECT_EQ(headless.log.Matching("DestroyWindow(Window)").size(), 1u);
     EXPECT_FALSE(headless.windows.Ended());  // the keeper is still loaded
+  }
+}
+
+// A handler that throws never leaves a window half-loaded or half-unloaded: the window goes all
+// the same, a later close is not ignored, and with no window left the program ends. The failure
+// reaches the caller (the window procedure's barrier) after the window has gone.
+TEST_F(WindowLifecycle, AFailingHandlerStillLetsTheWindowGo) {
+  const struct {
+    const char* what;
+    bool failLoad, failUnload;
+  } cases[] = {{"Form_Load throws", true, false}, {"Form_Unload throws", false, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    HeadlessPlatform platform;
+    Probe tray("Tray"), window("Window");
+    platform.windows.Load(tray);
+    if (c.failLoad) window.onLoad = [] { throw std::runtime_error("load"); };
+    if (c.failUnload) window.onUnload = [] { throw std::runtime_error("unload"); };
+    if (c.failLoad) {
+      EXPECT_THROW(platform.windows.Show(window), std::runtime_error);
+    } else {
+      platform.windows.Show(window);
+      EXPECT_THROW(platform.windows.Unload(window), std::runtime_error);
+    }
+    EXPECT_EQ(window.State(), FormState::Released);
+    EXPECT_EQ(window.unloads, 1);
+    EXPECT_EQ(platform.log.Matching("DestroyWindow(Window)").size(), 1u);
+    EXPECT_FALSE(platform.windows.Ended());
+    platform.windows.Unload(tray);
+    EXPECT_TRUE(platform.windows.Ended());
   }
 }
 

@@ -1,6 +1,8 @@
 // The icon's mouse events and the popup menu.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/tray/TraySession.h"
 
 namespace kestal::testing {
@@ -126,6 +128,50 @@ TEST(TrayEvents, IgnoredWhileOneIsHandled) {
     hp.effects.onAnimate = nullptr;
     hp.windows.NotifyTray(form1, 517);
     EXPECT_EQ(hp.windows.Menus().size(), menus + 1);
+  }
+}
+
+// The program started again while it runs: the one copy shows About as a double click on its
+// icon does (the other windows stay; an About that is closing opens afresh once it has closed).
+// Its hidden window hears that start, and the shell, even when it runs elevated: it asks for
+// that before the icon goes in.
+TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
+  const struct {
+    const char* when;
+    bool newsOpen, aboutOpen, aboutClosing;
+    size_t aboutLoads;
+  } cases[] = {
+      {"nothing open", false, false, false, 1},
+      {"the conventions open", true, false, false, 1},
+      {"About open", false, true, false, 1},
+      {"About closing", false, true, true, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.when);
+    TraySession session;
+    auto& hp = session.hp;
+    session.Start();
+    const auto& entries = hp.log.Entries();
+    const auto accept = std::find(entries.begin(), entries.end(), "AcceptOtherPrograms(Form1)");
+    const auto firstIcon = std::find_if(entries.begin(), entries.end(), [](const std::string& e) {
+      return e.starts_with("NotifyIcon");
+    });
+    EXPECT_LT(accept, firstIcon);
+    if (c.newsOpen) session.program.Show(session.program.news);
+    if (c.aboutOpen) session.program.Show(session.program.about);
+    if (c.aboutClosing) {
+      hp.effects.onAnimate = [&] {
+        hp.effects.onAnimate = nullptr;
+        hp.windows.Post([&] { hp.windows.Broadcast(SystemEvent::AnotherStart); });
+      };
+      headless::User(hp.windows, *session.program.about.Current()).Click("Command1");
+    } else {
+      hp.windows.Broadcast(SystemEvent::AnotherStart);
+    }
+    ASSERT_TRUE(session.program.about.IsLoaded());
+    EXPECT_TRUE(session.program.about.Current()->Visible());
+    EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), c.aboutLoads);
+    EXPECT_EQ(session.program.news.IsLoaded(), c.newsOpen);
   }
 }
 

@@ -146,8 +146,45 @@ TEST(FormLayout, AClickLandsOnTheTopmostLabelOrPicture) {
       {20, 240, -1},   // inside Frame3, but frames take no clicks
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(HitTestClickable(controls, c.x, c.y, 15, 15), c.expected) << c.x << "," << c.y;
+    EXPECT_EQ(HitTestClickable(controls, c.x, c.y,
+                               [&](int id) { return WindowRectPixels(controls, id, 15, 15); }),
+              c.expected) << c.x << "," << c.y;
   }
+}
+
+// A one-line label wider than its box runs right through blank room, and stops short of what
+// lies beside it, of the inside of its frame, or of the window's edge; a box that something
+// else lies over stays as it is.
+TEST(FormLayout, ALabelRunsRightOnlyThroughBlankRoom) {
+  const auto controls = ConversionWindow();
+  const auto rectOf = [&](int id) { return WindowRectPixels(controls, id, 15, 15); };
+  const struct {
+    const char* what;
+    int id, expected;
+  } cases[] = {
+      {"Label4 in Frame3: a margin short of the text box beside it", 4, 121},
+      {"the green title, under the white one: stays", 14, rectOf(14).right},
+      {"the white title, over the green one: stays", 16, rectOf(16).right},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RightOfBlankRoom(controls, c.id, rectOf, 348, 4), c.expected) << c.what;
+  }
+  // Alone in its row, a label runs to the window's edge less the margin; a control beside it
+  // stops it a margin short of that control.
+  std::vector<ControlDefinition> row{Control(ControlKind::Label, {150, 150, 1500, 195})};
+  const auto rowRect = [&](int id) { return WindowRectPixels(row, id, 15, 15); };
+  EXPECT_EQ(RightOfBlankRoom(row, 0, rowRect, 348, 4), 344);
+  row.push_back(Control(ControlKind::Picture, {3000, 100, 300, 300}));
+  EXPECT_EQ(RightOfBlankRoom(row, 0, rowRect, 348, 4), 196);
+  row.back().rect.top = 400;  // below the row: no longer in the way
+  EXPECT_EQ(RightOfBlankRoom(row, 0, rowRect, 348, 4), 344);
+  // Inside a frame, the frame's inside edge holds it.
+  const std::vector<ControlDefinition> framed{Control(ControlKind::Frame, {0, 0, 3000, 1000}),
+                                              Control(ControlKind::Label, {150, 150, 1500, 195},
+                                                      -1, 0)};
+  EXPECT_EQ(RightOfBlankRoom(framed, 1, [&](int id) { return WindowRectPixels(framed, id, 15, 15); },
+                             348, 4),
+            196);
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+// One copy a session: starting the program again while it runs adds no second copy and no
+// second icon; the running copy shows its About window and the new start ends with 0.
+#include <string>
+
+#include "FormActions.h"
+#include "Poll.h"
+#include "Scenarios.h"
+#include "TrayIcon.h"
+#include "WindowFinder.h"
+#include "platform/win32/AutomationQuery.h"
+
+namespace e2e {
+
+namespace {
+
+// Windows of the program's class for that form, in every process.
+int WindowsOfClass(const wchar_t* formName) {
+  struct Count {
+    std::wstring className;
+    int found;
+  } count{std::wstring(kestal::kFormClassPrefix) + formName, 0};
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* c = reinterpret_cast<Count*>(param);
+        if (ClassOf(window) == c->className) ++c->found;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.found;
+}
+
+// Starts the program again as a user would and checks that the start ends by itself with 0.
+void StartAgain(Session& session, const std::string& when) {
+  RunningProgram again(session.exePath, false);
+  if (!session.report.Check(again.Started(), when + ": the second start runs")) return;
+  session.report.Check(again.WaitForExit(kExitMs), when + ": the second start ends by itself");
+  session.report.Equal(when + ": it ends with 0", "0", std::to_string(again.ExitCode()));
+}
+
+void OneCopy(Session& session) {
+  Report& report = session.report;
+  PrepareSetting(session, std::nullopt);
+  auto program = StartProgram(session);
+  if (!program) return;
+  report.Check(WaitUntil([&] { return TrayIconExists(program->Form1()); }, kWindowMs),
+               "the icon is in the tray");
+
+  for (const char* when : {"started again", "started again with About open"}) {
+    StartAgain(session, when);
+    HWND about = program->WaitForForm(about::kForm, kWindowMs);
+    report.Check(about && IsWindowVisible(about),
+                 std::string(when) + ": the running copy shows About");
+    report.Equal(std::string(when) + ": one About window", "1",
+                 std::to_string(WindowsOfClass(about::kForm)));
+    report.Equal(std::string(when) + ": one start-up window, so one icon", "1",
+                 std::to_string(WindowsOfClass(L"Form1")));
+    report.Check(program->Running(), std::string(when) + ": the running copy runs on");
+  }
+  HWND about = program->FindForm(about::kForm, true);
+  if (about) ClickControl(about, about::Command1);
+  report.Check(program->WaitForFormGone(about::kForm, kWindowMs), "About closes");
+  CloseAndCheckExit(session, *program);
+
+  // Once the copy has ended, the next start is the one copy.
+  auto next = StartProgram(session);
+  if (!next) return;
+  report.Check(WaitUntil([&] { return TrayIconExists(next->Form1()); }, kWindowMs),
+               "after the end, a new start puts its icon in the tray");
+  CloseAndCheckExit(session, *next);
+}
+
+const Scenario kOneCopy[] = {
+    {"one-copy", "a second start shows the running copy's About window and ends", OneCopy},
+};
+
+}  // namespace
+
+std::span<const Scenario> OneCopyScenarios() {
+  return kOneCopy;
+}
+
+}  // namespace e2e
