@@ -14,6 +14,33 @@ void AppendSmallNumber(std::string& out, int value) {
 
 }  // namespace
 
+// The engine's calendar procedures, on the calendar of the date texts, failing as the engine does.
+int DayOfYear(CivilDate date) {
+  if (date.year < 0 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1 ||
+      date.day > 31) {
+    throw EngineError(date.year < 0 || date.year > 9999 ? "year out of range" : "not a date");
+  }
+  return OrdinalDay(date.year, date.month, date.day);
+}
+
+int DayOfYear(std::string_view dateText) {
+  const std::optional<CivilDate> date = TryReadDate(dateText);
+  if (!date) throw EngineError("not a date");
+  return DayOfYear(*date);
+}
+
+bool IsLeapYear(CivilDate date) {
+  if (date.year < 0 || date.year > 9999) throw EngineError("year out of range");
+  return IsGregorianLeapYear(date.year);
+}
+
+bool IsLeapYear(double year) {
+  // Rounded to the nearest whole year, a half to the even neighbour.
+  const double whole = std::nearbyint(year);
+  if (!(whole >= 0 && whole <= 9999)) throw EngineError("year out of range");
+  return IsGregorianLeapYear(static_cast<int>(whole));
+}
+
 double NGStardate(std::string_view dateText) {
   const std::optional<CivilDate> date = TryReadDate(dateText);
   if (!date) throw EngineError("not a date");

@@ -28,6 +28,19 @@ CivilDate MakeDate(int year, int month, int day);
 // 0 = Sunday ... 6 = Saturday.
 int Weekday(CivilDate date);
 
+// The Gregorian rule: every fourth year, but not the centuries that 400 does not divide.
+constexpr bool IsGregorianLeapYear(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+// Ordinal day within the year, 1 to 366, of a month 1 to 12 and a day 1 to 31 (not checked
+// against the month's length).
+constexpr int OrdinalDay(int year, int month, int day) {
+  // Days before the first of each month in a common year.
+  constexpr int kDaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  return kDaysBefore[month - 1] + (IsGregorianLeapYear(year) && month > 2 ? 1 : 0) + day;
+}
+
 // The names as the program writes them, with their accents ("lunedì"); the reading walks them.
 inline constexpr std::array<std::string_view, 7> kWeekdayNames = {
     "domenica", "lunedì", "martedì", "mercoledì", "giovedì", "venerdì", "sabato"};

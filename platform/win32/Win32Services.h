@@ -4,6 +4,7 @@
 #include "platform/window/Registry.h"
 #include "platform/window/SettingsStore.h"
 #include "platform/window/Shell.h"
+#include "platform/window/Resources.h"
 #include "platform/window/Sound.h"
 #include "platform/window/Tray.h"
 #include "platform/window/WindowEffects.h"

@@ -1,9 +1,7 @@
 #pragma once
-// Playing a wave image from memory, and the program's own resources.
+// Playing a wave image from memory.
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
-#include <vector>
 
 namespace kestal {
 
@@ -18,13 +16,6 @@ class SoundPlayer {
   virtual bool PlaySound(const uint8_t* image, std::size_t size, unsigned flags) = 0;
   // Stops whatever is playing.
   virtual void StopSound() = 0;
-};
-
-class Resources {
- public:
-  virtual ~Resources() = default;
-  // The raw bytes of a resource of the program; empty when it is missing.
-  virtual std::vector<uint8_t> Load(std::string_view type, int id) = 0;
 };
 
 }  // namespace kestal
