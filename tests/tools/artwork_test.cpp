@@ -87,7 +87,7 @@ TEST(Artwork, IconHoldsThe16ColourImageAndFullColourImagesOfEverySize) {
     EXPECT_EQ(icon[entry], size);
     EXPECT_EQ(icon[entry + 1], size);
     EXPECT_EQ(icon[entry + 2], bits == 4 ? 16 : 0);  // colours; 0 for more than 256
-    EXPECT_EQ(Le(icon, entry + 4, 2), 1u);            // planes
+    EXPECT_EQ(Le(icon, entry + 4, 2), 1u);           // planes
     EXPECT_EQ(Le(icon, entry + 6, 2), std::uint32_t(bits));
     EXPECT_EQ(Le(icon, entry + 8, 4), bytes);
     const std::size_t at = Le(icon, entry + 12, 4);
@@ -111,8 +111,9 @@ TEST(Artwork, IconHoldsThe16ColourImageAndFullColourImagesOfEverySize) {
         const std::size_t row = std::size_t(size - 1 - y);  // stored bottom-up
         const bool transparent = icon[mask + row * maskRow + std::size_t(x) / 8] >> (7 - x % 8) & 1;
         const std::uint32_t pixel =
-            bits == 4 ? icon[colours + row * colourRow + std::size_t(x) / 2] >> (x % 2 ? 0 : 4) & 0x0f
-                      : Le(icon, colours + row * colourRow + std::size_t(x) * 4, 4);
+            bits == 4
+                ? icon[colours + row * colourRow + std::size_t(x) / 2] >> (x % 2 ? 0 : 4) & 0x0f
+                : Le(icon, colours + row * colourRow + std::size_t(x) * 4, 4);
         if (bits == 32) {
           EXPECT_EQ(transparent, pixel >> 24 == 0) << x << "," << y;
         }
@@ -150,8 +151,8 @@ std::vector<IconPicture> FullColourIcons(const Bytes& icon) {
 
 // On Windows 11's light and dark taskbars the icon's edge must show: next to every bit of
 // background that touches the picture, within two pixels (at 32 pixels, in proportion above),
-// lies a pixel that stands out from that background (a dark outline alone vanishes on the dark taskbar, a light edge alone on the
-// light one).
+// lies a pixel that stands out from that background (a dark outline alone vanishes on the dark
+// taskbar, a light edge alone on the light one).
 TEST(Artwork, IconEdgeShowsOnLightAndDarkTaskbars) {
   const auto pictures = FullColourIcons(ReadResource("kestal.ico"));
   ASSERT_FALSE(pictures.empty());
