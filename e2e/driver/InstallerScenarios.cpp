@@ -220,12 +220,16 @@ class StubbornCopy {
   HWND window_ = nullptr;
 };
 
-// The convention and both autostart values, as the program stores them.
+// The convention and both autostart values, as the program stores them, and the marks Windows
+// adds when the user turns the autostart on in its list of start-up apps.
 void StoreOptions(Session& session, const Installation& at) {
   PrepareSetting(session, kNextGeneration);
-  const bool stored = WriteString(HKEY_CURRENT_USER, kRunKey, kRunValueName, Quoted(at.exe)) &&
-                      WriteString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, Quoted(at.exe));
-  session.report.Check(stored, "the autostart values are stored in both Run keys");
+  const std::vector<BYTE> turnedOn = {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  bool stored = true;
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+    stored = WriteString(root, kRunKey, kRunValueName, Quoted(at.exe)) &&
+             WriteBinary(root, kStartupApprovedKey, kRunValueName, turnedOn) && stored;
+  session.report.Check(stored, "the autostart values and their start-up app marks are stored");
 }
 
 void CheckUninstallEntry(Session& session, const Installation& at) {
@@ -293,6 +297,34 @@ void CheckStopsForStubbornCopy(Session& session, const Installation& at) {
   report.Check(FileBytes(at.exe) == before, "the installed copy is left as it was");
 }
 
+DWORD WINAPI CloseSoon(void* handle) {
+  Sleep(2000);
+  CloseHandle(handle);
+  return 0;
+}
+
+// A file held for a moment (a copy that is just ending, a virus scanner) is waited for, not
+// given up on. The size in installed programs counts our files, not what else the user keeps
+// in the folder.
+void CheckWaitsForHeldFile(Session& session, const Installation& at, const std::wstring& built) {
+  Report& report = session.report;
+  const std::wstring notes = at.folder + L"\\appunti.txt";
+  std::ofstream(notes.c_str(), std::ios::binary) << std::string(300 * 1024, 'x');
+  HANDLE held = CreateFileW(at.exe.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  if (!report.Check(held != INVALID_HANDLE_VALUE, "the installed exe is held open")) return;
+  HANDLE closer = CreateThread(nullptr, 0, CloseSoon, held, 0, nullptr);
+  if (!closer) CloseHandle(held);
+  RunInstaller(session);
+  if (closer) {
+    WaitForSingleObject(closer, INFINITE);
+    CloseHandle(closer);
+  }
+  report.Check(SameBytes(at.exe, built), "the exe held for two seconds is replaced");
+  CheckUninstallEntry(session, at);
+  DeleteFileW(notes.c_str());
+}
+
 void UpgradeOverRunningCopy(Session& session) {
   Report& report = session.report;
   const Installation at;
@@ -303,6 +335,8 @@ void UpgradeOverRunningCopy(Session& session) {
   std::ofstream(at.exe.c_str(), std::ios::binary | std::ios::app) << "an older copy";
   report.Check(!SameBytes(at.exe, built), "the installed copy differs from the new one");
   CheckStopsForStubbornCopy(session, at);
+  CheckWaitsForHeldFile(session, at, built);
+  std::ofstream(at.exe.c_str(), std::ios::binary | std::ios::app) << "an older copy";
 
   StoreOptions(session, at);
   session.exePath = at.exe;
@@ -354,8 +388,8 @@ const Scenario kInstaller[] = {
      "shortcut, the icon shows today's stardate",
      SilentInstall},
     {"upgrade",
-     "the installer over a running older copy: it closes, the new exe takes its place, "
-     "the options stay",
+     "the installer over a running older copy: it closes, the new exe takes its place (also "
+     "when the old file is held for a moment), the options stay",
      UpgradeOverRunningCopy},
     {"uninstall", "silent uninstall of a running copy: it closes; no file or process is left",
      SilentUninstall},
