@@ -24,8 +24,7 @@ bool WriteValue(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type, 
   if (RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
       ERROR_SUCCESS)
     return false;
-  const LONG result =
-      RegSetValueExW(opened, name, 0, type, static_cast<const BYTE*>(data), bytes);
+  const LONG result = RegSetValueExW(opened, name, 0, type, static_cast<const BYTE*>(data), bytes);
   RegCloseKey(opened);
   return result == ERROR_SUCCESS;
 }
