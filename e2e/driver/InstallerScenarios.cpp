@@ -426,7 +426,7 @@ void InstallerPages(Session& session) {
   const std::wstring exe = folder + L"\\KestalDate.exe";
   HWND form1 = WaitForTopLevel(WindowOfClass(Form1Class()).Titled(L"Velorn"), kStartMs);
   auto started = form1 ? RunningProgram::OfWindow(form1) : nullptr;
-  if (report.Check(started != nullptr, "\"Fine\" starts the program")) {
+  if (report.Check(started != nullptr, "\"Chiudi\" on the last page starts the program")) {
     report.Equal("the program started is the one installed in the chosen folder", ToUtf8(exe),
                  ToUtf8(ImageOf(started->Handle())));
     CloseAndCheckExit(session, *started);
