@@ -19,8 +19,8 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Every key and value that the installer (the entry in installed programs) and the program (the
-# settings key, the autostart values) write.
+# Every key and value that the installer (the entry in installed programs), the program (the
+# settings key, the autostart values) and Windows (the marks in its list of start-up apps) write.
 run='Software\Microsoft\Windows\CurrentVersion\Run'
 gone() {  # what, then the arguments of reg query
   local what=$1 found
@@ -37,6 +37,9 @@ gone "the entry in installed programs" \
   'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\KestalDate'
 gone "the per-user autostart value" "HKCU\\$run" /v KestalDate
 gone "the machine-wide autostart value" "HKLM\\$run" /v KestalDate
+approved='Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run'
+gone "the per-user start-up app mark" "HKCU\\$approved" /v KestalDate
+gone "the machine-wide start-up app mark" "HKLM\\$approved" /v KestalDate
 
 # Anything else with our name: the two hives as text, and the files of the prefix's drive.
 for hive in HKCU HKLM; do

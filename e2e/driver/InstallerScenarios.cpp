@@ -15,6 +15,7 @@
 #include "Poll.h"
 #include "Registry.h"
 #include "Scenarios.h"
+#include "Screenshot.h"
 #include "Text.h"
 #include "WindowFinder.h"
 
@@ -220,12 +221,16 @@ class StubbornCopy {
   HWND window_ = nullptr;
 };
 
-// The convention and both autostart values, as the program stores them.
+// The convention and both autostart values, as the program stores them, and the marks Windows
+// adds when the user turns the autostart on in its list of start-up apps.
 void StoreOptions(Session& session, const Installation& at) {
   PrepareSetting(session, kNextGeneration);
-  const bool stored = WriteString(HKEY_CURRENT_USER, kRunKey, kRunValueName, Quoted(at.exe)) &&
-                      WriteString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, Quoted(at.exe));
-  session.report.Check(stored, "the autostart values are stored in both Run keys");
+  const std::vector<BYTE> turnedOn = {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  bool stored = true;
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+    stored = WriteString(root, kRunKey, kRunValueName, Quoted(at.exe)) &&
+             WriteBinary(root, kStartupApprovedKey, kRunValueName, turnedOn) && stored;
+  session.report.Check(stored, "the autostart values and their start-up app marks are stored");
 }
 
 void CheckUninstallEntry(Session& session, const Installation& at) {
@@ -293,6 +298,34 @@ void CheckStopsForStubbornCopy(Session& session, const Installation& at) {
   report.Check(FileBytes(at.exe) == before, "the installed copy is left as it was");
 }
 
+DWORD WINAPI CloseSoon(void* handle) {
+  Sleep(2000);
+  CloseHandle(handle);
+  return 0;
+}
+
+// A file held for a moment (a copy that is just ending, a virus scanner) is waited for, not
+// given up on. The size in installed programs counts our files, not what else the user keeps
+// in the folder.
+void CheckWaitsForHeldFile(Session& session, const Installation& at, const std::wstring& built) {
+  Report& report = session.report;
+  const std::wstring notes = at.folder + L"\\appunti.txt";
+  std::ofstream(notes.c_str(), std::ios::binary) << std::string(300 * 1024, 'x');
+  HANDLE held = CreateFileW(at.exe.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  if (!report.Check(held != INVALID_HANDLE_VALUE, "the installed exe is held open")) return;
+  HANDLE closer = CreateThread(nullptr, 0, CloseSoon, held, 0, nullptr);
+  if (!closer) CloseHandle(held);
+  RunInstaller(session);
+  if (closer) {
+    WaitForSingleObject(closer, INFINITE);
+    CloseHandle(closer);
+  }
+  report.Check(SameBytes(at.exe, built), "the exe held for two seconds is replaced");
+  CheckUninstallEntry(session, at);
+  DeleteFileW(notes.c_str());
+}
+
 void UpgradeOverRunningCopy(Session& session) {
   Report& report = session.report;
   const Installation at;
@@ -303,6 +336,8 @@ void UpgradeOverRunningCopy(Session& session) {
   std::ofstream(at.exe.c_str(), std::ios::binary | std::ios::app) << "an older copy";
   report.Check(!SameBytes(at.exe, built), "the installed copy differs from the new one");
   CheckStopsForStubbornCopy(session, at);
+  CheckWaitsForHeldFile(session, at, built);
+  std::ofstream(at.exe.c_str(), std::ios::binary | std::ios::app) << "an older copy";
 
   StoreOptions(session, at);
   session.exePath = at.exe;
@@ -329,6 +364,82 @@ void UpgradeOverRunningCopy(Session& session) {
   CloseAndCheckExit(session, *again);
 }
 
+// A control of the installer's window or of the page inside it, by its id.
+HWND ControlOf(HWND window, int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (GetDlgCtrlID(child) != s->id || !IsWindowVisible(child)) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The pages as a user goes through them: a folder two levels below any that exists passes the
+// folder page's test of the nearest existing folder and is made; the last page's "Avvia Kestal
+// Date", ticked, starts the program from there. The copy is then removed again.
+void InstallerPages(Session& session) {
+  Report& report = session.report;
+  // The dialog's "Avanti" button, the folder page's text box, the last page's check box.
+  constexpr int kNext = 1, kFolderBox = 1019, kRunBox = 1203;
+  const std::wstring tried = KnownFolder(FOLDERID_LocalAppData) + L"\\Prove";
+  const std::wstring folder = tried + L"\\Nuova\\Kestal Date";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  std::wstring command = L"\"" + session.installerPath + L"\"";
+  if (!report.Check(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &info),
+                    "the installer starts"))
+    return;
+  CloseHandle(info.hThread);
+  const HWND installer =
+      WaitForTopLevel(WindowOfClass(L"#32770").OfProcess(info.dwProcessId).Visible(), kInstallerMs);
+  HWND folderBox = nullptr, runBox = nullptr;
+  if (report.Check(installer != nullptr, "the installer shows its window")) {
+    PostMessageW(GetDlgItem(installer, kNext), BM_CLICK, 0, 0);
+    folderBox = WaitFor([&] { return ControlOf(installer, kFolderBox); }, kWindowMs);
+  }
+  if (report.Check(folderBox != nullptr, "\"Avanti\" leads to the folder page")) {
+    SendMessageW(folderBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    PostMessageW(GetDlgItem(installer, kNext), BM_CLICK, 0, 0);
+    runBox = WaitFor([&] { return ControlOf(installer, kRunBox); }, kInstallerMs);
+  }
+  if (report.Check(runBox != nullptr, "a new folder passes, and the installation ends") &&
+      report.Check(SendMessageW(runBox, BM_GETCHECK, 0, 0) == BST_CHECKED,
+                   "the last page offers to start the program")) {
+    SaveScreenshot("last-page");
+    PostMessageW(GetDlgItem(installer, kNext), BM_CLICK, 0, 0);
+  }
+  const bool ended = WaitForSingleObject(info.hProcess, kWindowMs) == WAIT_OBJECT_0;
+  if (!ended) TerminateProcess(info.hProcess, 3);
+  CloseHandle(info.hProcess);
+  report.Check(ended, "the installer ends");
+
+  const std::wstring exe = folder + L"\\KestalDate.exe";
+  HWND form1 = WaitForTopLevel(WindowOfClass(Form1Class()).Titled(L"Velorn"), kStartMs);
+  auto started = form1 ? RunningProgram::OfWindow(form1) : nullptr;
+  if (report.Check(started != nullptr, "\"Chiudi\" on the last page starts the program")) {
+    report.Equal("the program started is the one installed in the chosen folder", ToUtf8(exe),
+                 ToUtf8(ImageOf(started->Handle())));
+    CloseAndCheckExit(session, *started);
+  }
+  RunSilently(session, L"\"" + folder + L"\\Uninstall.exe\" /S", "the uninstaller");
+  report.Check(WaitUntil([&] { return !Exists(folder); }, kInstallerMs),
+               "the uninstaller removes the chosen folder");
+  RemoveDirectoryW((tried + L"\\Nuova").c_str());
+  RemoveDirectoryW(tried.c_str());
+  report.Check(!KeyExists(HKEY_CURRENT_USER, kUninstallKey) && !Exists(tried),
+               "nothing of this installation is left");
+}
+
 void SilentUninstall(Session& session) {
   Report& report = session.report;
   const Installation at;
@@ -349,13 +460,17 @@ void SilentUninstall(Session& session) {
 }
 
 const Scenario kInstaller[] = {
+    {"pages",
+     "the installer's pages: a new folder two levels deep passes the folder page, the last "
+     "page starts the program from there; removed again afterwards",
+     InstallerPages},
     {"install",
      "silent install: files, shortcut, entry in installed programs; started from the "
      "shortcut, the icon shows today's stardate",
      SilentInstall},
     {"upgrade",
-     "the installer over a running older copy: it closes, the new exe takes its place, "
-     "the options stay",
+     "the installer over a running older copy: it closes, the new exe takes its place (also "
+     "when the old file is held for a moment), the options stay",
      UpgradeOverRunningCopy},
     {"uninstall", "silent uninstall of a running copy: it closes; no file or process is left",
      SilentUninstall},

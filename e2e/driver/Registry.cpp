@@ -16,17 +16,30 @@ std::optional<std::string> ReadString(HKEY root, const wchar_t* key, const wchar
   return ToUtf8(value);
 }
 
-bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& value) {
+namespace {
+
+bool WriteValue(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type, const void* data,
+                DWORD bytes) {
   HKEY opened = nullptr;
   if (RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
       ERROR_SUCCESS)
     return false;
-  const std::wstring wide = ToWide(value);
-  const LONG result =
-      RegSetValueExW(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
-                     static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+  const LONG result = RegSetValueExW(opened, name, 0, type, static_cast<const BYTE*>(data), bytes);
   RegCloseKey(opened);
   return result == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& value) {
+  const std::wstring wide = ToWide(value);
+  return WriteValue(root, key, name, REG_SZ, wide.c_str(),
+                    static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+}
+
+bool WriteBinary(HKEY root, const wchar_t* key, const wchar_t* name,
+                 const std::vector<BYTE>& value) {
+  return WriteValue(root, key, name, REG_BINARY, value.data(), static_cast<DWORD>(value.size()));
 }
 
 bool DeleteValue(HKEY root, const wchar_t* key, const wchar_t* name) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -13,10 +14,16 @@ inline constexpr wchar_t kSettingsRoot[] = L"Software\\KestalDate";
 inline constexpr wchar_t kSettingName[] = L"Data";
 inline constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr wchar_t kRunValueName[] = L"KestalDate";
+// Where Windows marks the autostart values that the user turned on or off in its list of
+// start-up apps, under the same value name.
+inline constexpr wchar_t kStartupApprovedKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 // REG_SZ values only: any other type reads as nothing.
 std::optional<std::string> ReadString(HKEY root, const wchar_t* key, const wchar_t* name);
 bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& value);
+bool WriteBinary(HKEY root, const wchar_t* key, const wchar_t* name,
+                 const std::vector<BYTE>& value);
 bool DeleteValue(HKEY root, const wchar_t* key, const wchar_t* name);
 // Removes the key with everything under it; true also when it was not there.
 bool DeleteTree(HKEY root, const wchar_t* key);

@@ -47,30 +47,48 @@ TEST(Artwork, CommittedFilesAreWhatTheGeneratorsMake) {
   }
 }
 
-// Every size Windows asks for at 100 % to 200 %: small icons of 16 to 32 pixels, large of 32
-// to 64; the 32-pixel one first.
-TEST(Artwork, IconHoldsEverySizeTheSystemAsksForIn16ColoursWithMasks) {
+// One image of the icon file as a program reads it: colours with alpha, top row first.
+struct IconPicture {
+  int size = 0, bits = 0;
+  std::vector<std::uint8_t> rgba;
+  int Alpha(int x, int y) const { return rgba[std::size_t(y * size + x) * 4 + 3]; }
+  // The pixel laid over a background of grey level `grey`, as a grey level.
+  double OnGrey(int x, int y, double grey) const {
+    const std::uint8_t* p = &rgba[std::size_t(y * size + x) * 4];
+    const double a = p[3] / 255.0;
+    return (0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2]) * a + grey * (1 - a);
+  }
+};
+
+// The 16-colour 32 x 32 image for the programs that read only that, then full-colour images of
+// every size Windows asks for at 100 % to 225 %: small icons of 16 to 36 pixels (28 and 36 at
+// 175 % and 225 %), large of 32 to 64.
+TEST(Artwork, IconHoldsThe16ColourImageAndFullColourImagesOfEverySize) {
   const Bytes icon = ReadResource("kestal.ico");
-  const int sizes[] = {32, 16, 20, 24, 40, 48, 64};
-  constexpr std::size_t kCount = std::size(sizes);
+  const struct {
+    int size, bits;
+  } entries[] = {{32, 4},  {16, 32}, {20, 32}, {24, 32}, {28, 32},
+                 {32, 32}, {36, 32}, {40, 32}, {48, 32}, {64, 32}};
+  constexpr std::size_t kCount = std::size(entries);
   ASSERT_GE(icon.size(), 6u + kCount * 16);
   EXPECT_EQ(Le(icon, 0, 2), 0u);
   EXPECT_EQ(Le(icon, 2, 2), 1u);  // an icon, not a cursor
   ASSERT_EQ(Le(icon, 4, 2), kCount);
   std::size_t expectedOffset = 6 + kCount * 16;
   for (std::size_t i = 0; i < kCount; ++i) {
-    // Header, 16 colours, 4-bit rows, 1-bit mask rows, each row 4-byte aligned.
-    const int size = sizes[i];
-    const std::size_t colourRow = (std::size_t(size) * 4 + 31) / 32 * 4;
+    // Header, palette, colour rows, 1-bit mask rows, each row 4-byte aligned.
+    const int size = entries[i].size, bits = entries[i].bits;
+    const std::size_t paletteBytes = bits == 4 ? 64 : 0;
+    const std::size_t colourRow = (std::size_t(size) * bits + 31) / 32 * 4;
     const std::size_t maskRow = (std::size_t(size) + 31) / 32 * 4;
-    const auto bytes = static_cast<std::uint32_t>(40 + 64 + (colourRow + maskRow) * size);
-    SCOPED_TRACE(size);
+    const auto bytes = static_cast<std::uint32_t>(40 + paletteBytes + (colourRow + maskRow) * size);
+    SCOPED_TRACE(std::to_string(size) + " pixels, " + std::to_string(bits) + " bits");
     const std::size_t entry = 6 + 16 * i;
     EXPECT_EQ(icon[entry], size);
     EXPECT_EQ(icon[entry + 1], size);
-    EXPECT_EQ(icon[entry + 2], 16);         // colours
-    EXPECT_EQ(Le(icon, entry + 4, 2), 1u);  // planes
-    EXPECT_EQ(Le(icon, entry + 6, 2), 4u);  // bits a pixel
+    EXPECT_EQ(icon[entry + 2], bits == 4 ? 16 : 0);  // colours; 0 for more than 256
+    EXPECT_EQ(Le(icon, entry + 4, 2), 1u);           // planes
+    EXPECT_EQ(Le(icon, entry + 6, 2), std::uint32_t(bits));
     EXPECT_EQ(Le(icon, entry + 8, 4), bytes);
     const std::size_t at = Le(icon, entry + 12, 4);
     EXPECT_EQ(at, expectedOffset);
@@ -79,25 +97,31 @@ TEST(Artwork, IconHoldsEverySizeTheSystemAsksForIn16ColoursWithMasks) {
     EXPECT_EQ(Le(icon, at, 4), 40u);
     EXPECT_EQ(Le(icon, at + 4, 4), std::uint32_t(size));
     EXPECT_EQ(Le(icon, at + 8, 4), std::uint32_t(2 * size));  // colour image and mask
-    EXPECT_EQ(Le(icon, at + 14, 2), 4u);
+    EXPECT_EQ(Le(icon, at + 14, 2), std::uint32_t(bits));
     EXPECT_EQ(Le(icon, at + 16, 4), 0u);  // uncompressed
-    // Transparent pixels must be colour 0 (black) so the mask shows the background cleanly;
-    // the picture covers a good part of the square without filling it.
-    const std::size_t colours = at + 40 + 64;
+    // Transparent pixels must be all zero (colour 0 in 16 colours) so that programs that apply
+    // the mask alone show the background cleanly; in full colour the mask marks exactly the
+    // pixels of alpha 0. The picture covers a good part of the square without filling it.
+    const std::size_t colours = at + 40 + paletteBytes;
     const std::size_t mask = colours + colourRow * std::size_t(size);
     int opaque = 0;
-    std::set<int> used;
+    std::set<std::uint32_t> used;
     for (int y = 0; y < size; ++y)
       for (int x = 0; x < size; ++x) {
         const std::size_t row = std::size_t(size - 1 - y);  // stored bottom-up
         const bool transparent = icon[mask + row * maskRow + std::size_t(x) / 8] >> (7 - x % 8) & 1;
-        const int index =
-            icon[colours + row * colourRow + std::size_t(x) / 2] >> (x % 2 ? 0 : 4) & 0x0f;
+        const std::uint32_t pixel =
+            bits == 4
+                ? icon[colours + row * colourRow + std::size_t(x) / 2] >> (x % 2 ? 0 : 4) & 0x0f
+                : Le(icon, colours + row * colourRow + std::size_t(x) * 4, 4);
+        if (bits == 32) {
+          EXPECT_EQ(transparent, pixel >> 24 == 0) << x << "," << y;
+        }
         if (transparent) {
-          EXPECT_EQ(index, 0) << x << "," << y;
+          EXPECT_EQ(pixel, 0u) << x << "," << y;
         } else {
-          ++opaque;
-          used.insert(index);
+          opaque += bits == 4 || pixel >> 24 == 255;
+          used.insert(pixel & 0xffffff);
         }
       }
     EXPECT_GT(opaque, size * size / 3);
@@ -105,6 +129,56 @@ TEST(Artwork, IconHoldsEverySizeTheSystemAsksForIn16ColoursWithMasks) {
     EXPECT_GE(used.size(), 6u);
   }
   EXPECT_EQ(expectedOffset, icon.size());
+}
+
+// The full-colour images of the icon file (the directory is checked above).
+std::vector<IconPicture> FullColourIcons(const Bytes& icon) {
+  std::vector<IconPicture> pictures;
+  for (std::size_t i = 0; i < Le(icon, 4, 2); ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    if (Le(icon, entry + 6, 2) != 32) continue;
+    IconPicture picture{icon[entry], 32, {}};
+    const std::size_t pixels = Le(icon, entry + 12, 4) + 40;
+    for (int y = 0; y < picture.size; ++y)
+      for (int x = 0; x < picture.size; ++x) {
+        const std::size_t at = pixels + (std::size_t(picture.size - 1 - y) * picture.size + x) * 4;
+        for (const int channel : {2, 1, 0, 3}) picture.rgba.push_back(icon.at(at + channel));
+      }
+    pictures.push_back(std::move(picture));
+  }
+  return pictures;
+}
+
+// On Windows 11's light and dark taskbars the icon's edge must show: next to every bit of
+// background that touches the picture, within two pixels (at 32 pixels, in proportion above),
+// lies a pixel that stands out from that background (a dark outline alone vanishes on the dark
+// taskbar, a light edge alone on the light one).
+TEST(Artwork, IconEdgeShowsOnLightAndDarkTaskbars) {
+  const auto pictures = FullColourIcons(ReadResource("kestal.ico"));
+  ASSERT_FALSE(pictures.empty());
+  for (const auto& picture : pictures) {
+    for (const double taskbar : {243.0, 32.0}) {
+      SCOPED_TRACE(std::to_string(picture.size) + " pixels on grey " + std::to_string(taskbar));
+      const int n = picture.size, reach = std::max(2, n / 16);
+      const auto see = [&](int x, int y) { return picture.Alpha(x, y) >= 128; };
+      int border = 0, shown = 0;
+      for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
+          if (see(x, y)) continue;
+          const bool touches = (x > 0 && see(x - 1, y)) || (x + 1 < n && see(x + 1, y)) ||
+                               (y > 0 && see(x, y - 1)) || (y + 1 < n && see(x, y + 1));
+          if (!touches) continue;
+          ++border;
+          bool standsOut = false;
+          for (int v = std::max(0, y - reach); v <= std::min(n - 1, y + reach); ++v)
+            for (int u = std::max(0, x - reach); u <= std::min(n - 1, x + reach); ++u)
+              standsOut = standsOut || std::abs(picture.OnGrey(u, v, taskbar) - taskbar) >= 100;
+          shown += standsOut;
+        }
+      ASSERT_GT(border, 0);
+      EXPECT_GE(shown, border * 95 / 100) << shown << " of " << border << " border pixels";
+    }
+  }
 }
 
 struct Bitmap {

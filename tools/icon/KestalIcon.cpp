@@ -1,5 +1,6 @@
 #include "tools/icon/KestalIcon.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -14,6 +15,7 @@ const std::vector<Rgb8> kPalette = {
 };
 
 constexpr Rgb kOutline{20, 22, 60};
+constexpr Rgb kHalo{246, 248, 255};
 
 // The half of the ring that passes in front of the planet: below its long axis.
 Shape FrontHalf(double cx, double cy, double degrees) {
@@ -34,41 +36,47 @@ Shape Sparkle(double cx, double cy, double radius, double waist) {
   return Polygon(points);
 }
 
-// Takes the colour out of its coverage, so that edge pixels keep the shape's own colour
-// instead of fading to black; the mask decides what shows through.
-IconImage ToIcon(const Canvas& canvas) {
-  Canvas straight(canvas.Width(), canvas.Height());
-  std::vector<bool> transparent;
-  for (int y = 0; y < canvas.Height(); ++y)
-    for (int x = 0; x < canvas.Width(); ++x) {
-      const double a = canvas.AlphaAt(x, y);
-      transparent.push_back(a < 0.5);
-      if (a > 0) straight.Set(x, y, Scale(canvas.At(x, y), 1 / a));
-    }
-  return {MapToPalette(straight, kPalette), transparent};
-}
+// How one image is drawn. The drawing is laid out in units of a 32-unit square.
+struct Pen {
+  bool smooth;      // smoothed edges, or each pixel wholly in or out
+  double k;         // pixels a unit
+  Point origin;     // where the units' origin lies, in pixels
+  double line;      // the outline's width in pixels
+  double starLine;  // the star's outline, measured along its points
+  double halo;      // the light band around the whole, in pixels; 0 for none
+};
 
-}  // namespace
-
-IconImage KestalIconImage(int size) {
-  const double k = size / 32.0;  // the drawing is laid out on a 32-unit square
+Canvas Paint(int size, const Pen& pen) {
+  const double k = pen.k;
+  const double ox = pen.origin.x, oy = pen.origin.y;
   const bool small = size < 24;
   Canvas canvas(size, size, {}, 0);
-  canvas.SetHardEdges(true);
+  canvas.SetHardEdges(!pen.smooth);
 
-  const double px = 15 * k, py = 17.5 * k, pr = (small ? 9.8 : 9.5) * k;
+  const double px = ox + 15 * k, py = oy + 17.5 * k, pr = (small ? 9.8 : 9.5) * k;
   const double tilt = -22;
   const double ringOuterX = 15.5 * k, ringOuterY = (small ? 5.4 : 4.6) * k;
   const double ringInnerX = 11.6 * k, ringInnerY = (small ? 2.2 : 2.4) * k;
-  const double line = small ? 1.0 : 1.1;  // outline width in pixels
-  const Shape ring = Difference(RotatedEllipse(px, py, ringOuterX, ringOuterY, tilt),
-                                RotatedEllipse(px, py, ringInnerX, ringInnerY, tilt));
-  const Shape ringOutline =
-      Difference(RotatedEllipse(px, py, ringOuterX + line, ringOuterY + line, tilt),
-                 RotatedEllipse(px, py, ringInnerX - line, ringInnerY - line, tilt));
+  const double line = pen.line;
+  const auto ringBand = [&](double widen) {
+    return Difference(RotatedEllipse(px, py, ringOuterX + widen, ringOuterY + widen, tilt),
+                      RotatedEllipse(px, py, ringInnerX - widen, ringInnerY - widen, tilt));
+  };
+  const Shape ring = ringBand(0);
+  const Shape ringOutline = ringBand(line);
   const Shader ringShade =
       LinearGradient({px - ringOuterX, py}, {60, 110, 200}, {px + ringOuterX, py}, {190, 225, 255});
   const Shape front = FrontHalf(px, py, tilt);
+  const double sx = ox + 26.5 * k, sy = oy + (small ? 5.2 : 5.5) * k;
+  const double sr = (small ? 6.4 : 5.6) * k, waist = 1.6 * k;
+  const auto star = [&](double widen) { return Sparkle(sx, sy, sr + widen, waist + widen); };
+
+  // The halo: the outlines' silhouette widened, in one light colour under everything.
+  if (pen.halo > 0)
+    canvas.Fill(Union(Union(ringBand(line + pen.halo),
+                            Ellipse(px, py, pr + line + pen.halo, pr + line + pen.halo)),
+                      star(pen.starLine + pen.halo)),
+                Solid(kHalo));
 
   // The ring behind the planet, then the planet, then the ring's near half over it.
   canvas.Fill(ringOutline, Solid(kOutline));
@@ -80,19 +88,67 @@ IconImage KestalIconImage(int size) {
   canvas.Fill(Intersection(ring, front), ringShade);
 
   // The star above the planet's shoulder.
-  const double sx = (small ? 26.5 : 26.5) * k, sy = (small ? 5.2 : 5.5) * k;
-  const double sr = (small ? 6.4 : 5.6) * k;
-  canvas.Fill(Sparkle(sx, sy, sr + 1.3, 1.6 * k + 1.3), Solid(kOutline));
-  canvas.Fill(Sparkle(sx, sy, sr, 1.6 * k), Solid({255, 246, 180}));
+  canvas.Fill(star(pen.starLine), Solid(kOutline));
+  canvas.Fill(star(0), Solid({255, 246, 180}));
   canvas.Fill(Ellipse(sx, sy, 1.1 * k + 0.3, 1.1 * k + 0.3), Solid({255, 255, 255}));
-  return ToIcon(canvas);
+  return canvas;
+}
+
+// The colour a pixel has where it is painted, without the coverage the canvas multiplied in.
+Rgb Straight(const Canvas& canvas, int x, int y) {
+  const double a = canvas.AlphaAt(x, y);
+  return a > 0 ? Scale(canvas.At(x, y), 1 / a) : Rgb{};
+}
+
+}  // namespace
+
+IconImage KestalIconImage(int size) {
+  const double line = size < 24 ? 1.0 : 1.1;
+  const Canvas canvas = Paint(size, {false, size / 32.0, {0, 0}, line, 1.3, 0});
+  // Edge pixels keep the shape's own colour instead of fading to black; the mask decides what
+  // shows through.
+  Canvas straight(size, size);
+  std::vector<bool> transparent;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      transparent.push_back(canvas.AlphaAt(x, y) < 0.5);
+      straight.Set(x, y, Straight(canvas, x, y));
+    }
+  return {MapToPalette(straight, kPalette), transparent};
+}
+
+AlphaIconImage KestalAlphaIconImage(int size) {
+  // Lines and halo grow with the size, never below a pixel, so that they read at 16 pixels and
+  // do not look thin at 64.
+  const double line = std::max(1.0, 1.1 * size / 32);
+  const double halo = std::max(1.0, size / 32.0);
+  // Up to 24 pixels smoothed edges only blur the picture: each pixel is in or out, and the
+  // drawing takes more of the square, its halo running off the edges where the ring's ends
+  // and the star's points touch them.
+  const bool crisp = size <= 24;
+  const double room = crisp ? (line + halo) / 2 : line + halo;
+  // The ring, planet and star (without outlines) span these units (below 24 pixels they are
+  // drawn bolder): centred in the square with `room` pixels all round.
+  const double left = 0.5, right = size < 24 ? 32.6 : 31.9;
+  const double top = size < 24 ? -0.9 : 0.1, bottom = size < 24 ? 27.3 : 27;
+  const double k = (size - 2 * room) / (right - left);
+  const Point origin{room - left * k, (size - (top + bottom) * k) / 2};
+  const Canvas canvas = Paint(size, {!crisp, k, origin, line, line + 0.2, halo});
+  AlphaIconImage image{size, size, {}};
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      const Rgb8 c = ToRgb8(Straight(canvas, x, y));
+      const auto a =
+          static_cast<std::uint8_t>(std::clamp(std::lround(canvas.AlphaAt(x, y) * 255), 0L, 255L));
+      image.pixels.push_back(a ? Rgba8{c.r, c.g, c.b, a} : Rgba8{});
+    }
+  return image;
 }
 
 std::vector<std::uint8_t> KestalIconFile() {
-  // Every size the system asks for, from the small icon at 100 % to the large one at 200 %.
-  std::vector<IconImage> images;
-  for (const int size : {32, 16, 20, 24, 40, 48, 64}) images.push_back(KestalIconImage(size));
-  return Ico4File(images);
+  std::vector<AlphaIconImage> fullColour;
+  for (const int size : kIconSizes) fullColour.push_back(KestalAlphaIconImage(size));
+  return IcoFile({KestalIconImage(32)}, fullColour);
 }
 
 }  // namespace kestal::tools

@@ -1,4 +1,4 @@
-// The program's icon: a ringed planet with a four-pointed star, in 16 colours.
+// The program's icon: a ringed planet with a four-pointed star.
 #pragma once
 
 #include <cstdint>
@@ -8,10 +8,19 @@
 
 namespace kestal::tools {
 
-// The icon drawn at `size` pixels square (32 and 16 are the sizes we ship).
+// The sizes of the full-colour images: every small and large icon size from 100 % to 200 %, and
+// the 175 % and 225 % small icons, so that the system never stretches a neighbouring size.
+inline constexpr int kIconSizes[] = {16, 20, 24, 28, 32, 36, 40, 48, 64};
+
+// The icon in 16 colours with a hard mask, at `size` pixels square (the file holds the 32-pixel
+// one, for the programs that read only that).
 IconImage KestalIconImage(int size);
 
-// The icon file: the 32 x 32 image, then the 16 x 16 one.
+// The icon in full colour with smooth edges, ringed by a light halo: its dark outline shows on a
+// light taskbar, the halo on a dark one.
+AlphaIconImage KestalAlphaIconImage(int size);
+
+// The icon file: the 16-colour 32 x 32 image, then the full-colour ones from small to large.
 std::vector<std::uint8_t> KestalIconFile();
 
 }  // namespace kestal::tools

@@ -52,6 +52,63 @@ void Palette(Writer& out, const std::vector<Rgb8>& palette, std::size_t entries)
   }
 }
 
+// The AND mask under an icon image, rows bottom-up: a set bit lets the background through.
+template <typename Transparent>
+void Mask(Writer& out, int width, int height, Transparent transparent) {
+  const std::uint32_t maskRow = RowBytes(width, 1);
+  for (int y = height - 1; y >= 0; --y) {
+    std::vector<std::uint8_t> line(maskRow, 0);
+    for (int x = 0; x < width; ++x)
+      if (transparent(x, y)) line[static_cast<std::size_t>(x / 8)] |= 0x80 >> (x % 8);
+    for (const auto b : line) out.U8(b);
+  }
+}
+
+std::vector<std::uint8_t> Paletted4(const IconImage& icon) {
+  const IndexedImage& image = icon.image;
+  const std::uint32_t colourRow = RowBytes(image.width, 4);
+  const std::uint32_t size =
+      (colourRow + RowBytes(image.width, 1)) * static_cast<std::uint32_t>(image.height);
+  Writer out;
+  // Icons store the colour image and the mask one above the other: twice the height.
+  InfoHeader(out, image.width, 2 * image.height, 4, size, 16);
+  Palette(out, image.palette, 16);
+  auto transparent = [&](int x, int y) {
+    return icon.transparent[static_cast<std::size_t>(y * image.width + x)];
+  };
+  for (int y = image.height - 1; y >= 0; --y) {
+    std::vector<std::uint8_t> line(colourRow, 0);
+    for (int x = 0; x < image.width; ++x) {
+      const std::uint8_t index = transparent(x, y) ? 0 : image.At(x, y) & 0x0f;
+      line[static_cast<std::size_t>(x / 2)] |=
+          x % 2 ? index : static_cast<std::uint8_t>(index << 4);
+    }
+    for (const auto b : line) out.U8(b);
+  }
+  Mask(out, image.width, image.height, transparent);
+  return out.bytes;
+}
+
+std::vector<std::uint8_t> FullColour32(const AlphaIconImage& image) {
+  const std::uint32_t size = (RowBytes(image.width, 32) + RowBytes(image.width, 1)) *
+                             static_cast<std::uint32_t>(image.height);
+  Writer out;
+  InfoHeader(out, image.width, 2 * image.height, 32, size, 0);
+  auto at = [&](int x, int y) {
+    return image.pixels[static_cast<std::size_t>(y * image.width + x)];
+  };
+  for (int y = image.height - 1; y >= 0; --y)
+    for (int x = 0; x < image.width; ++x) {
+      const Rgba8 p = at(x, y);
+      out.U8(p.b);
+      out.U8(p.g);
+      out.U8(p.r);
+      out.U8(p.a);
+    }
+  Mask(out, image.width, image.height, [&](int x, int y) { return at(x, y).a == 0; });
+  return out.bytes;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> Bmp8File(const IndexedImage& image) {
@@ -73,54 +130,39 @@ std::vector<std::uint8_t> Bmp8File(const IndexedImage& image) {
   return out.bytes;
 }
 
-std::vector<std::uint8_t> Ico4File(const std::vector<IconImage>& images) {
-  std::vector<std::vector<std::uint8_t>> bodies;
-  for (const auto& icon : images) {
-    const IndexedImage& image = icon.image;
-    const std::uint32_t colourRow = RowBytes(image.width, 4);
-    const std::uint32_t maskRow = RowBytes(image.width, 1);
-    const std::uint32_t size = (colourRow + maskRow) * static_cast<std::uint32_t>(image.height);
-    Writer out;
-    // Icons store the colour image and the mask one above the other: twice the height.
-    InfoHeader(out, image.width, 2 * image.height, 4, size, 16);
-    Palette(out, image.palette, 16);
-    auto transparent = [&](int x, int y) {
-      return icon.transparent[static_cast<std::size_t>(y * image.width + x)];
-    };
-    for (int y = image.height - 1; y >= 0; --y) {
-      std::vector<std::uint8_t> line(colourRow, 0);
-      for (int x = 0; x < image.width; ++x) {
-        const std::uint8_t index = transparent(x, y) ? 0 : image.At(x, y) & 0x0f;
-        line[static_cast<std::size_t>(x / 2)] |=
-            x % 2 ? index : static_cast<std::uint8_t>(index << 4);
-      }
-      for (const auto b : line) out.U8(b);
-    }
-    for (int y = image.height - 1; y >= 0; --y) {
-      std::vector<std::uint8_t> line(maskRow, 0);
-      for (int x = 0; x < image.width; ++x)
-        if (transparent(x, y)) line[static_cast<std::size_t>(x / 8)] |= 0x80 >> (x % 8);
-      for (const auto b : line) out.U8(b);
-    }
-    bodies.push_back(std::move(out.bytes));
-  }
+std::vector<std::uint8_t> IcoFile(const std::vector<IconImage>& paletted,
+                                  const std::vector<AlphaIconImage>& fullColour) {
+  struct Entry {
+    int width, height, colours, bits;
+    std::vector<std::uint8_t> body;
+  };
+  std::vector<Entry> entries;
+  for (const auto& icon : paletted)
+    entries.push_back({icon.image.width, icon.image.height, 16, 4, Paletted4(icon)});
+  for (const auto& image : fullColour)
+    entries.push_back({image.width, image.height, 0, 32, FullColour32(image)});
+  for (const auto& entry : entries)
+    if (entry.width < 1 || entry.width > 255 || entry.height < 1 || entry.height > 255)
+      throw std::invalid_argument("icon images are 1 to 255 pixels a side");
+
   Writer out;
   out.U16(0);  // reserved
   out.U16(1);  // an icon
-  out.U16(static_cast<std::uint32_t>(images.size()));
-  std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
-  for (std::size_t i = 0; i < images.size(); ++i) {
-    out.U8(static_cast<std::uint32_t>(images[i].image.width));
-    out.U8(static_cast<std::uint32_t>(images[i].image.height));
-    out.U8(16);  // colours
+  out.U16(static_cast<std::uint32_t>(entries.size()));
+  std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(entries.size());
+  for (const auto& entry : entries) {
+    out.U8(static_cast<std::uint32_t>(entry.width));
+    out.U8(static_cast<std::uint32_t>(entry.height));
+    out.U8(static_cast<std::uint32_t>(entry.colours));  // 0: more than 256
     out.U8(0);
     out.U16(1);  // planes
-    out.U16(4);  // bits a pixel
-    out.U32(static_cast<std::uint32_t>(bodies[i].size()));
+    out.U16(static_cast<std::uint32_t>(entry.bits));
+    out.U32(static_cast<std::uint32_t>(entry.body.size()));
     out.U32(offset);
-    offset += static_cast<std::uint32_t>(bodies[i].size());
+    offset += static_cast<std::uint32_t>(entry.body.size());
   }
-  for (const auto& body : bodies) out.bytes.insert(out.bytes.end(), body.begin(), body.end());
+  for (const auto& entry : entries)
+    out.bytes.insert(out.bytes.end(), entry.body.begin(), entry.body.end());
   return out.bytes;
 }
 

@@ -17,9 +17,22 @@ struct IconImage {
   std::vector<bool> transparent;  // row by row, top row first
 };
 
-// An icon file holding 4-bit images; transparent pixels are stored as colour 0 under a set mask
-// bit, so that they show the background whatever colour 0 is.
-std::vector<std::uint8_t> Ico4File(const std::vector<IconImage>& images);
+struct Rgba8 {
+  std::uint8_t r = 0, g = 0, b = 0, a = 0;  // straight colour, not premultiplied
+};
+
+// One full-colour image of an icon file, with smooth transparency.
+struct AlphaIconImage {
+  int width = 0, height = 0;
+  std::vector<Rgba8> pixels;  // row by row, top row first
+};
+
+// An icon file: the 4-bit images first, then the 32-bit ones. Transparent pixels of a 4-bit
+// image are stored as colour 0 under a set mask bit, so that they show the background whatever
+// colour 0 is; a 32-bit image carries its own alpha, and its mask marks the pixels of alpha 0
+// for the programs that read only the mask.
+std::vector<std::uint8_t> IcoFile(const std::vector<IconImage>& paletted,
+                                  const std::vector<AlphaIconImage>& fullColour);
 
 // Writes bytes to a file; false when it cannot.
 bool WriteFile(const char* path, const std::vector<std::uint8_t>& bytes);
