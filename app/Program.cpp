@@ -11,14 +11,14 @@ namespace kestal {
 
 Program::Program(Platform& p)
     : platform(p),
-      tooltip(p.tray, p.clock),
+      trayIcon(p.tray, p.clock),
       sequence(p),
       trayWindow([this] {
-        return std::make_unique<TrayWindow>(platform, tooltip, about, news, dataAstrale);
+        return std::make_unique<TrayWindow>(platform, trayIcon, about, conventionsWindow, conversionWindow);
       }),
-      about([this] { return std::make_unique<AboutWindow>(platform, sequence, tooltip); }),
-      news([this] { return std::make_unique<ConventionsWindow>(platform, sequence); }),
-      dataAstrale([this] { return std::make_unique<ConversionWindow>(platform, sequence); }) {}
+      about([this] { return std::make_unique<AboutWindow>(platform, sequence, trayIcon); }),
+      conventionsWindow([this] { return std::make_unique<ConventionsWindow>(platform, sequence); }),
+      conversionWindow([this] { return std::make_unique<ConversionWindow>(platform, sequence); }) {}
 
 bool Program::Start() {
   Form& window = trayWindow.Get();

@@ -4,7 +4,7 @@
 #include "effects/WindowSequence.h"
 #include "platform/window/FormSlot.h"
 #include "platform/window/Platform.h"
-#include "tray/TrayTooltip.h"
+#include "tray/TrayIcon.h"
 
 namespace kestal {
 
@@ -24,13 +24,13 @@ class Program {
   }
 
   Platform& platform;
-  TrayTooltip tooltip;
+  TrayIcon trayIcon;
   WindowSequence sequence;
 
   FormSlot trayWindow;
   FormSlot about;
-  FormSlot news;
-  FormSlot dataAstrale;
+  FormSlot conventionsWindow;
+  FormSlot conversionWindow;
 };
 
 }  // namespace kestal

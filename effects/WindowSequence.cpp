@@ -13,12 +13,12 @@ constexpr int kOutlineCornerTwips = 20 * 15;
 
 void CentreOnScreen(Form& window) {
   const ScreenMetrics screen = window.Screen();
-  window.Move(static_cast<int>(RoundHalfEven((screen.widthTwips - window.Width()) * 0.5)),
-              static_cast<int>(RoundHalfEven((screen.heightTwips - window.Height()) * 0.5)));
+  window.Move(static_cast<int>(RoundHalfEven((screen.widthTwips - window.DesignWidth()) * 0.5)),
+              static_cast<int>(RoundHalfEven((screen.heightTwips - window.DesignHeight()) * 0.5)));
 }
 
 void CutRoundedOutline(Platform& platform, Form& window) {
-  platform.effects.RoundOutline(window.hWnd(), window.Width(), window.Height(),
+  platform.effects.RoundOutline(window.hWnd(), window.DesignWidth(), window.DesignHeight(),
                                 kOutlineCornerTwips);
 }
 

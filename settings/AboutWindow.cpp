@@ -42,7 +42,7 @@ std::string AboutWindow::HintText() {
 
 // Later controls lie above earlier ones. The white title's light grey back colour is never
 // painted (the label is transparent), so the green title shows one pixel beside it.
-AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayTooltip& tooltip)
+AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayIcon& trayIcon)
     : Form(BorderlessWindow("About", 5220, 5025)),
       Check1(*this, Design("Check1", "Lancia automaticamente il programma all'avvio di Windows",
                            {300, 4665, 4740, 240})
@@ -102,7 +102,7 @@ AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayToolt
       Line1_3(*this, LineDesign("Line1", 3, {375, 1980, 4820, 1980}, kGrey, 2)),
       platform_(platform),
       sequence_(sequence),
-      tooltip_(tooltip) {
+      trayIcon_(trayIcon) {
   Image2.OnClick([this] { Image2_Click(); });
   Image3.OnClick([this] { Image3_Click(); });
   Command1.OnClick([this] { Command1_Click(); });
@@ -128,12 +128,12 @@ void AboutWindow::Form_Load() {
 // Picking a captain changes the tooltip at once; nothing is stored until "&Ok".
 void AboutWindow::Image2_Click() {
   StarDate.SetCaption(kClassicCaption);
-  tooltip_.Show(false);
+  trayIcon_.Show(false);
 }
 
 void AboutWindow::Image3_Click() {
   StarDate.SetCaption(kNextGenerationCaption);
-  tooltip_.Show(true);
+  trayIcon_.Show(true);
 }
 
 void AboutWindow::Command1_Click() {

@@ -7,13 +7,13 @@
 #include "effects/WindowSequence.h"
 #include "platform/window/Controls.h"
 #include "platform/window/Platform.h"
-#include "tray/TrayTooltip.h"
+#include "tray/TrayIcon.h"
 
 namespace kestal {
 
 class AboutWindow : public Form {
  public:
-  AboutWindow(Platform& platform, WindowSequence& sequence, TrayTooltip& tooltip);
+  AboutWindow(Platform& platform, WindowSequence& sequence, TrayIcon& trayIcon);
 
   // The tooltip texts of the two choices, as StarDate shows them and "&Ok" reads them.
   static constexpr std::string_view kClassicCaption = "Velorn Classic";
@@ -59,7 +59,7 @@ class AboutWindow : public Form {
 
   Platform& platform_;
   WindowSequence& sequence_;
-  TrayTooltip& tooltip_;
+  TrayIcon& trayIcon_;
 };
 
 }  // namespace kestal

@@ -10,14 +10,14 @@ namespace {
 constexpr uint32_t kTrayIconId = 1;
 }  // namespace
 
-TrayWindow::TrayWindow(Platform& platform, TrayTooltip& tooltip, FormSlot& about, FormSlot& news,
-                       FormSlot& dataAstrale)
+TrayWindow::TrayWindow(Platform& platform, TrayIcon& trayIcon, FormSlot& about, FormSlot& conventionsWindow,
+                       FormSlot& conversionWindow)
     : Form(FormDefinition{"Form1", "Velorn", 0, 0, IDI_KESTAL, true}),
       platform_(platform),
-      tooltip_(tooltip),
+      trayIcon_(trayIcon),
       about_(about),
-      news_(news),
-      dataAstrale_(dataAstrale) {}
+      conventionsWindow_(conventionsWindow),
+      conversionWindow_(conversionWindow) {}
 
 const std::vector<MenuItem>& TrayWindow::MenuItems() {
   static const std::vector<MenuItem> items{
@@ -36,7 +36,7 @@ void TrayWindow::Unload(FormSlot& slot) {
 void TrayWindow::Form_Load() {
   const std::string setting = ReadConventionSetting(platform_.settings);
 
-  TrayIconRecord& record = tooltip_.TrayIconData;
+  TrayIconRecord& record = trayIcon_.TrayIconData;
   record.hWnd = hWnd();
   record.uID = kTrayIconId;
   record.uFlags = kNifMessage | kNifIcon | kNifTip;
@@ -44,7 +44,7 @@ void TrayWindow::Form_Load() {
   record.hIcon = Surface() ? Surface()->Icon() : 0;
 
   // Any stored text, not only the one the program writes, selects the Next Generation tooltip.
-  tooltip_.Choose(!setting.empty());
+  trayIcon_.Choose(!setting.empty());
   platform_.windows.AcceptOtherPrograms(*this);
   AddIconOrRetry();
   platform_.windows.Hide(*this);
@@ -54,18 +54,18 @@ void TrayWindow::Form_Load() {
 void TrayWindow::Form_Unload() {
   KillTimer(kMidnightTimer);
   StopRetrying();
-  TrayIconRecord& record = tooltip_.TrayIconData;
+  TrayIconRecord& record = trayIcon_.TrayIconData;
   record.hWnd = hWnd();
   record.uID = kTrayIconId;
-  tooltip_.Send(kNimDelete);
+  trayIcon_.Send(kNimDelete);
 }
 
 // Adds the icon with today's tooltip in the convention it shows. A refusal may also mean that
 // the icon is there already (the shell announces itself for other reasons too): a change that
 // the shell takes says so.
 bool TrayWindow::TryAddIcon() {
-  tooltip_.Compose();
-  iconAdded_ = tooltip_.Send(kNimAdd) || tooltip_.Send(kNimModify);
+  trayIcon_.Compose();
+  iconAdded_ = trayIcon_.Send(kNimAdd) || trayIcon_.Send(kNimModify);
   return iconAdded_;
 }
 
@@ -106,7 +106,7 @@ void TrayWindow::WaitForMidnight() {
 
 // The day may have changed: today's stardate in the convention shown, and a new wait.
 void TrayWindow::FollowTheDate() {
-  tooltip_.Show(tooltip_.ShowsNextGeneration());
+  trayIcon_.Show(trayIcon_.ShowsNextGeneration());
   WaitForMidnight();
 }
 
@@ -135,8 +135,8 @@ void TrayWindow::Form_SystemEvent(SystemEvent event) {
       break;
     case SystemEvent::IconChanged:
       // The tray shows the icon at the size of the new density.
-      tooltip_.TrayIconData.hIcon = Surface() ? Surface()->Icon() : 0;
-      tooltip_.Send(kNimModify);
+      trayIcon_.TrayIconData.hIcon = Surface() ? Surface()->Icon() : 0;
+      trayIcon_.Send(kNimModify);
       break;
     case SystemEvent::AnotherStart:
       // Started again from the Start menu or at sign-in: the one copy shows what a double click
@@ -188,14 +188,14 @@ void TrayWindow::ShowAbout() {
 void TrayWindow::mnuMain_Click(int index) {
   // At most one of the three windows is open after a command, and a chosen one starts afresh.
   Unload(about_);
-  Unload(news_);
-  Unload(dataAstrale_);
+  Unload(conventionsWindow_);
+  Unload(conversionWindow_);
   switch (index) {
     case kMenuConventions:
-      Show(news_);
+      Show(conventionsWindow_);
       break;
     case kMenuConversion:
-      Show(dataAstrale_);
+      Show(conversionWindow_);
       break;
     case kMenuAbout:
       Show(about_);

@@ -7,15 +7,15 @@
 #include "platform/window/Controls.h"
 #include "platform/window/FormSlot.h"
 #include "platform/window/Platform.h"
-#include "tray/TrayTooltip.h"
+#include "tray/TrayIcon.h"
 
 namespace kestal {
 
 class TrayWindow : public Form {
  public:
   // The three windows the menu opens: About, conventions, conversion.
-  TrayWindow(Platform& platform, TrayTooltip& tooltip, FormSlot& about, FormSlot& news,
-             FormSlot& dataAstrale);
+  TrayWindow(Platform& platform, TrayIcon& trayIcon, FormSlot& about, FormSlot& conventionsWindow,
+             FormSlot& conversionWindow);
 
   // The popup menu mnuMain, and the index of each command.
   static const std::vector<MenuItem>& MenuItems();
@@ -55,10 +55,10 @@ class TrayWindow : public Form {
   void Unload(FormSlot& slot);
 
   Platform& platform_;
-  TrayTooltip& tooltip_;
+  TrayIcon& trayIcon_;
   FormSlot& about_;
-  FormSlot& news_;
-  FormSlot& dataAstrale_;
+  FormSlot& conventionsWindow_;
+  FormSlot& conversionWindow_;
   int addIconRetriesLeft_ = 0;
   bool iconAdded_ = false;  // the shell took the icon the last time it was added
 };

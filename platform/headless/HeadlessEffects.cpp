@@ -22,11 +22,11 @@ PixelRect HeadlessEffects::RectOf(const Form& form) const {
   const HeadlessSurface* surface = windows_.SurfaceOf(form);
   const ScreenMetrics screen = surface ? surface->Screen() : windows_.Screen();
   const int left = static_cast<int>(
-      RoundHalfEven((surface ? surface->Left() : form.Left()) / screen.twipsPerPixelX));
+      RoundHalfEven((surface ? surface->Left() : form.PlacedLeft()) / screen.twipsPerPixelX));
   const int top = static_cast<int>(
-      RoundHalfEven((surface ? surface->Top() : form.Top()) / screen.twipsPerPixelY));
-  return {left, top, left + static_cast<int>(RoundHalfEven(form.Width() / screen.twipsPerPixelX)),
-          top + static_cast<int>(RoundHalfEven(form.Height() / screen.twipsPerPixelY))};
+      RoundHalfEven((surface ? surface->Top() : form.PlacedTop()) / screen.twipsPerPixelY));
+  return {left, top, left + static_cast<int>(RoundHalfEven(form.DesignWidth() / screen.twipsPerPixelX)),
+          top + static_cast<int>(RoundHalfEven(form.DesignHeight() / screen.twipsPerPixelY))};
 }
 
 PixelRect HeadlessEffects::DesktopRect() {

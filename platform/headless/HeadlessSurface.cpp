@@ -23,8 +23,8 @@ HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Fo
       form_(form),
       handle_(handle),
       icon_(icon),
-      left_(form.Left()),
-      top_(form.Top()) {
+      left_(form.PlacedLeft()),
+      top_(form.PlacedTop()) {
   for (const ControlDefinition& design : form.Controls()) {
     ControlState state;
     state.text = DecodeCodePoints(design.caption);

@@ -195,7 +195,7 @@ Color User::FormBackColor() const {
 
 TwipRect User::FormRect() const {
   const HeadlessSurface& surface = Surface();
-  return {surface.Left(), surface.Top(), form_.Width(), form_.Height()};
+  return {surface.Left(), surface.Top(), form_.DesignWidth(), form_.DesignHeight()};
 }
 
 }  // namespace kestal::headless

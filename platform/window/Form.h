@@ -42,10 +42,12 @@ class Form : public std::enable_shared_from_this<Form> {
   // Window operations for the handlers. Before load and after release they do nothing.
   WindowHandle hWnd() const;
   bool Visible() const;
-  int Width() const { return definition_.width; }
-  int Height() const { return definition_.height; }
-  int Left() const { return left_; }
-  int Top() const { return top_; }
+  // The size the window was designed at, in twips (the window itself has it at any density).
+  int DesignWidth() const { return definition_.width; }
+  int DesignHeight() const { return definition_.height; }
+  // Where the window was last moved to, in twips, as asked (not read back from the window).
+  int PlacedLeft() const { return left_; }
+  int PlacedTop() const { return top_; }
   void Move(int leftTwips, int topTwips);
   // The screen as this window measures it (see FormSurface::Screen); empty when not loaded.
   ScreenMetrics Screen() const;

@@ -52,7 +52,7 @@ using Lines = std::vector<std::string>;
 
 TEST(ReadableWindows, TheConversionWindowReadsTopToBottom) {
   Desk desk;
-  Form& window = desk.Open(desk.program.dataAstrale);
+  Form& window = desk.Open(desk.program.conversionWindow);
   const Lines frames = {
       "group \"Data da convertire:\"",
       "  control Option1",
@@ -116,7 +116,7 @@ TEST(ReadableWindows, TheAboutWindowReadsItsLinksPicturesAndChoice) {
 
 TEST(ReadableWindows, TheConventionsWindowReadsItsThreeTexts) {
   Desk desk;
-  const Lines outline = Outline(desk.Open(desk.program.news));
+  const Lines outline = Outline(desk.Open(desk.program.conventionsWindow));
   ASSERT_EQ(outline.size(), 6u);
   EXPECT_EQ(outline[0], "text \"Kestal Date - Convenzioni adottate\"");
   EXPECT_EQ(outline[1], "text \"Note di calcolo raccolte dalle convenzioni degli appassionati.\"");

@@ -14,8 +14,8 @@ class NewsSession {
  public:
   NewsSession() { program.Start(); }
   headless::User Open() {
-    program.Show(program.news);
-    return headless::User(hp.windows, *program.news.Current());
+    program.Show(program.conventionsWindow);
+    return headless::User(hp.windows, *program.conventionsWindow.Current());
   }
   headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
   Program program{hp.platform()};
@@ -93,7 +93,7 @@ TEST(NewsWindow, LabelsStackWithoutGapsInsideTheWindow) {
   for (const auto& c : cases) EXPECT_EQ(user.Rect(c.name), c.rect) << c.name;
   const TwipRect last = user.Rect("msgDate2");
   EXPECT_EQ(last.top + last.height, 5490);
-  EXPECT_LT(last.top + last.height, s.program.news.Current()->Height());
+  EXPECT_LT(last.top + last.height, s.program.conventionsWindow.Current()->DesignHeight());
 }
 
 TEST(NewsWindow, OpensInOrderAndOkCloses) {
@@ -111,12 +111,12 @@ TEST(NewsWindow, OpensInOrderAndOkCloses) {
     EXPECT_LT(at, entries.size()) << step;
     ++at;
   }
-  EXPECT_TRUE(s.hp.effects.IsTopmost(s.program.news.Current()->hWnd()));
+  EXPECT_TRUE(s.hp.effects.IsTopmost(s.program.conventionsWindow.Current()->hWnd()));
   EXPECT_EQ(user.FormBackColor(), s.hp.windows.highlight);
 
   s.hp.log.Clear();
   user.Click("Command1");
-  EXPECT_FALSE(s.program.news.IsLoaded());
+  EXPECT_FALSE(s.program.conventionsWindow.IsLoaded());
   EXPECT_EQ(s.hp.log.Matching("Form_Unload(News)").size(), 1u);
   EXPECT_EQ(s.hp.log.Matching("PlaySound(24)").size(), 1u);
   EXPECT_TRUE(s.program.trayWindow.IsLoaded());
@@ -146,11 +146,11 @@ TEST(NewsWindow, LayoutAsDesigned) {
       {K::Label, "Label1", 1, {1110, 135, 5745, 435}, kWhite, title, 0},
   };
   NewsSession s;
-  const Form& news = s.program.news.Get();
-  EXPECT_EQ(news.Definition().caption, "");
-  EXPECT_EQ(news.Width(), 7725);
-  EXPECT_EQ(news.Height(), 5550);
-  const auto& controls = news.Controls();
+  const Form& conventionsWindow = s.program.conventionsWindow.Get();
+  EXPECT_EQ(conventionsWindow.Definition().caption, "");
+  EXPECT_EQ(conventionsWindow.DesignWidth(), 7725);
+  EXPECT_EQ(conventionsWindow.DesignHeight(), 5550);
+  const auto& controls = conventionsWindow.Controls();
   ASSERT_EQ(controls.size(), std::size(expected));
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const ControlDefinition& c = controls[i];

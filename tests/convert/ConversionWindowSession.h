@@ -17,8 +17,8 @@ class ConversionWindowSession : public ::testing::Test {
  protected:
   ConversionWindowSession() {
     program.Start();
-    program.Show(program.dataAstrale);
-    user.emplace(hp.windows, *program.dataAstrale.Current());
+    program.Show(program.conversionWindow);
+    user.emplace(hp.windows, *program.conversionWindow.Current());
   }
 
   // Chooses the source kind (and the target, when given), pastes the input over the box and

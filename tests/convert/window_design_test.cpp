@@ -123,7 +123,7 @@ TEST_F(WindowDesign, EveryControlInItsPlace) {
       {"Label1", 1, K::Label, "", "Kestal Date", {1110, 135, 1740, 435}, 4, kWhite, 18},
       {"Label1", 3, K::Label, "", "- Conversioni", {2985, 195, 1875, 360}, 19, kWhite, 13.5},
   };
-  const Form& window = *program.dataAstrale.Current();
+  const Form& window = *program.conversionWindow.Current();
   EXPECT_EQ(window.Definition().caption, "");
   EXPECT_EQ(window.Definition().width, 5220);
   EXPECT_EQ(window.Definition().height, 4860);
@@ -228,14 +228,14 @@ TEST_F(WindowDesign, EsciClosesAndReopeningStartsAfresh) {
 
   hp.log.Clear();
   user->Click("Command3");
-  EXPECT_FALSE(program.dataAstrale.IsLoaded());
+  EXPECT_FALSE(program.conversionWindow.IsLoaded());
   EXPECT_EQ(sounds(), std::vector<std::string>{"PlaySound(24)"});
   EXPECT_FALSE(hp.log.Matching("AnimateOutline").empty()) << "the closing zoom";
   EXPECT_EQ(hp.log.Matching("Form_Unload(DataAstrale)").size(), 1u);
 
   hp.clock.now = {2024, 2, 29, 23, 59, 0, 0};
-  program.Show(program.dataAstrale);
-  headless::User again(hp.windows, *program.dataAstrale.Current());
+  program.Show(program.conversionWindow);
+  headless::User again(hp.windows, *program.conversionWindow.Current());
   EXPECT_EQ(again.Text("DataSource"), "29/02/2024");
   EXPECT_EQ(again.Text("VelornDate"), "");
   EXPECT_TRUE(again.Value("Option1"));
@@ -244,7 +244,7 @@ TEST_F(WindowDesign, EsciClosesAndReopeningStartsAfresh) {
   EXPECT_TRUE(again.HasFocus("DataSource"));
 
   again.AccessKey('E');
-  EXPECT_FALSE(program.dataAstrale.IsLoaded());
+  EXPECT_FALSE(program.conversionWindow.IsLoaded());
 }
 
 }  // namespace

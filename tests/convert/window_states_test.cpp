@@ -135,18 +135,18 @@ TEST_F(WindowStates, ClosingWhileAMessageIsOpenIsSafe) {
   } cases[] = {{"Option2", "15/06/2002"}, {"Option2", "x/0212.06"}, {"Option3", "56789"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.input);
-    program.Show(program.dataAstrale);
-    headless::User u(hp.windows, *program.dataAstrale.Current());
+    program.Show(program.conversionWindow);
+    headless::User u(hp.windows, *program.conversionWindow.Current());
     u.Click(c.source);
     u.ReplaceText("DataSource", c.input);
     hp.windows.onMessageBox = [&](const headless::MessageBoxRecord&) {
-      program.Unload(program.dataAstrale);
+      program.Unload(program.conversionWindow);
     };
     const size_t before = Boxes().size();
     u.Click("Command1");
     hp.windows.onMessageBox = nullptr;
     EXPECT_EQ(Boxes().size(), before + 1);
-    EXPECT_FALSE(program.dataAstrale.IsLoaded());
+    EXPECT_FALSE(program.conversionWindow.IsLoaded());
   }
 }
 

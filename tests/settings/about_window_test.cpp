@@ -67,8 +67,8 @@ TEST(AboutWindow, LayoutAsDesigned) {
   AboutSession s;
   const Form& about = s.program.about.Get();
   EXPECT_EQ(about.Definition().caption, "");
-  EXPECT_EQ(about.Width(), 5220);
-  EXPECT_EQ(about.Height(), 5025);
+  EXPECT_EQ(about.DesignWidth(), 5220);
+  EXPECT_EQ(about.DesignHeight(), 5025);
   const auto& controls = about.Controls();
   ASSERT_EQ(controls.size(), std::size(expected));
   for (std::size_t i = 0; i < controls.size(); ++i) {

@@ -83,9 +83,9 @@ TEST(TrayEvents, DoubleClickKeepsTheOtherWindows) {
   TraySession session;
   auto& hp = session.hp;
   TrayWindow& form1 = session.Start();
-  session.program.Show(session.program.news);
+  session.program.Show(session.program.conventionsWindow);
   hp.windows.NotifyTray(form1, 515);
-  EXPECT_TRUE(session.program.news.IsLoaded());
+  EXPECT_TRUE(session.program.conventionsWindow.IsLoaded());
   EXPECT_TRUE(session.program.about.IsLoaded());
 }
 
@@ -157,7 +157,7 @@ TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
       return e.starts_with("NotifyIcon");
     });
     EXPECT_LT(accept, firstIcon);
-    if (c.newsOpen) session.program.Show(session.program.news);
+    if (c.newsOpen) session.program.Show(session.program.conventionsWindow);
     if (c.aboutOpen) session.program.Show(session.program.about);
     if (c.aboutClosing) {
       hp.effects.onAnimate = [&] {
@@ -171,7 +171,7 @@ TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
     ASSERT_TRUE(session.program.about.IsLoaded());
     EXPECT_TRUE(session.program.about.Current()->Visible());
     EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), c.aboutLoads);
-    EXPECT_EQ(session.program.news.IsLoaded(), c.newsOpen);
+    EXPECT_EQ(session.program.conventionsWindow.IsLoaded(), c.newsOpen);
   }
 }
 
@@ -222,7 +222,7 @@ TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
       Program& program = session.program;
       TrayWindow& form1 = session.Start();
       if (windowsOpen) {
-        for (FormSlot* slot : {&program.dataAstrale, &program.news, &program.about})
+        for (FormSlot* slot : {&program.conversionWindow, &program.conventionsWindow, &program.about})
           program.Show(*slot);
       }
       hp.log.Clear();
@@ -232,8 +232,8 @@ TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
       std::vector<std::string> expected = windowsOpen ? closing : std::vector<std::string>{};
       expected.insert(expected.end(), c.then.begin(), c.then.end());
       EXPECT_EQ(Comings(hp.log), expected);
-      EXPECT_EQ(program.news.IsLoaded(), c.index == 0);
-      EXPECT_EQ(program.dataAstrale.IsLoaded(), c.index == 1);
+      EXPECT_EQ(program.conventionsWindow.IsLoaded(), c.index == 0);
+      EXPECT_EQ(program.conversionWindow.IsLoaded(), c.index == 1);
       EXPECT_EQ(program.about.IsLoaded(), c.index == 3);
       EXPECT_EQ(program.trayWindow.IsLoaded(), c.index != 5);
       EXPECT_EQ(hp.tray.IconShown(), c.index != 5);
@@ -251,7 +251,7 @@ TEST(TrayMenu, AChosenWindowStartsAfresh) {
     hp.sound.IdentifyImagesFrom(hp.resources);
     Program& program = session.program;
     TrayWindow& form1 = session.Start();
-    FormSlot& slot = index == 0 ? program.news : index == 1 ? program.dataAstrale : program.about;
+    FormSlot& slot = index == 0 ? program.conventionsWindow : index == 1 ? program.conversionWindow : program.about;
     hp.windows.QueueMenuChoice(index);
     hp.windows.NotifyTray(form1, 517);
     const Form* first = slot.Current();
@@ -277,7 +277,7 @@ TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
   hp.sound.IdentifyImagesFrom(hp.resources);
   Program& program = session.program;
   TrayWindow& form1 = session.Start();
-  program.Show(program.dataAstrale);
+  program.Show(program.conversionWindow);
   hp.log.Clear();
   hp.windows.QueueMenuChoice(5);
   hp.windows.NotifyTray(form1, 517);

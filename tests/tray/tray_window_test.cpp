@@ -4,7 +4,7 @@
 
 #include "resources/ResourceIds.h"
 #include "tests/tray/TraySession.h"
-#include "tray/TrayTooltip.h"
+#include "tray/TrayIcon.h"
 
 namespace kestal::testing {
 namespace {
@@ -68,8 +68,8 @@ TEST(TrayTooltip, ShowsTodayInTheStoredConvention) {
       const std::string expected = setting.nextGeneration ? Tip(kNextGeneration, day.nextGeneration)
                                                           : Tip(kClassic, day.classic);
       EXPECT_EQ(session.hp.tray.Tooltip(), expected);
-      EXPECT_EQ(FieldIn(session.program.tooltip.TrayIconData), FieldOf(expected + '\0'));
-      EXPECT_EQ(session.program.tooltip.ShowsNextGeneration(), setting.nextGeneration);
+      EXPECT_EQ(FieldIn(session.program.trayIcon.TrayIconData), FieldOf(expected + '\0'));
+      EXPECT_EQ(session.program.trayIcon.ShowsNextGeneration(), setting.nextGeneration);
       // The texts themselves end in their NUL.
       EXPECT_EQ(NGTipText(session.hp.clock), Tip(kNextGeneration, day.nextGeneration) + '\0');
       EXPECT_EQ(ClassicTipText(session.hp.clock), Tip(kClassic, day.classic) + '\0');
@@ -109,9 +109,9 @@ TEST(TrayEnd, RemovesTheIconByWindowAndId) {
   auto& hp = session.hp;
   // The About window may have changed the tooltip; stray values in the identifying fields must
   // not keep the icon from going.
-  session.program.tooltip.Show(false);
-  session.program.tooltip.TrayIconData.hWnd = 0;
-  session.program.tooltip.TrayIconData.uID = 9;
+  session.program.trayIcon.Show(false);
+  session.program.trayIcon.TrayIconData.hWnd = 0;
+  session.program.trayIcon.TrayIconData.uID = 9;
   session.program.Unload(session.program.trayWindow);
 
   const auto& [message, record] = session.LastSent();
@@ -139,7 +139,7 @@ TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
     auto& hp = session.hp;
     TrayWindow& form1 = session.Start(c.setting, {2001, 12, 31, 23, 59, 59, 250});
     EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 750);
-    if (c.aboutChoice >= 0) session.program.tooltip.Show(c.aboutChoice == 1);
+    if (c.aboutChoice >= 0) session.program.trayIcon.Show(c.aboutChoice == 1);
 
     // A timer that comes a little early finds the same day and waits the rest.
     hp.clock.now = {2001, 12, 31, 23, 59, 59, 990};
@@ -230,7 +230,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
     TraySession session;
     auto& hp = session.hp;
     TrayWindow& form1 = session.Start(c.setting);
-    if (c.aboutChoice >= 0) session.program.tooltip.Show(c.aboutChoice == 1);
+    if (c.aboutChoice >= 0) session.program.trayIcon.Show(c.aboutChoice == 1);
     hp.tray.RestartShell();
     hp.clock.now = {2002, 6, 16, 9, 0, 0, 0};  // the shell comes back the next morning
     hp.windows.Broadcast(SystemEvent::TaskbarCreated);

@@ -19,9 +19,9 @@ std::string ClassicTipText(const Clock& clock);
 // the field's 64 characters, a longer one is cut there.
 void PutTipText(TrayIconRecord& record, std::string_view text);
 
-class TrayTooltip {
+class TrayIcon {
  public:
-  TrayTooltip(TrayArea& tray, const Clock& clock) : tray_(tray), clock_(clock) {}
+  TrayIcon(TrayArea& tray, const Clock& clock) : tray_(tray), clock_(clock) {}
 
   TrayIconRecord TrayIconData;
 

@@ -1,4 +1,4 @@
-#include "tray/TrayTooltip.h"
+#include "tray/TrayIcon.h"
 
 #include <algorithm>
 #include <iterator>
@@ -43,11 +43,11 @@ void PutTipText(TrayIconRecord& record, std::string_view text) {
   std::copy_n(wide.begin(), count, std::begin(record.szTip));
 }
 
-void TrayTooltip::Compose() {
+void TrayIcon::Compose() {
   PutTipText(TrayIconData, nextGeneration_ ? NGTipText(clock_) : ClassicTipText(clock_));
 }
 
-void TrayTooltip::Show(bool nextGeneration) {
+void TrayIcon::Show(bool nextGeneration) {
   nextGeneration_ = nextGeneration;
   Compose();
   Send(kNimModify);
