@@ -36,6 +36,8 @@ class Win32Registry : public Registry {
                                     std::string_view name) override;
   bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
                  uint32_t number) override;
+  std::optional<std::vector<uint8_t>> GetBinary(RegistryRoot root, std::string_view path,
+                                                std::string_view name) override;
   bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) override;
   bool DeleteKey(RegistryRoot root, std::string_view path) override;
 };

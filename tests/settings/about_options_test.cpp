@@ -26,7 +26,7 @@ std::optional<std::string> RunText(AboutSession& s, RegistryRoot root) {
   const auto value = s.hp.registry.Get(
       root, root == RegistryRoot::LocalMachine ? kMachineRun : kUserRun, "KestalDate");
   if (!value) return std::nullopt;
-  EXPECT_TRUE(value->isString);
+  EXPECT_EQ(value->type, HeadlessRegistry::Type::String);
   return value->text.substr(0, value->text.find('\0'));
 }
 
