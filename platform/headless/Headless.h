@@ -329,8 +329,15 @@ class HeadlessShell : public Shell {
   explicit HeadlessShell(CallLog& log) : log_(log) {}
   std::intptr_t Open(std::string_view target) override;
   std::string ExecutablePath() override { return executablePath; }
+  // By the folders below, letter case aside.
+  FolderKind FolderOf(std::string_view path) override;
+  // The executable and the files listed, letter case aside.
+  bool FileExists(std::string_view path) override;
 
   std::string executablePath = "C:\\Programmi\\KestalDate\\KestalDate.exe";
+  std::string temporaryFolder = "C:\\Users\\utente\\AppData\\Local\\Temp";
+  std::string userFolder = "C:\\Users\\utente";
+  std::vector<std::string> files;   // the files that exist besides the executable
   std::intptr_t result = 42;        // what the shell answers
   std::vector<std::string> opened;  // the targets, in order
   std::function<void()> onOpen;     // called inside each request

@@ -60,6 +60,8 @@ class Win32Shell : public Shell {
  public:
   std::intptr_t Open(std::string_view target) override;
   std::string ExecutablePath() override;
+  FolderKind FolderOf(std::string_view path) override;
+  bool FileExists(std::string_view path) override;
 };
 
 class Win32Sound : public SoundPlayer {
