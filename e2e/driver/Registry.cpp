@@ -29,6 +29,15 @@ bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::
   return result == ERROR_SUCCESS;
 }
 
+bool WriteBinary(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& bytes) {
+  return RegSetKeyValueW(root, key, name, REG_BINARY, bytes.data(),
+                         static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+}
+
+bool ValueExists(HKEY root, const wchar_t* key, const wchar_t* name) {
+  return RegGetValueW(root, key, name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 bool DeleteValue(HKEY root, const wchar_t* key, const wchar_t* name) {
   const LONG result = RegDeleteKeyValueW(root, key, name);
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;

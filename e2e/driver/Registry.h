@@ -13,11 +13,18 @@ inline constexpr wchar_t kSettingsRoot[] = L"Software\\KestalDate";
 inline constexpr wchar_t kSettingName[] = L"Data";
 inline constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr wchar_t kRunValueName[] = L"KestalDate";
+// Where Task Manager and Settings mark a Run value turned off (a binary value of the same name
+// whose first byte is odd), beside each Run key.
+inline constexpr wchar_t kApprovedKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 // REG_SZ values only: any other type reads as nothing.
 std::optional<std::string> ReadString(HKEY root, const wchar_t* key, const wchar_t* name);
 bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& value);
 bool DeleteValue(HKEY root, const wchar_t* key, const wchar_t* name);
+bool WriteBinary(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& bytes);
+// A value of any type is there.
+bool ValueExists(HKEY root, const wchar_t* key, const wchar_t* name);
 // Removes the key with everything under it; true also when it was not there.
 bool DeleteTree(HKEY root, const wchar_t* key);
 bool KeyExists(HKEY root, const wchar_t* key);
