@@ -29,6 +29,12 @@ constexpr std::string_view kHintLines[] = {
     "Next Generation.",
 };
 
+// Windows could not start the program from the folder where the shell opens a zip: it is
+// emptied.
+constexpr std::string_view kExtractFirst =
+    "Per avviare il programma con Windows, estrai prima i file dallo zip in una cartella e avvia "
+    "il programma da lì.";
+
 }  // namespace
 
 std::string AboutWindow::HintText() {
@@ -120,7 +126,7 @@ void AboutWindow::Form_Load() {
   };
   steps.topmostBeforeOutline = true;
   steps.content = [this] {
-    if (AutostartIsOn(platform_.registry)) Check1.SetValue(true);
+    if (AutostartIsOn(platform_.registry, platform_.shell)) Check1.SetValue(true);
   };
   sequence_.OpenWindow(*this, steps);
 }
@@ -140,7 +146,9 @@ void AboutWindow::Command1_Click() {
   Platform& platform = platform_;
   const std::string oldValue = ReadConventionSetting(platform.settings);
   if (Check1.Value()) {
-    RegisterAutostart(platform.registry, platform.shell.ExecutablePath());
+    if (!RegisterAutostart(platform.registry, platform.shell)) {
+      platform.windows.MsgBox(kExtractFirst, MsgBoxIcon::Exclamation, "KestalDate");
+    }
   } else {
     UnregisterAutostart(platform.registry);
   }

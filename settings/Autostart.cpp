@@ -1,5 +1,8 @@
 #include "settings/Autostart.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "settings/RegString.h"
 
 namespace kestal {
@@ -8,9 +11,59 @@ namespace {
 // Registry value names compare without regard to letter case; this is the name the reads use.
 constexpr std::string_view kAutostartQueryName = "kestalDate";
 
+// A Run key and the key where Windows marks its values turned off.
+struct RunKey {
+  RegistryRoot root;
+  std::string_view run, approved;
+};
+constexpr RunKey kMachine{RegistryRoot::LocalMachine, kMachineRunKey, kMachineApprovedKey};
+constexpr RunKey kUser{RegistryRoot::CurrentUser, kUserRunKey, kUserApprovedKey};
+
+bool TurnedOff(Registry& registry, const RunKey& key) {
+  const auto mark = registry.GetBinary(key.root, key.approved, kAutostartQueryName);
+  return mark && !mark->empty() && ((*mark)[0] & 1) != 0;
+}
+
+// The existing program a command starts: the quoted path; unquoted, the shortest piece up to a
+// blank that names a file, else the whole text, as Windows reads it. Empty when there is none.
+std::string ExistingProgram(Shell& shell, std::string_view command) {
+  if (command.starts_with('"')) {
+    command.remove_prefix(1);
+    command = command.substr(0, command.find('"'));
+  } else {
+    for (std::size_t blank = command.find(' '); blank != std::string_view::npos;
+         blank = command.find(' ', blank + 1)) {
+      if (shell.FileExists(command.substr(0, blank))) return std::string(command.substr(0, blank));
+    }
+  }
+  return shell.FileExists(command) ? std::string(command) : std::string();
+}
+
+// The program this key makes Windows start, or the empty text when it starts none.
+std::string StartedProgram(Registry& registry, Shell& shell, const RunKey& key) {
+  const std::string command = GetRegString(registry, key.root, key.run, kAutostartQueryName);
+  if (command.empty()) return {};
+  std::string program = ExistingProgram(shell, command);
+  if (program.empty() || TurnedOff(registry, key)) return {};
+  return program;
+}
+
+bool SamePath(std::string_view a, std::string_view b) {
+  return std::ranges::equal(
+      a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// Without a mark Windows counts the value on, so removing one turns the start on again.
+bool Store(Registry& registry, const RunKey& key, std::string_view command) {
+  if (!SetRegString(registry, key.root, key.run, kAutostartValue, command)) return false;
+  registry.DeleteValue(key.root, key.approved, kAutostartValue);
+  return true;
+}
+
 // A value or key that isn't there, or a refused removal, leaves nothing to do.
-void RemoveValue(Registry& registry, RegistryRoot root, std::string_view keyPath) {
-  registry.DeleteValue(root, keyPath, kAutostartValue);
+void Remove(Registry& registry, const RunKey& key) {
+  registry.DeleteValue(key.root, key.run, kAutostartValue);
+  registry.DeleteValue(key.root, key.approved, kAutostartValue);
 }
 
 }  // namespace
@@ -24,27 +77,36 @@ std::string AutostartCommand(std::string_view executablePath) {
   return "\"" + std::string(executablePath) + "\"";
 }
 
-void RegisterAutostart(Registry& registry, std::string_view executablePath) {
-  const std::string command = AutostartCommand(executablePath);
-  if (SetRegString(registry, RegistryRoot::LocalMachine, kMachineRunKey, kAutostartValue,
-                   command)) {
+bool RegisterAutostart(Registry& registry, Shell& shell) {
+  const std::string executable = shell.ExecutablePath();
+  const FolderKind folder = shell.FolderOf(executable);
+  if (folder == FolderKind::Temporary) return false;
+  const std::string command = AutostartCommand(executable);
+  if (folder == FolderKind::Shared && Store(registry, kMachine, command)) {
     // A per-user copy left from a time without rights would start the program twice.
-    RemoveValue(registry, RegistryRoot::CurrentUser, kUserRunKey);
-  } else {
-    SetRegString(registry, RegistryRoot::CurrentUser, kUserRunKey, kAutostartValue, command);
+    Remove(registry, kUser);
+    return true;
   }
+  // The user's own folders may be out of other users' reach, even when the program runs
+  // elevated: an old machine-wide value goes where the rights allow.
+  if (folder == FolderKind::User) Remove(registry, kMachine);
+  // A machine-wide value that stays and starts this very program would start it twice.
+  if (SamePath(StartedProgram(registry, shell, kMachine), executable)) {
+    Remove(registry, kUser);
+  } else {
+    Store(registry, kUser, command);
+  }
+  return true;
 }
 
 void UnregisterAutostart(Registry& registry) {
-  RemoveValue(registry, RegistryRoot::LocalMachine, kMachineRunKey);
-  RemoveValue(registry, RegistryRoot::CurrentUser, kUserRunKey);
+  Remove(registry, kMachine);
+  Remove(registry, kUser);
 }
 
-bool AutostartIsOn(Registry& registry) {
-  return !GetRegString(registry, RegistryRoot::LocalMachine, kMachineRunKey, kAutostartQueryName)
-              .empty() ||
-         !GetRegString(registry, RegistryRoot::CurrentUser, kUserRunKey, kAutostartQueryName)
-              .empty();
+bool AutostartIsOn(Registry& registry, Shell& shell) {
+  return !StartedProgram(registry, shell, kMachine).empty() ||
+         !StartedProgram(registry, shell, kUser).empty();
 }
 
 }  // namespace kestal

@@ -1,9 +1,13 @@
 // The About window: opened by a double click on the icon, its options read from the registry,
 // a picture click changing the tooltip at once, "&Ok" storing the convention and the autostart
-// value, and the stored options shown again at the next opening.
+// value, and the stored options shown again at the next opening; Windows' own switch for the
+// start, and the folders the program may or may not start from.
+#include <shlobj.h>
+
 #include <string>
 
 #include "FormActions.h"
+#include "MessageBoxes.h"
 #include "Poll.h"
 #include "Registry.h"
 #include "Scenarios.h"
@@ -136,10 +140,131 @@ void AboutClosedWithoutOk(Session& session) {
   CloseAndCheckExit(session, *again);
 }
 
+// Ticks the box of a freshly opened About window and confirms; false when that went wrong.
+bool TickAndConfirm(Session& session, RunningProgram& program, const std::string& when) {
+  HWND form = OpenByDoubleClick(session, program);
+  if (!form) return false;
+  CheckShownOptions(session, form, "Velorn Classic", false, when);
+  ClickControl(form, Check1);
+  session.report.Check(WaitForOn(form, Check1, true, kWindowMs), when + ": the box ticks");
+  ClickControl(form, Command1);
+  return true;
+}
+
+// The start turned off in Task Manager or Settings shows as off, and ticking it turns it on.
+void AboutStartupSwitch(Session& session) {
+  Report& report = session.report;
+  PrepareSetting(session, std::nullopt);
+  const std::string command = ExpectedRunValue(session.exePath);
+  // As Windows marks it: a flag word with its lowest bit set, then when it was turned off.
+  const std::vector<BYTE> turnedOff{0x03, 0, 0, 0, 0x10, 0x32, 0x54, 0x76, 0x98, 0xba, 0xdc, 0x01};
+  report.Check(WriteString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, command) &&
+                   WriteBinary(HKEY_LOCAL_MACHINE, kStartupApprovedKey, kRunValueName, turnedOff),
+               "the autostart value is stored and turned off in Windows");
+  auto program = StartProgram(session);
+  if (!program) return;
+  if (!TickAndConfirm(session, *program, "turned off in Windows")) return;
+  report.Check(program->WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window");
+  const std::string run = ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName).value_or("(none)");
+  report.Check(SameText(run, command), "the autostart value stays", "got \"" + run + "\"");
+  report.Check(!ValueExists(HKEY_LOCAL_MACHINE, kStartupApprovedKey, kRunValueName),
+               "ticked and confirmed, the mark of its being off is gone");
+  HWND form = OpenFromTrayMenu(session, *program, MenuItem::Informazioni, kForm);
+  if (form) {
+    CheckShownOptions(session, form, "Velorn Classic", true, "turned on again");
+    ClickControl(form, Command1);
+    program->WaitForFormGone(kForm, kWindowMs);
+  }
+  CloseAndCheckExit(session, *program);
+  DeleteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
+  DeleteValue(HKEY_LOCAL_MACHINE, kStartupApprovedKey, kRunValueName);
+}
+
+std::wstring ShellFolder(int csidl) {
+  wchar_t folder[MAX_PATH] = {};
+  return SUCCEEDED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder))
+             ? std::wstring(folder)
+             : std::wstring();
+}
+
+// A copy of the program in the folder, started; nullptr when it could not be made or started.
+std::unique_ptr<RunningProgram> StartCopyIn(Session& session, const std::wstring& folder) {
+  const std::wstring copy = folder + L"\\KestalDate.exe";
+  SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);  // there already, or made
+  const bool copied = CopyFileW(session.exePath.c_str(), copy.c_str(), FALSE);
+  if (!session.report.Check(copied, "the program is copied to " + ToUtf8(folder))) return nullptr;
+  const std::wstring built = session.exePath;
+  session.exePath = copy;
+  auto program = StartProgram(session);
+  session.exePath = built;
+  return program;
+}
+
+void RemoveCopyIn(const std::wstring& folder) {
+  DeleteFileW((folder + L"\\KestalDate.exe").c_str());
+  RemoveDirectoryW(folder.c_str());
+}
+
+// Started from the folder where the shell opens a zip, the program stores no autostart and says
+// why; started from the user's own folders, it starts for that user only, though it runs
+// elevated here.
+void AboutAutostartFolders(Session& session) {
+  Report& report = session.report;
+  PrepareSetting(session, std::nullopt);
+  for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+    DeleteValue(root, kRunKey, kRunValueName);
+
+  wchar_t temporary[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, temporary);
+  const std::wstring zipFolder = std::wstring(temporary) + L"Temp1_KestalDate.zip";
+  if (auto program = StartCopyIn(session, zipFolder)) {
+    if (TickAndConfirm(session, *program, "from a zip")) {
+      const ShownMessageBox box = WaitForMessageBox(program->Id(), kWindowMs);
+      if (report.Check(box.window != nullptr, "from a zip: a message tells why")) {
+        program->WaitForIdle(kWindowMs);
+        Snapshot(*program, "autostart-from-zip");
+        report.Check(box.text.find("estrai") != std::string::npos,
+                     "from a zip: the message says to extract the files first", box.text);
+        report.Equal("from a zip: the message's title", "KestalDate", box.title);
+        report.Check(PressOk(box.window, kWindowMs), "from a zip: OK closes the message");
+      }
+      report.Check(program->WaitForFormGone(kForm, kWindowMs), "from a zip: the window closes");
+      for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+        report.Check(!ReadString(root, kRunKey, kRunValueName),
+                     "from a zip: no autostart value is stored");
+    }
+    CloseAndCheckExit(session, *program);
+  }
+  RemoveCopyIn(zipFolder);
+
+  const std::wstring userFolder = ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Kestal Prova";
+  if (auto program = StartCopyIn(session, userFolder)) {
+    if (TickAndConfirm(session, *program, "from the user's folder")) {
+      report.Check(program->WaitForFormGone(kForm, kWindowMs),
+                   "from the user's folder: the window closes");
+      const std::string expected = ExpectedRunValue(userFolder + L"\\KestalDate.exe");
+      const std::string run =
+          ReadString(HKEY_CURRENT_USER, kRunKey, kRunValueName).value_or("(none)");
+      report.Check(SameText(run, expected), "from the user's folder: the per-user value is stored",
+                   "expected \"" + expected + "\", got \"" + run + "\"");
+      report.Check(!ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName),
+                   "from the user's folder: no machine-wide value, though elevated");
+    }
+    CloseAndCheckExit(session, *program);
+  }
+  RemoveCopyIn(userFolder);
+  DeleteValue(HKEY_CURRENT_USER, kRunKey, kRunValueName);
+}
+
 const Scenario kAbout[] = {
     {"about-window", "the About window shows and stores both options", AboutWindow},
     {"about-unconfirmed", "the About window closed without \"&Ok\" stores nothing",
      AboutClosedWithoutOk},
+    {"about-startup-switch", "a start turned off in Windows shows off and is turned on again",
+     AboutStartupSwitch},
+    {"about-autostart-folders",
+     "no autostart from a zip's temporary folder, a per-user one from the user's folder",
+     AboutAutostartFolders},
 };
 
 }  // namespace

@@ -42,6 +42,10 @@ bool WriteBinary(HKEY root, const wchar_t* key, const wchar_t* name,
   return WriteValue(root, key, name, REG_BINARY, value.data(), static_cast<DWORD>(value.size()));
 }
 
+bool ValueExists(HKEY root, const wchar_t* key, const wchar_t* name) {
+  return RegGetValueW(root, key, name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 bool DeleteValue(HKEY root, const wchar_t* key, const wchar_t* name) {
   const LONG result = RegDeleteKeyValueW(root, key, name);
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;

@@ -25,6 +25,8 @@ bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::
 bool WriteBinary(HKEY root, const wchar_t* key, const wchar_t* name,
                  const std::vector<BYTE>& value);
 bool DeleteValue(HKEY root, const wchar_t* key, const wchar_t* name);
+// A value of any type is there.
+bool ValueExists(HKEY root, const wchar_t* key, const wchar_t* name);
 // Removes the key with everything under it; true also when it was not there.
 bool DeleteTree(HKEY root, const wchar_t* key);
 bool KeyExists(HKEY root, const wchar_t* key);

@@ -280,19 +280,24 @@ class HeadlessRegistry : public Registry {
                                     std::string_view name) override;
   bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
                  uint32_t number) override;
+  std::optional<std::vector<uint8_t>> GetBinary(RegistryRoot root, std::string_view path,
+                                                std::string_view name) override;
   bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) override;
   bool DeleteKey(RegistryRoot root, std::string_view path) override;
 
   // Writes and removals under this root are refused (an ordinary user on the machine's root).
   void RefuseWrites(RegistryRoot root, bool refuse = true) { refused_[root] = refuse; }
-  // A value as stored: a string's characters with their terminating NUL, or a number.
+  // A value as stored: a string's characters with their terminating NUL, a number, or the bytes
+  // of a binary value.
+  enum class Type { String, Number, Binary };
   struct Value {
-    bool isString = true;
-    std::string text;
+    Type type = Type::String;
+    std::string text;  // a string's characters or a binary value's bytes
     uint32_t number = 0;
   };
-  static Value String(std::string_view stored) { return {true, std::string(stored), 0}; }
-  static Value Number(uint32_t number) { return {false, {}, number}; }
+  static Value String(std::string_view stored) { return {Type::String, std::string(stored), 0}; }
+  static Value Number(uint32_t number) { return {Type::Number, {}, number}; }
+  static Value Binary(std::string_view bytes) { return {Type::Binary, std::string(bytes), 0}; }
   // What the test puts in place and reads back, without a call being logged.
   void Put(RegistryRoot root, std::string_view path, std::string_view name, Value value);
   std::optional<Value> Get(RegistryRoot root, std::string_view path, std::string_view name) const;
@@ -333,8 +338,15 @@ class HeadlessShell : public Shell {
   explicit HeadlessShell(CallLog& log) : log_(log) {}
   std::intptr_t Open(std::string_view target) override;
   std::string ExecutablePath() override { return executablePath; }
+  // By the folders below, letter case aside.
+  FolderKind FolderOf(std::string_view path) override;
+  // The executable and the files listed, letter case aside.
+  bool FileExists(std::string_view path) override;
 
   std::string executablePath = "C:\\Programmi\\KestalDate\\KestalDate.exe";
+  std::string temporaryFolder = "C:\\Users\\utente\\AppData\\Local\\Temp";
+  std::string userFolder = "C:\\Users\\utente";
+  std::vector<std::string> files;   // the files that exist besides the executable
   std::intptr_t result = 42;        // what the shell answers
   std::vector<std::string> opened;  // the targets, in order
   std::function<void()> onOpen;     // called inside each request

@@ -52,7 +52,7 @@ std::optional<std::string> HeadlessRegistry::GetString(RegistryRoot root, std::s
                                                        std::string_view name) {
   log_.Add("GetRegValue(" + Where(root, path) + "," + std::string(name) + ")");
   const auto value = Get(root, path, name);
-  if (!value || !value->isString) return std::nullopt;
+  if (!value || value->type != Type::String) return std::nullopt;
   return value->text;
 }
 
@@ -69,7 +69,7 @@ std::optional<uint32_t> HeadlessRegistry::GetNumber(RegistryRoot root, std::stri
                                                     std::string_view name) {
   log_.Add("GetRegValue(" + Where(root, path) + "," + std::string(name) + ")");
   const auto value = Get(root, path, name);
-  if (!value || value->isString) return std::nullopt;
+  if (!value || value->type != Type::Number) return std::nullopt;
   return value->number;
 }
 
@@ -80,6 +80,15 @@ bool HeadlessRegistry::SetNumber(RegistryRoot root, std::string_view path, std::
   if (refused_[root]) return false;
   Put(root, path, name, Number(number));
   return true;
+}
+
+std::optional<std::vector<uint8_t>> HeadlessRegistry::GetBinary(RegistryRoot root,
+                                                                std::string_view path,
+                                                                std::string_view name) {
+  log_.Add("GetRegValue(" + Where(root, path) + "," + std::string(name) + ")");
+  const auto value = Get(root, path, name);
+  if (!value || value->type != Type::Binary) return std::nullopt;
+  return std::vector<uint8_t>(value->text.begin(), value->text.end());
 }
 
 bool HeadlessRegistry::DeleteValue(RegistryRoot root, std::string_view path,

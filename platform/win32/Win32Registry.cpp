@@ -106,6 +106,14 @@ bool Win32Registry::SetNumber(RegistryRoot root, std::string_view path, std::str
                  L"RegSetValueExW");
 }
 
+std::optional<std::vector<uint8_t>> Win32Registry::GetBinary(RegistryRoot root,
+                                                             std::string_view path,
+                                                             std::string_view name) {
+  auto value = ReadValue(root, path, name);
+  if (!value || value->first != REG_BINARY) return std::nullopt;
+  return std::vector<uint8_t>(value->second.begin(), value->second.end());
+}
+
 bool Win32Registry::DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) {
   const UniqueKey key = OpenKey(root, path, KEY_SET_VALUE);
   return key && RegDeleteValueW(key.get(), Wide(name).c_str()) == ERROR_SUCCESS;

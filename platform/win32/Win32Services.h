@@ -38,6 +38,8 @@ class Win32Registry : public Registry {
                                     std::string_view name) override;
   bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
                  uint32_t number) override;
+  std::optional<std::vector<uint8_t>> GetBinary(RegistryRoot root, std::string_view path,
+                                                std::string_view name) override;
   bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) override;
   bool DeleteKey(RegistryRoot root, std::string_view path) override;
 };
@@ -60,6 +62,8 @@ class Win32Shell : public Shell {
  public:
   std::intptr_t Open(std::string_view target) override;
   std::string ExecutablePath() override;
+  FolderKind FolderOf(std::string_view path) override;
+  bool FileExists(std::string_view path) override;
 };
 
 class Win32Sound : public SoundPlayer {

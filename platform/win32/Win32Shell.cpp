@@ -1,7 +1,67 @@
+#include <shlobj.h>
+
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Text.h"
 
 namespace kestal::win32 {
+
+namespace {
+
+// A path of more than MAX_PATH characters reaches the file calls only in its "\\?\" form.
+std::wstring ForFileCalls(std::wstring path) {
+  if (path.size() < MAX_PATH || path.starts_with(L"\\\\?\\")) return path;
+  if (path.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + path.substr(2);
+  if (path.size() > 2 && path[1] == L':' && path[2] == L'\\') return L"\\\\?\\" + path;
+  return path;  // a relative path has no such form
+}
+
+// The long form of an existing path (a short 8.3 name, as a long user name gives the temporary
+// folder, would not compare equal to the long one); the path itself when it can't be had.
+std::wstring LongForm(const std::wstring& path) {
+  const std::wstring wanted = ForFileCalls(path);
+  std::wstring longPath(MAX_PATH, L'\0');
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const DWORD length =
+        GetLongPathNameW(wanted.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+    if (length == 0) return path;
+    if (length < longPath.size()) {
+      longPath.resize(length);
+      if (longPath.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + longPath.substr(8);
+      if (longPath.starts_with(L"\\\\?\\")) return longPath.substr(4);
+      return longPath;
+    }
+    longPath.resize(length);
+  }
+  return path;
+}
+
+// The path lies inside the folder (letter case aside, as the file system compares).
+bool Inside(const std::wstring& path, std::wstring folder) {
+  if (folder.empty()) return false;
+  if (folder.back() != L'\\') folder += L'\\';
+  return path.size() > folder.size() &&
+         CompareStringOrdinal(path.c_str(), static_cast<int>(folder.size()), folder.c_str(),
+                              static_cast<int>(folder.size()), TRUE) == CSTR_EQUAL;
+}
+
+bool InsideEither(const std::wstring& path, const std::wstring& folder) {
+  return Inside(path, folder) || Inside(path, LongForm(folder));
+}
+
+std::wstring TemporaryFolder() {
+  wchar_t folder[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+  return length > 0 && length <= MAX_PATH ? std::wstring(folder, length) : std::wstring();
+}
+
+std::wstring ShellFolder(int csidl) {
+  wchar_t folder[MAX_PATH] = {};
+  return SUCCEEDED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder))
+             ? std::wstring(folder)
+             : std::wstring();
+}
+
+}  // namespace
 
 std::intptr_t Win32Shell::Open(std::string_view target) {
   // Owned by the desktop, with empty (not absent) parameters and folder, shown normally.
@@ -24,6 +84,23 @@ std::string Win32Shell::ExecutablePath() {
     if (path.size() >= 32768) return {};
     path.resize(path.size() * 2);
   }
+}
+
+FolderKind Win32Shell::FolderOf(std::string_view path) {
+  const std::wstring full = LongForm(Wide(path));
+  if (InsideEither(full, TemporaryFolder())) return FolderKind::Temporary;
+  // The profile holds the others unless they were moved (to another drive or a network share).
+  for (int csidl : {CSIDL_PROFILE, CSIDL_LOCAL_APPDATA, CSIDL_APPDATA, CSIDL_DESKTOPDIRECTORY,
+                    CSIDL_PERSONAL}) {
+    if (InsideEither(full, ShellFolder(csidl))) return FolderKind::User;
+  }
+  return FolderKind::Shared;
+}
+
+bool Win32Shell::FileExists(std::string_view path) {
+  if (path.empty()) return false;
+  const DWORD attributes = GetFileAttributesW(ForFileCalls(Wide(path)).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 }  // namespace kestal::win32

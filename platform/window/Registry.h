@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestal {
 
@@ -25,6 +26,9 @@ class Registry {
                                             std::string_view name) = 0;
   virtual bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
                          uint32_t number) = 0;
+  // A binary value's bytes (REG_BINARY); none when missing or of another type.
+  virtual std::optional<std::vector<uint8_t>> GetBinary(RegistryRoot root, std::string_view path,
+                                                        std::string_view name) = 0;
   // Removes a value; false when it was not there or the removal was refused.
   virtual bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) = 0;
   // Removes a key with everything under it; false when it was not there or was kept.

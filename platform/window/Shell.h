@@ -6,6 +6,13 @@
 
 namespace kestal {
 
+// The kind of folder a file lies in, for what may be kept pointing at it.
+enum class FolderKind {
+  Temporary,  // the temporary folder or one beneath it (a zip opened without extracting)
+  User,       // the current user's own folders (profile, application data)
+  Shared,     // anywhere else
+};
+
 class Shell {
  public:
   virtual ~Shell() = default;
@@ -14,6 +21,11 @@ class Shell {
   virtual std::intptr_t Open(std::string_view target) = 0;
   // Full path of the running executable.
   virtual std::string ExecutablePath() = 0;
+  // Which kind of folder the full path lies in; a temporary folder counts before the user's own
+  // (it usually lies inside the profile).
+  virtual FolderKind FolderOf(std::string_view path) = 0;
+  // True when a file (not a folder) is at the full path.
+  virtual bool FileExists(std::string_view path) = 0;
 };
 
 }  // namespace kestal

@@ -1,5 +1,5 @@
 // The in-memory registry behaves as the program's tests need the real one to: names in any
-// letter case, refused writes, strings apart from numbers, keys removed with what is inside.
+// letter case, refused writes, strings, numbers and bytes apart, keys removed with what is inside.
 #include <gtest/gtest.h>
 
 #include "platform/headless/Headless.h"
@@ -30,6 +30,11 @@ TEST(HeadlessRegistry, BehavesAsTheRegistryForWhatTheProgramDoes) {
   EXPECT_EQ(registry.GetNumber(kUser, "Software\\Kestal", "numero"), 7u);
   EXPECT_FALSE(registry.GetString(kUser, "Software\\Kestal", "Numero"));
   EXPECT_FALSE(registry.GetNumber(kMachine, kRun, "KestalDate"));
+  // So are binary values.
+  registry.Put(kUser, "Software\\Kestal", "Byte", HeadlessRegistry::Binary("\x03\0"s));
+  EXPECT_EQ(registry.GetBinary(kUser, "Software\\Kestal", "BYTE"), (std::vector<uint8_t>{3, 0}));
+  EXPECT_FALSE(registry.GetString(kUser, "Software\\Kestal", "Byte"));
+  EXPECT_FALSE(registry.GetBinary(kUser, "Software\\Kestal", "Numero"));
 
   // A refused root keeps what it holds.
   registry.RefuseWrites(kMachine);

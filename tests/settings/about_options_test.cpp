@@ -15,7 +15,20 @@ using namespace std::string_literals;
 
 constexpr std::string_view kMachineRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr std::string_view kUserRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr std::string_view kApproved =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 const std::string kExe = "C:\\Programmi\\KestalDate\\KestalDate.exe";
+// Installed in the user's own folder, and started from a zip opened without extracting.
+const std::string kUserExe =
+    "C:\\Users\\utente\\AppData\\Local\\Programs\\KestalDate\\KestalDate.exe";
+const std::string kTempExe =
+    "C:\\Users\\utente\\AppData\\Local\\Temp\\Temp1_KestalDate.zip\\KestalDate.exe";
+// A copy that was moved or deleted since its Run value was written.
+const std::string kGoneExe = "C:\\Vecchia\\KestalDate.exe";
+
+// The user's switch in Windows: a flag word, then when it was set.
+const std::string kTurnedOff("\x03\0\0\0\x10\x32\x54\x76\x98\xba\xdc\x01", 12);
+const std::string kTurnedOn("\x02\0\0\0\0\0\0\0\0\0\0\0", 12);
 
 HeadlessRegistry::Value Sz(const std::string& text) {
   return HeadlessRegistry::String(text + '\0');
@@ -26,8 +39,12 @@ std::optional<std::string> RunText(AboutSession& s, RegistryRoot root) {
   const auto value = s.hp.registry.Get(
       root, root == RegistryRoot::LocalMachine ? kMachineRun : kUserRun, "KestalDate");
   if (!value) return std::nullopt;
-  EXPECT_TRUE(value->isString);
+  EXPECT_EQ(value->type, HeadlessRegistry::Type::String);
   return value->text.substr(0, value->text.find('\0'));
+}
+
+bool MarkLeft(AboutSession& s, RegistryRoot root) {
+  return s.hp.registry.Get(root, kApproved, "KestalDate").has_value();
 }
 
 TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
@@ -41,6 +58,10 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
     bool tickedOnOpen;
     bool clickCheck;  // the user clicks the check box once before "&Ok"
     std::optional<std::string> machineAfter, userAfter;
+    // Windows' switch beside each Run value, before and whether it is left after "&Ok".
+    std::optional<std::string> machineMark = {}, userMark = {};
+    bool machineMarkLeft = false, userMarkLeft = false;
+    bool warned = false;  // a message box tells why nothing was stored
   } cases[] = {
       {"nothing stored, left unticked", none, none, false, kExe, false, false, gone, gone},
       {"ticked", none, none, false, kExe, false, true, kExe, gone},
@@ -65,6 +86,48 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
        false, true, "C:\\Utenti\\Jürgen\\Ωmega\\KestalDate.exe", gone},
       {"non-ANSI per-user path with a blank", none, none, true, "D:\\Программы\\Kestal Date.exe",
        false, true, gone, "\"D:\\Программы\\Kestal Date.exe\""},
+      {"quoted path with a blank reads as on", none, Sz("\"C:\\Program Files\\K D\\K.exe\""), true,
+       "C:\\Program Files\\K D\\K.exe", true, false, gone, "\"C:\\Program Files\\K D\\K.exe\""},
+      {"unquoted path followed by an argument reads as on", none, Sz(kExe + " /avvio"), true, kExe,
+       true, false, gone, kExe},
+      // Turned off in Task Manager or Settings.
+      {"turned off shows off; ticking turns it on again", none, Sz(kUserExe), false, kUserExe,
+       false, true, gone, kUserExe, gone, kTurnedOff},
+      {"turned off and left unticked: value and mark go", none, Sz(kUserExe), false, kUserExe,
+       false, false, gone, gone, gone, kTurnedOff},
+      {"any odd first byte is off", none, Sz(kUserExe), false, kUserExe, false, false, gone, gone,
+       gone, "\x07"s},
+      {"an even first byte is on", none, Sz(kUserExe), false, kUserExe, true, false, gone, kUserExe,
+       gone, kTurnedOn},
+      {"ticked with a mark left alone: the mark goes", none, none, false, kUserExe, false, true,
+       gone, kUserExe, gone, kTurnedOff},
+      {"machine-wide value turned off beside it", Sz(kExe), none, false, kExe, false, true, kExe,
+       gone, kTurnedOff},
+      {"a mark under the other root counts for nothing", Sz(kExe), none, false, kExe, true, false,
+       kExe, gone, gone, kTurnedOff},
+      {"turned off and unticked, machine refused: the user's mark goes", Sz(kExe), Sz(kExe), true,
+       kExe, false, false, kExe, gone, kTurnedOff, kTurnedOff, true, false},
+      // Installed in the user's own folder: for this user only, also when run elevated.
+      {"user's folder: per-user value only", none, none, false, kUserExe, false, true, gone,
+       kUserExe},
+      {"user's folder: an old machine-wide value moves to the user's key", Sz(kUserExe), none,
+       false, kUserExe, true, false, gone, kUserExe, kTurnedOn},
+      {"user's folder, machine-wide value kept: not started twice", Sz(kUserExe), Sz(kUserExe),
+       true, kUserExe, true, false, kUserExe, gone},
+      {"user's folder, kept machine-wide value starts nothing: per-user value", Sz(kGoneExe), none,
+       true, kUserExe, false, true, kGoneExe, kUserExe},
+      // A Run value whose program is gone.
+      {"program gone shows off; ticking writes this path", none, Sz(kGoneExe), true, kExe, false,
+       true, gone, kExe},
+      {"program gone, left unticked: the value goes", Sz(kGoneExe), none, false, kExe, false, false,
+       gone, gone},
+      // Started from a temporary folder.
+      {"temporary folder: ticking warns and stores nothing", none, none, false, kTempExe, false,
+       true, gone, gone, gone, gone, false, false, true},
+      {"temporary folder: another value left as it is", none, Sz(kGoneExe), false, kTempExe, false,
+       true, gone, kGoneExe, gone, kTurnedOff, false, true, true},
+      {"temporary folder: unticking still removes", Sz(kTempExe), none, false, kTempExe, true, true,
+       gone, gone},
   };
   for (const auto& c : cases) {
     AboutSession s;
@@ -72,6 +135,12 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
     if (c.machine)
       s.hp.registry.Put(RegistryRoot::LocalMachine, kMachineRun, "KestalDate", *c.machine);
     if (c.user) s.hp.registry.Put(RegistryRoot::CurrentUser, kUserRun, "KestalDate", *c.user);
+    if (c.machineMark)
+      s.hp.registry.Put(RegistryRoot::LocalMachine, kApproved, "KestalDate",
+                        HeadlessRegistry::Binary(*c.machineMark));
+    if (c.userMark)
+      s.hp.registry.Put(RegistryRoot::CurrentUser, kApproved, "KestalDate",
+                        HeadlessRegistry::Binary(*c.userMark));
     s.hp.registry.RefuseWrites(RegistryRoot::LocalMachine, c.machineRefused);
 
     headless::User user = s.Open();
@@ -82,7 +151,9 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
     EXPECT_FALSE(s.program.about.IsLoaded()) << c.what;
     EXPECT_EQ(RunText(s, RegistryRoot::LocalMachine), c.machineAfter) << c.what;
     EXPECT_EQ(RunText(s, RegistryRoot::CurrentUser), c.userAfter) << c.what;
-    EXPECT_TRUE(s.hp.windows.MessageBoxes().empty()) << c.what;
+    EXPECT_EQ(MarkLeft(s, RegistryRoot::LocalMachine), c.machineMarkLeft) << c.what;
+    EXPECT_EQ(MarkLeft(s, RegistryRoot::CurrentUser), c.userMarkLeft) << c.what;
+    EXPECT_EQ(s.hp.windows.MessageBoxes().size(), c.warned ? 1u : 0u) << c.what;
   }
 }
 
@@ -90,6 +161,7 @@ TEST(AboutAutostart, ValueWrittenByHandInAnyLetterCaseCountsAsOn) {
   for (const char* name : {"kestalDate", "KESTALDATE", "kestaldate"}) {
     AboutSession s;
     s.hp.registry.Put(RegistryRoot::LocalMachine, kMachineRun, name, Sz("C:\\altro.exe"));
+    s.hp.shell.files.push_back("C:\\altro.exe");
     EXPECT_TRUE(s.Open().Value("Check1")) << name;
   }
 }
@@ -112,6 +184,21 @@ TEST(AboutAutostart, RefusedMachineWriteThenReopenThenUntick) {
   EXPECT_EQ(RunText(s, RegistryRoot::CurrentUser), std::nullopt);
   EXPECT_EQ(RunText(s, RegistryRoot::LocalMachine), std::nullopt);
   EXPECT_FALSE(s.Open().Value("Check1"));
+}
+
+TEST(AboutAutostart, FromATemporaryFolderTellsToExtractFirstAndStoresTheConvention) {
+  AboutSession s;
+  s.hp.shell.executablePath = kTempExe;
+  headless::User user = s.Open();
+  user.Click("Image3");
+  user.Click("Check1");
+  user.Click("Command1");
+  ASSERT_EQ(s.hp.windows.MessageBoxes().size(), 1u);
+  const headless::MessageBoxRecord& box = s.hp.windows.MessageBoxes()[0];
+  EXPECT_NE(box.text.find("estrai"), std::string::npos) << box.text;
+  EXPECT_EQ(box.title, "KestalDate");
+  EXPECT_EQ(s.Setting(), "Next Generation");
+  EXPECT_FALSE(s.program.about.IsLoaded());
 }
 
 TEST(AboutConvention, WhatIsStoredAfterOk) {

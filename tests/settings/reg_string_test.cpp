@@ -77,7 +77,7 @@ TEST(SetRegString, StoresTextWithItsNulOrReportsTheRefusal) {
       EXPECT_FALSE(stored.has_value()) << c.what;
     } else {
       ASSERT_TRUE(stored.has_value()) << c.what;
-      EXPECT_TRUE(stored->isString) << c.what;
+      EXPECT_EQ(stored->type, HeadlessRegistry::Type::String) << c.what;
       EXPECT_EQ(stored->text, c.text + '\0') << c.what;
       EXPECT_EQ(GetRegString(registry, RegistryRoot::LocalMachine, kKey, "Nome"), c.text) << c.what;
     }
