@@ -95,16 +95,19 @@ std::vector<int> OptionsOf(HWND form, int frame) {
   const auto framePart = ReadControlPart(form, frame);
   const auto tree = ReadWindowTree(form);
   if (!framePart || !tree) return options;
+  // The real controls where the reader places them.
+  std::vector<std::pair<int, RECT>> controls;
+  for (int control = 0; control < 64; ++control) {
+    if (!ControlWindow(form, control)) continue;
+    if (const auto part = ReadControlPart(form, control))
+      controls.emplace_back(control, part->location);
+  }
   for (const ReadNode& node : tree->children) {
     if (!EqualRect(&node.part.location, &framePart->location)) continue;
     for (const ReadNode& inside : node.children) {
       if (inside.part.role != ROLE_SYSTEM_RADIOBUTTON) continue;
-      // The option whose window lies where the reader places it.
-      for (int control = 0; control < 64; ++control) {
-        const auto part =
-            ControlWindow(form, control) ? ReadControlPart(form, control) : std::nullopt;
-        if (part && EqualRect(&part->location, &inside.part.location)) options.push_back(control);
-      }
+      for (const auto& [control, location] : controls)
+        if (EqualRect(&location, &inside.part.location)) options.push_back(control);
     }
   }
   return options;
