@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the text-fit scenario at each screen density, in a Wine prefix of its own set to that
-# density, and puts every window's screenshot on one contact sheet for a person to look at:
+# density, reads every caption back from the screenshots with OCR (read-captions.sh), and puts
+# every window's screenshot on one contact sheet for a person to look at:
 #   densities.sh STATE DRIVER PROGRAM SHOTS [DPI...]      96 120 144 192 by default
 # The sheet is SHOTS/contact-sheet.png; each density's pictures are under SHOTS/DPI/.
 set -euo pipefail
@@ -21,7 +22,8 @@ for dpi in "${densities[@]}"; do
   [ "$dpi" -le 144 ] || screen=1600x1200
   export KD_DPI=$dpi KD_SCREEN=$screen
   if bash "$here/fixture.sh" up "$state/$dpi" "$driver" &&
-    bash "$here/scenario.sh" "$state/$dpi" "$driver" "$program" text-fit "$shots/$dpi" 120; then
+    bash "$here/scenario.sh" "$state/$dpi" "$driver" "$program" text-fit "$shots/$dpi" 120 &&
+    bash "$here/read-captions.sh" "$shots/$dpi" "$dpi"; then
     :
   else
     failed+=("$dpi")

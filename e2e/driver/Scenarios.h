@@ -24,6 +24,7 @@ std::span<const Scenario> EnduranceScenarios();
 std::span<const Scenario> MeasureScenarios();
 std::span<const Scenario> TextFitScenarios();
 std::span<const Scenario> ReaderScenarios();
+std::span<const Scenario> KeyboardScenarios();
 std::span<const Scenario> InstallerScenarios();
 std::span<const Scenario> OneCopyScenarios();
 

@@ -45,12 +45,18 @@ void SetScreenshotFolder(const std::wstring& folder) {
   Folder() = folder;
 }
 
-namespace {
+const std::wstring& ScreenshotFolder() {
+  return Folder();
+}
 
-struct Picture {
-  int width = 0, height = 0;
-  std::vector<BYTE> pixels;  // bottom-up rows of 24-bit pixels, each row padded to 4 bytes
-};
+COLORREF Picture::At(int x, int y) const {
+  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+  const BYTE* pixel =
+      &pixels[static_cast<size_t>(height - 1 - y) * stride + static_cast<size_t>(x) * 3];
+  return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+namespace {
 
 Picture CaptureScreen() {
   Picture picture;
@@ -108,8 +114,7 @@ Picture Cropped(const Picture& whole, RECT area) {
 
 }  // namespace
 
-bool SaveScreenshot(const std::string& name, HWND window) {
-  if (Folder().empty()) return false;
+Picture TakePicture(HWND window) {
   // What was just uncovered may still be repainting: take the picture once two in a row agree.
   Picture picture = CaptureScreen();
   WaitUntil(
@@ -125,13 +130,29 @@ bool SaveScreenshot(const std::string& name, HWND window) {
     GetWindowRect(window, &area);
     picture = Cropped(picture, area);
   }
-  if (picture.pixels.empty()) return false;
+  return picture;
+}
+
+std::string PictureFileName(const std::string& name) {
+  std::string fileName = name;
+  for (char& c : fileName)
+    if (c == ' ') c = '-';
+  return fileName + ".png";
+}
+
+bool SavePicture(const std::string& name, const Picture& picture) {
+  if (Folder().empty() || picture.pixels.empty()) return false;
   // File names without blanks, for the tools that pick the pictures up.
   std::wstring fileName = ToWide(name);
   for (wchar_t& c : fileName)
     if (c == L' ') c = L'-';
   return WriteBmp(Folder() + L"\\" + fileName + L".bmp", picture.width, picture.height,
                   picture.pixels);
+}
+
+bool SaveScreenshot(const std::string& name, HWND window) {
+  if (Folder().empty()) return false;
+  return SavePicture(name, TakePicture(window));
 }
 
 }  // namespace e2e

@@ -3,13 +3,27 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<BYTE> pixels;  // bottom-up rows of 24-bit pixels, each row padded to 4 bytes
+  // The colour at (x, y), counted from the top left; the point must lie in the picture.
+  COLORREF At(int x, int y) const;
+};
+
+// The screen once it has settled (two captures in a row agree); with `window`, only the part
+// of the screen that window covers.
+Picture TakePicture(HWND window = nullptr);
 // Writes the picture into the screenshot folder given to the driver (nothing when none was
-// given); `name` becomes the file name without extension. With `window`, only the part of the
-// screen that window covers.
+// given); `name` becomes the file name without extension, its blanks dashes.
+bool SavePicture(const std::string& name, const Picture& picture);
 bool SaveScreenshot(const std::string& name, HWND window = nullptr);
 void SetScreenshotFolder(const std::wstring& folder);
+const std::wstring& ScreenshotFolder();
+// The file name SavePicture gives `name`, once the BMP is turned into PNG after the run.
+std::string PictureFileName(const std::string& name);
 
 }  // namespace e2e
