@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/win32/FormWindowIds.h"
+
 namespace e2e {
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "ConversionCases.h"
 #include "FormActions.h"
-#include "ProcessMeter.h"
+#include "measure/ProcessMeter.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"
 

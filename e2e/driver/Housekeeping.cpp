@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/AutomationQuery.h"
+#include "platform/win32/FormWindowIds.h"
 #include "Poll.h"
 #include "Scenarios.h"
 #include "Screenshot.h"

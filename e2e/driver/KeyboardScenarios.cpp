@@ -20,6 +20,7 @@
 #include "ScreenReader.h"
 #include "Text.h"
 #include "TodayStardate.h"
+#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 

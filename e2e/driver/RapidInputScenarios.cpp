@@ -9,6 +9,7 @@
 #include "Scenarios.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
+#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 

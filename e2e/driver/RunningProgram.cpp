@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win32/AutomationQuery.h"
+#include "platform/win32/FormWindowIds.h"
 #include "Poll.h"
 #include "WindowFinder.h"
 

@@ -131,6 +131,38 @@ void CheckSize(Session& session, HWND form, const MenuWindow& window, int dpi) {
       closeTo(state->reply.outlineWidth, width) && closeTo(state->reply.outlineHeight, height),
       name + "'s rounded outline follows its size",
       size(state->reply.outlineWidth, state->reply.outlineHeight));
+  // Read from the window itself: the region that cuts it spans it whole.
+  RECT outline{};
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const bool cut = GetWindowRgn(form, region) != ERROR && GetRgnBox(region, &outline) != ERROR;
+  DeleteObject(region);
+  session.report.Check(cut && outline.left == 0 && outline.top == 0 && outline.right == width &&
+                           outline.bottom == height,
+                       name + "'s rounded outline spans the whole window",
+                       size(outline.right - outline.left, outline.bottom - outline.top));
+}
+
+// The window's monitor changes density (it is dragged to another monitor, or the scale changes
+// in Settings): told so, it lays itself out anew there, outline and captions with it; then back.
+void FollowDensityChanges(Session& session, RunningProgram& program, HWND form,
+                          const MenuWindow& window, int systemDpi) {
+  // The conventions window is larger than a 1024 x 768 screen at 144 dpi.
+  const int other = window.form == std::wstring(conventions::kForm) ? 120 : 144;
+  for (const int dpi : {other, systemDpi}) {
+    // No suggested rectangle: a pointer into this process would mean nothing to the program's
+    // (the window keeps its place and takes its new size).
+    SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0);
+    program.WaitForIdle(kWindowMs);
+    const std::string what = std::string(window.name) + " moved to a monitor at " +
+                             std::to_string(dpi) + " dpi";
+    session.report.Note(what);
+    CheckSize(session, form, window, dpi);
+    if (dpi != systemDpi) {
+      ListCaptions(session, form, dpi, what,
+                   std::to_string(systemDpi) + "dpi-" + window.name + "-at-" +
+                       std::to_string(dpi) + "dpi");
+    }
+  }
 }
 
 void TextFit(Session& session) {
@@ -163,6 +195,8 @@ void TextFit(Session& session) {
       ListCaptions(session, form, dpi, "About window with Next Generation chosen",
                    density + "-About-window-Next-Generation");
     }
+    // A window on a monitor of another density than the system's: played on a 96-dpi system.
+    if (dpi == 96) FollowDensityChanges(session, *program, form, window, dpi);
     ClickControl(form, window.closeButton);
     report.Check(program->WaitForFormGone(window.form, kWindowMs),
                  window.name + std::string(" closes"));

@@ -6,7 +6,7 @@
 #include "Automation.h"
 #include "Poll.h"
 #include "PopupMenu.h"
-#include "ProcessMeter.h"
+#include "measure/ProcessMeter.h"
 #include "Scenarios.h"
 #include "Screenshot.h"
 #include "TrayIcon.h"

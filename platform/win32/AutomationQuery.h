@@ -16,10 +16,6 @@ namespace kestal {
 
 inline constexpr wchar_t kAutomationQueryMessage[] = L"KestalDate.QueryControl";
 inline constexpr wchar_t kAutomationSwitch[] = L"/automation";
-// Each control window's id (GetDlgItem) is this base plus its index in the design.
-inline constexpr int kControlIdBase = 100;
-// Each form's window class is this prefix followed by the form's name ("KestalDate_Form1").
-inline constexpr wchar_t kFormClassPrefix[] = L"KestalDate_";
 
 enum AutomationFlags : uint32_t {
   kAutoTextFits = 1,  // the caption shows whole in its box at the size it is drawn

@@ -67,6 +67,7 @@ void GdiCache::SetDpi(int dpi) {
   if (dpi == dpi_) return;
   // The bitmaps as loaded serve every density and stay.
   Retire(fonts_, retiredFonts_);
+  overstrike_.clear();
   Retire(pictures_, retiredPictures_);
   Retire(icons_, retiredIcons_);
   dpi_ = dpi;
@@ -104,6 +105,49 @@ HFONT GdiCache::Font(const FontDefinition& design, int pixelHeight) {
   }
   fonts_.emplace_back(std::move(key), std::move(made));
   return fonts_.back().second.get();
+}
+
+namespace {
+// How much ink a tall plain letter takes, drawn black on white as it is shown (bitmap forms
+// included, which the glyph metrics do not tell apart); -1 when it can't be drawn.
+long LetterInk(HFONT font, int height) {
+  const int side = 2 * height + 4;
+  const BITMAPINFO info = Bgra32(side, side);
+  void* bits = nullptr;
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  GdiObject<HBITMAP> canvas(
+      dc ? CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr);
+  if (!canvas || !bits) return -1;
+  const Selected selectedCanvas(dc.get(), canvas.get());
+  const Selected selectedFont(dc.get(), font);
+  RECT all{0, 0, side, side};
+  FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetBkMode(dc.get(), TRANSPARENT);
+  SetTextColor(dc.get(), RGB(0, 0, 0));
+  TextOutW(dc.get(), 2, 2, L"l", 1);
+  GdiFlush();
+  long ink = 0;
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  for (int i = 0; i < side * side; ++i) ink += 255 - static_cast<long>(pixels[i] & 0xFF);
+  return ink;
+}
+}  // namespace
+
+bool GdiCache::NeedsOverstrike(const FontDefinition& design, int pixelHeight) {
+  if (!design.bold) return false;
+  std::string face = design.name.empty() ? windowFont_.name : design.name;
+  if (face == kDesignedSansSerif) face = kWindowFontFace;
+  const int height = pixelHeight > 0 ? pixelHeight : DesignedHeight(design);
+  const FontKey key{face, height, true, design.underline};
+  if (const bool* kept = Found(overstrike_, key)) return *kept;
+  FontDefinition regular = design;
+  regular.bold = false;
+  // A real bold form takes clearly more ink than the regular one.
+  const long bold = LetterInk(Font(design, height), height);
+  const long plain = LetterInk(Font(regular, height), height);
+  const bool overstrike = bold > 0 && plain > 0 && bold * 10 < plain * 11;
+  overstrike_.emplace_back(key, overstrike);
+  return overstrike;
 }
 
 HBRUSH GdiCache::Brush(COLORREF color) {

@@ -28,6 +28,11 @@ class GdiCache {
   // The design's font, `pixelHeight` high (0: as designed). An empty name is the window's
   // font; the designed "MS Sans Serif" is drawn with the windows' own face.
   HFONT Font(const FontDefinition& design, int pixelHeight = 0);
+  // True when the design is bold but the face's bold letters at that height are no heavier than
+  // its regular ones (a face whose bold form has bold bitmaps at a few sizes only, as Wine's
+  // Tahoma has): the text is then drawn overstruck a pixel to the right, as GDI emboldens a face
+  // without a bold form.
+  bool NeedsOverstrike(const FontDefinition& design, int pixelHeight = 0);
   HBRUSH Brush(COLORREF color);
   // A bitmap resource scaled smoothly to the given size; null when the program has none.
   HBITMAP Picture(int id, int width, int height);
@@ -56,6 +61,7 @@ class GdiCache {
   int dpi_;
   FontDefinition windowFont_;
   List<FontKey, GdiObject<HFONT>> fonts_;
+  List<FontKey, bool> overstrike_;
   List<COLORREF, GdiObject<HBRUSH>> brushes_;
   List<int, GdiObject<HBITMAP>> bitmaps_;
   List<SizedKey, GdiObject<HBITMAP>> pictures_;

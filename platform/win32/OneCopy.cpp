@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/win32/AutomationQuery.h"
+#include "platform/win32/FormWindowIds.h"
 #include "platform/win32/Trace.h"
 
 namespace kestal::win32 {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/win32/AutomationQuery.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FormLayout.h"
+#include "platform/win32/FormWindowIds.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Accessible.h"
@@ -121,7 +121,9 @@ void Win32Surface::RoundOutline(int widthTwips, int heightTwips, int cornerTwips
   outlineTwips_ = {widthTwips, heightTwips, cornerTwips};
   const int width = TwipsToPixels(widthTwips, tppX_), height = TwipsToPixels(heightTwips, tppY_);
   const int corner = TwipsToPixels(cornerTwips, tppX_);
-  GdiObject<HRGN> region(CreateRoundRectRgn(0, 0, width, height, corner, corner));
+  // The rounded region leaves out its right and bottom edges: one pixel more takes in the
+  // window's last column and row.
+  GdiObject<HRGN> region(CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner));
   // The window owns the region once it is set.
   if (region && SetWindowRgn(window_, region.get(), TRUE)) {
     region.release();

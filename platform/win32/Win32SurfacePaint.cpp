@@ -110,11 +110,15 @@ void Win32Surface::PaintLabel(HDC dc, int id) {
   SetTextColor(dc, state.enabled ? ToColorRef(design.foreColor) : GetSysColor(COLOR_GRAYTEXT));
   // CR, CR LF and LF each break the line; longer lines wrap at the label's width.
   const LabelText label = LayOutLabel(dc, id, state.dense);
+  const bool overstrike = gdi_.NeedsOverstrike(design.font, state.fontHeight);
   int top = box.top;
   for (const TextLine& line : label.lines) {
     RECT r{box.left, top, box.right, top + label.lineHeight};
-    DrawTextW(dc, label.text.data() + line.start, static_cast<int>(line.length), &r,
-              kLabelFormat | DT_SINGLELINE | DT_NOCLIP);
+    for (int pass = 0; pass < (overstrike ? 2 : 1); ++pass) {
+      DrawTextW(dc, label.text.data() + line.start, static_cast<int>(line.length), &r,
+                kLabelFormat | DT_SINGLELINE | DT_NOCLIP);
+      OffsetRect(&r, 1, 0);
+    }
     top += label.pitch;
   }
 }

@@ -170,7 +170,8 @@ void Win32Surface::WidenIntoBlankRoom(HDC dc, int id, int designedHeight) {
   const PixelRect box = PixelRectOf(id);
   // A box with room for a second line is meant to wrap its text, not to run past its side.
   if (box.bottom - box.top >= 2 * metrics.tmHeight) return;
-  const int needed = box.left + static_cast<int>(LineSize(dc, text, kLabelFormat).cx);
+  const int needed = box.left + static_cast<int>(LineSize(dc, text, kLabelFormat).cx) +
+                     (gdi_.NeedsOverstrike(DefinitionOf(id).font, designedHeight) ? 1 : 0);
   if (needed <= box.right) return;
   RECT client{};
   GetClientRect(window_, &client);
@@ -195,7 +196,9 @@ bool Win32Surface::CaptionFits(HDC dc, int id, int pixelHeight) {
       const auto lines = static_cast<int>(label.lines.size());
       const int bottom = state.runsOn ? TextBottom(dc, id) : box.bottom;
       fits = (lines - 1) * label.pitch + label.lineHeight <= bottom - box.top;
-      for (const TextLine& line : label.lines) fits = fits && line.width <= line.room;
+      // An overstruck bold text is a pixel wider.
+      const int extra = gdi_.NeedsOverstrike(design.font, pixelHeight) ? 1 : 0;
+      for (const TextLine& line : label.lines) fits = fits && line.width + extra <= line.room;
       if (fits && design.keepLines) {
         // No line wrapped: as many lines as the text has.
         fits = label.lines.size() ==

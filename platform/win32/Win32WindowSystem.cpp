@@ -4,6 +4,7 @@
 
 #include "platform/win32/AutomationQuery.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/FormWindowIds.h"
 #include "platform/win32/OneCopy.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Trace.h"

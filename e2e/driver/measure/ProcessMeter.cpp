@@ -1,4 +1,4 @@
-#include "ProcessMeter.h"
+#include "measure/ProcessMeter.h"
 
 #include <psapi.h>
 #include <tlhelp32.h>

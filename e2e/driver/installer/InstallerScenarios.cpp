@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/AutomationQuery.h"
+#include "platform/win32/FormWindowIds.h"
 #include "Poll.h"
 #include "Registry.h"
 #include "Scenarios.h"

@@ -10,7 +10,7 @@
 #include "FormActions.h"
 #include "Poll.h"
 #include "PopupMenu.h"
-#include "ProcessMeter.h"
+#include "measure/ProcessMeter.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
