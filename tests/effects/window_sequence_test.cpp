@@ -174,14 +174,22 @@ class WatchedSound : public SoundPlayer {
   headless::HeadlessSound& sound_;
 };
 
+// The headless platform with the sound watched.
+struct WatchedDesk {
+  WatchedDesk() { hp.sound.IdentifyImagesFrom(hp.resources); }
+  headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
+  WatchedSound sound{hp.sound};
+  Platform platform{hp.windows, hp.effects,   hp.tray,     hp.registry, hp.shell,
+                    sound,      hp.resources, hp.settings, hp.clock};
+};
+
 // Opening right after closing: the opening sound stops the closing one, and the image that
 // plays is never one whose buffer was replaced under it.
 TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
-  headless::HeadlessPlatform hp(KESTAL_SOURCE_DIR "/resources");
-  hp.sound.IdentifyImagesFrom(hp.resources);
-  WatchedSound sound(hp.sound);
-  Platform platform{hp.windows, hp.effects,   hp.tray,     hp.registry, hp.shell,
-                    sound,      hp.resources, hp.settings, hp.clock};
+  WatchedDesk desk;
+  auto& hp = desk.hp;
+  auto& sound = desk.sound;
+  Platform& platform = desk.platform;
   WindowSequence sequence(platform);
   std::vector<bool> intactWhileRunning;
   auto checkDuringMessages = [&] {
@@ -226,11 +234,10 @@ TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
 // At exit the sound that may still be playing from the program's buffer is stopped before the
 // buffer goes.
 TEST(WindowSound, StopsWhatPlaysBeforeItsBufferGoes) {
-  headless::HeadlessPlatform hp(KESTAL_SOURCE_DIR "/resources");
-  hp.sound.IdentifyImagesFrom(hp.resources);
-  WatchedSound sound(hp.sound);
-  Platform platform{hp.windows, hp.effects,   hp.tray,     hp.registry, hp.shell,
-                    sound,      hp.resources, hp.settings, hp.clock};
+  WatchedDesk desk;
+  auto& hp = desk.hp;
+  auto& sound = desk.sound;
+  Platform& platform = desk.platform;
   {
     WindowSound windowSound(platform);
     windowSound.PlayWindowSound(kCloseSound);
