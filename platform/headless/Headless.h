@@ -78,9 +78,17 @@ class HeadlessWindowSystem : public WindowSystem {
   double monitorTwipsPerPixel = 0;
 
   Color highlight{10, 36, 106};
+  // High contrast is off unless a test turns it on; the colours are Windows' ordinary ones.
+  SystemColors systemColors{.highContrast = false,
+                            .window = {255, 255, 255},
+                            .windowText = {0, 0, 0},
+                            .hotLight = {0, 102, 204},
+                            .buttonFace = {240, 240, 240},
+                            .buttonText = {0, 0, 0}};
 
   ScreenMetrics Screen() const override { return screen; }
   Color HighlightColor() const override { return highlight; }
+  SystemColors Colors() const override { return systemColors; }
   void DoEvents() override;
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
   int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
@@ -184,10 +192,14 @@ class User {
   int SelStart(std::string_view control) const;
   int SelLength(std::string_view control) const;
   Color BackColor(std::string_view control, int index = -1) const;
+  // The colours the user sees: designed, or the system's under high contrast.
+  Color ShownForeColor(std::string_view control, int index = -1) const;
+  Color ShownBackColor(std::string_view control, int index = -1) const;
   TwipRect Rect(std::string_view control, int index = -1) const;
   // The form's own state.
   bool Visible() const;
   Color FormBackColor() const;
+  Color ShownFormBackColor() const;
   TwipRect FormRect() const;  // left, top, width, height in twips
 
  private:

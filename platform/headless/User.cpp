@@ -180,6 +180,14 @@ Color User::BackColor(std::string_view control, int index) const {
   return Surface().ControlBackColor(Id(control, index));
 }
 
+Color User::ShownForeColor(std::string_view control, int index) const {
+  return Surface().ShownForeColor(Id(control, index));
+}
+
+Color User::ShownBackColor(std::string_view control, int index) const {
+  return Surface().ShownBackColor(Id(control, index));
+}
+
 TwipRect User::Rect(std::string_view control, int index) const {
   return Surface().ControlRect(Id(control, index));
 }
@@ -191,6 +199,10 @@ bool User::Visible() const {
 
 Color User::FormBackColor() const {
   return Surface().BackColor();
+}
+
+Color User::ShownFormBackColor() const {
+  return Surface().ShownBackColor();
 }
 
 TwipRect User::FormRect() const {

@@ -26,6 +26,7 @@ Win32Surface::Win32Surface(Win32WindowSystem& system, Form& form)
       dpi_(SystemDpi()),
       gdi_(system.Instance(), dpi_, form.Definition().font) {
   tppX_ = tppY_ = 1440.0 / dpi_;
+  colors_ = system_.Colors();
   const auto& definitions = form_.Controls();
   controls_.resize(definitions.size());
   for (size_t i = 0; i < definitions.size(); ++i) {
@@ -250,7 +251,16 @@ void Win32Surface::InvalidateControl(int id) {
 }
 
 COLORREF Win32Surface::FormBackColor() const {
-  return backColor_ ? ToColorRef(*backColor_) : GetSysColor(COLOR_BTNFACE);
+  return ToColorRef(
+      ShownWindowBack(backColor_.value_or(FromColorRef(GetSysColor(COLOR_BTNFACE))), colors_));
+}
+
+void Win32Surface::RepaintForColors() {
+  colors_ = system_.Colors();
+  if (window_) {
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
 }
 
 std::optional<Color> Win32Surface::EffectiveBackColor(int id) const {

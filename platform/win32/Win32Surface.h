@@ -9,6 +9,7 @@
 
 #include "platform/window/Form.h"
 #include "platform/window/FormSurface.h"
+#include "platform/window/ShownColors.h"
 #include "platform/win32/GdiCache.h"
 #include "platform/win32/TextLayout.h"
 #include "platform/win32/Win32Api.h"
@@ -130,7 +131,10 @@ class Win32Surface : public FormSurface {
   void UpdateOptionTabStops(int container);
   void SelectOption(int id);
   std::optional<Color> EffectiveBackColor(int id) const;
+  // The window's background as shown now (colors_ holds the system's colours of the paint).
   COLORREF FormBackColor() const;
+  // The system's colours changed, or may have: the window and its controls are painted anew.
+  void RepaintForColors();
 
   // Messages
   void OnCommand(int id, int code, HWND child);
@@ -164,6 +168,7 @@ class Win32Surface : public FormSurface {
   UniqueIcon oldSmallIcon_;    // the tray may still show it until it takes the new one
   HWND savedFocus_ = nullptr;  // the child that had the focus when the window was deactivated
   int pressed_ = -1;           // the label or picture under a pressed left button
+  SystemColors colors_;        // the system's colours as last read for painting
   // The rounded outline as asked for, in twips; no corner: no outline.
   struct {
     int width = 0, height = 0, corner = 0;

@@ -101,7 +101,20 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
         ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       }
       return 0;
-    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      RepaintForColors();
+      break;
+    case WM_SETTINGCHANGE: {
+      // High contrast turned on or off, or the colour scheme changed: the windows take the
+      // system's colours, or their own again. Other settings leave the colours as they are.
+      const auto* area = reinterpret_cast<const wchar_t*>(lParam);
+      if (wParam == SPI_SETHIGHCONTRAST || (area && lstrcmpiW(area, L"ImmersiveColorSet") == 0) ||
+          system_.Colors() != colors_) {
+        RepaintForColors();
+      }
+      if (form_.Definition().topLevel) ReloadTrayIcon();
+      break;
+    }
     case WM_THEMECHANGED:
     case WM_DISPLAYCHANGE:
       // The small-icon size may have changed with the settings or the theme.
@@ -204,6 +217,7 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
                           reinterpret_cast<LPARAM>(child));
   }
   const ControlDefinition& design = DefinitionOf(id);
+  colors_ = system_.Colors();
   if (design.kind == ControlKind::Button) {
     // A push button ignores colours; its corners take the window's background.
     return reinterpret_cast<LRESULT>(gdi_.Brush(FormBackColor()));
@@ -212,8 +226,9 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
     return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(child));
   }
-  const COLORREF back = ToColorRef(EffectiveBackColor(id).value_or(Color{255, 255, 255}));
-  SetTextColor(dc, ToColorRef(design.foreColor));
+  const COLORREF back =
+      ToColorRef(ShownBack(design, EffectiveBackColor(id).value_or(Color{255, 255, 255}), colors_));
+  SetTextColor(dc, ToColorRef(ShownFore(design, design.foreColor, colors_)));
   SetBkColor(dc, back);
   return reinterpret_cast<LRESULT>(gdi_.Brush(back));
 }

@@ -19,6 +19,7 @@ class Win32WindowSystem : public WindowSystem {
 
   ScreenMetrics Screen() const override;
   Color HighlightColor() const override;
+  SystemColors Colors() const override;
   void DoEvents() override;
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
   int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
