@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/window/Platform.h"
+#include "platform/window/TabOrder.h"
 
 namespace kestal::headless {
 
@@ -177,6 +178,9 @@ class User {
   void Type(std::string_view control, std::string_view text);
   // One key press in the focused text box: 13 is Enter, 8 Backspace.
   void PressKey(std::string_view control, int keyAscii);
+  // Space, Enter or Escape on whatever has the focus: Space and Enter click what they click on
+  // Windows (KeyClicks) or go into a text box as its key press; Escape closes the window.
+  void PressKey(Key key);
   // Pasting or deleting: replaces the whole text at once (one change event).
   void ReplaceText(std::string_view control, std::string_view text);
   // Alt + the access key of a button or option ("&Converti": 'C').

@@ -66,6 +66,7 @@ void Win32Surface::PaintContent(HDC dc) {
         break;  // child windows draw themselves
     }
   }
+  PaintFocus(dc);
 }
 
 void Win32Surface::PaintFrame(HDC dc, int id) {
@@ -165,6 +166,20 @@ void Win32Surface::PaintLine(HDC dc, int id) {
   MoveToEx(dc, TwipsToPixels(design.line.x1 + dx, tppX_), TwipsToPixels(design.line.y1 + dy, tppY_),
            nullptr);
   LineTo(dc, TwipsToPixels(design.line.x2 + dx, tppX_), TwipsToPixels(design.line.y2 + dy, tppY_));
+}
+
+// The focus rectangle round the link or picture that has the focus, while the window has it:
+// the system's dotted one, as thick as the density asks (one pixel at 96 dpi).
+void Win32Surface::PaintFocus(HDC dc) {
+  if (keyFocus_ < 0 || !ValidId(keyFocus_) || GetFocus() != window_) return;
+  const PixelRect r = FocusRectOf(dc, keyFocus_);
+  SetTextColor(dc, RGB(0, 0, 0));  // DrawFocusRect inverts what lies beneath with these
+  SetBkColor(dc, RGB(255, 255, 255));
+  const int thickness = std::max(1, dpi_ / 96);
+  for (int k = 0; k < thickness; ++k) {
+    RECT ring{r.left + k, r.top + k, r.right - k, r.bottom - k};
+    DrawFocusRect(dc, &ring);
+  }
 }
 
 }  // namespace kestal::win32

@@ -78,7 +78,9 @@ bool Win32WindowSystem::PreTranslate(MSG& message) {
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
   Win32Surface* surface = SurfaceOfWindow(root);
   if (!surface) return false;
-  if (surface->HandleOptionArrow(message)) return true;
+  // Tab, and the keys of the links and pictures, follow the program's own rules; the dialog
+  // manager does the rest (Escape becomes IDCANCEL, Enter IDOK, access keys click).
+  if (surface->HandleOptionArrow(message) || surface->HandleKey(message)) return true;
   return IsDialogMessageW(root, &message) != FALSE;
 }
 
