@@ -26,5 +26,6 @@ std::span<const Scenario> TextFitScenarios();
 std::span<const Scenario> ReaderScenarios();
 std::span<const Scenario> InstallerScenarios();
 std::span<const Scenario> OneCopyScenarios();
+std::span<const Scenario> NoMouseScenarios();
 
 }  // namespace e2e
