@@ -48,6 +48,10 @@ std::string AboutWindow::HintText() {
 
 // Later controls lie above earlier ones. The white title's light grey back colour is never
 // painted (the label is transparent), so the green title shows one pixel beside it.
+// Tab order: the check box first, as the window has always opened on it, then "&Ok" and on
+// through the links and the two captains. Round the end this is the window's reading order (Ok,
+// mail, web, Dorran, Maselle, the check box), so a keyboard user meets everything that acts in
+// the order a reader hears it.
 AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayIcon& trayIcon)
     : Form(BorderlessWindow("About", 5220, 5025)),
       Check1(*this, Design("Check1", "Lancia automaticamente il programma all'avvio di Windows",
@@ -67,17 +71,23 @@ AboutWindow::AboutWindow(Platform& platform, WindowSequence& sequence, TrayIcon&
       Label7(*this, Design("Label7", "", {1935, 2145, 1335, 1740}).Fore(kWhite).KeepLines()),
       Image3(*this,
              Design("Image3", "", {3375, 2130, 1650, 2100})
+                 .Tab(5)
                  .Bitmap(IDB_NG_CAPTAIN)
                  .ReadAs(std::string(kNextGenerationCaptain) + ": data astrale Next Generation")),
       Image2(*this, Design("Image2", "", {180, 2130, 1650, 2100})
+                        .Tab(4)
                         .Bitmap(IDB_CLASSIC_CAPTAIN)
                         .ReadAs(std::string(kClassicCaptain) + ": data astrale classica")),
-      Label5(
-          *this,
-          Design("Label5", KESTAL_WEB, {1335, 1665, 3330, 195}).Fore(kRed).Font(kLinkFont).Link()),
-      Label4(
-          *this,
-          Design("Label4", KESTAL_MAIL, {1350, 1365, 1110, 195}).Fore(kRed).Font(kLinkFont).Link()),
+      Label5(*this, Design("Label5", KESTAL_WEB, {1335, 1665, 3330, 195})
+                        .Tab(3)
+                        .Fore(kRed)
+                        .Font(kLinkFont)
+                        .Link()),
+      Label4(*this, Design("Label4", KESTAL_MAIL, {1350, 1365, 1110, 195})
+                        .Tab(2)
+                        .Fore(kRed)
+                        .Font(kLinkFont)
+                        .Link()),
       Label3_1(*this,
                Design("Label3", "Sito Internet: ", {360, 1680, 945, 195}).Element(1).Fore(kYellow)),
       Label3_0(*this, Design("Label3", "E-mail: ", {375, 1395, 510, 195}).Element(0).Fore(kYellow)),

@@ -23,7 +23,7 @@ std::vector<e2e::Scenario> AllScenarios() {
                      e2e::ClosingScenarios(), e2e::RapidInputScenarios(), e2e::EnduranceScenarios(),
                      e2e::MeasureScenarios(), e2e::TextFitScenarios(), e2e::InstallerScenarios(),
                      e2e::ReaderScenarios(), e2e::OneCopyScenarios(),
-                     e2e::KeyboardScenarios()})
+                     e2e::KeyboardScenarios(), e2e::NoMouseScenarios()})
     all.insert(all.end(), group.begin(), group.end());
   return all;
 }

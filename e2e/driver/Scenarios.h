@@ -27,5 +27,6 @@ std::span<const Scenario> ReaderScenarios();
 std::span<const Scenario> KeyboardScenarios();
 std::span<const Scenario> InstallerScenarios();
 std::span<const Scenario> OneCopyScenarios();
+std::span<const Scenario> NoMouseScenarios();
 
 }  // namespace e2e

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/window/Platform.h"
+#include "platform/window/TabOrder.h"
 
 namespace kestal::headless {
 
@@ -78,9 +79,17 @@ class HeadlessWindowSystem : public WindowSystem {
   double monitorTwipsPerPixel = 0;
 
   Color highlight{10, 36, 106};
+  // High contrast is off unless a test turns it on; the colours are Windows' ordinary ones.
+  SystemColors systemColors{.highContrast = false,
+                            .window = {255, 255, 255},
+                            .windowText = {0, 0, 0},
+                            .hotLight = {0, 102, 204},
+                            .buttonFace = {240, 240, 240},
+                            .buttonText = {0, 0, 0}};
 
   ScreenMetrics Screen() const override { return screen; }
   Color HighlightColor() const override { return highlight; }
+  SystemColors Colors() const override { return systemColors; }
   void DoEvents() override;
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
   int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
@@ -169,6 +178,9 @@ class User {
   void Type(std::string_view control, std::string_view text);
   // One key press in the focused text box: 13 is Enter, 8 Backspace.
   void PressKey(std::string_view control, int keyAscii);
+  // Space, Enter or Escape on whatever has the focus: Space and Enter click what they click on
+  // Windows (KeyClicks) or go into a text box as its key press; Escape closes the window.
+  void PressKey(Key key);
   // Pasting or deleting: replaces the whole text at once (one change event).
   void ReplaceText(std::string_view control, std::string_view text);
   // Alt + the access key of a button or option ("&Converti": 'C').
@@ -184,10 +196,14 @@ class User {
   int SelStart(std::string_view control) const;
   int SelLength(std::string_view control) const;
   Color BackColor(std::string_view control, int index = -1) const;
+  // The colours the user sees: designed, or the system's under high contrast.
+  Color ShownForeColor(std::string_view control, int index = -1) const;
+  Color ShownBackColor(std::string_view control, int index = -1) const;
   TwipRect Rect(std::string_view control, int index = -1) const;
   // The form's own state.
   bool Visible() const;
   Color FormBackColor() const;
+  Color ShownFormBackColor() const;
   TwipRect FormRect() const;  // left, top, width, height in twips
 
  private:

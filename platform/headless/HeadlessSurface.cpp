@@ -50,46 +50,16 @@ bool HeadlessSurface::IsTextBox(int id) const {
 
 bool HeadlessSurface::CanFocus(int id) const {
   const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
-  return TakesFocus(design.kind) && design.tabIndex >= 0 && At(id).enabled;
+  return TakesFocus(design) && design.tabIndex >= 0 && At(id).enabled;
 }
 
 std::vector<int> HeadlessSurface::TabStops() const {
-  const auto& definitions = form_.Controls();
-  const std::vector<int> order = TabOrder(definitions);
-  const auto tabbed = [&](int id) {
-    return definitions.at(static_cast<std::size_t>(id)).tabIndex >= 0;
-  };
-  std::vector<int> stops;
-  for (int id : order) {
-    if (!tabbed(id)) continue;
-    const ControlDefinition& design = definitions.at(static_cast<std::size_t>(id));
-    // A frame's options are one stop, as on Windows: the selected one, or the first.
-    if (design.kind == ControlKind::OptionButton &&
-        OptionTabStop(OptionGroup(definitions, order, design.container, tabbed),
-                      [&](int option) { return At(option).value; }) != id) {
-      continue;
-    }
-    if (CanFocus(id)) stops.push_back(id);
-  }
-  return stops;
+  return kestal::TabStops(
+      form_.Controls(), [&](int id) { return CanFocus(id); }, [&](int id) { return At(id).value; });
 }
 
 int HeadlessSurface::NextTabStop(bool backwards) const {
-  const std::vector<int> stops = TabStops();
-  if (stops.empty()) return -1;
-  if (focus_ < 0) return backwards ? stops.back() : stops.front();
-  const int here = form_.Controls().at(static_cast<std::size_t>(focus_)).tabIndex;
-  auto tabOf = [&](int id) { return form_.Controls().at(static_cast<std::size_t>(id)).tabIndex; };
-  if (!backwards) {
-    for (int id : stops) {
-      if (tabOf(id) > here) return id;
-    }
-    return stops.front();
-  }
-  for (auto it = stops.rbegin(); it != stops.rend(); ++it) {
-    if (tabOf(*it) < here) return *it;
-  }
-  return stops.back();
+  return kestal::NextTabStop(form_.Controls(), TabStops(), focus_, backwards);
 }
 
 void HeadlessSurface::Show() {
@@ -163,7 +133,7 @@ void HeadlessSurface::SetText(int id, std::string_view text) {
     state.text = std::move(chars);
     // A screen reader hears of a changed text that has no window of its own to say so.
     const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
-    if (visible_ && !TakesFocus(kind)) {
+    if (visible_ && !IsRealControl(kind)) {
       log_.Add("NameChanged(" + form_.Name() + "," + std::to_string(id) + ")");
     }
     return;
@@ -244,6 +214,20 @@ void HeadlessSurface::KillTimer(int timerId) {
 
 Color HeadlessSurface::ControlBackColor(int id) const {
   return At(id).backColor;
+}
+
+Color HeadlessSurface::ShownBackColor() const {
+  return ShownWindowBack(backColor_, windows_.Colors());
+}
+
+Color HeadlessSurface::ShownForeColor(int id) const {
+  const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
+  return ShownFore(design, design.foreColor, windows_.Colors());
+}
+
+Color HeadlessSurface::ShownBackColor(int id) const {
+  return ShownBack(form_.Controls().at(static_cast<std::size_t>(id)), At(id).backColor,
+                   windows_.Colors());
 }
 
 TwipRect HeadlessSurface::ControlRect(int id) const {

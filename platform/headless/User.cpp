@@ -117,6 +117,24 @@ void User::PressKey(std::string_view control, int keyAscii) {
   if (surface->TypeCharacter(id, static_cast<char32_t>(key))) form_.RaiseChange(id);
 }
 
+void User::PressKey(Key key) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  HeadlessSurface& surface = Shown(Surface(), form_);
+  if (key == Key::Escape) {
+    // As Windows' dialog keys have it: Escape closes the window, as any other close does.
+    if (!form_.Definition().topLevel) windows_.Unload(form_);
+    return;
+  }
+  const int id = surface.FocusedControl();
+  if (id < 0) return;
+  const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
+  if (design.kind == ControlKind::TextBox) {
+    PressKey(design.name, key == Key::Enter ? 13 : ' ');
+  } else if (KeyClicks(design, key)) {
+    Click(design.name, design.index);
+  }
+}
+
 void User::ReplaceText(std::string_view control, std::string_view text) {
   const auto hold = form_.Hold();  // the form lives until the action ends
   const int id = Id(control, -1);
@@ -180,6 +198,14 @@ Color User::BackColor(std::string_view control, int index) const {
   return Surface().ControlBackColor(Id(control, index));
 }
 
+Color User::ShownForeColor(std::string_view control, int index) const {
+  return Surface().ShownForeColor(Id(control, index));
+}
+
+Color User::ShownBackColor(std::string_view control, int index) const {
+  return Surface().ShownBackColor(Id(control, index));
+}
+
 TwipRect User::Rect(std::string_view control, int index) const {
   return Surface().ControlRect(Id(control, index));
 }
@@ -191,6 +217,10 @@ bool User::Visible() const {
 
 Color User::FormBackColor() const {
   return Surface().BackColor();
+}
+
+Color User::ShownFormBackColor() const {
+  return Surface().ShownBackColor();
 }
 
 TwipRect User::FormRect() const {

@@ -13,10 +13,10 @@
 
 namespace kestal::win32 {
 
-// The controls that take the focus are real child windows (focus, tab order, access keys);
-// frames, labels, pictures and lines are drawn by the form.
+// The real controls are child windows (focus, tab order, access keys); frames, labels, pictures
+// and lines are drawn by the form, the links and pictures that take the focus too.
 inline bool IsChildWindow(ControlKind kind) {
-  return TakesFocus(kind);
+  return IsRealControl(kind);
 }
 
 inline int TwipsToPixels(int twips, double twipsPerPixel) {

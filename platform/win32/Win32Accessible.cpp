@@ -304,6 +304,8 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
       LONG flags = hidden;
       if (!part->enabled) flags |= STATE_SYSTEM_UNAVAILABLE;
       if (part->role == ReadableRole::Link) flags |= STATE_SYSTEM_LINKED;
+      if (part->focusable) flags |= STATE_SYSTEM_FOCUSABLE;
+      if (part->focused) flags |= STATE_SYSTEM_FOCUSED;
       *state = Number(flags);
       return S_OK;
     });

@@ -26,6 +26,7 @@ Win32Surface::Win32Surface(Win32WindowSystem& system, Form& form)
       dpi_(SystemDpi()),
       gdi_(system.Instance(), dpi_, form.Definition().font) {
   tppX_ = tppY_ = 1440.0 / dpi_;
+  colors_ = system_.Colors();
   const auto& definitions = form_.Controls();
   controls_.resize(definitions.size());
   for (size_t i = 0; i < definitions.size(); ++i) {
@@ -79,7 +80,10 @@ void Win32Surface::CreateWindowAndChildren() {
   }
   LoadIcons();
 
-  creationOrder_ = TabOrder(form_.Controls());
+  // The real controls' windows, made in tab order: the system's order of them is the same.
+  for (int id : TabOrder(form_.Controls())) {
+    if (IsChildWindow(DefinitionOf(id).kind)) creationOrder_.push_back(id);
+  }
   if (!creationOrder_.empty()) late::InitCommonControls();
   const std::vector<bool> groupStarts = GroupStarts(form_.Controls(), creationOrder_);
   for (size_t k = 0; k < creationOrder_.size(); ++k) CreateChild(creationOrder_[k], groupStarts[k]);
@@ -252,7 +256,16 @@ void Win32Surface::InvalidateControl(int id) {
 }
 
 COLORREF Win32Surface::FormBackColor() const {
-  return backColor_ ? ToColorRef(*backColor_) : GetSysColor(COLOR_BTNFACE);
+  return ToColorRef(
+      ShownWindowBack(backColor_.value_or(FromColorRef(GetSysColor(COLOR_BTNFACE))), colors_));
+}
+
+void Win32Surface::RepaintForColors() {
+  colors_ = system_.Colors();
+  if (window_) {
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
 }
 
 std::optional<Color> Win32Surface::EffectiveBackColor(int id) const {
@@ -436,28 +449,40 @@ bool Win32Surface::Enabled(int id) const {
 void Win32Surface::SetEnabled(int id, bool enabled) {
   if (!ValidId(id)) return;
   ControlState& state = controls_[static_cast<size_t>(id)];
+  const bool hadFocus = FocusedControl() == id;
   state.enabled = enabled;
-  if (!state.window) {
+  if (state.window) {
+    EnableWindow(state.window, enabled ? TRUE : FALSE);
+  } else {
     InvalidateControl(id);
-    return;
   }
-  const bool hadFocus = GetFocus() == state.window;
-  EnableWindow(state.window, enabled ? TRUE : FALSE);
   if (!enabled && hadFocus) {
     // A disabled control can't keep the keyboard: the focus moves on, as Tab would move it.
-    HWND next = GetNextDlgTabItem(window_, state.window, FALSE);
-    ::SetFocus(next && next != state.window ? next : window_);  // may raise got-focus: last
+    const int next = NextTabStop(form_.Controls(), CurrentTabStops(), id, false);
+    if (next >= 0 && next != id) {
+      FocusStop(next);  // may raise got-focus: last
+    } else {
+      InvalidateFocus();
+      keyFocus_ = -1;
+      ::SetFocus(window_);
+    }
   }
 }
 
 void Win32Surface::SetFocus(int id) {
   if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
-  if (child && GetFocus() != child) ::SetFocus(child);  // raises got-focus: nothing after this
+  if (child) {
+    if (GetFocus() != child) ::SetFocus(child);  // raises got-focus: nothing after this
+  } else if (TakesFocus(DefinitionOf(id)) && controls_[static_cast<size_t>(id)].enabled) {
+    FocusDrawn(id);
+  }
 }
 
 int Win32Surface::FocusedControl() const {
-  return IdOfChild(GetFocus());
+  HWND focus = GetFocus();
+  if (focus && focus == window_) return keyFocus_;
+  return IdOfChild(focus);
 }
 
 // The text box's selection in characters, [first, second); (0, 0) for any other control.

@@ -9,6 +9,7 @@
 
 #include "platform/window/Form.h"
 #include "platform/window/FormSurface.h"
+#include "platform/window/ShownColors.h"
 #include "platform/win32/GdiCache.h"
 #include "platform/win32/TextLayout.h"
 #include "platform/win32/Win32Api.h"
@@ -42,6 +43,9 @@ class Win32Surface : public FormSurface {
   // The arrow keys move among the options of one frame and select the one they reach; true
   // when the key was used that way.
   bool HandleOptionArrow(const MSG& message);
+  // Tab moves the focus by the shared tab-order rules, onto the links and pictures too; Space
+  // and Enter click a focused link or picture. True when the key was used that way.
+  bool HandleKey(const MSG& message);
 
   // FormSurface
   WindowHandle Handle() const override;
@@ -130,7 +134,22 @@ class Win32Surface : public FormSurface {
   void UpdateOptionTabStops(int container);
   void SelectOption(int id);
   std::optional<Color> EffectiveBackColor(int id) const;
+  // The window's background as shown now (colors_ holds the system's colours of the paint).
   COLORREF FormBackColor() const;
+  // The system's colours changed, or may have: the window and its controls are painted anew.
+  void RepaintForColors();
+
+  // The keyboard (Win32SurfaceKeys.cpp). A link or picture holds the focus while the window
+  // itself has the keyboard focus; it shows a focus rectangle then, and only then.
+  bool CanFocusNow(int id) const;
+  std::vector<int> CurrentTabStops() const;
+  // Moves the focus to a stop: a real control's window, or a link or picture.
+  void FocusStop(int id);
+  void FocusDrawn(int id);
+  PixelRect FocusRectOf(HDC dc, int id);
+  void InvalidateFocus();
+  void OnSetFocus();
+  void OnKillFocus(HWND next);
 
   // Messages
   void OnCommand(int id, int code, HWND child);
@@ -150,6 +169,7 @@ class Win32Surface : public FormSurface {
   void PaintLabel(HDC dc, int id);
   void PaintPicture(HDC dc, int id);
   void PaintLine(HDC dc, int id);
+  void PaintFocus(HDC dc);
 
   Win32WindowSystem& system_;
   Form& form_;
@@ -164,6 +184,8 @@ class Win32Surface : public FormSurface {
   UniqueIcon oldSmallIcon_;    // the tray may still show it until it takes the new one
   HWND savedFocus_ = nullptr;  // the child that had the focus when the window was deactivated
   int pressed_ = -1;           // the label or picture under a pressed left button
+  int keyFocus_ = -1;          // the link or picture that has the focus while the window has it
+  SystemColors colors_;        // the system's colours as last read for painting
   // The rounded outline as asked for, in twips; no corner: no outline.
   struct {
     int width = 0, height = 0, corner = 0;

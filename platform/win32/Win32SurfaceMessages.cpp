@@ -65,6 +65,12 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ACTIVATE:
       OnActivate(wParam);
       return 0;
+    case WM_SETFOCUS:
+      OnSetFocus();
+      return 0;
+    case WM_KILLFOCUS:
+      OnKillFocus(reinterpret_cast<HWND>(wParam));
+      return 0;
     case WM_MOUSEMOVE: {
       // On the hidden start-up window this is also the tray icon's callback: the low word of
       // lParam then carries the icon's mouse message, wParam the icon's id (1, read as the
@@ -102,7 +108,20 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
         ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       }
       return 0;
-    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      RepaintForColors();
+      break;
+    case WM_SETTINGCHANGE: {
+      // High contrast turned on or off, or the colour scheme changed: the windows take the
+      // system's colours, or their own again. Other settings leave the colours as they are.
+      const auto* area = reinterpret_cast<const wchar_t*>(lParam);
+      if (wParam == SPI_SETHIGHCONTRAST || (area && lstrcmpiW(area, L"ImmersiveColorSet") == 0) ||
+          system_.Colors() != colors_) {
+        RepaintForColors();
+      }
+      if (form_.Definition().topLevel) ReloadTrayIcon();
+      break;
+    }
     case WM_THEMECHANGED:
     case WM_DISPLAYCHANGE:
       // The small-icon size may have changed with the settings or the theme.
@@ -164,9 +183,15 @@ void Win32Surface::OnCommand(int id, int code, HWND child) {
   if (id == IDOK && code == BN_CLICKED && !child) {
     // Enter outside a text box (sent by the dialog manager): the focused button is pressed.
     const int focused = FocusedControl();
-    if (focused >= 0 && DefinitionOf(focused).kind == ControlKind::Button && Enabled(focused)) {
+    if (focused >= 0 && KeyClicks(DefinitionOf(focused), Key::Enter) && Enabled(focused)) {
       form_.RaiseClick(focused);
     }
+    return;
+  }
+  if (id == IDCANCEL && code == BN_CLICKED && !child) {
+    // Escape (turned into IDCANCEL by the dialog manager) closes the window as any other close
+    // does; the hidden start-up window has no keys of its own.
+    if (!form_.Definition().topLevel) system_.Unload(form_);
     return;
   }
   const int control = id - kControlIdBase;
@@ -205,6 +230,7 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
                           reinterpret_cast<LPARAM>(child));
   }
   const ControlDefinition& design = DefinitionOf(id);
+  colors_ = system_.Colors();
   if (design.kind == ControlKind::Button) {
     // A push button ignores colours; its corners take the window's background.
     return reinterpret_cast<LRESULT>(gdi_.Brush(FormBackColor()));
@@ -213,8 +239,9 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
     return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(child));
   }
-  const COLORREF back = ToColorRef(EffectiveBackColor(id).value_or(Color{255, 255, 255}));
-  SetTextColor(dc, ToColorRef(design.foreColor));
+  const COLORREF back =
+      ToColorRef(ShownBack(design, EffectiveBackColor(id).value_or(Color{255, 255, 255}), colors_));
+  SetTextColor(dc, ToColorRef(ShownFore(design, design.foreColor, colors_)));
   SetBkColor(dc, back);
   return reinterpret_cast<LRESULT>(gdi_.Brush(back));
 }
@@ -222,19 +249,33 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
 void Win32Surface::OnActivate(WPARAM wParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
     HWND focus = GetFocus();
-    if (IdOfChild(focus) >= 0) savedFocus_ = focus;
+    if (IdOfChild(focus) >= 0 || (focus && focus == window_ && keyFocus_ >= 0)) {
+      savedFocus_ = focus;
+    }
     return;
   }
   if (HIWORD(wParam)) return;  // minimised
   // As a dialog does: the control that had the keyboard gets it back, or the first in tab order.
-  HWND target = nullptr;
+  if (savedFocus_ == window_ && CanFocusNow(keyFocus_)) {
+    ::SetFocus(window_);  // a link or picture had it
+    return;
+  }
   if (savedFocus_ && IdOfChild(savedFocus_) >= 0 && IsWindowEnabled(savedFocus_) &&
       IsWindowVisible(savedFocus_)) {
-    target = savedFocus_;
-  } else {
-    target = GetNextDlgTabItem(window_, nullptr, FALSE);
+    ::SetFocus(savedFocus_);  // may raise got-focus: nothing after this
+    return;
   }
-  ::SetFocus(target ? target : window_);  // may raise got-focus: nothing after this
+  const std::vector<int> stops = CurrentTabStops();
+  if (stops.empty()) {
+    ::SetFocus(window_);
+    return;
+  }
+  HWND first = controls_[static_cast<size_t>(stops.front())].window;
+  if (first) {
+    ::SetFocus(first);  // may raise got-focus: nothing after this
+  } else {
+    FocusDrawn(stops.front());
+  }
 }
 
 int Win32Surface::ClickableAt(int x, int y) const {

@@ -5,6 +5,7 @@
 #include "platform/win32/FormLayout.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32WindowSystem.h"
 #include "resources/ResourceIds.h"
 
 namespace kestal::win32 {
@@ -22,6 +23,7 @@ void Win32Surface::OnPaint() {
   const PaintScope paint(window_);
   HDC dc = paint.get();
   if (!dc) return;
+  colors_ = system_.Colors();
   RECT client;
   GetClientRect(window_, &client);
   const int width = client.right - client.left, height = client.bottom - client.top;
@@ -64,19 +66,21 @@ void Win32Surface::PaintContent(HDC dc) {
         break;  // child windows draw themselves
     }
   }
+  PaintFocus(dc);
 }
 
 void Win32Surface::PaintFrame(HDC dc, int id) {
   const ControlDefinition& design = DefinitionOf(id);
   const ControlState& state = controls_[static_cast<size_t>(id)];
   RECT box = ToRect(PixelRectOf(id));
-  const COLORREF back = state.backColor ? ToColorRef(*state.backColor) : FormBackColor();
+  const COLORREF back =
+      state.backColor ? ToColorRef(ShownBack(design, *state.backColor, colors_)) : FormBackColor();
   if (state.backColor) FillRect(dc, &box, gdi_.Brush(back));
 
   Selected font(dc, ControlFont(id));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  const COLORREF fore = ToColorRef(design.foreColor);
+  const COLORREF fore = ToColorRef(ShownFore(design, design.foreColor, colors_));
 
   // The border, in the frame's own colour, runs through the middle of the caption's line.
   const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, fore));
@@ -105,9 +109,12 @@ void Win32Surface::PaintLabel(HDC dc, int id) {
   const ControlDefinition& design = DefinitionOf(id);
   const ControlState& state = controls_[static_cast<size_t>(id)];
   RECT box = ToRect(PixelRectOf(id));
-  if (state.backColor) FillRect(dc, &box, gdi_.Brush(ToColorRef(*state.backColor)));
+  if (state.backColor) {
+    FillRect(dc, &box, gdi_.Brush(ToColorRef(ShownBack(design, *state.backColor, colors_))));
+  }
   Selected font(dc, ControlFont(id));
-  SetTextColor(dc, state.enabled ? ToColorRef(design.foreColor) : GetSysColor(COLOR_GRAYTEXT));
+  SetTextColor(dc, state.enabled ? ToColorRef(ShownFore(design, design.foreColor, colors_))
+                                 : GetSysColor(COLOR_GRAYTEXT));
   // CR, CR LF and LF each break the line; longer lines wrap at the label's width.
   const LabelText label = LayOutLabel(dc, id, state.dense);
   const bool overstrike = gdi_.NeedsOverstrike(design.font, state.fontHeight);
@@ -157,11 +164,26 @@ void Win32Surface::PaintLine(HDC dc, int id) {
   ContainerOffset(form_.Controls(), id, dx, dy);
   // A line's width is designed in pixels at 96 dpi.
   const int width = std::max(1, MulDiv(design.borderWidth, dpi_, 96));
-  const GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, ToColorRef(design.foreColor)));
+  const GdiObject<HPEN> pen(
+      CreatePen(PS_SOLID, width, ToColorRef(ShownFore(design, design.foreColor, colors_))));
   const Selected selected(dc, pen.get());
   MoveToEx(dc, TwipsToPixels(design.line.x1 + dx, tppX_), TwipsToPixels(design.line.y1 + dy, tppY_),
            nullptr);
   LineTo(dc, TwipsToPixels(design.line.x2 + dx, tppX_), TwipsToPixels(design.line.y2 + dy, tppY_));
+}
+
+// The focus rectangle round the link or picture that has the focus, while the window has it:
+// the system's dotted one, as thick as the density asks (one pixel at 96 and 120 dpi).
+void Win32Surface::PaintFocus(HDC dc) {
+  if (keyFocus_ < 0 || !ValidId(keyFocus_) || GetFocus() != window_) return;
+  const PixelRect r = FocusRectOf(dc, keyFocus_);
+  SetTextColor(dc, RGB(0, 0, 0));  // DrawFocusRect inverts what lies beneath with these
+  SetBkColor(dc, RGB(255, 255, 255));
+  const int thickness = std::max(1, (dpi_ + 48) / 96);  // two pixels from 144 dpi on
+  for (int k = 0; k < thickness; ++k) {
+    RECT ring{r.left + k, r.top + k, r.right - k, r.bottom - k};
+    DrawFocusRect(dc, &ring);
+  }
 }
 
 }  // namespace kestal::win32

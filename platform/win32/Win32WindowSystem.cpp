@@ -59,12 +59,29 @@ Color Win32WindowSystem::HighlightColor() const {
   return FromColorRef(GetSysColor(COLOR_HIGHLIGHT));
 }
 
+SystemColors Win32WindowSystem::Colors() const {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof(contrast);
+  SystemColors colors;
+  colors.highContrast =
+      SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+      (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  colors.window = FromColorRef(GetSysColor(COLOR_WINDOW));
+  colors.windowText = FromColorRef(GetSysColor(COLOR_WINDOWTEXT));
+  colors.hotLight = FromColorRef(GetSysColor(COLOR_HOTLIGHT));
+  colors.buttonFace = FromColorRef(GetSysColor(COLOR_BTNFACE));
+  colors.buttonText = FromColorRef(GetSysColor(COLOR_BTNTEXT));
+  return colors;
+}
+
 bool Win32WindowSystem::PreTranslate(MSG& message) {
   if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
   Win32Surface* surface = SurfaceOfWindow(root);
   if (!surface) return false;
-  if (surface->HandleOptionArrow(message)) return true;
+  // Tab, and the keys of the links and pictures, follow the program's own rules; the dialog
+  // manager does the rest (Escape becomes IDCANCEL, Enter IDOK, access keys click).
+  if (surface->HandleOptionArrow(message) || surface->HandleKey(message)) return true;
   return IsDialogMessageW(root, &message) != FALSE;
 }
 

@@ -19,6 +19,7 @@ class Win32WindowSystem : public WindowSystem {
 
   ScreenMetrics Screen() const override;
   Color HighlightColor() const override;
+  SystemColors Colors() const override;
   void DoEvents() override;
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
   int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
@@ -29,8 +30,8 @@ class Win32WindowSystem : public WindowSystem {
   void AnswerAutomation();
   // Runs the message loop until no window is left; returns the exit code.
   int Run();
-  // Tab, the arrow keys, access keys and Enter for the program's windows; true when the
-  // message was handled here and must not be dispatched again.
+  // Tab, the arrow keys, access keys, Space, Enter and Escape for the program's windows; true
+  // when the message was handled here and must not be dispatched again.
   bool PreTranslate(MSG& message);
 
   // --- For the form windows -----------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/window/ControlPlace.h"
+#include "platform/window/TabOrder.h"
 
 namespace kestal {
 
@@ -41,6 +42,7 @@ bool PartOf(const Form& form, int id, ReadablePart& part) {
   part.rect = WindowRectTwips(form.Controls(), id);
   const FormSurface* surface = form.Surface();
   part.enabled = !surface || surface->Enabled(id);
+  part.focusable = TakesFocus(design);
   part.focused = surface && surface->FocusedControl() == id;
   switch (design.kind) {
     case ControlKind::Label:

@@ -25,6 +25,7 @@ struct ReadablePart {
   std::string name;
   TwipRect rect;  // on the window
   bool enabled = true;
+  bool focusable = false;  // the keyboard reaches it
   bool focused = false;
   std::vector<ReadablePart> children;
 };

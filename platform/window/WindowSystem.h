@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/window/Form.h"
+#include "platform/window/ShownColors.h"
 
 namespace kestal {
 
@@ -42,6 +43,8 @@ class WindowSystem {
   virtual ScreenMetrics Screen() const = 0;
   // The system highlight colour (COLOR_HIGHLIGHT), the background of the program's windows.
   virtual Color HighlightColor() const = 0;
+  // Whether high contrast is on, and the system's colours that the windows then show.
+  virtual SystemColors Colors() const = 0;
   // Handles every queued message before it returns; handlers may run nested.
   virtual void DoEvents() = 0;
   // Modal, with one OK button; CR and CR LF break lines, TAB aligns.

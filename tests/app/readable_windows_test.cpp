@@ -114,6 +114,31 @@ TEST(ReadableWindows, TheAboutWindowReadsItsLinksPicturesAndChoice) {
   }
 }
 
+TEST(ReadableWindows, TheReaderHearsWhichLinkOrPictureHasTheKeyboard) {
+  Desk desk;
+  Form& window = desk.Open(desk.program.about);
+  headless::User user(desk.hp.windows, window);
+  // From the check box, where the window opens, Tab passes "&Ok" and reaches these in turn.
+  user.Tab();
+  for (const char* name : {"Label4", "Label5", "Image2", "Image3"}) {
+    SCOPED_TRACE(name);
+    user.Tab();
+    const std::vector<ReadablePart> parts = ReadableParts(window);
+    const ReadablePart* part = FindPart(parts, window.FindControl(name));
+    ASSERT_NE(part, nullptr);
+    EXPECT_TRUE(part->focusable);
+    EXPECT_TRUE(part->focused);
+    int focused = 0;
+    for (const ReadablePart& other : parts) focused += other.focused ? 1 : 0;
+    EXPECT_EQ(focused, 1);
+  }
+  // The texts that do nothing are not for the keyboard.
+  const std::vector<ReadablePart> parts = ReadableParts(window);
+  const ReadablePart* hint = FindPart(parts, window.FindControl("Label7"));
+  ASSERT_NE(hint, nullptr);
+  EXPECT_FALSE(hint->focusable);
+}
+
 TEST(ReadableWindows, TheConventionsWindowReadsItsThreeTexts) {
   Desk desk;
   const Lines outline = Outline(desk.Open(desk.program.conventionsWindow));

@@ -1,0 +1,152 @@
+// The keyboard alone on a window: Tab reaches the links and pictures that act as well as the real
+// controls, Space and Enter do what they do in Windows' dialogs, Escape closes the window.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/headless/Headless.h"
+#include "platform/window/Controls.h"
+
+namespace kestal::headless {
+namespace {
+
+ControlDefinition Design(std::string name, int tabIndex, Readable readable = Readable::AsItsKind,
+                         int container = -1, bool value = false) {
+  ControlDefinition design;
+  design.name = std::move(name);
+  design.tabIndex = tabIndex;
+  design.readable = readable;
+  design.container = container;
+  design.value = value;
+  return design;
+}
+
+// One control of each kind that the keyboard may reach, and some that it must not. Every event
+// is written down.
+class Keys : public Form {
+ public:
+  Keys() : Form(FormDefinition{"Keys", "", 4000, 3000, 0, false}) {
+    for (Control* control : std::initializer_list<Control*>{
+             &command1, &option1, &option2, &check1, &link1, &image1, &link2, &image2, &label1}) {
+      const std::string name = control->Definition().name;
+      EventsOf(control->Id()).click = [this, name] { events.push_back(name + "_Click"); };
+    }
+    text1.OnKeyPress(
+        [this](int& key) { events.push_back("Text1_KeyPress(" + std::to_string(key) + ")"); });
+  }
+  std::vector<std::string> events;
+
+  TextBox text1{*this, Design("Text1", 0)};
+  Button command1{*this, Design("Command1", 1)};
+  Frame frame1{*this, Design("Frame1", -1)};
+  OptionButton option1{*this, Design("Option1", 2, Readable::AsItsKind, frame1.Id(), true)};
+  OptionButton option2{*this, Design("Option2", 3, Readable::AsItsKind, frame1.Id())};
+  CheckBox check1{*this, Design("Check1", 4)};
+  Label link1{*this, Design("Link1", 5, Readable::Link)};
+  Picture image1{*this, Design("Image1", 6, Readable::Button)};
+  Label link2{*this, Design("Link2", -1, Readable::Link)};  // no tab index: never reached
+  Picture image2{*this, Design("Image2", 7)};               // a plain picture: never reached
+  Label label1{*this, Design("Label1", 8)};                 // a plain label: never reached
+
+ protected:
+  void Form_Unload() override { events.push_back("Form_Unload"); }
+};
+
+std::string Focused(const Keys& keys) {
+  const int id = keys.Surface() ? keys.Surface()->FocusedControl() : -1;
+  return id < 0 ? "" : keys.Controls().at(static_cast<std::size_t>(id)).name;
+}
+
+TEST(WindowKeys, TabReachesTheLinksAndPicturesThatAct) {
+  HeadlessPlatform hp;
+  Keys keys;
+  hp.windows.Show(keys);
+  User user(hp.windows, keys);
+  EXPECT_EQ(Focused(keys), "Text1");
+  std::vector<std::string> visited;
+  for (int i = 0; i < 6; ++i) {
+    user.Tab();
+    visited.push_back(Focused(keys));
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"Command1", "Option1", "Check1", "Link1", "Image1",
+                                               "Text1"}));
+  user.Tab(true);
+  EXPECT_EQ(Focused(keys), "Image1");
+
+  // A disabled link is passed over; the focus never lands on a plain label or picture.
+  keys.link1.SetEnabled(false);
+  user.Focus("Check1");
+  user.Tab();
+  EXPECT_EQ(Focused(keys), "Image1");
+  for (const char* never : {"Link1", "Link2", "Image2", "Label1"}) {
+    user.Focus(never);
+    EXPECT_EQ(Focused(keys), "Image1") << never;
+  }
+  EXPECT_TRUE(keys.events.empty());
+}
+
+TEST(WindowKeys, SpaceAndEnterDoWhatTheyDoInADialog) {
+  const struct {
+    const char* focus;
+    Key key;
+    std::vector<std::string> events;
+  } cases[] = {
+      {"Command1", Key::Space, {"Command1_Click"}},  {"Command1", Key::Enter, {"Command1_Click"}},
+      {"Option2", Key::Space, {"Option2_Click"}},    {"Option2", Key::Enter, {}},
+      {"Check1", Key::Space, {"Check1_Click"}},      {"Check1", Key::Enter, {}},
+      {"Link1", Key::Space, {"Link1_Click"}},        {"Link1", Key::Enter, {"Link1_Click"}},
+      {"Image1", Key::Space, {"Image1_Click"}},      {"Image1", Key::Enter, {"Image1_Click"}},
+      {"Text1", Key::Space, {"Text1_KeyPress(32)"}}, {"Text1", Key::Enter, {"Text1_KeyPress(13)"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.focus) + (c.key == Key::Space ? " Space" : " Enter"));
+    HeadlessPlatform hp;
+    Keys keys;
+    hp.windows.Show(keys);
+    User user(hp.windows, keys);
+    user.Focus(c.focus);
+    keys.events.clear();
+    user.PressKey(c.key);
+    EXPECT_EQ(keys.events, c.events);
+    EXPECT_EQ(Focused(keys), c.focus);  // the focus stays where it was
+    EXPECT_TRUE(user.Visible());
+  }
+  // Space selects an option and ticks the check box, as a click does.
+  HeadlessPlatform hp;
+  Keys keys;
+  hp.windows.Show(keys);
+  User user(hp.windows, keys);
+  user.Focus("Option2");
+  user.PressKey(Key::Space);
+  user.Focus("Check1");
+  user.PressKey(Key::Space);
+  EXPECT_TRUE(user.Value("Option2"));
+  EXPECT_FALSE(user.Value("Option1"));
+  EXPECT_TRUE(user.Value("Check1"));
+  // A disabled link that still has the focus does nothing.
+  user.Focus("Link1");
+  keys.link1.SetEnabled(false);
+  keys.events.clear();
+  user.PressKey(Key::Enter);
+  EXPECT_TRUE(keys.events.empty());
+}
+
+TEST(WindowKeys, EscapeClosesTheWindowWhereverTheFocusIs) {
+  for (const char* focus : {"Text1", "Command1", "Option1", "Check1", "Link1", "Image1"}) {
+    SCOPED_TRACE(focus);
+    HeadlessPlatform hp;
+    Keys keys;
+    hp.windows.Show(keys);
+    User user(hp.windows, keys);
+    user.Focus(focus);
+    keys.events.clear();
+    user.PressKey(Key::Escape);
+    EXPECT_EQ(keys.events, std::vector<std::string>{"Form_Unload"});  // nothing is clicked
+    EXPECT_EQ(keys.State(), FormState::Released);
+    EXPECT_EQ(hp.log.Matching("Form_Unload(Keys)").size(), 1u);
+  }
+}
+
+}  // namespace
+}  // namespace kestal::headless

@@ -1,0 +1,107 @@
+// The About window with the keyboard alone: Tab reaches the links and the captains' pictures in
+// reading order, and Space or Enter on them does what a click does, and nothing else.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/settings/AboutSession.h"
+
+namespace kestal {
+namespace {
+
+using testing::AboutSession;
+
+const char* const kStops[] = {"Check1", "Command1", "Label4", "Label5", "Image2", "Image3"};
+
+std::string Focused(const headless::User& user) {
+  for (const char* name : kStops) {
+    if (user.HasFocus(name)) return name;
+  }
+  return "";
+}
+
+TEST(AboutKeyboard, TabGoesRoundInReadingOrder) {
+  AboutSession s;
+  headless::User user = s.Open();
+  std::vector<std::string> visited{Focused(user)};
+  for (int i = 0; i < 6; ++i) {
+    user.Tab();
+    visited.push_back(Focused(user));
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"Check1", "Command1", "Label4", "Label5", "Image2",
+                                               "Image3", "Check1"}));
+  user.Tab(true);
+  EXPECT_EQ(Focused(user), "Image3");
+}
+
+TEST(AboutKeyboard, SpaceAndEnterDoWhatAClickDoesAndNothingElse) {
+  const std::string classic = "Velorn - Data astrale: 0/0206.15";
+  const std::string ng = "Velorn NG - Data stellare: -320545.2";
+  const std::string mail = std::string("mailto:") + KESTAL_MAIL;
+  const struct {
+    const char* what;
+    bool storedNg;
+    int tabs;  // from the check box, where the window opens; negative: Shift+Tab
+    Key key;
+    const char* shown;                // StarDate after the key
+    const char* tooltip;              // the tooltip after the key; null: not sent again
+    std::vector<std::string> opened;  // what the shell was asked to open
+    bool ticked;                      // the autostart box
+  } cases[] = {
+      {"Space on Maselle", false, 5, Key::Space, "Next Generation", "ng", {}, false},
+      {"Enter on Maselle, reached backwards",
+       false,
+       -1,
+       Key::Enter,
+       "Next Generation",
+       "ng",
+       {},
+       false},
+      {"Enter on Dorran", true, 4, Key::Enter, "Velorn Classic", "classic", {}, false},
+      {"Space on Dorran", true, 4, Key::Space, "Velorn Classic", "classic", {}, false},
+      {"Space on the mail address", false, 2, Key::Space, "Velorn Classic", nullptr, {mail}, false},
+      {"Enter on the web address",
+       true,
+       3,
+       Key::Enter,
+       "Next Generation",
+       nullptr,
+       {KESTAL_WEB},
+       false},
+      {"Space on the check box", false, 0, Key::Space, "Velorn Classic", nullptr, {}, true},
+      {"Enter on the check box", false, 0, Key::Enter, "Velorn Classic", nullptr, {}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    AboutSession s;
+    if (c.storedNg) s.hp.settings.Save("KestalDate", "Impostazioni", "Data", "Next Generation");
+    headless::User user = s.Open();
+    for (int i = 0; i < (c.tabs < 0 ? -c.tabs : c.tabs); ++i) user.Tab(c.tabs < 0);
+    const std::string focused = Focused(user);
+    const std::size_t sent = s.hp.tray.Records().size();
+    s.hp.log.Clear();
+    user.PressKey(c.key);
+
+    EXPECT_EQ(user.Text("StarDate"), c.shown);
+    if (c.tooltip) {
+      ASSERT_EQ(s.hp.tray.Records().size(), sent + 1);
+      EXPECT_EQ(s.hp.tray.Tooltip(), std::string(c.tooltip) == "ng" ? ng : classic);
+    } else {
+      EXPECT_EQ(s.hp.tray.Records().size(), sent);
+    }
+    EXPECT_EQ(s.hp.shell.opened, c.opened);
+    EXPECT_EQ(user.Value("Check1"), c.ticked);
+    // The window stays open with the focus where it was, and nothing is stored before "&Ok".
+    EXPECT_TRUE(user.Visible());
+    EXPECT_EQ(Focused(user), focused);
+    EXPECT_TRUE(s.hp.log.Matching("SaveSetting").empty());
+    EXPECT_TRUE(s.hp.log.Matching("DeleteSetting").empty());
+    EXPECT_TRUE(s.hp.log.Matching("SetRegValue").empty());
+    EXPECT_TRUE(s.hp.log.Matching("DeleteRegValue").empty());
+    EXPECT_TRUE(s.hp.windows.MessageBoxes().empty());
+  }
+}
+
+}  // namespace
+}  // namespace kestal
