@@ -36,7 +36,8 @@ const TabStops kTabStops[] = {
     {conversion::kForm,
      {conversion::DataSource, conversion::Command1, conversion::Frame1, conversion::Frame2,
       conversion::VelornDate, conversion::Command2, conversion::Command3}},
-    {about::kForm, {about::Check1, about::Command1}},
+    {about::kForm,
+     {about::Check1, about::Command1, about::Label4, about::Label5, about::Image2, about::Image3}},
     {conventions::kForm, {conventions::Command1}},
 };
 
