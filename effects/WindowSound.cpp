@@ -2,6 +2,10 @@
 
 namespace kestal {
 
+WindowSound::~WindowSound() {
+  if (!data_.empty()) platform_.sound.StopSound();
+}
+
 void WindowSound::PlayWindowSound(int identifier) {
   std::vector<uint8_t> image = platform_.resources.Load("STD_SOUND", identifier);
   // The image still playing lives in the buffer: stop it before the buffer changes.

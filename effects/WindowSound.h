@@ -14,6 +14,10 @@ inline constexpr int kCloseSound = 24;
 class WindowSound {
  public:
   explicit WindowSound(Platform& platform) : platform_(platform) {}
+  // A sound still playing reads our image: it is stopped before the image goes.
+  ~WindowSound();
+  WindowSound(const WindowSound&) = delete;
+  WindowSound& operator=(const WindowSound&) = delete;
 
   // Starts the sound with that identifier from memory and returns at once; pending messages are
   // then processed once.

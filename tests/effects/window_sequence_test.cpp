@@ -1,9 +1,12 @@
 // The opening and closing that the program's windows share.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <regex>
 
+#include "app/Program.h"
 #include "tests/effects/ProbeWindow.h"
+#include "tray/TrayWindow.h"
 
 namespace kestal::testing {
 namespace {
@@ -208,6 +211,22 @@ TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
     EXPECT_EQ(hp.sound.Plays()[i].flags, kSndAsync | kSndNoDefault | kSndMemory);
   }
   EXPECT_EQ(sequence.Sound().WindowSoundData(), open);
+}
+
+// "Chiudi" with a window open: its closing sound starts as the program ends. The program's
+// memory that the sound plays from goes only once the sound is stopped.
+TEST(WindowSound, StoppedBeforeTheProgramLetsGoOfIt) {
+  headless::HeadlessPlatform hp(KESTAL_SOURCE_DIR "/resources");
+  auto program = std::make_unique<Program>(hp.platform());
+  ASSERT_TRUE(program->Start());
+  program->Show(program->dataAstrale);
+  hp.windows.QueueMenuChoice(TrayWindow::kMenuClose);
+  hp.windows.NotifyTray(*program->trayWindow.Current(), kTrayRightButtonUp);
+  ASSERT_TRUE(hp.windows.Ended());
+  ASSERT_TRUE(hp.sound.Playing());
+  program.reset();
+  EXPECT_FALSE(hp.sound.Playing());
+  EXPECT_EQ(hp.log.Entries().back(), "StopSound");
 }
 
 TEST(WindowSound, WithoutASoundDeviceWindowsOpenAndCloseTheSame) {
