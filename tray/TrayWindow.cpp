@@ -184,6 +184,9 @@ void TrayWindow::mnuMain_Click(int index) {
   Unload(about_);
   Unload(news_);
   Unload(dataAstrale_);
+  // Their closing lets messages through: the program may have been closed meanwhile (the
+  // session ended), and then nothing opens.
+  if (State() != FormState::Loaded) return;
   switch (index) {
     case kMenuConventions:
       Show(news_);

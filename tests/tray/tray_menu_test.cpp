@@ -225,6 +225,33 @@ TEST(TrayMenu, AChosenWindowStartsAfresh) {
   }
 }
 
+// The session ends (or the program is closed) while a window closes for a menu choice: the
+// choice opens nothing once the program has ended.
+TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
+  for (const int index : {TrayWindow::kMenuConventions, TrayWindow::kMenuConversion,
+                          TrayWindow::kMenuAbout, TrayWindow::kMenuClose}) {
+    SCOPED_TRACE(index);
+    TraySession session;
+    auto& hp = session.hp;
+    TrayWindow& form1 = session.Start();
+    session.program.Show(session.program.about);
+    bool ended = false;
+    hp.effects.onAnimate = [&] {
+      if (ended) return;
+      ended = true;
+      hp.windows.EndSession();
+    };
+    hp.log.Clear();
+    hp.windows.QueueMenuChoice(index);
+    hp.windows.NotifyTray(form1, 517);
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(hp.windows.Ended());
+    EXPECT_EQ(hp.windows.ExitCode(), 0);
+    EXPECT_FALSE(hp.windows.AnyLoaded());
+    EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Unload(About)", "Form_Unload(Form1)"}));
+  }
+}
+
 TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
   TraySession session;
   auto& hp = session.hp;
