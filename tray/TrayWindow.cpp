@@ -180,7 +180,11 @@ void TrayWindow::ShowAbout() {
 }
 
 void TrayWindow::mnuMain_Click(int index) {
-  // At most one of the three windows is open after a command, and a chosen one starts afresh.
+  // At most one of the three windows is open after a command, and a chosen one starts afresh:
+  // an opening of About that a double click asked for while it closes is the earlier command.
+  if (Form* closing = about_.Current(); closing && closing->State() == FormState::Unloading) {
+    platform_.windows.AfterRelease(*closing, [] {});
+  }
   Unload(about_);
   Unload(news_);
   Unload(dataAstrale_);
@@ -195,7 +199,7 @@ void TrayWindow::mnuMain_Click(int index) {
       Show(dataAstrale_);
       break;
     case kMenuAbout:
-      Show(about_);
+      ShowAbout();
       break;
     case kMenuClose:
       platform_.windows.Unload(*this);

@@ -114,6 +114,8 @@ void ProgramPlayer::Play(ActionReader& reader) {
       if (action.nesting != Nesting::None) continue;
       // The message loop handles what was queued and never let through meanwhile.
       hp_.windows.RunPending();
+      if (choiceAt_ > doubleClickAt_) CheckAfterMenuChoice();
+      events_ = choiceAt_ = doubleClickAt_ = 0;
       for (auto& armed : armed_) {
         for (const auto& dropped : armed) Say(1, "(never came: " + Describe(*dropped) + ")");
         armed.clear();
@@ -288,6 +290,7 @@ void ProgramPlayer::OnMenu() {
     endAsked_ = true;
   }
   lastMenuChoice_ = choice;
+  if (choice >= 0) choiceAt_ = ++events_;
   hp_.windows.QueueMenuChoice(choice);
   Say(depth_ + 1, "(the menu returns " + std::to_string(choice) + ")");
 }
@@ -300,6 +303,7 @@ void ProgramPlayer::Tray(int code) {
   }
   const std::size_t menus = hp_.windows.Menus().size();
   lastMenuChoice_ = -1;
+  if (code == kTrayLeftDoubleClick) doubleClickAt_ = ++events_;
   hp_.windows.NotifyTray(*form1, code);
   if (hp_.windows.Menus().size() > menus && lastMenuChoice_ >= 0) CheckAfterMenuChoice();
 }

@@ -81,6 +81,9 @@ class ProgramPlayer {
   int menusOpen_ = 0;
   std::optional<int> menuChoice_;  // what the open (or next) menu returns
   int lastMenuChoice_ = -1;  // what the last menu returned
+  // In the action being played, when the last menu choice and the last double click on the icon
+  // came (0: none): a choice after the last double click leaves at most one window open.
+  int events_ = 0, choiceAt_ = 0, doubleClickAt_ = 0;
   bool refusedRoots_[2] = {false, false};
 
   // Timers as the platform was asked for them: deadline in ticks and interval, by window name

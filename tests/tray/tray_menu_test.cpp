@@ -152,6 +152,49 @@ TEST(TrayMenu, ADoubleClickWhileAboutClosesOpensItAgain) {
   EXPECT_TRUE(session.program.about.Current()->Visible());
 }
 
+// A double click while About closes, then a menu choice while it still closes: the choice is the
+// later command, so only the chosen window is open once About has closed.
+TEST(TrayMenu, AChoiceWhileAboutClosesTakesThePlaceOfAnEarlierDoubleClick) {
+  const struct {
+    int index;
+    const char* open;
+  } cases[] = {{TrayWindow::kMenuConventions, "News"},
+               {TrayWindow::kMenuConversion, "DataAstrale"},
+               {TrayWindow::kMenuAbout, "About"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.open);
+    TraySession session;
+    auto& hp = session.hp;
+    Program& program = session.program;
+    TrayWindow& form1 = session.Start();
+    hp.windows.NotifyTray(form1, 515);
+    ASSERT_TRUE(program.about.IsLoaded());
+    const Form* first = program.about.Current();
+    headless::User about(hp.windows, *program.about.Current());
+    bool done = false;
+    hp.effects.onAnimate = [&] {
+      if (done) return;
+      done = true;
+      hp.windows.NotifyTray(form1, 515);
+      hp.windows.QueueMenuChoice(c.index);
+      hp.windows.NotifyTray(form1, 517);
+    };
+    about.Click("Command1");
+    hp.effects.onAnimate = nullptr;
+    ASSERT_TRUE(done);
+    std::vector<std::string> open;
+    for (FormSlot* slot : {&program.about, &program.news, &program.dataAstrale}) {
+      if (slot->IsLoaded()) open.push_back(slot->Current()->Name());
+    }
+    EXPECT_EQ(open, std::vector<std::string>{c.open});
+    EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(),
+              c.index == TrayWindow::kMenuAbout ? 2u : 1u);
+    if (c.index == TrayWindow::kMenuAbout) {
+      EXPECT_NE(program.about.Current(), first);  // afresh
+    }
+  }
+}
+
 TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
   const std::vector<std::string> closing{"Form_Unload(About)", "Form_Unload(News)",
                                          "Form_Unload(DataAstrale)"};
