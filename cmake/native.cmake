@@ -10,6 +10,18 @@ if(KESTAL_BENCH)
   endif()
 endif()
 
+# The whole program worked by sequences of user and system actions on the headless platform
+# (fuzz/program/): the fuzz target below plays them, and a replay program of every native build
+# prints an input as its list of actions and plays it; the test run replays the committed corpus.
+file(GLOB program_player_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/program/*.cpp)
+list(FILTER program_player_src EXCLUDE REGEX "/ReplayMain\\.cpp$")
+add_library(kestal_program_player STATIC ${program_player_src})
+target_link_libraries(kestal_program_player PUBLIC kestal_app kestal_headless)
+add_executable(kestal_replay_actions ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/program/ReplayMain.cpp)
+target_link_libraries(kestal_replay_actions PRIVATE kestal_program_player)
+add_test(NAME FuzzProgramActions.CorpusReplays
+         COMMAND kestal_replay_actions ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus/program_actions)
+
 if(KESTAL_FUZZ)
   file(GLOB fuzz_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/*.cpp)
   foreach(src ${fuzz_src})
@@ -18,4 +30,5 @@ if(KESTAL_FUZZ)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_libraries(${name} PRIVATE kestal_engine)
   endforeach()
+  target_link_libraries(fuzz_program_actions PRIVATE kestal_program_player)
 endif()

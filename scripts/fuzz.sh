@@ -32,11 +32,28 @@ for target in "${targets[@]}"; do
   corpus="$root/build/fuzz-corpus/$target"
   rm -rf "$corpus"
   mkdir -p "$corpus"
-  for i in "${!seeds[@]}"; do printf '%s' "${seeds[$i]}" >"$corpus/seed$i"; done
-  echo "== $target: ${seconds} s"
   log="$artifacts/$target.log"
+  options=(-max_len=512)
+  # A target with a corpus and a dictionary of its own in the tree (fuzz/corpus/TARGET,
+  # fuzz/TARGET.dict) starts from that corpus, which it first replays as it is; the texts above
+  # seed the others.
+  committed="$root/fuzz/corpus/${target#fuzz_}"
+  if [ -d "$committed" ]; then
+    cp "$committed"/* "$corpus"/
+    options=(-max_len=4096)
+    [ -f "$root/fuzz/${target#fuzz_}.dict" ] && options+=(-dict="$root/fuzz/${target#fuzz_}.dict")
+    echo "== $target: replaying fuzz/corpus/${target#fuzz_}"
+    if ! nice "$root/build/fuzz/$target" -runs=0 "$committed" >"$log" 2>&1; then
+      tail -n 60 "$log" >&2
+      echo "fuzz target $target fails on its committed corpus" >&2
+      exit 1
+    fi
+  else
+    for i in "${!seeds[@]}"; do printf '%s' "${seeds[$i]}" >"$corpus/seed$i"; done
+  fi
+  echo "== $target: ${seconds} s"
   if ! nice "$root/build/fuzz/$target" "$corpus" -max_total_time="$seconds" -timeout=10 \
-      -max_len=512 -rss_limit_mb=2048 -print_final_stats=1 \
+      "${options[@]}" -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$artifacts/$target-" >"$log" 2>&1; then
     tail -n 60 "$log" >&2
     echo "fuzz target $target failed; the input is in $artifacts" >&2
@@ -44,3 +61,4 @@ for target in "${targets[@]}"; do
   fi
   grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true
 done
+echo "a failing input prints as its actions: KESTAL_FUZZ_TRACE=1 build/fuzz/fuzz_program_actions FILE, or build/native/kestal_replay_actions FILE"

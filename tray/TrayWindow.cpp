@@ -186,10 +186,17 @@ void TrayWindow::ShowAbout() {
 }
 
 void TrayWindow::mnuMain_Click(int index) {
-  // At most one of the three windows is open after a command, and a chosen one starts afresh.
+  // At most one of the three windows is open after a command, and a chosen one starts afresh:
+  // an opening of About that a double click asked for while it closes is the earlier command.
+  if (Form* closing = about_.Current(); closing && closing->State() == FormState::Unloading) {
+    platform_.windows.AfterRelease(*closing, [] {});
+  }
   Unload(about_);
   Unload(conventionsWindow_);
   Unload(conversionWindow_);
+  // Their closing lets messages through: the program may have been closed meanwhile (the
+  // session ended), and then nothing opens.
+  if (State() != FormState::Loaded) return;
   switch (index) {
     case kMenuConventions:
       Show(conventionsWindow_);
@@ -198,7 +205,7 @@ void TrayWindow::mnuMain_Click(int index) {
       Show(conversionWindow_);
       break;
     case kMenuAbout:
-      Show(about_);
+      ShowAbout();
       break;
     case kMenuClose:
       platform_.windows.Unload(*this);

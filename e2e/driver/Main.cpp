@@ -2,7 +2,7 @@
 // desktop, prints one line a check and exits with 0 only when every check passed.
 //
 //   driver.exe SCENARIO [--exe PATH] [--shots FOLDER] [--floor PATH] [--runs N]
-//              [--idle-seconds N] [--cycles N] [--installer PATH]
+//              [--idle-seconds N] [--cycles N] [--installer PATH] [--seed N]
 //   driver.exe list
 #include <windows.h>
 
@@ -20,7 +20,8 @@ std::vector<e2e::Scenario> AllScenarios() {
   std::vector<e2e::Scenario> all;
   for (auto group : {e2e::HousekeepingScenarios(), e2e::SelfCheckScenarios(), e2e::TrayScenarios(),
                      e2e::ConversionScenarios(), e2e::AboutScenarios(), e2e::ConventionsScenarios(),
-                     e2e::ClosingScenarios(), e2e::RapidInputScenarios(), e2e::EnduranceScenarios(),
+                     e2e::ClosingScenarios(), e2e::RapidInputScenarios(), e2e::RandomInputScenarios(),
+                     e2e::EnduranceScenarios(),
                      e2e::MeasureScenarios(), e2e::TextFitScenarios(), e2e::InstallerScenarios(),
                      e2e::ReaderScenarios(), e2e::OneCopyScenarios(),
                      e2e::KeyboardScenarios(), e2e::NoMouseScenarios()})
@@ -31,7 +32,8 @@ std::vector<e2e::Scenario> AllScenarios() {
 int Usage() {
   std::printf(
       "usage: driver SCENARIO [--exe PATH] [--shots FOLDER] [--floor PATH] [--runs N]\n"
-      "              [--idle-seconds N] [--cycles N] [--installer PATH]\nscenarios:\n");
+      "              [--idle-seconds N] [--cycles N] [--installer PATH] [--seed N]\n"
+      "scenarios:\n");
   for (const auto& scenario : AllScenarios())
     std::printf("  %-24s %s\n", scenario.name, scenario.what);
   return 2;
@@ -55,6 +57,8 @@ int wmain(int argc, wchar_t** argv) {
       session.floorPath = argv[i + 1];
     } else if (option == L"--installer") {
       session.installerPath = argv[i + 1];
+    } else if (option == L"--seed") {
+      session.seed = static_cast<unsigned>(wcstoul(argv[i + 1], nullptr, 10));
     } else if (option == L"--runs" || option == L"--idle-seconds" || option == L"--cycles") {
       const int value = _wtoi(argv[i + 1]);
       if (value <= 0) return Usage();

@@ -20,6 +20,7 @@ std::span<const Scenario> AboutScenarios();
 std::span<const Scenario> ConventionsScenarios();
 std::span<const Scenario> ClosingScenarios();
 std::span<const Scenario> RapidInputScenarios();
+std::span<const Scenario> RandomInputScenarios();
 std::span<const Scenario> EnduranceScenarios();
 std::span<const Scenario> MeasureScenarios();
 std::span<const Scenario> TextFitScenarios();

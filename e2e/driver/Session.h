@@ -22,6 +22,8 @@ struct Session {
   int runs = 10;
   int idleSeconds = 60;
   int cycles = 500;
+  // The random round's seed; 0: one from the clock.
+  unsigned seed = 0;
 };
 
 // Waits of the scenarios: generous, since a cold Wine start of a process takes up to a second.

@@ -138,6 +138,21 @@ class HeadlessWindowSystem : public WindowSystem {
   // The monitor of one loaded window changes density: the window lays itself out anew at it
   // (its outline is cut again there). Nothing happens when it isn't loaded.
   void ChangeWindowDensity(Form& form, double twipsPerPixel);
+  // The session ends (or the start-up window is closed): every loaded window is unloaded once,
+  // the start-up window last, as the system's close of the program does.
+  void EndSession();
+  // The loaded windows, oldest first.
+  std::vector<Form*> LoadedForms() const;
+
+  // What the platform handed out and has not had back: windows made and not destroyed, window
+  // objects not yet freed (a destroyed window's object goes with its form), and timers running
+  // on any of them. A closed window gives back its window and its timers at once.
+  struct Outstanding {
+    std::size_t windows = 0, objects = 0, timers = 0;
+  };
+  Outstanding Held() const;
+  // Every window object not yet freed, destroyed or not, oldest first.
+  const std::vector<HeadlessSurface*>& Objects() const { return objects_; }
 
  protected:
   std::unique_ptr<FormSurface> CreateSurface(Form& form) override;
@@ -156,6 +171,7 @@ class HeadlessWindowSystem : public WindowSystem {
   std::vector<MessageBoxRecord> boxes_;
   std::vector<MenuRecord> menus_;
   std::vector<HeadlessSurface*> surfaces_;
+  std::vector<HeadlessSurface*> objects_;
   MousePointer pointer_ = MousePointer::Default;
   bool ended_ = false;
   int exitCode_ = 0;

@@ -86,6 +86,7 @@ void HeadlessSurface::Hide() {
 
 HeadlessSurface::~HeadlessSurface() {
   std::erase(windows_.surfaces_, this);
+  std::erase(windows_.objects_, this);
 }
 
 void HeadlessSurface::Destroy() {

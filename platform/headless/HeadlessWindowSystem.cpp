@@ -31,6 +31,7 @@ std::unique_ptr<FormSurface> HeadlessWindowSystem::CreateSurface(Form& form) {
     surface->SetDensity(screen.twipsPerPixelX, screen.twipsPerPixelY);
   }
   surfaces_.push_back(surface.get());
+  objects_.push_back(surface.get());
   return surface;
 }
 
@@ -145,6 +146,43 @@ void HeadlessWindowSystem::Broadcast(SystemEvent event) {
   for (Form* form : forms) {
     if (SurfaceOf(*form)) form->RaiseSystemEvent(event);
   }
+}
+
+void HeadlessWindowSystem::EndSession() {
+  // Each window once: one that is closing already finishes its own close.
+  std::vector<std::shared_ptr<Form>> held;
+  std::vector<Form*> tried;
+  for (const bool topLevel : {false, true}) {
+    for (;;) {
+      Form* next = nullptr;
+      for (HeadlessSurface* surface : surfaces_) {
+        Form& form = surface->Owner();
+        if (form.Definition().topLevel == topLevel &&
+            std::find(tried.begin(), tried.end(), &form) == tried.end()) {
+          next = &form;
+          break;
+        }
+      }
+      if (!next) break;
+      tried.push_back(next);
+      held.push_back(next->Hold());
+      Unload(*next);
+    }
+  }
+}
+
+std::vector<Form*> HeadlessWindowSystem::LoadedForms() const {
+  std::vector<Form*> forms;
+  for (HeadlessSurface* surface : surfaces_) forms.push_back(&surface->Owner());
+  return forms;
+}
+
+HeadlessWindowSystem::Outstanding HeadlessWindowSystem::Held() const {
+  Outstanding held;
+  held.windows = surfaces_.size();
+  held.objects = objects_.size();
+  for (const HeadlessSurface* object : objects_) held.timers += object->Timers().size();
+  return held;
 }
 
 }  // namespace kestal::headless

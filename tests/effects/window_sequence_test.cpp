@@ -1,9 +1,12 @@
 // The opening and closing that the program's windows share.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <regex>
 
+#include "app/Program.h"
 #include "tests/effects/ProbeWindow.h"
+#include "tray/TrayWindow.h"
 
 namespace kestal::testing {
 namespace {
@@ -231,21 +234,20 @@ TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
   EXPECT_EQ(sequence.Sound().WindowSoundData(), open);
 }
 
-// At exit the sound that may still be playing from the program's buffer is stopped before the
-// buffer goes.
-TEST(WindowSound, StopsWhatPlaysBeforeItsBufferGoes) {
-  WatchedDesk desk;
-  auto& hp = desk.hp;
-  auto& sound = desk.sound;
-  Platform& platform = desk.platform;
-  {
-    WindowSound windowSound(platform);
-    windowSound.PlayWindowSound(kCloseSound);
-    hp.log.Clear();
-  }
-  EXPECT_EQ(hp.log.Entries(), std::vector<std::string>{"StopSound"});
-  ASSERT_FALSE(sound.intact.empty());
-  EXPECT_TRUE(sound.intact.back());
+// "Chiudi" with a window open: its closing sound starts as the program ends. The program's
+// memory that the sound plays from goes only once the sound is stopped.
+TEST(WindowSound, StoppedBeforeTheProgramLetsGoOfIt) {
+  headless::HeadlessPlatform hp(KESTAL_SOURCE_DIR "/resources");
+  auto program = std::make_unique<Program>(hp.platform());
+  ASSERT_TRUE(program->Start());
+  program->Show(program->conversionWindow);
+  hp.windows.QueueMenuChoice(TrayWindow::kMenuClose);
+  hp.windows.NotifyTray(*program->trayWindow.Current(), kTrayRightButtonUp);
+  ASSERT_TRUE(hp.windows.Ended());
+  ASSERT_TRUE(hp.sound.Playing());
+  program.reset();
+  EXPECT_FALSE(hp.sound.Playing());
+  EXPECT_EQ(hp.log.Entries().back(), "StopSound");
 }
 
 TEST(WindowSound, WithoutASoundDeviceWindowsOpenAndCloseTheSame) {

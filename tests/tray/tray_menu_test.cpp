@@ -198,6 +198,49 @@ TEST(TrayMenu, ADoubleClickWhileAboutClosesOpensItAgain) {
   EXPECT_TRUE(session.program.about.Current()->Visible());
 }
 
+// A double click while About closes, then a menu choice while it still closes: the choice is the
+// later command, so only the chosen window is open once About has closed.
+TEST(TrayMenu, AChoiceWhileAboutClosesTakesThePlaceOfAnEarlierDoubleClick) {
+  const struct {
+    int index;
+    const char* open;
+  } cases[] = {{TrayWindow::kMenuConventions, "News"},
+               {TrayWindow::kMenuConversion, "DataAstrale"},
+               {TrayWindow::kMenuAbout, "About"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.open);
+    TraySession session;
+    auto& hp = session.hp;
+    Program& program = session.program;
+    TrayWindow& form1 = session.Start();
+    hp.windows.NotifyTray(form1, 515);
+    ASSERT_TRUE(program.about.IsLoaded());
+    const Form* first = program.about.Current();
+    headless::User about(hp.windows, *program.about.Current());
+    bool done = false;
+    hp.effects.onAnimate = [&] {
+      if (done) return;
+      done = true;
+      hp.windows.NotifyTray(form1, 515);
+      hp.windows.QueueMenuChoice(c.index);
+      hp.windows.NotifyTray(form1, 517);
+    };
+    about.Click("Command1");
+    hp.effects.onAnimate = nullptr;
+    ASSERT_TRUE(done);
+    std::vector<std::string> open;
+    for (FormSlot* slot : {&program.about, &program.conventionsWindow, &program.conversionWindow}) {
+      if (slot->IsLoaded()) open.push_back(slot->Current()->Name());
+    }
+    EXPECT_EQ(open, std::vector<std::string>{c.open});
+    EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(),
+              c.index == TrayWindow::kMenuAbout ? 2u : 1u);
+    if (c.index == TrayWindow::kMenuAbout) {
+      EXPECT_NE(program.about.Current(), first);  // afresh
+    }
+  }
+}
+
 TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
   const std::vector<std::string> closing{"Form_Unload(About)", "Form_Unload(News)",
                                          "Form_Unload(DataAstrale)"};
@@ -268,6 +311,33 @@ TEST(TrayMenu, AChosenWindowStartsAfresh) {
       EXPECT_EQ(sounds, (std::vector<std::string>{"PlaySound(24)", "PlaySound(16)"}));
     }
     EXPECT_TRUE(hp.sound.PlayingImageIntact());
+  }
+}
+
+// The session ends (or the program is closed) while a window closes for a menu choice: the
+// choice opens nothing once the program has ended.
+TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
+  for (const int index : {TrayWindow::kMenuConventions, TrayWindow::kMenuConversion,
+                          TrayWindow::kMenuAbout, TrayWindow::kMenuClose}) {
+    SCOPED_TRACE(index);
+    TraySession session;
+    auto& hp = session.hp;
+    TrayWindow& form1 = session.Start();
+    session.program.Show(session.program.about);
+    bool ended = false;
+    hp.effects.onAnimate = [&] {
+      if (ended) return;
+      ended = true;
+      hp.windows.EndSession();
+    };
+    hp.log.Clear();
+    hp.windows.QueueMenuChoice(index);
+    hp.windows.NotifyTray(form1, 517);
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(hp.windows.Ended());
+    EXPECT_EQ(hp.windows.ExitCode(), 0);
+    EXPECT_FALSE(hp.windows.AnyLoaded());
+    EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Unload(About)", "Form_Unload(Form1)"}));
   }
 }
 

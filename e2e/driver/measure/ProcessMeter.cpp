@@ -233,6 +233,14 @@ std::optional<int> ProcessMeter::GdiObjects() const {
   if (const DWORD count = GetGuiResources(process_, GR_GDIOBJECTS); count > 0)
     return static_cast<int>(count);
   // Wine gives no count: the handle table tells.
+  const auto types = GdiObjectTypes();
+  if (!types) return std::nullopt;
+  int used = 0;
+  for (const auto& [type, count] : *types) used += count;
+  return used;
+}
+
+std::optional<std::map<int, int>> ProcessMeter::GdiObjectTypes() const {
   PROCESS_BASIC_INFORMATION basic{};
   ULONG length = 0;
   if (NtQueryInformationProcess(process_, ProcessBasicInformation, &basic, sizeof(basic),
@@ -246,7 +254,7 @@ std::optional<int> ProcessMeter::GdiObjects() const {
       table == 0)
     return std::nullopt;
   std::vector<GdiHandleEntry> chunk(4096);
-  int used = 0;
+  std::map<int, int> types;
   for (size_t first = 0; first < kGdiTableEntries; first += chunk.size()) {
     const auto address = reinterpret_cast<const void*>(table + first * sizeof(GdiHandleEntry));
     if (!ReadProcessMemory(process_, address, chunk.data(), chunk.size() * sizeof(GdiHandleEntry),
@@ -255,10 +263,10 @@ std::optional<int> ProcessMeter::GdiObjects() const {
     for (const auto& entry : chunk) {
       // Under Windows the table is shared by the session: only this process's entries count.
       if (entry.type != 0 && (RunningUnderWine() || entry.processId == (processId_ & 0xFFFF)))
-        ++used;
+        ++types[entry.type];
     }
   }
-  return used;
+  return types;
 }
 
 namespace {

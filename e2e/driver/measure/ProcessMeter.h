@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -32,6 +33,9 @@ class ProcessMeter {
   std::optional<MemoryFigures> Memory();
   // GDI objects the process holds (brushes, fonts, bitmaps, regions, DCs, icon images).
   std::optional<int> GdiObjects() const;
+  // The same by the type the system's handle table gives each (1 DC, 4 region, 5 bitmap,
+  // 8 palette, 10 font, 16 brush, 48 pen ...); none where the table cannot be read.
+  std::optional<std::map<int, int>> GdiObjectTypes() const;
   // The process's windows, top-level and children: the USER objects that a leak would grow.
   int Windows() const;
   // Whether the process has loaded the library (by file name, e.g. L"winmm.dll").

@@ -1,0 +1,325 @@
+// A seeded random round of real input for a minute: clicks at points of the open windows and
+// keys through the system's input queue, tray events as the shell sends them, menu choices. The
+// program must still answer, no crash and no error dialog may appear, and once its windows are
+// closed its GDI and USER objects must be back where they were before the round. The seed is
+// printed: --seed N plays the same round again.
+#include <chrono>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "FormActions.h"
+#include "MessageBoxes.h"
+#include "Poll.h"
+#include "PopupMenu.h"
+#include "measure/ProcessMeter.h"
+#include "Registry.h"
+#include "Scenarios.h"
+#include "ScreenReader.h"
+#include "TrayIcon.h"
+#include "WindowFinder.h"
+#include "platform/win32/FormWindowIds.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr auto kRound = std::chrono::seconds(60);
+// A shorter round of its own first, so that what the first use of anything keeps for good (the
+// system's caches of device contexts, fonts and icons) is counted before, not as growth.
+constexpr auto kWarmUpRound = std::chrono::seconds(60);
+
+// The titles of the program's own message boxes: the formats, and the conversion's faults.
+bool OwnBoxTitle(const std::string& title) {
+  return title == "KestalDate" || title == "datasource.text";
+}
+
+class RandomRound {
+ public:
+  RandomRound(Session& session, RunningProgram& program, unsigned seed)
+      : session_(session), program_(program), random_(seed) {}
+
+  void Play(std::chrono::seconds length) {
+    const auto end = std::chrono::steady_clock::now() + length;
+    int step = 0;
+    while (std::chrono::steady_clock::now() < end && healthy_) {
+      const int kind = Pick(100);
+      if (kind < 35) {
+        ClickSomewhere();
+      } else if (kind < 60) {
+        PressSomeKey();
+      } else if (kind < 75) {
+        TrayEvent();
+      } else if (kind < 90) {
+        MenuChoice();
+      } else {
+        Sleep(static_cast<DWORD>(Pick(200)));
+      }
+      ++actions_;
+      Sleep(static_cast<DWORD>(5 + Pick(30)));
+      if (++step % 25 == 0) CheckHealthy("during the round");
+    }
+    CheckHealthy("after the round");
+    session_.report.Note(std::to_string(actions_) + " random actions played in " +
+                         std::to_string(length.count()) + " s");
+  }
+
+  bool Healthy() const { return healthy_; }
+
+ private:
+  int Pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
+
+  // The program's windows a user sees now.
+  std::vector<HWND> ShownForms() const {
+    std::vector<HWND> shown;
+    for (const MenuWindow& window : kMenuWindows) {
+      if (HWND form = program_.FindForm(window.form, true)) shown.push_back(form);
+    }
+    return shown;
+  }
+
+  // A click at a point of an open window, as the mouse makes it; never on the About window's
+  // links, which would start a browser or a mail program.
+  void ClickSomewhere() {
+    const std::vector<HWND> shown = ShownForms();
+    if (shown.empty()) {
+      PostTrayEvent(program_.Form1(), WM_LBUTTONDBLCLK);
+      return;
+    }
+    HWND form = shown[static_cast<size_t>(Pick(static_cast<int>(shown.size())))];
+    RECT r{};
+    if (!GetWindowRect(form, &r) || r.right <= r.left || r.bottom <= r.top) return;
+    const POINT at{r.left + Pick(r.right - r.left), r.top + Pick(r.bottom - r.top)};
+    if (OnALink(form, at)) return;
+    SetCursorPos(at.x, at.y);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+  }
+
+  bool OnALink(HWND form, POINT at) {
+    if (ClassOf(form) != std::wstring(kestal::kFormClassPrefix) + about::kForm) return false;
+    for (const int link : {about::Label4, about::Label5}) {
+      const auto part = ReadControlPart(form, link);
+      if (!part) return true;  // unreadable now: better not click at all
+      RECT around = part->location;
+      InflateRect(&around, 4, 4);
+      if (PtInRect(&around, at)) return true;
+    }
+    return false;
+  }
+
+  void PressSomeKey() {
+    static const WORD kKeys[] = {VK_TAB,   VK_RETURN, VK_SPACE, VK_LEFT,  VK_RIGHT, VK_UP,
+                                 VK_DOWN,  VK_BACK,   VK_ESCAPE, VK_DELETE, VK_HOME, VK_END,
+                                 '0',      '1',       '5',      '9',      'A',      'X',
+                                 VK_OEM_2, VK_OEM_PERIOD, VK_OEM_MINUS};
+    static const WORD kAccessKeys[] = {'C', 'F', 'E', 'O'};
+    const int kind = Pick(10);
+    if (kind == 0) {
+      Press(kAccessKeys[Pick(4)], VK_MENU);
+    } else if (kind == 1) {
+      Press(VK_TAB, VK_SHIFT);
+    } else {
+      Press(kKeys[static_cast<size_t>(Pick(static_cast<int>(std::size(kKeys))))], 0);
+    }
+  }
+
+  static void Press(WORD key, WORD modifier) {
+    std::vector<INPUT> keys;
+    const auto add = [&](WORD vk, bool up) {
+      INPUT in{};
+      in.type = INPUT_KEYBOARD;
+      in.ki.wVk = vk;
+      in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+      keys.push_back(in);
+    };
+    if (modifier) add(modifier, false);
+    add(key, false);
+    add(key, true);
+    if (modifier) add(modifier, true);
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  }
+
+  void TrayEvent() {
+    static const UINT kEvents[] = {WM_MOUSEMOVE,  WM_LBUTTONDOWN, WM_LBUTTONUP,
+                                   WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP,
+                                   WM_MBUTTONDOWN, WM_MBUTTONUP};
+    PostTrayEvent(program_.Form1(), kEvents[static_cast<size_t>(Pick(std::size(kEvents)))]);
+  }
+
+  // Opens the menu when none is open, then takes an item or dismisses it; never "Chiudi".
+  void MenuChoice() {
+    HWND menu = WaitForPopupMenu(program_.Id(), 0);
+    if (!menu) {
+      PointAtTrayIcon();
+      PostTrayEvent(program_.Form1(), WM_RBUTTONUP);
+      menu = WaitForPopupMenu(program_.Id(), 500);
+      if (!menu) return;  // busy, or a message box holds the program
+    }
+    const int item = Pick(4);  // 1 to 3 Down presses reach the three windows' items
+    if (item == 0) {
+      DismissMenu(menu, 2000);
+    } else {
+      ChooseMenuItem(menu, item, 2000);
+    }
+  }
+
+  void CheckHealthy(const std::string& when) {
+    Report& report = session_.report;
+    DWORD_PTR answer = 0;
+    const bool running = program_.Running();
+    const bool answers = running && SendMessageTimeoutW(program_.Form1(), WM_NULL, 0, 0,
+                                                        SMTO_ABORTIFHUNG, kWindowMs, &answer) != 0;
+    if (!running || !answers) {
+      report.Check(running, when + ": the program still runs");
+      report.Check(answers, when + ": the program answers");
+      healthy_ = false;
+    }
+    // No dialog but the program's own boxes: no crash report, no error of the system.
+    HWND dialog = FindTopLevel(WindowOfClass(L"#32770").Visible());
+    for (; dialog; dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) {
+      if (!IsWindowVisible(dialog)) continue;
+      const std::string text = TextOf(dialog);
+      if (ProcessOf(dialog) == program_.Id() && OwnBoxTitle(text)) continue;
+      report.Check(false, when + ": no error dialog shows", "\"" + text + "\"");
+      healthy_ = false;
+    }
+  }
+
+  Session& session_;
+  RunningProgram& program_;
+  std::mt19937 random_;
+  int actions_ = 0;
+  bool healthy_ = true;
+};
+
+// Closes what the round left open: menus, message boxes, then the windows by their buttons.
+bool CloseEverything(Session& session, RunningProgram& program) {
+  for (int k = 0; k < 20; ++k) {
+    bool closed = false;
+    if (HWND menu = WaitForPopupMenu(program.Id(), 200)) closed = DismissMenu(menu, 2000) || closed;
+    if (HWND box = FindTopLevel(WindowOfClass(L"#32770").OfProcess(program.Id()).Visible()))
+      closed = PressOk(box, 2000) || closed;
+    for (const MenuWindow& window : kMenuWindows) {
+      if (HWND form = program.FindForm(window.form, true)) {
+        ClickControl(form, window.closeButton);
+        program.WaitForFormGone(window.form, 2000);
+        closed = true;
+      }
+    }
+    program.WaitForIdle(kWindowMs);
+    if (!closed) break;
+  }
+  return session.report.Check(program.VisibleWindowCount() == 0, "every window is closed");
+}
+
+struct Objects {
+  int gdi = 0, windows = 0;
+  std::map<int, int> gdiTypes;
+};
+
+std::optional<Objects> Count(ProcessMeter& meter) {
+  const auto gdi = meter.GdiObjects();
+  if (!gdi) return std::nullopt;
+  return Objects{*gdi, meter.Windows(), meter.GdiObjectTypes().value_or(std::map<int, int>{})};
+}
+
+// The GDI objects of each type that grew, as "type 10: +3".
+std::string Growth(const Objects& before, const Objects& after) {
+  std::string grown;
+  for (const auto& [type, count] : after.gdiTypes) {
+    const auto was = before.gdiTypes.find(type);
+    const int more = count - (was == before.gdiTypes.end() ? 0 : was->second);
+    if (more > 0) grown += " type " + std::to_string(type) + ": +" + std::to_string(more);
+  }
+  return grown;
+}
+
+// Each window opened and closed once, the formats box and a fault box shown: what their first
+// use loads for good (the system's icons and fonts) is not growth.
+bool WarmUp(Session& session, RunningProgram& program) {
+  for (const MenuWindow& window : kMenuWindows) {
+    HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
+    if (!form) return false;
+    if (window.form == conversion::kForm) {
+      ClickControl(form, conversion::Command2);
+      PressOk(WaitForMessageBox(program.Id(), kWindowMs).window, kWindowMs);
+      TypeText(form, conversion::DataSource, "nessuna data");
+      PressEnterIn(form, conversion::DataSource);
+      PressOk(WaitForMessageBox(program.Id(), kWindowMs).window, kWindowMs);
+    }
+    ClickControl(form, window.closeButton);
+    if (!program.WaitForFormGone(window.form, kWindowMs)) return false;
+  }
+  return program.WaitForIdle(kWindowMs);
+}
+
+void RandomInput(Session& session) {
+  Report& report = session.report;
+  const unsigned seed =
+      session.seed ? session.seed
+                   : static_cast<unsigned>(
+                         std::chrono::system_clock::now().time_since_epoch().count() % 1000000007);
+  report.Note("seed " + std::to_string(seed) + " (again: random-input --seed " +
+              std::to_string(seed) + ")");
+  // What the round's "Ok" may store goes again, for the scenarios after it, however it ends.
+  struct Restore {
+    Session& session;
+    ~Restore() {
+      DeleteValue(HKEY_CURRENT_USER, kRunKey, kRunValueName);
+      DeleteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
+      DeleteTree(HKEY_CURRENT_USER, kSettingsRoot);
+    }
+  } restore{session};
+  PrepareSetting(session, std::nullopt);
+  auto program = StartProgram(session);
+  if (!program) return;
+  const std::wstring& exe = session.exePath;
+  ProcessMeter meter(program->Handle(), program->Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
+  if (!report.Check(WarmUp(session, *program), "each window opens and closes once")) return;
+  RandomRound warmUp(session, *program, seed + 1);
+  warmUp.Play(kWarmUpRound);
+  MovePointerAway();
+  if (!warmUp.Healthy() || !CloseEverything(session, *program)) return;
+  const auto before = Count(meter);
+  if (!report.Check(before.has_value(), "the program's objects are counted before the round"))
+    return;
+  report.Note("before the round: " + std::to_string(before->gdi) + " GDI objects, " +
+              std::to_string(before->windows) + " windows");
+
+  RandomRound round(session, *program, seed);
+  round.Play(kRound);
+  MovePointerAway();
+  if (!round.Healthy()) return;
+  if (!CloseEverything(session, *program)) return;
+  const auto after = Count(meter);
+  if (report.Check(after.has_value(), "the program's objects are counted after the round")) {
+    report.Note("after the round: " + std::to_string(after->gdi) + " GDI objects, " +
+                std::to_string(after->windows) + " windows");
+    report.Check(after->gdi <= before->gdi, "GDI objects are back where they started",
+                 std::to_string(after->gdi - before->gdi) + " more (" + Growth(*before, *after) +
+                     " )");
+    report.Check(after->windows <= before->windows, "USER objects are back where they started",
+                 std::to_string(after->windows - before->windows) + " more");
+  }
+  report.Check(TrayIconExists(program->Form1()), "the icon is still in the tray");
+  CloseAndCheckExit(session, *program);
+}
+
+const Scenario kRandomInput[] = {
+    {"random-input", "a minute of seeded random clicks, keys, tray events and menu choices",
+     RandomInput},
+};
+
+}  // namespace
+
+std::span<const Scenario> RandomInputScenarios() {
+  return kRandomInput;
+}
+
+}  // namespace e2e

@@ -1,0 +1,291 @@
+#include "fuzz/program/Actions.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace kestal::fuzzing {
+namespace {
+
+// The codes in their order: a byte that is no code stands for the code at byte % their count.
+constexpr std::string_view kCodes = "DLURrVXMKTtAESB<>YPpFWNCZGHhIJOQ~@!#%";
+
+// Codes that name a window, and those that read one more byte after it.
+bool NamesWindow(char code) {
+  return std::string_view("KTtAESB<>YPp").find(code) != std::string_view::npos;
+}
+
+// Nested actions inside nested actions: deep enough for every case, bounded for the stack.
+constexpr int kMostDepth = 8;
+
+Nesting NestingOf(char code) {
+  switch (code) {
+    case '~':
+      return Nesting::Queued;
+    case '@':
+      return Nesting::Zoom;
+    case '!':
+      return Nesting::MessageBox;
+    case '#':
+      return Nesting::Menu;
+    case '%':
+      return Nesting::ShellOpen;
+    default:
+      return Nesting::None;
+  }
+}
+
+const char* NestingText(Nesting nesting) {
+  switch (nesting) {
+    case Nesting::Queued:
+      return "queued: ";
+    case Nesting::Zoom:
+      return "during the next zoom: ";
+    case Nesting::MessageBox:
+      return "while the next message box is open: ";
+    case Nesting::Menu:
+      return "while the next menu is open: ";
+    case Nesting::ShellOpen:
+      return "while the shell opens a link: ";
+    case Nesting::None:
+      break;
+  }
+  return "";
+}
+
+// Text as a person reads it: printable ASCII as it is, everything else escaped, long runs cut.
+std::string Shown(std::string_view text) {
+  std::string shown = "\"";
+  const std::size_t most = 60;
+  for (std::size_t i = 0; i < text.size() && i < most; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 32 && c < 127 && c != '"' && c != '\\') {
+      shown += static_cast<char>(c);
+    } else {
+      static const char kHex[] = "0123456789abcdef";
+      shown += "\\x";
+      shown += kHex[c >> 4];
+      shown += kHex[c & 15];
+    }
+  }
+  shown += "\"";
+  if (text.size() > most) shown += " ... (" + std::to_string(text.size()) + " bytes)";
+  return shown;
+}
+
+constexpr int kOtherTrayCodes[] = {0, 518, 519, 520, 521, 522, 1024, 1025, 1026, 1027, 1028, 1029,
+                                   1030, 1031, 65535, 123};
+constexpr int kMenuChoices[] = {0, 1, 2, 3, 4, 5, -1, 9};
+constexpr char kAccessKeys[] = {'c', 'f', 'e', 'o', 'C', 'x', 'l', '&'};
+constexpr long long kSecond = 1000, kMinute = 60 * kSecond, kHour = 60 * kMinute;
+constexpr long long kTimes[] = {10,          kSecond,     2 * kSecond,  10 * kSecond, 59 * kSecond,
+                                kMinute,     119 * kSecond, 2 * kMinute, 121 * kSecond,
+                                5 * kMinute, kHour,       2 * kHour,    12 * kHour,   24 * kHour,
+                                25 * kHour,  1};
+
+const ClockSetting kClockSettings[] = {
+    {"to the last second of 2002", false, 0, {2002, 12, 31, 23, 59, 59, 900}},
+    {"to the night the clocks go forward (29 March 2026, 01:59:59)", false, 0,
+     {2026, 3, 29, 1, 59, 59, 0}},
+    {"to the night the clocks go back (25 October 2026, 02:59:59)", false, 0,
+     {2026, 10, 25, 2, 59, 59, 0}},
+    {"back a day", true, -24 * kHour, {}},
+    {"back an hour", true, -kHour, {}},
+    {"on a year", true, 365 * 24 * kHour, {}},
+    {"to 31 December 9999, 12:00", false, 0, {9999, 12, 31, 12, 0, 0, 0}},
+    {"to 1 January 1601", false, 0, {1601, 1, 1, 0, 0, 0, 0}},
+    {"to 29 February 2000, 23:59:59", false, 0, {2000, 2, 29, 23, 59, 59, 0}},
+    {"to 31 December 2323, 23:59", false, 0, {2323, 12, 31, 23, 59, 0, 0}},
+    {"back a second", true, -kSecond, {}},
+    {"to 15 June 2002, 10:30", false, 0, {2002, 6, 15, 10, 30, 0, 0}},
+};
+
+}  // namespace
+
+int OtherTrayCode(int byte) {
+  return kOtherTrayCodes[static_cast<std::size_t>(byte) % std::size(kOtherTrayCodes)];
+}
+
+int MenuChoice(int byte) {
+  return kMenuChoices[static_cast<std::size_t>(byte) % std::size(kMenuChoices)];
+}
+
+char AccessKeyOf(int byte) {
+  return kAccessKeys[static_cast<std::size_t>(byte) % std::size(kAccessKeys)];
+}
+
+long long TimePassing(int byte) {
+  return kTimes[static_cast<std::size_t>(byte) % std::size(kTimes)];
+}
+
+const ClockSetting& ClockSettingOf(int byte) {
+  return kClockSettings[static_cast<std::size_t>(byte) % std::size(kClockSettings)];
+}
+
+std::string OddText(int byte) {
+  switch (byte % 19) {
+    case 0:
+      return std::string(32001, '1');  // one past the longest input
+    case 1:
+      return "15/06/2002" + std::string(31990, ' ');  // the longest
+    case 2:
+      return "\xFF\xFE" "15/06\xC3";
+    case 3:
+      return "\xF0\x9F\x9A\x80" "15/06/2002\xCC\x81";
+    case 4:
+      return "";
+    case 5:
+      return "15/06/2002";
+    case 6:
+      return "-1/6707.26";
+    case 7:
+      return "-320545.2";
+    case 8:
+      return "99999999999999999999999";
+    case 9:
+      return "1e308";
+    case 10:
+      return std::string("0/0206.15\0tail", 14);
+    case 11:
+      return "\t \r\n";
+    case 12:
+      return "sabato 15 giugno 2002 10:30";
+    case 13:
+      return "31/12/9999";
+    case 14:
+      return "1/1/100";
+    case 15:
+      return "79/9912.31";
+    case 16:
+      return "-2222997.3";
+    case 17:
+      return "\xE2\x80\xAE" "15/06/2002";  // a right-to-left override before it
+    default:
+      return std::string(40000, '9');
+  }
+}
+
+Action ActionReader::Next() {
+  Action action;
+  const std::uint8_t byte = Byte();
+  action.code = kCodes.find(static_cast<char>(byte)) != std::string_view::npos
+                    ? static_cast<char>(byte)
+                    : kCodes[byte % kCodes.size()];
+  action.nesting = NestingOf(action.code);
+  if (action.nesting != Nesting::None) {
+    if (depth_ >= kMostDepth || AtEnd()) {
+      action.nesting = Nesting::None;
+      action.code = 'V';  // nothing left to nest: a harmless move over the icon
+      return action;
+    }
+    ++depth_;
+    action.inner = std::make_shared<const Action>(Next());
+    --depth_;
+    return action;
+  }
+  if (NamesWindow(action.code)) action.a = Byte();
+  switch (action.code) {
+    case 'X':
+    case 'M':
+    case 'W':
+    case 'C':
+    case 'J':
+      action.a = Byte();
+      break;
+    case 'K':
+    case 'A':
+    case 'P':
+      action.b = Byte();
+      break;
+    case 'Y':
+    case 'p': {
+      std::size_t count = Byte();
+      if (action.code == 'Y') count %= 33;
+      for (std::size_t i = 0; i < count && !AtEnd(); ++i) action.text.push_back(static_cast<char>(Byte()));
+      break;
+    }
+    default:
+      break;
+  }
+  return action;
+}
+
+std::string Describe(const Action& action) {
+  if (action.nesting != Nesting::None) {
+    return NestingText(action.nesting) + (action.inner ? Describe(*action.inner) : "");
+  }
+  const std::string window = std::string(WindowOf(action.a)) + ": ";
+  switch (action.code) {
+    case 'D':
+      return "tray: double click (515)";
+    case 'L':
+      return "tray: left button down (513)";
+    case 'U':
+      return "tray: left button up (514)";
+    case 'R':
+      return "tray: right button up (517)";
+    case 'r':
+      return "tray: right button down (516)";
+    case 'V':
+      return "tray: pointer moves (512)";
+    case 'X':
+      return "tray: event " + std::to_string(OtherTrayCode(action.a));
+    case 'M': {
+      const int choice = MenuChoice(action.a);
+      return choice < 0 ? std::string("menu: dismissed")
+                        : "menu: item " + std::to_string(choice);
+    }
+    case 'K':
+      return window + "click on control " + std::to_string(action.b);
+    case 'T':
+      return window + "Tab";
+    case 't':
+      return window + "Shift+Tab";
+    case 'A':
+      return window + "Alt+" + std::string(1, AccessKeyOf(action.b));
+    case 'E':
+      return window + "Enter";
+    case 'S':
+      return window + "Space";
+    case 'B':
+      return window + "Backspace";
+    case '<':
+      return window + "arrow back";
+    case '>':
+      return window + "arrow forward";
+    case 'Y':
+      return window + "types " + Shown(action.text);
+    case 'P':
+      return window + "pastes " + Shown(OddText(action.b));
+    case 'p':
+      return window + "pastes " + Shown(action.text);
+    case 'F':
+      return "time: the next timer's time comes";
+    case 'W':
+      return "time: " + std::to_string(TimePassing(action.a)) + " ms pass";
+    case 'N':
+      return "time: passes to just past midnight";
+    case 'C':
+      return std::string("clock: set ") + ClockSettingOf(action.a).what;
+    case 'Z':
+      return "system: sleeps eight hours and wakes";
+    case 'G':
+      return "system: the density changes";
+    case 'H':
+      return "system: the taskbar is created anew";
+    case 'h':
+      return "system: the taskbar goes away";
+    case 'I':
+      return "system: the settings store refuses or takes writes again";
+    case 'J':
+      return std::string("system: the registry's ") + (action.a % 2 ? "HKCU" : "HKLM") +
+             " refuses or takes writes again";
+    case 'O':
+      return "system: the shell fails or opens links again";
+    case 'Q':
+      return "system: the session ends";
+    default:
+      return std::string("? ") + action.code;
+  }
+}
+
+}  // namespace kestal::fuzzing

@@ -1,0 +1,107 @@
+#pragma once
+// The whole program on the headless platform, worked by a sequence of actions (Actions.h), and
+// after each action the checks of what must always hold (ProgramChecks.cpp). A failed check
+// says what failed and aborts; with a trace, every action is printed as it is played.
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/Program.h"
+#include "fuzz/program/Actions.h"
+#include "fuzz/program/PassingTime.h"
+#include "platform/headless/Headless.h"
+
+namespace kestal::fuzzing {
+
+void PlayProgram(const std::uint8_t* data, std::size_t size, std::FILE* trace);
+
+class ProgramPlayer {
+ public:
+  ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* trace);
+  ~ProgramPlayer();
+  void Play(ActionReader& reader);
+
+ private:
+  // --- Playing (ProgramPlayer.cpp) ------------------------------------------------------------
+  void Run(const Action& action, int depth);
+  void Arm(const Action& action, int depth);
+  void Fire(Nesting nesting);
+  void OnMessageBox(const headless::MessageBoxRecord& box);
+  void OnMenu();
+  void Tray(int code);
+  void ChooseFromMenu(int choice);
+  void OnWindow(const Action& action, int depth);
+  void Key(Form& form, int key, int depth);
+  void Type(Form& form, std::string_view text, int depth);
+  void Arrow(Form& form, bool back);
+  void Paste(Form& form, std::string_view text);
+  // The window of that kind as the user can reach it (shown, not behind a modal box, no menu
+  // open); null otherwise.
+  Form* Reachable(std::string_view name) const;
+  FormSlot& SlotOf(std::string_view name) const;
+  std::string ControlName(const Form& form, int id) const;
+  void PassTime(long long milliseconds);
+  void FireDueTimers(long long until);
+  void ClockChanged(SystemEvent event);
+  void EndSession();
+  void Say(int depth, const std::string& line);
+
+  // --- Checks (ProgramChecks.cpp) -------------------------------------------------------------
+  // Reads what the platform was asked since the last look: timers set and killed, settings
+  // written, anything done after the program ended.
+  void ReadLog();
+  void CheckAlways(int depth);
+  void CheckAfterAction();
+  void CheckWindows();
+  void CheckTooltip();
+  void CheckSetting();
+  void CheckReleased();
+  void CheckConversionWindow();
+  void CheckEnded();
+  void CheckAfterMenuChoice();
+  void CheckLetGo();
+  [[noreturn]] void Fail(const std::string& what);
+
+  std::FILE* trace_;
+  headless::HeadlessPlatform hp_;
+  std::unique_ptr<Program> program_;
+  PassingTime time_;
+  std::string storedAtStart_;
+
+  int actionNumber_ = 0;
+  int depth_ = 0;  // of the action being played: 0 for the user's own, more for nested ones
+  std::vector<std::shared_ptr<const Action>> armed_[6];
+  std::vector<const Form*> acting_;   // windows the user is acting in, innermost last
+  std::vector<const Form*> blocked_;  // owners of the open message boxes
+  int menusOpen_ = 0;
+  std::optional<int> menuChoice_;  // what the open (or next) menu returns
+  int lastMenuChoice_ = -1;  // what the last menu returned
+  // In the action being played, when the last menu choice and the last double click on the icon
+  // came (0: none): a choice after the last double click leaves at most one window open.
+  int events_ = 0, choiceAt_ = 0, doubleClickAt_ = 0;
+  bool refusedRoots_[2] = {false, false};
+
+  // Timers as the platform was asked for them: deadline in ticks and interval, by window name
+  // and id.
+  std::map<std::pair<std::string, int>, std::pair<long long, long>> timers_;
+  std::size_t logRead_ = 0;
+
+  // What the checks expect.
+  bool expectNextGeneration_ = false;
+  bool endAsked_ = false;           // "Chiudi" chosen, or the session ended
+  bool form1GoneUnasked_ = false;   // the start-up window went without being asked to
+  int giveUpBoxes_ = 0;             // the message that the icon can't be added
+  bool ended_ = false;              // seen ended: nothing may happen after
+  // The conversion window: the object the checks know, its last result and the input it came
+  // from, and whether the user wrote into the result box since.
+  std::weak_ptr<Form> conversion_;
+  std::string result_, resultSource_;
+  bool resultTyped_ = false;
+};
+
+}  // namespace kestal::fuzzing
