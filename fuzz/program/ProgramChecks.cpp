@@ -134,7 +134,7 @@ void ProgramPlayer::CheckAfterMenuChoice() {
 }
 
 void ProgramPlayer::CheckTooltip() {
-  if (program_->tooltip.ShowsNextGeneration() != expectNextGeneration_) {
+  if (program_->trayIcon.ShowsNextGeneration() != expectNextGeneration_) {
     Fail(std::string("the tooltip shows the ") +
          (expectNextGeneration_ ? "classic" : "Next Generation") +
          " convention, not the one chosen last");
