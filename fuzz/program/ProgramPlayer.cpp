@@ -112,7 +112,9 @@ void ProgramPlayer::Play(ActionReader& reader) {
       Run(action, 0);
       // A nested action waits for the next action of the user's own.
       if (action.nesting != Nesting::None) continue;
-      // The message loop handles what was queued and never let through meanwhile.
+      // The action as it left things, before the message loop handles what was queued and
+      // never let through meanwhile.
+      CheckAlways(0);
       hp_.windows.RunPending();
       if (choiceAt_ > doubleClickAt_) CheckAfterMenuChoice();
       events_ = choiceAt_ = doubleClickAt_ = 0;
