@@ -1,5 +1,8 @@
 #include "FormActions.h"
 
+#include <iterator>
+#include <vector>
+
 #include <oleacc.h>
 
 #include "Poll.h"
@@ -107,6 +110,23 @@ std::string WaitForText(HWND form, int control, const std::string& expected, DWO
 
 bool WaitForOn(HWND form, int control, bool on, DWORD timeoutMs) {
   return WaitUntil([&] { return IsOn(form, control) == on; }, timeoutMs);
+}
+
+void PressKey(WORD key, std::initializer_list<WORD> held) {
+  std::vector<INPUT> inputs;
+  const auto add = [&](WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  for (WORD vk : held) add(vk, false);
+  add(key, false);
+  add(key, true);
+  for (auto vk = std::rbegin(held); vk != std::rend(held); ++vk) add(*vk, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 }  // namespace e2e

@@ -2,6 +2,7 @@
 // A user's actions on one of the program's windows, and what the user would read from it.
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,6 +15,9 @@ namespace e2e {
 bool TypeText(HWND form, int control, const std::string& text);
 // Clicks a button, option button or check box (posted: the click may open a modal box).
 bool ClickControl(HWND form, int control);
+// One press of a key, with the modifiers held around it, as the keyboard sends it (to the window
+// that has the keyboard).
+void PressKey(WORD key, std::initializer_list<WORD> held = {});
 // Clicks the middle of a windowless control (picture, link label), which the window hit-tests.
 bool ClickWindowless(HWND form, int control);
 // Presses Enter in a text box.

@@ -50,24 +50,6 @@ const std::vector<int>& StopsOf(const wchar_t* form) {
 
 inline constexpr DWORD kKeyMs = 3000;
 
-// One press of a key, with the modifiers held around it, as the keyboard sends it.
-void Press(WORD key, std::initializer_list<WORD> held = {}) {
-  std::vector<INPUT> inputs;
-  const auto add = [&](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  for (WORD vk : held) add(vk, false);
-  add(key, false);
-  add(key, true);
-  for (auto vk = std::rbegin(held); vk != std::rend(held); ++vk) add(*vk, true);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 // What the reader calls the control, for the report.
 std::string Named(HWND form, int control) {
   const auto part = ReadControlPart(form, control);
@@ -151,7 +133,7 @@ void WalkRound(Session& session, HWND form, const wchar_t* formName, bool back,
   long index = at - cycle.begin();
   std::string walked = Named(form, cycle[static_cast<size_t>(index)]);
   for (long k = 0; k < n; ++k) {
-    Press(VK_TAB, back ? std::initializer_list<WORD>{VK_SHIFT} : std::initializer_list<WORD>{});
+    PressKey(VK_TAB, back ? std::initializer_list<WORD>{VK_SHIFT} : std::initializer_list<WORD>{});
     index = (index + (back ? n - 1 : 1)) % n;
     const int expected = cycle[static_cast<size_t>(index)];
     if (!WaitUntil([&] { return HasFocus(form, expected); }, kKeyMs)) {
@@ -169,7 +151,7 @@ bool TabTo(HWND form, const wchar_t* formName, int control) {
   for (size_t k = 0; k <= StopsOf(formName).size(); ++k) {
     if (HasFocus(form, control)) return true;
     const int before = Focused(form);
-    Press(VK_TAB);
+    PressKey(VK_TAB);
     WaitUntil([&] { return Focused(form) != before; }, kKeyMs);
   }
   return HasFocus(form, control);
@@ -186,7 +168,7 @@ int Chosen(HWND form, const std::vector<int>& options) {
 int Arrow(HWND form, const wchar_t* formName, const std::vector<int>& options, WORD key) {
   const int from = Chosen(form, options);
   if (from < 0 || !TabTo(form, formName, from)) return -1;
-  Press(key);
+  PressKey(key);
   WaitUntil([&] { return Chosen(form, options) != from; }, kKeyMs);
   return Chosen(form, options);
 }
@@ -278,21 +260,21 @@ void AccessKeys(Session& session, RunningProgram& program, HWND form, const Menu
         // Today's date to the target chosen by the arrows before: Next Generation.
         TypeText(form, conversion::DataSource, DayText(Today()));
         TypeText(form, conversion::VelornDate, "");
-        Press(static_cast<WORD>(letter), {VK_MENU});
+        PressKey(static_cast<WORD>(letter), {VK_MENU});
         const std::string want = NextGenerationNumber(Today());
         report.Equal(what + ": today converts", want,
                      WaitForText(form, conversion::VelornDate, want, kKeyMs));
         break;
       }
       case Effect::ShowsFormats: {
-        Press(static_cast<WORD>(letter), {VK_MENU});
+        PressKey(static_cast<WORD>(letter), {VK_MENU});
         const ShownMessageBox box = WaitForMessageBox(program.Id(), kKeyMs);
         if (report.Check(box.window != nullptr, what + ": the formats show"))
           PressOk(box.window, kWindowMs);
         break;
       }
       case Effect::Closes:
-        Press(static_cast<WORD>(letter), {VK_MENU});
+        PressKey(static_cast<WORD>(letter), {VK_MENU});
         report.Check(program.WaitForFormGone(window.form, kWindowMs), what + ": the window closes");
         break;
     }
@@ -333,7 +315,7 @@ void Keyboard(Session& session) {
       TypeText(form, DataSource, DayText(Today()));
       TypeText(form, VelornDate, "");
       report.Check(TabTo(form, window.form, DataSource), name + ": Tab reaches the input");
-      Press(VK_RETURN);
+      PressKey(VK_RETURN);
       const std::string want = NextGenerationNumber(Today());
       report.Equal(name + ": Enter in the input converts today", want,
                    WaitForText(form, VelornDate, want, kKeyMs));

@@ -14,23 +14,6 @@ namespace e2e {
 
 namespace {
 
-// One key pressed and let go, with Shift held around it when asked, as the keyboard sends it.
-void PressKey(WORD key, bool shift = false) {
-  std::vector<INPUT> keys;
-  const auto add = [&](WORD code, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = code;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    keys.push_back(input);
-  };
-  if (shift) add(VK_SHIFT, false);
-  add(key, false);
-  add(key, true);
-  if (shift) add(VK_SHIFT, true);
-  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-}
-
 // The keys go where the user works: the window must be in front.
 bool InFront(Session& session, HWND form, const std::string& what) {
   if (GetForegroundWindow() != form) SetForegroundWindow(form);
@@ -41,7 +24,11 @@ bool InFront(Session& session, HWND form, const std::string& what) {
 // Presses the key, then waits until the control has the focus.
 bool TabTo(Session& session, RunningProgram& program, HWND form, int control, bool back,
            const std::string& what) {
-  PressKey(VK_TAB, back);
+  if (back) {
+    PressKey(VK_TAB, {VK_SHIFT});
+  } else {
+    PressKey(VK_TAB);
+  }
   program.WaitForIdle(kWindowMs);
   return session.report.Check(WaitUntil([&] { return HasFocus(form, control); }, kWindowMs),
                               (back ? "Shift+Tab reaches " : "Tab reaches ") + what);

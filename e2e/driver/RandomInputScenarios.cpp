@@ -123,28 +123,12 @@ class RandomRound {
     static const WORD kAccessKeys[] = {'C', 'F', 'E', 'O'};
     const int kind = Pick(10);
     if (kind == 0) {
-      Press(kAccessKeys[Pick(4)], VK_MENU);
+      PressKey(kAccessKeys[Pick(4)], {VK_MENU});
     } else if (kind == 1) {
-      Press(VK_TAB, VK_SHIFT);
+      PressKey(VK_TAB, {VK_SHIFT});
     } else {
-      Press(kKeys[static_cast<size_t>(Pick(static_cast<int>(std::size(kKeys))))], 0);
+      PressKey(kKeys[static_cast<size_t>(Pick(static_cast<int>(std::size(kKeys))))]);
     }
-  }
-
-  static void Press(WORD key, WORD modifier) {
-    std::vector<INPUT> keys;
-    const auto add = [&](WORD vk, bool up) {
-      INPUT in{};
-      in.type = INPUT_KEYBOARD;
-      in.ki.wVk = vk;
-      in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-      keys.push_back(in);
-    };
-    if (modifier) add(modifier, false);
-    add(key, false);
-    add(key, true);
-    if (modifier) add(modifier, true);
-    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
   }
 
   void TrayEvent() {
