@@ -79,13 +79,17 @@ void GdiCache::FreeRetired() {
   retiredIcons_.clear();
 }
 
+std::string GdiCache::FaceOf(const FontDefinition& design) const {
+  const std::string& face = design.name.empty() ? windowFont_.name : design.name;
+  return face == kDesignedSansSerif ? std::string(kWindowFontFace) : face;
+}
+
 int GdiCache::DesignedHeight(const FontDefinition& design) const {
   return PointsToPixels(design.points > 0 ? design.points : windowFont_.points, dpi_);
 }
 
 HFONT GdiCache::Font(const FontDefinition& design, int pixelHeight) {
-  std::string face = design.name.empty() ? windowFont_.name : design.name;
-  if (face == kDesignedSansSerif) face = kWindowFontFace;
+  const std::string face = FaceOf(design);
   const int height = pixelHeight > 0 ? pixelHeight : DesignedHeight(design);
   FontKey key{face, height, design.bold, design.underline};
   if (const auto* kept = Found(fonts_, key)) return kept->get();
@@ -135,8 +139,7 @@ long LetterInk(HFONT font, int height) {
 
 bool GdiCache::NeedsOverstrike(const FontDefinition& design, int pixelHeight) {
   if (!design.bold) return false;
-  std::string face = design.name.empty() ? windowFont_.name : design.name;
-  if (face == kDesignedSansSerif) face = kWindowFontFace;
+  const std::string face = FaceOf(design);
   const int height = pixelHeight > 0 ? pixelHeight : DesignedHeight(design);
   const FontKey key{face, height, true, design.underline};
   if (const bool* kept = Found(overstrike_, key)) return *kept;

@@ -40,6 +40,9 @@ class GdiCache {
   HICON Icon(int id, int width, int height);
 
  private:
+  // The face a design is drawn with: an empty name is the window's font, and the designed
+  // "MS Sans Serif" is drawn with the windows' own face.
+  std::string FaceOf(const FontDefinition& design) const;
   HBITMAP Bitmap(int id);
 
   // A window draws with a handful of each: plain lists, searched in order.
