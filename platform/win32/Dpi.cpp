@@ -21,4 +21,10 @@ int SmallIconSize(int dpi) {
   return size > 0 ? size : MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, SystemDpi());
 }
 
+ScreenMetrics ScreenInTwips(double twipsPerPixel) {
+  return {static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CXSCREEN) * twipsPerPixel)),
+          static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CYSCREEN) * twipsPerPixel)),
+          twipsPerPixel, twipsPerPixel};
+}
+
 }  // namespace kestal::win32

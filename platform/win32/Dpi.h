@@ -3,6 +3,7 @@
 // monitor it is on. The per-monitor calls exist from Windows 10 (1607) on; before that every
 // window has the system's density.
 #include "platform/win32/Win32Api.h"
+#include "platform/window/Geometry.h"
 
 namespace kestal::win32 {
 
@@ -11,5 +12,8 @@ int SystemDpi();
 int WindowDpi(HWND window);
 // The small icon's side (the tray's icon) at that density.
 int SmallIconSize(int dpi);
+// The primary monitor in physical pixels (the program is per-monitor aware), counted in twips
+// of that many twips a pixel.
+ScreenMetrics ScreenInTwips(double twipsPerPixel);
 
 }  // namespace kestal::win32

@@ -360,10 +360,7 @@ void Win32Surface::Destroy() {
 }
 
 ScreenMetrics Win32Surface::Screen() const {
-  // The primary monitor in physical pixels (the program is per-monitor aware), counted in this
-  // window's twips.
-  return {static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CXSCREEN) * tppX_)),
-          static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CYSCREEN) * tppY_)), tppX_, tppY_};
+  return ScreenInTwips(tppX_);  // in this window's twips (square pixels: tppX_ == tppY_)
 }
 
 void Win32Surface::Move(int leftTwips, int topTwips) {

@@ -30,15 +30,7 @@ Win32WindowSystem::~Win32WindowSystem() {
 }
 
 ScreenMetrics Win32WindowSystem::Screen() const {
-  const int dpi = SystemDpi();
-  ScreenMetrics metrics;
-  metrics.twipsPerPixelX = 1440.0 / dpi;
-  metrics.twipsPerPixelY = 1440.0 / dpi;
-  metrics.widthTwips =
-      static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CXSCREEN) * metrics.twipsPerPixelX));
-  metrics.heightTwips =
-      static_cast<int>(RoundHalfEven(GetSystemMetrics(SM_CYSCREEN) * metrics.twipsPerPixelY));
-  return metrics;
+  return ScreenInTwips(1440.0 / SystemDpi());
 }
 
 // An elevated copy's windows hear only what the system's message filter lets through from
