@@ -360,9 +360,7 @@ void ProgramPlayer::OnWindow(const Action& action, int depth) {
       const int id = action.b % static_cast<int>(form->Controls().size());
       const ControlDefinition& design = form->Controls()[static_cast<std::size_t>(id)];
       Say(depth + 1, "(" + ControlName(*form, id) + ")");
-      // The captains' pictures choose the tooltip's convention as they are clicked.
-      if (name == "About" && design.name == "Image2") expectNextGeneration_ = false;
-      if (name == "About" && design.name == "Image3") expectNextGeneration_ = true;
+      NoteConventionChoice(*form, design);
       user.Click(design.name, design.index);
       break;
     }
@@ -400,6 +398,13 @@ void ProgramPlayer::OnWindow(const Action& action, int depth) {
   }
 }
 
+// The captains' pictures choose the tooltip's convention as they are clicked or pressed.
+void ProgramPlayer::NoteConventionChoice(const Form& form, const ControlDefinition& design) {
+  if (form.Name() != "About") return;
+  if (design.name == "Image2") expectNextGeneration_ = false;
+  if (design.name == "Image3") expectNextGeneration_ = true;
+}
+
 // A key in the focused control, as the dialog manager passes it on: into a text box as a
 // character; Enter and Space press a focused button, Space clicks a focused option or check
 // box; a letter elsewhere is the access key it matches.
@@ -415,10 +420,13 @@ void ProgramPlayer::Key(Form& form, int key, int depth) {
     user.PressKey(design.name, key);
     return;
   }
-  const bool presses = (key == 13 && design.kind == ControlKind::Button) ||
+  // Enter also presses a focused link or picture, as a click does.
+  const bool clickable = design.kind == ControlKind::Label || design.kind == ControlKind::Picture;
+  const bool presses = (key == 13 && (design.kind == ControlKind::Button || clickable)) ||
                        (key == ' ' && design.kind != ControlKind::TextBox);
   if (presses) {
     Say(depth + 1, "(presses " + ControlName(form, id) + ")");
+    NoteConventionChoice(form, design);
     user.Click(design.name, design.index);
     return;
   }

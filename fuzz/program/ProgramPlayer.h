@@ -36,6 +36,7 @@ class ProgramPlayer {
   void Tray(int code);
   void ChooseFromMenu(int choice);
   void OnWindow(const Action& action, int depth);
+  void NoteConventionChoice(const Form& form, const ControlDefinition& design);
   void Key(Form& form, int key, int depth);
   void Type(Form& form, std::string_view text, int depth);
   void Arrow(Form& form, bool back);
