@@ -123,7 +123,7 @@ void TrayWindow::Form_Timer(int timerId) {
   }
 }
 
-void TrayWindow::Form_SystemEvent(SystemEvent event) {
+bool TrayWindow::Form_SystemEvent(SystemEvent event) {
   switch (event) {
     case SystemEvent::TaskbarCreated:
       // The shell restarted and forgot the icon (or the taskbar has just come up).
@@ -140,10 +140,12 @@ void TrayWindow::Form_SystemEvent(SystemEvent event) {
       break;
     case SystemEvent::AnotherStart:
       // Started again from the Start menu or at sign-in: the one copy shows what a double click
-      // on its icon shows.
+      // on its icon shows. A copy that is ending says no, and the new start waits for its end.
+      if (closing_ || State() != FormState::Loaded) return false;
       ShowAbout();
       break;
   }
+  return true;
 }
 
 void TrayWindow::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/) {
@@ -191,6 +193,7 @@ void TrayWindow::mnuMain_Click(int index) {
   if (Form* closing = about_.Current(); closing && closing->State() == FormState::Unloading) {
     platform_.windows.AfterRelease(*closing, [] {});
   }
+  if (index == kMenuClose) closing_ = true;
   Unload(about_);
   Unload(conventionsWindow_);
   Unload(conversionWindow_);

@@ -41,7 +41,7 @@ class TrayWindow : public Form {
   void Form_Unload() override;
   void Form_MouseMove(int button, int shift, double x, double y) override;
   void Form_Timer(int timerId) override;
-  void Form_SystemEvent(SystemEvent event) override;
+  bool Form_SystemEvent(SystemEvent event) override;
 
  private:
   bool TryAddIcon();
@@ -61,6 +61,7 @@ class TrayWindow : public Form {
   FormSlot& conversionWindow_;
   int addIconRetriesLeft_ = 0;
   bool iconAdded_ = false;  // the shell took the icon the last time it was added
+  bool closing_ = false;    // "Chiudi" was chosen: the program is ending
 };
 
 }  // namespace kestal

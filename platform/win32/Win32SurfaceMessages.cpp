@@ -4,6 +4,7 @@
 #include "platform/win32/FormLayout.h"
 #include "platform/win32/FormWindowIds.h"
 #include "platform/win32/LateBoundApi.h"
+#include "platform/win32/OneCopy.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Surface.h"
@@ -159,8 +160,10 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
       }
       if (message != 0 && message == system_.AnotherStartMessage()) {
-        form_.RaiseSystemEvent(SystemEvent::AnotherStart);
-        return 0;
+        // The answer tells a new start whether this copy showed itself or is ending.
+        const bool shown =
+            !system_.Closing() && form_.RaiseSystemEvent(SystemEvent::AnotherStart);
+        return shown ? kAnotherStartShown : 0;
       }
       if (message != 0 && message == system_.AutomationQueryMessage()) {
         return OnAutomationQuery(wParam, lParam);

@@ -242,6 +242,7 @@ void Win32WindowSystem::ReleaseOwned(HWND owner) {
 }
 
 void Win32WindowSystem::CloseAll() {
+  closing_ = true;
   std::vector<Win32Surface*> tried;
   UnloadEach(false, tried);
   UnloadEach(true, tried);

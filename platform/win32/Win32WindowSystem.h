@@ -50,6 +50,7 @@ class Win32WindowSystem : public WindowSystem {
   // Every window is unloaded, the start-up window last (the session ends, or the start-up
   // window is closed).
   void CloseAll();
+  bool Closing() const { return closing_; }
   // The windows owned by this one lose their owner, so they outlive its window.
   void ReleaseOwned(HWND owner);
 
@@ -67,6 +68,7 @@ class Win32WindowSystem : public WindowSystem {
   UINT anotherStart_ = 0;
   UINT automationQuery_ = 0;  // 0: no question is answered
   bool hourglass_ = false;
+  bool closing_ = false;  // every window is being closed: the program ends
   std::vector<Win32Surface*> live_;  // surfaces whose window exists, oldest first
   Win32Surface* lastShown_ = nullptr;
   std::vector<std::wstring> classes_;

@@ -22,7 +22,10 @@ class Listener : public Form {
     EXPECT_EQ(button, 1);
     moves.push_back(x);
   }
-  void Form_SystemEvent(SystemEvent event) override { systemEvents.push_back(event); }
+  bool Form_SystemEvent(SystemEvent event) override {
+    systemEvents.push_back(event);
+    return true;
+  }
 };
 
 class WindowServices : public ::testing::Test {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "tests/tray/TraySession.h"
 
@@ -166,13 +167,31 @@ TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
       };
       headless::User(hp.windows, *session.program.about.Current()).Click("Command1");
     } else {
-      hp.windows.Broadcast(SystemEvent::AnotherStart);
+      EXPECT_TRUE(session.form1().RaiseSystemEvent(SystemEvent::AnotherStart));
     }
     ASSERT_TRUE(session.program.about.IsLoaded());
     EXPECT_TRUE(session.program.about.Current()->Visible());
     EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), c.aboutLoads);
     EXPECT_EQ(session.program.conventionsWindow.IsLoaded(), c.newsOpen);
   }
+}
+
+// Started again while "Chiudi" closes the windows: the ending copy says no (the new start then
+// waits for it to end) and opens nothing.
+TEST(TrayEvents, AnotherStartWhileTheProgramEndsIsAnsweredNo) {
+  TraySession session;
+  auto& hp = session.hp;
+  TrayWindow& form1 = session.Start();
+  session.program.Show(session.program.about);
+  bool asked = false, shown = true;
+  hp.effects.onAnimate = [&] {
+    if (std::exchange(asked, true)) return;
+    shown = form1.RaiseSystemEvent(SystemEvent::AnotherStart);
+  };
+  form1.mnuMain_Click(TrayWindow::kMenuClose);
+  EXPECT_FALSE(shown);
+  EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), 1u);
+  EXPECT_FALSE(hp.windows.AnyLoaded());
 }
 
 // A double click while About plays its closing (after "&Ok") opens it afresh once it has closed.
