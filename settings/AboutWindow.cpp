@@ -202,10 +202,13 @@ void AboutWindow::Label5_Click() {
   OpenLink(Label5.Caption());
 }
 
+// The browser or mail program, and any message of the shell, must come in front of About: it
+// stops staying above the other windows (until it closes) and is the shell's owner window.
 void AboutWindow::OpenLink(const std::string& target) {
   WindowSystem& windows = platform_.windows;
   windows.SetMousePointer(MousePointer::Hourglass);
-  OpenWithShell(platform_, target);
+  platform_.effects.EndTopmost(hWnd());
+  OpenWithShell(platform_, target, hWnd());
   windows.SetMousePointer(MousePointer::Default);
 }
 
