@@ -52,6 +52,9 @@ class TrayWindow : public Form {
   void FollowTheDate();
   void Show(FormSlot& slot);
   void ShowAbout();
+  // The popup menu; a menu the keyboard opened and left without a choice gives the keyboard
+  // back to the notification area.
+  void OpenMenu(MenuPlace place);
   void Unload(FormSlot& slot);
 
   Platform& platform_;

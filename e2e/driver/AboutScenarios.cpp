@@ -100,9 +100,9 @@ void AboutWindow(Session& session) {
   // A link hands the user to another program, which must come in front: About gives up staying
   // on top, and stays open.
   ClickWindowless(form, Label4);
-  report.Check(WaitUntil([&] { return !(GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_TOPMOST); },
-                         kWindowMs),
-               "after the mail link, About no longer stays above the others");
+  report.Check(
+      WaitUntil([&] { return !(GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_TOPMOST); }, kWindowMs),
+      "after the mail link, About no longer stays above the others");
   report.Check(IsWindowVisible(form) != FALSE, "About stays open");
   Snapshot(*program, "about-after-link");
 

@@ -61,6 +61,7 @@ struct MenuRecord {
   std::string owner;
   std::vector<MenuItem> items;
   int defaultIndex;
+  MenuPlace place;
 };
 
 class HeadlessWindowSystem;
@@ -93,7 +94,8 @@ class HeadlessWindowSystem : public WindowSystem {
   SystemColors Colors() const override { return systemColors; }
   void DoEvents() override;
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
-  int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
+  int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex,
+                MenuPlace place) override;
   void SetMousePointer(MousePointer pointer) override;
   void AcceptOtherPrograms(Form& form) override;
 

@@ -70,7 +70,7 @@ void Win32Effects::EndTopmost(WindowHandle window) {
 }
 
 void Win32Effects::RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                               int cornerTwips) {
+                                int cornerTwips) {
   // The window keeps the outline and cuts it again at another density.
   if (Win32Surface* surface = Win32Surface::FromWindow(ToHwnd(window))) {
     surface->RoundOutline(widthTwips, heightTwips, cornerTwips);

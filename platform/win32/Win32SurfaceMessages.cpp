@@ -74,9 +74,10 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_MOUSEMOVE: {
       // On the hidden start-up window this is also the tray icon's callback: the low word of
-      // lParam then carries the icon's mouse message, wParam the icon's id (1, read as the
-      // button state like any wParam), and no shift key counts.
+      // lParam then carries the icon's event, the high word its id, wParam the icon's anchor
+      // point (read as the button state like any wParam), and no shift key counts.
       const bool trayWindow = form_.Definition().topLevel;
+      if (trayWindow) system_.NoteTrayAnchor({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
       form_.RaiseMouseMove(ButtonState(wParam), trayWindow ? 0 : ShiftState(wParam),
                            GET_X_LPARAM(lParam) * tppX_, GET_Y_LPARAM(lParam) * tppY_);
       return 0;

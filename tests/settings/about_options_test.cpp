@@ -163,7 +163,8 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
     const auto& boxes = s.hp.windows.MessageBoxes();
     ASSERT_EQ(boxes.size(), c.warning ? 1u : 0u) << c.what;
     if (c.warning) {
-      EXPECT_NE(boxes[0].text.find(c.warning), std::string::npos) << c.what << ": " << boxes[0].text;
+      EXPECT_NE(boxes[0].text.find(c.warning), std::string::npos)
+          << c.what << ": " << boxes[0].text;
       EXPECT_EQ(boxes[0].icon, MsgBoxIcon::Exclamation) << c.what;
     }
   }

@@ -237,7 +237,8 @@ TEST(AboutWindow, LinksOpenInFrontWithTheHourglassShown) {
     EXPECT_TRUE(s.hp.windows.MessageBoxes().empty()) << c.label;
     EXPECT_TRUE(user.Visible()) << c.label;
     EXPECT_FALSE(topmostWhileOpening) << c.label;
-    EXPECT_EQ(s.hp.shell.owners, std::vector<WindowHandle>{s.program.about.Current()->hWnd()}) << c.label;
+    EXPECT_EQ(s.hp.shell.owners, std::vector<WindowHandle>{s.program.about.Current()->hWnd()})
+        << c.label;
     user.Click("Image3");
     EXPECT_FALSE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd())) << c.label;
   }
