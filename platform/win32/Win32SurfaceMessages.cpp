@@ -111,6 +111,10 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       }
       return 0;
     case WM_SYSCOLORCHANGE:
+      // The controls learn of the new colours only from their window.
+      for (const ControlState& control : controls_) {
+        if (control.window) SendMessageW(control.window, WM_SYSCOLORCHANGE, wParam, lParam);
+      }
       RepaintForColors();
       break;
     case WM_SETTINGCHANGE: {
