@@ -2,6 +2,7 @@
 
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Surface.h"
+#include "platform/win32/ZoomOutline.h"
 
 namespace kestal::win32 {
 
@@ -68,9 +69,7 @@ bool Win32Effects::AnimationsOn() {
 }
 
 void Win32Effects::AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) {
-  const RECT a{from.left, from.top, from.right, from.bottom};
-  const RECT b{to.left, to.top, to.right, to.bottom};
-  DrawAnimatedRects(ToHwnd(window), IDANI_CAPTION, &a, &b);
+  PlayZoomOutline(ToHwnd(window), from, to);
 }
 
 void Win32Effects::MakeTopmost(WindowHandle window) {
