@@ -4,10 +4,11 @@
 # Two rounds of the driver's zoom-frames scenario, with the system's animation effects off and
 # then on: a window opens from the tray menu and closes, while frames of the whole screen are
 # taken about 30 times a second (xwd). Each frame is compared with the desktop before the menu
-# opened, outside the window's and the menu's rectangles. With animations on, the outline must
-# show at several places between where it comes from and where it goes, on opening and on
-# closing, and nothing may be left once the window is open or gone; with them off, no frame may
-# differ at all. A few frames are kept as PNG files in SHOTS.
+# opened, outside the menu's rectangle and, while the window shows, outside the window's. With
+# animations on, the outline must show at several places between where it comes from and where
+# it goes, on opening and on closing, and nothing may be left once the window is open or gone;
+# with them off, no frame may differ at all. The frames that show the outline are kept as PNG
+# files in SHOTS.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../scripts/wine-env.sh"
@@ -56,6 +57,7 @@ round() {
   work=$state/zoom-frames-$name
   rm -rf "$work"
   mkdir -p "$work"
+  : >"$work/xwd.log"
   capture "$work" &
   local capturer=$!
   local rc=0
@@ -118,7 +120,8 @@ judge() {
     return
   fi
   echo "$name: ${#frames[@]} frames from $(basename "${frames[0]}" .xwd) to" \
-    "$(basename "${frames[-1]}" .xwd)"
+    "$(basename "${frames[-1]}" .xwd) ms, $(grep -c '^X Error' "$work/xwd.log" 2>/dev/null || true)" \
+    "not taken (the screen changed under xwd)"
   mkdir -p "$shots/$name"
   convert "$before" "$shots/$name/before.png"
 
