@@ -10,6 +10,26 @@ PixelRect MiddleStrip(const PixelRect& area) {
   return {c, area.top, c + 1, area.bottom};
 }
 
+bool HasSize(const PixelRect& r) {
+  return r.right > r.left && r.bottom > r.top;
+}
+
+// Where the outline meets the tray: the notification area's middle strip; without a
+// notification area the program's own icon; without either the strip of an empty rectangle,
+// (0, 0, 1, 0), the top-left corner.
+PixelRect TrayAnchor(WindowEffects& effects, WindowHandle window) {
+  const auto area = effects.NotificationArea();
+  if (area && HasSize(*area)) return MiddleStrip(*area);
+  if (const auto icon = effects.TrayIconRect(window); icon && HasSize(*icon)) return *icon;
+  return MiddleStrip(PixelRect{});
+}
+
+// The outline, unless the user has turned the system's animations off.
+void Animate(WindowEffects& effects, WindowHandle window, const PixelRect& from,
+             const PixelRect& to) {
+  if (effects.AnimationsOn()) effects.AnimateOutline(window, from, to);
+}
+
 // Hides the closed window and asks for its release. From inside the window's own Form_Unload
 // the window layer ignores that nested request and releases the window once, afterwards.
 void HideAndRelease(Platform& platform, Form& window) {
@@ -36,10 +56,10 @@ void ZoomWindow(Platform& platform, Form& window, ZoomAnchor anchor, ZoomDirecti
   const WindowHandle handle = window.hWnd();
   const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
   if (direction == ZoomDirection::Opening) {
-    effects.AnimateOutline(handle, corner, rect);
+    Animate(effects, handle, corner, rect);
     platform.windows.DoEvents();
   } else {
-    effects.AnimateOutline(handle, rect, corner);
+    Animate(effects, handle, rect, corner);
     platform.windows.DoEvents();
     HideAndRelease(platform, window);
   }
@@ -49,13 +69,12 @@ void ZoomWithTray(Platform& platform, Form& window, ZoomDirection direction) {
   WindowEffects& effects = platform.effects;
   const WindowHandle handle = window.hWnd();
   const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
-  // No notification area: the strip of an empty rectangle, (0, 0, 1, 0), the top-left corner.
-  const PixelRect strip = MiddleStrip(effects.NotificationArea().value_or(PixelRect{}));
+  const PixelRect anchor = TrayAnchor(effects, handle);
   if (direction == ZoomDirection::Opening) {
-    effects.AnimateOutline(handle, strip, rect);
+    Animate(effects, handle, anchor, rect);
     platform.windows.DoEvents();
   } else {
-    effects.AnimateOutline(handle, rect, strip);
+    Animate(effects, handle, rect, anchor);
     HideAndRelease(platform, window);
   }
 }

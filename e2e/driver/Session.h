@@ -24,6 +24,10 @@ struct Session {
   int cycles = 500;
   // The random round's seed; 0: one from the clock.
   unsigned seed = 0;
+  // The zoom's round: where it leaves its marks for the frames taken meanwhile, and whether the
+  // system's animation effects are on.
+  std::wstring framesFolder;
+  bool animations = true;
 };
 
 // Waits of the scenarios: generous, since a cold Wine start of a process takes up to a second.

@@ -42,6 +42,10 @@ std::optional<PixelRect> HeadlessEffects::NotificationArea() {
   return notificationArea;
 }
 
+std::optional<PixelRect> HeadlessEffects::TrayIconRect(WindowHandle window) {
+  return windows_.FormOf(window) ? trayIcon : std::nullopt;
+}
+
 void HeadlessEffects::AnimateOutline(WindowHandle window, const PixelRect& from,
                                      const PixelRect& to) {
   log_.Add("AnimateOutline(" + Number(window) + "," + RectText(from) + "," + RectText(to) + ")");

@@ -17,6 +17,8 @@ class Win32Effects : public WindowEffects {
   PixelRect DesktopRect() override;
   std::optional<PixelRect> WindowRect(WindowHandle window) override;
   std::optional<PixelRect> NotificationArea() override;
+  std::optional<PixelRect> TrayIconRect(WindowHandle window) override;
+  bool AnimationsOn() override;
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;
   void EndTopmost(WindowHandle window) override;
