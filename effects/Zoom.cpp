@@ -38,6 +38,24 @@ void HideAndRelease(Platform& platform, Form& window) {
   platform.windows.Unload(window);
 }
 
+// The outline from the anchor into the window, or from the window to the anchor and then the
+// window hidden and released; closing onto the screen corner lets messages through once more
+// before the window is hidden.
+void Zoom(Platform& platform, Form& window, const PixelRect& anchor, ZoomDirection direction,
+          bool letThroughBeforeHiding) {
+  WindowEffects& effects = platform.effects;
+  const WindowHandle handle = window.hWnd();
+  const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
+  if (direction == ZoomDirection::Opening) {
+    Animate(effects, handle, anchor, rect);
+    platform.windows.DoEvents();
+    return;
+  }
+  Animate(effects, handle, rect, anchor);
+  if (letThroughBeforeHiding) platform.windows.DoEvents();
+  HideAndRelease(platform, window);
+}
+
 }  // namespace
 
 void ZoomWindow(Platform& platform, Form& window, ZoomAnchor anchor, ZoomDirection direction) {
@@ -49,34 +67,14 @@ void ZoomWindow(Platform& platform, Form& window, ZoomAnchor anchor, ZoomDirecti
     ZoomWithTray(platform, window, direction);
     return;
   }
-  WindowEffects& effects = platform.effects;
-  const PixelRect desktop = effects.DesktopRect();
   // The bottom-right pixel of the desktop.
+  const PixelRect desktop = platform.effects.DesktopRect();
   const PixelRect corner{desktop.right - 1, desktop.bottom - 1, desktop.right, desktop.bottom};
-  const WindowHandle handle = window.hWnd();
-  const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
-  if (direction == ZoomDirection::Opening) {
-    Animate(effects, handle, corner, rect);
-    platform.windows.DoEvents();
-  } else {
-    Animate(effects, handle, rect, corner);
-    platform.windows.DoEvents();
-    HideAndRelease(platform, window);
-  }
+  Zoom(platform, window, corner, direction, true);
 }
 
 void ZoomWithTray(Platform& platform, Form& window, ZoomDirection direction) {
-  WindowEffects& effects = platform.effects;
-  const WindowHandle handle = window.hWnd();
-  const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
-  const PixelRect anchor = TrayAnchor(effects, handle);
-  if (direction == ZoomDirection::Opening) {
-    Animate(effects, handle, anchor, rect);
-    platform.windows.DoEvents();
-  } else {
-    Animate(effects, handle, rect, anchor);
-    HideAndRelease(platform, window);
-  }
+  Zoom(platform, window, TrayAnchor(platform.effects, window.hWnd()), direction, false);
 }
 
 }  // namespace kestal
