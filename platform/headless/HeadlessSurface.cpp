@@ -31,7 +31,6 @@ HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Fo
     state.value = design.value;
     state.enabled = design.enabled;
     state.backColor = design.backColor.value_or(DefaultBackColor(design.kind));
-    state.top = design.rect.top;
     controls_.push_back(std::move(state));
   }
 }
@@ -198,10 +197,6 @@ void HeadlessSurface::SetControlBackColor(int id, Color color) {
   At(id).backColor = color;
 }
 
-void HeadlessSurface::SetControlTop(int id, int topTwips) {
-  At(id).top = topTwips;
-}
-
 void HeadlessSurface::SetTimer(int timerId, long milliseconds) {
   log_.Add("SetTimer(" + form_.Name() + "," + std::to_string(timerId) + "," +
            std::to_string(milliseconds) + ")");
@@ -232,9 +227,7 @@ Color HeadlessSurface::ShownBackColor(int id) const {
 }
 
 TwipRect HeadlessSurface::ControlRect(int id) const {
-  TwipRect rect = form_.Controls().at(static_cast<std::size_t>(id)).rect;
-  rect.top = At(id).top;
-  return rect;
+  return form_.Controls().at(static_cast<std::size_t>(id)).rect;
 }
 
 bool HeadlessSurface::TypeCharacter(int id, char32_t c) {

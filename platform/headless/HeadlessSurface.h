@@ -45,7 +45,8 @@ class HeadlessSurface : public FormSurface {
   int SelLength(int id) const override;
   void SetSelection(int id, int start, int length) override;
   void SetControlBackColor(int id, Color color) override;
-  void SetControlTop(int id, int topTwips) override;
+  // The design holds the place, and the rectangles are read from it.
+  void ControlMoved(int /*id*/) override {}
   void SetTimer(int timerId, long milliseconds) override;
   void KillTimer(int timerId) override;
 
@@ -92,7 +93,6 @@ class HeadlessSurface : public FormSurface {
     bool value = false;
     bool enabled = true;
     Color backColor;
-    int top = 0;
     int selStart = 0, selLength = 0;
   };
   ControlState& At(int id);

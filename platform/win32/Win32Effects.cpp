@@ -8,9 +8,6 @@ namespace kestal::win32 {
 
 namespace {
 
-// The id the start-up window gives its one icon (tray/TrayWindow.cpp).
-constexpr UINT kProgramIconId = 1;
-
 HWND ToHwnd(WindowHandle handle) {
   return reinterpret_cast<HWND>(handle);
 }
@@ -55,7 +52,7 @@ std::optional<PixelRect> Win32Effects::TrayIconRect(WindowHandle window) {
   NOTIFYICONIDENTIFIER icon{};
   icon.cbSize = sizeof(icon);
   icon.hWnd = GetWindow(ToHwnd(window), GW_OWNER);
-  icon.uID = kProgramIconId;
+  icon.uID = kTrayIconId;
   RECT r{};
   if (!icon.hWnd || FAILED(Shell_NotifyIconGetRect(&icon, &r))) return std::nullopt;
   return PixelRect{r.left, r.top, r.right, r.bottom};

@@ -15,7 +15,6 @@
 namespace kestal::win32 {
 
 namespace {
-constexpr UINT_PTR kEditSubclassId = 1;
 // Typed or pasted text may be as long as the edit control allows; the windows check lengths.
 constexpr WPARAM kEditTextLimit = 0x7FFFFFFE;
 }  // namespace
@@ -525,9 +524,8 @@ void Win32Surface::SetControlBackColor(int id, Color color) {
   InvalidateControl(id);
 }
 
-void Win32Surface::SetControlTop(int id, int /*topTwips*/) {
-  // The design already holds the new top; every child window follows it (a moved frame carries
-  // its controls along).
+void Win32Surface::ControlMoved(int id) {
+  // Every child window follows the design (a moved frame carries its controls along).
   if (!ValidId(id) || !window_) return;
   for (int child : creationOrder_) {
     HWND window = controls_[static_cast<size_t>(child)].window;

@@ -70,7 +70,7 @@ class Win32Surface : public FormSurface {
   int SelLength(int id) const override;
   void SetSelection(int id, int start, int length) override;
   void SetControlBackColor(int id, Color color) override;
-  void SetControlTop(int id, int topTwips) override;
+  void ControlMoved(int id) override;
   void SetTimer(int timerId, long milliseconds) override;
   void KillTimer(int timerId) override;
 
@@ -99,6 +99,8 @@ class Win32Surface : public FormSurface {
     int accentRoom = 0;  // at the top of each line, blank but for accents on capitals
   };
   static constexpr UINT kLabelFormat = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS;
+  // The text boxes' subclass, which hands their keys to the form.
+  static constexpr UINT_PTR kEditSubclassId = 1;
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

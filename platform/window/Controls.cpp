@@ -28,7 +28,7 @@ void Control::SetBackColor(Color color) {
 }
 void Control::SetTop(int topTwips) {
   owner_.SetDesignTop(id_, topTwips);
-  if (Surface()) Surface()->SetControlTop(id_, topTwips);
+  if (Surface()) Surface()->ControlMoved(id_);
 }
 
 std::string TextBox::Text() const {

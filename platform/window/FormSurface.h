@@ -49,7 +49,8 @@ class FormSurface {
   virtual int SelLength(int id) const = 0;
   virtual void SetSelection(int id, int start, int length) = 0;
   virtual void SetControlBackColor(int id, Color color) = 0;
-  virtual void SetControlTop(int id, int topTwips) = 0;
+  // The control's place in the form's design changed: the window shows it there now.
+  virtual void ControlMoved(int id) = 0;
 
   // One timer per id; the form gets Form_Timer(id) until it is killed.
   virtual void SetTimer(int timerId, long milliseconds) = 0;

@@ -240,7 +240,7 @@ TEST(WindowSound, StoppedBeforeTheProgramLetsGoOfIt) {
   headless::HeadlessPlatform hp(KESTAL_SOURCE_DIR "/resources");
   auto program = std::make_unique<Program>(hp.platform());
   ASSERT_TRUE(program->Start());
-  program->Show(program->conversionWindow);
+  program->platform.windows.Show(program->conversionWindow);
   hp.windows.QueueMenuChoice(TrayWindow::kMenuClose);
   hp.windows.NotifyTray(*program->trayWindow.Current(), kTrayRightButtonUp);
   ASSERT_TRUE(hp.windows.Ended());
