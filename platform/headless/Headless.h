@@ -382,6 +382,8 @@ class HeadlessShell : public Shell {
   FolderKind FolderOf(std::string_view path) override;
   // The executable and the files listed, letter case aside.
   bool FileExists(std::string_view path) override;
+  // Letter case aside.
+  bool SamePath(std::string_view a, std::string_view b) override;
 
   std::string executablePath = "C:\\Programmi\\KestalDate\\KestalDate.exe";
   std::string temporaryFolder = "C:\\Users\\utente\\AppData\\Local\\Temp";

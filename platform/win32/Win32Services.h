@@ -67,6 +67,7 @@ class Win32Shell : public Shell {
   std::string ExecutablePath() override;
   FolderKind FolderOf(std::string_view path) override;
   bool FileExists(std::string_view path) override;
+  bool SamePath(std::string_view a, std::string_view b) override;
 };
 
 class Win32Sound : public SoundPlayer {

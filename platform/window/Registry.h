@@ -11,6 +11,12 @@ namespace kestal {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
+// The text up to its first NUL character; the whole text when it holds none. A string value
+// ends in its NUL, which goes with anything after it.
+inline std::string TrimAtNul(std::string_view text) {
+  return std::string(text.substr(0, text.find('\0')));
+}
+
 class Registry {
  public:
   virtual ~Registry() = default;
