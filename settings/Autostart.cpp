@@ -1,6 +1,5 @@
 #include "settings/Autostart.h"
 
-
 #include "settings/RegString.h"
 
 namespace kestal {
