@@ -251,8 +251,6 @@ class HeadlessEffects : public WindowEffects {
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;
   void EndTopmost(WindowHandle window) override;
-  void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                    int cornerTwips) override;
 
   // Called inside each animation, as the zoom would let messages through.
   std::function<void()> onAnimate;
@@ -266,19 +264,12 @@ class HeadlessEffects : public WindowEffects {
     PixelRect from, to;
   };
   const std::vector<Animation>& Animations() const { return animations_; }
-  struct Outline {
-    int width, height, corner;
-    friend bool operator==(const Outline&, const Outline&) = default;
-  };
-  // The rounded outline a window was given, in pixels at its density of now.
-  std::optional<Outline> OutlineOf(WindowHandle window) const;
 
  private:
   CallLog& log_;
   HeadlessWindowSystem& windows_;
   std::map<WindowHandle, bool> topmost_;
   std::vector<Animation> animations_;
-  std::map<WindowHandle, Outline> outlineTwips_;
 };
 
 // The notification area: the records sent, and the icon as the shell would show it.

@@ -68,27 +68,5 @@ bool HeadlessEffects::IsTopmost(WindowHandle window) const {
   return it != topmost_.end() && it->second;
 }
 
-void HeadlessEffects::RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                                   int cornerTwips) {
-  outlineTwips_.erase(window);
-  if (windows_.FormOf(window)) outlineTwips_[window] = {widthTwips, heightTwips, cornerTwips};
-  const Outline pixels = OutlineOf(window).value_or(Outline{widthTwips, heightTwips, cornerTwips});
-  log_.Add("RoundOutline(" + Number(window) + "," + std::to_string(pixels.width) + "," +
-           std::to_string(pixels.height) + "," + std::to_string(pixels.corner) + ")");
-}
-
-// Kept in twips, as asked, and turned into pixels at the window's density of now, as the
-// platform cuts it again whenever that changes.
-std::optional<HeadlessEffects::Outline> HeadlessEffects::OutlineOf(WindowHandle window) const {
-  auto it = outlineTwips_.find(window);
-  const Form* form = windows_.FormOf(window);
-  const HeadlessSurface* surface = form ? windows_.SurfaceOf(*form) : nullptr;
-  if (it == outlineTwips_.end() || !surface) return std::nullopt;
-  const double x = surface->TwipsPerPixelX(), y = surface->TwipsPerPixelY();
-  const Outline& t = it->second;
-  return Outline{static_cast<int>(RoundHalfEven(t.width / x)),
-                 static_cast<int>(RoundHalfEven(t.height / y)),
-                 static_cast<int>(RoundHalfEven(t.corner / x))};
-}
 
 }  // namespace kestal::headless

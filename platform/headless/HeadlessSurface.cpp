@@ -116,6 +116,21 @@ void HeadlessSurface::SetBackColor(Color color) {
   backColor_ = color;
 }
 
+void HeadlessSurface::RoundCorners(int cornerTwips) {
+  cornerTwips_ = cornerTwips;
+  const Outline pixels = *RoundedOutline();
+  log_.Add("RoundOutline(" + std::to_string(static_cast<std::intptr_t>(handle_)) + "," +
+           std::to_string(pixels.width) + "," + std::to_string(pixels.height) + "," +
+           std::to_string(pixels.corner) + ")");
+}
+
+std::optional<HeadlessSurface::Outline> HeadlessSurface::RoundedOutline() const {
+  if (!cornerTwips_) return std::nullopt;
+  return Outline{static_cast<int>(RoundHalfEven(form_.DesignWidth() / twipsPerPixelX_)),
+                 static_cast<int>(RoundHalfEven(form_.DesignHeight() / twipsPerPixelY_)),
+                 static_cast<int>(RoundHalfEven(*cornerTwips_ / twipsPerPixelX_))};
+}
+
 void HeadlessSurface::Refresh() {
   log_.Add("Refresh(" + form_.Name() + ")");
   if (visible_) form_.RaisePaint();

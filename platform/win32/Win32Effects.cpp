@@ -86,12 +86,5 @@ void Win32Effects::EndTopmost(WindowHandle window) {
   }
 }
 
-void Win32Effects::RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                                int cornerTwips) {
-  // The window keeps the outline and cuts it again at another density.
-  if (Win32Surface* surface = Win32Surface::FromWindow(ToHwnd(window))) {
-    surface->RoundOutline(widthTwips, heightTwips, cornerTwips);
-  }
-}
 
 }  // namespace kestal::win32

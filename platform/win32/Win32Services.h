@@ -22,8 +22,6 @@ class Win32Effects : public WindowEffects {
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;
   void EndTopmost(WindowHandle window) override;
-  void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                    int cornerTwips) override;
 };
 
 class Win32Tray : public TrayArea {

@@ -119,10 +119,12 @@ void Win32Surface::LoadIcons() {
   bigIcon_ = std::move(bigIcon);
 }
 
-void Win32Surface::RoundOutline(int widthTwips, int heightTwips, int cornerTwips) {
+void Win32Surface::RoundCorners(int cornerTwips) {
   if (!window_) return;
-  outlineTwips_ = {widthTwips, heightTwips, cornerTwips};
-  const int width = TwipsToPixels(widthTwips, tppX_), height = TwipsToPixels(heightTwips, tppY_);
+  cornerTwips_ = cornerTwips;
+  const FormDefinition& design = form_.Definition();
+  const int width = TwipsToPixels(design.width, tppX_),
+            height = TwipsToPixels(design.height, tppY_);
   const int corner = TwipsToPixels(cornerTwips, tppX_);
   // The rounded region leaves out its right and bottom edges: one pixel more takes in the
   // window's last column and row.
@@ -159,9 +161,7 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
   }
   LoadIcons();
   FitCaptions();
-  if (outlineTwips_.corner > 0) {
-    RoundOutline(outlineTwips_.width, outlineTwips_.height, outlineTwips_.corner);
-  }
+  if (cornerTwips_ > 0) RoundCorners(cornerTwips_);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   // Every control now holds a font of the new density: the old ones can go.
   gdi_.FreeRetired();

@@ -40,6 +40,10 @@ void Form::SetBackColor(Color color) {
   if (FormSurface* surface = Surface()) surface->SetBackColor(color);
 }
 
+void Form::RoundCorners(int cornerTwips) {
+  if (Surface()) Surface()->RoundCorners(cornerTwips);
+}
+
 void Form::Refresh() {
   if (FormSurface* surface = Surface()) surface->Refresh();
 }

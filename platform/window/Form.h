@@ -52,6 +52,8 @@ class Form : public std::enable_shared_from_this<Form> {
   // The screen as this window measures it (see FormSurface::Screen); empty when not loaded.
   ScreenMetrics Screen() const;
   void SetBackColor(Color color);
+  // The window's outline: its designed rectangle with rounded corners (see FormSurface).
+  void RoundCorners(int cornerTwips);
   void Refresh();
   void SetTimer(int timerId, long milliseconds);
   void KillTimer(int timerId);

@@ -31,11 +31,6 @@ class WindowEffects {
   virtual void MakeTopmost(WindowHandle window) = 0;
   // The window no longer stays above the others (it hands the user to another program).
   virtual void EndTopmost(WindowHandle window) = 0;
-  // Cuts the window to a rectangle of that size whose corners are rounded by an ellipse
-  // `corner` wide and high, all in the window's twips: the platform turns them into pixels at the
-  // window's own density, and again whenever that changes. The window keeps that outline.
-  virtual void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                            int cornerTwips) = 0;
 };
 
 }  // namespace kestal
