@@ -307,10 +307,6 @@ class HeadlessRegistry : public Registry {
                                        std::string_view name) override;
   bool SetString(RegistryRoot root, std::string_view path, std::string_view name,
                  std::string_view text) override;
-  std::optional<uint32_t> GetNumber(RegistryRoot root, std::string_view path,
-                                    std::string_view name) override;
-  bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
-                 uint32_t number) override;
   std::optional<std::vector<uint8_t>> GetBinary(RegistryRoot root, std::string_view path,
                                                 std::string_view name) override;
   bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) override;

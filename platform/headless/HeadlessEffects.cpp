@@ -19,12 +19,13 @@ HeadlessEffects::HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows)
     : log_(log), windows_(windows) {}
 
 PixelRect HeadlessEffects::RectOf(const Form& form) const {
+  // A window that is not loaded lies at the screen's corner.
   const HeadlessSurface* surface = windows_.SurfaceOf(form);
   const ScreenMetrics screen = surface ? surface->Screen() : windows_.Screen();
-  const int left = static_cast<int>(
-      RoundHalfEven((surface ? surface->Left() : form.PlacedLeft()) / screen.twipsPerPixelX));
-  const int top = static_cast<int>(
-      RoundHalfEven((surface ? surface->Top() : form.PlacedTop()) / screen.twipsPerPixelY));
+  const int left =
+      surface ? static_cast<int>(RoundHalfEven(surface->Left() / screen.twipsPerPixelX)) : 0;
+  const int top =
+      surface ? static_cast<int>(RoundHalfEven(surface->Top() / screen.twipsPerPixelY)) : 0;
   return {left, top, left + static_cast<int>(RoundHalfEven(form.DesignWidth() / screen.twipsPerPixelX)),
           top + static_cast<int>(RoundHalfEven(form.DesignHeight() / screen.twipsPerPixelY))};
 }

@@ -22,9 +22,7 @@ HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Fo
       log_(log),
       form_(form),
       handle_(handle),
-      icon_(icon),
-      left_(form.PlacedLeft()),
-      top_(form.PlacedTop()) {
+      icon_(icon) {
   for (const ControlDefinition& design : form.Controls()) {
     ControlState state;
     state.text = DecodeCodePoints(design.caption);

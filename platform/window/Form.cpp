@@ -27,8 +27,6 @@ bool Form::Visible() const {
 }
 
 void Form::Move(int leftTwips, int topTwips) {
-  left_ = leftTwips;
-  top_ = topTwips;
   if (FormSurface* surface = Surface()) surface->Move(leftTwips, topTwips);
 }
 

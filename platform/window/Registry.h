@@ -27,11 +27,6 @@ class Registry {
   // Stores a string value, creating the key when needed; false when the system refused.
   virtual bool SetString(RegistryRoot root, std::string_view path, std::string_view name,
                          std::string_view text) = 0;
-  // A number value (REG_DWORD); none when missing or of another type.
-  virtual std::optional<uint32_t> GetNumber(RegistryRoot root, std::string_view path,
-                                            std::string_view name) = 0;
-  virtual bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
-                         uint32_t number) = 0;
   // A binary value's bytes (REG_BINARY); none when missing or of another type.
   virtual std::optional<std::vector<uint8_t>> GetBinary(RegistryRoot root, std::string_view path,
                                                         std::string_view name) = 0;
