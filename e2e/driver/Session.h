@@ -1,6 +1,7 @@
 #pragma once
 // What every scenario is given, and the steps most scenarios share: a fresh program with a
 // prepared setting, today's tooltip read from the tray, and an ending that checks the exit.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -50,6 +51,11 @@ void CheckTooltip(Session& session, const std::optional<std::string>& setting,
 void CloseAndCheckExit(Session& session, RunningProgram& program);
 // Checks that the process has ended by itself, with exit code 0, and left no icon behind.
 void CheckExitedCleanly(Session& session, RunningProgram& program);
+// The start and finish most scenarios share: the setting stored, a fresh program started, the
+// scenario's steps, then the program closed as the system closes it (unless the steps ended it)
+// and its clean exit checked. Nothing more when the program never started.
+void WithProgram(Session& session, const std::optional<std::string>& setting,
+                 const std::function<void(RunningProgram&)>& steps);
 
 // Right-clicks the icon and waits for the program's popup menu; nullptr when none showed.
 HWND OpenTrayMenu(Session& session, RunningProgram& program);

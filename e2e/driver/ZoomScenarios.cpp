@@ -117,69 +117,67 @@ void ZoomFrames(Session& session) {
   report.Check(
       AnimationsOn() == session.animations,
       std::string("the system's animation effects are ") + (session.animations ? "on" : "off"));
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  program->WaitForIdle(kWindowMs);
-  MovePointerAway();
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    program.WaitForIdle(kWindowMs);
+    MovePointerAway();
 
-  Marks marks(session.framesFolder);
-  HDC screen = GetDC(nullptr);
-  marks.Number("dpi", GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  marks.Rect("opening-anchor",
-             {GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1,
-              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-  marks.Rect("closing-anchor", ClosingAnchor(program->Form1()));
-  marks.Capture(true);
-  // A few frames of the desktop as it was: the frames after are compared with them.
-  Sleep(kSettleMs / 2);
+    Marks marks(session.framesFolder);
+    HDC screen = GetDC(nullptr);
+    marks.Number("dpi", GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    marks.Rect("opening-anchor",
+               {GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1,
+                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    marks.Rect("closing-anchor", ClosingAnchor(program.Form1()));
+    marks.Capture(true);
+    // A few frames of the desktop as it was: the frames after are compared with them.
+    Sleep(kSettleMs / 2);
 
-  marks.Time("menu");
-  const MenuWindow& opened = kMenuWindows[0];
-  HWND menu = OpenTrayMenu(session, *program);
-  if (!menu) return;
-  RECT menuRect{};
-  GetWindowRect(menu, &menuRect);
-  marks.Rect("menu-rect", menuRect);
-  report.Check(ChooseMenuItem(menu, static_cast<int>(opened.item), kWindowMs),
-               "the menu closes on the choice");
-  MovePointerAway();
-  HWND form = program->WaitForForm(opened.form, kWindowMs);
-  if (!report.Check(form != nullptr, std::string("the ") + opened.name + " opens")) return;
-  program->WaitForIdle(kWindowMs);
-  marks.Time("opened");
-  RECT formRect{};
-  GetWindowRect(form, &formRect);
-  marks.Rect("window", formRect);
-  Sleep(kSettleMs);
+    marks.Time("menu");
+    const MenuWindow& opened = kMenuWindows[0];
+    HWND menu = OpenTrayMenu(session, program);
+    if (!menu) return;
+    RECT menuRect{};
+    GetWindowRect(menu, &menuRect);
+    marks.Rect("menu-rect", menuRect);
+    report.Check(ChooseMenuItem(menu, static_cast<int>(opened.item), kWindowMs),
+                 "the menu closes on the choice");
+    MovePointerAway();
+    HWND form = program.WaitForForm(opened.form, kWindowMs);
+    if (!report.Check(form != nullptr, std::string("the ") + opened.name + " opens")) return;
+    program.WaitForIdle(kWindowMs);
+    marks.Time("opened");
+    RECT formRect{};
+    GetWindowRect(form, &formRect);
+    marks.Rect("window", formRect);
+    Sleep(kSettleMs);
 
-  marks.Time("closing");
-  ClickControl(form, opened.closeButton);
-  if (session.animations) {
-    // Seen from outside while it moves: above everything, never active, clicks go through.
-    HWND outline = WaitFor([&] { return OutlineWindow(program->Id()); }, kWindowMs);
-    if (report.Check(outline != nullptr, "the closing outline's window shows")) {
-      const LONG_PTR style = GetWindowLongPtrW(outline, GWL_EXSTYLE);
-      const LONG_PTR wanted =
-          WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
-      report.Check((style & wanted) == wanted,
-                   "it stays on top, is never activated, lets clicks through and has no taskbar "
-                   "button");
-      report.Check(GetForegroundWindow() != outline, "it does not take the foreground");
+    marks.Time("closing");
+    ClickControl(form, opened.closeButton);
+    if (session.animations) {
+      // Seen from outside while it moves: above everything, never active, clicks go through.
+      HWND outline = WaitFor([&] { return OutlineWindow(program.Id()); }, kWindowMs);
+      if (report.Check(outline != nullptr, "the closing outline's window shows")) {
+        const LONG_PTR style = GetWindowLongPtrW(outline, GWL_EXSTYLE);
+        const LONG_PTR wanted =
+            WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
+        report.Check((style & wanted) == wanted,
+                     "it stays on top, is never activated, lets clicks through and has no taskbar "
+                     "button");
+        report.Check(GetForegroundWindow() != outline, "it does not take the foreground");
+      }
     }
-  }
-  report.Check(program->WaitForFormGone(opened.form, kWindowMs),
-               std::string("the ") + opened.name + " closes");
-  marks.Time("gone");
-  report.Check(WaitUntil([&] { return OutlineWindow(program->Id()) == nullptr; }, kWindowMs),
-               "no outline window is left");
-  Sleep(kSettleMs);
-  marks.Time("end");
-  marks.Capture(false);
-  // A frame begun before the end is not yet taken: the program goes on until it is.
-  Sleep(kSettleMs / 2);
-  CloseAndCheckExit(session, *program);
+    report.Check(program.WaitForFormGone(opened.form, kWindowMs),
+                 std::string("the ") + opened.name + " closes");
+    marks.Time("gone");
+    report.Check(WaitUntil([&] { return OutlineWindow(program.Id()) == nullptr; }, kWindowMs),
+                 "no outline window is left");
+    Sleep(kSettleMs);
+    marks.Time("end");
+    marks.Capture(false);
+    // A frame begun before the end is not yet taken: the program goes on until it is.
+    Sleep(kSettleMs / 2);
+  });
 }
 
 const Scenario kZoom[] = {
