@@ -43,6 +43,7 @@ if compgen -G "$root/platform/win32/*.cpp" >/dev/null; then
   stage "end-to-end tests under Wine"
   ctest --preset windows
   echo "end-to-end screenshots: build/windows/e2e/screenshots/"
+  "$root/scripts/update-pictures.sh" --check
 
   stage "release built twice: the same bytes"
   "$root/scripts/check-reproducible.sh"

@@ -21,11 +21,11 @@ std::vector<e2e::Scenario> AllScenarios() {
   std::vector<e2e::Scenario> all;
   for (auto group : {e2e::HousekeepingScenarios(), e2e::SelfCheckScenarios(), e2e::TrayScenarios(),
                      e2e::ConversionScenarios(), e2e::AboutScenarios(), e2e::ConventionsScenarios(),
-                     e2e::ClosingScenarios(), e2e::RapidInputScenarios(), e2e::RandomInputScenarios(),
-                     e2e::EnduranceScenarios(),
+                     e2e::ClosingScenarios(), e2e::RapidInputScenarios(),
+                     e2e::RandomInputScenarios(), e2e::EnduranceScenarios(),
                      e2e::MeasureScenarios(), e2e::TextFitScenarios(), e2e::InstallerScenarios(),
-                     e2e::ReaderScenarios(), e2e::OneCopyScenarios(),
-                     e2e::KeyboardScenarios(), e2e::NoMouseScenarios(), e2e::ZoomScenarios()})
+                     e2e::ReaderScenarios(), e2e::OneCopyScenarios(), e2e::KeyboardScenarios(),
+                     e2e::NoMouseScenarios(), e2e::PictureScenarios(), e2e::ZoomScenarios()})
     all.insert(all.end(), group.begin(), group.end());
   return all;
 }

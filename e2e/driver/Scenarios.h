@@ -29,6 +29,7 @@ std::span<const Scenario> KeyboardScenarios();
 std::span<const Scenario> InstallerScenarios();
 std::span<const Scenario> OneCopyScenarios();
 std::span<const Scenario> NoMouseScenarios();
+std::span<const Scenario> PictureScenarios();
 std::span<const Scenario> ZoomScenarios();
 
 }  // namespace e2e

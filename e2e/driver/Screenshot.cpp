@@ -155,4 +155,9 @@ bool SaveScreenshot(const std::string& name, HWND window) {
   return SavePicture(name, TakePicture(window));
 }
 
+bool SaveScreenshot(const std::string& name, const RECT& area) {
+  if (Folder().empty()) return false;
+  return SavePicture(name, Cropped(TakePicture(), area));
+}
+
 }  // namespace e2e

@@ -21,6 +21,8 @@ Picture TakePicture(HWND window = nullptr);
 // given); `name` becomes the file name without extension, its blanks dashes.
 bool SavePicture(const std::string& name, const Picture& picture);
 bool SaveScreenshot(const std::string& name, HWND window = nullptr);
+// The part of the settled screen that the rectangle (screen pixels) covers.
+bool SaveScreenshot(const std::string& name, const RECT& area);
 void SetScreenshotFolder(const std::wstring& folder);
 const std::wstring& ScreenshotFolder();
 // The file name SavePicture gives `name`, once the BMP is turned into PNG after the run.
