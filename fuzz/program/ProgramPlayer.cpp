@@ -70,12 +70,10 @@ void PlayProgram(const std::uint8_t* data, std::size_t size, std::FILE* trace) {
 }
 
 ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* trace)
-    : trace_(trace), time_(kStartDays[day % std::size(kStartDays)]) {
+    : trace_(trace), time_(hp_.clock, kStartDays[day % std::size(kStartDays)]) {
   storedAtStart_ = kStoredAtStart[setup % 4];
   const double tpp = kTwipsPerPixel[(setup >> 2) % 4];
   hp_.windows.screen = {static_cast<int>(1024 * tpp), static_cast<int>(768 * tpp), tpp, tpp};
-  hp_.clock.utcOffset = CentralEuropeanOffset;
-  hp_.clock.now = time_.Local();
   if (!storedAtStart_.empty()) hp_.settings.Save("KestalDate", "Impostazioni", "Data", storedAtStart_);
   if ((setup >> 4) % 8 == 7) hp_.tray.available = false;  // started with Windows, no taskbar yet
   if (setup >> 7) {
@@ -94,7 +92,7 @@ ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* tr
   char density[16];
   std::snprintf(density, sizeof density, "%g", tpp);
   Say(0, "start: setting \"" + storedAtStart_ + "\", " + density + " twips a pixel, " +
-             TimeText(hp_.clock.now) +
+             TimeText(time_.Local()) +
              (hp_.tray.available ? "" : ", no taskbar yet") +
              (setup >> 7 ? ", starts with Windows" : ""));
 }
@@ -480,8 +478,7 @@ void ProgramPlayer::Paste(Form& form, std::string_view text) {
 }
 
 void ProgramPlayer::ClockChanged(SystemEvent event) {
-  hp_.clock.now = time_.Local();
-  Say(depth_ + 1, "(the clock shows " + TimeText(hp_.clock.now) + ")");
+  Say(depth_ + 1, "(the clock shows " + TimeText(time_.Local()) + ")");
   hp_.windows.Broadcast(event);
 }
 
@@ -494,7 +491,7 @@ void ProgramPlayer::EndSession() {
 void ProgramPlayer::PassTime(long long milliseconds) {
   ReadLog();
   FireDueTimers(time_.Ticks() + std::min(milliseconds, time_.Left()));
-  Say(depth_ + 1, "(the clock shows " + TimeText(hp_.clock.now) + ")");
+  Say(depth_ + 1, "(the clock shows " + TimeText(time_.Local()) + ")");
 }
 
 void ProgramPlayer::FireDueTimers(long long until) {
@@ -504,7 +501,7 @@ void ProgramPlayer::FireDueTimers(long long until) {
       if (loaded->Name() == key.first) form = loaded;
     }
     Say(depth_ + 1, "(timer " + std::to_string(key.second) + " of " + key.first + " at " +
-                        TimeText(hp_.clock.now) + ")");
+                        TimeText(time_.Local()) + ")");
     if (!form || !hp_.windows.FireTimer(*form, key.second)) timers_.erase(key);
     ReadLog();
   };
@@ -518,7 +515,6 @@ void ProgramPlayer::FireDueTimers(long long until) {
     if (fired == kMostFirings) {
       // Late: the rest of the time passes, and each timer still due fires once.
       time_.Pass(until - time_.Ticks());
-      hp_.clock.now = time_.Local();
       std::vector<std::pair<std::string, int>> late;
       for (auto& [lateKey, timer] : timers_) {
         if (timer.first > until) continue;
@@ -529,12 +525,10 @@ void ProgramPlayer::FireDueTimers(long long until) {
       break;
     }
     time_.Pass(std::max(0LL, due->second.first - time_.Ticks()));
-    hp_.clock.now = time_.Local();
     due->second.first += due->second.second;  // timers repeat until killed
     fire(key);
   }
   time_.Pass(std::max(0LL, until - time_.Ticks()));
-  hp_.clock.now = time_.Local();
 }
 
 }  // namespace kestal::fuzzing
