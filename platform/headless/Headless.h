@@ -107,6 +107,11 @@ class HeadlessWindowSystem : public WindowSystem {
   std::function<void(const MessageBoxRecord&)> onMessageBox;
   // Called while each popup menu is open, before the queued choice is taken.
   std::function<void(const MenuRecord&)> onPopupMenu;
+  // Called as a click of the user's (the mouse, a key that presses, an access key) reaches a
+  // control's handler, and again, `done`, once the handler has returned.
+  std::function<void(Form& form, int control, bool done)> onClick;
+  // The user's click reaching the control's handler, between the two calls of onClick.
+  void Click(Form& form, int control);
 
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
   const std::vector<MenuRecord>& Menus() const { return menus_; }
