@@ -1,4 +1,5 @@
 // What must hold after every action, whatever came before.
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <map>
@@ -12,8 +13,9 @@
 namespace kestal::fuzzing {
 namespace {
 
-constexpr std::string_view kStoredNextGeneration =
-    "SaveSetting(KestalDate,Impostazioni,Data,Next Generation)";
+// The calls that change what the user keeps.
+constexpr std::string_view kWrites[] = {"SaveSetting(", "DeleteSetting(", "SetRegValue(",
+                                        "DeleteRegValue(", "DeleteRegKey("};
 
 // Windows whose handlers acted after the program ended would show in these entries.
 constexpr std::string_view kAfterEnd[] = {"Form_Load(", "ShowWindow(", "MsgBox(",    "PopupMenu",
@@ -79,8 +81,11 @@ void ProgramPlayer::ReadLog() {
         const long interval = std::atol(entry.c_str() + entry.find(',', comma + 1) + 1);
         timers_[{name, id}] = {time_.Ticks() + interval, interval};
       }
-    } else if (entry.starts_with("SaveSetting(") && entry != kStoredNextGeneration) {
-      Fail("a setting other than the Next Generation convention was written: " + entry);
+    } else if (std::ranges::any_of(kWrites, [&](auto call) { return entry.starts_with(call); })) {
+      // Only the handling of "&Ok" writes, and not what a nested action does meanwhile.
+      if (oks_.empty() || playing_.empty() || oks_.back().action != playing_.back()) {
+        Fail("written without the user's \"&Ok\": " + entry);
+      }
     } else if (entry == "Form_Unload(Form1)" && !endAsked_) {
       // Only the taskbar that never came may end the program unasked, and it says so first.
       if (giveUpBoxes_ == 0) Fail("the start-up window went without being asked to");
@@ -92,7 +97,7 @@ void ProgramPlayer::ReadLog() {
 void ProgramPlayer::CheckAlways(int /*depth*/) {
   ReadLog();
   CheckWindows();
-  CheckSetting();
+  CheckKept();
   CheckReleased();
   CheckConversionWindow();
 }
@@ -156,12 +161,63 @@ void ProgramPlayer::CheckTooltip() {
   }
 }
 
-void ProgramPlayer::CheckSetting() {
-  const std::optional<std::string> stored = hp_.settings.Peek("KestalDate", "Impostazioni", "Data");
-  if (!stored || stored->empty() || *stored == "Next Generation" || *stored == storedAtStart_) {
-    return;
+// Between two "&Ok"s nothing the user keeps changes; while one is handled, it checks itself.
+void ProgramPlayer::CheckKept() {
+  if (!oks_.empty()) return;
+  const KeptState now = ReadKeptState(hp_);
+  if (!(now == kept_)) {
+    Fail("what the user keeps changed without \"&Ok\": " + now.Text() + "; was " + kept_.Text());
   }
-  Fail("the stored convention is \"" + *stored + "\"");
+}
+
+void ProgramPlayer::Confirming(Form& about) {
+  ReadLog();  // what the log holds so far came before the press
+  const headless::User user(hp_.windows, about);
+  PendingOk ok;
+  ok.action = playing_.empty() ? 0 : playing_.back();
+  // "&Ok" stores the classic convention only when the caption reads exactly so.
+  ok.asked.nextGeneration = user.Text("StarDate") != "Velorn Classic";
+  ok.asked.ticked = user.Value("Check1");
+  ok.asked.before = ReadKeptState(hp_);
+  ok.asked.settingsRefused = hp_.settings.refuseWrites;
+  ok.asked.rootRefused[0] = refusedRoots_[0];
+  ok.asked.rootRefused[1] = refusedRoots_[1];
+  ok.asked.executable = hp_.shell.executablePath;
+  ok.asked.folder = hp_.shell.FolderOf(ok.asked.executable);
+  ok.boxesBefore = hp_.windows.MessageBoxes().size();
+  Say(depth_ + 1, std::string("(\"&Ok\" keeps ") +
+                      (ok.asked.nextGeneration ? "Next Generation" : "the classic convention") +
+                      (ok.asked.ticked ? ", started with Windows)" : ", not started with Windows)"));
+  oks_.push_back(std::move(ok));
+  CheckKept();
+}
+
+void ProgramPlayer::Confirmed() {
+  ReadLog();  // what the log holds now came from "&Ok"
+  const PendingOk ok = std::move(oks_.back());
+  oks_.pop_back();
+  for (PendingOk& outer : oks_) outer.overtaken = true;
+  const KeptState now = ReadKeptState(hp_);
+  kept_ = now;
+  Say(depth_ + 1, "(kept: " + now.Text() + ")");
+  // A store that began or stopped refusing while "&Ok" was handled leaves either outcome.
+  const bool refusalsMoved = ok.asked.settingsRefused != hp_.settings.refuseWrites ||
+                             ok.asked.rootRefused[0] != refusedRoots_[0] ||
+                             ok.asked.rootRefused[1] != refusedRoots_[1];
+  if (ok.overtaken || refusalsMoved) return;
+  const KeptState expected = KeptAfter(ok.asked);
+  if (!(now == expected)) {
+    Fail("\"&Ok\" left " + now.Text() + "; it should leave " + expected.Text());
+  }
+  // The program can't start with Windows from a folder that won't last: the user is told.
+  if (ok.asked.ticked && ok.asked.folder == FolderKind::Temporary) {
+    const auto& boxes = hp_.windows.MessageBoxes();
+    const bool told = std::any_of(boxes.begin() + static_cast<std::ptrdiff_t>(ok.boxesBefore),
+                                  boxes.end(), [](const headless::MessageBoxRecord& box) {
+                                    return box.text.find("estrai") != std::string::npos;
+                                  });
+    if (!told) Fail("\"&Ok\" could not start the program with Windows and said nothing");
+  }
 }
 
 void ProgramPlayer::CheckReleased() {

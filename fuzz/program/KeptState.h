@@ -1,0 +1,52 @@
+#pragma once
+// What the user keeps between sessions: the convention setting, and under each registry root
+// the autostart's Run value and its Startup Apps mark. Only About's "&Ok" may change it, and then
+// to what About showed: the convention it showed, the program started with Windows exactly when
+// its box was ticked. These are the rules the program's fuzz target holds it to.
+#include <optional>
+#include <string>
+
+#include "platform/headless/Headless.h"
+
+namespace kestal::fuzzing {
+
+struct KeptRoot {
+  std::optional<headless::HeadlessRegistry::Value> run, mark;
+};
+
+struct KeptState {
+  std::optional<std::string> convention;  // none: no setting stored
+  KeptRoot roots[2];                      // by RegistryRoot: the machine's, the user's
+
+  bool operator==(const KeptState& other) const;
+  // As a person reads it, for a failure's message.
+  std::string Text() const;
+};
+
+// Read from the machine without a call of the program's being logged.
+KeptState ReadKeptState(const headless::HeadlessPlatform& machine);
+
+// The state of things when the user pressed About's "&Ok": what About showed, what was kept, and
+// which stores refused writes.
+struct Confirmation {
+  bool nextGeneration = false;  // the convention About showed
+  bool ticked = false;          // its box
+  KeptState before;
+  bool settingsRefused = false;
+  bool rootRefused[2] = {false, false};
+  std::string executable;
+  FolderKind folder = FolderKind::Shared;
+};
+
+// What "&Ok" leaves, given what it was asked to do.
+KeptState KeptAfter(const Confirmation& ok);
+
+// What a refused store keeps, in one place: each refusing store keeps what it held, and where
+// the machine's Run key refuses a program outside the user's folders, the user's key starts it
+// instead (unless the machine's value starts it already).
+KeptState WithRefusals(const Confirmation& ok, const KeptState& wanted);
+
+// The command that starts the executable, as a Run value holds it.
+std::string RunCommand(const std::string& executable);
+
+}  // namespace kestal::fuzzing
