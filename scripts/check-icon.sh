@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Lists the program's icon with icotool (icoutils), a reader independent of our generator, and
 # checks that it holds exactly the images Windows needs: the 16-colour 32 x 32 image, then
-# 32-bit images with alpha for every small and large icon size from 100 % to 225 %.
+# 32-bit images with alpha for every small and large icon size from 100 % to 225 %, and the
+# 256-pixel one (stored as PNG, as are the 48- and 64-pixel ones, which icotool reads too).
 #   check-icon.sh [ICON]        resources/kestal.ico by default
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,7 +15,7 @@ fi
 
 expected="--icon --index=1 --width=32 --height=32 --bit-depth=4 --palette-size=16"
 index=2
-for size in 16 20 24 28 32 36 40 48 64; do
+for size in 16 20 24 28 32 36 40 48 64 256; do
   expected+=$'\n'"--icon --index=$index --width=$size --height=$size --bit-depth=32 --palette-size=0"
   index=$((index + 1))
 done

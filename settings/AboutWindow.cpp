@@ -34,6 +34,33 @@ constexpr std::string_view kHintLines[] = {
 constexpr std::string_view kExtractFirst =
     "Per avviare il programma con Windows, estrai prima i file dallo zip in una cartella e avvia "
     "il programma da lì.";
+// What stays when Windows refuses the change, and who can make it.
+constexpr std::string_view kAutostartRefused =
+    "Windows non ha permesso di registrare l'avvio automatico: Kestal Date non partirà "
+    "all'avvio di Windows. Solo un amministratore di questo computer può consentirlo.";
+constexpr std::string_view kMachineAutostartStays =
+    "L'avvio automatico di Kestal Date per tutti gli utenti di questo computer resta attivo: è "
+    "stato registrato da un amministratore e solo un amministratore può toglierlo.";
+constexpr std::string_view kUserAutostartStays =
+    "Windows non ha permesso di togliere l'avvio automatico: Kestal Date partirà ancora "
+    "all'avvio di Windows. Solo un amministratore di questo computer può toglierlo.";
+
+// The message for a change of the autostart that could not be made; empty when it was made.
+std::string_view AutostartMessage(AutostartChange change) {
+  switch (change) {
+    case AutostartChange::Done:
+      return {};
+    case AutostartChange::TemporaryFolder:
+      return kExtractFirst;
+    case AutostartChange::Refused:
+      return kAutostartRefused;
+    case AutostartChange::MachineValueStays:
+      return kMachineAutostartStays;
+    case AutostartChange::UserValueStays:
+      return kUserAutostartStays;
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -155,14 +182,15 @@ void AboutWindow::Image3_Click() {
 void AboutWindow::Command1_Click() {
   Platform& platform = platform_;
   const std::string oldValue = ReadConventionSetting(platform.settings);
-  if (Check1.Value()) {
-    if (!RegisterAutostart(platform.registry, platform.shell)) {
-      platform.windows.MsgBox(kExtractFirst, MsgBoxIcon::Exclamation, "KestalDate");
-    }
-  } else {
-    UnregisterAutostart(platform.registry);
-  }
+  const AutostartChange change = Check1.Value()
+                                     ? RegisterAutostart(platform.registry, platform.shell)
+                                     : UnregisterAutostart(platform.registry);
+  // The convention is stored whatever became of the autostart, before the message lets other
+  // events in.
   StoreConventionSetting(platform.settings, StarDate.Caption() != kClassicCaption, oldValue);
+  if (const std::string_view message = AutostartMessage(change); !message.empty()) {
+    platform.windows.MsgBox(message, MsgBoxIcon::Exclamation, "KestalDate");
+  }
   platform.windows.Unload(*this);
 }
 
@@ -174,10 +202,13 @@ void AboutWindow::Label5_Click() {
   OpenLink(Label5.Caption());
 }
 
+// The browser or mail program, and any message of the shell, must come in front of About: it
+// stops staying above the other windows (until it closes) and is the shell's owner window.
 void AboutWindow::OpenLink(const std::string& target) {
   WindowSystem& windows = platform_.windows;
   windows.SetMousePointer(MousePointer::Hourglass);
-  OpenWithShell(platform_, target);
+  platform_.effects.EndTopmost(hWnd());
+  OpenWithShell(platform_, target, hWnd());
   windows.SetMousePointer(MousePointer::Default);
 }
 

@@ -77,15 +77,15 @@ std::string AutostartCommand(std::string_view executablePath) {
   return "\"" + std::string(executablePath) + "\"";
 }
 
-bool RegisterAutostart(Registry& registry, Shell& shell) {
+AutostartChange RegisterAutostart(Registry& registry, Shell& shell) {
   const std::string executable = shell.ExecutablePath();
   const FolderKind folder = shell.FolderOf(executable);
-  if (folder == FolderKind::Temporary) return false;
+  if (folder == FolderKind::Temporary) return AutostartChange::TemporaryFolder;
   const std::string command = AutostartCommand(executable);
   if (folder == FolderKind::Shared && Store(registry, kMachine, command)) {
     // A per-user copy left from a time without rights would start the program twice.
     Remove(registry, kUser);
-    return true;
+    return AutostartChange::Done;
   }
   // The user's own folders may be out of other users' reach, even when the program runs
   // elevated: an old machine-wide value goes where the rights allow.
@@ -93,15 +93,22 @@ bool RegisterAutostart(Registry& registry, Shell& shell) {
   // A machine-wide value that stays and starts this very program would start it twice.
   if (SamePath(StartedProgram(registry, shell, kMachine), executable)) {
     Remove(registry, kUser);
-  } else {
-    Store(registry, kUser, command);
+    return AutostartChange::Done;
   }
-  return true;
+  return Store(registry, kUser, command) ? AutostartChange::Done : AutostartChange::Refused;
 }
 
-void UnregisterAutostart(Registry& registry) {
+AutostartChange UnregisterAutostart(Registry& registry) {
   Remove(registry, kMachine);
   Remove(registry, kUser);
+  // What a refused removal left behind still starts the program.
+  if (registry.GetString(kMachine.root, kMachine.run, kAutostartValue)) {
+    return AutostartChange::MachineValueStays;
+  }
+  if (registry.GetString(kUser.root, kUser.run, kAutostartValue)) {
+    return AutostartChange::UserValueStays;
+  }
+  return AutostartChange::Done;
 }
 
 bool AutostartIsOn(Registry& registry, Shell& shell) {

@@ -25,14 +25,24 @@ inline constexpr std::string_view kAutostartValue = "KestalDate";
 // (unquoted, Windows would try "C:\Program" first and could start another program).
 std::string AutostartCommand(std::string_view executablePath);
 
+// What became of a change of the autostart: done, or what stays instead.
+enum class AutostartChange {
+  Done,
+  TemporaryFolder,    // nothing stored: the program lies in a folder that won't last
+  Refused,            // nothing stored: the system refused every write
+  MachineValueStays,  // the machine-wide value could not be removed (it needs an administrator)
+  UserValueStays,     // the per-user value could not be removed
+};
+
 // Stores the running executable's command so that Windows starts it, and clears the user's
 // having turned it off. A program in the user's own folders starts for that user only (the
 // per-user Run key); one elsewhere machine-wide, or per user when the machine-wide write is
-// refused (an ordinary user has no rights there). False, storing nothing, when the executable
-// lies in a temporary folder, which won't last until the next start.
-bool RegisterAutostart(Registry& registry, Shell& shell);
-// Removes the value, and the mark of its having been turned off, under both roots.
-void UnregisterAutostart(Registry& registry);
+// refused (an ordinary user has no rights there). Nothing is stored when the executable lies in
+// a temporary folder, which won't last until the next start.
+AutostartChange RegisterAutostart(Registry& registry, Shell& shell);
+// Removes the value, and the mark of its having been turned off, under both roots; says which
+// value is still there when a removal was refused.
+AutostartChange UnregisterAutostart(Registry& registry);
 // On when Windows would start the program: a Run key holds a non-empty text value of that name
 // (in any letter case) whose program exists, and the user did not turn it off.
 bool AutostartIsOn(Registry& registry, Shell& shell);

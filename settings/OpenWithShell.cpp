@@ -2,8 +2,8 @@
 
 namespace kestal {
 
-std::intptr_t OpenWithShell(Platform& platform, std::string_view target) {
-  return platform.shell.Open(target);
+std::intptr_t OpenWithShell(Platform& platform, std::string_view target, WindowHandle owner) {
+  return platform.shell.Open(target, owner);
 }
 
 }  // namespace kestal

@@ -10,8 +10,8 @@ namespace {
 constexpr uint32_t kTrayIconId = 1;
 }  // namespace
 
-TrayWindow::TrayWindow(Platform& platform, TrayIcon& trayIcon, FormSlot& about, FormSlot& conventionsWindow,
-                       FormSlot& conversionWindow)
+TrayWindow::TrayWindow(Platform& platform, TrayIcon& trayIcon, FormSlot& about,
+                       FormSlot& conventionsWindow, FormSlot& conversionWindow)
     : Form(FormDefinition{"Form1", "Velorn", 0, 0, IDI_KESTAL, true}),
       platform_(platform),
       trayIcon_(trayIcon),
@@ -123,7 +123,7 @@ void TrayWindow::Form_Timer(int timerId) {
   }
 }
 
-void TrayWindow::Form_SystemEvent(SystemEvent event) {
+bool TrayWindow::Form_SystemEvent(SystemEvent event) {
   switch (event) {
     case SystemEvent::TaskbarCreated:
       // The shell restarted and forgot the icon (or the taskbar has just come up).
@@ -140,13 +140,16 @@ void TrayWindow::Form_SystemEvent(SystemEvent event) {
       break;
     case SystemEvent::AnotherStart:
       // Started again from the Start menu or at sign-in: the one copy shows what a double click
-      // on its icon shows.
+      // on its icon shows. A copy that is ending says no, and the new start waits for its end.
+      if (closing_ || State() != FormState::Loaded) return false;
       ShowAbout();
       break;
   }
+  return true;
 }
 
 void TrayWindow::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/) {
+  const int previous = TrayMessage;
   // The tray puts its event code where a pointer message carries the horizontal position, which
   // the window layer hands over in twips.
   TrayMessage = static_cast<int>(RoundHalfEven(x / platform_.windows.Screen().twipsPerPixelX));
@@ -162,13 +165,29 @@ void TrayWindow::Form_MouseMove(int /*button*/, int /*shift*/, double x, double 
     case kTrayLeftDoubleClick:
       ShowAbout();
       break;
-    case kTrayRightButtonUp: {
-      const int chosen = platform_.windows.PopupMenu(*this, MenuItems(), kMenuAbout);
-      if (chosen >= 0) mnuMain_Click(chosen);
+    case kTrayRightButtonUp:
+      OpenMenu(MenuPlace::Pointer);
       break;
-    }
+    case kTrayKeySelect:
+      // Enter or Space on the icon reached with the keyboard.
+      OpenMenu(MenuPlace::TrayIcon);
+      break;
+    case kTrayContextMenu:
+      // The menu key; the shell sends the same right after a right button release, whose menu
+      // has opened already.
+      if (previous != kTrayRightButtonUp) OpenMenu(MenuPlace::TrayIcon);
+      break;
     default:
       break;
+  }
+}
+
+void TrayWindow::OpenMenu(MenuPlace place) {
+  const int chosen = platform_.windows.PopupMenu(*this, MenuItems(), kMenuAbout, place);
+  if (chosen >= 0) {
+    mnuMain_Click(chosen);
+  } else if (place == MenuPlace::TrayIcon && State() == FormState::Loaded) {
+    trayIcon_.Send(kNimSetFocus);
   }
 }
 
@@ -191,6 +210,7 @@ void TrayWindow::mnuMain_Click(int index) {
   if (Form* closing = about_.Current(); closing && closing->State() == FormState::Unloading) {
     platform_.windows.AfterRelease(*closing, [] {});
   }
+  if (index == kMenuClose) closing_ = true;
   Unload(about_);
   Unload(conventionsWindow_);
   Unload(conversionWindow_);

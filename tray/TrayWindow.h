@@ -41,7 +41,7 @@ class TrayWindow : public Form {
   void Form_Unload() override;
   void Form_MouseMove(int button, int shift, double x, double y) override;
   void Form_Timer(int timerId) override;
-  void Form_SystemEvent(SystemEvent event) override;
+  bool Form_SystemEvent(SystemEvent event) override;
 
  private:
   bool TryAddIcon();
@@ -52,6 +52,9 @@ class TrayWindow : public Form {
   void FollowTheDate();
   void Show(FormSlot& slot);
   void ShowAbout();
+  // The popup menu; a menu the keyboard opened and left without a choice gives the keyboard
+  // back to the notification area.
+  void OpenMenu(MenuPlace place);
   void Unload(FormSlot& slot);
 
   Platform& platform_;
@@ -61,6 +64,7 @@ class TrayWindow : public Form {
   FormSlot& conversionWindow_;
   int addIconRetriesLeft_ = 0;
   bool iconAdded_ = false;  // the shell took the icon the last time it was added
+  bool closing_ = false;    // "Chiudi" was chosen: the program is ending
 };
 
 }  // namespace kestal

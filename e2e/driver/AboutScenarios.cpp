@@ -97,6 +97,15 @@ void AboutWindow(Session& session) {
   if (!form) return;
   CheckShownOptions(session, form, "Next Generation", true, "reopened");
 
+  // A link hands the user to another program, which must come in front: About gives up staying
+  // on top, and stays open.
+  ClickWindowless(form, Label4);
+  report.Check(
+      WaitUntil([&] { return !(GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_TOPMOST); }, kWindowMs),
+      "after the mail link, About no longer stays above the others");
+  report.Check(IsWindowVisible(form) != FALSE, "About stays open");
+  Snapshot(*program, "about-after-link");
+
   // Back to the classic convention, autostart off.
   ClickWindowless(form, Image2);
   CheckShownOptions(session, form, "Velorn Classic", true, "after the classic picture");

@@ -71,11 +71,19 @@ void HideShownTooltips() {
 
 }  // namespace
 
-void PointAtTrayIcon() {
+void PostTrayEventAt(HWND form1, UINT event, POINT anchor) {
+  PostMessageW(form1, kTrayCallbackMessage, MAKEWPARAM(anchor.x, anchor.y),
+               MAKELPARAM(event, kTrayIconId));
+}
+
+std::optional<POINT> TrayIconPoint() {
   HWND taskbar = VisibleTaskbar();
-  if (!taskbar) return;
-  const POINT at = IconSlot(taskbar, 0);
-  SetCursorPos(at.x, at.y);
+  if (!taskbar) return std::nullopt;
+  return IconSlot(taskbar, 0);
+}
+
+void PointAtTrayIcon() {
+  if (const auto at = TrayIconPoint()) SetCursorPos(at->x, at->y);
 }
 
 void MovePointerAway() {

@@ -13,6 +13,12 @@ inline constexpr UINT kTrayCallbackMessage = WM_MOUSEMOVE;
 
 // Posts what the shell posts for a mouse event on the icon (e.g. WM_RBUTTONUP, WM_LBUTTONDBLCLK).
 void PostTrayEvent(HWND form1, UINT mouseEvent);
+// Posts an event as the shell reports it in the icon's current form, with the icon's anchor
+// point: the keyboard's (NIN_KEYSELECT for Enter or Space, WM_CONTEXTMENU for the menu key),
+// which Wine's taskbar cannot send itself.
+void PostTrayEventAt(HWND form1, UINT event, POINT anchor);
+// The middle of the rightmost icon of the shown taskbar; none without a taskbar.
+std::optional<POINT> TrayIconPoint();
 
 // Asks the shell whether it holds the icon (a change request that changes nothing succeeds only
 // for an icon it has).

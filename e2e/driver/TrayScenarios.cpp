@@ -1,15 +1,16 @@
 // Start-up in the tray: the tooltip for each stored convention, the end of the program, and the
 // icon coming back when the shell's taskbar starts anew.
+#include <cstdlib>
 #include <optional>
 #include <string>
 
 #include "Automation.h"
 #include "Poll.h"
 #include "PopupMenu.h"
-#include "measure/ProcessMeter.h"
 #include "Scenarios.h"
 #include "Screenshot.h"
 #include "TrayIcon.h"
+#include "measure/ProcessMeter.h"
 
 namespace e2e {
 
@@ -78,6 +79,55 @@ void EventsIgnoredWhileMenuOpen(Session& session) {
   CloseAndCheckExit(session, *program);
 }
 
+// Reached with the keyboard (Enter or Space, the menu key), the icon opens its menu at the icon,
+// not where the pointer happens to be; Escape leaves the menu with nothing opened.
+void MenuByKeyboard(Session& session) {
+  Report& report = session.report;
+  PrepareSetting(session, std::nullopt);
+  auto program = StartProgram(session);
+  if (!program) return;
+  report.Check(WaitUntil([&] { return TrayIconExists(program->Form1()); }, kWindowMs),
+               "the icon is in the tray");
+  const auto icon = TrayIconPoint();
+  if (!report.Check(icon.has_value(), "the taskbar shows the icon")) return;
+  const struct {
+    const char* key;
+    UINT event;
+    const char* shot;
+  } keys[] = {{"Enter", NIN_KEYSELECT, "menu-by-enter"},
+              {"the menu key", WM_CONTEXTMENU, "menu-by-menu-key"}};
+  for (const auto& k : keys) {
+    // Away from the icon, and there before the key comes (the pointer moves asynchronously).
+    MovePointerAway();
+    POINT pointer{};
+    WaitUntil(
+        [&] {
+          GetCursorPos(&pointer);
+          return std::abs(pointer.x - icon->x) > 100 && std::abs(pointer.y - icon->y) > 100;
+        },
+        kWindowMs);
+    PostTrayEventAt(program->Form1(), k.event, *icon);
+    HWND menu = WaitForPopupMenu(program->Id(), kWindowMs);
+    if (!report.Check(menu != nullptr, std::string(k.key) + " on the icon opens the menu"))
+      continue;
+    RECT r{};
+    GetWindowRect(menu, &r);
+    // Kept on the screen, the menu ends where the icon is: the anchor on its edge or within.
+    const bool atIcon = icon->x >= r.left - 2 && icon->x <= r.right + 2 && icon->y >= r.top - 2 &&
+                        icon->y <= r.bottom + 2;
+    report.Check(atIcon && !PtInRect(&r, pointer),
+                 std::string(k.key) + ": the menu opens at the icon, not at the pointer",
+                 "menu at " + std::to_string(r.left) + "," + std::to_string(r.top) + "-" +
+                     std::to_string(r.right) + "," + std::to_string(r.bottom) +
+                     ", the pointer at " + std::to_string(pointer.x) + "," +
+                     std::to_string(pointer.y));
+    Snapshot(*program, k.shot);
+    report.Check(DismissMenu(menu, kWindowMs), "Escape closes the menu");
+  }
+  report.Equal("nothing opened", "0", std::to_string(program->VisibleWindowCount()));
+  CloseAndCheckExit(session, *program);
+}
+
 // The program in the tray has not loaded the common controls or the sound library; the first
 // window loads both (its opening sound plays, and its text box works through the controls').
 void LibrariesLoadedWhenNeeded(Session& session) {
@@ -126,6 +176,8 @@ const Scenario kTray[] = {
      IconReturnsWithNewTaskbar},
     {"tray-busy-menu", "the icon's events are ignored while its menu is open",
      EventsIgnoredWhileMenuOpen},
+    {"tray-keyboard", "the icon reached with the keyboard opens its menu at the icon",
+     MenuByKeyboard},
     {"tray-light", "comctl32 and winmm are loaded with the first window, not in the tray",
      LibrariesLoadedWhenNeeded},
     {"automation-off", "only a program started for testing answers automation questions",

@@ -28,6 +28,7 @@ namespace kestal::headless {
 //             "NameChanged(<name>,<control>)" (a windowless text changed on a shown window),
 //             "AcceptOtherPrograms(<name>)"
 //   effects:  "AnimateOutline(<hwnd>,(l,t,r,b),(l,t,r,b))", "MakeTopmost(<hwnd>)",
+//             "EndTopmost(<hwnd>)",
 //             "RoundOutline(<hwnd>,348,324,20)"
 //   tray:     "NotifyIcon(<message>)"
 //   registry: "GetRegValue(HKLM|HKCU,<path>,<name>)",
@@ -60,6 +61,7 @@ struct MenuRecord {
   std::string owner;
   std::vector<MenuItem> items;
   int defaultIndex;
+  MenuPlace place;
 };
 
 class HeadlessWindowSystem;
@@ -92,7 +94,8 @@ class HeadlessWindowSystem : public WindowSystem {
   SystemColors Colors() const override { return systemColors; }
   void DoEvents() override;
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
-  int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
+  int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex,
+                MenuPlace place) override;
   void SetMousePointer(MousePointer pointer) override;
   void AcceptOtherPrograms(Form& form) override;
 
@@ -248,6 +251,7 @@ class HeadlessEffects : public WindowEffects {
   std::optional<PixelRect> NotificationArea() override;
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;
+  void EndTopmost(WindowHandle window) override;
   void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
                     int cornerTwips) override;
 
@@ -373,7 +377,7 @@ class HeadlessSettings : public SettingsStore {
 class HeadlessShell : public Shell {
  public:
   explicit HeadlessShell(CallLog& log) : log_(log) {}
-  std::intptr_t Open(std::string_view target) override;
+  std::intptr_t Open(std::string_view target, WindowHandle owner) override;
   std::string ExecutablePath() override { return executablePath; }
   // By the folders below, letter case aside.
   FolderKind FolderOf(std::string_view path) override;
@@ -386,6 +390,7 @@ class HeadlessShell : public Shell {
   std::vector<std::string> files;   // the files that exist besides the executable
   std::intptr_t result = 42;        // what the shell answers
   std::vector<std::string> opened;  // the targets, in order
+  std::vector<WindowHandle> owners;  // the window each was opened for
   std::function<void()> onOpen;     // called inside each request
 
  private:

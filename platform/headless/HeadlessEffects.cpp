@@ -54,6 +54,11 @@ void HeadlessEffects::MakeTopmost(WindowHandle window) {
   if (windows_.FormOf(window)) topmost_[window] = true;
 }
 
+void HeadlessEffects::EndTopmost(WindowHandle window) {
+  log_.Add("EndTopmost(" + Number(window) + ")");
+  topmost_.erase(window);
+}
+
 bool HeadlessEffects::IsTopmost(WindowHandle window) const {
   auto it = topmost_.find(window);
   return it != topmost_.end() && it->second;

@@ -25,6 +25,8 @@ bool HeadlessTray::NotifyIcon(unsigned message, const TrayIconRecord& record) {
       shown_ = false;
       current_ = TrayIconRecord{};
       return true;
+    case kNimSetFocus:
+      return same;
     default:
       return false;
   }

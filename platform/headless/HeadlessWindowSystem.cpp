@@ -80,8 +80,8 @@ void HeadlessWindowSystem::MsgBox(std::string_view text, MsgBoxIcon icon, std::s
 }
 
 int HeadlessWindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items,
-                                    int defaultIndex) {
-  menus_.push_back({owner.Name(), items, defaultIndex});
+                                    int defaultIndex, MenuPlace place) {
+  menus_.push_back({owner.Name(), items, defaultIndex, place});
   log_.Add("PopupMenu");
   const MenuRecord menu = menus_.back();
   if (onPopupMenu) onPopupMenu(menu);

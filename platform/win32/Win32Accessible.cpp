@@ -65,7 +65,7 @@ IAccessible* ObjectOf(HWND form, int control, bool real);
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 #endif
-class Accessible final : public IAccessible, public IEnumVARIANT {
+class Accessible final : public IAccessible {
  public:
   // `control` -1: the window itself; a frame: that frame; `real`: a control with a window of
   // its own, which the system's object answers for but its name and some roles and states.
@@ -84,9 +84,9 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     if (!real_ || !form_) return true;
     Win32Surface* surface = Win32Surface::FromWindow(form_);
     HWND window = surface ? surface->ControlWindow(control_) : nullptr;
-    if (window && SUCCEEDED(late::CreateStdAccessibleObject(window, OBJID_CLIENT,
-                                                            __uuidof(IAccessible),
-                                                            reinterpret_cast<void**>(&system_)))) {
+    if (window &&
+        SUCCEEDED(late::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                  reinterpret_cast<void**>(&system_)))) {
       return system_ != nullptr;
     }
     system_ = nullptr;
@@ -101,7 +101,8 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
         riid == __uuidof(IAccessible)) {
       *object = static_cast<IAccessible*>(this);
     } else if (riid == __uuidof(IEnumVARIANT) && !real_) {
-      *object = static_cast<IEnumVARIANT*>(this);
+      // Each enumeration a reader asks for keeps its own place among the children.
+      return NewEnumerator(0, reinterpret_cast<IEnumVARIANT**>(object));
     } else {
       *object = nullptr;
       return E_NOINTERFACE;
@@ -507,39 +508,22 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
     return system_ ? system_->put_accValue(id, value) : DISP_E_MEMBERNOTFOUND;
   }
 
-  // IEnumVARIANT: the children in reading order.
-  HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
+  // The children in reading order from `next` on, at most `count`; `next` moves past them.
+  HRESULT NextChildren(size_t& next, ULONG count, VARIANT* items, ULONG* fetched) {
     return Guarded([&]() -> HRESULT {
       if (!items) return E_POINTER;
       Tree tree;
       if (!Look(tree)) return kGone;
       ULONG given = 0;
-      while (given < count && next_ < tree.children->size()) {
-        ChildVariant(tree, (*tree.children)[next_++], &items[given]);
+      while (given < count && next < tree.children->size()) {
+        ChildVariant(tree, (*tree.children)[next++], &items[given]);
         ++given;
       }
       if (fetched) *fetched = given;
       return given == count ? S_OK : S_FALSE;
     });
   }
-  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
-    next_ += count;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE Reset() override {
-    next_ = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
-    return Guarded([&]() -> HRESULT {
-      if (!copy) return E_POINTER;
-      auto* made = new Accessible(control_, false);
-      made->Bind(form_);
-      made->next_ = next_;
-      *copy = made;
-      return S_OK;
-    });
-  }
+  HRESULT NewEnumerator(size_t next, IEnumVARIANT** made);
 
  private:
   bool Look(Tree& tree) const {
@@ -628,8 +612,61 @@ class Accessible final : public IAccessible, public IEnumVARIANT {
   // the object finds no window and answers that it is gone.
   IAccessible* system_ = nullptr;
   ULONG references_ = 1;
-  size_t next_ = 0;  // the enumeration's place
 };
+
+// An enumeration of an object's children, with a place of its own. It answers for its object's
+// identity (asked for another interface it gives the object's), and holds the object alive.
+class ChildEnumerator final : public IEnumVARIANT {
+ public:
+  ChildEnumerator(Accessible& owner, size_t next) : owner_(owner), next_(next) { owner_.AddRef(); }
+  ~ChildEnumerator() { owner_.Release(); }
+  ChildEnumerator(const ChildEnumerator&) = delete;
+  ChildEnumerator& operator=(const ChildEnumerator&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+    if (!object) return E_POINTER;
+    if (riid == __uuidof(IEnumVARIANT)) {
+      *object = static_cast<IEnumVARIANT*>(this);
+      AddRef();
+      return S_OK;
+    }
+    return owner_.QueryInterface(riid, object);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+  HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
+    return owner_.NextChildren(next_, count, items, fetched);
+  }
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+    next_ += count;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Reset() override {
+    next_ = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
+    return owner_.NewEnumerator(next_, copy);
+  }
+
+ private:
+  Accessible& owner_;
+  size_t next_;  // the enumeration's place
+  ULONG references_ = 1;
+};
+
+HRESULT Accessible::NewEnumerator(size_t next, IEnumVARIANT** made) {
+  return Guarded([&]() -> HRESULT {
+    if (!made) return E_POINTER;
+    *made = new ChildEnumerator(*this, next);
+    return S_OK;
+  });
+}
 #if defined(__GNUC__)
 #pragma GCC diagnostic pop
 #endif

@@ -56,8 +56,21 @@ void Win32Effects::MakeTopmost(WindowHandle window) {
   SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+void Win32Effects::EndTopmost(WindowHandle window) {
+  constexpr UINT kInPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  HWND hwnd = ToHwnd(window);
+  SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, kInPlace);
+  // Wine keeps an owned window right above its owner: while the hidden owner lies next to the
+  // topmost windows, that keeps this one topmost too. Below everything the owner frees it.
+  HWND owner = GetWindow(hwnd, GW_OWNER);
+  if (owner && (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+    SetWindowPos(owner, HWND_BOTTOM, 0, 0, 0, 0, kInPlace);
+    SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, kInPlace);
+  }
+}
+
 void Win32Effects::RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                               int cornerTwips) {
+                                int cornerTwips) {
   // The window keeps the outline and cuts it again at another density.
   if (Win32Surface* surface = Win32Surface::FromWindow(ToHwnd(window))) {
     surface->RoundOutline(widthTwips, heightTwips, cornerTwips);

@@ -19,6 +19,7 @@ class Win32Effects : public WindowEffects {
   std::optional<PixelRect> NotificationArea() override;
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;
+  void EndTopmost(WindowHandle window) override;
   void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
                     int cornerTwips) override;
 };
@@ -60,7 +61,7 @@ class Win32Settings : public SettingsStore {
 
 class Win32Shell : public Shell {
  public:
-  std::intptr_t Open(std::string_view target) override;
+  std::intptr_t Open(std::string_view target, WindowHandle owner) override;
   std::string ExecutablePath() override;
   FolderKind FolderOf(std::string_view path) override;
   bool FileExists(std::string_view path) override;

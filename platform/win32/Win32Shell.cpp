@@ -63,11 +63,12 @@ std::wstring ShellFolder(int csidl) {
 
 }  // namespace
 
-std::intptr_t Win32Shell::Open(std::string_view target) {
-  // Owned by the desktop, with empty (not absent) parameters and folder, shown normally.
+std::intptr_t Win32Shell::Open(std::string_view target, WindowHandle owner) {
+  // Owned by the window that asks, so that the shell's own messages show in front of it; with
+  // empty (not absent) parameters and folder, shown normally.
   const std::wstring file = Wide(target);
-  HINSTANCE result =
-      ShellExecuteW(GetDesktopWindow(), L"Open", file.c_str(), L"", L"", SW_SHOWNORMAL);
+  HINSTANCE result = ShellExecuteW(reinterpret_cast<HWND>(owner), L"Open", file.c_str(), L"", L"",
+                                   SW_SHOWNORMAL);
   return reinterpret_cast<std::intptr_t>(result);
 }
 

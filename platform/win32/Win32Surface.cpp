@@ -141,13 +141,16 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
   dpi_ = dpi;
   tppX_ = tppY_ = 1440.0 / dpi;
   gdi_.SetDpi(dpi);
-  const FormDefinition& design = form_.Definition();
-  const int width = TwipsToPixels(design.width, tppX_),
-            height = TwipsToPixels(design.height, tppY_);
-  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (!suggested) flags |= SWP_NOMOVE;
-  SetWindowPos(window_, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
-               width, height, flags);
+  if (suggested) {
+    // The system's rectangle, whole: it keeps the window where the user moved it across monitors.
+    SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    const FormDefinition& design = form_.Definition();
+    SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(design.width, tppX_),
+                 TwipsToPixels(design.height, tppY_), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
   for (int id : creationOrder_) {
     HWND child = controls_[static_cast<size_t>(id)].window;
     if (!child) continue;

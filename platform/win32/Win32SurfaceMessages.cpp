@@ -4,6 +4,7 @@
 #include "platform/win32/FormLayout.h"
 #include "platform/win32/FormWindowIds.h"
 #include "platform/win32/LateBoundApi.h"
+#include "platform/win32/OneCopy.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Surface.h"
@@ -73,9 +74,10 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_MOUSEMOVE: {
       // On the hidden start-up window this is also the tray icon's callback: the low word of
-      // lParam then carries the icon's mouse message, wParam the icon's id (1, read as the
-      // button state like any wParam), and no shift key counts.
+      // lParam then carries the icon's event, the high word its id, wParam the icon's anchor
+      // point (read as the button state like any wParam), and no shift key counts.
       const bool trayWindow = form_.Definition().topLevel;
+      if (trayWindow) system_.NoteTrayAnchor({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
       form_.RaiseMouseMove(ButtonState(wParam), trayWindow ? 0 : ShiftState(wParam),
                            GET_X_LPARAM(lParam) * tppX_, GET_Y_LPARAM(lParam) * tppY_);
       return 0;
@@ -109,6 +111,10 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       }
       return 0;
     case WM_SYSCOLORCHANGE:
+      // The controls learn of the new colours only from their window.
+      for (const ControlState& control : controls_) {
+        if (control.window) SendMessageW(control.window, WM_SYSCOLORCHANGE, wParam, lParam);
+      }
       RepaintForColors();
       break;
     case WM_SETTINGCHANGE: {
@@ -159,8 +165,10 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
       }
       if (message != 0 && message == system_.AnotherStartMessage()) {
-        form_.RaiseSystemEvent(SystemEvent::AnotherStart);
-        return 0;
+        // The answer tells a new start whether this copy showed itself or is ending.
+        const bool shown =
+            !system_.Closing() && form_.RaiseSystemEvent(SystemEvent::AnotherStart);
+        return shown ? kAnotherStartShown : 0;
       }
       if (message != 0 && message == system_.AutomationQueryMessage()) {
         return OnAutomationQuery(wParam, lParam);

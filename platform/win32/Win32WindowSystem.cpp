@@ -133,8 +133,8 @@ void Win32WindowSystem::MsgBox(std::string_view text, MsgBoxIcon icon, std::stri
   MessageBoxW(owner, wideText.c_str(), wideTitle.c_str(), flags);
 }
 
-int Win32WindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items,
-                                 int defaultIndex) {
+int Win32WindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex,
+                                 MenuPlace place) {
   HWND window = reinterpret_cast<HWND>(owner.hWnd());
   const UniqueMenu owned(CreatePopupMenu());
   HMENU menu = owned.get();
@@ -154,8 +154,8 @@ int Win32WindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items
   // The notification area's rules: the owner comes to the foreground first, or the menu would
   // not close when the user clicks elsewhere; the posted message lets it close at once.
   if (window) SetForegroundWindow(window);
-  POINT at{};
-  GetCursorPos(&at);
+  POINT at = trayAnchor_;
+  if (place == MenuPlace::Pointer) GetCursorPos(&at);
   // Menus drop to the left of the pointer where the user's settings say so (right-handed pen).
   const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
   const int chosen =
@@ -242,6 +242,7 @@ void Win32WindowSystem::ReleaseOwned(HWND owner) {
 }
 
 void Win32WindowSystem::CloseAll() {
+  closing_ = true;
   std::vector<Win32Surface*> tried;
   UnloadEach(false, tried);
   UnloadEach(true, tried);

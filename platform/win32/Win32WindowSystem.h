@@ -22,7 +22,8 @@ class Win32WindowSystem : public WindowSystem {
   SystemColors Colors() const override;
   void DoEvents() override;
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
-  int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) override;
+  int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex,
+                MenuPlace place) override;
   void SetMousePointer(MousePointer pointer) override;
   void AcceptOtherPrograms(Form& form) override;
 
@@ -47,9 +48,12 @@ class Win32WindowSystem : public WindowSystem {
   void Attach(Win32Surface* surface);
   void Detach(Win32Surface* surface);
   void NoteShown(Win32Surface* surface);
+  // The tray icon's anchor point, as the shell's last event on it gave it (screen pixels).
+  void NoteTrayAnchor(POINT anchor) { trayAnchor_ = anchor; }
   // Every window is unloaded, the start-up window last (the session ends, or the start-up
   // window is closed).
   void CloseAll();
+  bool Closing() const { return closing_; }
   // The windows owned by this one lose their owner, so they outlive its window.
   void ReleaseOwned(HWND owner);
 
@@ -67,6 +71,8 @@ class Win32WindowSystem : public WindowSystem {
   UINT anotherStart_ = 0;
   UINT automationQuery_ = 0;  // 0: no question is answered
   bool hourglass_ = false;
+  POINT trayAnchor_{};
+  bool closing_ = false;  // every window is being closed: the program ends
   std::vector<Win32Surface*> live_;  // surfaces whose window exists, oldest first
   Win32Surface* lastShown_ = nullptr;
   std::vector<std::wstring> classes_;

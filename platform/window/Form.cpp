@@ -77,9 +77,9 @@ void Form::RaiseTimer(int timerId) {
   Form_Timer(timerId);
 }
 
-void Form::RaiseSystemEvent(SystemEvent event) {
+bool Form::RaiseSystemEvent(SystemEvent event) {
   const auto hold = Hold();
-  Form_SystemEvent(event);
+  return Form_SystemEvent(event);
 }
 
 namespace {

@@ -78,7 +78,8 @@ class Form : public std::enable_shared_from_this<Form> {
   void RaisePaint();
   void RaiseMouseMove(int button, int shift, double x, double y);
   void RaiseTimer(int timerId);
-  void RaiseSystemEvent(SystemEvent event);
+  // False when the window could not act on the event (the program is ending).
+  bool RaiseSystemEvent(SystemEvent event);
   void RaiseClick(int id);
   void RaiseChange(int id);
   void RaiseGotFocus(int id);
@@ -98,7 +99,7 @@ class Form : public std::enable_shared_from_this<Form> {
   virtual void Form_Paint() {}
   virtual void Form_MouseMove(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
   virtual void Form_Timer(int /*timerId*/) {}
-  virtual void Form_SystemEvent(SystemEvent /*event*/) {}
+  virtual bool Form_SystemEvent(SystemEvent /*event*/) { return false; }
 
  private:
   FormDefinition definition_;

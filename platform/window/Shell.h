@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/window/WindowHandle.h"
+
 namespace kestal {
 
 // The kind of folder a file lies in, for what may be kept pointing at it.
@@ -16,9 +18,10 @@ enum class FolderKind {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Asks the shell to open the target with the program the user has for it; the shell's result
-  // code (above 32 when it took the request).
-  virtual std::intptr_t Open(std::string_view target) = 0;
+  // Asks the shell to open the target with the program the user has for it, on behalf of the
+  // owner window (so that what opens, or the shell's message, comes to the front); the shell's
+  // result code (above 32 when it took the request).
+  virtual std::intptr_t Open(std::string_view target, WindowHandle owner) = 0;
   // Full path of the running executable.
   virtual std::string ExecutablePath() = 0;
   // Which kind of folder the full path lies in; a temporary folder counts before the user's own

@@ -10,6 +10,7 @@ namespace kestal {
 inline constexpr unsigned kNimAdd = 0;
 inline constexpr unsigned kNimModify = 1;
 inline constexpr unsigned kNimDelete = 2;
+inline constexpr unsigned kNimSetFocus = 3;  // the keyboard focus back to the notification area
 inline constexpr uint32_t kNifMessage = 1;
 inline constexpr uint32_t kNifIcon = 2;
 inline constexpr uint32_t kNifTip = 4;
@@ -19,6 +20,11 @@ inline constexpr uint32_t kTrayCallbackMessage = 512;
 inline constexpr int kTrayLeftButtonDown = 513;
 inline constexpr int kTrayLeftDoubleClick = 515;
 inline constexpr int kTrayRightButtonUp = 517;
+// The shell also reports a selection by the left button (after a click) or by the keyboard
+// (Enter, Space), and the menu key; a right button release is followed by the same code.
+inline constexpr int kTraySelect = 0x400;
+inline constexpr int kTrayKeySelect = 0x401;
+inline constexpr int kTrayContextMenu = 0x7B;
 
 // The icon's record: the window that hears its events, its id, which of the fields below count,
 // the message its events come as, the icon shown and the tooltip field.

@@ -23,6 +23,8 @@ class WindowEffects {
   virtual void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) = 0;
   // The window stays above every window that isn't topmost; neither moved nor sized.
   virtual void MakeTopmost(WindowHandle window) = 0;
+  // The window no longer stays above the others (it hands the user to another program).
+  virtual void EndTopmost(WindowHandle window) = 0;
   // Cuts the window to a rectangle of that size whose corners are rounded by an ellipse
   // `corner` wide and high, all in the window's twips: the platform turns them into pixels at the
   // window's own density, and again whenever that changes. The window keeps that outline.

@@ -19,6 +19,10 @@ struct MenuItem {
   std::string caption;  // "-" is a separator
 };
 
+// Where a popup menu opens: at the mouse pointer, or at the tray icon's anchor point (the icon
+// reached with the keyboard).
+enum class MenuPlace { Pointer, TrayIcon };
+
 class WindowSystem {
  public:
   virtual ~WindowSystem();
@@ -49,9 +53,10 @@ class WindowSystem {
   virtual void DoEvents() = 0;
   // Modal, with one OK button; CR and CR LF break lines, TAB aligns.
   virtual void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) = 0;
-  // Pops up the menu at the pointer with the default item in bold; returns the chosen index, or
+  // Pops up the menu at that place with the default item in bold; returns the chosen index, or
   // -1 when the menu was dismissed.
-  virtual int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex) = 0;
+  virtual int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex,
+                        MenuPlace place) = 0;
   virtual void SetMousePointer(MousePointer pointer) = 0;
   // The window hears the shell, the installer and another start of the program even when this
   // copy runs with more rights than they have (started elevated): its system events and close

@@ -22,7 +22,10 @@ class Listener : public Form {
     EXPECT_EQ(button, 1);
     moves.push_back(x);
   }
-  void Form_SystemEvent(SystemEvent event) override { systemEvents.push_back(event); }
+  bool Form_SystemEvent(SystemEvent event) override {
+    systemEvents.push_back(event);
+    return true;
+  }
 };
 
 class WindowServices : public ::testing::Test {
@@ -80,10 +83,10 @@ TEST_F(WindowServices, ThePopupMenuRunsItsLoopThenGivesTheQueuedChoice) {
   };
   windows.QueueMenuChoice(1);
   windows.QueueMenuChoice(-1);
-  EXPECT_EQ(windows.PopupMenu(owner, items, 3), 1);
+  EXPECT_EQ(windows.PopupMenu(owner, items, 3, MenuPlace::Pointer), 1);
   EXPECT_TRUE(ranWhileOpen);
-  EXPECT_EQ(windows.PopupMenu(owner, items, 3), -1);
-  EXPECT_EQ(windows.PopupMenu(owner, items, 3), -1);  // nothing queued: dismissed
+  EXPECT_EQ(windows.PopupMenu(owner, items, 3, MenuPlace::Pointer), -1);
+  EXPECT_EQ(windows.PopupMenu(owner, items, 3, MenuPlace::Pointer), -1);  // nothing queued: dismissed
   EXPECT_EQ(defaults, (std::vector<int>{3, 3, 3}));
   ASSERT_EQ(windows.Menus().size(), 3u);
   EXPECT_EQ(windows.Menus()[0].owner, "Form1");

@@ -61,7 +61,9 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
     // Windows' switch beside each Run value, before and whether it is left after "&Ok".
     std::optional<std::string> machineMark = {}, userMark = {};
     bool machineMarkLeft = false, userMarkLeft = false;
-    bool warned = false;  // a message box tells why nothing was stored
+    // A word of the message that tells what could not be done; none when all was done.
+    const char* warning = nullptr;
+    bool userRefused = false;
   } cases[] = {
       {"nothing stored, left unticked", none, none, false, kExe, false, false, gone, gone},
       {"ticked", none, none, false, kExe, false, true, kExe, gone},
@@ -74,8 +76,12 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
        false, kExe, gone},
       {"machine-wide value on", Sz(kExe), none, false, kExe, true, false, kExe, gone},
       {"unticking removes both", Sz(kExe), Sz(kExe), false, kExe, true, true, gone, gone},
-      {"refused removal leaves the machine-wide value", Sz(kExe), none, true, kExe, true, true,
-       kExe, gone},
+      {"refused removal leaves the machine-wide value, and says so", Sz(kExe), none, true, kExe,
+       true, true, kExe, gone, gone, gone, false, false, "tutti gli utenti"},
+      {"every write refused: said, nothing stored", none, none, true, kExe, false, true, gone, gone,
+       gone, gone, false, false, "registrare", true},
+      {"refused removal of the per-user value, said", none, Sz(kUserExe), false, kUserExe, true,
+       true, gone, kUserExe, gone, gone, false, false, "togliere", true},
       {"number value reads as off and goes", HeadlessRegistry::Number(1), none, false, kExe, false,
        false, gone, gone},
       {"empty text reads as off and goes", Sz(""), none, false, kExe, false, false, gone, gone},
@@ -106,7 +112,7 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
       {"a mark under the other root counts for nothing", Sz(kExe), none, false, kExe, true, false,
        kExe, gone, gone, kTurnedOff},
       {"turned off and unticked, machine refused: the user's mark goes", Sz(kExe), Sz(kExe), true,
-       kExe, false, false, kExe, gone, kTurnedOff, kTurnedOff, true, false},
+       kExe, false, false, kExe, gone, kTurnedOff, kTurnedOff, true, false, "tutti gli utenti"},
       // Installed in the user's own folder: for this user only, also when run elevated.
       {"user's folder: per-user value only", none, none, false, kUserExe, false, true, gone,
        kUserExe},
@@ -123,9 +129,9 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
        gone, gone},
       // Started from a temporary folder.
       {"temporary folder: ticking warns and stores nothing", none, none, false, kTempExe, false,
-       true, gone, gone, gone, gone, false, false, true},
+       true, gone, gone, gone, gone, false, false, "estrai"},
       {"temporary folder: another value left as it is", none, Sz(kGoneExe), false, kTempExe, false,
-       true, gone, kGoneExe, gone, kTurnedOff, false, true, true},
+       true, gone, kGoneExe, gone, kTurnedOff, false, true, "estrai"},
       {"temporary folder: unticking still removes", Sz(kTempExe), none, false, kTempExe, true, true,
        gone, gone},
   };
@@ -142,6 +148,7 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
       s.hp.registry.Put(RegistryRoot::CurrentUser, kApproved, "KestalDate",
                         HeadlessRegistry::Binary(*c.userMark));
     s.hp.registry.RefuseWrites(RegistryRoot::LocalMachine, c.machineRefused);
+    s.hp.registry.RefuseWrites(RegistryRoot::CurrentUser, c.userRefused);
 
     headless::User user = s.Open();
     EXPECT_EQ(user.Value("Check1"), c.tickedOnOpen) << c.what;
@@ -153,7 +160,13 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
     EXPECT_EQ(RunText(s, RegistryRoot::CurrentUser), c.userAfter) << c.what;
     EXPECT_EQ(MarkLeft(s, RegistryRoot::LocalMachine), c.machineMarkLeft) << c.what;
     EXPECT_EQ(MarkLeft(s, RegistryRoot::CurrentUser), c.userMarkLeft) << c.what;
-    EXPECT_EQ(s.hp.windows.MessageBoxes().size(), c.warned ? 1u : 0u) << c.what;
+    const auto& boxes = s.hp.windows.MessageBoxes();
+    ASSERT_EQ(boxes.size(), c.warning ? 1u : 0u) << c.what;
+    if (c.warning) {
+      EXPECT_NE(boxes[0].text.find(c.warning), std::string::npos)
+          << c.what << ": " << boxes[0].text;
+      EXPECT_EQ(boxes[0].icon, MsgBoxIcon::Exclamation) << c.what;
+    }
   }
 }
 

@@ -209,7 +209,9 @@ TEST(AboutWindow, PicturesChangeTheTooltipAtOnceAndStoreNothing) {
   }
 }
 
-TEST(AboutWindow, LinksOpenWithTheHourglassShown) {
+// The browser or mail program comes in front: About stops staying on top before the shell is
+// asked, on its own behalf, and stays so until it closes.
+TEST(AboutWindow, LinksOpenInFrontWithTheHourglassShown) {
   const struct {
     const char* label;
     std::string target;
@@ -221,7 +223,12 @@ TEST(AboutWindow, LinksOpenWithTheHourglassShown) {
     AboutSession s;
     headless::User user = s.Open();
     std::vector<MousePointer> during;
-    s.hp.shell.onOpen = [&] { during.push_back(s.hp.windows.Pointer()); };
+    bool topmostWhileOpening = true;
+    s.hp.shell.onOpen = [&] {
+      during.push_back(s.hp.windows.Pointer());
+      topmostWhileOpening = s.hp.effects.IsTopmost(s.program.about.Current()->hWnd());
+    };
+    ASSERT_TRUE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd())) << c.label;
     s.hp.shell.result = 2;  // the shell fails: nothing is said
     user.Click(c.label);
     EXPECT_EQ(s.hp.shell.opened, std::vector<std::string>{c.target}) << c.label;
@@ -229,6 +236,11 @@ TEST(AboutWindow, LinksOpenWithTheHourglassShown) {
     EXPECT_EQ(s.hp.windows.Pointer(), MousePointer::Default) << c.label;
     EXPECT_TRUE(s.hp.windows.MessageBoxes().empty()) << c.label;
     EXPECT_TRUE(user.Visible()) << c.label;
+    EXPECT_FALSE(topmostWhileOpening) << c.label;
+    EXPECT_EQ(s.hp.shell.owners, std::vector<WindowHandle>{s.program.about.Current()->hWnd()})
+        << c.label;
+    user.Click("Image3");
+    EXPECT_FALSE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd())) << c.label;
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/tools/PngReading.h"
 #include "tools/banner/Banner.h"
 #include "tools/captains/Captains.h"
 #include "tools/icon/KestalIcon.h"
@@ -62,13 +63,16 @@ struct IconPicture {
 
 // The 16-colour 32 x 32 image for the programs that read only that, then full-colour images of
 // every size Windows asks for at 100 % to 225 %: small icons of 16 to 36 pixels (28 and 36 at
-// 175 % and 225 %), large of 32 to 64.
+// 175 % and 225 %), large of 32 to 64; and 256 pixels for the large views. From 48 pixels up they
+// are PNG files, the smaller ones bitmaps.
 TEST(Artwork, IconHoldsThe16ColourImageAndFullColourImagesOfEverySize) {
   const Bytes icon = ReadResource("kestal.ico");
   const struct {
     int size, bits;
-  } entries[] = {{32, 4},  {16, 32}, {20, 32}, {24, 32}, {28, 32},
-                 {32, 32}, {36, 32}, {40, 32}, {48, 32}, {64, 32}};
+    bool png;
+  } entries[] = {{32, 4, false},  {16, 32, false}, {20, 32, false}, {24, 32, false},
+                 {28, 32, false}, {32, 32, false}, {36, 32, false}, {40, 32, false},
+                 {48, 32, true},  {64, 32, true},  {256, 32, true}};
   constexpr std::size_t kCount = std::size(entries);
   ASSERT_GE(icon.size(), 6u + kCount * 16);
   EXPECT_EQ(Le(icon, 0, 2), 0u);
@@ -76,54 +80,72 @@ TEST(Artwork, IconHoldsThe16ColourImageAndFullColourImagesOfEverySize) {
   ASSERT_EQ(Le(icon, 4, 2), kCount);
   std::size_t expectedOffset = 6 + kCount * 16;
   for (std::size_t i = 0; i < kCount; ++i) {
-    // Header, palette, colour rows, 1-bit mask rows, each row 4-byte aligned.
     const int size = entries[i].size, bits = entries[i].bits;
-    const std::size_t paletteBytes = bits == 4 ? 64 : 0;
-    const std::size_t colourRow = (std::size_t(size) * bits + 31) / 32 * 4;
-    const std::size_t maskRow = (std::size_t(size) + 31) / 32 * 4;
-    const auto bytes = static_cast<std::uint32_t>(40 + paletteBytes + (colourRow + maskRow) * size);
-    SCOPED_TRACE(std::to_string(size) + " pixels, " + std::to_string(bits) + " bits");
+    SCOPED_TRACE(std::to_string(size) + " pixels, " + std::to_string(bits) + " bits" +
+                 (entries[i].png ? ", PNG" : ""));
     const std::size_t entry = 6 + 16 * i;
-    EXPECT_EQ(icon[entry], size);
-    EXPECT_EQ(icon[entry + 1], size);
+    EXPECT_EQ(icon[entry], size % 256);  // 0 for 256
+    EXPECT_EQ(icon[entry + 1], size % 256);
     EXPECT_EQ(icon[entry + 2], bits == 4 ? 16 : 0);  // colours; 0 for more than 256
     EXPECT_EQ(Le(icon, entry + 4, 2), 1u);           // planes
     EXPECT_EQ(Le(icon, entry + 6, 2), std::uint32_t(bits));
-    EXPECT_EQ(Le(icon, entry + 8, 4), bytes);
+    const std::size_t bytes = Le(icon, entry + 8, 4);
     const std::size_t at = Le(icon, entry + 12, 4);
     EXPECT_EQ(at, expectedOffset);
     expectedOffset += bytes;
     ASSERT_LE(at + bytes, icon.size());
-    EXPECT_EQ(Le(icon, at, 4), 40u);
-    EXPECT_EQ(Le(icon, at + 4, 4), std::uint32_t(size));
-    EXPECT_EQ(Le(icon, at + 8, 4), std::uint32_t(2 * size));  // colour image and mask
-    EXPECT_EQ(Le(icon, at + 14, 2), std::uint32_t(bits));
-    EXPECT_EQ(Le(icon, at + 16, 4), 0u);  // uncompressed
-    // Transparent pixels must be all zero (colour 0 in 16 colours) so that programs that apply
-    // the mask alone show the background cleanly; in full colour the mask marks exactly the
-    // pixels of alpha 0. The picture covers a good part of the square without filling it.
-    const std::size_t colours = at + 40 + paletteBytes;
-    const std::size_t mask = colours + colourRow * std::size_t(size);
     int opaque = 0;
     std::set<std::uint32_t> used;
-    for (int y = 0; y < size; ++y)
-      for (int x = 0; x < size; ++x) {
-        const std::size_t row = std::size_t(size - 1 - y);  // stored bottom-up
-        const bool transparent = icon[mask + row * maskRow + std::size_t(x) / 8] >> (7 - x % 8) & 1;
-        const std::uint32_t pixel =
-            bits == 4
-                ? icon[colours + row * colourRow + std::size_t(x) / 2] >> (x % 2 ? 0 : 4) & 0x0f
-                : Le(icon, colours + row * colourRow + std::size_t(x) * 4, 4);
-        if (bits == 32) {
-          EXPECT_EQ(transparent, pixel >> 24 == 0) << x << "," << y;
-        }
-        if (transparent) {
-          EXPECT_EQ(pixel, 0u) << x << "," << y;
-        } else {
-          opaque += bits == 4 || pixel >> 24 == 255;
-          used.insert(pixel & 0xffffff);
-        }
+    if (entries[i].png) {
+      // The PNG reads back as exactly the picture drawn.
+      const std::vector<std::uint8_t> pixels = ReadPng(&icon[at], bytes, size, size).rgba;
+      ASSERT_FALSE(pixels.empty());
+      std::vector<std::uint8_t> drawn;
+      for (const Rgba8 p : KestalAlphaIconImage(size).pixels)
+        drawn.insert(drawn.end(), {p.r, p.g, p.b, p.a});
+      EXPECT_TRUE(pixels == drawn) << "the PNG image differs from the picture drawn";
+      for (std::size_t p = 0; p < pixels.size(); p += 4) {
+        opaque += pixels[p + 3] == 255;
+        if (pixels[p + 3] > 0)
+          used.insert(std::uint32_t(pixels[p]) << 16 | pixels[p + 1] << 8 | pixels[p + 2]);
       }
+    } else {
+      // Header, palette, colour rows, 1-bit mask rows, each row 4-byte aligned.
+      const std::size_t paletteBytes = bits == 4 ? 64 : 0;
+      const std::size_t colourRow = (std::size_t(size) * bits + 31) / 32 * 4;
+      const std::size_t maskRow = (std::size_t(size) + 31) / 32 * 4;
+      EXPECT_EQ(bytes, 40 + paletteBytes + (colourRow + maskRow) * size);
+      EXPECT_EQ(Le(icon, at, 4), 40u);
+      EXPECT_EQ(Le(icon, at + 4, 4), std::uint32_t(size));
+      EXPECT_EQ(Le(icon, at + 8, 4), std::uint32_t(2 * size));  // colour image and mask
+      EXPECT_EQ(Le(icon, at + 14, 2), std::uint32_t(bits));
+      EXPECT_EQ(Le(icon, at + 16, 4), 0u);  // uncompressed
+      // Transparent pixels must be all zero (colour 0 in 16 colours) so that programs that apply
+      // the mask alone show the background cleanly; in full colour the mask marks exactly the
+      // pixels of alpha 0.
+      const std::size_t colours = at + 40 + paletteBytes;
+      const std::size_t mask = colours + colourRow * std::size_t(size);
+      for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+          const std::size_t row = std::size_t(size - 1 - y);  // stored bottom-up
+          const bool transparent =
+              icon[mask + row * maskRow + std::size_t(x) / 8] >> (7 - x % 8) & 1;
+          const std::uint32_t pixel =
+              bits == 4
+                  ? icon[colours + row * colourRow + std::size_t(x) / 2] >> (x % 2 ? 0 : 4) & 0x0f
+                  : Le(icon, colours + row * colourRow + std::size_t(x) * 4, 4);
+          if (bits == 32) {
+            EXPECT_EQ(transparent, pixel >> 24 == 0) << x << "," << y;
+          }
+          if (transparent) {
+            EXPECT_EQ(pixel, 0u) << x << "," << y;
+          } else {
+            opaque += bits == 4 || pixel >> 24 == 255;
+            used.insert(pixel & 0xffffff);
+          }
+        }
+    }
+    // The picture covers a good part of the square without filling it.
     EXPECT_GT(opaque, size * size / 3);
     EXPECT_LT(opaque, size * size);
     EXPECT_GE(used.size(), 6u);
@@ -137,13 +159,19 @@ std::vector<IconPicture> FullColourIcons(const Bytes& icon) {
   for (std::size_t i = 0; i < Le(icon, 4, 2); ++i) {
     const std::size_t entry = 6 + 16 * i;
     if (Le(icon, entry + 6, 2) != 32) continue;
-    IconPicture picture{icon[entry], 32, {}};
-    const std::size_t pixels = Le(icon, entry + 12, 4) + 40;
-    for (int y = 0; y < picture.size; ++y)
-      for (int x = 0; x < picture.size; ++x) {
-        const std::size_t at = pixels + (std::size_t(picture.size - 1 - y) * picture.size + x) * 4;
-        for (const int channel : {2, 1, 0, 3}) picture.rgba.push_back(icon.at(at + channel));
-      }
+    IconPicture picture{icon[entry] ? icon[entry] : 256, 32, {}};
+    const std::size_t at = Le(icon, entry + 12, 4);
+    const std::size_t bytes = Le(icon, entry + 8, 4);
+    if (at + bytes <= icon.size() && IsPng(&icon[at], bytes)) {
+      picture.rgba = ReadPng(&icon[at], bytes, picture.size, picture.size).rgba;
+    } else {
+      for (int y = 0; y < picture.size; ++y)
+        for (int x = 0; x < picture.size; ++x) {
+          const std::size_t pixel =
+              at + 40 + (std::size_t(picture.size - 1 - y) * picture.size + x) * 4;
+          for (const int channel : {2, 1, 0, 3}) picture.rgba.push_back(icon.at(pixel + channel));
+        }
+    }
     pictures.push_back(std::move(picture));
   }
   return pictures;
@@ -157,6 +185,7 @@ TEST(Artwork, IconEdgeShowsOnLightAndDarkTaskbars) {
   const auto pictures = FullColourIcons(ReadResource("kestal.ico"));
   ASSERT_FALSE(pictures.empty());
   for (const auto& picture : pictures) {
+    ASSERT_EQ(picture.rgba.size(), std::size_t(picture.size * picture.size * 4));
     for (const double taskbar : {243.0, 32.0}) {
       SCOPED_TRACE(std::to_string(picture.size) + " pixels on grey " + std::to_string(taskbar));
       const int n = picture.size, reach = std::max(2, n / 16);

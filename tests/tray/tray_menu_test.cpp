@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "tests/tray/TraySession.h"
 
@@ -40,6 +41,64 @@ TEST(TrayEvents, DecodedAtEachResolution) {
       EXPECT_EQ(session.program.about.IsLoaded(), e.about);
       EXPECT_FALSE(form1.TrayBusy);
     }
+  }
+}
+
+// The icon reached with the keyboard (Enter, Space, the menu key) opens the menu at the icon,
+// and gives the keyboard back to the notification area when nothing is chosen; the mouse acts
+// as it always has, and the menu key that follows a right button release opens nothing more.
+TEST(TrayEvents, TheKeyboardOpensTheMenuAtTheIcon) {
+  constexpr int kLeftUp = 514, kRightDown = 516;
+  using P = MenuPlace;
+  const struct {
+    const char* what;
+    std::vector<int> events;
+    int choice;  // -1: the menu is dismissed
+    std::vector<MenuPlace> menus;
+    bool about, focusBack;
+  } cases[] = {
+      {"left click", {kTrayLeftButtonDown, kLeftUp, kTraySelect}, -1, {}, false, false},
+      {"double click",
+       {kTrayLeftButtonDown, kLeftUp, kTraySelect, kTrayLeftDoubleClick, kLeftUp, kTraySelect},
+       -1,
+       {},
+       true,
+       false},
+      {"right click",
+       {kRightDown, kTrayRightButtonUp, kTrayContextMenu},
+       -1,
+       {P::Pointer},
+       false,
+       false},
+      {"Enter or Space", {kTrayKeySelect}, -1, {P::TrayIcon}, false, true},
+      {"the menu key", {kTrayContextMenu}, -1, {P::TrayIcon}, false, true},
+      {"right click, then the menu key",
+       {kRightDown, kTrayRightButtonUp, kTrayContextMenu, kTrayContextMenu},
+       -1,
+       {P::Pointer, P::TrayIcon},
+       false,
+       true},
+      {"Enter, then a choice",
+       {kTrayKeySelect},
+       TrayWindow::kMenuAbout,
+       {P::TrayIcon},
+       true,
+       false},
+  };
+  for (const auto& c : cases) {
+    TraySession session;
+    auto& hp = session.hp;
+    TrayWindow& form1 = session.Start();
+    if (c.choice >= 0) hp.windows.QueueMenuChoice(c.choice);
+    for (const int code : c.events) hp.windows.NotifyTray(form1, code);
+    std::vector<MenuPlace> places;
+    for (const headless::MenuRecord& menu : hp.windows.Menus()) places.push_back(menu.place);
+    EXPECT_EQ(places, c.menus) << c.what;
+    EXPECT_EQ(session.program.about.IsLoaded(), c.about) << c.what;
+    const bool focusBack = std::ranges::any_of(
+        hp.tray.Records(), [](const auto& sent) { return sent.message == kNimSetFocus; });
+    EXPECT_EQ(focusBack, c.focusBack) << c.what;
+    EXPECT_EQ(hp.tray.Records().back().record.uID, 1u) << c.what;
   }
 }
 
@@ -166,13 +225,31 @@ TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
       };
       headless::User(hp.windows, *session.program.about.Current()).Click("Command1");
     } else {
-      hp.windows.Broadcast(SystemEvent::AnotherStart);
+      EXPECT_TRUE(session.form1().RaiseSystemEvent(SystemEvent::AnotherStart));
     }
     ASSERT_TRUE(session.program.about.IsLoaded());
     EXPECT_TRUE(session.program.about.Current()->Visible());
     EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), c.aboutLoads);
     EXPECT_EQ(session.program.conventionsWindow.IsLoaded(), c.newsOpen);
   }
+}
+
+// Started again while "Chiudi" closes the windows: the ending copy says no (the new start then
+// waits for it to end) and opens nothing.
+TEST(TrayEvents, AnotherStartWhileTheProgramEndsIsAnsweredNo) {
+  TraySession session;
+  auto& hp = session.hp;
+  TrayWindow& form1 = session.Start();
+  session.program.Show(session.program.about);
+  bool asked = false, shown = true;
+  hp.effects.onAnimate = [&] {
+    if (std::exchange(asked, true)) return;
+    shown = form1.RaiseSystemEvent(SystemEvent::AnotherStart);
+  };
+  form1.mnuMain_Click(TrayWindow::kMenuClose);
+  EXPECT_FALSE(shown);
+  EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), 1u);
+  EXPECT_FALSE(hp.windows.AnyLoaded());
 }
 
 // A double click while About plays its closing (after "&Ok") opens it afresh once it has closed.
@@ -265,7 +342,8 @@ TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
       Program& program = session.program;
       TrayWindow& form1 = session.Start();
       if (windowsOpen) {
-        for (FormSlot* slot : {&program.conversionWindow, &program.conventionsWindow, &program.about})
+        for (FormSlot* slot :
+             {&program.conversionWindow, &program.conventionsWindow, &program.about})
           program.Show(*slot);
       }
       hp.log.Clear();
@@ -294,7 +372,9 @@ TEST(TrayMenu, AChosenWindowStartsAfresh) {
     hp.sound.IdentifyImagesFrom(hp.resources);
     Program& program = session.program;
     TrayWindow& form1 = session.Start();
-    FormSlot& slot = index == 0 ? program.conventionsWindow : index == 1 ? program.conversionWindow : program.about;
+    FormSlot& slot = index == 0   ? program.conventionsWindow
+                     : index == 1 ? program.conversionWindow
+                                  : program.about;
     hp.windows.QueueMenuChoice(index);
     hp.windows.NotifyTray(form1, 517);
     const Form* first = slot.Current();
@@ -337,7 +417,8 @@ TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
     EXPECT_TRUE(hp.windows.Ended());
     EXPECT_EQ(hp.windows.ExitCode(), 0);
     EXPECT_FALSE(hp.windows.AnyLoaded());
-    EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Unload(About)", "Form_Unload(Form1)"}));
+    EXPECT_EQ(Comings(hp.log),
+              (std::vector<std::string>{"Form_Unload(About)", "Form_Unload(Form1)"}));
   }
 }
 

@@ -16,6 +16,7 @@ const std::vector<Rgb8> kPalette = {
 
 constexpr Rgb kOutline{20, 22, 60};
 constexpr Rgb kHalo{246, 248, 255};
+constexpr Rgb kStar{255, 246, 180};
 
 // The half of the ring that passes in front of the planet: below its long axis.
 Shape FrontHalf(double cx, double cy, double degrees) {
@@ -23,6 +24,15 @@ Shape FrontHalf(double cx, double cy, double degrees) {
   const double s = std::sin(degrees * std::numbers::pi / 180);
   return {[=](double x, double y) { return -(x - cx) * s + (y - cy) * c > 0; }, -1e6, -1e6, 1e6,
           1e6};
+}
+
+// The shape with each pixel wholly in or out, as its centre is.
+Shape WholePixels(Shape shape) {
+  const auto inside = shape.inside;
+  shape.inside = [inside](double x, double y) {
+    return inside(std::floor(x) + 0.5, std::floor(y) + 0.5);
+  };
+  return shape;
 }
 
 // A four-pointed star: long points up, down, left and right.
@@ -44,7 +54,29 @@ struct Pen {
   double line;      // the outline's width in pixels
   double starLine;  // the star's outline, measured along its points
   double halo;      // the light band around the whole, in pixels; 0 for none
+  bool detail;      // large enough for the planet's bands and a star shining from its middle
 };
+
+// The planet seen large: bands parallel to the ring, bowed as a globe's are.
+Shader BandedPlanet(Point centre, double radius, double degrees, const Shader& base) {
+  const double c = std::cos(degrees * std::numbers::pi / 180);
+  const double s = std::sin(degrees * std::numbers::pi / 180);
+  struct Band {
+    double across, halfWidth, depth;  // in radii from the equator; how much darker at its middle
+  };
+  static constexpr Band kBands[] = {{-0.34, 0.07, 0.08}, {0.12, 0.13, 0.11}, {0.46, 0.08, 0.09}};
+  return [=](double x, double y) {
+    const double along = ((x - centre.x) * c + (y - centre.y) * s) / radius;
+    const double across = (-(x - centre.x) * s + (y - centre.y) * c) / radius;
+    const double bow = 0.18 * std::sqrt(std::max(0.0, 1 - along * along));
+    double shade = 1;
+    for (const Band& band : kBands) {
+      const double d = (across - bow - band.across) / band.halfWidth;
+      if (std::abs(d) < 1) shade -= band.depth * (1 - d * d) * (1 - d * d);
+    }
+    return Scale(base(x, y), shade);
+  };
+}
 
 Canvas Paint(int size, const Pen& pen) {
   const double k = pen.k;
@@ -66,7 +98,11 @@ Canvas Paint(int size, const Pen& pen) {
   const Shape ringOutline = ringBand(line);
   const Shader ringShade =
       LinearGradient({px - ringOuterX, py}, {60, 110, 200}, {px + ringOuterX, py}, {190, 225, 255});
-  const Shape front = FrontHalf(px, py, tilt);
+  const Shader planetShade =
+      RadialGradient({px - 3.5 * k, py - 4 * k}, 14 * k, {255, 226, 140}, {140, 60, 18});
+  // Large, the near half ends on whole pixels: where it crosses the ring, the ring behind is the
+  // same, and the outline and the ring painted again there half-covered would draw a seam.
+  const Shape front = pen.detail ? WholePixels(FrontHalf(px, py, tilt)) : FrontHalf(px, py, tilt);
   const double sx = ox + 26.5 * k, sy = oy + (small ? 5.2 : 5.5) * k;
   const double sr = (small ? 6.4 : 5.6) * k, waist = 1.6 * k;
   const auto star = [&](double widen) { return Sparkle(sx, sy, sr + widen, waist + widen); };
@@ -83,14 +119,20 @@ Canvas Paint(int size, const Pen& pen) {
   canvas.Fill(ring, ringShade);
   canvas.Fill(Ellipse(px, py, pr + line, pr + line), Solid(kOutline));
   canvas.Fill(Ellipse(px, py, pr, pr),
-              RadialGradient({px - 3.5 * k, py - 4 * k}, 14 * k, {255, 226, 140}, {140, 60, 18}));
+              pen.detail ? BandedPlanet({px, py}, pr, tilt, planetShade) : planetShade);
   canvas.Fill(Intersection(ringOutline, front), Solid(kOutline));
   canvas.Fill(Intersection(ring, front), ringShade);
 
-  // The star above the planet's shoulder.
+  // The star above the planet's shoulder; large, it shines white from its middle.
   canvas.Fill(star(pen.starLine), Solid(kOutline));
-  canvas.Fill(star(0), Solid({255, 246, 180}));
-  canvas.Fill(Ellipse(sx, sy, 1.1 * k + 0.3, 1.1 * k + 0.3), Solid({255, 255, 255}));
+  canvas.Fill(star(0), Solid(kStar));
+  if (pen.detail) {
+    const double glow = 0.45 * sr;
+    canvas.Fill(Intersection(star(0), Ellipse(sx, sy, glow, glow)),
+                RadialGradient({sx, sy}, glow, {255, 255, 255}, kStar));
+  } else {
+    canvas.Fill(Ellipse(sx, sy, 1.1 * k + 0.3, 1.1 * k + 0.3), Solid({255, 255, 255}));
+  }
   return canvas;
 }
 
@@ -104,7 +146,7 @@ Rgb Straight(const Canvas& canvas, int x, int y) {
 
 IconImage KestalIconImage(int size) {
   const double line = size < 24 ? 1.0 : 1.1;
-  const Canvas canvas = Paint(size, {false, size / 32.0, {0, 0}, line, 1.3, 0});
+  const Canvas canvas = Paint(size, {false, size / 32.0, {0, 0}, line, 1.3, 0, false});
   // Edge pixels keep the shape's own colour instead of fading to black; the mask decides what
   // shows through.
   Canvas straight(size, size);
@@ -119,9 +161,10 @@ IconImage KestalIconImage(int size) {
 
 AlphaIconImage KestalAlphaIconImage(int size) {
   // Lines and halo grow with the size, never below a pixel, so that they read at 16 pixels and
-  // do not look thin at 64.
-  const double line = std::max(1.0, 1.1 * size / 32);
-  const double halo = std::max(1.0, size / 32.0);
+  // do not look thin at 64; above 64 more slowly, or the large picture would be all outline.
+  const double line = size <= 64 ? std::max(1.0, 1.1 * size / 32) : 2.2 + (size - 64) / 64.0;
+  const double halo = size <= 64 ? std::max(1.0, size / 32.0) : 2.0 + (size - 64) / 64.0;
+  const bool detail = size > 64;
   // Up to 24 pixels smoothed edges only blur the picture: each pixel is in or out, and the
   // drawing takes more of the square, its halo running off the edges where the ring's ends
   // and the star's points touch them.
@@ -133,7 +176,7 @@ AlphaIconImage KestalAlphaIconImage(int size) {
   const double top = size < 24 ? -0.9 : 0.1, bottom = size < 24 ? 27.3 : 27;
   const double k = (size - 2 * room) / (right - left);
   const Point origin{room - left * k, (size - (top + bottom) * k) / 2};
-  const Canvas canvas = Paint(size, {!crisp, k, origin, line, line + 0.2, halo});
+  const Canvas canvas = Paint(size, {!crisp, k, origin, line, line + 0.2, halo, detail});
   AlphaIconImage image{size, size, {}};
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
@@ -148,7 +191,7 @@ AlphaIconImage KestalAlphaIconImage(int size) {
 std::vector<std::uint8_t> KestalIconFile() {
   std::vector<AlphaIconImage> fullColour;
   for (const int size : kIconSizes) fullColour.push_back(KestalAlphaIconImage(size));
-  return IcoFile({KestalIconImage(32)}, fullColour);
+  return IcoFile({KestalIconImage(32)}, fullColour, kPngIconsFrom);
 }
 
 }  // namespace kestal::tools

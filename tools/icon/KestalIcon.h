@@ -9,8 +9,11 @@
 namespace kestal::tools {
 
 // The sizes of the full-colour images: every small and large icon size from 100 % to 200 %, and
-// the 175 % and 225 % small icons, so that the system never stretches a neighbouring size.
-inline constexpr int kIconSizes[] = {16, 20, 24, 28, 32, 36, 40, 48, 64};
+// the 175 % and 225 % small icons, so that the system never stretches a neighbouring size; and
+// 256 pixels for the Start menu, the list of installed apps and Explorer's large views.
+inline constexpr int kIconSizes[] = {16, 20, 24, 28, 32, 36, 40, 48, 64, 256};
+// The full-colour images from this size up are stored PNG-compressed.
+inline constexpr int kPngIconsFrom = 48;
 
 // The icon in 16 colours with a hard mask, at `size` pixels square (the file holds the 32-pixel
 // one, for the programs that read only that).

@@ -1,7 +1,10 @@
 #include "tools/paint/ImageFiles.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
+
+#include "tools/paint/Png.h"
 
 namespace kestal::tools {
 namespace {
@@ -131,7 +134,7 @@ std::vector<std::uint8_t> Bmp8File(const IndexedImage& image) {
 }
 
 std::vector<std::uint8_t> IcoFile(const std::vector<IconImage>& paletted,
-                                  const std::vector<AlphaIconImage>& fullColour) {
+                                  const std::vector<AlphaIconImage>& fullColour, int pngFrom) {
   struct Entry {
     int width, height, colours, bits;
     std::vector<std::uint8_t> body;
@@ -140,10 +143,12 @@ std::vector<std::uint8_t> IcoFile(const std::vector<IconImage>& paletted,
   for (const auto& icon : paletted)
     entries.push_back({icon.image.width, icon.image.height, 16, 4, Paletted4(icon)});
   for (const auto& image : fullColour)
-    entries.push_back({image.width, image.height, 0, 32, FullColour32(image)});
+    entries.push_back(
+        {image.width, image.height, 0, 32,
+         std::max(image.width, image.height) >= pngFrom ? PngFile(image) : FullColour32(image)});
   for (const auto& entry : entries)
-    if (entry.width < 1 || entry.width > 255 || entry.height < 1 || entry.height > 255)
-      throw std::invalid_argument("icon images are 1 to 255 pixels a side");
+    if (entry.width < 1 || entry.width > 256 || entry.height < 1 || entry.height > 256)
+      throw std::invalid_argument("icon images are 1 to 256 pixels a side");
 
   Writer out;
   out.U16(0);  // reserved
@@ -151,8 +156,8 @@ std::vector<std::uint8_t> IcoFile(const std::vector<IconImage>& paletted,
   out.U16(static_cast<std::uint32_t>(entries.size()));
   std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(entries.size());
   for (const auto& entry : entries) {
-    out.U8(static_cast<std::uint32_t>(entry.width));
-    out.U8(static_cast<std::uint32_t>(entry.height));
+    out.U8(static_cast<std::uint32_t>(entry.width % 256));  // 0 for 256
+    out.U8(static_cast<std::uint32_t>(entry.height % 256));
     out.U8(static_cast<std::uint32_t>(entry.colours));  // 0: more than 256
     out.U8(0);
     out.U16(1);  // planes

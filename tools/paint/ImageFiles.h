@@ -30,9 +30,11 @@ struct AlphaIconImage {
 // An icon file: the 4-bit images first, then the 32-bit ones. Transparent pixels of a 4-bit
 // image are stored as colour 0 under a set mask bit, so that they show the background whatever
 // colour 0 is; a 32-bit image carries its own alpha, and its mask marks the pixels of alpha 0
-// for the programs that read only the mask.
+// for the programs that read only the mask. Full-colour images of `pngFrom` pixels a side and
+// more are stored as PNG files instead, a fraction of the size (Windows reads them so from
+// Vista on).
 std::vector<std::uint8_t> IcoFile(const std::vector<IconImage>& paletted,
-                                  const std::vector<AlphaIconImage>& fullColour);
+                                  const std::vector<AlphaIconImage>& fullColour, int pngFrom);
 
 // Writes bytes to a file; false when it cannot.
 bool WriteFile(const char* path, const std::vector<std::uint8_t>& bytes);
