@@ -136,4 +136,41 @@ KeptState WithRefusals(const Confirmation& ok, const KeptState& wanted) {
   return kept;
 }
 
+Told ToldBy(std::string_view text) {
+  if (text.find("estrai prima") != std::string_view::npos) return Told::ExtractFirst;
+  if (text.find("non partir\xC3\xA0 all'avvio") != std::string_view::npos) return Told::NotStarted;
+  if (text.find("resta attivo") != std::string_view::npos) return Told::MachineStartStays;
+  if (text.find("partir\xC3\xA0 ancora") != std::string_view::npos) return Told::UserStartStays;
+  return Told::Nothing;
+}
+
+Told MustTell(const Confirmation& ok, const KeptState& after) {
+  if (ok.ticked) {
+    if (ok.folder == FolderKind::Temporary) return Told::ExtractFirst;
+    const bool started = StartsProgram(after.roots[kMachine], ok.executable) ||
+                         StartsProgram(after.roots[kUser], ok.executable);
+    return started ? Told::Nothing : Told::NotStarted;
+  }
+  // A value that could not be removed, the machine's first.
+  if (after.roots[kMachine].run) return Told::MachineStartStays;
+  if (after.roots[kUser].run) return Told::UserStartStays;
+  return Told::Nothing;
+}
+
+const char* ToldText(Told told) {
+  switch (told) {
+    case Told::Nothing:
+      return "nothing";
+    case Told::ExtractFirst:
+      return "to extract the zip first";
+    case Told::NotStarted:
+      return "that the program won't start with Windows";
+    case Told::MachineStartStays:
+      return "that the machine-wide start stays";
+    case Told::UserStartStays:
+      return "that the per-user start stays";
+  }
+  return "?";
+}
+
 }  // namespace kestal::fuzzing

@@ -5,6 +5,7 @@
 // its box was ticked. These are the rules the program's fuzz target holds it to.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/headless/Headless.h"
 
@@ -45,6 +46,17 @@ KeptState KeptAfter(const Confirmation& ok);
 // the machine's Run key refuses a program outside the user's folders, the user's key starts it
 // instead (unless the machine's value starts it already).
 KeptState WithRefusals(const Confirmation& ok, const KeptState& wanted);
+
+// What About's message after "&Ok" tells the user when the autostart could not be changed as
+// the box asked: nothing could be stored from a folder that won't last; the program won't start
+// with Windows; a machine-wide start stays (only an administrator may remove it); a per-user
+// start stays.
+enum class Told { Nothing, ExtractFirst, NotStarted, MachineStartStays, UserStartStays };
+// What a message says; Nothing for any other message.
+Told ToldBy(std::string_view text);
+// What "&Ok" must tell, given what it left: what the box asked and did not come about.
+Told MustTell(const Confirmation& ok, const KeptState& after);
+const char* ToldText(Told told);
 
 // The command that starts the executable, as a Run value holds it.
 std::string RunCommand(const std::string& executable);

@@ -209,14 +209,16 @@ void ProgramPlayer::Confirmed() {
   if (!(now == expected)) {
     Fail("\"&Ok\" left " + now.Text() + "; it should leave " + expected.Text());
   }
-  // The program can't start with Windows from a folder that won't last: the user is told.
-  if (ok.asked.ticked && ok.asked.folder == FolderKind::Temporary) {
-    const auto& boxes = hp_.windows.MessageBoxes();
-    const bool told = std::any_of(boxes.begin() + static_cast<std::ptrdiff_t>(ok.boxesBefore),
-                                  boxes.end(), [](const headless::MessageBoxRecord& box) {
-                                    return box.text.find("estrai") != std::string::npos;
-                                  });
-    if (!told) Fail("\"&Ok\" could not start the program with Windows and said nothing");
+  // What the box asked and did not come about, the user is told, and nothing else.
+  std::vector<Told> told;
+  const auto& boxes = hp_.windows.MessageBoxes();
+  for (std::size_t i = ok.boxesBefore; i < boxes.size(); ++i) {
+    if (const Told said = ToldBy(boxes[i].text); said != Told::Nothing) told.push_back(said);
+  }
+  const Told must = MustTell(ok.asked, now);
+  if (told.size() != (must == Told::Nothing ? 0u : 1u) || (!told.empty() && told[0] != must)) {
+    Fail(std::string("\"&Ok\" should tell ") + ToldText(must) + ", and told " +
+         (told.empty() ? "nothing" : ToldText(told[0])) + "; it left " + now.Text());
   }
 }
 
