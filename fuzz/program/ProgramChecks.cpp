@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
-#include <map>
 #include <optional>
 
 #include "engine/Stardate.h"
@@ -18,8 +17,9 @@ constexpr std::string_view kWrites[] = {"SaveSetting(", "DeleteSetting(", "SetRe
                                         "DeleteRegValue(", "DeleteRegKey("};
 
 // Windows whose handlers acted after the program ended would show in these entries.
-constexpr std::string_view kAfterEnd[] = {"Form_Load(", "ShowWindow(", "MsgBox(",    "PopupMenu",
-                                          "PlaySound(", "NotifyIcon(", "SetTimer(", "OpenWithShell("};
+constexpr std::string_view kAfterEnd[] = {"Form_Load(", "ShowWindow(",   "MsgBox(",
+                                          "PopupMenu",  "PlaySound(",    "NotifyIcon(",
+                                          "SetTimer(",  "OpenWithShell("};
 
 bool IsDigits(std::string_view text) {
   if (text.empty()) return false;
@@ -68,7 +68,9 @@ void ProgramPlayer::ReadLog() {
     const std::string& entry = entries[logRead_];
     if (ended_) {
       for (const std::string_view after : kAfterEnd) {
-        if (entry.starts_with(after)) Fail("after the program ended, something reached a window: " + entry);
+        if (entry.starts_with(after)) {
+          Fail("after the program ended, something reached a window: " + entry);
+        }
       }
     }
     if (entry.starts_with("SetTimer(") || entry.starts_with("KillTimer(")) {
@@ -82,6 +84,7 @@ void ProgramPlayer::ReadLog() {
         timers_[{name, id}] = {time_.Ticks() + interval, interval};
       }
     } else if (std::ranges::any_of(kWrites, [&](auto call) { return entry.starts_with(call); })) {
+      keptWritten_ = true;
       // Only the handling of "&Ok" writes, and not what a nested action does meanwhile.
       if (oks_.empty() || playing_.empty() || oks_.back().action != playing_.back()) {
         Fail("written without the user's \"&Ok\": " + entry);
@@ -108,7 +111,9 @@ void ProgramPlayer::CheckAfterAction() {
   if (hp_.windows.Pointer() != MousePointer::Default) Fail("the hourglass stays after the action");
   // A closed window's object stays only while its slot holds it, until the next opening.
   std::size_t closed = 0;
-  for (const headless::HeadlessSurface* object : hp_.windows.Objects()) closed += object->Destroyed();
+  for (const headless::HeadlessSurface* object : hp_.windows.Objects()) {
+    closed += object->Destroyed();
+  }
   if (closed > 4) Fail(std::to_string(closed) + " closed windows are still held");
   if (endAsked_ && !hp_.windows.Ended()) Fail("the program was asked to end and goes on");
   if (hp_.windows.Ended()) CheckEnded();
@@ -117,16 +122,19 @@ void ProgramPlayer::CheckAfterAction() {
 }
 
 void ProgramPlayer::CheckWindows() {
-  std::map<std::string, int> count;
-  for (const Form* form : hp_.windows.LoadedForms()) {
-    if (++count[form->Name()] > 1) Fail("two windows " + form->Name() + " are open");
+  const std::vector<Form*> loaded = hp_.windows.LoadedForms();
+  for (auto form = loaded.begin(); form != loaded.end(); ++form) {
+    for (auto other = loaded.begin(); other != form; ++other) {
+      if ((*other)->Name() == (*form)->Name()) Fail("two windows " + (*form)->Name() + " are open");
+    }
   }
 }
 
 void ProgramPlayer::CheckAfterMenuChoice() {
   int open = 0;
   std::string names;
-  for (FormSlot* slot : {&program_->about, &program_->conventionsWindow, &program_->conversionWindow}) {
+  for (FormSlot* slot :
+       {&program_->about, &program_->conventionsWindow, &program_->conversionWindow}) {
     const Form* form = slot->Current();
     if (!form) continue;
     const FormState state = form->State();
@@ -153,17 +161,23 @@ void ProgramPlayer::CheckTooltip() {
   if (!(expectNextGeneration_ ? HasNextGenerationShape(stardate) : HasClassicShape(stardate))) {
     Fail("the tooltip's stardate is not in its shape: \"" + tooltip + "\"");
   }
+  // The engine's stardate of today, worked out again when the day or the convention changed.
   const std::string today = ShortDateText(Today(hp_.clock));
-  const std::string expected =
-      expectNextGeneration_ ? InvariantNumberText(NGStardate(today)) : ClassicStardate(today, true);
-  if (stardate != expected) {
-    Fail("the tooltip shows \"" + stardate + "\" on " + today + ", not \"" + expected + "\"");
+  if (today != tipDay_ || expectNextGeneration_ != tipNextGeneration_) {
+    tipDay_ = today;
+    tipNextGeneration_ = expectNextGeneration_;
+    tipStardate_ = expectNextGeneration_ ? InvariantNumberText(NGStardate(today))
+                                         : ClassicStardate(today, true);
+  }
+  if (stardate != tipStardate_) {
+    Fail("the tooltip shows \"" + stardate + "\" on " + today + ", not \"" + tipStardate_ + "\"");
   }
 }
 
 // Between two "&Ok"s nothing the user keeps changes; while one is handled, it checks itself.
 void ProgramPlayer::CheckKept() {
-  if (!oks_.empty()) return;
+  if (!oks_.empty() || !keptWritten_) return;
+  keptWritten_ = false;
   const KeptState now = ReadKeptState(hp_);
   if (!(now == kept_)) {
     Fail("what the user keeps changed without \"&Ok\": " + now.Text() + "; was " + kept_.Text());
@@ -185,9 +199,10 @@ void ProgramPlayer::Confirming(Form& about) {
   ok.asked.executable = hp_.shell.executablePath;
   ok.asked.folder = hp_.shell.FolderOf(ok.asked.executable);
   ok.boxesBefore = hp_.windows.MessageBoxes().size();
-  Say(depth_ + 1, std::string("(\"&Ok\" keeps ") +
-                      (ok.asked.nextGeneration ? "Next Generation" : "the classic convention") +
-                      (ok.asked.ticked ? ", started with Windows)" : ", not started with Windows)"));
+  Say(depth_ + 1,
+      std::string("(\"&Ok\" keeps ") +
+          (ok.asked.nextGeneration ? "Next Generation" : "the classic convention") +
+          (ok.asked.ticked ? ", started with Windows)" : ", not started with Windows)"));
   oks_.push_back(std::move(ok));
   CheckKept();
 }
@@ -199,6 +214,7 @@ void ProgramPlayer::Confirmed() {
   for (PendingOk& outer : oks_) outer.overtaken = true;
   const KeptState now = ReadKeptState(hp_);
   kept_ = now;
+  keptWritten_ = false;
   Say(depth_ + 1, "(kept: " + now.Text() + ")");
   // A store that began or stopped refusing while "&Ok" was handled leaves either outcome.
   const bool refusalsMoved = ok.asked.settingsRefused != hp_.settings.refuseWrites ||

@@ -116,6 +116,11 @@ class ProgramPlayer {
     bool overtaken = false;  // another "&Ok" came while it was handled
   };
   std::vector<PendingOk> oks_;
+  // Only the platform's writes change what is kept: it is read again after one.
+  bool keptWritten_ = false;
+  // The tooltip's stardate for a day in a convention, as the engine gives it.
+  std::string tipDay_, tipStardate_;
+  bool tipNextGeneration_ = false;
   bool endAsked_ = false;           // "Chiudi" chosen, or the session ended
   bool form1GoneUnasked_ = false;   // the start-up window went without being asked to
   int giveUpBoxes_ = 0;             // the message that the icon can't be added
