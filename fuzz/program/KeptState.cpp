@@ -9,8 +9,9 @@ namespace {
 
 using Value = headless::HeadlessRegistry::Value;
 
-constexpr int kMachine = static_cast<int>(RegistryRoot::LocalMachine);
-constexpr int kUser = static_cast<int>(RegistryRoot::CurrentUser);
+constexpr int kMachine = kMachineRoot;
+constexpr int kUser = kUserRoot;
+static_assert(kMachine == 0 && kUser == 1);
 constexpr std::string_view kRunKeys[] = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
                                          "Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
 constexpr std::string_view kMarkKeys[] = {
@@ -94,6 +95,18 @@ KeptState ReadKeptState(const headless::HeadlessPlatform& machine) {
     state.roots[root].mark = machine.registry.Get(registryRoot, kMarkKeys[root], "KestalDate");
   }
   return state;
+}
+
+void PutRunValues(headless::HeadlessPlatform& machine, const KeptState& state) {
+  for (const int root : {kMachine, kUser}) {
+    const auto registryRoot = static_cast<RegistryRoot>(root);
+    if (const auto& run = state.roots[root].run) {
+      machine.registry.Put(registryRoot, kRunKeys[root], "KestalDate", *run);
+    }
+    if (const auto& mark = state.roots[root].mark) {
+      machine.registry.Put(registryRoot, kMarkKeys[root], "KestalDate", *mark);
+    }
+  }
 }
 
 std::string RunCommand(const std::string& executable) {

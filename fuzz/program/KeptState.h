@@ -15,9 +15,13 @@ struct KeptRoot {
   std::optional<headless::HeadlessRegistry::Value> run, mark;
 };
 
+// The roots by their RegistryRoot: the machine's, the user's.
+inline constexpr int kMachineRoot = static_cast<int>(RegistryRoot::LocalMachine);
+inline constexpr int kUserRoot = static_cast<int>(RegistryRoot::CurrentUser);
+
 struct KeptState {
   std::optional<std::string> convention;  // none: no setting stored
-  KeptRoot roots[2];                      // by RegistryRoot: the machine's, the user's
+  KeptRoot roots[2];
 
   bool operator==(const KeptState& other) const;
   // As a person reads it, for a failure's message.
@@ -26,6 +30,8 @@ struct KeptState {
 
 // Read from the machine without a call of the program's being logged.
 KeptState ReadKeptState(const headless::HeadlessPlatform& machine);
+// The Run values and marks put in place on the machine, as a user's earlier sessions left them.
+void PutRunValues(headless::HeadlessPlatform& machine, const KeptState& state);
 
 // The state of things when the user pressed About's "&Ok": what About showed, what was kept, and
 // which stores refused writes.

@@ -194,8 +194,7 @@ void ProgramPlayer::Confirming(Form& about) {
   ok.asked.ticked = user.Value("Check1");
   ok.asked.before = ReadKeptState(hp_);
   ok.asked.settingsRefused = hp_.settings.refuseWrites;
-  ok.asked.rootRefused[0] = refusedRoots_[0];
-  ok.asked.rootRefused[1] = refusedRoots_[1];
+  for (const int root : {kMachineRoot, kUserRoot}) ok.asked.rootRefused[root] = refusedRoots_[root];
   ok.asked.executable = hp_.shell.executablePath;
   ok.asked.folder = hp_.shell.FolderOf(ok.asked.executable);
   ok.boxesBefore = hp_.windows.MessageBoxes().size();
@@ -218,8 +217,8 @@ void ProgramPlayer::Confirmed() {
   Say(depth_ + 1, "(kept: " + now.Text() + ")");
   // A store that began or stopped refusing while "&Ok" was handled leaves either outcome.
   const bool refusalsMoved = ok.asked.settingsRefused != hp_.settings.refuseWrites ||
-                             ok.asked.rootRefused[0] != refusedRoots_[0] ||
-                             ok.asked.rootRefused[1] != refusedRoots_[1];
+                             ok.asked.rootRefused[kMachineRoot] != refusedRoots_[kMachineRoot] ||
+                             ok.asked.rootRefused[kUserRoot] != refusedRoots_[kUserRoot];
   if (ok.overtaken || refusalsMoved) return;
   const KeptState expected = KeptAfter(ok.asked);
   if (!(now == expected)) {

@@ -99,26 +99,23 @@ ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* tr
   hp_.windows.screen = {static_cast<int>(1024 * tpp), static_cast<int>(768 * tpp), tpp, tpp};
   if (!storedAtStart_.empty()) hp_.settings.Save("KestalDate", "Impostazioni", "Data", storedAtStart_);
   if ((setup >> 4) % 8 == 7) hp_.tray.available = false;  // started with Windows, no taskbar yet
-  constexpr std::string_view kUserRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  KeptState before;
   if (setup >> 7) {
-    hp_.registry.Put(RegistryRoot::CurrentUser, kUserRun, "KestalDate",
-                     headless::HeadlessRegistry::String("C:\\KestalDate.exe"));
+    before.roots[kUserRoot].run = headless::HeadlessRegistry::String("C:\\KestalDate.exe");
   }
   const AutostartSetup& autostart = kAutostartSetups[(day >> 3) % std::size(kAutostartSetups)];
   if (autostart.executable) hp_.shell.executablePath = autostart.executable;
-  const auto started = headless::HeadlessRegistry::String(RunCommand(hp_.shell.executablePath) + '\0');
-  if (autostart.machineStarts) {
-    hp_.registry.Put(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                     "KestalDate", started);
-  }
-  if (autostart.userStarts) hp_.registry.Put(RegistryRoot::CurrentUser, kUserRun, "KestalDate", started);
+  const auto started =
+      headless::HeadlessRegistry::String(RunCommand(hp_.shell.executablePath) + '\0');
+  if (autostart.machineStarts) before.roots[kMachineRoot].run = started;
+  if (autostart.userStarts) before.roots[kUserRoot].run = started;
   if (autostart.userTurnedOff) {
-    hp_.registry.Put(RegistryRoot::CurrentUser,
-                     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run",
-                     "KestalDate", headless::HeadlessRegistry::Binary(std::string("\x03\0\0\0\0\0\0\0\0\0\0\0", 12)));
+    const std::string turnedOff("\x03\0\0\0\0\0\0\0\0\0\0\0", 12);  // an odd first byte
+    before.roots[kUserRoot].mark = headless::HeadlessRegistry::Binary(turnedOff);
   }
+  PutRunValues(hp_, before);
   if (autostart.machineRefuses) {
-    refusedRoots_[0] = true;
+    refusedRoots_[kMachineRoot] = true;
     hp_.registry.RefuseWrites(RegistryRoot::LocalMachine);
   }
   kept_ = ReadKeptState(hp_);
