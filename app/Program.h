@@ -18,11 +18,6 @@ class Program {
   // loop then runs. False when the window could not be made.
   bool Start();
 
-  void Show(FormSlot& slot) { platform.windows.Show(slot.Get()); }
-  void Unload(FormSlot& slot) {
-    if (slot.IsLoaded()) platform.windows.Unload(*slot.Current());
-  }
-
   Platform& platform;
   TrayIcon trayIcon;
   WindowSequence sequence;

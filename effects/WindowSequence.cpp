@@ -17,9 +17,8 @@ void CentreOnScreen(Form& window) {
               static_cast<int>(RoundHalfEven((screen.heightTwips - window.DesignHeight()) * 0.5)));
 }
 
-void CutRoundedOutline(Platform& platform, Form& window) {
-  platform.effects.RoundOutline(window.hWnd(), window.DesignWidth(), window.DesignHeight(),
-                                kOutlineCornerTwips);
+void CutRoundedOutline(Form& window) {
+  window.RoundCorners(kOutlineCornerTwips);
 }
 
 void WindowSequence::OpenWindow(Form& window, const WindowOpening& steps) {
@@ -33,7 +32,7 @@ void WindowSequence::OpenWindow(Form& window, const WindowOpening& steps) {
 
   if (steps.beforeOutline) steps.beforeOutline();
   if (steps.topmostBeforeOutline) platform_.effects.MakeTopmost(window.hWnd());
-  CutRoundedOutline(platform_, window);
+  CutRoundedOutline(window);
   if (steps.content) steps.content();
 
   sound_.PlayWindowSound(kOpenSound);

@@ -43,6 +43,6 @@ class WindowSequence {
 void CentreOnScreen(Form& window);
 // Cuts the window's outline to a rectangle with rounded corners (a 20-pixel corner ellipse at
 // 96 dpi, scaled with the window's density).
-void CutRoundedOutline(Platform& platform, Form& window);
+void CutRoundedOutline(Form& window);
 
 }  // namespace kestal

@@ -10,12 +10,50 @@ PixelRect MiddleStrip(const PixelRect& area) {
   return {c, area.top, c + 1, area.bottom};
 }
 
+bool HasSize(const PixelRect& r) {
+  return r.right > r.left && r.bottom > r.top;
+}
+
+// Where the outline meets the tray: the notification area's middle strip; without a
+// notification area the program's own icon; without either the strip of an empty rectangle,
+// (0, 0, 1, 0), the top-left corner.
+PixelRect TrayAnchor(WindowEffects& effects, WindowHandle window) {
+  const auto area = effects.NotificationArea();
+  if (area && HasSize(*area)) return MiddleStrip(*area);
+  if (const auto icon = effects.TrayIconRect(window); icon && HasSize(*icon)) return *icon;
+  return MiddleStrip(PixelRect{});
+}
+
+// The outline, unless the user has turned the system's animations off.
+void Animate(WindowEffects& effects, WindowHandle window, const PixelRect& from,
+             const PixelRect& to) {
+  if (effects.AnimationsOn()) effects.AnimateOutline(window, from, to);
+}
+
 // Hides the closed window and asks for its release. From inside the window's own Form_Unload
 // the window layer ignores that nested request and releases the window once, afterwards.
 void HideAndRelease(Platform& platform, Form& window) {
   platform.windows.Hide(window);
   platform.windows.DoEvents();
   platform.windows.Unload(window);
+}
+
+// The outline from the anchor into the window, or from the window to the anchor and then the
+// window hidden and released; closing onto the screen corner lets messages through once more
+// before the window is hidden.
+void Zoom(Platform& platform, Form& window, const PixelRect& anchor, ZoomDirection direction,
+          bool letThroughBeforeHiding) {
+  WindowEffects& effects = platform.effects;
+  const WindowHandle handle = window.hWnd();
+  const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
+  if (direction == ZoomDirection::Opening) {
+    Animate(effects, handle, anchor, rect);
+    platform.windows.DoEvents();
+    return;
+  }
+  Animate(effects, handle, rect, anchor);
+  if (letThroughBeforeHiding) platform.windows.DoEvents();
+  HideAndRelease(platform, window);
 }
 
 }  // namespace
@@ -29,35 +67,14 @@ void ZoomWindow(Platform& platform, Form& window, ZoomAnchor anchor, ZoomDirecti
     ZoomWithTray(platform, window, direction);
     return;
   }
-  WindowEffects& effects = platform.effects;
-  const PixelRect desktop = effects.DesktopRect();
   // The bottom-right pixel of the desktop.
+  const PixelRect desktop = platform.effects.DesktopRect();
   const PixelRect corner{desktop.right - 1, desktop.bottom - 1, desktop.right, desktop.bottom};
-  const WindowHandle handle = window.hWnd();
-  const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
-  if (direction == ZoomDirection::Opening) {
-    effects.AnimateOutline(handle, corner, rect);
-    platform.windows.DoEvents();
-  } else {
-    effects.AnimateOutline(handle, rect, corner);
-    platform.windows.DoEvents();
-    HideAndRelease(platform, window);
-  }
+  Zoom(platform, window, corner, direction, true);
 }
 
 void ZoomWithTray(Platform& platform, Form& window, ZoomDirection direction) {
-  WindowEffects& effects = platform.effects;
-  const WindowHandle handle = window.hWnd();
-  const PixelRect rect = effects.WindowRect(handle).value_or(PixelRect{});
-  // No notification area: the strip of an empty rectangle, (0, 0, 1, 0), the top-left corner.
-  const PixelRect strip = MiddleStrip(effects.NotificationArea().value_or(PixelRect{}));
-  if (direction == ZoomDirection::Opening) {
-    effects.AnimateOutline(handle, strip, rect);
-    platform.windows.DoEvents();
-  } else {
-    effects.AnimateOutline(handle, rect, strip);
-    HideAndRelease(platform, window);
-  }
+  Zoom(platform, window, TrayAnchor(platform.effects, window.hWnd()), direction, false);
 }
 
 }  // namespace kestal

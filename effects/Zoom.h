@@ -16,10 +16,11 @@ enum class ZoomDirection {
   Closing = 1,  // from the window to the anchor, then the window is hidden and released
 };
 
-// Closing a hidden window draws nothing and leaves it alone.
+// Closing a hidden window draws nothing and leaves it alone. With the system's animations off
+// no outline is drawn; the window is still hidden and released on closing.
 void ZoomWindow(Platform& platform, Form& window, ZoomAnchor anchor, ZoomDirection direction);
 // The zoom for the notification-area anchor: without a notification area the outline goes to
-// the top-left corner of the screen.
+// the program's icon, and without that to the top-left corner of the screen.
 void ZoomWithTray(Platform& platform, Form& window, ZoomDirection direction);
 
 }  // namespace kestal

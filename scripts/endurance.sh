@@ -17,4 +17,4 @@ driver=$e2e/kestal_e2e_driver.exe
 trap 'bash "$root/e2e/fixture.sh" down "$state" >/dev/null' EXIT
 bash "$root/e2e/fixture.sh" up "$state" "$driver"
 bash "$root/e2e/scenario.sh" "$state" "$driver" "$root/build/windows/KestalDate.exe" endurance \
-  "$e2e/screenshots/endurance" $((rounds * 2 + 120)) --cycles "$rounds"
+  "$e2e/screenshots/endurance" $((rounds * 4 + 120)) --cycles "$rounds"

@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine64 wine xvfb xauth fonts-wine fonts-liberation imagemagick sox
   tesseract-ocr tesseract-ocr-ita
-  nsis strip-nondeterminism icoutils
+  nsis strip-nondeterminism icoutils x11-apps
 )
 
 missing=()

@@ -1,8 +1,5 @@
 #include "settings/Autostart.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "settings/RegString.h"
 
 namespace kestal {
@@ -48,11 +45,6 @@ std::string StartedProgram(Registry& registry, Shell& shell, const RunKey& key) 
   return program;
 }
 
-bool SamePath(std::string_view a, std::string_view b) {
-  return std::ranges::equal(
-      a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 // Without a mark Windows counts the value on, so removing one turns the start on again.
 bool Store(Registry& registry, const RunKey& key, std::string_view command) {
   if (!SetRegString(registry, key.root, key.run, kAutostartValue, command)) return false;
@@ -91,14 +83,15 @@ AutostartChange RegisterAutostart(Registry& registry, Shell& shell) {
   // elevated: an old machine-wide value goes where the rights allow.
   if (folder == FolderKind::User) Remove(registry, kMachine);
   // A machine-wide value that stays and starts this very program would start it twice.
-  if (SamePath(StartedProgram(registry, shell, kMachine), executable)) {
+  if (shell.SamePath(StartedProgram(registry, shell, kMachine), executable)) {
     Remove(registry, kUser);
     return AutostartChange::Done;
   }
   if (Store(registry, kUser, command)) return AutostartChange::Done;
   // A refused write changes nothing where the user's value starts this program already.
-  return SamePath(StartedProgram(registry, shell, kUser), executable) ? AutostartChange::Done
-                                                                      : AutostartChange::Refused;
+  return shell.SamePath(StartedProgram(registry, shell, kUser), executable)
+             ? AutostartChange::Done
+             : AutostartChange::Refused;
 }
 
 AutostartChange UnregisterAutostart(Registry& registry) {

@@ -2,10 +2,6 @@
 
 namespace kestal {
 
-std::string TrimAtNul(std::string_view text) {
-  return std::string(text.substr(0, text.find('\0')));
-}
-
 std::string GetRegString(Registry& registry, RegistryRoot root, std::string_view keyPath,
                          std::string_view valueName) {
   // The stored text ends in a NUL, which goes with anything after it.

@@ -7,9 +7,6 @@
 
 namespace kestal {
 
-// The text up to its first NUL character; the whole text when it holds none.
-std::string TrimAtNul(std::string_view text);
-
 // The string value `valueName` of the key, up to its terminating NUL. A missing key or value, a
 // value of another type or a failed read all give the empty text.
 std::string GetRegString(Registry& registry, RegistryRoot root, std::string_view keyPath,

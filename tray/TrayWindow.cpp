@@ -6,10 +6,6 @@
 
 namespace kestal {
 
-namespace {
-constexpr uint32_t kTrayIconId = 1;
-}  // namespace
-
 TrayWindow::TrayWindow(Platform& platform, TrayIcon& trayIcon, FormSlot& about,
                        FormSlot& conventionsWindow, FormSlot& conversionWindow)
     : Form(FormDefinition{"Form1", "Velorn", 0, 0, IDI_KESTAL, true}),
@@ -23,14 +19,6 @@ const std::vector<MenuItem>& TrayWindow::MenuItems() {
   static const std::vector<MenuItem> items{
       {"Convenzioni"}, {"Calcolo data"}, {"-"}, {"Informazioni"}, {"-"}, {"Chiudi"}};
   return items;
-}
-
-void TrayWindow::Show(FormSlot& slot) {
-  platform_.windows.Show(slot.Get());
-}
-
-void TrayWindow::Unload(FormSlot& slot) {
-  if (slot.IsLoaded()) platform_.windows.Unload(*slot.Current());
 }
 
 void TrayWindow::Form_Load() {
@@ -195,12 +183,12 @@ void TrayWindow::OpenMenu(MenuPlace place) {
 void TrayWindow::ShowAbout() {
   Form* closing = about_.Current();
   if (!closing || closing->State() != FormState::Unloading) {
-    Show(about_);
+    platform_.windows.Show(about_);
     return;
   }
   platform_.windows.AfterRelease(*closing, [this, tray = weak_from_this()] {
     // Not once the program is ending.
-    if (const auto hold = tray.lock(); hold && State() == FormState::Loaded) Show(about_);
+    if (const auto hold = tray.lock(); hold && State() == FormState::Loaded) platform_.windows.Show(about_);
   });
 }
 
@@ -211,18 +199,18 @@ void TrayWindow::mnuMain_Click(int index) {
     platform_.windows.AfterRelease(*closing, [] {});
   }
   if (index == kMenuClose) closing_ = true;
-  Unload(about_);
-  Unload(conventionsWindow_);
-  Unload(conversionWindow_);
+  platform_.windows.Unload(about_);
+  platform_.windows.Unload(conventionsWindow_);
+  platform_.windows.Unload(conversionWindow_);
   // Their closing lets messages through: the program may have been closed meanwhile (the
   // session ended), and then nothing opens.
   if (State() != FormState::Loaded) return;
   switch (index) {
     case kMenuConventions:
-      Show(conventionsWindow_);
+      platform_.windows.Show(conventionsWindow_);
       break;
     case kMenuConversion:
-      Show(conversionWindow_);
+      platform_.windows.Show(conversionWindow_);
       break;
     case kMenuAbout:
       ShowAbout();

@@ -50,12 +50,10 @@ class TrayWindow : public Form {
   void GiveUpAddingIcon();
   void WaitForMidnight();
   void FollowTheDate();
-  void Show(FormSlot& slot);
   void ShowAbout();
   // The popup menu; a menu the keyboard opened and left without a choice gives the keyboard
   // back to the notification area.
   void OpenMenu(MenuPlace place);
-  void Unload(FormSlot& slot);
 
   Platform& platform_;
   TrayIcon& trayIcon_;

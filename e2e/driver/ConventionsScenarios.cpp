@@ -59,28 +59,26 @@ const Placement kStacked[] = {
 
 void ConventionsWindow(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  HWND form = OpenFromTrayMenu(session, *program, MenuItem::Convenzioni, kForm);
-  if (!form) return;
-  Snapshot(*program, "conventions-opened");
-  // Read as a screen reader reads them: line breaks as blanks.
-  report.Equal("the classic convention text", AsRead(kClassicText), ReadText(form, msgDate));
-  report.Equal("the formula text", AsRead(kFormulaText), ReadText(form, msgDate1));
-  report.Equal("the derived values text", AsRead(kValuesText), ReadText(form, msgDate2));
-  report.Equal("the title", "Kestal Date - Convenzioni adottate", ReadText(form, Label1_0));
-  for (const Placement& row : kStacked) {
-    const int top = TopInTwips(form, row.control);
-    report.Check(top == row.top,
-                 std::string(row.name) + " lies at " + std::to_string(row.top) + " twips",
-                 "at " + std::to_string(top));
-  }
-  CheckCentred(session, form, "conventions window");
-  CheckTopmost(session, form, "conventions window");
-  ClickControl(form, Command1);
-  report.Check(program->WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window");
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    HWND form = OpenFromTrayMenu(session, program, MenuItem::Convenzioni, kForm);
+    if (!form) return;
+    Snapshot(program, "conventions-opened");
+    // Read as a screen reader reads them: line breaks as blanks.
+    report.Equal("the classic convention text", AsRead(kClassicText), ReadText(form, msgDate));
+    report.Equal("the formula text", AsRead(kFormulaText), ReadText(form, msgDate1));
+    report.Equal("the derived values text", AsRead(kValuesText), ReadText(form, msgDate2));
+    report.Equal("the title", "Kestal Date - Convenzioni adottate", ReadText(form, Label1_0));
+    for (const Placement& row : kStacked) {
+      const int top = TopInTwips(form, row.control);
+      report.Check(top == row.top,
+                   std::string(row.name) + " lies at " + std::to_string(row.top) + " twips",
+                   "at " + std::to_string(top));
+    }
+    CheckCentred(session, form, "conventions window");
+    CheckTopmost(session, form, "conventions window");
+    ClickControl(form, Command1);
+    report.Check(program.WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window");
+  });
 }
 
 const Scenario kConventions[] = {

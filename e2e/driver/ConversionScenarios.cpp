@@ -131,76 +131,74 @@ namespace {
 
 void ConversionWindow(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    // A single left click does nothing: the right click after it opens the menu, and no window.
+    PostTrayEvent(program.Form1(), WM_LBUTTONDOWN);
+    HWND menu = OpenTrayMenu(session, program);
+    if (!menu) return;
+    Snapshot(program, "tray-menu");
+    report.Check(program.VisibleWindowCount() == 1, "a left click opened no window");
+    report.Check(DismissMenu(menu, kWindowMs), "Escape closes the menu");
 
-  // A single left click does nothing: the right click after it opens the menu, and no window.
-  PostTrayEvent(program->Form1(), WM_LBUTTONDOWN);
-  HWND menu = OpenTrayMenu(session, *program);
-  if (!menu) return;
-  Snapshot(*program, "tray-menu");
-  report.Check(program->VisibleWindowCount() == 1, "a left click opened no window");
-  report.Check(DismissMenu(menu, kWindowMs), "Escape closes the menu");
+    HWND form = OpenFromTrayMenu(session, program, MenuItem::CalcoloData, kForm);
+    if (!form) return;
+    CheckFreshWindow(session, form);
+    Snapshot(program, "conversion-opened");
+    CheckCentred(session, form, "conversion window");
 
-  HWND form = OpenFromTrayMenu(session, *program, MenuItem::CalcoloData, kForm);
-  if (!form) return;
-  CheckFreshWindow(session, form);
-  Snapshot(*program, "conversion-opened");
-  CheckCentred(session, form, "conversion window");
+    // Today's date converts at once to its classic stardate.
+    ClickControl(form, Command1);
+    report.Equal("today's date converts to today's classic stardate", ClassicCode(Today()),
+                 WaitForText(form, VelornDate, ClassicCode(Today()), kWindowMs));
 
-  // Today's date converts at once to its classic stardate.
-  ClickControl(form, Command1);
-  report.Equal("today's date converts to today's classic stardate", ClassicCode(Today()),
-               WaitForText(form, VelornDate, ClassicCode(Today()), kWindowMs));
+    for (const ConversionCase& row : kConversions)
+      PlayConversion(session, program, form, row, true);
+    Snapshot(program, "conversion-done");
 
-  for (const ConversionCase& row : kConversions) PlayConversion(session, *program, form, row, true);
-  Snapshot(*program, "conversion-done");
+    // Emptying the input disables "&Converti"; Enter in the empty box still reports it.
+    ClickControl(form, Option1);
+    TypeText(form, DataSource, "");
+    report.Check(WaitUntil([&] { return !IsEnabled(form, Command1); }, kWindowMs),
+                 "an empty input disables \"&Converti\"");
+    PressEnterIn(form, DataSource);
+    ShownMessageBox empty = WaitForMessageBox(program.Id(), kWindowMs);
+    report.Equal("Enter in the empty input", kNotADate, empty.text);
+    if (empty.window) PressOk(empty.window, kWindowMs);
 
-  // Emptying the input disables "&Converti"; Enter in the empty box still reports it.
-  ClickControl(form, Option1);
-  TypeText(form, DataSource, "");
-  report.Check(WaitUntil([&] { return !IsEnabled(form, Command1); }, kWindowMs),
-               "an empty input disables \"&Converti\"");
-  PressEnterIn(form, DataSource);
-  ShownMessageBox empty = WaitForMessageBox(program->Id(), kWindowMs);
-  report.Equal("Enter in the empty input", kNotADate, empty.text);
-  if (empty.window) PressOk(empty.window, kWindowMs);
+    ClickControl(form, Command2);
+    ShownMessageBox formats = WaitForMessageBox(program.Id(), kWindowMs);
+    if (report.Check(formats.window != nullptr, "\"&Formati\" shows the formats")) {
+      Snapshot(program, "formats");
+      report.Equal("the formats text, line by line", AsShownLines(kFormatsText),
+                   AsShownLines(formats.text));
+      report.Equal("the formats title", "KestalDate", formats.title);
+      PressOk(formats.window, kWindowMs);
+    }
 
-  ClickControl(form, Command2);
-  ShownMessageBox formats = WaitForMessageBox(program->Id(), kWindowMs);
-  if (report.Check(formats.window != nullptr, "\"&Formati\" shows the formats")) {
-    Snapshot(*program, "formats");
-    report.Equal("the formats text, line by line", AsShownLines(kFormatsText),
-                 AsShownLines(formats.text));
-    report.Equal("the formats title", "KestalDate", formats.title);
-    PressOk(formats.window, kWindowMs);
-  }
+    ClickControl(form, Command3);
+    report.Check(program.WaitForFormGone(kForm, kWindowMs), "\"&Esci\" closes the window");
 
-  ClickControl(form, Command3);
-  report.Check(program->WaitForFormGone(kForm, kWindowMs), "\"&Esci\" closes the window");
-
-  // Choosing the item again while the window is open starts it afresh.
-  form = OpenFromTrayMenu(session, *program, MenuItem::CalcoloData, kForm);
-  if (!form) return;
-  TypeText(form, DataSource, "1/1/2000");
-  ClickControl(form, Option3);
-  WaitForOn(form, Option3, true, kWindowMs);
-  if (ChooseFromTrayMenu(session, *program, MenuItem::CalcoloData)) {
-    HWND fresh = nullptr;
-    WaitUntil(
-        [&] {
-          fresh = program->FindForm(kForm, true);
-          return fresh && ReadText(fresh, DataSource) == DayText(Today());
-        },
-        kWindowMs);
-    if (report.Check(fresh != nullptr, "the window shows again after the second choice"))
-      CheckFreshWindow(session, fresh);
-    form = fresh;
-  }
-  if (form) ClickControl(form, Command3);
-  program->WaitForFormGone(kForm, kWindowMs);
-  CloseAndCheckExit(session, *program);
+    // Choosing the item again while the window is open starts it afresh.
+    form = OpenFromTrayMenu(session, program, MenuItem::CalcoloData, kForm);
+    if (!form) return;
+    TypeText(form, DataSource, "1/1/2000");
+    ClickControl(form, Option3);
+    WaitForOn(form, Option3, true, kWindowMs);
+    if (ChooseFromTrayMenu(session, program, MenuItem::CalcoloData)) {
+      HWND fresh = nullptr;
+      WaitUntil(
+          [&] {
+            fresh = program.FindForm(kForm, true);
+            return fresh && ReadText(fresh, DataSource) == DayText(Today());
+          },
+          kWindowMs);
+      if (report.Check(fresh != nullptr, "the window shows again after the second choice"))
+        CheckFreshWindow(session, fresh);
+      form = fresh;
+    }
+    if (form) ClickControl(form, Command3);
+    program.WaitForFormGone(kForm, kWindowMs);
+  });
 }
 
 const Scenario kConversion[] = {

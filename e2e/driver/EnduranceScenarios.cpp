@@ -11,9 +11,9 @@
 
 #include "ConversionCases.h"
 #include "FormActions.h"
-#include "measure/ProcessMeter.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"
+#include "measure/ProcessMeter.h"
 
 namespace e2e {
 
@@ -156,49 +156,46 @@ std::optional<Usage> PlayAndCount(Session& session, RunningProgram& program, Pro
 
 void Endurance(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  const std::wstring& exe = session.exePath;
-  ProcessMeter meter(program->Handle(), program->Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    const std::wstring& exe = session.exePath;
+    ProcessMeter meter(program.Handle(), program.Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
 
-  // All parts are first played twice over, a few times each, every conversion case among them:
-  // what the first use of a window or a message box loads for good (the system's icons and
-  // fonts) is not growth. The long run of each part is then compared with its short run of the
-  // second pass, which ends in the same state (the window closed last, the sound played last).
-  const int warmUpCount = std::max<int>(2, static_cast<int>(ConversionCases().size()));
-  std::vector<Usage> warmedUp;
-  for (int pass = 1; pass <= 2; ++pass) {
-    warmedUp.clear();
-    for (const Part& part : kParts) {
-      const auto usage =
-          PlayAndCount(session, *program, meter, part, warmUpCount,
-                       std::to_string(warmUpCount) + " " + part.name + " (warm-up " +
-                           std::to_string(pass) + ")");
-      if (!usage) return;
-      warmedUp.push_back(*usage);
+    // All parts are first played twice over, a few times each, every conversion case among them:
+    // what the first use of a window or a message box loads for good (the system's icons and
+    // fonts) is not growth. The long run of each part is then compared with its short run of the
+    // second pass, which ends in the same state (the window closed last, the sound played last).
+    const int warmUpCount = std::max<int>(2, static_cast<int>(ConversionCases().size()));
+    std::vector<Usage> warmedUp;
+    for (int pass = 1; pass <= 2; ++pass) {
+      warmedUp.clear();
+      for (const Part& part : kParts) {
+        const auto usage = PlayAndCount(session, program, meter, part, warmUpCount,
+                                        std::to_string(warmUpCount) + " " + part.name +
+                                            " (warm-up " + std::to_string(pass) + ")");
+        if (!usage) return;
+        warmedUp.push_back(*usage);
+      }
     }
-  }
-  // The long run of each part goes in chunks, counted after each.
-  for (size_t k = 0; k < std::size(kParts); ++k) {
-    const Part& part = kParts[k];
-    const int count = std::max(1, session.cycles * part.fifthsOfCycles / 5);
-    const int chunks = std::min(count, kChunks);
-    std::vector<Usage> readings{warmedUp[k]};
-    for (int chunk = 0; chunk < chunks; ++chunk) {
-      const int size = count / chunks + (chunk < count % chunks ? 1 : 0);
-      const auto usage =
-          PlayAndCount(session, *program, meter, part, size,
-                       std::to_string(size) + " " + part.name + " (" + std::to_string(chunk + 1) +
-                           " of " + std::to_string(chunks) + ")");
-      if (!usage) return;
-      readings.push_back(*usage);
+    // The long run of each part goes in chunks, counted after each.
+    for (size_t k = 0; k < std::size(kParts); ++k) {
+      const Part& part = kParts[k];
+      const int count = std::max(1, session.cycles * part.fifthsOfCycles / 5);
+      const int chunks = std::min(count, kChunks);
+      std::vector<Usage> readings{warmedUp[k]};
+      for (int chunk = 0; chunk < chunks; ++chunk) {
+        const int size = count / chunks + (chunk < count % chunks ? 1 : 0);
+        const auto usage =
+            PlayAndCount(session, program, meter, part, size,
+                         std::to_string(size) + " " + part.name + " (" + std::to_string(chunk + 1) +
+                             " of " + std::to_string(chunks) + ")");
+        if (!usage) return;
+        readings.push_back(*usage);
+      }
+      CheckNoGrowth(session, readings, std::to_string(count) + " " + part.name);
     }
-    CheckNoGrowth(session, readings, std::to_string(count) + " " + part.name);
-  }
-  report.Check(program->VisibleWindowCount() == 0, "no window is left open");
-  report.Check(TrayIconExists(program->Form1()), "the icon is still in the tray");
-  CloseAndCheckExit(session, *program);
+    report.Check(program.VisibleWindowCount() == 0, "no window is left open");
+    report.Check(TrayIconExists(program.Form1()), "the icon is still in the tray");
+  });
 }
 
 const Scenario kEndurance[] = {

@@ -283,50 +283,48 @@ void AccessKeys(Session& session, RunningProgram& program, HWND form, const Menu
 
 void Keyboard(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  for (const MenuWindow& window : kMenuWindows) {
-    HWND form = OpenFromTrayMenu(session, *program, window.item, window.form);
-    if (!form) continue;
-    program->WaitForIdle(kWindowMs);
-    SetForegroundWindow(form);
-    if (!report.Check(WaitUntil([&] { return GetForegroundWindow() == form; }, kWindowMs),
-                      std::string(window.name) + " has the keyboard"))
-      continue;
-    const std::string name = window.name;
-    WalkRound(session, form, window.form, false, name);
-    WalkRound(session, form, window.form, true, name);
-    if (window.form == std::wstring(conversion::kForm)) {
-      using namespace conversion;
-      // The target group ends on its other option: Tab must stop there now.
-      ArrowsRound(session, form, window.form, Frame2, 1, name);
-      WalkRound(session, form, window.form, false, name + " with the other target chosen");
-      WalkRound(session, form, window.form, true, name + " with the other target chosen");
-      // A stardate source leaves the targets disabled: Tab passes them by.
-      ArrowsRound(session, form, window.form, Frame1, 1, name);
-      WalkRound(session, form, window.form, false, name + " with a stardate source");
-      WalkRound(session, form, window.form, true, name + " with a stardate source");
-      // Back to a calendar date: on round from the classic stardate.
-      const std::vector<int> sources = OptionsOf(form, Frame1);
-      for (size_t k = 0; k < sources.size() && !IsOn(form, Option1); ++k)
-        Arrow(form, window.form, sources, VK_DOWN);
-      // Enter in the input converts: today's date to the target chosen above.
-      TypeText(form, DataSource, DayText(Today()));
-      TypeText(form, VelornDate, "");
-      report.Check(TabTo(form, window.form, DataSource), name + ": Tab reaches the input");
-      PressKey(VK_RETURN);
-      const std::string want = NextGenerationNumber(Today());
-      report.Equal(name + ": Enter in the input converts today", want,
-                   WaitForText(form, VelornDate, want, kKeyMs));
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    for (const MenuWindow& window : kMenuWindows) {
+      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
+      if (!form) continue;
+      program.WaitForIdle(kWindowMs);
+      SetForegroundWindow(form);
+      if (!report.Check(WaitUntil([&] { return GetForegroundWindow() == form; }, kWindowMs),
+                        std::string(window.name) + " has the keyboard"))
+        continue;
+      const std::string name = window.name;
+      WalkRound(session, form, window.form, false, name);
+      WalkRound(session, form, window.form, true, name);
+      if (window.form == std::wstring(conversion::kForm)) {
+        using namespace conversion;
+        // The target group ends on its other option: Tab must stop there now.
+        ArrowsRound(session, form, window.form, Frame2, 1, name);
+        WalkRound(session, form, window.form, false, name + " with the other target chosen");
+        WalkRound(session, form, window.form, true, name + " with the other target chosen");
+        // A stardate source leaves the targets disabled: Tab passes them by.
+        ArrowsRound(session, form, window.form, Frame1, 1, name);
+        WalkRound(session, form, window.form, false, name + " with a stardate source");
+        WalkRound(session, form, window.form, true, name + " with a stardate source");
+        // Back to a calendar date: on round from the classic stardate.
+        const std::vector<int> sources = OptionsOf(form, Frame1);
+        for (size_t k = 0; k < sources.size() && !IsOn(form, Option1); ++k)
+          Arrow(form, window.form, sources, VK_DOWN);
+        // Enter in the input converts: today's date to the target chosen above.
+        TypeText(form, DataSource, DayText(Today()));
+        TypeText(form, VelornDate, "");
+        report.Check(TabTo(form, window.form, DataSource), name + ": Tab reaches the input");
+        PressKey(VK_RETURN);
+        const std::string want = NextGenerationNumber(Today());
+        report.Equal(name + ": Enter in the input converts today", want,
+                     WaitForText(form, VelornDate, want, kKeyMs));
+      }
+      AccessKeys(session, program, form, window);
+      if (program.FindForm(window.form, true)) {
+        ClickControl(form, window.closeButton);
+        program.WaitForFormGone(window.form, kWindowMs);
+      }
     }
-    AccessKeys(session, *program, form, window);
-    if (program->FindForm(window.form, true)) {
-      ClickControl(form, window.closeButton);
-      program->WaitForFormGone(window.form, kWindowMs);
-    }
-  }
-  CloseAndCheckExit(session, *program);
+  });
 }
 
 const Scenario kKeyboard[] = {

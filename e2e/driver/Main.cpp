@@ -3,6 +3,7 @@
 //
 //   driver.exe SCENARIO [--exe PATH] [--shots FOLDER] [--floor PATH] [--runs N]
 //              [--idle-seconds N] [--cycles N] [--installer PATH] [--seed N]
+//              [--frames FOLDER] [--animations on|off]
 //   driver.exe list
 #include <windows.h>
 
@@ -24,7 +25,7 @@ std::vector<e2e::Scenario> AllScenarios() {
                      e2e::EnduranceScenarios(),
                      e2e::MeasureScenarios(), e2e::TextFitScenarios(), e2e::InstallerScenarios(),
                      e2e::ReaderScenarios(), e2e::OneCopyScenarios(),
-                     e2e::KeyboardScenarios(), e2e::NoMouseScenarios()})
+                     e2e::KeyboardScenarios(), e2e::NoMouseScenarios(), e2e::ZoomScenarios()})
     all.insert(all.end(), group.begin(), group.end());
   return all;
 }
@@ -33,6 +34,7 @@ int Usage() {
   std::printf(
       "usage: driver SCENARIO [--exe PATH] [--shots FOLDER] [--floor PATH] [--runs N]\n"
       "              [--idle-seconds N] [--cycles N] [--installer PATH] [--seed N]\n"
+      "              [--frames FOLDER] [--animations on|off]\n"
       "scenarios:\n");
   for (const auto& scenario : AllScenarios())
     std::printf("  %-24s %s\n", scenario.name, scenario.what);
@@ -57,6 +59,12 @@ int wmain(int argc, wchar_t** argv) {
       session.floorPath = argv[i + 1];
     } else if (option == L"--installer") {
       session.installerPath = argv[i + 1];
+    } else if (option == L"--frames") {
+      session.framesFolder = argv[i + 1];
+    } else if (option == L"--animations") {
+      const std::wstring value = argv[i + 1];
+      if (value != L"on" && value != L"off") return Usage();
+      session.animations = value == L"on";
     } else if (option == L"--seed") {
       session.seed = static_cast<unsigned>(wcstoul(argv[i + 1], nullptr, 10));
     } else if (option == L"--runs" || option == L"--idle-seconds" || option == L"--cycles") {

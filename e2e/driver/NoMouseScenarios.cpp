@@ -37,63 +37,59 @@ bool TabTo(Session& session, RunningProgram& program, HWND form, int control, bo
 void AboutWithTheKeyboard(Session& session) {
   Report& report = session.report;
   using namespace about;
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  HWND form = OpenFromTrayMenu(session, *program, MenuItem::Informazioni, kForm);
-  if (!form || !InFront(session, form, "the About window")) return;
-  program->WaitForIdle(kWindowMs);
-  report.Check(HasFocus(form, Check1), "the window opens with the check box focused");
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    HWND form = OpenFromTrayMenu(session, program, MenuItem::Informazioni, kForm);
+    if (!form || !InFront(session, form, "the About window")) return;
+    program.WaitForIdle(kWindowMs);
+    report.Check(HasFocus(form, Check1), "the window opens with the check box focused");
 
-  // Round in reading order: "&Ok", the mail address, the web address, Dorran, Maselle.
-  if (!TabTo(session, *program, form, Command1, false, "\"&Ok\"")) return;
-  if (!TabTo(session, *program, form, Label4, false, "the mail address")) return;
-  Snapshot(*program, "about-focus-mail");
-  if (!TabTo(session, *program, form, Label5, false, "the web address")) return;
-  if (!TabTo(session, *program, form, Image2, false, "Dorran's picture")) return;
-  if (!TabTo(session, *program, form, Image3, false, "Maselle's picture")) return;
-  Snapshot(*program, "about-focus-maselle");
+    // Round in reading order: "&Ok", the mail address, the web address, Dorran, Maselle.
+    if (!TabTo(session, program, form, Command1, false, "\"&Ok\"")) return;
+    if (!TabTo(session, program, form, Label4, false, "the mail address")) return;
+    Snapshot(program, "about-focus-mail");
+    if (!TabTo(session, program, form, Label5, false, "the web address")) return;
+    if (!TabTo(session, program, form, Image2, false, "Dorran's picture")) return;
+    if (!TabTo(session, program, form, Image3, false, "Maselle's picture")) return;
+    Snapshot(program, "about-focus-maselle");
 
-  PressKey(VK_SPACE);
-  report.Equal("Space on Maselle's picture chooses Next Generation", "Next Generation",
-               WaitForText(form, StarDate, "Next Generation", kWindowMs));
-  CheckTooltip(session, std::string("Next Generation"), "keys-tooltip-next-generation");
-  report.Check(HasFocus(form, Image3), "the picture keeps the focus");
+    PressKey(VK_SPACE);
+    report.Equal("Space on Maselle's picture chooses Next Generation", "Next Generation",
+                 WaitForText(form, StarDate, "Next Generation", kWindowMs));
+    CheckTooltip(session, std::string("Next Generation"), "keys-tooltip-next-generation");
+    report.Check(HasFocus(form, Image3), "the picture keeps the focus");
 
-  if (!InFront(session, form, "the About window")) return;
-  if (!TabTo(session, *program, form, Image2, true, "Dorran's picture")) return;
-  PressKey(VK_RETURN);
-  report.Equal("Enter on Dorran's picture chooses the classic convention", "Velorn Classic",
-               WaitForText(form, StarDate, "Velorn Classic", kWindowMs));
-  // The links would start other programs here: the window tests press them.
-  if (!TabTo(session, *program, form, Image3, false, "Maselle's picture")) return;
-  PressKey(VK_RETURN);  // the convention the window closes with
-  report.Equal("Enter on Maselle's picture chooses Next Generation again", "Next Generation",
-               WaitForText(form, StarDate, "Next Generation", kWindowMs));
+    if (!InFront(session, form, "the About window")) return;
+    if (!TabTo(session, program, form, Image2, true, "Dorran's picture")) return;
+    PressKey(VK_RETURN);
+    report.Equal("Enter on Dorran's picture chooses the classic convention", "Velorn Classic",
+                 WaitForText(form, StarDate, "Velorn Classic", kWindowMs));
+    // The links would start other programs here: the window tests press them.
+    if (!TabTo(session, program, form, Image3, false, "Maselle's picture")) return;
+    PressKey(VK_RETURN);  // the convention the window closes with
+    report.Equal("Enter on Maselle's picture chooses Next Generation again", "Next Generation",
+                 WaitForText(form, StarDate, "Next Generation", kWindowMs));
 
-  PressKey(VK_ESCAPE);
-  report.Check(program->WaitForFormGone(kForm, kWindowMs), "Escape closes the About window");
-  report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey),
-               "closed with Escape, it stores nothing");
-  CheckTooltip(session, std::string("Next Generation"), "keys-escape-tooltip");
-  CloseAndCheckExit(session, *program);
+    PressKey(VK_ESCAPE);
+    report.Check(program.WaitForFormGone(kForm, kWindowMs), "Escape closes the About window");
+    report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey),
+                 "closed with Escape, it stores nothing");
+    CheckTooltip(session, std::string("Next Generation"), "keys-escape-tooltip");
+  });
 }
 
 void EscapeClosesEachWindow(Session& session) {
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  for (const MenuWindow& window : kMenuWindows) {
-    HWND form = OpenFromTrayMenu(session, *program, window.item, window.form);
-    if (!form || !InFront(session, form, window.name)) continue;
-    program->WaitForIdle(kWindowMs);
-    PressKey(VK_ESCAPE);
-    session.report.Check(program->WaitForFormGone(window.form, kWindowMs),
-                         std::string("Escape closes the ") + window.name);
-    session.report.Check(program->Running(), "the program goes on in the tray");
-  }
-  session.report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey), "nothing is stored");
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    for (const MenuWindow& window : kMenuWindows) {
+      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
+      if (!form || !InFront(session, form, window.name)) continue;
+      program.WaitForIdle(kWindowMs);
+      PressKey(VK_ESCAPE);
+      session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
+                           std::string("Escape closes the ") + window.name);
+      session.report.Check(program.Running(), "the program goes on in the tray");
+    }
+    session.report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey), "nothing is stored");
+  });
 }
 
 const Scenario kNoMouse[] = {

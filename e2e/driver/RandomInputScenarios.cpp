@@ -14,12 +14,12 @@
 #include "MessageBoxes.h"
 #include "Poll.h"
 #include "PopupMenu.h"
-#include "measure/ProcessMeter.h"
 #include "Registry.h"
 #include "Scenarios.h"
 #include "ScreenReader.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
+#include "measure/ProcessMeter.h"
 #include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
@@ -116,9 +116,9 @@ class RandomRound {
   void PressSomeKey() {
     // Keys in an open menu could choose "Chiudi": a menu gets its choice from MenuChoice alone.
     if (WaitForPopupMenu(program_.Id(), 0)) return;
-    static const WORD kKeys[] = {VK_TAB,   VK_RETURN, VK_SPACE, VK_LEFT,  VK_RIGHT, VK_UP,
-                                 VK_DOWN,  VK_BACK,   VK_ESCAPE, VK_DELETE, VK_HOME, VK_END,
-                                 '0',      '1',       '5',      '9',      'A',      'X',
+    static const WORD kKeys[] = {VK_TAB,   VK_RETURN,     VK_SPACE,    VK_LEFT,   VK_RIGHT, VK_UP,
+                                 VK_DOWN,  VK_BACK,       VK_ESCAPE,   VK_DELETE, VK_HOME,  VK_END,
+                                 '0',      '1',           '5',         '9',       'A',      'X',
                                  VK_OEM_2, VK_OEM_PERIOD, VK_OEM_MINUS};
     static const WORD kAccessKeys[] = {'C', 'F', 'E', 'O'};
     const int kind = Pick(10);
@@ -132,9 +132,8 @@ class RandomRound {
   }
 
   void TrayEvent() {
-    static const UINT kEvents[] = {WM_MOUSEMOVE,  WM_LBUTTONDOWN, WM_LBUTTONUP,
-                                   WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP,
-                                   WM_MBUTTONDOWN, WM_MBUTTONUP};
+    static const UINT kEvents[] = {WM_MOUSEMOVE,   WM_LBUTTONDOWN, WM_LBUTTONUP,   WM_LBUTTONDBLCLK,
+                                   WM_RBUTTONDOWN, WM_RBUTTONUP,   WM_MBUTTONDOWN, WM_MBUTTONUP};
     PostTrayEvent(program_.Form1(), kEvents[static_cast<size_t>(Pick(std::size(kEvents)))]);
   }
 
@@ -290,45 +289,43 @@ void RandomInput(Session& session) {
       DeleteTree(HKEY_CURRENT_USER, kSettingsRoot);
     }
   } restore{session};
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  const std::wstring& exe = session.exePath;
-  ProcessMeter meter(program->Handle(), program->Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
-  if (!report.Check(WarmUp(session, *program), "each window opens and closes once")) return;
-  RandomRound warmUp(session, *program, seed + 1);
-  warmUp.Play(kWarmUpRound);
-  MovePointerAway();
-  if (!warmUp.Healthy() || !CloseEverything(session, *program)) return;
-  const auto before = Count(meter);
-  if (!report.Check(before.has_value(), "the program's objects are counted before the round"))
-    return;
-  report.Note("before the round: " + std::to_string(before->gdi) + " GDI objects, " +
-              std::to_string(before->windows) + " windows");
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    const std::wstring& exe = session.exePath;
+    ProcessMeter meter(program.Handle(), program.Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
+    if (!report.Check(WarmUp(session, program), "each window opens and closes once")) return;
+    RandomRound warmUp(session, program, seed + 1);
+    warmUp.Play(kWarmUpRound);
+    MovePointerAway();
+    if (!warmUp.Healthy() || !CloseEverything(session, program)) return;
+    const auto before = Count(meter);
+    if (!report.Check(before.has_value(), "the program's objects are counted before the round"))
+      return;
+    report.Note("before the round: " + std::to_string(before->gdi) + " GDI objects, " +
+                std::to_string(before->windows) + " windows");
 
-  RandomRound round(session, *program, seed);
-  round.Play(kRound);
-  MovePointerAway();
-  if (!round.Healthy()) return;
-  if (!CloseEverything(session, *program)) return;
-  const auto after = Count(meter);
-  if (report.Check(after.has_value(), "the program's objects are counted after the round")) {
-    report.Note("after the round: " + std::to_string(after->gdi) + " GDI objects, " +
-                std::to_string(after->windows) + " windows");
-    const bool back = after->gdi <= before->gdi;
-    if (!back && OnlyCachedDcsGrew(*before, *after)) {
-      report.Note("Wine's cache holds " + std::to_string(GrowthOf(*before, *after, kDc)) +
-                  " more window device contexts (" + Growth(*before, *after) + " )");
+    RandomRound round(session, program, seed);
+    round.Play(kRound);
+    MovePointerAway();
+    if (!round.Healthy()) return;
+    if (!CloseEverything(session, program)) return;
+    const auto after = Count(meter);
+    if (report.Check(after.has_value(), "the program's objects are counted after the round")) {
+      report.Note("after the round: " + std::to_string(after->gdi) + " GDI objects, " +
+                  std::to_string(after->windows) + " windows");
+      const bool back = after->gdi <= before->gdi;
+      if (!back && OnlyCachedDcsGrew(*before, *after)) {
+        report.Note("Wine's cache holds " + std::to_string(GrowthOf(*before, *after, kDc)) +
+                    " more window device contexts (" + Growth(*before, *after) + " )");
+      }
+      report.Check(
+          back || OnlyCachedDcsGrew(*before, *after),
+          "GDI objects are back where they started (but for Wine's cached device contexts)",
+          std::to_string(after->gdi - before->gdi) + " more (" + Growth(*before, *after) + " )");
+      report.Check(after->windows <= before->windows, "USER objects are back where they started",
+                   std::to_string(after->windows - before->windows) + " more");
     }
-    report.Check(back || OnlyCachedDcsGrew(*before, *after),
-                 "GDI objects are back where they started (but for Wine's cached device contexts)",
-                 std::to_string(after->gdi - before->gdi) + " more (" + Growth(*before, *after) +
-                     " )");
-    report.Check(after->windows <= before->windows, "USER objects are back where they started",
-                 std::to_string(after->windows - before->windows) + " more");
-  }
-  report.Check(TrayIconExists(program->Form1()), "the icon is still in the tray");
-  CloseAndCheckExit(session, *program);
+    report.Check(TrayIconExists(program.Form1()), "the icon is still in the tray");
+  });
 }
 
 const Scenario kRandomInput[] = {

@@ -60,9 +60,9 @@ void DismissMenus(RunningProgram& program) {
 
 void Flood(Session& session, RunningProgram& program) {
   // Pointer moves, clicks and double clicks, as fast as they can be posted.
-  const UINT kLeftEvents[] = {WM_MOUSEMOVE,     WM_LBUTTONDOWN, WM_LBUTTONUP,  WM_LBUTTONDBLCLK,
-                              WM_LBUTTONUP,     WM_MOUSEMOVE,   WM_RBUTTONDOWN, WM_MBUTTONDOWN,
-                              WM_MBUTTONUP,     WM_MOUSEMOVE};
+  const UINT kLeftEvents[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP,   WM_LBUTTONDBLCLK,
+                              WM_LBUTTONUP, WM_MOUSEMOVE,   WM_RBUTTONDOWN, WM_MBUTTONDOWN,
+                              WM_MBUTTONUP, WM_MOUSEMOVE};
   for (int k = 0; k < kFloodSize; ++k)
     PostTrayEvent(program.Form1(), kLeftEvents[k % std::size(kLeftEvents)]);
   session.report.Check(program.WaitForForm(about::kForm, kWindowMs) != nullptr,
@@ -84,8 +84,7 @@ void Flood(Session& session, RunningProgram& program) {
 
   HWND about = program.FindForm(about::kForm, false);
   if (about) ClickControl(about, about::Command1);
-  session.report.Check(program.WaitForFormGone(about::kForm, kWindowMs),
-                       "the About window closes");
+  session.report.Check(program.WaitForFormGone(about::kForm, kWindowMs), "the About window closes");
 }
 
 void DoubleClickBurst(RunningProgram& program) {

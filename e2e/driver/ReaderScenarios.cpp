@@ -67,12 +67,13 @@ const ReadPart* Named(const std::vector<const ReadNode*>& all, const std::string
 void ConversionWindow(Session& session, HWND form) {
   Report& report = session.report;
   ReadNode tree;
-  const auto all = CheckTexts(
-      report, form, "conversion window",
-      {"Conversione di date da attuali ad astrali e viceversa.", "Data da convertire:",
-       "Data attuale", "Velorn Classic", "Next Generation", "Conversione in formato:",
-       "Velorn Next Generation", "Risultato conversione:", "Converti", "Formati", "Esci"},
-      {"Kestal Date", "- Conversioni"}, tree);
+  const auto all =
+      CheckTexts(report, form, "conversion window",
+                 {"Conversione di date da attuali ad astrali e viceversa.",
+                  "Data da convertire:", "Data attuale", "Velorn Classic", "Next Generation",
+                  "Conversione in formato:", "Velorn Next Generation",
+                  "Risultato conversione:", "Converti", "Formati", "Esci"},
+                 {"Kestal Date", "- Conversioni"}, tree);
   // The text boxes by their labels: the label's text, then the box of that name.
   const int input = Count(all, [](const ReadPart& p) {
     return p.name == "Insersci qui la data da convertire:" && p.value == DayText(Today());
@@ -95,10 +96,10 @@ void ConversionWindow(Session& session, HWND form) {
 
 void ConventionsWindow(Session& session, HWND form) {
   ReadNode tree;
-  const auto all = CheckTexts(
-      session.report, form, "conventions window",
-      {"Note di calcolo raccolte dalle convenzioni degli appassionati.", "Ok"},
-      {"Kestal Date - Convenzioni adottate"}, tree);
+  const auto all =
+      CheckTexts(session.report, form, "conventions window",
+                 {"Note di calcolo raccolte dalle convenzioni degli appassionati.", "Ok"},
+                 {"Kestal Date - Convenzioni adottate"}, tree);
   // The three texts, whole.
   for (const char* start : {"La data stellare nell'universo Kestal", "Valmeno ha individuato",
                             "Dalla formula di cui sopra"}) {
@@ -119,14 +120,15 @@ void AboutWindow(Session& session, RunningProgram& program, HWND form) {
        "Data attuale:", "Cap. Aldo Dorran", "Cap. Irene Maselle", "Velorn Classic",
        "Lancia automaticamente il programma all'avvio di Windows", classic, nextGeneration},
       {"Kestal Date"}, tree);
-  report.Check(
-      Count(all, [](const ReadPart& p) {
-        return p.role == ROLE_SYSTEM_LINK && p.name.find('@') != std::string::npos;
-      }) == 1 &&
-          Count(all, [](const ReadPart& p) {
-            return p.role == ROLE_SYSTEM_LINK && p.name.rfind("http", 0) == 0;
-          }) == 1,
-      "the mail address and the web address are read as links");
+  report.Check(Count(all,
+                     [](const ReadPart& p) {
+                       return p.role == ROLE_SYSTEM_LINK && p.name.find('@') != std::string::npos;
+                     }) == 1 &&
+                   Count(all,
+                         [](const ReadPart& p) {
+                           return p.role == ROLE_SYSTEM_LINK && p.name.rfind("http", 0) == 0;
+                         }) == 1,
+               "the mail address and the web address are read as links");
   const ReadPart* picture = Named(all, nextGeneration);
   report.Check(picture && picture->role == ROLE_SYSTEM_PUSHBUTTON,
                "the captains' pictures are read as buttons");
@@ -151,30 +153,28 @@ void AboutWindow(Session& session, RunningProgram& program, HWND form) {
 }
 
 void ReadEachWindow(Session& session) {
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  for (const MenuWindow& window : kMenuWindows) {
-    HWND form = OpenFromTrayMenu(session, *program, window.item, window.form);
-    if (!form) continue;
-    program->WaitForIdle(kWindowMs);
-    if (window.form == std::wstring(conversion::kForm)) ConversionWindow(session, form);
-    if (window.form == std::wstring(conventions::kForm)) ConventionsWindow(session, form);
-    if (window.form == std::wstring(about::kForm)) AboutWindow(session, *program, form);
-    // A reader that still holds the window's object once it has closed hears that it is gone,
-    // never the closed window's texts.
-    const HeldWindowObject held(form);
-    session.report.Check(held.Held(), window.name + std::string(": its object is held"));
-    ClickControl(form, window.closeButton);
-    session.report.Check(program->WaitForFormGone(window.form, kWindowMs),
-                         window.name + std::string(" closes"));
-    std::string name;
-    const long answer = held.AskName(name);
-    session.report.Check(answer == RPC_E_DISCONNECTED,
-                         window.name + std::string(": its held object answers that it is gone"),
-                         "answered " + std::to_string(answer) + " \"" + name + "\"");
-  }
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    for (const MenuWindow& window : kMenuWindows) {
+      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
+      if (!form) continue;
+      program.WaitForIdle(kWindowMs);
+      if (window.form == std::wstring(conversion::kForm)) ConversionWindow(session, form);
+      if (window.form == std::wstring(conventions::kForm)) ConventionsWindow(session, form);
+      if (window.form == std::wstring(about::kForm)) AboutWindow(session, program, form);
+      // A reader that still holds the window's object once it has closed hears that it is gone,
+      // never the closed window's texts.
+      const HeldWindowObject held(form);
+      session.report.Check(held.Held(), window.name + std::string(": its object is held"));
+      ClickControl(form, window.closeButton);
+      session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
+                           window.name + std::string(" closes"));
+      std::string name;
+      const long answer = held.AskName(name);
+      session.report.Check(answer == RPC_E_DISCONNECTED,
+                           window.name + std::string(": its held object answers that it is gone"),
+                           "answered " + std::to_string(answer) + " \"" + name + "\"");
+    }
+  });
 }
 
 const Scenario kReader[] = {

@@ -29,5 +29,6 @@ std::span<const Scenario> KeyboardScenarios();
 std::span<const Scenario> InstallerScenarios();
 std::span<const Scenario> OneCopyScenarios();
 std::span<const Scenario> NoMouseScenarios();
+std::span<const Scenario> ZoomScenarios();
 
 }  // namespace e2e

@@ -54,6 +54,16 @@ void CloseAndCheckExit(Session& session, RunningProgram& program) {
   CheckExitedCleanly(session, program);
 }
 
+void WithProgram(Session& session, const std::optional<std::string>& setting,
+                 const std::function<void(RunningProgram&)>& steps) {
+  PrepareSetting(session, setting);
+  auto program = StartProgram(session);
+  if (!program) return;
+  steps(*program);
+  if (program->Running()) PostMessageW(program->Form1(), WM_CLOSE, 0, 0);
+  CheckExitedCleanly(session, *program);
+}
+
 void CheckExitedCleanly(Session& session, RunningProgram& program) {
   if (!session.report.Check(program.WaitForExit(kExitMs), "the program ends by itself")) return;
   session.report.Check(program.ExitCode() == 0, "the program's exit code is 0",

@@ -1,6 +1,7 @@
 #pragma once
 // What every scenario is given, and the steps most scenarios share: a fresh program with a
 // prepared setting, today's tooltip read from the tray, and an ending that checks the exit.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,10 @@ struct Session {
   int cycles = 500;
   // The random round's seed; 0: one from the clock.
   unsigned seed = 0;
+  // The zoom's round: where it leaves its marks for the frames taken meanwhile, and whether the
+  // system's animation effects are on.
+  std::wstring framesFolder;
+  bool animations = true;
 };
 
 // Waits of the scenarios: generous, since a cold Wine start of a process takes up to a second.
@@ -46,6 +51,11 @@ void CheckTooltip(Session& session, const std::optional<std::string>& setting,
 void CloseAndCheckExit(Session& session, RunningProgram& program);
 // Checks that the process has ended by itself, with exit code 0, and left no icon behind.
 void CheckExitedCleanly(Session& session, RunningProgram& program);
+// The start and finish most scenarios share: the setting stored, a fresh program started, the
+// scenario's steps, then the program closed as the system closes it (unless the steps ended it)
+// and its clean exit checked. Nothing more when the program never started.
+void WithProgram(Session& session, const std::optional<std::string>& setting,
+                 const std::function<void(RunningProgram&)>& steps);
 
 // Right-clicks the icon and waits for the program's popup menu; nullptr when none showed.
 HWND OpenTrayMenu(Session& session, RunningProgram& program);

@@ -153,14 +153,14 @@ void FollowDensityChanges(Session& session, RunningProgram& program, HWND form,
     // (the window keeps its place and takes its new size).
     SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0);
     program.WaitForIdle(kWindowMs);
-    const std::string what = std::string(window.name) + " moved to a monitor at " +
-                             std::to_string(dpi) + " dpi";
+    const std::string what =
+        std::string(window.name) + " moved to a monitor at " + std::to_string(dpi) + " dpi";
     session.report.Note(what);
     CheckSize(session, form, window, dpi);
     if (dpi != systemDpi) {
-      ListCaptions(session, form, dpi, what,
-                   std::to_string(systemDpi) + "dpi-" + window.name + "-at-" +
-                       std::to_string(dpi) + "dpi");
+      ListCaptions(
+          session, form, dpi, what,
+          std::to_string(systemDpi) + "dpi-" + window.name + "-at-" + std::to_string(dpi) + "dpi");
     }
   }
 }
@@ -170,38 +170,35 @@ void TextFit(Session& session) {
   const int dpi = ScreenDpi();
   const std::string density = std::to_string(dpi) + "dpi";
   report.Note("screen density " + density);
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-
-  const auto tray = ReadControl(program->Form1(), -1);
-  if (report.Check(tray.has_value(), "the start-up window answers")) {
-    report.Equal("the tray icon has the system's small-icon size",
-                 std::to_string(GetSystemMetrics(SM_CXSMICON)),
-                 std::to_string(tray->reply.smallIconSize));
-  }
-
-  for (const MenuWindow& window : kMenuWindows) {
-    HWND form = OpenFromTrayMenu(session, *program, window.item, window.form);
-    if (!form) continue;
-    program->WaitForIdle(kWindowMs);
-    CheckSize(session, form, window, dpi);
-    ListCaptions(session, form, dpi, window.name, density + "-" + window.name);
-    if (window.form == std::wstring(about::kForm)) {
-      // The other convention's caption is longer: it must fit too.
-      ClickWindowless(form, about::Image3);
-      WaitForText(form, about::StarDate, "Next Generation", kWindowMs);
-      program->WaitForIdle(kWindowMs);
-      ListCaptions(session, form, dpi, "About window with Next Generation chosen",
-                   density + "-About-window-Next-Generation");
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    const auto tray = ReadControl(program.Form1(), -1);
+    if (report.Check(tray.has_value(), "the start-up window answers")) {
+      report.Equal("the tray icon has the system's small-icon size",
+                   std::to_string(GetSystemMetrics(SM_CXSMICON)),
+                   std::to_string(tray->reply.smallIconSize));
     }
-    // A window on a monitor of another density than the system's: played on a 96-dpi system.
-    if (dpi == 96) FollowDensityChanges(session, *program, form, window, dpi);
-    ClickControl(form, window.closeButton);
-    report.Check(program->WaitForFormGone(window.form, kWindowMs),
-                 window.name + std::string(" closes"));
-  }
-  CloseAndCheckExit(session, *program);
+
+    for (const MenuWindow& window : kMenuWindows) {
+      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
+      if (!form) continue;
+      program.WaitForIdle(kWindowMs);
+      CheckSize(session, form, window, dpi);
+      ListCaptions(session, form, dpi, window.name, density + "-" + window.name);
+      if (window.form == std::wstring(about::kForm)) {
+        // The other convention's caption is longer: it must fit too.
+        ClickWindowless(form, about::Image3);
+        WaitForText(form, about::StarDate, "Next Generation", kWindowMs);
+        program.WaitForIdle(kWindowMs);
+        ListCaptions(session, form, dpi, "About window with Next Generation chosen",
+                     density + "-About-window-Next-Generation");
+      }
+      // A window on a monitor of another density than the system's: played on a 96-dpi system.
+      if (dpi == 96) FollowDensityChanges(session, program, form, window, dpi);
+      ClickControl(form, window.closeButton);
+      report.Check(program.WaitForFormGone(window.form, kWindowMs),
+                   window.name + std::string(" closes"));
+    }
+  });
 }
 
 const Scenario kTextFit[] = {

@@ -44,108 +44,100 @@ void TooltipForEachSetting(Session& session) {
 }
 
 void IconReturnsWithNewTaskbar(Session& session) {
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  HWND form1 = program->Form1();
-  session.report.Check(WaitUntil([&] { return TrayIconExists(form1); }, kWindowMs),
-                       "the shell holds the program's icon");
-  // A restarting shell forgets every icon, then tells every window that it is back.
-  session.report.Check(ForgetTrayIcon(form1) && !TrayIconExists(form1),
-                       "the shell has forgotten the icon");
-  AnnounceNewTaskbar();
-  session.report.Check(WaitUntil([&] { return TrayIconExists(form1); }, kWindowMs),
-                       "the program puts its icon back in the new taskbar");
-  CheckTooltip(session, std::nullopt, "tooltip-after-new-taskbar");
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    HWND form1 = program.Form1();
+    session.report.Check(WaitUntil([&] { return TrayIconExists(form1); }, kWindowMs),
+                         "the shell holds the program's icon");
+    // A restarting shell forgets every icon, then tells every window that it is back.
+    session.report.Check(ForgetTrayIcon(form1) && !TrayIconExists(form1),
+                         "the shell has forgotten the icon");
+    AnnounceNewTaskbar();
+    session.report.Check(WaitUntil([&] { return TrayIconExists(form1); }, kWindowMs),
+                         "the program puts its icon back in the new taskbar");
+    CheckTooltip(session, std::nullopt, "tooltip-after-new-taskbar");
+  });
 }
 
 // While the menu is open the icon's events are ignored: a double click then opens no About
 // window, and the icon answers again once the menu has closed.
 void EventsIgnoredWhileMenuOpen(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  HWND menu = OpenTrayMenu(session, *program);
-  if (!menu) return;
-  PostTrayEvent(program->Form1(), WM_LBUTTONDBLCLK);
-  report.Check(DismissMenu(menu, kWindowMs), "Escape closes the menu");
-  // Events are handled in order: when the next menu shows, the double click has been handled.
-  HWND again = OpenTrayMenu(session, *program);
-  report.Check(program->FindForm(about::kForm, false) == nullptr,
-               "the double click during the menu opened no About window");
-  if (again) DismissMenu(again, kWindowMs);
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    HWND menu = OpenTrayMenu(session, program);
+    if (!menu) return;
+    PostTrayEvent(program.Form1(), WM_LBUTTONDBLCLK);
+    report.Check(DismissMenu(menu, kWindowMs), "Escape closes the menu");
+    // Events are handled in order: when the next menu shows, the double click has been handled.
+    HWND again = OpenTrayMenu(session, program);
+    report.Check(program.FindForm(about::kForm, false) == nullptr,
+                 "the double click during the menu opened no About window");
+    if (again) DismissMenu(again, kWindowMs);
+  });
 }
 
 // Reached with the keyboard (Enter or Space, the menu key), the icon opens its menu at the icon,
 // not where the pointer happens to be; Escape leaves the menu with nothing opened.
 void MenuByKeyboard(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  report.Check(WaitUntil([&] { return TrayIconExists(program->Form1()); }, kWindowMs),
-               "the icon is in the tray");
-  const auto icon = TrayIconPoint();
-  if (!report.Check(icon.has_value(), "the taskbar shows the icon")) return;
-  const struct {
-    const char* key;
-    UINT event;
-    const char* shot;
-  } keys[] = {{"Enter", NIN_KEYSELECT, "menu-by-enter"},
-              {"the menu key", WM_CONTEXTMENU, "menu-by-menu-key"}};
-  for (const auto& k : keys) {
-    // Away from the icon, and there before the key comes (the pointer moves asynchronously).
-    MovePointerAway();
-    POINT pointer{};
-    WaitUntil(
-        [&] {
-          GetCursorPos(&pointer);
-          return std::abs(pointer.x - icon->x) > 100 && std::abs(pointer.y - icon->y) > 100;
-        },
-        kWindowMs);
-    PostTrayEventAt(program->Form1(), k.event, *icon);
-    HWND menu = WaitForPopupMenu(program->Id(), kWindowMs);
-    if (!report.Check(menu != nullptr, std::string(k.key) + " on the icon opens the menu"))
-      continue;
-    RECT r{};
-    GetWindowRect(menu, &r);
-    // Kept on the screen, the menu ends where the icon is: the anchor on its edge or within.
-    const bool atIcon = icon->x >= r.left - 2 && icon->x <= r.right + 2 && icon->y >= r.top - 2 &&
-                        icon->y <= r.bottom + 2;
-    report.Check(atIcon && !PtInRect(&r, pointer),
-                 std::string(k.key) + ": the menu opens at the icon, not at the pointer",
-                 "menu at " + std::to_string(r.left) + "," + std::to_string(r.top) + "-" +
-                     std::to_string(r.right) + "," + std::to_string(r.bottom) +
-                     ", the pointer at " + std::to_string(pointer.x) + "," +
-                     std::to_string(pointer.y));
-    Snapshot(*program, k.shot);
-    report.Check(DismissMenu(menu, kWindowMs), "Escape closes the menu");
-  }
-  report.Equal("nothing opened", "0", std::to_string(program->VisibleWindowCount()));
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    report.Check(WaitUntil([&] { return TrayIconExists(program.Form1()); }, kWindowMs),
+                 "the icon is in the tray");
+    const auto icon = TrayIconPoint();
+    if (!report.Check(icon.has_value(), "the taskbar shows the icon")) return;
+    const struct {
+      const char* key;
+      UINT event;
+      const char* shot;
+    } keys[] = {{"Enter", NIN_KEYSELECT, "menu-by-enter"},
+                {"the menu key", WM_CONTEXTMENU, "menu-by-menu-key"}};
+    for (const auto& k : keys) {
+      // Away from the icon, and there before the key comes (the pointer moves asynchronously).
+      MovePointerAway();
+      POINT pointer{};
+      WaitUntil(
+          [&] {
+            GetCursorPos(&pointer);
+            return std::abs(pointer.x - icon->x) > 100 && std::abs(pointer.y - icon->y) > 100;
+          },
+          kWindowMs);
+      PostTrayEventAt(program.Form1(), k.event, *icon);
+      HWND menu = WaitForPopupMenu(program.Id(), kWindowMs);
+      if (!report.Check(menu != nullptr, std::string(k.key) + " on the icon opens the menu"))
+        continue;
+      RECT r{};
+      GetWindowRect(menu, &r);
+      // Kept on the screen, the menu ends where the icon is: the anchor on its edge or within.
+      const bool atIcon = icon->x >= r.left - 2 && icon->x <= r.right + 2 && icon->y >= r.top - 2 &&
+                          icon->y <= r.bottom + 2;
+      report.Check(atIcon && !PtInRect(&r, pointer),
+                   std::string(k.key) + ": the menu opens at the icon, not at the pointer",
+                   "menu at " + std::to_string(r.left) + "," + std::to_string(r.top) + "-" +
+                       std::to_string(r.right) + "," + std::to_string(r.bottom) +
+                       ", the pointer at " + std::to_string(pointer.x) + "," +
+                       std::to_string(pointer.y));
+      Snapshot(program, k.shot);
+      report.Check(DismissMenu(menu, kWindowMs), "Escape closes the menu");
+    }
+    report.Equal("nothing opened", "0", std::to_string(program.VisibleWindowCount()));
+  });
 }
 
 // The program in the tray has not loaded the common controls or the sound library; the first
 // window loads both (its opening sound plays, and its text box works through the controls').
 void LibrariesLoadedWhenNeeded(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  ProcessMeter meter(program->Handle(), program->Id(), L"");
-  report.Check(WaitUntil([&] { return TrayIconExists(program->Form1()); }, kWindowMs),
-               "the icon is in the tray");
-  report.Check(meter.HasLoaded(L"user32.dll"), "the program's libraries can be listed");
-  report.Check(!meter.HasLoaded(L"comctl32.dll"), "in the tray: no common controls loaded");
-  report.Check(!meter.HasLoaded(L"winmm.dll"), "in the tray: no sound library loaded");
-  HWND form = OpenFromTrayMenu(session, *program, MenuItem::CalcoloData, conversion::kForm);
-  if (!form) return;
-  report.Check(meter.HasLoaded(L"comctl32.dll"), "the first window loads the common controls");
-  report.Check(meter.HasLoaded(L"winmm.dll"), "the first window's sound loads the sound library");
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    ProcessMeter meter(program.Handle(), program.Id(), L"");
+    report.Check(WaitUntil([&] { return TrayIconExists(program.Form1()); }, kWindowMs),
+                 "the icon is in the tray");
+    report.Check(meter.HasLoaded(L"user32.dll"), "the program's libraries can be listed");
+    report.Check(!meter.HasLoaded(L"comctl32.dll"), "in the tray: no common controls loaded");
+    report.Check(!meter.HasLoaded(L"winmm.dll"), "in the tray: no sound library loaded");
+    HWND form = OpenFromTrayMenu(session, program, MenuItem::CalcoloData, conversion::kForm);
+    if (!form) return;
+    report.Check(meter.HasLoaded(L"comctl32.dll"), "the first window loads the common controls");
+    report.Check(meter.HasLoaded(L"winmm.dll"), "the first window's sound loads the sound library");
+  });
 }
 
 // Started as a user starts it, the program answers no automation question, from its hidden

@@ -245,15 +245,17 @@ class HeadlessEffects : public WindowEffects {
 
   PixelRect desktop{0, 0, 1024, 768};
   std::optional<PixelRect> notificationArea = PixelRect{951, 748, 1020, 768};  // none: no taskbar
+  std::optional<PixelRect> trayIcon;  // the program's icon, when the shell tells where it is
+  bool animationsOn = true;           // the system's animation effects
 
   PixelRect DesktopRect() override;
   std::optional<PixelRect> WindowRect(WindowHandle window) override;
   std::optional<PixelRect> NotificationArea() override;
+  std::optional<PixelRect> TrayIconRect(WindowHandle window) override;
+  bool AnimationsOn() override { return animationsOn; }
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;
   void EndTopmost(WindowHandle window) override;
-  void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                    int cornerTwips) override;
 
   // Called inside each animation, as the zoom would let messages through.
   std::function<void()> onAnimate;
@@ -267,19 +269,12 @@ class HeadlessEffects : public WindowEffects {
     PixelRect from, to;
   };
   const std::vector<Animation>& Animations() const { return animations_; }
-  struct Outline {
-    int width, height, corner;
-    friend bool operator==(const Outline&, const Outline&) = default;
-  };
-  // The rounded outline a window was given, in pixels at its density of now.
-  std::optional<Outline> OutlineOf(WindowHandle window) const;
 
  private:
   CallLog& log_;
   HeadlessWindowSystem& windows_;
   std::map<WindowHandle, bool> topmost_;
   std::vector<Animation> animations_;
-  std::map<WindowHandle, Outline> outlineTwips_;
 };
 
 // The notification area: the records sent, and the icon as the shell would show it.
@@ -317,10 +312,6 @@ class HeadlessRegistry : public Registry {
                                        std::string_view name) override;
   bool SetString(RegistryRoot root, std::string_view path, std::string_view name,
                  std::string_view text) override;
-  std::optional<uint32_t> GetNumber(RegistryRoot root, std::string_view path,
-                                    std::string_view name) override;
-  bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
-                 uint32_t number) override;
   std::optional<std::vector<uint8_t>> GetBinary(RegistryRoot root, std::string_view path,
                                                 std::string_view name) override;
   bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) override;
@@ -383,6 +374,8 @@ class HeadlessShell : public Shell {
   FolderKind FolderOf(std::string_view path) override;
   // The executable and the files listed, letter case aside.
   bool FileExists(std::string_view path) override;
+  // Letter case aside.
+  bool SamePath(std::string_view a, std::string_view b) override;
 
   std::string executablePath = "C:\\Programmi\\KestalDate\\KestalDate.exe";
   std::string temporaryFolder = "C:\\Users\\utente\\AppData\\Local\\Temp";

@@ -19,12 +19,13 @@ HeadlessEffects::HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows)
     : log_(log), windows_(windows) {}
 
 PixelRect HeadlessEffects::RectOf(const Form& form) const {
+  // A window that is not loaded lies at the screen's corner.
   const HeadlessSurface* surface = windows_.SurfaceOf(form);
   const ScreenMetrics screen = surface ? surface->Screen() : windows_.Screen();
-  const int left = static_cast<int>(
-      RoundHalfEven((surface ? surface->Left() : form.PlacedLeft()) / screen.twipsPerPixelX));
-  const int top = static_cast<int>(
-      RoundHalfEven((surface ? surface->Top() : form.PlacedTop()) / screen.twipsPerPixelY));
+  const int left =
+      surface ? static_cast<int>(RoundHalfEven(surface->Left() / screen.twipsPerPixelX)) : 0;
+  const int top =
+      surface ? static_cast<int>(RoundHalfEven(surface->Top() / screen.twipsPerPixelY)) : 0;
   return {left, top, left + static_cast<int>(RoundHalfEven(form.DesignWidth() / screen.twipsPerPixelX)),
           top + static_cast<int>(RoundHalfEven(form.DesignHeight() / screen.twipsPerPixelY))};
 }
@@ -40,6 +41,10 @@ std::optional<PixelRect> HeadlessEffects::WindowRect(WindowHandle window) {
 
 std::optional<PixelRect> HeadlessEffects::NotificationArea() {
   return notificationArea;
+}
+
+std::optional<PixelRect> HeadlessEffects::TrayIconRect(WindowHandle window) {
+  return windows_.FormOf(window) ? trayIcon : std::nullopt;
 }
 
 void HeadlessEffects::AnimateOutline(WindowHandle window, const PixelRect& from,
@@ -64,27 +69,5 @@ bool HeadlessEffects::IsTopmost(WindowHandle window) const {
   return it != topmost_.end() && it->second;
 }
 
-void HeadlessEffects::RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                                   int cornerTwips) {
-  outlineTwips_.erase(window);
-  if (windows_.FormOf(window)) outlineTwips_[window] = {widthTwips, heightTwips, cornerTwips};
-  const Outline pixels = OutlineOf(window).value_or(Outline{widthTwips, heightTwips, cornerTwips});
-  log_.Add("RoundOutline(" + Number(window) + "," + std::to_string(pixels.width) + "," +
-           std::to_string(pixels.height) + "," + std::to_string(pixels.corner) + ")");
-}
-
-// Kept in twips, as asked, and turned into pixels at the window's density of now, as the
-// platform cuts it again whenever that changes.
-std::optional<HeadlessEffects::Outline> HeadlessEffects::OutlineOf(WindowHandle window) const {
-  auto it = outlineTwips_.find(window);
-  const Form* form = windows_.FormOf(window);
-  const HeadlessSurface* surface = form ? windows_.SurfaceOf(*form) : nullptr;
-  if (it == outlineTwips_.end() || !surface) return std::nullopt;
-  const double x = surface->TwipsPerPixelX(), y = surface->TwipsPerPixelY();
-  const Outline& t = it->second;
-  return Outline{static_cast<int>(RoundHalfEven(t.width / x)),
-                 static_cast<int>(RoundHalfEven(t.height / y)),
-                 static_cast<int>(RoundHalfEven(t.corner / x))};
-}
 
 }  // namespace kestal::headless

@@ -65,23 +65,6 @@ bool HeadlessRegistry::SetString(RegistryRoot root, std::string_view path, std::
   return true;
 }
 
-std::optional<uint32_t> HeadlessRegistry::GetNumber(RegistryRoot root, std::string_view path,
-                                                    std::string_view name) {
-  log_.Add("GetRegValue(" + Where(root, path) + "," + std::string(name) + ")");
-  const auto value = Get(root, path, name);
-  if (!value || value->type != Type::Number) return std::nullopt;
-  return value->number;
-}
-
-bool HeadlessRegistry::SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
-                                 uint32_t number) {
-  log_.Add("SetRegValue(" + Where(root, path) + "," + std::string(name) + "," +
-           std::to_string(number) + ")");
-  if (refused_[root]) return false;
-  Put(root, path, name, Number(number));
-  return true;
-}
-
 std::optional<std::vector<uint8_t>> HeadlessRegistry::GetBinary(RegistryRoot root,
                                                                 std::string_view path,
                                                                 std::string_view name) {

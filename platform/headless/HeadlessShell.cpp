@@ -33,6 +33,10 @@ FolderKind HeadlessShell::FolderOf(std::string_view path) {
   return FolderKind::Shared;
 }
 
+bool HeadlessShell::SamePath(std::string_view a, std::string_view b) {
+  return SameLetters(a, b);
+}
+
 bool HeadlessShell::FileExists(std::string_view path) {
   return SameLetters(path, executablePath) ||
          std::ranges::any_of(files,

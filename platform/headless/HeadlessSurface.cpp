@@ -22,16 +22,13 @@ HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Fo
       log_(log),
       form_(form),
       handle_(handle),
-      icon_(icon),
-      left_(form.PlacedLeft()),
-      top_(form.PlacedTop()) {
+      icon_(icon) {
   for (const ControlDefinition& design : form.Controls()) {
     ControlState state;
     state.text = DecodeCodePoints(design.caption);
     state.value = design.value;
     state.enabled = design.enabled;
     state.backColor = design.backColor.value_or(DefaultBackColor(design.kind));
-    state.top = design.rect.top;
     controls_.push_back(std::move(state));
   }
 }
@@ -115,6 +112,21 @@ void HeadlessSurface::Move(int leftTwips, int topTwips) {
 void HeadlessSurface::SetBackColor(Color color) {
   log_.Add("SetBackColor(" + form_.Name() + ")");
   backColor_ = color;
+}
+
+void HeadlessSurface::RoundCorners(int cornerTwips) {
+  cornerTwips_ = cornerTwips;
+  const Outline pixels = *RoundedOutline();
+  log_.Add("RoundOutline(" + std::to_string(static_cast<std::intptr_t>(handle_)) + "," +
+           std::to_string(pixels.width) + "," + std::to_string(pixels.height) + "," +
+           std::to_string(pixels.corner) + ")");
+}
+
+std::optional<HeadlessSurface::Outline> HeadlessSurface::RoundedOutline() const {
+  if (!cornerTwips_) return std::nullopt;
+  return Outline{static_cast<int>(RoundHalfEven(form_.DesignWidth() / twipsPerPixelX_)),
+                 static_cast<int>(RoundHalfEven(form_.DesignHeight() / twipsPerPixelY_)),
+                 static_cast<int>(RoundHalfEven(*cornerTwips_ / twipsPerPixelX_))};
 }
 
 void HeadlessSurface::Refresh() {
@@ -205,10 +217,6 @@ void HeadlessSurface::SetControlBackColor(int id, Color color) {
   At(id).backColor = color;
 }
 
-void HeadlessSurface::SetControlTop(int id, int topTwips) {
-  At(id).top = topTwips;
-}
-
 void HeadlessSurface::SetTimer(int timerId, long milliseconds) {
   log_.Add("SetTimer(" + form_.Name() + "," + std::to_string(timerId) + "," +
            std::to_string(milliseconds) + ")");
@@ -239,9 +247,7 @@ Color HeadlessSurface::ShownBackColor(int id) const {
 }
 
 TwipRect HeadlessSurface::ControlRect(int id) const {
-  TwipRect rect = form_.Controls().at(static_cast<std::size_t>(id)).rect;
-  rect.top = At(id).top;
-  return rect;
+  return form_.Controls().at(static_cast<std::size_t>(id)).rect;
 }
 
 bool HeadlessSurface::TypeCharacter(int id, char32_t c) {

@@ -2,6 +2,7 @@
 // One loaded window in memory: its place, colour and visibility, and per control the text,
 // value, enabled state, colour, top, selection and focus; the window's timers.
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,7 @@ class HeadlessSurface : public FormSurface {
   ScreenMetrics Screen() const override;
   void Move(int leftTwips, int topTwips) override;
   void SetBackColor(Color color) override;
+  void RoundCorners(int cornerTwips) override;
   void Refresh() override;
   std::string Text(int id) const override;
   void SetText(int id, std::string_view text) override;
@@ -45,7 +47,8 @@ class HeadlessSurface : public FormSurface {
   int SelLength(int id) const override;
   void SetSelection(int id, int start, int length) override;
   void SetControlBackColor(int id, Color color) override;
-  void SetControlTop(int id, int topTwips) override;
+  // The design holds the place, and the rectangles are read from it.
+  void ControlMoved(int /*id*/) override {}
   void SetTimer(int timerId, long milliseconds) override;
   void KillTimer(int timerId) override;
 
@@ -62,6 +65,13 @@ class HeadlessSurface : public FormSurface {
     twipsPerPixelY_ = twipsPerPixelY;
   }
   Color BackColor() const { return backColor_; }
+  struct Outline {
+    int width, height, corner;
+    friend bool operator==(const Outline&, const Outline&) = default;
+  };
+  // The rounded outline, in pixels at the window's density of now (the platform cuts it again
+  // whenever that changes); none before it was asked for.
+  std::optional<Outline> RoundedOutline() const;
   Color ControlBackColor(int id) const;
   // What the user sees of the window's background and of a control's text and background: the
   // designed colours, or the system's under high contrast.
@@ -96,7 +106,6 @@ class HeadlessSurface : public FormSurface {
     bool value = false;
     bool enabled = true;
     Color backColor;
-    int top = 0;
     int selStart = 0, selLength = 0;
   };
   ControlState& At(int id);
@@ -114,6 +123,7 @@ class HeadlessSurface : public FormSurface {
   int left_ = 0, top_ = 0;
   double twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
   Color backColor_{192, 192, 192};
+  std::optional<int> cornerTwips_;  // the rounded outline's corner, once asked for
   bool visible_ = false;
   bool destroyed_ = false;
 };

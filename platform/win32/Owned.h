@@ -52,6 +52,9 @@ inline void Key(HKEY key) {
 inline void MemoryDc(HDC dc) {
   DeleteDC(dc);
 }
+inline void Window(HWND window) {
+  DestroyWindow(window);
+}
 }  // namespace free
 
 template <typename Object>
@@ -60,7 +63,8 @@ using GdiObject =
 using UniqueIcon = Owned<HICON, &free::Icon>;
 using UniqueMenu = Owned<HMENU, &free::Menu>;
 using UniqueKey = Owned<HKEY, &free::Key>;
-using MemoryDc = Owned<HDC, &free::MemoryDc>;  // from CreateCompatibleDC
+using MemoryDc = Owned<HDC, &free::MemoryDc>;     // from CreateCompatibleDC
+using UniqueWindow = Owned<HWND, &free::Window>;  // a window of the platform layer's own
 
 // A window's device context (the screen's for no window), released with the scope.
 class WindowDc {

@@ -2,6 +2,7 @@
 
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Surface.h"
+#include "platform/win32/ZoomOutline.h"
 
 namespace kestal::win32 {
 
@@ -46,10 +47,26 @@ std::optional<PixelRect> Win32Effects::NotificationArea() {
   return RectOf(NotificationAreaWindow());
 }
 
+std::optional<PixelRect> Win32Effects::TrayIconRect(WindowHandle window) {
+  // The icon belongs to the hidden start-up window, which owns every window of the program.
+  NOTIFYICONIDENTIFIER icon{};
+  icon.cbSize = sizeof(icon);
+  icon.hWnd = GetWindow(ToHwnd(window), GW_OWNER);
+  icon.uID = kTrayIconId;
+  RECT r{};
+  if (!icon.hWnd || FAILED(Shell_NotifyIconGetRect(&icon, &r))) return std::nullopt;
+  return PixelRect{r.left, r.top, r.right, r.bottom};
+}
+
+bool Win32Effects::AnimationsOn() {
+  BOOL on = TRUE;
+  // Where the system can't tell, the zoom shows, as it always did.
+  if (!SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0)) return true;
+  return on != FALSE;
+}
+
 void Win32Effects::AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) {
-  const RECT a{from.left, from.top, from.right, from.bottom};
-  const RECT b{to.left, to.top, to.right, to.bottom};
-  DrawAnimatedRects(ToHwnd(window), IDANI_CAPTION, &a, &b);
+  PlayZoomOutline(ToHwnd(window), from, to);
 }
 
 void Win32Effects::MakeTopmost(WindowHandle window) {
@@ -69,12 +86,5 @@ void Win32Effects::EndTopmost(WindowHandle window) {
   }
 }
 
-void Win32Effects::RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                                int cornerTwips) {
-  // The window keeps the outline and cuts it again at another density.
-  if (Win32Surface* surface = Win32Surface::FromWindow(ToHwnd(window))) {
-    surface->RoundOutline(widthTwips, heightTwips, cornerTwips);
-  }
-}
 
 }  // namespace kestal::win32

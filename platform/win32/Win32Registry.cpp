@@ -85,27 +85,6 @@ bool Win32Registry::SetString(RegistryRoot root, std::string_view path, std::str
                  L"RegSetValueExW");
 }
 
-std::optional<uint32_t> Win32Registry::GetNumber(RegistryRoot root, std::string_view path,
-                                                 std::string_view name) {
-  const auto value = ReadValue(root, path, name);
-  if (!value || value->first != REG_DWORD || value->second.size() != sizeof(uint32_t)) {
-    return std::nullopt;
-  }
-  uint32_t number = 0;
-  std::memcpy(&number, value->second.data(), sizeof(number));
-  return number;
-}
-
-bool Win32Registry::SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
-                              uint32_t number) {
-  const UniqueKey key = CreateKey(root, path);
-  if (!key) return false;
-  const DWORD data = number;
-  return Written(RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_DWORD,
-                                reinterpret_cast<const BYTE*>(&data), sizeof(data)),
-                 L"RegSetValueExW");
-}
-
 std::optional<std::vector<uint8_t>> Win32Registry::GetBinary(RegistryRoot root,
                                                              std::string_view path,
                                                              std::string_view name) {

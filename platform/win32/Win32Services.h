@@ -17,11 +17,11 @@ class Win32Effects : public WindowEffects {
   PixelRect DesktopRect() override;
   std::optional<PixelRect> WindowRect(WindowHandle window) override;
   std::optional<PixelRect> NotificationArea() override;
+  std::optional<PixelRect> TrayIconRect(WindowHandle window) override;
+  bool AnimationsOn() override;
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;
   void EndTopmost(WindowHandle window) override;
-  void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                    int cornerTwips) override;
 };
 
 class Win32Tray : public TrayArea {
@@ -35,10 +35,6 @@ class Win32Registry : public Registry {
                                        std::string_view name) override;
   bool SetString(RegistryRoot root, std::string_view path, std::string_view name,
                  std::string_view text) override;
-  std::optional<uint32_t> GetNumber(RegistryRoot root, std::string_view path,
-                                    std::string_view name) override;
-  bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
-                 uint32_t number) override;
   std::optional<std::vector<uint8_t>> GetBinary(RegistryRoot root, std::string_view path,
                                                 std::string_view name) override;
   bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) override;
@@ -65,6 +61,7 @@ class Win32Shell : public Shell {
   std::string ExecutablePath() override;
   FolderKind FolderOf(std::string_view path) override;
   bool FileExists(std::string_view path) override;
+  bool SamePath(std::string_view a, std::string_view b) override;
 };
 
 class Win32Sound : public SoundPlayer {

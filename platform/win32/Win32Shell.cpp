@@ -35,13 +35,18 @@ std::wstring LongForm(const std::wstring& path) {
   return path;
 }
 
-// The path lies inside the folder (letter case aside, as the file system compares).
+// The same texts, letter case aside, as the file system compares names.
+bool SameName(std::wstring_view a, std::wstring_view b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The path lies inside the folder.
 bool Inside(const std::wstring& path, std::wstring folder) {
   if (folder.empty()) return false;
   if (folder.back() != L'\\') folder += L'\\';
   return path.size() > folder.size() &&
-         CompareStringOrdinal(path.c_str(), static_cast<int>(folder.size()), folder.c_str(),
-                              static_cast<int>(folder.size()), TRUE) == CSTR_EQUAL;
+         SameName(std::wstring_view(path).substr(0, folder.size()), folder);
 }
 
 bool InsideEither(const std::wstring& path, const std::wstring& folder) {
@@ -67,8 +72,8 @@ std::intptr_t Win32Shell::Open(std::string_view target, WindowHandle owner) {
   // Owned by the window that asks, so that the shell's own messages show in front of it; with
   // empty (not absent) parameters and folder, shown normally.
   const std::wstring file = Wide(target);
-  HINSTANCE result = ShellExecuteW(reinterpret_cast<HWND>(owner), L"Open", file.c_str(), L"", L"",
-                                   SW_SHOWNORMAL);
+  HINSTANCE result =
+      ShellExecuteW(reinterpret_cast<HWND>(owner), L"Open", file.c_str(), L"", L"", SW_SHOWNORMAL);
   return reinterpret_cast<std::intptr_t>(result);
 }
 
@@ -96,6 +101,10 @@ FolderKind Win32Shell::FolderOf(std::string_view path) {
     if (InsideEither(full, ShellFolder(csidl))) return FolderKind::User;
   }
   return FolderKind::Shared;
+}
+
+bool Win32Shell::SamePath(std::string_view a, std::string_view b) {
+  return SameName(Wide(a), Wide(b));
 }
 
 bool Win32Shell::FileExists(std::string_view path) {

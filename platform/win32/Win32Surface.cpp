@@ -15,7 +15,6 @@
 namespace kestal::win32 {
 
 namespace {
-constexpr UINT_PTR kEditSubclassId = 1;
 // Typed or pasted text may be as long as the edit control allows; the windows check lengths.
 constexpr WPARAM kEditTextLimit = 0x7FFFFFFE;
 }  // namespace
@@ -120,10 +119,12 @@ void Win32Surface::LoadIcons() {
   bigIcon_ = std::move(bigIcon);
 }
 
-void Win32Surface::RoundOutline(int widthTwips, int heightTwips, int cornerTwips) {
+void Win32Surface::RoundCorners(int cornerTwips) {
   if (!window_) return;
-  outlineTwips_ = {widthTwips, heightTwips, cornerTwips};
-  const int width = TwipsToPixels(widthTwips, tppX_), height = TwipsToPixels(heightTwips, tppY_);
+  cornerTwips_ = cornerTwips;
+  const FormDefinition& design = form_.Definition();
+  const int width = TwipsToPixels(design.width, tppX_),
+            height = TwipsToPixels(design.height, tppY_);
   const int corner = TwipsToPixels(cornerTwips, tppX_);
   // The rounded region leaves out its right and bottom edges: one pixel more takes in the
   // window's last column and row.
@@ -160,9 +161,7 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
   }
   LoadIcons();
   FitCaptions();
-  if (outlineTwips_.corner > 0) {
-    RoundOutline(outlineTwips_.width, outlineTwips_.height, outlineTwips_.corner);
-  }
+  if (cornerTwips_ > 0) RoundCorners(cornerTwips_);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   // Every control now holds a font of the new density: the old ones can go.
   gdi_.FreeRetired();
@@ -525,9 +524,8 @@ void Win32Surface::SetControlBackColor(int id, Color color) {
   InvalidateControl(id);
 }
 
-void Win32Surface::SetControlTop(int id, int /*topTwips*/) {
-  // The design already holds the new top; every child window follows it (a moved frame carries
-  // its controls along).
+void Win32Surface::ControlMoved(int id) {
+  // Every child window follows the design (a moved frame carries its controls along).
   if (!ValidId(id) || !window_) return;
   for (int child : creationOrder_) {
     HWND window = controls_[static_cast<size_t>(child)].window;

@@ -37,9 +37,6 @@ class Win32Surface : public FormSurface {
   PixelRect PixelRectOf(int id) const;
   // Posted by the screen reader's objects: the control (wParam) acts as when it is clicked.
   static constexpr UINT kDefaultActionMessage = WM_APP + 1;
-  // Cuts the window to a rounded rectangle of that size, in twips turned into pixels at the
-  // window's density, and again whenever the density changes.
-  void RoundOutline(int widthTwips, int heightTwips, int cornerTwips);
   // The arrow keys move among the options of one frame and select the one they reach; true
   // when the key was used that way.
   bool HandleOptionArrow(const MSG& message);
@@ -57,6 +54,7 @@ class Win32Surface : public FormSurface {
   ScreenMetrics Screen() const override;
   void Move(int leftTwips, int topTwips) override;
   void SetBackColor(Color color) override;
+  void RoundCorners(int cornerTwips) override;
   void Refresh() override;
   std::string Text(int id) const override;
   void SetText(int id, std::string_view text) override;
@@ -70,7 +68,7 @@ class Win32Surface : public FormSurface {
   int SelLength(int id) const override;
   void SetSelection(int id, int start, int length) override;
   void SetControlBackColor(int id, Color color) override;
-  void SetControlTop(int id, int topTwips) override;
+  void ControlMoved(int id) override;
   void SetTimer(int timerId, long milliseconds) override;
   void KillTimer(int timerId) override;
 
@@ -99,6 +97,8 @@ class Win32Surface : public FormSurface {
     int accentRoom = 0;  // at the top of each line, blank but for accents on capitals
   };
   static constexpr UINT kLabelFormat = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS;
+  // The text boxes' subclass, which hands their keys to the form.
+  static constexpr UINT_PTR kEditSubclassId = 1;
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -186,10 +186,7 @@ class Win32Surface : public FormSurface {
   int pressed_ = -1;           // the label or picture under a pressed left button
   int keyFocus_ = -1;          // the link or picture that has the focus while the window has it
   SystemColors colors_;        // the system's colours as last read for painting
-  // The rounded outline as asked for, in twips; no corner: no outline.
-  struct {
-    int width = 0, height = 0, corner = 0;
-  } outlineTwips_;
+  int cornerTwips_ = 0;  // the rounded outline's corner as asked for; 0: no outline
   bool creating_ = true;       // child windows are being made: no events yet
   bool destroyed_ = false;
 };

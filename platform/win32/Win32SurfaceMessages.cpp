@@ -381,7 +381,7 @@ LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, 
       }
       break;
     case WM_NCDESTROY:
-      late::RemoveWindowSubclass(edit, &Win32Surface::EditProc, 1);
+      late::RemoveWindowSubclass(edit, &Win32Surface::EditProc, kEditSubclassId);
       break;
     default:
       break;

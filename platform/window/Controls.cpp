@@ -2,14 +2,13 @@
 
 namespace kestal {
 
-Control::Control(Form& owner, ControlKind kind, const ControlDefinition& design) : owner_(owner) {
-  ControlDefinition made = design;
-  made.kind = kind;
-  id_ = owner_.AddControl(std::move(made));
-}
-
 Control::Control(Form& owner, ControlKind kind, const Design& design)
     : owner_(owner), id_(owner.AddControl(design.Definition(kind))) {}
+
+Control::Control(Form& owner, ControlDefinition design)
+    : owner_(owner), id_(owner.AddControl(std::move(design))) {}
+
+Line::Line(Form& owner, const LineDesign& design) : Control(owner, design.Definition()) {}
 
 bool Control::Enabled() const {
   return Surface() ? Surface()->Enabled(id_) : Definition().enabled;
@@ -28,7 +27,7 @@ void Control::SetBackColor(Color color) {
 }
 void Control::SetTop(int topTwips) {
   owner_.SetDesignTop(id_, topTwips);
-  if (Surface()) Surface()->SetControlTop(id_, topTwips);
+  if (Surface()) Surface()->ControlMoved(id_);
 }
 
 std::string TextBox::Text() const {

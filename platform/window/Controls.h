@@ -13,7 +13,6 @@ namespace kestal {
 class Control {
  public:
   // Out of line: each window defines many controls, and their entries are made here.
-  Control(Form& owner, ControlKind kind, const ControlDefinition& design);
   Control(Form& owner, ControlKind kind, const Design& design);
   int Id() const { return id_; }
   const ControlDefinition& Definition() const {
@@ -31,6 +30,8 @@ class Control {
   void SetTop(int topTwips);
 
  protected:
+  // A line's entry, made whole by its design.
+  Control(Form& owner, ControlDefinition design);
   FormSurface* Surface() const { return owner_.Surface(); }
   Form::Events& Events() { return owner_.EventsOf(id_); }
   Form& owner_;
@@ -39,16 +40,12 @@ class Control {
 
 class Button : public Control {
  public:
-  Button(Form& owner, const ControlDefinition& design)
-      : Control(owner, ControlKind::Button, design) {}
   Button(Form& owner, const Design& design) : Control(owner, ControlKind::Button, design) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class TextBox : public Control {
  public:
-  TextBox(Form& owner, const ControlDefinition& design)
-      : Control(owner, ControlKind::TextBox, design) {}
   TextBox(Form& owner, const Design& design) : Control(owner, ControlKind::TextBox, design) {}
   std::string Text() const;
   void SetText(std::string_view text);
@@ -63,8 +60,6 @@ class TextBox : public Control {
 
 class Label : public Control {
  public:
-  Label(Form& owner, const ControlDefinition& design)
-      : Control(owner, ControlKind::Label, design) {}
   Label(Form& owner, const Design& design) : Control(owner, ControlKind::Label, design) {}
   std::string Caption() const;
   void SetCaption(std::string_view caption);
@@ -73,8 +68,6 @@ class Label : public Control {
 
 class OptionButton : public Control {
  public:
-  OptionButton(Form& owner, const ControlDefinition& design)
-      : Control(owner, ControlKind::OptionButton, design) {}
   OptionButton(Form& owner, const Design& design)
       : Control(owner, ControlKind::OptionButton, design) {}
   bool Value() const;
@@ -84,8 +77,6 @@ class OptionButton : public Control {
 
 class CheckBox : public Control {
  public:
-  CheckBox(Form& owner, const ControlDefinition& design)
-      : Control(owner, ControlKind::CheckBox, design) {}
   CheckBox(Form& owner, const Design& design) : Control(owner, ControlKind::CheckBox, design) {}
   bool Value() const;
   void SetValue(bool ticked);
@@ -94,24 +85,18 @@ class CheckBox : public Control {
 
 class Frame : public Control {
  public:
-  Frame(Form& owner, const ControlDefinition& design)
-      : Control(owner, ControlKind::Frame, design) {}
   Frame(Form& owner, const Design& design) : Control(owner, ControlKind::Frame, design) {}
 };
 
 class Picture : public Control {
  public:
-  Picture(Form& owner, const ControlDefinition& design)
-      : Control(owner, ControlKind::Picture, design) {}
   Picture(Form& owner, const Design& design) : Control(owner, ControlKind::Picture, design) {}
   void OnClick(std::function<void()> handler) { Events().click = std::move(handler); }
 };
 
 class Line : public Control {
  public:
-  Line(Form& owner, const ControlDefinition& design) : Control(owner, ControlKind::Line, design) {}
-  Line(Form& owner, const LineDesign& design)
-      : Control(owner, ControlKind::Line, design.Definition()) {}
+  Line(Form& owner, const LineDesign& design);
 };
 
 }  // namespace kestal

@@ -27,8 +27,6 @@ bool Form::Visible() const {
 }
 
 void Form::Move(int leftTwips, int topTwips) {
-  left_ = leftTwips;
-  top_ = topTwips;
   if (FormSurface* surface = Surface()) surface->Move(leftTwips, topTwips);
 }
 
@@ -38,6 +36,10 @@ ScreenMetrics Form::Screen() const {
 
 void Form::SetBackColor(Color color) {
   if (FormSurface* surface = Surface()) surface->SetBackColor(color);
+}
+
+void Form::RoundCorners(int cornerTwips) {
+  if (Surface()) Surface()->RoundCorners(cornerTwips);
 }
 
 void Form::Refresh() {

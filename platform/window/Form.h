@@ -45,13 +45,12 @@ class Form : public std::enable_shared_from_this<Form> {
   // The size the window was designed at, in twips (the window itself has it at any density).
   int DesignWidth() const { return definition_.width; }
   int DesignHeight() const { return definition_.height; }
-  // Where the window was last moved to, in twips, as asked (not read back from the window).
-  int PlacedLeft() const { return left_; }
-  int PlacedTop() const { return top_; }
   void Move(int leftTwips, int topTwips);
   // The screen as this window measures it (see FormSurface::Screen); empty when not loaded.
   ScreenMetrics Screen() const;
   void SetBackColor(Color color);
+  // The window's outline: its designed rectangle with rounded corners (see FormSurface).
+  void RoundCorners(int cornerTwips);
   void Refresh();
   void SetTimer(int timerId, long milliseconds);
   void KillTimer(int timerId);
@@ -107,7 +106,6 @@ class Form : public std::enable_shared_from_this<Form> {
   std::vector<Events> events_;
   std::unique_ptr<FormSurface> surface_;
   FormState state_ = FormState::NotLoaded;
-  int left_ = 0, top_ = 0;
 };
 
 }  // namespace kestal

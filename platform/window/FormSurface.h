@@ -29,6 +29,9 @@ class FormSurface {
   virtual ScreenMetrics Screen() const = 0;
   virtual void Move(int leftTwips, int topTwips) = 0;  // keeps the size
   virtual void SetBackColor(Color color) = 0;
+  // Cuts the window to its designed size with corners rounded by an ellipse `cornerTwips` wide
+  // and high, turned into pixels at the window's density, and again whenever that changes.
+  virtual void RoundCorners(int cornerTwips) = 0;
   virtual void Refresh() = 0;  // repaints before it returns
 
   // Text of a text box, caption of any other control. Setting a text box's text raises its
@@ -49,7 +52,8 @@ class FormSurface {
   virtual int SelLength(int id) const = 0;
   virtual void SetSelection(int id, int start, int length) = 0;
   virtual void SetControlBackColor(int id, Color color) = 0;
-  virtual void SetControlTop(int id, int topTwips) = 0;
+  // The control's place in the form's design changed: the window shows it there now.
+  virtual void ControlMoved(int id) = 0;
 
   // One timer per id; the form gets Form_Timer(id) until it is killed.
   virtual void SetTimer(int timerId, long milliseconds) = 0;

@@ -11,6 +11,12 @@ namespace kestal {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
+// The text up to its first NUL character; the whole text when it holds none. A string value
+// ends in its NUL, which goes with anything after it.
+inline std::string TrimAtNul(std::string_view text) {
+  return std::string(text.substr(0, text.find('\0')));
+}
+
 class Registry {
  public:
   virtual ~Registry() = default;
@@ -21,11 +27,6 @@ class Registry {
   // Stores a string value, creating the key when needed; false when the system refused.
   virtual bool SetString(RegistryRoot root, std::string_view path, std::string_view name,
                          std::string_view text) = 0;
-  // A number value (REG_DWORD); none when missing or of another type.
-  virtual std::optional<uint32_t> GetNumber(RegistryRoot root, std::string_view path,
-                                            std::string_view name) = 0;
-  virtual bool SetNumber(RegistryRoot root, std::string_view path, std::string_view name,
-                         uint32_t number) = 0;
   // A binary value's bytes (REG_BINARY); none when missing or of another type.
   virtual std::optional<std::vector<uint8_t>> GetBinary(RegistryRoot root, std::string_view path,
                                                         std::string_view name) = 0;

@@ -29,6 +29,8 @@ class Shell {
   virtual FolderKind FolderOf(std::string_view path) = 0;
   // True when a file (not a folder) is at the full path.
   virtual bool FileExists(std::string_view path) = 0;
+  // True when two full paths are the same, letter case aside, as the file system compares them.
+  virtual bool SamePath(std::string_view a, std::string_view b) = 0;
 };
 
 }  // namespace kestal

@@ -7,6 +7,9 @@
 
 namespace kestal {
 
+// The program's one icon, known to the shell by its window and this id.
+inline constexpr uint32_t kTrayIconId = 1;
+
 inline constexpr unsigned kNimAdd = 0;
 inline constexpr unsigned kNimModify = 1;
 inline constexpr unsigned kNimDelete = 2;

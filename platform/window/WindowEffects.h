@@ -1,7 +1,7 @@
 #pragma once
-// What the window effects ask of the platform: where the desktop, a window and the taskbar's
-// notification area are, an outline that zooms between two rectangles, staying above the other
-// windows, and a rounded outline.
+// What the window effects ask of the platform: where the desktop, a window, the taskbar's
+// notification area and the program's icon are, whether the user wants animations, an outline
+// that zooms between two rectangles, staying above the other windows, and a rounded outline.
 #include <optional>
 
 #include "platform/window/Geometry.h"
@@ -19,17 +19,18 @@ class WindowEffects {
   // The taskbar's notification area, where the program's icon lives; none when the shell has
   // no taskbar or no such area.
   virtual std::optional<PixelRect> NotificationArea() = 0;
-  // Draws the caption outline zooming from one rectangle to the other; returns when it is done.
+  // The program's own icon in the notification area (the icon of the window's owner, the
+  // hidden start-up window); none when the shell can't tell.
+  virtual std::optional<PixelRect> TrayIconRect(WindowHandle window) = 0;
+  // False when the user has turned the system's animation effects off.
+  virtual bool AnimationsOn() = 0;
+  // Draws an outline moving from one rectangle to the other, above every window, as the
+  // window's zoom; returns when it is done and has left nothing on the screen.
   virtual void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) = 0;
   // The window stays above every window that isn't topmost; neither moved nor sized.
   virtual void MakeTopmost(WindowHandle window) = 0;
   // The window no longer stays above the others (it hands the user to another program).
   virtual void EndTopmost(WindowHandle window) = 0;
-  // Cuts the window to a rectangle of that size whose corners are rounded by an ellipse
-  // `corner` wide and high, all in the window's twips: the platform turns them into pixels at the
-  // window's own density, and again whenever that changes. The window keeps that outline.
-  virtual void RoundOutline(WindowHandle window, int widthTwips, int heightTwips,
-                            int cornerTwips) = 0;
 };
 
 }  // namespace kestal

@@ -3,9 +3,8 @@
 
 namespace kestal {
 
-// A platform window, region, icon or registry handle, as a number; 0 is none.
+// A platform window or icon handle, as a number; 0 is none.
 using WindowHandle = std::uintptr_t;
-using RegionHandle = std::uintptr_t;
 using IconHandle = std::uintptr_t;
 
 }  // namespace kestal

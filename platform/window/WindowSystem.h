@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/window/Form.h"
+#include "platform/window/FormSlot.h"
 #include "platform/window/ShownColors.h"
 
 namespace kestal {
@@ -31,10 +32,16 @@ class WindowSystem {
   void Load(Form& form);
   // Loads the window when needed, then makes it visible (not modal).
   void Show(Form& form);
+  // The slot's window: a fresh one once the last was released.
+  void Show(FormSlot& slot) { Show(slot.Get()); }
   // Runs Form_Unload once, then destroys its platform window; a window that is not loaded, or
   // already unloading (a second close while it closes), is left alone. No window left: the
   // program ends.
   void Unload(Form& form);
+  // The slot's window, when it is loaded.
+  void Unload(FormSlot& slot) {
+    if (slot.IsLoaded()) Unload(*slot.Current());
+  }
   void Hide(Form& form);
   bool AnyLoaded() const { return !loaded_.empty(); }
   // Runs the action once the window is released: right after its unload ends when it is

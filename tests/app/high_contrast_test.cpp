@@ -45,7 +45,7 @@ TEST(HighContrast, EveryPartTakesTheSystemsColoursAndOnlyThen) {
       Program program{hp.platform()};
       program.Start();
       FormSlot& slot = program.*w.slot;
-      program.Show(slot);
+      program.platform.windows.Show(slot);
       const Form& form = *slot.Current();
       headless::User user(hp.windows, *slot.Current());
 

@@ -43,7 +43,7 @@ struct Desk {
   Program program{hp.platform()};
   Desk() { program.Start(); }
   Form& Open(FormSlot& slot) {
-    program.Show(slot);
+    program.platform.windows.Show(slot);
     return *slot.Current();
   }
 };

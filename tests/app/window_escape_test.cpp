@@ -31,14 +31,14 @@ TEST(WindowEscape, ClosesEachWindowAsTheTrayMenuDoes) {
       Program program{hp.platform()};
       program.Start();
       FormSlot& slot = program.*w.slot;
-      program.Show(slot);
+      program.platform.windows.Show(slot);
       headless::User user(hp.windows, *slot.Current());
       if (w.before) user.Click(w.before);
       hp.log.Clear();
       if (escape) {
         user.PressKey(Key::Escape);
       } else {
-        program.Unload(slot);  // what a menu choice does to the window that is open
+        program.platform.windows.Unload(slot);  // what a menu choice does to the window that is open
       }
       closings[escape] = hp.log.Entries();
       tooltips[escape] = hp.tray.Tooltip();

@@ -14,7 +14,7 @@ class NewsSession {
  public:
   NewsSession() { program.Start(); }
   headless::User Open() {
-    program.Show(program.conventionsWindow);
+    program.platform.windows.Show(program.conventionsWindow);
     return headless::User(hp.windows, *program.conventionsWindow.Current());
   }
   headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};

@@ -17,7 +17,7 @@ class ConversionWindowSession : public ::testing::Test {
  protected:
   ConversionWindowSession() {
     program.Start();
-    program.Show(program.conversionWindow);
+    program.platform.windows.Show(program.conversionWindow);
     user.emplace(hp.windows, *program.conversionWindow.Current());
   }
 

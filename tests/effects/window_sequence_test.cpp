@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "app/Program.h"
+#include "platform/headless/HeadlessSurface.h"
 #include "tests/effects/ProbeWindow.h"
 #include "tray/TrayWindow.h"
 
@@ -147,8 +148,8 @@ TEST(WindowSequence, CentresAndCutsTheOutlineAtEachResolution) {
     hp.windows.monitorTwipsPerPixel = c.monitor;
     ProbeWindow window(desk.sequence, c.width, c.height);
     hp.windows.Show(window);
-    EXPECT_EQ(hp.effects.OutlineOf(window.hWnd()),
-              (headless::HeadlessEffects::Outline{c.w, c.h, c.corner}));
+    EXPECT_EQ(hp.windows.SurfaceOf(window)->RoundedOutline(),
+              (headless::HeadlessSurface::Outline{c.w, c.h, c.corner}));
     EXPECT_EQ(hp.log.Matching("Move(").back(),
               "Move(Probe," + std::to_string(c.left) + "," + std::to_string(c.top) + ")");
     // The zoom draws from and to the window as it lies on the screen, at its density.
@@ -240,7 +241,7 @@ TEST(WindowSound, StoppedBeforeTheProgramLetsGoOfIt) {
   headless::HeadlessPlatform hp(KESTAL_SOURCE_DIR "/resources");
   auto program = std::make_unique<Program>(hp.platform());
   ASSERT_TRUE(program->Start());
-  program->Show(program->conversionWindow);
+  program->platform.windows.Show(program->conversionWindow);
   hp.windows.QueueMenuChoice(TrayWindow::kMenuClose);
   hp.windows.NotifyTray(*program->trayWindow.Current(), kTrayRightButtonUp);
   ASSERT_TRUE(hp.windows.Ended());

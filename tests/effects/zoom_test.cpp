@@ -14,69 +14,89 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
   using A = ZoomAnchor;
   using D = ZoomDirection;
   const PixelRect area{951, 738, 1020, 768};
+  const PixelRect icon{1004, 750, 1020, 766};
+  const PixelRect screen{0, 0, 1024, 768};
   const struct {
     const char* what;
     PixelRect desktop;
     std::optional<PixelRect> notificationArea;
+    std::optional<PixelRect> trayIcon;
     ZoomAnchor anchor;
     ZoomDirection direction;
     PixelRect anchorRect;  // where the outline comes from (opening) or goes to (closing)
   } cases[] = {
       {"corner of 1024 x 768, opening",
-       {0, 0, 1024, 768},
+       screen,
        area,
+       icon,
        A::ScreenCorner,
        D::Opening,
        {1023, 767, 1024, 768}},
       {"corner of 1024 x 768, closing",
-       {0, 0, 1024, 768},
+       screen,
        area,
+       icon,
        A::ScreenCorner,
        D::Closing,
        {1023, 767, 1024, 768}},
       {"corner of 1280 x 1024",
        {0, 0, 1280, 1024},
        area,
+       icon,
        A::ScreenCorner,
        D::Opening,
        {1279, 1023, 1280, 1024}},
       {"corner without a taskbar",
        {0, 0, 800, 600},
        std::nullopt,
+       std::nullopt,
        A::ScreenCorner,
        D::Opening,
        {799, 599, 800, 600}},
-      {"tray 951..1020: middle 985.5 goes to 986",
-       {0, 0, 1024, 768},
+      {"tray 951..1020: middle 985.5 goes to 986, not the icon",
+       screen,
        area,
+       icon,
        A::Tray,
        D::Closing,
        {986, 738, 987, 768}},
       {"tray 950..1020: middle 985",
-       {0, 0, 1024, 768},
+       screen,
        PixelRect{950, 740, 1020, 766},
+       icon,
        A::Tray,
        D::Closing,
        {985, 740, 986, 766}},
       {"tray 949..1020: middle 984.5 goes to 984",
-       {0, 0, 1024, 768},
+       screen,
        PixelRect{949, 740, 1020, 766},
+       icon,
        A::Tray,
        D::Closing,
        {984, 740, 985, 766}},
-      {"tray, opening", {0, 0, 1024, 768}, area, A::Tray, D::Opening, {986, 738, 987, 768}},
-      {"no notification area: the top-left corner",
-       {0, 0, 1024, 768},
+      {"tray, opening", screen, area, icon, A::Tray, D::Opening, {986, 738, 987, 768}},
+      {"no notification area: the icon", screen, std::nullopt, icon, A::Tray, D::Closing, icon},
+      {"a notification area without width: the icon", screen, PixelRect{1000, 748, 1000, 768}, icon,
+       A::Tray, D::Closing, icon},
+      {"a notification area without height: the icon", screen, PixelRect{951, 768, 1020, 768}, icon,
+       A::Tray, D::Closing, icon},
+      {"no notification area, opening from the icon", screen, std::nullopt, icon, A::Tray,
+       D::Opening, icon},
+      {"neither notification area nor icon: the top-left corner",
+       screen,
+       std::nullopt,
        std::nullopt,
        A::Tray,
        D::Closing,
        {0, 0, 1, 0}},
-      {"no notification area, opening",
-       {0, 0, 1024, 768},
+      {"no notification area and an empty icon: the top-left corner",
+       screen,
        std::nullopt,
+       PixelRect{1004, 750, 1004, 750},
        A::Tray,
-       D::Opening,
+       D::Closing,
        {0, 0, 1, 0}},
+      {"neither, opening", screen, std::nullopt, std::nullopt, A::Tray, D::Opening, {0, 0, 1, 0}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -84,6 +104,7 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
     auto& hp = desk.hp;
     hp.effects.desktop = c.desktop;
     hp.effects.notificationArea = c.notificationArea;
+    hp.effects.trayIcon = c.trayIcon;
     ProbeWindow window(desk.sequence, 5220, 4860, false);
     hp.windows.Show(window);
     window.Move(1500, 3000);
@@ -126,23 +147,31 @@ TEST(ZoomWindow, StepsInOrder) {
         "DestroyWindow(Probe)"}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "anchor " << static_cast<int>(c.anchor) << " direction "
-                                      << static_cast<int>(c.direction));
-    Desk desk;
-    ProbeWindow window(desk.sequence, 5220, 4860, false);
-    desk.hp.windows.Show(window);
-    desk.hp.log.Clear();
-    ZoomWindow(desk.hp.platform(), window, c.anchor, c.direction);
-    std::vector<std::string> steps;
-    for (const std::string& entry : desk.hp.log.Entries()) {
-      for (const char* kept : {"AnimateOutline", "DoEvents", "HideWindow", "Form_Unload",
-                               "DestroyWindow", "ShowWindow"}) {
-        if (entry.starts_with(kept)) steps.push_back(entry.starts_with("Animate") ? kept : entry);
+    // With the system's animations off, no outline and every other step as before.
+    for (const bool animations : {true, false}) {
+      SCOPED_TRACE(::testing::Message()
+                   << "anchor " << static_cast<int>(c.anchor) << " direction "
+                   << static_cast<int>(c.direction) << " animations " << animations);
+      Desk desk;
+      desk.hp.effects.animationsOn = animations;
+      ProbeWindow window(desk.sequence, 5220, 4860, false);
+      desk.hp.windows.Show(window);
+      desk.hp.log.Clear();
+      ZoomWindow(desk.hp.platform(), window, c.anchor, c.direction);
+      std::vector<std::string> steps;
+      for (const std::string& entry : desk.hp.log.Entries()) {
+        for (const char* kept : {"AnimateOutline", "DoEvents", "HideWindow", "Form_Unload",
+                                 "DestroyWindow", "ShowWindow"}) {
+          if (entry.starts_with(kept)) steps.push_back(entry.starts_with("Animate") ? kept : entry);
+        }
       }
+      std::vector<std::string> expected = c.steps;
+      if (!animations) std::erase(expected, "AnimateOutline");
+      EXPECT_EQ(steps, expected);
+      EXPECT_EQ(desk.hp.effects.Animations().size(), animations ? 1u : 0u);
+      // Released once, through the window layer.
+      EXPECT_EQ(window.unloads, c.direction == D::Closing ? 1 : 0);
     }
-    EXPECT_EQ(steps, c.steps);
-    // Released once, through the window layer.
-    EXPECT_EQ(window.unloads, c.direction == D::Closing ? 1 : 0);
   }
 }
 

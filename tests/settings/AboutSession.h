@@ -13,7 +13,7 @@ class AboutSession {
   AboutSession() { program.Start(); }
 
   headless::User Open() {
-    program.Show(program.about);
+    program.platform.windows.Show(program.about);
     return headless::User(hp.windows, *program.about.Current());
   }
 

@@ -200,7 +200,7 @@ TEST(AboutWindow, PicturesChangeTheTooltipAtOnceAndStoreNothing) {
     EXPECT_TRUE(s.hp.log.Matching("DeleteSetting").empty()) << c.what;
 
     // Closed from the tray menu: the tooltip stays as the last click left it, nothing is stored.
-    s.program.Unload(s.program.about);
+    s.program.platform.windows.Unload(s.program.about);
     EXPECT_FALSE(s.program.about.IsLoaded()) << c.what;
     EXPECT_EQ(s.hp.tray.Tooltip(), c.tooltips.back()) << c.what;
     EXPECT_EQ(s.Setting(), settingBefore) << c.what;

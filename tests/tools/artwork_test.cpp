@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "tests/tools/ResourceBytes.h"
 #include "tests/tools/PngReading.h"
 #include "tools/banner/Banner.h"
 #include "tools/captains/Captains.h"
@@ -17,19 +16,6 @@
 
 namespace kestal::tools {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadResource(const std::string& name) {
-  std::ifstream in(std::string(KESTAL_SOURCE_DIR) + "/resources/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::uint32_t Le(const Bytes& b, std::size_t at, int width) {
-  std::uint32_t value = 0;
-  for (int i = width - 1; i >= 0; --i) value = value << 8 | b.at(at + static_cast<std::size_t>(i));
-  return value;
-}
 
 TEST(Artwork, CommittedFilesAreWhatTheGeneratorsMake) {
   const struct {

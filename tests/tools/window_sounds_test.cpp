@@ -2,31 +2,17 @@
 
 #include <cmath>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "tests/tools/ResourceBytes.h"
 #include "tools/sounds/ImaAdpcm.h"
 #include "tools/sounds/WindowSounds.h"
 
 namespace kestal::tools {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadResource(const std::string& name) {
-  std::ifstream in(std::string(KESTAL_SOURCE_DIR) + "/resources/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::uint32_t Le(const Bytes& b, std::size_t at, int width) {
-  std::uint32_t value = 0;
-  for (int i = width - 1; i >= 0; --i) value = value << 8 | b.at(at + static_cast<std::size_t>(i));
-  return value;
-}
 
 struct Chunk {
   std::size_t offset;  // of the chunk's contents

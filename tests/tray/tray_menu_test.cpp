@@ -142,7 +142,7 @@ TEST(TrayEvents, DoubleClickKeepsTheOtherWindows) {
   TraySession session;
   auto& hp = session.hp;
   TrayWindow& form1 = session.Start();
-  session.program.Show(session.program.conventionsWindow);
+  session.program.platform.windows.Show(session.program.conventionsWindow);
   hp.windows.NotifyTray(form1, 515);
   EXPECT_TRUE(session.program.conventionsWindow.IsLoaded());
   EXPECT_TRUE(session.program.about.IsLoaded());
@@ -216,8 +216,8 @@ TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
       return e.starts_with("NotifyIcon");
     });
     EXPECT_LT(accept, firstIcon);
-    if (c.newsOpen) session.program.Show(session.program.conventionsWindow);
-    if (c.aboutOpen) session.program.Show(session.program.about);
+    if (c.newsOpen) session.program.platform.windows.Show(session.program.conventionsWindow);
+    if (c.aboutOpen) session.program.platform.windows.Show(session.program.about);
     if (c.aboutClosing) {
       hp.effects.onAnimate = [&] {
         hp.effects.onAnimate = nullptr;
@@ -240,7 +240,7 @@ TEST(TrayEvents, AnotherStartWhileTheProgramEndsIsAnsweredNo) {
   TraySession session;
   auto& hp = session.hp;
   TrayWindow& form1 = session.Start();
-  session.program.Show(session.program.about);
+  session.program.platform.windows.Show(session.program.about);
   bool asked = false, shown = true;
   hp.effects.onAnimate = [&] {
     if (std::exchange(asked, true)) return;
@@ -344,7 +344,7 @@ TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
       if (windowsOpen) {
         for (FormSlot* slot :
              {&program.conversionWindow, &program.conventionsWindow, &program.about})
-          program.Show(*slot);
+          program.platform.windows.Show(*slot);
       }
       hp.log.Clear();
       hp.windows.QueueMenuChoice(c.index);
@@ -403,7 +403,7 @@ TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
     TraySession session;
     auto& hp = session.hp;
     TrayWindow& form1 = session.Start();
-    session.program.Show(session.program.about);
+    session.program.platform.windows.Show(session.program.about);
     bool ended = false;
     hp.effects.onAnimate = [&] {
       if (ended) return;
@@ -428,7 +428,7 @@ TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
   hp.sound.IdentifyImagesFrom(hp.resources);
   Program& program = session.program;
   TrayWindow& form1 = session.Start();
-  program.Show(program.conversionWindow);
+  program.platform.windows.Show(program.conversionWindow);
   hp.log.Clear();
   hp.windows.QueueMenuChoice(5);
   hp.windows.NotifyTray(form1, 517);

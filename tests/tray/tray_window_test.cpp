@@ -116,7 +116,7 @@ TEST(TrayEnd, RemovesTheIconByWindowAndId) {
   session.program.trayIcon.Show(false);
   session.program.trayIcon.TrayIconData.hWnd = 0;
   session.program.trayIcon.TrayIconData.uID = 9;
-  session.program.Unload(session.program.trayWindow);
+  session.program.platform.windows.Unload(session.program.trayWindow);
 
   const auto& [message, record] = session.LastSent();
   EXPECT_EQ(message, kNimDelete);

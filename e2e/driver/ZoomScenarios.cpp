@@ -1,0 +1,196 @@
+// The zoom as the screen shows it: a window opened from the tray menu and closed again while
+// e2e/zoom-frames.sh takes frames of the screen. The driver leaves marks in the frames folder
+// (when each phase began, the window's and the menu's rectangles, where the outline should come
+// from and go to); the script judges the frames.
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "FormActions.h"
+#include "Poll.h"
+#include "PopupMenu.h"
+#include "Scenarios.h"
+#include "TrayIcon.h"
+#include "WindowFinder.h"
+
+namespace e2e {
+
+namespace {
+
+// How long the screen is watched around each phase, so that the frames show it settled.
+constexpr DWORD kSettleMs = 400;
+
+// The marks file that the script reads: one "name value..." line each.
+class Marks {
+ public:
+  explicit Marks(const std::wstring& folder) : folder_(folder) {}
+
+  void Time(const char* name) {
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    const ULONGLONG ticks = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    // From 1601 in 100 ns steps to milliseconds since 1970, as the frames are named.
+    Line(std::string(name) + " " + std::to_string((ticks - 116444736000000000ULL) / 10000));
+  }
+  void Rect(const char* name, const RECT& r) {
+    Line(std::string(name) + " " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+         std::to_string(r.right) + " " + std::to_string(r.bottom));
+  }
+  void Number(const char* name, long value) {
+    Line(std::string(name) + " " + std::to_string(value));
+  }
+  // The script takes frames while this file exists.
+  void Capture(bool on) {
+    const std::wstring flag = folder_ + L"\\capture";
+    if (on) {
+      FILE* file = _wfopen(flag.c_str(), L"w");
+      if (file) std::fclose(file);
+    } else {
+      DeleteFileW(flag.c_str());
+    }
+  }
+
+ private:
+  void Line(const std::string& line) {
+    FILE* file = _wfopen((folder_ + L"\\marks.txt").c_str(), L"a");
+    if (!file) return;
+    std::fprintf(file, "%s\n", line.c_str());
+    std::fclose(file);
+  }
+  std::wstring folder_;
+};
+
+bool AnimationsOn() {
+  BOOL on = FALSE;
+  return SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0) && on;
+}
+
+// Turns the system's animation effects on or off for this and later processes; the switch is
+// on again when the scenario ends, whatever happened.
+class AnimationSwitch {
+ public:
+  explicit AnimationSwitch(bool on) { Set(on); }
+  ~AnimationSwitch() { Set(true); }
+  AnimationSwitch(const AnimationSwitch&) = delete;
+  AnimationSwitch& operator=(const AnimationSwitch&) = delete;
+
+ private:
+  static void Set(bool on) {
+    SystemParametersInfoW(SPI_SETCLIENTAREAANIMATION, 0,
+                          reinterpret_cast<void*>(static_cast<UINT_PTR>(on ? TRUE : FALSE)),
+                          SPIF_UPDATEINIFILE);
+  }
+};
+
+// Where the closing outline should end, found as the program is told to find it: the middle
+// strip of the notification area, else the program's icon, else the top-left corner.
+RECT ClosingAnchor(HWND form1) {
+  RECT area{};
+  HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  HWND notify = taskbar ? FindWindowExW(taskbar, nullptr, L"TrayNotifyWnd", nullptr) : nullptr;
+  if (notify && GetWindowRect(notify, &area) && area.right > area.left && area.bottom > area.top) {
+    // Halved to the nearest pixel, an exact half to the even one.
+    const long middle = std::lrint(area.right - (area.right - area.left) / 2.0);
+    return {middle, area.top, middle + 1, area.bottom};
+  }
+  NOTIFYICONIDENTIFIER icon{};
+  icon.cbSize = sizeof(icon);
+  icon.hWnd = form1;
+  icon.uID = kTrayIconId;
+  RECT r{};
+  if (SUCCEEDED(Shell_NotifyIconGetRect(&icon, &r)) && r.right > r.left && r.bottom > r.top)
+    return r;
+  return {0, 0, 1, 0};
+}
+
+// The outline's own window, while one shows.
+HWND OutlineWindow(DWORD processId) {
+  return FindTopLevel(WindowOfClass(L"KestalDate_ZoomOutline").OfProcess(processId).Visible());
+}
+
+// One round: the conversion window opened from the menu and closed with its button, with the
+// screen watched throughout.
+void ZoomFrames(Session& session) {
+  Report& report = session.report;
+  if (!report.Check(!session.framesFolder.empty(), "a frames folder is given (--frames)")) return;
+  const AnimationSwitch animations(session.animations);
+  report.Check(
+      AnimationsOn() == session.animations,
+      std::string("the system's animation effects are ") + (session.animations ? "on" : "off"));
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    program.WaitForIdle(kWindowMs);
+    MovePointerAway();
+
+    Marks marks(session.framesFolder);
+    HDC screen = GetDC(nullptr);
+    marks.Number("dpi", GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    marks.Rect("opening-anchor",
+               {GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1,
+                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    marks.Rect("closing-anchor", ClosingAnchor(program.Form1()));
+    marks.Capture(true);
+    // A few frames of the desktop as it was: the frames after are compared with them.
+    Sleep(kSettleMs / 2);
+
+    marks.Time("menu");
+    const MenuWindow& opened = kMenuWindows[0];
+    HWND menu = OpenTrayMenu(session, program);
+    if (!menu) return;
+    RECT menuRect{};
+    GetWindowRect(menu, &menuRect);
+    marks.Rect("menu-rect", menuRect);
+    report.Check(ChooseMenuItem(menu, static_cast<int>(opened.item), kWindowMs),
+                 "the menu closes on the choice");
+    MovePointerAway();
+    HWND form = program.WaitForForm(opened.form, kWindowMs);
+    if (!report.Check(form != nullptr, std::string("the ") + opened.name + " opens")) return;
+    program.WaitForIdle(kWindowMs);
+    marks.Time("opened");
+    RECT formRect{};
+    GetWindowRect(form, &formRect);
+    marks.Rect("window", formRect);
+    Sleep(kSettleMs);
+
+    marks.Time("closing");
+    ClickControl(form, opened.closeButton);
+    if (session.animations) {
+      // Seen from outside while it moves: above everything, never active, clicks go through.
+      HWND outline = WaitFor([&] { return OutlineWindow(program.Id()); }, kWindowMs);
+      if (report.Check(outline != nullptr, "the closing outline's window shows")) {
+        const LONG_PTR style = GetWindowLongPtrW(outline, GWL_EXSTYLE);
+        const LONG_PTR wanted =
+            WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
+        report.Check((style & wanted) == wanted,
+                     "it stays on top, is never activated, lets clicks through and has no taskbar "
+                     "button");
+        report.Check(GetForegroundWindow() != outline, "it does not take the foreground");
+      }
+    }
+    report.Check(program.WaitForFormGone(opened.form, kWindowMs),
+                 std::string("the ") + opened.name + " closes");
+    marks.Time("gone");
+    report.Check(WaitUntil([&] { return OutlineWindow(program.Id()) == nullptr; }, kWindowMs),
+                 "no outline window is left");
+    Sleep(kSettleMs);
+    marks.Time("end");
+    marks.Capture(false);
+    // A frame begun before the end is not yet taken: the program goes on until it is.
+    Sleep(kSettleMs / 2);
+  });
+}
+
+const Scenario kZoom[] = {
+    {"zoom-frames",
+     "a window opens from the menu and closes while the screen is watched (--frames FOLDER, "
+     "--animations on|off)",
+     ZoomFrames},
+};
+
+}  // namespace
+
+std::span<const Scenario> ZoomScenarios() {
+  return kZoom;
+}
+
+}  // namespace e2e
