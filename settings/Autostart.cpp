@@ -87,7 +87,11 @@ AutostartChange RegisterAutostart(Registry& registry, Shell& shell) {
     Remove(registry, kUser);
     return AutostartChange::Done;
   }
-  return Store(registry, kUser, command) ? AutostartChange::Done : AutostartChange::Refused;
+  if (Store(registry, kUser, command)) return AutostartChange::Done;
+  // A refused write changes nothing where the user's value starts this program already.
+  return shell.SamePath(StartedProgram(registry, shell, kUser), executable)
+             ? AutostartChange::Done
+             : AutostartChange::Refused;
 }
 
 AutostartChange UnregisterAutostart(Registry& registry) {

@@ -10,7 +10,8 @@
 //   windows     w: About, News, DataAstrale by byte % 3; c: control by byte % the window's count
 //               K w c  click  T w Tab  t w Shift+Tab  A w k  Alt + access key  E w Enter
 //               S w Space  B w Backspace  < w  > w  arrow back / forward
-//               Y w n ...  n % 33 bytes typed  P w k  an odd text pasted  p w n ...  n bytes pasted
+//               Y w n ...  n % 33 bytes typed (27 is Escape)  P w k  an odd text pasted
+//               p w n ...  n bytes pasted
 //   time        F the next timer's time comes  W k time passes (k: 10 ms ... 25 hours)
 //               N time passes to just past midnight  C k the clock is set (k: a list of moments)
 //               Z the machine sleeps eight hours and wakes

@@ -1,20 +1,16 @@
 #pragma once
-// Time as the machine keeps it: the universal time the wall clock shows in Central European time
-// (daylight saving from the last Sunday of March at 2:00 to the last Sunday of October at 3:00),
+// Time as the machine keeps it: the headless clock, an instant shown in Central European time,
 // and the milliseconds that really pass, which timers count. Setting the clock moves the first
 // only; sleep moves the wall clock while the timers' count stands.
-#include "platform/text/Clock.h"
+#include "platform/headless/Headless.h"
 
 namespace kestal::fuzzing {
 
-// Minutes that Central European local time is ahead of UTC at that local time.
-int CentralEuropeanOffset(const LocalDateTime& local);
-
 class PassingTime {
  public:
-  explicit PassingTime(const LocalDateTime& local) { SetLocal(local); }
+  PassingTime(headless::ManualClock& clock, const LocalDateTime& local);
 
-  LocalDateTime Local() const;
+  LocalDateTime Local() const { return clock_.Now(); }
   long long Ticks() const { return ticks_; }
   // The user sets the clock.
   void SetLocal(const LocalDateTime& local);
@@ -27,7 +23,7 @@ class PassingTime {
   long long ToNextMidnight() const;
 
  private:
-  long long utc_ = 0;  // milliseconds since 1 January 1970, UTC
+  headless::ManualClock& clock_;
   long long ticks_ = 0;
 };
 

@@ -1,7 +1,7 @@
 // What must hold after every action, whatever came before.
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
-#include <map>
 #include <optional>
 
 #include "engine/Stardate.h"
@@ -12,12 +12,14 @@
 namespace kestal::fuzzing {
 namespace {
 
-constexpr std::string_view kStoredNextGeneration =
-    "SaveSetting(KestalDate,Impostazioni,Data,Next Generation)";
+// The calls that change what the user keeps.
+constexpr std::string_view kWrites[] = {"SaveSetting(", "DeleteSetting(", "SetRegValue(",
+                                        "DeleteRegValue(", "DeleteRegKey("};
 
 // Windows whose handlers acted after the program ended would show in these entries.
-constexpr std::string_view kAfterEnd[] = {"Form_Load(", "ShowWindow(", "MsgBox(",    "PopupMenu",
-                                          "PlaySound(", "NotifyIcon(", "SetTimer(", "OpenWithShell("};
+constexpr std::string_view kAfterEnd[] = {"Form_Load(", "ShowWindow(",   "MsgBox(",
+                                          "PopupMenu",  "PlaySound(",    "NotifyIcon(",
+                                          "SetTimer(",  "OpenWithShell("};
 
 bool IsDigits(std::string_view text) {
   if (text.empty()) return false;
@@ -66,7 +68,9 @@ void ProgramPlayer::ReadLog() {
     const std::string& entry = entries[logRead_];
     if (ended_) {
       for (const std::string_view after : kAfterEnd) {
-        if (entry.starts_with(after)) Fail("after the program ended, something reached a window: " + entry);
+        if (entry.starts_with(after)) {
+          Fail("after the program ended, something reached a window: " + entry);
+        }
       }
     }
     if (entry.starts_with("SetTimer(") || entry.starts_with("KillTimer(")) {
@@ -79,8 +83,12 @@ void ProgramPlayer::ReadLog() {
         const long interval = std::atol(entry.c_str() + entry.find(',', comma + 1) + 1);
         timers_[{name, id}] = {time_.Ticks() + interval, interval};
       }
-    } else if (entry.starts_with("SaveSetting(") && entry != kStoredNextGeneration) {
-      Fail("a setting other than the Next Generation convention was written: " + entry);
+    } else if (std::ranges::any_of(kWrites, [&](auto call) { return entry.starts_with(call); })) {
+      keptWritten_ = true;
+      // Only the handling of "&Ok" writes, and not what a nested action does meanwhile.
+      if (oks_.empty() || playing_.empty() || oks_.back().action != playing_.back()) {
+        Fail("written without the user's \"&Ok\": " + entry);
+      }
     } else if (entry == "Form_Unload(Form1)" && !endAsked_) {
       // Only the taskbar that never came may end the program unasked, and it says so first.
       if (giveUpBoxes_ == 0) Fail("the start-up window went without being asked to");
@@ -92,7 +100,7 @@ void ProgramPlayer::ReadLog() {
 void ProgramPlayer::CheckAlways(int /*depth*/) {
   ReadLog();
   CheckWindows();
-  CheckSetting();
+  CheckKept();
   CheckReleased();
   CheckConversionWindow();
 }
@@ -103,7 +111,9 @@ void ProgramPlayer::CheckAfterAction() {
   if (hp_.windows.Pointer() != MousePointer::Default) Fail("the hourglass stays after the action");
   // A closed window's object stays only while its slot holds it, until the next opening.
   std::size_t closed = 0;
-  for (const headless::HeadlessSurface* object : hp_.windows.Objects()) closed += object->Destroyed();
+  for (const headless::HeadlessSurface* object : hp_.windows.Objects()) {
+    closed += object->Destroyed();
+  }
   if (closed > 4) Fail(std::to_string(closed) + " closed windows are still held");
   if (endAsked_ && !hp_.windows.Ended()) Fail("the program was asked to end and goes on");
   if (hp_.windows.Ended()) CheckEnded();
@@ -112,16 +122,19 @@ void ProgramPlayer::CheckAfterAction() {
 }
 
 void ProgramPlayer::CheckWindows() {
-  std::map<std::string, int> count;
-  for (const Form* form : hp_.windows.LoadedForms()) {
-    if (++count[form->Name()] > 1) Fail("two windows " + form->Name() + " are open");
+  const std::vector<Form*> loaded = hp_.windows.LoadedForms();
+  for (auto form = loaded.begin(); form != loaded.end(); ++form) {
+    for (auto other = loaded.begin(); other != form; ++other) {
+      if ((*other)->Name() == (*form)->Name()) Fail("two windows " + (*form)->Name() + " are open");
+    }
   }
 }
 
 void ProgramPlayer::CheckAfterMenuChoice() {
   int open = 0;
   std::string names;
-  for (FormSlot* slot : {&program_->about, &program_->conventionsWindow, &program_->conversionWindow}) {
+  for (FormSlot* slot :
+       {&program_->about, &program_->conventionsWindow, &program_->conversionWindow}) {
     const Form* form = slot->Current();
     if (!form) continue;
     const FormState state = form->State();
@@ -148,20 +161,80 @@ void ProgramPlayer::CheckTooltip() {
   if (!(expectNextGeneration_ ? HasNextGenerationShape(stardate) : HasClassicShape(stardate))) {
     Fail("the tooltip's stardate is not in its shape: \"" + tooltip + "\"");
   }
+  // The engine's stardate of today, worked out again when the day or the convention changed.
   const std::string today = ShortDateText(Today(hp_.clock));
-  const std::string expected =
-      expectNextGeneration_ ? InvariantNumberText(NGStardate(today)) : ClassicStardate(today, true);
-  if (stardate != expected) {
-    Fail("the tooltip shows \"" + stardate + "\" on " + today + ", not \"" + expected + "\"");
+  if (today != tipDay_ || expectNextGeneration_ != tipNextGeneration_) {
+    tipDay_ = today;
+    tipNextGeneration_ = expectNextGeneration_;
+    tipStardate_ = expectNextGeneration_ ? InvariantNumberText(NGStardate(today))
+                                         : ClassicStardate(today, true);
+  }
+  if (stardate != tipStardate_) {
+    Fail("the tooltip shows \"" + stardate + "\" on " + today + ", not \"" + tipStardate_ + "\"");
   }
 }
 
-void ProgramPlayer::CheckSetting() {
-  const std::optional<std::string> stored = hp_.settings.Peek("KestalDate", "Impostazioni", "Data");
-  if (!stored || stored->empty() || *stored == "Next Generation" || *stored == storedAtStart_) {
-    return;
+// Between two "&Ok"s nothing the user keeps changes; while one is handled, it checks itself.
+void ProgramPlayer::CheckKept() {
+  if (!oks_.empty() || !keptWritten_) return;
+  keptWritten_ = false;
+  const KeptState now = ReadKeptState(hp_);
+  if (!(now == kept_)) {
+    Fail("what the user keeps changed without \"&Ok\": " + now.Text() + "; was " + kept_.Text());
   }
-  Fail("the stored convention is \"" + *stored + "\"");
+}
+
+void ProgramPlayer::Confirming(Form& about) {
+  ReadLog();  // what the log holds so far came before the press
+  const headless::User user(hp_.windows, about);
+  PendingOk ok;
+  ok.action = playing_.empty() ? 0 : playing_.back();
+  // "&Ok" stores the classic convention only when the caption reads exactly so.
+  ok.asked.nextGeneration = user.Text("StarDate") != "Velorn Classic";
+  ok.asked.ticked = user.Value("Check1");
+  ok.asked.before = ReadKeptState(hp_);
+  ok.asked.settingsRefused = hp_.settings.refuseWrites;
+  for (const int root : {kMachineRoot, kUserRoot}) ok.asked.rootRefused[root] = refusedRoots_[root];
+  ok.asked.executable = hp_.shell.executablePath;
+  ok.asked.folder = hp_.shell.FolderOf(ok.asked.executable);
+  ok.boxesBefore = hp_.windows.MessageBoxes().size();
+  Say(depth_ + 1,
+      std::string("(\"&Ok\" keeps ") +
+          (ok.asked.nextGeneration ? "Next Generation" : "the classic convention") +
+          (ok.asked.ticked ? ", started with Windows)" : ", not started with Windows)"));
+  oks_.push_back(std::move(ok));
+  CheckKept();
+}
+
+void ProgramPlayer::Confirmed() {
+  ReadLog();  // what the log holds now came from "&Ok"
+  const PendingOk ok = std::move(oks_.back());
+  oks_.pop_back();
+  for (PendingOk& outer : oks_) outer.overtaken = true;
+  const KeptState now = ReadKeptState(hp_);
+  kept_ = now;
+  keptWritten_ = false;
+  Say(depth_ + 1, "(kept: " + now.Text() + ")");
+  // A store that began or stopped refusing while "&Ok" was handled leaves either outcome.
+  const bool refusalsMoved = ok.asked.settingsRefused != hp_.settings.refuseWrites ||
+                             ok.asked.rootRefused[kMachineRoot] != refusedRoots_[kMachineRoot] ||
+                             ok.asked.rootRefused[kUserRoot] != refusedRoots_[kUserRoot];
+  if (ok.overtaken || refusalsMoved) return;
+  const KeptState expected = KeptAfter(ok.asked);
+  if (!(now == expected)) {
+    Fail("\"&Ok\" left " + now.Text() + "; it should leave " + expected.Text());
+  }
+  // What the box asked and did not come about, the user is told, and nothing else.
+  std::vector<Told> told;
+  const auto& boxes = hp_.windows.MessageBoxes();
+  for (std::size_t i = ok.boxesBefore; i < boxes.size(); ++i) {
+    if (const Told said = ToldBy(boxes[i].text); said != Told::Nothing) told.push_back(said);
+  }
+  const Told must = MustTell(ok.asked, now);
+  if (told.size() != (must == Told::Nothing ? 0u : 1u) || (!told.empty() && told[0] != must)) {
+    Fail(std::string("\"&Ok\" should tell ") + ToldText(must) + ", and told " +
+         (told.empty() ? "nothing" : ToldText(told[0])) + "; it left " + now.Text());
+  }
 }
 
 void ProgramPlayer::CheckReleased() {

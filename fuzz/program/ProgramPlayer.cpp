@@ -26,6 +26,29 @@ const LocalDateTime kStartDays[] = {
     {9999, 12, 30, 23, 59, 59, 0},  {2002, 6, 15, 23, 59, 59, 999},
 };
 
+// What the machine holds of the autostart at start (by the day byte's upper bits), and where the
+// program lies: a shared folder unless it says otherwise.
+constexpr const char* kSpaced = "C:\\Program Files\\Kestal Date\\KestalDate.exe";
+constexpr const char* kInUserFolder =
+    "C:\\Users\\utente\\AppData\\Local\\Programs\\Kestal Date\\KestalDate.exe";
+constexpr const char* kInZip =
+    "C:\\Users\\utente\\AppData\\Local\\Temp\\Temp1_KestalDate.zip\\KestalDate.exe";
+const struct AutostartSetup {
+  const char* what;
+  const char* executable;  // null: the machine's default, in a shared folder
+  bool machineStarts, userStarts, userTurnedOff, machineRefuses;
+} kAutostartSetups[] = {
+    {"", nullptr, false, false, false, false},
+    {", started from the machine's Run key", nullptr, true, false, false, false},
+    {", started from the user's Run key", kSpaced, false, true, false, false},
+    {", the user's start turned off in Startup Apps", nullptr, false, true, true, false},
+    {", started from both Run keys", kSpaced, true, true, false, false},
+    {", in the user's folder with an old machine-wide start", kInUserFolder, true, false, false,
+     false},
+    {", opened from a zip", kInZip, false, false, false, false},
+    {", an ordinary user's, started machine-wide", kSpaced, true, false, false, true},
+};
+
 std::string TimeText(const LocalDateTime& t) {
   char text[48];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day,
@@ -70,18 +93,32 @@ void PlayProgram(const std::uint8_t* data, std::size_t size, std::FILE* trace) {
 }
 
 ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* trace)
-    : trace_(trace), time_(kStartDays[day % std::size(kStartDays)]) {
+    : trace_(trace), time_(hp_.clock, kStartDays[day % std::size(kStartDays)]) {
   storedAtStart_ = kStoredAtStart[setup % 4];
   const double tpp = kTwipsPerPixel[(setup >> 2) % 4];
   hp_.windows.screen = {static_cast<int>(1024 * tpp), static_cast<int>(768 * tpp), tpp, tpp};
-  hp_.clock.utcOffset = CentralEuropeanOffset;
-  hp_.clock.now = time_.Local();
   if (!storedAtStart_.empty()) hp_.settings.Save("KestalDate", "Impostazioni", "Data", storedAtStart_);
   if ((setup >> 4) % 8 == 7) hp_.tray.available = false;  // started with Windows, no taskbar yet
+  KeptState before;
   if (setup >> 7) {
-    hp_.registry.Put(RegistryRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                     "KestalDate", headless::HeadlessRegistry::String("C:\\KestalDate.exe"));
+    before.roots[kUserRoot].run = headless::HeadlessRegistry::String("C:\\KestalDate.exe");
   }
+  const AutostartSetup& autostart = kAutostartSetups[(day >> 3) % std::size(kAutostartSetups)];
+  if (autostart.executable) hp_.shell.executablePath = autostart.executable;
+  const auto started =
+      headless::HeadlessRegistry::String(RunCommand(hp_.shell.executablePath) + '\0');
+  if (autostart.machineStarts) before.roots[kMachineRoot].run = started;
+  if (autostart.userStarts) before.roots[kUserRoot].run = started;
+  if (autostart.userTurnedOff) {
+    const std::string turnedOff("\x03\0\0\0\0\0\0\0\0\0\0\0", 12);  // an odd first byte
+    before.roots[kUserRoot].mark = headless::HeadlessRegistry::Binary(turnedOff);
+  }
+  PutRunValues(hp_, before);
+  if (autostart.machineRefuses) {
+    refusedRoots_[kMachineRoot] = true;
+    hp_.registry.RefuseWrites(RegistryRoot::LocalMachine);
+  }
+  kept_ = ReadKeptState(hp_);
   hp_.log.Clear();
   expectNextGeneration_ = !storedAtStart_.empty();
 
@@ -89,14 +126,16 @@ ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* tr
   hp_.windows.onMessageBox = [this](const headless::MessageBoxRecord& box) { OnMessageBox(box); };
   hp_.windows.onPopupMenu = [this](const headless::MenuRecord&) { OnMenu(); };
   hp_.shell.onOpen = [this] { Fire(Nesting::ShellOpen); };
+  hp_.windows.onClick = [this](Form& form, int control, bool done) { OnClick(form, control, done); };
   program_ = std::make_unique<Program>(hp_.platform());
 
   char density[16];
   std::snprintf(density, sizeof density, "%g", tpp);
   Say(0, "start: setting \"" + storedAtStart_ + "\", " + density + " twips a pixel, " +
-             TimeText(hp_.clock.now) +
+             TimeText(time_.Local()) +
              (hp_.tray.available ? "" : ", no taskbar yet") +
-             (setup >> 7 ? ", starts with Windows" : ""));
+             (setup >> 7 ? ", another program's start in the user's Run key" : "") +
+             autostart.what);
 }
 
 ProgramPlayer::~ProgramPlayer() = default;
@@ -147,13 +186,20 @@ void ProgramPlayer::Run(const Action& action, int depth) {
     Arm(action, depth);
     return;
   }
+  // What the log holds so far came from the action this one interrupts.
+  if (depth > 0) ReadLog();
   const int outer = depth_;
   depth_ = depth;
+  playing_.push_back(++played_);
   struct Restore {
     int& depth;
     int outer;
-    ~Restore() { depth = outer; }
-  } restore{depth_, outer};
+    std::vector<int>& playing;
+    ~Restore() {
+      depth = outer;
+      playing.pop_back();
+    }
+  } restore{depth_, outer, playing_};
   switch (action.code) {
     case 'D':
       Tray(kTrayLeftDoubleClick);
@@ -360,7 +406,6 @@ void ProgramPlayer::OnWindow(const Action& action, int depth) {
       const int id = action.b % static_cast<int>(form->Controls().size());
       const ControlDefinition& design = form->Controls()[static_cast<std::size_t>(id)];
       Say(depth + 1, "(" + ControlName(*form, id) + ")");
-      NoteConventionChoice(*form, design);
       user.Click(design.name, design.index);
       break;
     }
@@ -398,11 +443,19 @@ void ProgramPlayer::OnWindow(const Action& action, int depth) {
   }
 }
 
-// The captains' pictures choose the tooltip's convention as they are clicked or pressed.
-void ProgramPlayer::NoteConventionChoice(const Form& form, const ControlDefinition& design) {
+// The captains' pictures choose the tooltip's convention as they are clicked or pressed; "&Ok"
+// keeps what About shows.
+void ProgramPlayer::OnClick(Form& form, int control, bool done) {
   if (form.Name() != "About") return;
-  if (design.name == "Image2") expectNextGeneration_ = false;
-  if (design.name == "Image3") expectNextGeneration_ = true;
+  const std::string& name = form.Controls().at(static_cast<std::size_t>(control)).name;
+  if (name == "Image2") expectNextGeneration_ = false;
+  if (name == "Image3") expectNextGeneration_ = true;
+  if (name != "Command1") return;
+  if (done) {
+    Confirmed();
+  } else {
+    Confirming(form);
+  }
 }
 
 // A key in the focused control, as the dialog manager passes it on: into a text box as a
@@ -426,7 +479,6 @@ void ProgramPlayer::Key(Form& form, int key, int depth) {
                        (key == ' ' && design.kind != ControlKind::TextBox);
   if (presses) {
     Say(depth + 1, "(presses " + ControlName(form, id) + ")");
-    NoteConventionChoice(form, design);
     user.Click(design.name, design.index);
     return;
   }
@@ -439,7 +491,10 @@ void ProgramPlayer::Type(Form& form, std::string_view text, int depth) {
     if (Reachable(form.Name()) != &form) return;
     if (c == 9) {
       headless::User(hp_.windows, form).Tab(false);
-    } else if (c != 27) {
+    } else if (c == 27) {
+      Say(depth + 1, "(Escape)");
+      headless::User(hp_.windows, form).PressKey(kestal::Key::Escape);
+    } else {
       Key(form, static_cast<int>(c), depth);
     }
   }
@@ -480,8 +535,7 @@ void ProgramPlayer::Paste(Form& form, std::string_view text) {
 }
 
 void ProgramPlayer::ClockChanged(SystemEvent event) {
-  hp_.clock.now = time_.Local();
-  Say(depth_ + 1, "(the clock shows " + TimeText(hp_.clock.now) + ")");
+  Say(depth_ + 1, "(the clock shows " + TimeText(time_.Local()) + ")");
   hp_.windows.Broadcast(event);
 }
 
@@ -494,7 +548,7 @@ void ProgramPlayer::EndSession() {
 void ProgramPlayer::PassTime(long long milliseconds) {
   ReadLog();
   FireDueTimers(time_.Ticks() + std::min(milliseconds, time_.Left()));
-  Say(depth_ + 1, "(the clock shows " + TimeText(hp_.clock.now) + ")");
+  Say(depth_ + 1, "(the clock shows " + TimeText(time_.Local()) + ")");
 }
 
 void ProgramPlayer::FireDueTimers(long long until) {
@@ -504,7 +558,7 @@ void ProgramPlayer::FireDueTimers(long long until) {
       if (loaded->Name() == key.first) form = loaded;
     }
     Say(depth_ + 1, "(timer " + std::to_string(key.second) + " of " + key.first + " at " +
-                        TimeText(hp_.clock.now) + ")");
+                        TimeText(time_.Local()) + ")");
     if (!form || !hp_.windows.FireTimer(*form, key.second)) timers_.erase(key);
     ReadLog();
   };
@@ -518,7 +572,6 @@ void ProgramPlayer::FireDueTimers(long long until) {
     if (fired == kMostFirings) {
       // Late: the rest of the time passes, and each timer still due fires once.
       time_.Pass(until - time_.Ticks());
-      hp_.clock.now = time_.Local();
       std::vector<std::pair<std::string, int>> late;
       for (auto& [lateKey, timer] : timers_) {
         if (timer.first > until) continue;
@@ -529,12 +582,10 @@ void ProgramPlayer::FireDueTimers(long long until) {
       break;
     }
     time_.Pass(std::max(0LL, due->second.first - time_.Ticks()));
-    hp_.clock.now = time_.Local();
     due->second.first += due->second.second;  // timers repeat until killed
     fire(key);
   }
   time_.Pass(std::max(0LL, until - time_.Ticks()));
-  hp_.clock.now = time_.Local();
 }
 
 }  // namespace kestal::fuzzing

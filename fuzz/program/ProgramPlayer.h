@@ -13,11 +13,16 @@
 
 #include "app/Program.h"
 #include "fuzz/program/Actions.h"
+#include "fuzz/program/KeptState.h"
 #include "fuzz/program/PassingTime.h"
 #include "platform/headless/Headless.h"
 
 namespace kestal::fuzzing {
 
+// The input's first two bytes choose the start: the first the stored convention (bits 0-1), the
+// density (2-3), a taskbar that isn't there yet (4-6 all set) and another program's value in the
+// user's Run key (7); the second the day (0-2) and what the registry holds of the autostart and
+// where the program lies (3-5). The actions follow.
 void PlayProgram(const std::uint8_t* data, std::size_t size, std::FILE* trace);
 
 class ProgramPlayer {
@@ -36,7 +41,7 @@ class ProgramPlayer {
   void Tray(int code);
   void ChooseFromMenu(int choice);
   void OnWindow(const Action& action, int depth);
-  void NoteConventionChoice(const Form& form, const ControlDefinition& design);
+  void OnClick(Form& form, int control, bool done);
   void Key(Form& form, int key, int depth);
   void Type(Form& form, std::string_view text, int depth);
   void Arrow(Form& form, bool back);
@@ -60,7 +65,10 @@ class ProgramPlayer {
   void CheckAfterAction();
   void CheckWindows();
   void CheckTooltip();
-  void CheckSetting();
+  void CheckKept();
+  // About's "&Ok" is pressed, and has done what it does.
+  void Confirming(Form& about);
+  void Confirmed();
   void CheckReleased();
   void CheckConversionWindow();
   void CheckEnded();
@@ -76,6 +84,10 @@ class ProgramPlayer {
 
   int actionNumber_ = 0;
   int depth_ = 0;  // of the action being played: 0 for the user's own, more for nested ones
+  // The actions being played, innermost last, each by a number of its own: what the log shows
+  // belongs to the innermost.
+  std::vector<int> playing_;
+  int played_ = 0;
   std::vector<std::shared_ptr<const Action>> armed_[6];
   std::vector<const Form*> acting_;   // windows the user is acting in, innermost last
   std::vector<const Form*> blocked_;  // owners of the open message boxes
@@ -94,6 +106,21 @@ class ProgramPlayer {
 
   // What the checks expect.
   bool expectNextGeneration_ = false;
+  // What the user keeps, as the last "&Ok" left it (or as it was at start), and the "&Ok"s being
+  // handled, innermost last, by the action that pressed them.
+  KeptState kept_;
+  struct PendingOk {
+    int action = 0;
+    Confirmation asked;
+    std::size_t boxesBefore = 0;
+    bool overtaken = false;  // another "&Ok" came while it was handled
+  };
+  std::vector<PendingOk> oks_;
+  // Only the platform's writes change what is kept: it is read again after one.
+  bool keptWritten_ = false;
+  // The tooltip's stardate for a day in a convention, as the engine gives it.
+  std::string tipDay_, tipStardate_;
+  bool tipNextGeneration_ = false;
   bool endAsked_ = false;           // "Chiudi" chosen, or the session ended
   bool form1GoneUnasked_ = false;   // the start-up window went without being asked to
   int giveUpBoxes_ = 0;             // the message that the icon can't be added

@@ -10,9 +10,15 @@ constexpr char32_t kStrayByte = 0xDC00;
 
 }  // namespace
 
+// Plain ASCII, which most texts are all of, is its own code points.
 std::u32string DecodeCodePoints(std::string_view text) {
   std::u32string chars;
+  chars.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
+    if (static_cast<unsigned char>(text[at]) < 0x80) {
+      chars.push_back(static_cast<char32_t>(text[at++]));
+      continue;
+    }
     const Utf8Char c = DecodeUtf8At(text, at);
     chars.push_back(c.valid ? c.code : kStrayByte | static_cast<unsigned char>(text[at]));
     at += c.length;
@@ -32,7 +38,14 @@ std::string EncodeCodePoint(char32_t c) {
 
 std::string EncodeCodePoints(std::u32string_view chars) {
   std::string out;
-  for (char32_t c : chars) out += EncodeCodePoint(c);
+  out.reserve(chars.size());
+  for (char32_t c : chars) {
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else {
+      out += EncodeCodePoint(c);
+    }
+  }
   return out;
 }
 

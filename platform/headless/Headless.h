@@ -110,6 +110,11 @@ class HeadlessWindowSystem : public WindowSystem {
   std::function<void(const MessageBoxRecord&)> onMessageBox;
   // Called while each popup menu is open, before the queued choice is taken.
   std::function<void(const MenuRecord&)> onPopupMenu;
+  // Called as a click of the user's (the mouse, a key that presses, an access key) reaches a
+  // control's handler, and again, `done`, once the handler has returned.
+  std::function<void(Form& form, int control, bool done)> onClick;
+  // The user's click reaching the control's handler, between the two calls of onClick.
+  void Click(Form& form, int control);
 
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
   const std::vector<MenuRecord>& Menus() const { return menus_; }
@@ -434,14 +439,24 @@ class HeadlessResources : public Resources {
   std::vector<Loaded> loads_;
 };
 
+// The machine's clock: an instant the test sets or moves, and the time zone's rules.
 class ManualClock : public Clock {
  public:
-  LocalDateTime now{2002, 6, 15, 10, 30, 0, 0};
-  LocalDateTime Now() const override { return now; }
-  // Local time ahead of UTC by this many minutes; a test may let it change (daylight saving).
-  std::function<int(const LocalDateTime&)> utcOffset = [](const LocalDateTime&) { return 60; };
-  int UtcOffsetMinutes(const LocalDateTime& local) const override { return utcOffset(local); }
+  ManualClock() { SetLocal({2002, 6, 15, 10, 30, 0, 0}); }
+  Instant NowUtc() const override { return now; }
+  LocalDateTime LocalTimeAt(Instant instant) const override;
+  // Sets the clock to a wall-clock time by the zone's rules: the first instant that shows it; a
+  // time the clocks skip, as the clock before the change would have counted it.
+  void SetLocal(const LocalDateTime& local);
+
+  Instant now = 0;
+  // Minutes that local time is ahead of UTC at an instant: the zone. A test may give it changes.
+  std::function<int(Instant)> utcOffset = [](Instant) { return 60; };
 };
+
+// Central European time: UTC+1, and UTC+2 from the last Sunday of March to the last Sunday of
+// October, changing at 01:00 UTC (2:00 local in spring, 3:00 in autumn).
+int CentralEuropeanOffset(Instant utc);
 
 // All of it together.
 class HeadlessPlatform {

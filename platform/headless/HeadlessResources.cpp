@@ -1,5 +1,6 @@
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "platform/headless/Headless.h"
 
@@ -17,6 +18,19 @@ std::string SourceResources() {
   return path + "/resources";
 }
 
+// The committed files do not change while a process runs: each is read once.
+const std::vector<uint8_t>& FileBytes(const std::string& path) {
+  static std::map<std::string, std::vector<uint8_t>> read;
+  auto [it, first] = read.try_emplace(path);
+  if (first) {
+    std::ifstream file(path, std::ios::binary);
+    if (file) {
+      it->second.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+  }
+  return it->second;
+}
+
 }  // namespace
 
 HeadlessResources::HeadlessResources(std::string resourceDir)
@@ -25,8 +39,7 @@ HeadlessResources::HeadlessResources(std::string resourceDir)
 std::vector<uint8_t> HeadlessResources::Load(std::string_view type, int id) {
   std::vector<uint8_t> bytes;
   if (type == "STD_SOUND" && (id == 16 || id == 24)) {
-    std::ifstream file(dir_ + "/sound" + std::to_string(id) + ".wav", std::ios::binary);
-    if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    bytes = FileBytes(dir_ + "/sound" + std::to_string(id) + ".wav");
   }
   loads_.push_back({std::string(type), id, bytes});
   return bytes;

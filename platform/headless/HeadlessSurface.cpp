@@ -135,7 +135,12 @@ void HeadlessSurface::Refresh() {
 }
 
 std::string HeadlessSurface::Text(int id) const {
-  return EncodeCodePoints(At(id).text);
+  const ControlState& state = At(id);
+  if (!state.utf8Current) {
+    state.utf8 = EncodeCodePoints(state.text);
+    state.utf8Current = true;
+  }
+  return state.utf8;
 }
 
 void HeadlessSurface::SetText(int id, std::string_view text) {
@@ -144,6 +149,7 @@ void HeadlessSurface::SetText(int id, std::string_view text) {
   if (!IsTextBox(id)) {
     if (chars == state.text) return;
     state.text = std::move(chars);
+    state.utf8Current = false;
     // A screen reader hears of a changed text that has no window of its own to say so.
     const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
     if (visible_ && !IsRealControl(kind)) {
@@ -153,6 +159,7 @@ void HeadlessSurface::SetText(int id, std::string_view text) {
   }
   if (chars == state.text) return;
   state.text = std::move(chars);
+  state.utf8Current = false;
   // Setting the text puts the caret at the start, with nothing selected.
   state.selStart = 0;
   state.selLength = 0;
@@ -262,7 +269,9 @@ bool HeadlessSurface::TypeCharacter(int id, char32_t c) {
     state.selLength = 0;
   }
   // Enter and the other control characters put nothing into a single-line box.
-  return state.text != before;
+  if (state.text == before) return false;
+  state.utf8Current = false;
+  return true;
 }
 
 bool HeadlessSurface::ReplaceAll(int id, std::string_view text) {
@@ -270,6 +279,7 @@ bool HeadlessSurface::ReplaceAll(int id, std::string_view text) {
   std::u32string chars = DecodeCodePoints(text);
   const bool changed = chars != state.text;
   state.text = std::move(chars);
+  state.utf8Current = false;
   state.selStart = static_cast<int>(state.text.size());
   state.selLength = 0;
   return changed;

@@ -119,6 +119,13 @@ void HeadlessWindowSystem::NotifyTray(Form& form, int eventCode) {
   form.RaiseMouseMove(1, 0, eventCode * screen.twipsPerPixelX, 0);
 }
 
+void HeadlessWindowSystem::Click(Form& form, int control) {
+  const auto hold = form.Hold();
+  if (onClick) onClick(form, control, false);
+  form.RaiseClick(control);
+  if (onClick) onClick(form, control, true);
+}
+
 void HeadlessWindowSystem::ChangeDensity() {
   for (HeadlessSurface* surface : surfaces_) {
     if (surface->Icon() != 0) surface->ReplaceIcon(surface->Icon() + 0x1000);

@@ -67,7 +67,7 @@ void User::Click(std::string_view control, int index) {
       const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
       if (kind == ControlKind::OptionButton) after->SetValue(id, true);
       if (kind == ControlKind::CheckBox) after->SetValue(id, !after->Value(id));
-      form_.RaiseClick(id);
+      windows_.Click(form_, id);
       return;
     }
     case ControlKind::TextBox:
@@ -75,7 +75,7 @@ void User::Click(std::string_view control, int index) {
       return;
     case ControlKind::Label:
     case ControlKind::Picture:
-      form_.RaiseClick(id);
+      windows_.Click(form_, id);
       return;
     case ControlKind::Frame:
     case ControlKind::Line:

@@ -1,5 +1,6 @@
 #pragma once
-// The system clock, local time. The real one reads the platform; tests set their own.
+// The system clock: the present instant, and what the wall clock shows at any instant. The real
+// one reads the platform; tests and the fuzz target keep time of their own.
 namespace kestal {
 
 struct LocalDateTime {
@@ -7,17 +8,28 @@ struct LocalDateTime {
   int hour = 0, minute = 0, second = 0, millisecond = 0;
 };
 
+// An instant: milliseconds since 1 January 1970, 00:00 UTC.
+using Instant = long long;
+
 class Clock {
  public:
   virtual ~Clock() = default;
-  virtual LocalDateTime Now() const = 0;
-  // How far local time is ahead of UTC at that local time, in minutes: it changes when daylight
-  // saving time begins or ends.
-  virtual int UtcOffsetMinutes(const LocalDateTime& local) const = 0;
+  virtual Instant NowUtc() const = 0;
+  // The wall clock at that instant, by the time zone's rules for that day. Only this way round
+  // is a function: a local time in an hour the clocks repeat was shown at two instants, one in
+  // an hour they skip at none.
+  virtual LocalDateTime LocalTimeAt(Instant instant) const = 0;
+  LocalDateTime Now() const { return LocalTimeAt(NowUtc()); }
 };
 
-// Milliseconds from now to the next local midnight (at least 1), as time really passes: a day on
-// which the clocks go forward has 23 hours, one on which they go back 25.
+// A wall-clock time as milliseconds since 1 January 1970, 00:00, every day 24 hours long (the
+// scale of Instant, without a time zone), and back.
+long long WallMilliseconds(const LocalDateTime& time);
+LocalDateTime WallTime(long long milliseconds);
+
+// Milliseconds from now to the next local midnight: the first instant whose local date is no
+// longer today's (a midnight the clocks repeat counts at its first coming, one they skip at the
+// instant the new day begins). At least 1.
 long MillisecondsToMidnight(const Clock& clock);
 
 }  // namespace kestal

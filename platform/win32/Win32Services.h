@@ -81,8 +81,8 @@ class Win32Resources : public Resources {
 
 class Win32Clock : public Clock {
  public:
-  LocalDateTime Now() const override;
-  int UtcOffsetMinutes(const LocalDateTime& local) const override;
+  Instant NowUtc() const override;
+  LocalDateTime LocalTimeAt(Instant instant) const override;
 };
 
 }  // namespace kestal::win32

@@ -233,7 +233,7 @@ TEST_F(WindowDesign, EsciClosesAndReopeningStartsAfresh) {
   EXPECT_FALSE(hp.log.Matching("AnimateOutline").empty()) << "the closing zoom";
   EXPECT_EQ(hp.log.Matching("Form_Unload(DataAstrale)").size(), 1u);
 
-  hp.clock.now = {2024, 2, 29, 23, 59, 0, 0};
+  hp.clock.SetLocal({2024, 2, 29, 23, 59, 0, 0});
   program.platform.windows.Show(program.conversionWindow);
   headless::User again(hp.windows, *program.conversionWindow.Current());
   EXPECT_EQ(again.Text("DataSource"), "29/02/2024");

@@ -79,8 +79,8 @@ TEST(DateForms, ShortAndLongDates) {
 TEST(DateForms, TodayComesFromTheClockWithoutTheTime) {
   struct FixedClock : Clock {
     LocalDateTime now;
-    LocalDateTime Now() const override { return now; }
-    int UtcOffsetMinutes(const LocalDateTime&) const override { return 0; }
+    Instant NowUtc() const override { return 0; }
+    LocalDateTime LocalTimeAt(Instant) const override { return now; }
   } clock;
   const LocalDateTime times[] = {{2002, 6, 15, 23, 59, 59, 999}, {1999, 12, 31, 0, 0, 0, 0}};
   for (const LocalDateTime& t : times) {
@@ -88,6 +88,33 @@ TEST(DateForms, TodayComesFromTheClockWithoutTheTime) {
     const CivilDate today = Today(clock);
     EXPECT_EQ(today, (CivilDate{t.year, t.month, t.day}));
     EXPECT_EQ(ReadDate(ShortDateText(today)), today);
+  }
+}
+
+// Wall-clock times and their milliseconds, either side of 1970 and at the ends of the years a
+// clock shows; the millisecond before each is the one before it on the clock.
+TEST(WallClock, MillisecondsCountEveryDayAs24Hours) {
+  const struct {
+    LocalDateTime time;
+    long long milliseconds;
+    LocalDateTime before;
+  } cases[] = {
+      {{1970, 1, 1, 0, 0, 0, 0}, 0, {1969, 12, 31, 23, 59, 59, 999}},
+      {{1601, 1, 1, 0, 0, 0, 0}, -11'644'473'600'000LL, {1600, 12, 31, 23, 59, 59, 999}},
+      {{2000, 3, 1, 0, 0, 0, 0}, 951'868'800'000LL, {2000, 2, 29, 23, 59, 59, 999}},
+      {{2002, 6, 15, 10, 30, 0, 0}, 1'024'137'000'000LL, {2002, 6, 15, 10, 29, 59, 999}},
+      {{10000, 1, 1, 0, 0, 0, 0}, 253'402'300'800'000LL, {9999, 12, 31, 23, 59, 59, 999}},
+  };
+  const auto same = [](const LocalDateTime& a, const LocalDateTime& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
+           a.minute == b.minute && a.second == b.second && a.millisecond == b.millisecond;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.milliseconds);
+    EXPECT_EQ(WallMilliseconds(c.time), c.milliseconds);
+    EXPECT_TRUE(same(WallTime(c.milliseconds), c.time));
+    EXPECT_TRUE(same(WallTime(c.milliseconds - 1), c.before));
+    EXPECT_EQ(WallMilliseconds(c.before), c.milliseconds - 1);
   }
 }
 

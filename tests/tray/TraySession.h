@@ -17,7 +17,7 @@ struct TraySession {
   TrayWindow& Start(std::string_view setting = "",
                     LocalDateTime now = {2002, 6, 15, 10, 30, 0, 0}) {
     if (!setting.empty()) hp.settings.Save("KestalDate", "Impostazioni", "Data", setting);
-    hp.clock.now = now;
+    hp.clock.SetLocal(now);
     program.Start();
     return form1();
   }

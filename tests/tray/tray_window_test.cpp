@@ -2,6 +2,10 @@
 // convention, the calendar and the shell.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
+#include "platform/text/CivilDate.h"
 #include "resources/ResourceIds.h"
 #include "tests/tray/TraySession.h"
 #include "tray/TrayIcon.h"
@@ -142,13 +146,13 @@ TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
     if (c.aboutChoice >= 0) session.program.trayIcon.Show(c.aboutChoice == 1);
 
     // A timer that comes a little early finds the same day and waits the rest.
-    hp.clock.now = {2001, 12, 31, 23, 59, 59, 990};
+    hp.clock.SetLocal({2001, 12, 31, 23, 59, 59, 990});
     const std::string before = hp.tray.Tooltip();
     ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
     EXPECT_EQ(hp.tray.Tooltip(), before);
     EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 10);
 
-    hp.clock.now = {2002, 1, 1, 0, 0, 0, 20};
+    hp.clock.SetLocal({2002, 1, 1, 0, 0, 0, 20});
     ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
     EXPECT_EQ(session.LastSent().message, kNimModify);
     EXPECT_EQ(hp.tray.Tooltip(), c.afterMidnight);
@@ -156,36 +160,75 @@ TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
   }
 }
 
-// The wait for midnight counts the hours that really pass: the day the clocks go forward has 23,
-// the day they go back 25 (Central European time: +1 in winter, +2 in summer, changing at 2:00
-// and 3:00 on the last Sundays of March and October 2026).
-TEST(TrayTooltip, WaitsForMidnightAsTheCalendarCountsTheDay) {
-  const auto offset = [](const LocalDateTime& t) {
-    const int day = t.month * 100 + t.day, hour = t.hour;
-    const bool summer =
-        (day > 329 || (day == 329 && hour >= 2)) && (day < 1025 || (day == 1025 && hour < 3));
-    return summer ? 120 : 60;
+// The timer waits for the next local midnight as time really passes, wherever the day began:
+// the days the clocks change have 23 or 25 hours; in the hour that the autumn night repeats,
+// a start, a wake-up or a time change waits from the instant, not from a local time that came
+// twice; zones whose clocks change at midnight begin the day when the clocks say so.
+TEST(TrayTooltip, WaitsForTheNextLocalMidnight) {
+  constexpr long h = 3600L * 1000;
+  const std::function<int(Instant)> cet = headless::CentralEuropeanOffset;
+  // A zone whose clocks change once, at that instant (UTC), from one offset to another.
+  const auto changing = [](LocalDateTime utc, int before, int after) {
+    const Instant change = WallMilliseconds(utc);
+    return std::function<int(Instant)>([=](Instant t) { return t < change ? before : after; });
   };
-  constexpr long kHour = 3600L * 1000;
+  // Sao Paulo, 2018 and 2019: forward at midnight (0:00 becomes 1:00), back at midnight (0:00
+  // becomes 23:00 of the day before). Havana, 2026: back from 1:00 to 0:00, midnight twice.
+  const auto forwardAt0 = changing({2018, 11, 4, 3}, -180, -120);
+  const auto backAt0 = changing({2019, 2, 17, 2}, -120, -180);
+  const auto backAt1 = changing({2026, 11, 1, 5}, -240, -300);
+  constexpr std::optional<SystemEvent> start;  // the program starts then
+  constexpr SystemEvent set = SystemEvent::TimeChanged, wake = SystemEvent::Resumed;
   const struct {
     const char* what;
-    LocalDateTime now;
+    std::function<int(Instant)> zone;
+    LocalDateTime at;  // the first instant the clock shows this,
+    long later;        // then so much later
+    std::optional<SystemEvent> event;
     long wait;
   } cases[] = {
-      {"an ordinary day", {2026, 6, 15, 0, 0, 0, 0}, 24 * kHour},
-      {"the spring day, from its start", {2026, 3, 29, 0, 0, 0, 0}, 23 * kHour},
-      {"the spring day, after the change", {2026, 3, 29, 12, 0, 0, 0}, 12 * kHour},
-      {"the autumn day, from its start", {2026, 10, 25, 0, 0, 0, 0}, 25 * kHour},
-      {"the autumn day, late", {2026, 10, 25, 23, 0, 0, 0}, 1 * kHour},
-      {"the evening before the spring day", {2026, 3, 28, 18, 0, 0, 0}, 6 * kHour},
-      {"the last day there is", {9999, 12, 31, 12, 0, 0, 0}, 12 * kHour},
+      {"an ordinary day", cet, {2026, 6, 15}, 0, start, 24 * h},
+      {"its last millisecond", cet, {2026, 6, 15, 23, 59, 59, 999}, 0, start, 1},
+      {"the spring day, from its start", cet, {2026, 3, 29}, 0, start, 23 * h},
+      {"the spring day, after the change", cet, {2026, 3, 29, 12}, 0, start, 12 * h},
+      {"the evening before the spring day", cet, {2026, 3, 28, 18}, 0, start, 6 * h},
+      {"the autumn day, from its start", cet, {2026, 10, 25}, 0, start, 25 * h},
+      {"the autumn day, late", cet, {2026, 10, 25, 23}, 0, start, 1 * h},
+      {"start in the repeated hour", cet, {2026, 10, 25, 2, 30}, 0, start, 22 * h + h / 2},
+      {"start in it again", cet, {2026, 10, 25, 2, 30}, h, start, 21 * h + h / 2},
+      {"clock set into the repeated hour", cet, {2026, 10, 25, 2, 59, 59}, 0, set, 22 * h + 1000},
+      {"clock set into it again", cet, {2026, 10, 25, 2, 59, 58}, h, set, 21 * h + 2000},
+      {"wake-up in the repeated hour", cet, {2026, 10, 25, 2, 15}, 0, wake, 22 * h + h * 3 / 4},
+      {"wake-up in it again", cet, {2026, 10, 25, 2, 15}, h, wake, 21 * h + h * 3 / 4},
+      {"forward at midnight: the day begins at 1", forwardAt0, {2018, 11, 3, 20}, 0, start, 4 * h},
+      {"back at midnight: 23:00 again first", backAt0, {2019, 2, 16, 20}, 0, set, 5 * h},
+      {"back from 1:00 to 0:00: the first midnight", backAt1, {2026, 10, 31, 20}, 0, start, 4 * h},
+      {"back from 1:00 to 0:00: 25 hours", backAt1, {2026, 11, 1}, 0, wake, 25 * h},
+      {"the last day there is", cet, {9999, 12, 31, 12}, 0, start, 12 * h},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     TraySession session;
-    session.hp.clock.utcOffset = offset;
-    TrayWindow& form1 = session.Start("", c.now);
-    EXPECT_EQ(session.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), c.wait)
-        << c.what;
+    auto& clock = session.hp.clock;
+    clock.utcOffset = c.zone;
+    if (c.event) session.Start();
+    clock.SetLocal(c.at);
+    clock.now += c.later;
+    if (c.event) {
+      session.hp.windows.Broadcast(*c.event);
+    } else {
+      session.program.Start();
+    }
+    TrayWindow& form1 = session.form1();
+    const long wait = session.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer);
+    EXPECT_EQ(wait, c.wait);
+    // The wait ends on the first millisecond of another day.
+    const LocalDateTime today = clock.Now(), before = clock.LocalTimeAt(clock.now + wait - 1),
+                        after = clock.LocalTimeAt(clock.now + wait);
+    EXPECT_EQ((CivilDate{before.year, before.month, before.day}),
+              (CivilDate{today.year, today.month, today.day}));
+    EXPECT_NE((CivilDate{after.year, after.month, after.day}),
+              (CivilDate{today.year, today.month, today.day}));
   }
 }
 
@@ -205,7 +248,7 @@ TEST(TrayTooltip, FollowsClockChangesAndWakingUp) {
     TraySession session;
     auto& hp = session.hp;
     TrayWindow& form1 = session.Start(c.setting);
-    hp.clock.now = {2324, 2, 29, 18, 0, 0, 0};
+    hp.clock.SetLocal({2324, 2, 29, 18, 0, 0, 0});
     hp.windows.Broadcast(c.event);
     EXPECT_EQ(session.LastSent().message, kNimModify);
     EXPECT_EQ(hp.tray.Tooltip(), c.expected);
@@ -232,7 +275,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
     TrayWindow& form1 = session.Start(c.setting);
     if (c.aboutChoice >= 0) session.program.trayIcon.Show(c.aboutChoice == 1);
     hp.tray.RestartShell();
-    hp.clock.now = {2002, 6, 16, 9, 0, 0, 0};  // the shell comes back the next morning
+    hp.clock.SetLocal({2002, 6, 16, 9, 0, 0, 0});  // the shell comes back the next morning
     hp.windows.Broadcast(SystemEvent::TaskbarCreated);
 
     EXPECT_TRUE(hp.tray.IconShown());
@@ -296,7 +339,7 @@ TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
       ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer)) << i;
 
     hp.tray.available = true;
-    hp.clock.now = {2002, 6, 16, 0, 1, 0, 0};
+    hp.clock.SetLocal({2002, 6, 16, 0, 1, 0, 0});
     if (c.announced) {
       hp.windows.Broadcast(SystemEvent::TaskbarCreated);
     } else {
