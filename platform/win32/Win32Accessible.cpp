@@ -16,7 +16,6 @@ namespace {
 constexpr HRESULT kGone = RPC_E_DISCONNECTED;
 
 HRESULT Give(std::string_view text, BSTR* out) {
-  if (!out) return E_POINTER;
   const std::wstring wide = Wide(text);
   *out = late::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
@@ -46,6 +45,10 @@ VARIANT Number(LONG value) {
 
 bool IsSelf(const VARIANT& id) {
   return id.vt == VT_I4 && id.lVal == CHILDID_SELF;
+}
+
+bool Inside(const PixelRect& r, POINT at) {
+  return at.x >= r.left && at.x < r.right && at.y >= r.top && at.y < r.bottom;
 }
 
 // The window's readable tree as it is now, and where one object stands in it.
@@ -132,308 +135,228 @@ class Accessible final : public IAccessible {
     return E_NOTIMPL;
   }
 
-  // IAccessible
+  // IAccessible. A real control's questions go to the system's object; the others are answered
+  // from the window's readable tree.
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accParent(parent);
-      if (!parent) return E_POINTER;
-      *parent = nullptr;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+    if (system_) return system_->get_accParent(parent);
+    return Answer(parent, [&](const Tree& tree) -> HRESULT {
       if (!tree.self) {
         return late::AccessibleObjectFromWindow(form_, static_cast<DWORD>(OBJID_WINDOW),
                                                 __uuidof(IDispatch),
                                                 reinterpret_cast<void**>(parent));
       }
-      const int container = ControlsOf(tree).at(static_cast<size_t>(control_)).container;
-      *parent = ObjectOf(form_, container, false);
+      *parent = ObjectOf(form_, DesignOf(tree).container, false);
       return *parent ? S_OK : E_FAIL;
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accChildCount(count);
-      if (!count) return E_POINTER;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+    if (system_) return system_->get_accChildCount(count);
+    return Answer(count, [&](const Tree& tree) {
       *count = static_cast<LONG>(tree.children->size());
       return S_OK;
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT id, IDispatch** child) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accChild(id, child);
-      if (!child) return E_POINTER;
-      *child = nullptr;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+    if (system_) return system_->get_accChild(id, child);
+    return Answer(child, [&](const Tree& tree) -> HRESULT {
       const ReadablePart* part = Find(tree, id);
       if (!part) return E_INVALIDARG;
-      if (part->role == ReadableRole::Grouping || part->role == ReadableRole::Control) {
-        *child = ObjectOf(form_, part->control, part->role == ReadableRole::Control);
-        return *child ? S_OK : E_FAIL;
-      }
-      return S_FALSE;  // a simple child: its parent answers for it
+      if (!HasObject(*part)) return S_FALSE;  // a simple child: its parent answers for it
+      *child = ObjectOf(form_, part->control, part->role == ReadableRole::Control);
+      return *child ? S_OK : E_FAIL;
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT id, BSTR* name) override {
-    return Guarded([&]() -> HRESULT {
-      if (!name) return E_POINTER;
-      *name = nullptr;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+    return Answer(name, [&](const Tree& tree) -> HRESULT {
       if (system_) {
         const ReadablePart* box = FindPart(tree.parts, control_);
         if (IsSelf(id) && box && !box->name.empty()) return Give(box->name, name);
         return system_->get_accName(id, name);
       }
       if (IsSelf(id)) {
+        // A frame by its caption, the window by its title, the first of its texts.
         if (tree.self) return Give(tree.self->name, name);
-        // The window by its title, the first of its texts.
-        return tree.parts.empty() ? Nothing(name) : Give(tree.parts.front().name, name);
+        return tree.parts.empty() ? S_FALSE : Give(tree.parts.front().name, name);
       }
-      const ReadablePart* part = Find(tree, id);
-      if (!part) return E_INVALIDARG;
-      if (part->role == ReadableRole::Control) {
-        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-          return object.get_accName(self, name);
-        });
-      }
-      return Give(part->name, name);
+      return OfPart(
+          tree, id, [&](const ReadablePart& part) { return Give(part.name, name); },
+          [&](IAccessible& object, VARIANT self) { return object.get_accName(self, name); });
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT id, BSTR* value) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accValue(id, value);
-      if (!value) return E_POINTER;
-      *value = nullptr;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+    if (system_) return system_->get_accValue(id, value);
+    return Answer(value, [&](const Tree& tree) -> HRESULT {
       if (IsSelf(id)) return S_FALSE;
-      const ReadablePart* part = Find(tree, id);
-      if (!part) return E_INVALIDARG;
-      if (part->role == ReadableRole::Control) {
-        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-          return object.get_accValue(self, value);
-        });
-      }
-      // A link's value is where it leads.
-      return part->role == ReadableRole::Link ? Give(part->name, value) : S_FALSE;
+      return OfPart(
+          tree, id,
+          [&](const ReadablePart& part) {
+            // A link's value is where it leads.
+            return part.role == ReadableRole::Link ? Give(part.name, value) : S_FALSE;
+          },
+          [&](IAccessible& object, VARIANT self) { return object.get_accValue(self, value); });
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT id, BSTR* description) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accDescription(id, description);
-      return Nothing(description);
-    });
+    return system_ ? system_->get_accDescription(id, description) : Nothing(description);
   }
 
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT id, VARIANT* role) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) {
-        const HRESULT answer = system_->get_accRole(id, role);
-        // Some systems' objects call every control a plain client area; ours says what it is.
-        if (answer == S_OK && IsSelf(id) && role && role->vt == VT_I4 &&
-            role->lVal == ROLE_SYSTEM_CLIENT) {
-          role->lVal = RoleOfKind();
-        }
-        return answer;
+    if (system_) {
+      const HRESULT answer = system_->get_accRole(id, role);
+      // Some systems' objects call every control a plain client area; ours says what it is.
+      if (answer == S_OK && IsSelf(id) && role && role->vt == VT_I4 &&
+          role->lVal == ROLE_SYSTEM_CLIENT) {
+        role->lVal = RoleOfKind();
       }
-      if (!role) return E_POINTER;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+      return answer;
+    }
+    return Answer(role, [&](const Tree& tree) -> HRESULT {
       if (IsSelf(id)) {
         *role = Number(tree.self ? ROLE_SYSTEM_GROUPING : ROLE_SYSTEM_CLIENT);
         return S_OK;
       }
-      const ReadablePart* part = Find(tree, id);
-      if (!part) return E_INVALIDARG;
-      switch (part->role) {
-        case ReadableRole::StaticText:
-          *role = Number(ROLE_SYSTEM_STATICTEXT);
-          return S_OK;
-        case ReadableRole::Grouping:
-          *role = Number(ROLE_SYSTEM_GROUPING);
-          return S_OK;
-        case ReadableRole::Link:
-          *role = Number(ROLE_SYSTEM_LINK);
-          return S_OK;
-        case ReadableRole::Button:
-          *role = Number(ROLE_SYSTEM_PUSHBUTTON);
-          return S_OK;
-        case ReadableRole::Control:
-          break;
-      }
-      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-        return object.get_accRole(self, role);
-      });
+      return OfPart(
+          tree, id,
+          [&](const ReadablePart& part) {
+            static constexpr LONG kRoles[] = {ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_GROUPING,
+                                              ROLE_SYSTEM_LINK, ROLE_SYSTEM_PUSHBUTTON};
+            *role = Number(kRoles[static_cast<size_t>(part.role)]);
+            return S_OK;
+          },
+          [&](IAccessible& object, VARIANT self) { return object.get_accRole(self, role); });
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT id, VARIANT* state) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) {
-        const HRESULT answer = system_->get_accState(id, state);
-        // A selected option or a ticked box says so, whatever the system's object knows of it.
-        Win32Surface* surface = Win32Surface::FromWindow(form_);
-        if (answer == S_OK && IsSelf(id) && state && state->vt == VT_I4 && surface &&
-            surface->Value(control_)) {
-          state->lVal |= STATE_SYSTEM_CHECKED;
-        }
-        return answer;
+    if (system_) {
+      const HRESULT answer = system_->get_accState(id, state);
+      // A selected option or a ticked box says so, whatever the system's object knows of it.
+      Win32Surface* surface = Win32Surface::FromWindow(form_);
+      if (answer == S_OK && IsSelf(id) && state && state->vt == VT_I4 && surface &&
+          surface->Value(control_)) {
+        state->lVal |= STATE_SYSTEM_CHECKED;
       }
-      if (!state) return E_POINTER;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+      return answer;
+    }
+    return Answer(state, [&](const Tree& tree) -> HRESULT {
       const LONG hidden = IsWindowVisible(form_) ? 0 : STATE_SYSTEM_INVISIBLE;
       if (IsSelf(id)) {
         *state = Number(hidden | (tree.self && !tree.self->enabled ? STATE_SYSTEM_UNAVAILABLE : 0));
         return S_OK;
       }
-      const ReadablePart* part = Find(tree, id);
-      if (!part) return E_INVALIDARG;
-      if (part->role == ReadableRole::Control) {
-        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-          return object.get_accState(self, state);
-        });
-      }
-      LONG flags = hidden;
-      if (!part->enabled) flags |= STATE_SYSTEM_UNAVAILABLE;
-      if (part->role == ReadableRole::Link) flags |= STATE_SYSTEM_LINKED;
-      if (part->focusable) flags |= STATE_SYSTEM_FOCUSABLE;
-      if (part->focused) flags |= STATE_SYSTEM_FOCUSED;
-      *state = Number(flags);
-      return S_OK;
+      return OfPart(
+          tree, id,
+          [&](const ReadablePart& part) {
+            LONG flags = hidden;
+            if (!part.enabled) flags |= STATE_SYSTEM_UNAVAILABLE;
+            if (part.role == ReadableRole::Link) flags |= STATE_SYSTEM_LINKED;
+            if (part.focusable) flags |= STATE_SYSTEM_FOCUSABLE;
+            if (part.focused) flags |= STATE_SYSTEM_FOCUSED;
+            *state = Number(flags);
+            return S_OK;
+          },
+          [&](IAccessible& object, VARIANT self) { return object.get_accState(self, state); });
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT id, BSTR* help) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accHelp(id, help);
-      return Nothing(help);
-    });
+    return system_ ? system_->get_accHelp(id, help) : Nothing(help);
   }
 
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT id, LONG* topic) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accHelpTopic(file, id, topic);
-      if (topic) *topic = 0;
-      return Nothing(file);
-    });
+    if (system_) return system_->get_accHelpTopic(file, id, topic);
+    if (topic) *topic = 0;
+    return Nothing(file);
   }
 
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT id, BSTR* shortcut) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accKeyboardShortcut(id, shortcut);
-      if (!shortcut) return E_POINTER;
-      *shortcut = nullptr;
-      Tree tree;
-      if (!Look(tree)) return kGone;
-      const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
-      if (!part || part->role != ReadableRole::Control) return S_FALSE;
-      return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-        return object.get_accKeyboardShortcut(self, shortcut);
-      });
+    if (system_) return system_->get_accKeyboardShortcut(id, shortcut);
+    return Answer(shortcut, [&](const Tree& tree) -> HRESULT {
+      if (IsSelf(id)) return S_FALSE;
+      return OfPart(
+          tree, id, [](const ReadablePart&) { return S_FALSE; },
+          [&](IAccessible& object, VARIANT self) {
+            return object.get_accKeyboardShortcut(self, shortcut);
+          },
+          S_FALSE);
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accFocus(focus);
-      if (!focus) return E_POINTER;
-      focus->vt = VT_EMPTY;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+    if (system_) return system_->get_accFocus(focus);
+    return Answer(focus, [&](const Tree& tree) -> HRESULT {
       // The child of this object that holds the focus, or holds the part that does.
       for (const ReadablePart& child : *tree.children) {
-        if (Focused(child)) return ChildVariant(tree, child, focus);
+        if (Focused(child)) return ChildVariant(child, focus);
       }
       return S_FALSE;
     });
   }
 
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accSelection(selection);
-      if (!selection) return E_POINTER;
-      selection->vt = VT_EMPTY;
-      return S_FALSE;
-    });
+    if (system_) return system_->get_accSelection(selection);
+    if (!selection) return E_POINTER;
+    selection->vt = VT_EMPTY;
+    return S_FALSE;
   }
 
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT id, BSTR* action) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->get_accDefaultAction(id, action);
-      if (!action) return E_POINTER;
-      *action = nullptr;
-      Tree tree;
-      if (!Look(tree)) return kGone;
-      const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
-      if (!part) return S_FALSE;
-      if (part->role == ReadableRole::Control) {
-        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-          return object.get_accDefaultAction(self, action);
-        });
-      }
-      if (!HasDefaultAction(*part)) return S_FALSE;
-      return Give(part->role == ReadableRole::Link ? "Apri" : "Premi", action);
+    if (system_) return system_->get_accDefaultAction(id, action);
+    return Answer(action, [&](const Tree& tree) -> HRESULT {
+      if (IsSelf(id)) return S_FALSE;
+      return OfPart(
+          tree, id,
+          [&](const ReadablePart& part) {
+            if (!HasDefaultAction(part)) return S_FALSE;
+            return Give(part.role == ReadableRole::Link ? "Apri" : "Premi", action);
+          },
+          [&](IAccessible& object, VARIANT self) {
+            return object.get_accDefaultAction(self, action);
+          },
+          S_FALSE);
     });
   }
 
   HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT id) override {
-    if (system_) return system_->accSelect(flags, id);
-    return DISP_E_MEMBERNOTFOUND;
+    return system_ ? system_->accSelect(flags, id) : DISP_E_MEMBERNOTFOUND;
   }
 
   HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                         VARIANT id) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->accLocation(left, top, width, height, id);
-      if (!left || !top || !width || !height) return E_POINTER;
-      Tree tree;
-      if (!Look(tree)) return kGone;
-      PixelRect box;
-      if (IsSelf(id) && !tree.self) {
-        RECT client{};
-        GetClientRect(form_, &client);
-        box = {client.left, client.top, client.right, client.bottom};
-      } else {
-        const ReadablePart* part = IsSelf(id) ? tree.self : Find(tree, id);
-        if (!part) return E_INVALIDARG;
-        if (part->role == ReadableRole::Control) {
-          return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
+    if (system_) return system_->accLocation(left, top, width, height, id);
+    if (!left || !top || !width || !height) return E_POINTER;
+    return Answer(left, [&](const Tree& tree) -> HRESULT {
+      const auto place = [&](PixelRect box) {
+        POINT origin{box.left, box.top};
+        ClientToScreen(form_, &origin);
+        *left = origin.x;
+        *top = origin.y;
+        *width = box.right - box.left;
+        *height = box.bottom - box.top;
+        return S_OK;
+      };
+      if (IsSelf(id)) return place(tree.self ? RectOf(tree, control_) : ClientArea());
+      return OfPart(
+          tree, id, [&](const ReadablePart& part) { return place(RectOf(tree, part.control)); },
+          [&](IAccessible& object, VARIANT self) {
             return object.accLocation(left, top, width, height, self);
           });
-        }
-        box = tree.surface->PixelRectOf(part->control);
-      }
-      POINT origin{box.left, box.top};
-      ClientToScreen(form_, &origin);
-      *left = origin.x;
-      *top = origin.y;
-      *width = box.right - box.left;
-      *height = box.bottom - box.top;
-      return S_OK;
     });
   }
 
   HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->accNavigate(direction, start, end);
-      if (!end) return E_POINTER;
-      end->vt = VT_EMPTY;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+    if (system_) return system_->accNavigate(direction, start, end);
+    return Answer(end, [&](const Tree& tree) -> HRESULT {
       const std::vector<ReadablePart>& children = *tree.children;
       if (children.empty()) return S_FALSE;
       if (IsSelf(start)) {
-        if (direction == NAVDIR_FIRSTCHILD) return ChildVariant(tree, children.front(), end);
-        if (direction == NAVDIR_LASTCHILD) return ChildVariant(tree, children.back(), end);
+        if (direction == NAVDIR_FIRSTCHILD) return ChildVariant(children.front(), end);
+        if (direction == NAVDIR_LASTCHILD) return ChildVariant(children.back(), end);
         return S_FALSE;  // the window's siblings are the system's to tell
       }
       if (start.vt != VT_I4) return E_INVALIDARG;
@@ -443,8 +366,8 @@ class Accessible final : public IAccessible {
           direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT;
       for (size_t i = 0; i < children.size(); ++i) {
         if (children[i].control + 1 != start.lVal) continue;
-        if (forward && i + 1 < children.size()) return ChildVariant(tree, children[i + 1], end);
-        if (backward && i > 0) return ChildVariant(tree, children[i - 1], end);
+        if (forward && i + 1 < children.size()) return ChildVariant(children[i + 1], end);
+        if (backward && i > 0) return ChildVariant(children[i - 1], end);
         return S_FALSE;
       }
       return E_INVALIDARG;
@@ -452,52 +375,43 @@ class Accessible final : public IAccessible {
   }
 
   HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* hit) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->accHitTest(x, y, hit);
-      if (!hit) return E_POINTER;
-      hit->vt = VT_EMPTY;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+    if (system_) return system_->accHitTest(x, y, hit);
+    return Answer(hit, [&](const Tree& tree) -> HRESULT {
       POINT at{x, y};
       ScreenToClient(form_, &at);
-      const PixelRect area = tree.self ? tree.surface->PixelRectOf(control_) : ClientArea();
-      if (at.x < area.left || at.x >= area.right || at.y < area.top || at.y >= area.bottom) {
-        return S_FALSE;
-      }
+      if (!Inside(tree.self ? RectOf(tree, control_) : ClientArea(), at)) return S_FALSE;
       // The part defined last lies on top.
       const ReadablePart* found = nullptr;
       for (const ReadablePart& child : *tree.children) {
-        const PixelRect r = tree.surface->PixelRectOf(child.control);
-        const bool inside = at.x >= r.left && at.x < r.right && at.y >= r.top && at.y < r.bottom;
-        if (inside && (!found || child.control > found->control)) found = &child;
+        if (Inside(RectOf(tree, child.control), at) && (!found || child.control > found->control)) {
+          found = &child;
+        }
       }
       if (!found) {
         *hit = Number(CHILDID_SELF);
         return S_OK;
       }
-      return ChildVariant(tree, *found, hit);
+      return ChildVariant(*found, hit);
     });
   }
 
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT id) override {
-    return Guarded([&]() -> HRESULT {
-      if (system_) return system_->accDoDefaultAction(id);
-      Tree tree;
-      if (!Look(tree)) return kGone;
-      const ReadablePart* part = IsSelf(id) ? nullptr : Find(tree, id);
-      if (!part) return DISP_E_MEMBERNOTFOUND;
-      if (part->role == ReadableRole::Control) {
-        return AskControl(tree, *part, [&](IAccessible& object, VARIANT self) {
-          return object.accDoDefaultAction(self);
-        });
-      }
-      if (!HasDefaultAction(*part) || !part->enabled) return DISP_E_MEMBERNOTFOUND;
-      // As a click: after this call has returned, so that the reader is not kept waiting on what
-      // the click does (a link opens another program).
-      return PostMessageW(form_, Win32Surface::kDefaultActionMessage,
-                          static_cast<WPARAM>(part->control), 0)
-                 ? S_OK
-                 : E_FAIL;
+    if (system_) return system_->accDoDefaultAction(id);
+    return Answer([&](const Tree& tree) -> HRESULT {
+      if (IsSelf(id)) return DISP_E_MEMBERNOTFOUND;
+      return OfPart(
+          tree, id,
+          [&](const ReadablePart& part) -> HRESULT {
+            if (!HasDefaultAction(part) || !part.enabled) return DISP_E_MEMBERNOTFOUND;
+            // As a click: after this call has returned, so that the reader is not kept waiting
+            // on what the click does (a link opens another program).
+            return PostMessageW(form_, Win32Surface::kDefaultActionMessage,
+                                static_cast<WPARAM>(part.control), 0)
+                       ? S_OK
+                       : E_FAIL;
+          },
+          [](IAccessible& object, VARIANT self) { return object.accDoDefaultAction(self); },
+          DISP_E_MEMBERNOTFOUND);
     });
   }
 
@@ -510,14 +424,11 @@ class Accessible final : public IAccessible {
 
   // The children in reading order from `next` on, at most `count`; `next` moves past them.
   HRESULT NextChildren(size_t& next, ULONG count, VARIANT* items, ULONG* fetched) {
-    return Guarded([&]() -> HRESULT {
-      if (!items) return E_POINTER;
-      Tree tree;
-      if (!Look(tree)) return kGone;
+    if (!items) return E_POINTER;
+    return Answer([&](const Tree& tree) {
       ULONG given = 0;
-      while (given < count && next < tree.children->size()) {
-        ChildVariant(tree, (*tree.children)[next++], &items[given]);
-        ++given;
+      for (; given < count && next < tree.children->size(); ++given) {
+        ChildVariant((*tree.children)[next++], &items[given]);
       }
       if (fetched) *fetched = given;
       return given == count ? S_OK : S_FALSE;
@@ -526,6 +437,42 @@ class Accessible final : public IAccessible {
   HRESULT NewEnumerator(size_t next, IEnumVARIANT** made);
 
  private:
+  // Asks about the window as it is now, nothing thrown getting out.
+  template <typename Question>
+  HRESULT Answer(Question question) {
+    return Guarded([&]() -> HRESULT {
+      Tree tree;
+      return Look(tree) ? question(tree) : kGone;
+    });
+  }
+  // The same, the answer's place checked and emptied first.
+  template <typename Out, typename Question>
+  HRESULT Answer(Out* out, Question question) {
+    if (!out) return E_POINTER;
+    *out = Out{};
+    return Answer(question);
+  }
+
+  // A question about the part a child id names: `simple` answers for a simple part, a real
+  // control's part is asked of its own object. `unknown` when the id names no part.
+  template <typename Simple, typename Control>
+  HRESULT OfPart(const Tree& tree, const VARIANT& id, Simple simple, Control control,
+                 HRESULT unknown = E_INVALIDARG) {
+    const ReadablePart* part = Find(tree, id);
+    if (!part) return unknown;
+    if (part->role != ReadableRole::Control) return simple(*part);
+    IAccessible* object = ObjectOf(form_, part->control, true);
+    if (!object) return E_FAIL;
+    const HRESULT answer = control(*object, Number(CHILDID_SELF));
+    object->Release();
+    return answer;
+  }
+
+  // The part a child id names (its control's id plus one), anywhere in the window.
+  static const ReadablePart* Find(const Tree& tree, const VARIANT& id) {
+    return id.vt == VT_I4 && id.lVal > 0 ? FindPart(tree.parts, id.lVal - 1) : nullptr;
+  }
+
   bool Look(Tree& tree) const {
     tree.surface = Win32Surface::FromWindow(form_);
     if (!tree.surface) return false;
@@ -536,6 +483,10 @@ class Accessible final : public IAccessible {
     if (!tree.self) return false;
     tree.children = &tree.self->children;
     return true;
+  }
+
+  const ControlDefinition& DesignOf(const Tree& tree) const {
+    return tree.surface->OwnerForm().Controls().at(static_cast<size_t>(control_));
   }
 
   LONG RoleOfKind() const {
@@ -557,15 +508,6 @@ class Accessible final : public IAccessible {
     }
   }
 
-  static const std::vector<ControlDefinition>& ControlsOf(const Tree& tree) {
-    return tree.surface->OwnerForm().Controls();
-  }
-
-  // The part a child id names (its control's id plus one), anywhere in the window.
-  static const ReadablePart* Find(const Tree& tree, const VARIANT& id) {
-    return id.vt == VT_I4 && id.lVal > 0 ? FindPart(tree.parts, id.lVal - 1) : nullptr;
-  }
-
   static bool Focused(const ReadablePart& part) {
     if (part.focused) return true;
     for (const ReadablePart& child : part.children) {
@@ -574,28 +516,26 @@ class Accessible final : public IAccessible {
     return false;
   }
 
+  // Frames and real controls are objects of their own; the other parts are simple children.
+  static bool HasObject(const ReadablePart& part) {
+    return part.role == ReadableRole::Grouping || part.role == ReadableRole::Control;
+  }
+
+  static PixelRect RectOf(const Tree& tree, int control) {
+    return tree.surface->PixelRectOf(control);
+  }
+
   PixelRect ClientArea() const {
     RECT client{};
     GetClientRect(form_, &client);
     return {client.left, client.top, client.right, client.bottom};
   }
 
-  // Asks a real control's object (the system's, answering with our name and state).
-  template <typename Question>
-  HRESULT AskControl(const Tree&, const ReadablePart& part, Question question) {
-    IAccessible* object = ObjectOf(form_, part.control, true);
-    if (!object) return E_FAIL;
-    const HRESULT answer = question(*object, Number(CHILDID_SELF));
-    object->Release();
-    return answer;
-  }
-
   // A simple child by its id; a frame or a real control as its object.
-  HRESULT ChildVariant(const Tree&, const ReadablePart& part, VARIANT* out) const {
-    IDispatch* object = nullptr;
-    if (part.role == ReadableRole::Grouping || part.role == ReadableRole::Control) {
-      object = ObjectOf(form_, part.control, part.role == ReadableRole::Control);
-    }
+  HRESULT ChildVariant(const ReadablePart& part, VARIANT* out) const {
+    IDispatch* object = HasObject(part)
+                            ? ObjectOf(form_, part.control, part.role == ReadableRole::Control)
+                            : nullptr;
     if (object) {
       out->vt = VT_DISPATCH;
       out->pdispVal = object;
