@@ -542,7 +542,7 @@ void ProgramPlayer::ClockChanged(SystemEvent event) {
 void ProgramPlayer::EndSession() {
   ReadLog();
   endAsked_ = true;
-  hp_.windows.EndSession();
+  hp_.windows.UnloadAll();
 }
 
 void ProgramPlayer::PassTime(long long milliseconds) {

@@ -64,11 +64,8 @@ struct MenuRecord {
   MenuPlace place;
 };
 
-class HeadlessWindowSystem;
 class HeadlessResources;
-
-// One loaded window in memory: the state of each control, the focus, the selection.
-class HeadlessSurface;
+class HeadlessSurface;  // one loaded window in memory (HeadlessSurface.h)
 
 class HeadlessWindowSystem : public WindowSystem {
  public:
@@ -143,12 +140,6 @@ class HeadlessWindowSystem : public WindowSystem {
   // The screen's density changes: every window with an icon gets it anew at the new size (a new
   // handle), then the icon-changed event.
   void ChangeDensity();
-  // The monitor of one loaded window changes density: the window lays itself out anew at it
-  // (its outline is cut again there). Nothing happens when it isn't loaded.
-  void ChangeWindowDensity(Form& form, double twipsPerPixel);
-  // The session ends (or the start-up window is closed): every loaded window is unloaded once,
-  // the start-up window last, as the system's close of the program does.
-  void EndSession();
   // The loaded windows, oldest first.
   std::vector<Form*> LoadedForms() const;
 
@@ -302,6 +293,9 @@ class HeadlessTray : public TrayArea {
   bool shown_ = false;
   TrayIconRecord current_{};
 };
+
+// The text in lower case: registry keys and values, settings and paths compare that way.
+std::string Lower(std::string_view text);
 
 // The registry in memory: key paths and value names compare without regard to letter case, as
 // in the registry; the autostart keys exist from the start, as on every Windows machine.

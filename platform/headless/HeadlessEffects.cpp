@@ -22,12 +22,10 @@ PixelRect HeadlessEffects::RectOf(const Form& form) const {
   // A window that is not loaded lies at the screen's corner.
   const HeadlessSurface* surface = windows_.SurfaceOf(form);
   const ScreenMetrics screen = surface ? surface->Screen() : windows_.Screen();
-  const int left =
-      surface ? static_cast<int>(RoundHalfEven(surface->Left() / screen.twipsPerPixelX)) : 0;
-  const int top =
-      surface ? static_cast<int>(RoundHalfEven(surface->Top() / screen.twipsPerPixelY)) : 0;
-  return {left, top, left + static_cast<int>(RoundHalfEven(form.DesignWidth() / screen.twipsPerPixelX)),
-          top + static_cast<int>(RoundHalfEven(form.DesignHeight() / screen.twipsPerPixelY))};
+  const int left = surface ? TwipsToPixels(surface->Left(), screen.twipsPerPixelX) : 0;
+  const int top = surface ? TwipsToPixels(surface->Top(), screen.twipsPerPixelY) : 0;
+  return {left, top, left + TwipsToPixels(form.DesignWidth(), screen.twipsPerPixelX),
+          top + TwipsToPixels(form.DesignHeight(), screen.twipsPerPixelY)};
 }
 
 PixelRect HeadlessEffects::DesktopRect() {

@@ -8,12 +8,6 @@ namespace {
 
 constexpr std::string_view kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
-
 // The key path as stored: lower case, without a leading or trailing backslash.
 std::string KeyPath(std::string_view path) {
   while (!path.empty() && path.front() == '\\') path.remove_prefix(1);
@@ -32,6 +26,12 @@ bool Under(const std::string& key, const std::string& path) {
 }
 
 }  // namespace
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
 
 HeadlessRegistry::HeadlessRegistry(CallLog& log) : log_(log) {
   keys_[RegistryRoot::LocalMachine][KeyPath(kRunKey)];

@@ -1,17 +1,6 @@
-#include <cctype>
-
 #include "platform/headless/Headless.h"
 
 namespace kestal::headless {
-namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
-
-}  // namespace
 
 std::string HeadlessSettings::Get(std::string_view app, std::string_view section,
                                   std::string_view key) {

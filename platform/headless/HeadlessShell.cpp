@@ -1,20 +1,14 @@
 #include <algorithm>
-#include <cctype>
 
 #include "platform/headless/Headless.h"
 
 namespace kestal::headless {
 namespace {
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  return std::ranges::equal(
-      a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 bool Inside(std::string_view path, std::string_view folder) {
   while (folder.ends_with('\\')) folder.remove_suffix(1);
   return !folder.empty() && path.size() > folder.size() + 1 &&
-         SameLetters(path.substr(0, folder.size()), folder) && path[folder.size()] == '\\';
+         Lower(path.substr(0, folder.size())) == Lower(folder) && path[folder.size()] == '\\';
 }
 
 }  // namespace
@@ -34,13 +28,12 @@ FolderKind HeadlessShell::FolderOf(std::string_view path) {
 }
 
 bool HeadlessShell::SamePath(std::string_view a, std::string_view b) {
-  return SameLetters(a, b);
+  return Lower(a) == Lower(b);
 }
 
 bool HeadlessShell::FileExists(std::string_view path) {
-  return SameLetters(path, executablePath) ||
-         std::ranges::any_of(files,
-                             [&](const std::string& file) { return SameLetters(path, file); });
+  return SamePath(path, executablePath) ||
+         std::ranges::any_of(files, [&](const std::string& file) { return SamePath(path, file); });
 }
 
 }  // namespace kestal::headless

@@ -7,28 +7,24 @@
 #include "platform/window/TabOrder.h"
 
 namespace kestal::headless {
-namespace {
-
-// The colours a control has when its design gives none.
-Color DefaultBackColor(ControlKind kind) {
-  return kind == ControlKind::TextBox ? kWhite : kLightGrey;
-}
-
-}  // namespace
 
 HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Form& form,
-                                 WindowHandle handle, IconHandle icon)
+                                 WindowHandle handle, IconHandle icon, const ScreenMetrics& density)
     : windows_(windows),
       log_(log),
       form_(form),
       handle_(handle),
-      icon_(icon) {
+      icon_(icon),
+      twipsPerPixelX_(density.twipsPerPixelX),
+      twipsPerPixelY_(density.twipsPerPixelY) {
   for (const ControlDefinition& design : form.Controls()) {
     ControlState state;
     state.text = DecodeCodePoints(design.caption);
     state.value = design.value;
     state.enabled = design.enabled;
-    state.backColor = design.backColor.value_or(DefaultBackColor(design.kind));
+    // A control whose design gives no colour has the system's.
+    state.backColor =
+        design.backColor.value_or(design.kind == ControlKind::TextBox ? kWhite : kLightGrey);
     controls_.push_back(std::move(state));
   }
 }
@@ -39,10 +35,6 @@ HeadlessSurface::ControlState& HeadlessSurface::At(int id) {
 
 const HeadlessSurface::ControlState& HeadlessSurface::At(int id) const {
   return controls_.at(static_cast<std::size_t>(id));
-}
-
-bool HeadlessSurface::IsTextBox(int id) const {
-  return form_.Controls().at(static_cast<std::size_t>(id)).kind == ControlKind::TextBox;
 }
 
 bool HeadlessSurface::CanFocus(int id) const {
@@ -124,9 +116,9 @@ void HeadlessSurface::RoundCorners(int cornerTwips) {
 
 std::optional<HeadlessSurface::Outline> HeadlessSurface::RoundedOutline() const {
   if (!cornerTwips_) return std::nullopt;
-  return Outline{static_cast<int>(RoundHalfEven(form_.DesignWidth() / twipsPerPixelX_)),
-                 static_cast<int>(RoundHalfEven(form_.DesignHeight() / twipsPerPixelY_)),
-                 static_cast<int>(RoundHalfEven(*cornerTwips_ / twipsPerPixelX_))};
+  return Outline{TwipsToPixels(form_.DesignWidth(), twipsPerPixelX_),
+                 TwipsToPixels(form_.DesignHeight(), twipsPerPixelY_),
+                 TwipsToPixels(*cornerTwips_, twipsPerPixelX_)};
 }
 
 void HeadlessSurface::Refresh() {
@@ -146,24 +138,18 @@ std::string HeadlessSurface::Text(int id) const {
 void HeadlessSurface::SetText(int id, std::string_view text) {
   ControlState& state = At(id);
   std::u32string chars = DecodeCodePoints(text);
-  if (!IsTextBox(id)) {
-    if (chars == state.text) return;
-    state.text = std::move(chars);
-    state.utf8Current = false;
-    // A screen reader hears of a changed text that has no window of its own to say so.
-    const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
-    if (visible_ && !IsRealControl(kind)) {
-      log_.Add("NameChanged(" + form_.Name() + "," + std::to_string(id) + ")");
-    }
-    return;
-  }
   if (chars == state.text) return;
   state.text = std::move(chars);
   state.utf8Current = false;
-  // Setting the text puts the caret at the start, with nothing selected.
-  state.selStart = 0;
-  state.selLength = 0;
-  form_.RaiseChange(id);
+  const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
+  if (kind == ControlKind::TextBox) {
+    // Setting the text puts the caret at the start, with nothing selected.
+    state.selStart = state.selLength = 0;
+    form_.RaiseChange(id);
+  } else if (visible_ && !IsRealControl(kind)) {
+    // A screen reader hears of a changed text that has no window of its own to say so.
+    log_.Add("NameChanged(" + form_.Name() + "," + std::to_string(id) + ")");
+  }
 }
 
 bool HeadlessSurface::Value(int id) const {

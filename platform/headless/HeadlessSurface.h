@@ -17,8 +17,9 @@ class HeadlessWindowSystem;
 
 class HeadlessSurface : public FormSurface {
  public:
+  // `density`: the window's monitor's (only its twips a pixel count).
   HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Form& form, WindowHandle handle,
-                  IconHandle icon);
+                  IconHandle icon, const ScreenMetrics& density);
   ~HeadlessSurface() override;
   HeadlessSurface(const HeadlessSurface&) = delete;
   HeadlessSurface& operator=(const HeadlessSurface&) = delete;
@@ -57,20 +58,12 @@ class HeadlessSurface : public FormSurface {
   bool Destroyed() const { return destroyed_; }
   int Left() const { return left_; }
   int Top() const { return top_; }
-  // The density of the window's monitor, in twips a pixel.
-  double TwipsPerPixelX() const { return twipsPerPixelX_; }
-  double TwipsPerPixelY() const { return twipsPerPixelY_; }
-  void SetDensity(double twipsPerPixelX, double twipsPerPixelY) {
-    twipsPerPixelX_ = twipsPerPixelX;
-    twipsPerPixelY_ = twipsPerPixelY;
-  }
   Color BackColor() const { return backColor_; }
   struct Outline {
     int width, height, corner;
     friend bool operator==(const Outline&, const Outline&) = default;
   };
-  // The rounded outline, in pixels at the window's density of now (the platform cuts it again
-  // whenever that changes); none before it was asked for.
+  // The rounded outline, in pixels at the window's density; none before it was asked for.
   std::optional<Outline> RoundedOutline() const;
   Color ControlBackColor(int id) const;
   // What the user sees of the window's background and of a control's text and background: the
@@ -110,7 +103,6 @@ class HeadlessSurface : public FormSurface {
   };
   ControlState& At(int id);
   const ControlState& At(int id) const;
-  bool IsTextBox(int id) const;
 
   HeadlessWindowSystem& windows_;
   CallLog& log_;
@@ -121,7 +113,7 @@ class HeadlessSurface : public FormSurface {
   std::map<int, long> timers_;
   int focus_ = -1;
   int left_ = 0, top_ = 0;
-  double twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
+  double twipsPerPixelX_, twipsPerPixelY_;
   Color backColor_{192, 192, 192};
   std::optional<int> cornerTwips_;  // the rounded outline's corner, once asked for
   bool visible_ = false;

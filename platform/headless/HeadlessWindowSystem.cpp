@@ -24,12 +24,11 @@ std::unique_ptr<FormSurface> HeadlessWindowSystem::CreateSurface(Form& form) {
   nextHandle_ += 0x10;
   // Windows that show the same icon resource share its handle, as loaded icons do.
   const IconHandle icon = form.Definition().iconId != 0 ? 0x20000 + form.Definition().iconId : 0;
-  auto surface = std::make_unique<HeadlessSurface>(*this, log_, form, handle, icon);
+  ScreenMetrics density = screen;
   if (monitorTwipsPerPixel > 0 && !form.Definition().topLevel) {
-    surface->SetDensity(monitorTwipsPerPixel, monitorTwipsPerPixel);
-  } else {
-    surface->SetDensity(screen.twipsPerPixelX, screen.twipsPerPixelY);
+    density.twipsPerPixelX = density.twipsPerPixelY = monitorTwipsPerPixel;
   }
+  auto surface = std::make_unique<HeadlessSurface>(*this, log_, form, handle, icon, density);
   surfaces_.push_back(surface.get());
   objects_.push_back(surface.get());
   return surface;
@@ -137,10 +136,6 @@ void HeadlessWindowSystem::AcceptOtherPrograms(Form& form) {
   log_.Add("AcceptOtherPrograms(" + form.Name() + ")");
 }
 
-void HeadlessWindowSystem::ChangeWindowDensity(Form& form, double twipsPerPixel) {
-  if (HeadlessSurface* surface = SurfaceOf(form)) surface->SetDensity(twipsPerPixel, twipsPerPixel);
-}
-
 void HeadlessWindowSystem::Broadcast(SystemEvent event) {
   // A handler may unload windows: every loaded form is held, and one that went meanwhile is
   // passed over.
@@ -152,29 +147,6 @@ void HeadlessWindowSystem::Broadcast(SystemEvent event) {
   }
   for (Form* form : forms) {
     if (SurfaceOf(*form)) form->RaiseSystemEvent(event);
-  }
-}
-
-void HeadlessWindowSystem::EndSession() {
-  // Each window once: one that is closing already finishes its own close.
-  std::vector<std::shared_ptr<Form>> held;
-  std::vector<Form*> tried;
-  for (const bool topLevel : {false, true}) {
-    for (;;) {
-      Form* next = nullptr;
-      for (HeadlessSurface* surface : surfaces_) {
-        Form& form = surface->Owner();
-        if (form.Definition().topLevel == topLevel &&
-            std::find(tried.begin(), tried.end(), &form) == tried.end()) {
-          next = &form;
-          break;
-        }
-      }
-      if (!next) break;
-      tried.push_back(next);
-      held.push_back(next->Hold());
-      Unload(*next);
-    }
   }
 }
 

@@ -24,6 +24,12 @@ char AccessKeyOf(std::string_view caption) {
   return 0;
 }
 
+// The user can only work a window that is on the screen.
+HeadlessSurface& Shown(HeadlessSurface& surface, const Form& form) {
+  if (!surface.Visible()) throw std::logic_error(form.Name() + " is not shown");
+  return surface;
+}
+
 }  // namespace
 
 int User::Id(std::string_view control, int index) const {
@@ -41,22 +47,13 @@ HeadlessSurface& User::Surface() const {
   return *surface;
 }
 
-namespace {
-
-// The user can only work a window that is on the screen.
-HeadlessSurface& Shown(HeadlessSurface& surface, const Form& form) {
-  if (!surface.Visible()) throw std::logic_error(form.Name() + " is not shown");
-  return surface;
-}
-
-}  // namespace
-
 void User::Click(std::string_view control, int index) {
   const auto hold = form_.Hold();  // the form lives until the action ends
   const int id = Id(control, index);
   HeadlessSurface& surface = Shown(Surface(), form_);
   if (!surface.Enabled(id)) return;
-  switch (form_.Controls().at(static_cast<std::size_t>(id)).kind) {
+  const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
+  switch (kind) {
     case ControlKind::Button:
     case ControlKind::OptionButton:
     case ControlKind::CheckBox: {
@@ -64,7 +61,6 @@ void User::Click(std::string_view control, int index) {
       surface.SetFocus(id);
       HeadlessSurface* after = windows_.SurfaceOf(form_);
       if (!after || !after->Enabled(id)) return;
-      const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
       if (kind == ControlKind::OptionButton) after->SetValue(id, true);
       if (kind == ControlKind::CheckBox) after->SetValue(id, !after->Value(id));
       windows_.Click(form_, id);

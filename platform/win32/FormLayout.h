@@ -19,10 +19,6 @@ inline bool IsChildWindow(ControlKind kind) {
   return IsRealControl(kind);
 }
 
-inline int TwipsToPixels(int twips, double twipsPerPixel) {
-  return static_cast<int>(RoundHalfEven(twips / twipsPerPixel));
-}
-
 // The control's rectangle on the window in pixels (left, top, right, bottom). Position and size
 // are converted each on its own, so two controls one pixel's worth of twips apart stay one
 // pixel apart.

@@ -216,23 +216,6 @@ Win32Surface* Win32WindowSystem::SurfaceOfWindow(HWND window) const {
   return nullptr;
 }
 
-void Win32WindowSystem::UnloadEach(bool topLevel, std::vector<Win32Surface*>& tried) {
-  // Each window once: one that is already closing stays live until its close ends.
-  for (;;) {
-    Win32Surface* next = nullptr;
-    for (Win32Surface* surface : live_) {
-      if (surface->OwnerForm().Definition().topLevel == topLevel &&
-          std::find(tried.begin(), tried.end(), surface) == tried.end()) {
-        next = surface;
-        break;
-      }
-    }
-    if (!next) return;
-    tried.push_back(next);
-    Unload(next->OwnerForm());
-  }
-}
-
 void Win32WindowSystem::ReleaseOwned(HWND owner) {
   for (Win32Surface* surface : live_) {
     if (surface->Window() != owner && GetWindow(surface->Window(), GW_OWNER) == owner) {
@@ -243,9 +226,7 @@ void Win32WindowSystem::ReleaseOwned(HWND owner) {
 
 void Win32WindowSystem::CloseAll() {
   closing_ = true;
-  std::vector<Win32Surface*> tried;
-  UnloadEach(false, tried);
-  UnloadEach(true, tried);
+  UnloadAll();
 }
 
 std::unique_ptr<FormSurface> Win32WindowSystem::CreateSurface(Form& form) {

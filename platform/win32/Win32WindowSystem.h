@@ -50,8 +50,7 @@ class Win32WindowSystem : public WindowSystem {
   void NoteShown(Win32Surface* surface);
   // The tray icon's anchor point, as the shell's last event on it gave it (screen pixels).
   void NoteTrayAnchor(POINT anchor) { trayAnchor_ = anchor; }
-  // Every window is unloaded, the start-up window last (the session ends, or the start-up
-  // window is closed).
+  // The program ends: every window is unloaded (UnloadAll).
   void CloseAll();
   bool Closing() const { return closing_; }
   // The windows owned by this one lose their owner, so they outlive its window.
@@ -64,7 +63,6 @@ class Win32WindowSystem : public WindowSystem {
  private:
   Win32Surface* SurfaceOfWindow(HWND window) const;
   HWND MessageBoxOwner() const;
-  void UnloadEach(bool topLevel, std::vector<Win32Surface*>& tried);
 
   HINSTANCE instance_;
   UINT taskbarCreated_ = 0;

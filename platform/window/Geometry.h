@@ -38,4 +38,8 @@ inline constexpr Color kLightGrey{192, 192, 192};
 // Nearest whole number, an exact half going to the even neighbour (985.5 -> 986, 984.5 -> 984).
 long RoundHalfEven(double value);
 
+inline int TwipsToPixels(int twips, double twipsPerPixel) {
+  return static_cast<int>(RoundHalfEven(twips / twipsPerPixel));
+}
+
 }  // namespace kestal

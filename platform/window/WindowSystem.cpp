@@ -75,6 +75,25 @@ void WindowSystem::AfterRelease(Form& form, std::function<void()> action) {
   afterRelease_.emplace_back(&form, std::move(action));
 }
 
+void WindowSystem::UnloadAll() {
+  // Each window once: one that is closing already finishes its own close.
+  std::vector<std::shared_ptr<Form>> held;
+  std::vector<Form*> tried;
+  for (const bool topLevel : {false, true}) {
+    for (;;) {
+      const auto next = std::find_if(loaded_.begin(), loaded_.end(), [&](Form* form) {
+        return form->Definition().topLevel == topLevel &&
+               std::find(tried.begin(), tried.end(), form) == tried.end();
+      });
+      if (next == loaded_.end()) break;
+      Form& form = **next;
+      tried.push_back(&form);
+      held.push_back(form.Hold());
+      Unload(form);
+    }
+  }
+}
+
 void WindowSystem::Hide(Form& form) {
   if (form.Surface()) form.Surface()->Hide();
 }

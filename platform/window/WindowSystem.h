@@ -43,6 +43,9 @@ class WindowSystem {
     if (slot.IsLoaded()) Unload(*slot.Current());
   }
   void Hide(Form& form);
+  // Every loaded window is unloaded once, the hidden start-up window last, as the system's close
+  // of the program does (the session ends, or the start-up window is closed).
+  void UnloadAll();
   bool AnyLoaded() const { return !loaded_.empty(); }
   // Runs the action once the window is released: right after its unload ends when it is
   // unloading now, at once otherwise. One action a window; a later one takes its place.

@@ -71,7 +71,7 @@ TEST(AboutKeeps, NothingButOkStores) {
       if (closing.menuItem == kEscape) {
         user.PressKey(Key::Escape);
       } else if (closing.menuItem == kSessionEnd) {
-        s.hp.windows.EndSession();
+        s.hp.windows.UnloadAll();
       } else {
         s.hp.windows.QueueMenuChoice(closing.menuItem);
         s.hp.windows.NotifyTray(*s.program.trayWindow.Current(), kTrayRightButtonUp);

@@ -408,7 +408,7 @@ TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
     hp.effects.onAnimate = [&] {
       if (ended) return;
       ended = true;
-      hp.windows.EndSession();
+      hp.windows.UnloadAll();
     };
     hp.log.Clear();
     hp.windows.QueueMenuChoice(index);
