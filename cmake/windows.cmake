@@ -16,7 +16,8 @@ target_link_libraries(kestal_win32 PUBLIC shell32 user32 gdi32 advapi32)
 set(kestal_image_options -Wl,--file-alignment,4096 -Wl,--no-insert-timestamp)
 
 # The program: no console, wide entry point, and no DLL beyond the system's.
-add_executable(KestalDate WIN32 app/win32/WinMain.cpp resources/KestalDate.rc)
+add_executable(KestalDate WIN32 app/win32/WinMain.cpp app/win32/LibraryThrows.cpp
+                          resources/KestalDate.rc)
 target_link_libraries(KestalDate PRIVATE kestal_app kestal_win32)
 if(MINGW)
   target_compile_options(KestalDate PRIVATE -municode)

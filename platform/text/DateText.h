@@ -1,8 +1,7 @@
 #pragma once
 // Date and text services: fixed Italian behaviour on every machine, whatever the host locale.
-// Texts are UTF-8. Failures are DateError / NumberError (both std::runtime_error).
+// Texts are UTF-8. Failures are DateError / NumberError (both a Failure).
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -11,9 +10,9 @@
 
 namespace kestal {
 
-class NumberError : public std::runtime_error {
+class NumberError : public Failure {
  public:
-  using std::runtime_error::runtime_error;
+  using Failure::Failure;
 };
 
 // Today's date from the clock, without the time of day.
