@@ -38,12 +38,15 @@ set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
 
 # A small exe: each function and datum in a section of its own, so that the link leaves out what
 # the program never calls; no run-time type information (the program never asks a type its
-# name); and, for the release's MinSizeRel, GCC's smallest code.
+# name); statics inside functions made without a lock, since all the program's code runs on its
+# one thread (COM brings the screen readers' calls to it, through its single-threaded
+# apartment), which keeps the thread library's condition variables out; and, for the release's
+# MinSizeRel, GCC's smallest code.
 if(MINGW)
   foreach(target kestal_text kestal_engine kestal_window kestal_windows kestal_app kestal_win32
                  KestalDate)
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections -fno-rtti
-                                             $<$<CONFIG:MinSizeRel>:-Oz>)
+                                             -fno-threadsafe-statics $<$<CONFIG:MinSizeRel>:-Oz>)
   endforeach()
   target_link_options(KestalDate PRIVATE -Wl,--gc-sections)
 endif()
