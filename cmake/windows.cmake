@@ -17,7 +17,7 @@ set(kestal_image_options -Wl,--file-alignment,4096 -Wl,--no-insert-timestamp)
 
 # The program: no console, wide entry point, and no DLL beyond the system's.
 add_executable(KestalDate WIN32 app/win32/WinMain.cpp app/win32/LibraryThrows.cpp
-                          resources/KestalDate.rc)
+                          app/win32/LibraryThreads.cpp resources/KestalDate.rc)
 target_link_libraries(KestalDate PRIVATE kestal_app kestal_win32)
 if(MINGW)
   target_compile_options(KestalDate PRIVATE -municode)
