@@ -29,14 +29,16 @@ std::uint32_t RowBytes(int width, int bits) {
   return static_cast<std::uint32_t>((width * bits + 31) / 32 * 4);
 }
 
+constexpr std::uint32_t kNoCompression = 0, kRle8 = 1;
+
 void InfoHeader(Writer& out, int width, int storedHeight, int bits, std::uint32_t imageSize,
-                std::uint32_t coloursUsed) {
+                std::uint32_t coloursUsed, std::uint32_t compression = kNoCompression) {
   out.U32(kInfoHeaderSize);
   out.U32(static_cast<std::uint32_t>(width));
   out.U32(static_cast<std::uint32_t>(storedHeight));
   out.U16(1);  // planes
   out.U16(static_cast<std::uint32_t>(bits));
-  out.U32(0);  // no compression
+  out.U32(compression);
   out.U32(imageSize);
   out.U32(0);  // no preferred resolution
   out.U32(0);
@@ -114,9 +116,57 @@ std::vector<std::uint8_t> FullColour32(const AlphaIconImage& image) {
 
 }  // namespace
 
+std::vector<std::uint8_t> Rle8Pixels(const IndexedImage& image) {
+  Writer out;
+  for (int y = image.height - 1; y >= 0; --y) {
+    int x = 0;
+    auto runAt = [&](int from) {
+      int end = from + 1;
+      while (end < image.width && end - from < 255 && image.At(end, y) == image.At(from, y)) ++end;
+      return end - from;
+    };
+    while (x < image.width) {
+      const int run = runAt(x);
+      if (run >= 2) {
+        out.U8(static_cast<std::uint32_t>(run));
+        out.U8(image.At(x, y));
+        x += run;
+        continue;
+      }
+      // Pixels as they are, up to the next run of three or more.
+      int end = x + 1;
+      while (end < image.width && end - x < 255 && runAt(end) < 3) ++end;
+      if (end - x < 3) {  // too short for a stretch of its own: runs of one
+        for (; x < end; ++x) {
+          out.U8(1);
+          out.U8(image.At(x, y));
+        }
+        continue;
+      }
+      out.U8(0);
+      out.U8(static_cast<std::uint32_t>(end - x));
+      const bool odd = (end - x) % 2 != 0;
+      for (; x < end; ++x) out.U8(image.At(x, y));
+      if (odd) out.U8(0);  // each stretch ends on a 16-bit boundary
+    }
+    out.U8(0);
+    out.U8(y == 0 ? 1 : 0);  // end of the bitmap after the top row, else end of the row
+  }
+  return out.bytes;
+}
+
 std::vector<std::uint8_t> Bmp8File(const IndexedImage& image) {
   const std::uint32_t row = RowBytes(image.width, 8);
-  const std::uint32_t pixelBytes = row * static_cast<std::uint32_t>(image.height);
+  std::vector<std::uint8_t> pixels = Rle8Pixels(image);
+  const bool compressed = pixels.size() < row * static_cast<std::uint32_t>(image.height);
+  if (!compressed) {
+    pixels.clear();
+    for (int y = image.height - 1; y >= 0; --y) {
+      for (int x = 0; x < image.width; ++x) pixels.push_back(image.At(x, y));
+      pixels.resize(pixels.size() + row - static_cast<std::uint32_t>(image.width), 0);
+    }
+  }
+  const auto pixelBytes = static_cast<std::uint32_t>(pixels.size());
   const std::uint32_t offset = 14 + kInfoHeaderSize + 256 * 4;
   Writer out;
   out.U8('B');
@@ -124,12 +174,10 @@ std::vector<std::uint8_t> Bmp8File(const IndexedImage& image) {
   out.U32(offset + pixelBytes);
   out.U32(0);
   out.U32(offset);
-  InfoHeader(out, image.width, image.height, 8, pixelBytes, 256);
+  InfoHeader(out, image.width, image.height, 8, pixelBytes, 256,
+             compressed ? kRle8 : kNoCompression);
   Palette(out, image.palette, 256);
-  for (int y = image.height - 1; y >= 0; --y) {
-    for (int x = 0; x < image.width; ++x) out.U8(image.At(x, y));
-    for (std::uint32_t pad = static_cast<std::uint32_t>(image.width); pad < row; ++pad) out.U8(0);
-  }
+  out.bytes.insert(out.bytes.end(), pixels.begin(), pixels.end());
   return out.bytes;
 }
 
