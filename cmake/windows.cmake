@@ -15,6 +15,7 @@ target_link_libraries(kestal_win32 PUBLIC shell32 user32 gdi32 advapi32 ole32 ux
 # the program's private bytes). No link time in the header: the same sources give the same
 # bytes.
 set(kestal_image_options -Wl,--file-alignment,4096 -Wl,--no-insert-timestamp)
+include(cmake/FewerSections.cmake)
 
 # The program: no console, wide entry point, and no DLL beyond the system's.
 add_executable(KestalDate WIN32 app/win32/WinMain.cpp app/win32/LibraryThrows.cpp
@@ -24,6 +25,9 @@ if(MINGW)
   target_compile_options(KestalDate PRIVATE -municode)
   target_link_options(KestalDate PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
                                             ${kestal_image_options})
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    kestal_fewer_sections(KestalDate)
+  endif()
 endif()
 set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/KestalDate.manifest)
@@ -74,6 +78,9 @@ if(KESTAL_BENCH)
     target_compile_options(KestalFloor PRIVATE -municode)
     target_link_options(KestalFloor PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
                                                ${kestal_image_options})
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      kestal_fewer_sections(KestalFloor)
+    endif()
   endif()
 endif()
 
