@@ -1,6 +1,7 @@
 #include "tools/paint/ImageFiles.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <stdexcept>
 
@@ -118,36 +119,42 @@ std::vector<std::uint8_t> FullColour32(const AlphaIconImage& image) {
 
 std::vector<std::uint8_t> Rle8Pixels(const IndexedImage& image) {
   Writer out;
+  const auto width = static_cast<std::size_t>(image.width);
+  auto at = [&](std::size_t x, int y) { return image.At(static_cast<int>(x), y); };
   for (int y = image.height - 1; y >= 0; --y) {
-    int x = 0;
-    auto runAt = [&](int from) {
-      int end = from + 1;
-      while (end < image.width && end - from < 255 && image.At(end, y) == image.At(from, y)) ++end;
-      return end - from;
-    };
-    while (x < image.width) {
-      const int run = runAt(x);
-      if (run >= 2) {
-        out.U8(static_cast<std::uint32_t>(run));
-        out.U8(image.At(x, y));
-        x += run;
-        continue;
-      }
-      // Pixels as they are, up to the next run of three or more.
-      int end = x + 1;
-      while (end < image.width && end - x < 255 && runAt(end) < 3) ++end;
-      if (end - x < 3) {  // too short for a stretch of its own: runs of one
-        for (; x < end; ++x) {
-          out.U8(1);
-          out.U8(image.At(x, y));
+    // The fewest bytes for the rest of the row from each pixel on: a run of one colour takes 2
+    // bytes, a stretch of 3 to 255 pixels as they are 2 bytes, the pixels and, for an odd
+    // count, one to pad. `take` is the best first piece: a run of that many pixels where it is
+    // positive, a stretch where it is negative.
+    std::vector<std::size_t> cost(width + 1, 0);
+    std::vector<int> take(width, 0);
+    for (std::size_t x = width; x-- > 0;) {
+      cost[x] = SIZE_MAX;
+      auto consider = [&](std::size_t bytes, int piece) {
+        if (bytes < cost[x]) {
+          cost[x] = bytes;
+          take[x] = piece;
         }
+      };
+      for (std::size_t k = 1; k <= 255 && x + k <= width && at(x + k - 1, y) == at(x, y); ++k)
+        consider(2 + cost[x + k], static_cast<int>(k));
+      for (std::size_t k = 3; k <= 255 && x + k <= width; ++k)
+        consider(2 + k + k % 2 + cost[x + k], -static_cast<int>(k));
+    }
+    for (std::size_t x = 0; x < width;) {
+      const int piece = take[x];
+      if (piece > 0) {
+        out.U8(static_cast<std::uint32_t>(piece));
+        out.U8(at(x, y));
+        x += static_cast<std::size_t>(piece);
         continue;
       }
+      const auto count = static_cast<std::size_t>(-piece);
       out.U8(0);
-      out.U8(static_cast<std::uint32_t>(end - x));
-      const bool odd = (end - x) % 2 != 0;
-      for (; x < end; ++x) out.U8(image.At(x, y));
-      if (odd) out.U8(0);  // each stretch ends on a 16-bit boundary
+      out.U8(static_cast<std::uint32_t>(count));
+      for (std::size_t i = 0; i < count; ++i) out.U8(at(x + i, y));
+      if (count % 2 != 0) out.U8(0);  // each stretch ends on a 16-bit boundary
+      x += count;
     }
     out.U8(0);
     out.U8(y == 0 ? 1 : 0);  // end of the bitmap after the top row, else end of the row

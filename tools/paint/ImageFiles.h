@@ -8,8 +8,8 @@
 
 namespace kestal::tools {
 
-// The pixels of an 8-bit bitmap, run-length encoded (BI_RLE8), rows bottom-up; every pixel is
-// written, with no skips.
+// The pixels of an 8-bit bitmap, run-length encoded (BI_RLE8) in the fewest bytes, rows
+// bottom-up; every pixel is written, with no skips.
 std::vector<std::uint8_t> Rle8Pixels(const IndexedImage& image);
 
 // An 8-bit bitmap file (BITMAPINFOHEADER, 256-entry palette, rows bottom-up), its pixels
