@@ -3,7 +3,9 @@
 // thread library, bring that library's threads, condition variables and read-write locks into
 // the exe (about 26 KB) for a program whose code all runs on one thread. These keep the same
 // promises on the system's own primitives: a one-time call, a slot per thread, and a lock.
-#if defined(__MINGW32__) && __has_include(<pthread.h>)
+#include <cstddef>  // says which standard library this is
+
+#if defined(__MINGW32__) && defined(__GLIBCXX__) && __has_include(<pthread.h>)
 #include <pthread.h>
 #include <windows.h>
 
