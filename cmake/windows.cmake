@@ -5,23 +5,29 @@ enable_language(RC)
 kestal_layer(kestal_win32 platform/win32 BELOW kestal_window)
 target_compile_definitions(kestal_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
-# comctl32, uxtheme and winmm are loaded when first needed (platform/win32/LateBoundApi), not
-# linked; oleacc, ole32 and oleaut32 too, when a screen reader first asks.
-target_link_libraries(kestal_win32 PUBLIC shell32 user32 gdi32 advapi32)
+# comctl32 and winmm are loaded when first needed (platform/win32/LateBoundApi), not linked;
+# oleacc and oleaut32 too, when a screen reader first asks. ole32 (the apartment is entered at
+# start) and uxtheme (which the windowing loads in the tray already) are linked.
+target_link_libraries(kestal_win32 PUBLIC shell32 user32 gdi32 advapi32 ole32 uxtheme)
 
 # How the program and the floor are linked. Sections on page boundaries in the file too: Wine
 # then maps the image from the file instead of reading it into private memory (about 600 KiB of
 # the program's private bytes). No link time in the header: the same sources give the same
 # bytes.
 set(kestal_image_options -Wl,--file-alignment,4096 -Wl,--no-insert-timestamp)
+include(cmake/FewerSections.cmake)
 
 # The program: no console, wide entry point, and no DLL beyond the system's.
-add_executable(KestalDate WIN32 app/win32/WinMain.cpp resources/KestalDate.rc)
+add_executable(KestalDate WIN32 app/win32/WinMain.cpp app/win32/LibraryThrows.cpp
+                          app/win32/LibraryThreads.cpp resources/KestalDate.rc)
 target_link_libraries(KestalDate PRIVATE kestal_app kestal_win32)
 if(MINGW)
   target_compile_options(KestalDate PRIVATE -municode)
   target_link_options(KestalDate PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
                                             ${kestal_image_options})
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    kestal_fewer_sections(KestalDate)
+  endif()
 endif()
 set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/KestalDate.manifest)
@@ -35,16 +41,32 @@ set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/sound16.wav
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/sound24.wav)
 
-# A small exe: each function and datum in a section of its own, so that the link leaves out what
-# the program never calls; no run-time type information (the program never asks a type its
-# name); and, for the release's MinSizeRel, GCC's smallest code.
+# A small exe: each function and datum in a section of its own, so that the link can leave out
+# what the program never uses; no run-time type information (the program never asks a type its
+# name); statics inside functions made without a lock and its calls into the thread library,
+# since all the program's code runs on its one thread (COM brings the screen readers' calls to
+# it, through its single-threaded apartment); and, for the release's MinSizeRel, GCC's smallest
+# code, optimised at the link across the layers, which leaves out what no path of the program
+# reaches (ld keeps every function that has unwind data, whether called or not). Where the layers
+# also go into the unit tests (on Windows with GoogleTest), they are compiled as usual.
 if(MINGW)
-  foreach(target kestal_text kestal_engine kestal_window kestal_windows kestal_app kestal_win32
-                 KestalDate)
+  set(kestal_exe_layers kestal_text kestal_engine kestal_window kestal_windows kestal_app
+                        kestal_win32)
+  foreach(target ${kestal_exe_layers} KestalDate)
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections -fno-rtti
-                                             $<$<CONFIG:MinSizeRel>:-Oz>)
+                                             -fno-threadsafe-statics $<$<CONFIG:MinSizeRel>:-Oz>)
   endforeach()
   target_link_options(KestalDate PRIVATE -Wl,--gc-sections)
+  include(CheckIPOSupported)
+  check_ipo_supported(RESULT kestal_lto LANGUAGES CXX)
+  if(kestal_lto AND NOT TARGET kestal_tests)
+    set_target_properties(${kestal_exe_layers} KestalDate PROPERTIES
+                          INTERPROCEDURAL_OPTIMIZATION_MINSIZEREL ON)
+    # In one piece: GCC 12 stops with an internal error when it splits this program. (ld 2.40
+    # warns "no symbol for section" for each inline variable of the link; that is harmless.)
+    target_link_options(KestalDate PRIVATE
+                        $<$<AND:$<CONFIG:MinSizeRel>,$<CXX_COMPILER_ID:GNU>>:-flto-partition=one>)
+  endif()
 endif()
 
 # The floor the program's start-up and memory are measured against: a minimal tray program of
@@ -56,6 +78,9 @@ if(KESTAL_BENCH)
     target_compile_options(KestalFloor PRIVATE -municode)
     target_link_options(KestalFloor PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
                                                ${kestal_image_options})
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      kestal_fewer_sections(KestalFloor)
+    endif()
   endif()
 endif()
 

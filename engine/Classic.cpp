@@ -2,7 +2,6 @@
 // month, day.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "engine/Stardate.h"
 #include "platform/text/DateText.h"
@@ -14,12 +13,6 @@ namespace {
 void AppendTwoDigits(std::string& out, int value) {
   out += static_cast<char>('0' + value / 10);
   out += static_cast<char>('0' + value % 10);
-}
-
-void AppendWhole(std::string& out, double value) {
-  char digits[400];  // the largest double has 309 digits
-  const int length = std::snprintf(digits, sizeof digits, "%.0f", value == 0 ? 0.0 : value);
-  if (length > 0) out.append(digits, std::min(static_cast<std::size_t>(length), sizeof digits - 1));
 }
 
 // A whole number, as the number reading reads it; an error otherwise. Plain digits, the usual
@@ -51,7 +44,7 @@ bool IsTwoDigits(std::string_view text) {
 // The date text "day/mm/year" of a code, the day without leading zeros.
 std::string DateText(double day, std::string_view mm, double century, std::string_view yy) {
   std::string text;
-  AppendWhole(text, day);
+  text += WholeNumberText(day);
   text += '/';
   text += mm;
   text += '/';

@@ -1,7 +1,6 @@
 #pragma once
 // The stardate engine: pure conversions between calendar dates and the two stardate conventions.
-// Every failure is an EngineError (a std::runtime_error) with a short message.
-#include <stdexcept>
+// Every failure is an EngineError (a Failure) with a short message.
 #include <string>
 #include <string_view>
 
@@ -9,9 +8,9 @@
 
 namespace kestal {
 
-class EngineError : public std::runtime_error {
+class EngineError : public Failure {
  public:
-  using std::runtime_error::runtime_error;
+  using Failure::Failure;
 };
 
 // Next Generation stardate of a date text, rounded to one decimal.

@@ -1,5 +1,6 @@
 // The number readings on arbitrary bytes: the leading-number reading never fails, the strict
 // readings agree with one another, and the number texts read back to the value rounded.
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -28,6 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (pointNumber) {
     CHECK(number == pointNumber);
     CHECK(leading == *pointNumber);
+    // The nearest double, as the C library reads it; below the smallest normal double, 0.
+    const std::string copy(text);
+    const double reference = std::strtod(copy.c_str(), nullptr);
+    CHECK(*pointNumber == (std::fabs(reference) < DBL_MIN ? 0.0 : reference));
   }
   if (number) {
     CHECK(std::isfinite(*number));

@@ -5,7 +5,7 @@
 
 #include "app/Program.h"
 #include "platform/win32/AutomationQuery.h"
-#include "platform/win32/LateBoundApi.h"
+#include "platform/win32/ComApartment.h"
 #include "platform/win32/OneCopy.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32Platform.h"
@@ -39,8 +39,8 @@ bool StartedForTesting(std::wstring_view commandLine) {
 // COM as a single-threaded apartment on the window thread, for the shell's links and the
 // screen readers' objects, from start to exit.
 struct ComApartment {
-  ComApartment() { kestal::win32::late::InitialiseCom(); }
-  ~ComApartment() { kestal::win32::late::UninitialiseCom(); }
+  ComApartment() { kestal::win32::EnterComApartment(); }
+  ~ComApartment() { kestal::win32::LeaveComApartment(); }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
 };

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "AnimationSwitch.h"
 #include "FormActions.h"
 #include "Poll.h"
 #include "PopupMenu.h"
@@ -58,28 +59,6 @@ class Marks {
     std::fclose(file);
   }
   std::wstring folder_;
-};
-
-bool AnimationsOn() {
-  BOOL on = FALSE;
-  return SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0) && on;
-}
-
-// Turns the system's animation effects on or off for this and later processes; the switch is
-// on again when the scenario ends, whatever happened.
-class AnimationSwitch {
- public:
-  explicit AnimationSwitch(bool on) { Set(on); }
-  ~AnimationSwitch() { Set(true); }
-  AnimationSwitch(const AnimationSwitch&) = delete;
-  AnimationSwitch& operator=(const AnimationSwitch&) = delete;
-
- private:
-  static void Set(bool on) {
-    SystemParametersInfoW(SPI_SETCLIENTAREAANIMATION, 0,
-                          reinterpret_cast<void*>(static_cast<UINT_PTR>(on ? TRUE : FALSE)),
-                          SPIF_UPDATEINIFILE);
-  }
 };
 
 // Where the closing outline should end, found as the program is told to find it: the middle

@@ -3,8 +3,9 @@
 // their validity and weekday, construction with roll-over, and the Italian names of the months
 // and weekdays. Both the date forms and the date reading use it.
 #include <array>
-#include <stdexcept>
 #include <string_view>
+
+#include "platform/text/Failure.h"
 
 namespace kestal {
 
@@ -13,9 +14,9 @@ struct CivilDate {
   friend bool operator==(const CivilDate&, const CivilDate&) = default;
 };
 
-class DateError : public std::runtime_error {
+class DateError : public Failure {
  public:
-  using std::runtime_error::runtime_error;
+  using Failure::Failure;
 };
 
 // True when the date exists in the calendar and its year lies within 100 to 9999.

@@ -1,8 +1,7 @@
 #pragma once
 // Date and text services: fixed Italian behaviour on every machine, whatever the host locale.
-// Texts are UTF-8. Failures are DateError / NumberError (both std::runtime_error).
+// Texts are UTF-8. Failures are DateError / NumberError (both a Failure).
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -11,9 +10,9 @@
 
 namespace kestal {
 
-class NumberError : public std::runtime_error {
+class NumberError : public Failure {
  public:
-  using std::runtime_error::runtime_error;
+  using Failure::Failure;
 };
 
 // Today's date from the clock, without the time of day.
@@ -55,6 +54,9 @@ double LeadingNumber(std::string_view text) noexcept;
 // with "." as decimal point, at most 15 significant digits, no grouping, and no point for a whole
 // value: " 1163.9", "-320545.2", "-321000", " 1000".
 std::string InvariantNumberText(double value);
+// A number rounded to a whole one (ties to even) with all its digits, however many, and "-"
+// before a negative one: 1e20 -> "100000000000000000000".
+std::string WholeNumberText(double value);
 
 // Upper case of one character by the Unicode case mapping, accented letters included; a
 // character without an upper-case form comes back unchanged.

@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <iterator>
 #include <limits>
 #include <string>
 
+#include "platform/text/BigNumber.h"
 #include "platform/text/DateText.h"
 
 namespace kestal {
@@ -59,6 +57,73 @@ NumberSpan ScanNumber(std::string_view text, std::size_t pos, bool comma) {
   return span;
 }
 
+// The most significant digits that can decide a reading: a value halfway between two doubles
+// has no more than 767 of them, so the digits after these only tell whether the value lies
+// above the ones kept.
+constexpr std::size_t kDecidingDigits = 800;
+
+// Decimal digits (with one separator at `separator`, if any) as the nearest double, ties to
+// even, by exact whole-number arithmetic; empty when the value is too large for a double, 0
+// when it lies below the smallest normal double.
+std::optional<double> ExactValue(std::string_view digits, std::size_t separator, double sign) {
+  BigNumber number;      // the significant digits kept, as a whole number
+  std::size_t kept = 0;  // how many
+  long long place =
+      static_cast<long long>(separator == std::string_view::npos ? digits.size() : separator);
+  long long firstPlace = 0, lastPlace = 0;  // the powers of ten of the first and last kept
+  bool above = false;                       // a digit other than 0 after those kept
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i == separator) continue;
+    const int digit = digits[i] - '0';
+    --place;  // the power of ten of this digit
+    if (kept == 0 && digit == 0) continue;
+    if (kept == kDecidingDigits) {
+      above = above || digit != 0;
+      continue;
+    }
+    if (kept++ == 0) firstPlace = place;
+    number.MultiplyBy(10);
+    number.Add(static_cast<std::uint32_t>(digit));
+    lastPlace = place;
+  }
+  if (kept == 0) return 0.0 * sign;
+  if (firstPlace > 308) return std::nullopt;  // 1e309 or more
+  if (firstPlace < -308) return 0.0 * sign;   // below 1e-308
+  // A last digit 1 stands for whatever lies beyond the digits kept.
+  if (above) {
+    number.MultiplyBy(10);
+    number.Add(1);
+    --lastPlace;
+  }
+  BigNumber divisor(1);
+  if (lastPlace >= 0) {
+    number.MultiplyByPowerOfTen(static_cast<int>(lastPlace));
+  } else {
+    divisor.MultiplyByPowerOfTen(static_cast<int>(-lastPlace));
+  }
+  // The value is number / divisor; scaled by 2^shift, its whole part has 54 or 55 bits.
+  int shift = 54 - (number.BitLength() - divisor.BitLength());
+  if (shift >= 0) {
+    number.ShiftLeft(shift);
+  } else {
+    divisor.ShiftLeft(-shift);
+  }
+  std::uint64_t whole = DivideWhole(number, divisor);
+  bool rest = !number.IsZero();
+  if (whole >> 54 != 0) {
+    rest = rest || (whole & 1u) != 0;
+    whole >>= 1;
+    --shift;
+  }
+  // 53 bits, and the one after them decides, ties to even.
+  std::uint64_t mantissa = whole >> 1;
+  if ((whole & 1u) != 0 && (rest || (mantissa & 1u) != 0)) ++mantissa;
+  const double value = std::ldexp(static_cast<double>(mantissa), 1 - shift);
+  if (std::isinf(value)) return std::nullopt;
+  if (value < std::numeric_limits<double>::min()) return 0.0 * sign;
+  return value * sign;
+}
+
 // The value of a scanned span; empty only when it is too large for a double.
 std::optional<double> ValueOf(std::string_view text, const NumberSpan& span) {
   const double sign = span.negative ? -1.0 : 1.0;
@@ -84,19 +149,10 @@ std::optional<double> ValueOf(std::string_view text, const NumberSpan& span) {
       return static_cast<double>(whole) / kPowers[fraction] * sign;
     }
   }
-  // The C library's reading, correctly rounded, wants "." as decimal point (the program never
-  // changes the C locale) and a terminated text of digits only, as the scan ensured.
-  std::string copy(digits);
-  if (span.separator != std::string_view::npos) copy[span.separator - span.begin] = '.';
-  errno = 0;
-  char* end = nullptr;
-  const double value = std::strtod(copy.c_str(), &end);
-  if (end != copy.c_str() + copy.size()) return std::nullopt;
-  if (errno == ERANGE) {
-    if (span.significantWhole) return std::nullopt;  // too large
-    return 0.0 * sign;                               // too small to tell from zero
-  }
-  return value * sign;
+  return ExactValue(digits,
+                    span.separator == std::string_view::npos ? std::string_view::npos
+                                                             : span.separator - span.begin,
+                    sign);
 }
 
 // A whole text that is one number with optional blanks around it.
@@ -184,6 +240,52 @@ std::optional<std::uint64_t> ExactDigits(double value, int& exponent) {
   return std::nullopt;
 }
 
+// The same for any value (finite, above zero), by whole numbers of any size: slower, but
+// only values below 1e-5 and from 1e15 up come here.
+std::uint64_t RoundedDigits(double value, int& exponent) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const int biased = static_cast<int>(bits >> 52);
+  std::uint64_t whole = bits & ((std::uint64_t{1} << 52) - 1);
+  int power = -1074;  // value = whole * 2^power
+  if (biased != 0) {
+    whole |= std::uint64_t{1} << 52;
+    power = biased - 1075;
+  }
+  // The power of ten of the first digit, or one off; corrected below.
+  exponent = ((static_cast<int>(std::bit_width(whole)) - 1 + power) * 78913) >> 18;
+  for (;;) {
+    BigNumber number(whole), divisor(1);
+    if (power >= 0) {
+      number.ShiftLeft(power);
+    } else {
+      divisor.ShiftLeft(-power);
+    }
+    const int scale = 14 - exponent;
+    if (scale >= 0) {
+      number.MultiplyByPowerOfTen(scale);
+    } else {
+      divisor.MultiplyByPowerOfTen(-scale);
+    }
+    std::uint64_t digits = DivideWhole(number, divisor);
+    if (digits >= 10 * kFifteenDigits) {
+      ++exponent;
+      continue;
+    }
+    if (digits < kFifteenDigits) {
+      --exponent;
+      continue;
+    }
+    number.ShiftLeft(1);  // twice the remainder against the divisor: below, at or above half
+    const int half = Compare(number, divisor);
+    if (half > 0 || (half == 0 && (digits & 1u) != 0)) ++digits;
+    if (digits == 10 * kFifteenDigits) {
+      digits = kFifteenDigits;
+      ++exponent;
+    }
+    return digits;
+  }
+}
+
 Decimal ToDecimal(double value) {
   Decimal decimal;
   decimal.negative = std::signbit(value) && value != 0;
@@ -196,18 +298,9 @@ Decimal ToDecimal(double value) {
     }
     return decimal;
   }
-  // Elsewhere the C library's "d.dddddddddddddde+XX": the value correctly rounded to 15
-  // significant digits.
-  char text[40];
-  const int length = std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
-  const char* end = text + std::clamp(length, 0, static_cast<int>(sizeof text) - 1);
-  const char* e = std::find(static_cast<const char*>(text), end, 'e');
-  int count = 0;
-  for (const char* p = text; p < e; ++p) {
-    if (*p != '.' && count < 15) decimal.digits[count++] = *p;
-  }
-  const int exponent = e < end ? std::atoi(e + 2) : 0;
-  decimal.exponent = e < end && e[1] == '-' ? -exponent : exponent;
+  const std::uint64_t digits = RoundedDigits(std::fabs(value), decimal.exponent);
+  std::uint64_t rest = digits;
+  for (int i = 14; i >= 0; --i, rest /= 10) decimal.digits[i] = static_cast<char>('0' + rest % 10);
   return decimal;
 }
 
@@ -285,6 +378,19 @@ std::string InvariantNumberText(double value) {
     text.append(decimal.digits + wholeDigits, static_cast<std::size_t>(significant - wholeDigits));
   }
   return text;
+}
+
+std::string WholeNumberText(double value) {
+  if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
+  value = std::nearbyint(value);
+  const std::string sign = value < 0 ? "-" : "";
+  const double magnitude = std::fabs(value);
+  if (magnitude < 0x1p63) return sign + std::to_string(static_cast<std::uint64_t>(magnitude));
+  // From 2^63 up a double is a whole number of 53 bits times a power of two.
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  BigNumber number((bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52));
+  number.ShiftLeft(static_cast<int>(bits >> 52) - 1075);
+  return sign + DecimalDigits(number);
 }
 
 }  // namespace kestal

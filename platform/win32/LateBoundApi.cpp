@@ -42,11 +42,6 @@ HMODULE AccessibilityLibrary() {
   return library;
 }
 
-HMODULE ComLibrary() {
-  static HMODULE library = SystemLibrary(L"ole32.dll");
-  return library;
-}
-
 HMODULE AutomationLibrary() {
   static HMODULE library = SystemLibrary(L"oleaut32.dll");
   return library;
@@ -77,38 +72,6 @@ HRESULT AccessibleObjectFromWindow(HWND window, DWORD objectId, REFIID riid, voi
   return function ? function(window, objectId, riid, object) : E_NOTIMPL;
 }
 
-namespace {
-bool& ComInitialised() {
-  static bool initialised = false;
-  return initialised;
-}
-}  // namespace
-
-bool InitialiseCom() {
-  static const bool done = [] {
-    using Function = HRESULT(WINAPI*)(void*, DWORD);
-    const auto function = Bind<Function>(ComLibrary(), "CoInitializeEx");
-    const HRESULT result = function ? function(nullptr, COINIT_APARTMENTTHREADED) : E_NOTIMPL;
-    if (FAILED(result)) Trace(L"COM could not be initialised");
-    ComInitialised() = SUCCEEDED(result);
-    return SUCCEEDED(result);
-  }();
-  return done;
-}
-
-void UninitialiseCom() {
-  if (!ComInitialised()) return;
-  ComInitialised() = false;
-  using Function = void(WINAPI*)();
-  if (const auto function = Bind<Function>(ComLibrary(), "CoUninitialize")) function();
-}
-
-HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases) {
-  using Function = HRESULT(WINAPI*)(IUnknown*, BOOL, BOOL);
-  static const auto function = Bind<Function>(ComLibrary(), "CoLockObjectExternal");
-  return function ? function(object, lock, lastUnlockReleases) : E_NOTIMPL;
-}
-
 BSTR SysAllocStringLen(const wchar_t* text, UINT length) {
   using Function = BSTR(WINAPI*)(const OLECHAR*, UINT);
   static const auto function = Bind<Function>(AutomationLibrary(), "SysAllocStringLen");
@@ -123,12 +86,6 @@ void InitCommonControls() {
     return init && init(&controls);
   }();
   (void)done;
-}
-
-void SetWindowTheme(HWND window, LPCWSTR subApplication, LPCWSTR subIdentifiers) {
-  using Function = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-  static const auto function = Bind<Function>(SystemLibrary(L"uxtheme.dll"), "SetWindowTheme");
-  if (function) function(window, subApplication, subIdentifiers);
 }
 
 BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data) {

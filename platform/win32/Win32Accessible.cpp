@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/ComApartment.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
@@ -637,7 +638,7 @@ IAccessible* ObjectOf(HWND form, int control, bool real) {
   if (!object) {
     object = new Accessible(control, real);  // its first reference is the list's
     // Locked for its readers too, so that COM keeps one stub for it, not one per question.
-    late::CoLockObjectExternal(static_cast<IAccessible*>(object), TRUE, FALSE);
+    CoLockObjectExternal(static_cast<IAccessible*>(object), TRUE, FALSE);
     KeptObjects().push_back({kind, control, object});
   }
   if (!object->Bind(form)) return nullptr;
@@ -661,12 +662,12 @@ void ForgetReaderWindow(HWND form) {
 }
 
 LRESULT AnswerReader(HWND form, WPARAM wParam) {
-  if (!late::InitialiseCom()) return 0;
+  if (!EnterComApartment()) return 0;
   return Hand(ObjectOf(form, -1, false), wParam);
 }
 
 LRESULT AnswerReaderForTextBox(HWND form, int control, WPARAM wParam) {
-  if (!late::InitialiseCom()) return 0;
+  if (!EnterComApartment()) return 0;
   return Hand(ObjectOf(form, control, true), wParam);
 }
 

@@ -9,6 +9,7 @@
 #include <mmsystem.h>
 #include <oleacc.h>
 #include <shellapi.h>
+#include <uxtheme.h>
 #include <windowsx.h>
 
 #undef FindWindow

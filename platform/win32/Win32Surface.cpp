@@ -208,7 +208,7 @@ void Win32Surface::CreateChild(int id, bool groupStart) {
   controls_[static_cast<size_t>(id)].window = child;
   if (design.kind == ControlKind::OptionButton || design.kind == ControlKind::CheckBox) {
     // Themed option buttons and check boxes ignore the text colour; the captions are coloured.
-    late::SetWindowTheme(child, L"", L"");
+    SetWindowTheme(child, L"", L"");
     SendMessageW(child, BM_SETCHECK, design.value ? BST_CHECKED : BST_UNCHECKED, 0);
   }
   if (design.kind == ControlKind::TextBox) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "platform/text/DateText.h"
@@ -37,6 +38,11 @@ TEST(InvariantNumberText, BlankOrMinusDigitsAndPointOnlyForAFraction) {
       {0.00001, " 0.00001"},
   };
   for (const auto& c : cases) EXPECT_EQ(InvariantNumberText(c.value), c.text) << c.text;
+  // The ends of the double range: 15 digits, then zeros up to the point or after it.
+  EXPECT_EQ(InvariantNumberText(1.7976931348623157e308),
+            " 179769313486232" + std::string(294, '0'));
+  EXPECT_EQ(InvariantNumberText(-5e-324), "-0." + std::string(323, '0') + "494065645841247");
+  EXPECT_EQ(InvariantNumberText(1e-7 / 3), " 0.0000000333333333333333");
 }
 
 TEST(LeadingNumber, TheNumberThatBeginsTheText) {
@@ -114,6 +120,57 @@ TEST(ReadNumber, DecimalDigitsOnly) {
   }
   EXPECT_THROW(ReadNumber(std::string(400, '9')), NumberError);
   EXPECT_EQ(ReadNumber("0," + std::string(400, '0') + "1"), 0.0);
+}
+
+TEST(ReadNumber, ManyDigitsGiveTheNearestDouble) {
+  // Halfway between 0.1 and the next double up.
+  const std::string half = "0.100000000000000012490009027033011079765856266021728515625";
+  // Halfway between the largest double and 2^1024.
+  const std::string top =
+      "179769313486231580793728971405303415079934132710037826936173778980444968292764750946649017"
+      "977587207096330286416692887910946555547851940402630657488671505820681908902000708383676273"
+      "854845817711531764475730270069855571366959622842914819860834936475292719074168444365510704"
+      "342711559699508093042880177904174497792";
+  const struct {
+    std::string text;
+    std::optional<double> value;
+  } cases[] = {
+      {"9007199254740993", 9007199254740992.0},  // halfway: to the even neighbour
+      {"9007199254740995", 9007199254740996.0},
+      {"9007199254740993.0000000000000000000001", 9007199254740994.0},
+      {"123456789012345678901234567890", 1.2345678901234568e29},
+      {half, 0.1},
+      {half + std::string(800, '0') + "1", 0.10000000000000002},  // decided past 800 digits
+      {"-" + half + "1", -0.10000000000000002},
+      {top, std::nullopt},  // halfway rounds to the even 2^1024: too large
+      {"0" + top.substr(0, top.size() - 1) + "1.9", 1.7976931348623157e308},
+      {"0." + std::string(307, '0') + "22250738585072014", 2.2250738585072014e-308},
+      {"0." + std::string(307, '0') + "2225073858507201", 0.0},  // below the smallest normal
+  };
+  for (const auto& c : cases) EXPECT_EQ(TryReadPointNumber(c.text), c.value) << c.text;
+}
+
+TEST(WholeNumberText, EveryDigitOfTheWholeNumber) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {
+      {0.0, "0"},
+      {-0.0, "0"},
+      {31, "31"},
+      {-5, "-5"},
+      {2.5, "2"},
+      {3.5, "4"},
+      {1e20, "100000000000000000000"},
+      {0x1p70, "1180591620717411303424"},
+      {-1e23, "-99999999999999991611392"},
+      {1.7976931348623157e308,
+       "179769313486231570814527423731704356798070567525844996598917476803157260780028538760589558"
+       "632766878171540458953514382464234321326889464182768467546703537516986049910576551282076245"
+       "490090389328944075868508455133942304583236903222948165808559332123348274797826204144723168"
+       "738177180919299881250404026184124858368"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WholeNumberText(c.value), c.text) << c.text;
 }
 
 TEST(ReadNumber, PointReadingTakesOnlyThePoint) {

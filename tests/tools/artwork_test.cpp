@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "tools/banner/Banner.h"
 #include "tools/captains/Captains.h"
 #include "tools/icon/KestalIcon.h"
+#include "tools/paint/ImageFiles.h"
 #include "tools/paint/Indexed.h"
 
 namespace kestal::tools {
@@ -203,7 +205,49 @@ struct Bitmap {
   Rgb8 At(int x, int y) const { return palette.at(indices.at(std::size_t(y * width + x))); }
 };
 
-// Reads an uncompressed bottom-up 8-bit bitmap as the program's picture controls will.
+// The pixels of bottom-up run-length encoded rows (BI_RLE8), top row first, each pixel written
+// once; a failure names what was wrong.
+std::vector<std::uint8_t> DecodeRle8(const std::uint8_t* data, std::size_t size, int width,
+                                     int height) {
+  std::vector<int> pixels(std::size_t(width * height), -1);
+  int x = 0, row = 0;  // row 0 is the bottom one
+  std::size_t at = 0;
+  auto put = [&](std::uint8_t index) {
+    if (x >= width || row >= height) throw std::runtime_error("a pixel outside the bitmap");
+    int& pixel = pixels[std::size_t((height - 1 - row) * width + x++)];
+    if (pixel != -1) throw std::runtime_error("a pixel written twice");
+    pixel = index;
+  };
+  for (bool end = false; !end;) {
+    if (at + 2 > size) throw std::runtime_error("no end of the bitmap");
+    const std::uint8_t count = data[at], value = data[at + 1];
+    at += 2;
+    if (count > 0) {
+      for (int i = 0; i < count; ++i) put(value);
+    } else if (value == 0) {  // end of the row
+      x = 0;
+      ++row;
+    } else if (value == 1) {
+      end = true;
+    } else if (value == 2) {
+      throw std::runtime_error("a skip, which leaves pixels unwritten");
+    } else {  // `value` pixels as they are, padded to 16 bits
+      if (at + value > size) throw std::runtime_error("a stretch past the end");
+      for (int i = 0; i < value; ++i) put(data[at + std::size_t(i)]);
+      at += std::size_t(value + value % 2);
+    }
+  }
+  if (at != size) throw std::runtime_error("bytes after the end of the bitmap");
+  std::vector<std::uint8_t> indices;
+  for (const int pixel : pixels) {
+    if (pixel < 0) throw std::runtime_error("a pixel left unwritten");
+    indices.push_back(std::uint8_t(pixel));
+  }
+  return indices;
+}
+
+// Reads a bottom-up 8-bit bitmap, uncompressed or run-length encoded, as the program's picture
+// controls will.
 Bitmap ReadBitmap8(const Bytes& file) {
   Bitmap bitmap;
   bitmap.width = int(Le(file, 18, 4));
@@ -213,12 +257,62 @@ Bitmap ReadBitmap8(const Bytes& file) {
     const std::size_t at = 14 + 40 + 4 * i;
     bitmap.palette.push_back({file.at(at + 2), file.at(at + 1), file.at(at)});
   }
+  const std::size_t offset = Le(file, 10, 4);
+  if (Le(file, 30, 4) == 1) {
+    bitmap.indices =
+        DecodeRle8(file.data() + offset, file.size() - offset, bitmap.width, bitmap.height);
+    return bitmap;
+  }
   const std::size_t row = (std::size_t(bitmap.width) + 3) / 4 * 4;
   for (int y = 0; y < bitmap.height; ++y)
     for (int x = 0; x < bitmap.width; ++x)
       bitmap.indices.push_back(
-          file.at(Le(file, 10, 4) + std::size_t(bitmap.height - 1 - y) * row + std::size_t(x)));
+          file.at(offset + std::size_t(bitmap.height - 1 - y) * row + std::size_t(x)));
   return bitmap;
+}
+
+TEST(Rle8, EveryPixelDecodesBack) {
+  // Rows of long runs, pairs, stretches of single pixels of odd and even length, a stretch
+  // longer than a count can say, and rows that end on one or two odd pixels.
+  const struct {
+    const char* name;
+    int width;
+    std::vector<std::uint8_t> (*row)(int y, int width);
+  } cases[] = {
+      {"one colour", 600, [](int, int w) { return std::vector<std::uint8_t>(std::size_t(w), 7); }},
+      {"all different", 300,
+       [](int y, int w) {
+         std::vector<std::uint8_t> r;
+         for (int x = 0; x < w; ++x) r.push_back(std::uint8_t(x * 7 + y));
+         return r;
+       }},
+      {"pairs and singles", 37,
+       [](int y, int w) {
+         std::vector<std::uint8_t> r;
+         for (int x = 0; x < w; ++x) r.push_back(std::uint8_t((x + y) % 5 < 2 ? x / 2 : x));
+         return r;
+       }},
+      {"mixed", 61,
+       [](int y, int w) {
+         std::vector<std::uint8_t> r;
+         for (int x = 0; x < w; ++x)
+           r.push_back(std::uint8_t(x < 3 * y ? x : 200 + (x + y) % 4 / 3));
+         return r;
+       }},
+      {"one pixel wide", 1, [](int y, int) { return std::vector<std::uint8_t>{std::uint8_t(y)}; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    IndexedImage image;
+    image.width = c.width;
+    image.height = 12;
+    for (int y = 0; y < image.height; ++y) {
+      const auto row = c.row(y, c.width);
+      image.indices.insert(image.indices.end(), row.begin(), row.end());
+    }
+    const std::vector<std::uint8_t> encoded = Rle8Pixels(image);
+    EXPECT_EQ(DecodeRle8(encoded.data(), encoded.size(), image.width, image.height), image.indices);
+  }
 }
 
 TEST(Artwork, PicturesAreBottomUp256ColourBitmaps) {
@@ -233,17 +327,16 @@ TEST(Artwork, PicturesAreBottomUp256ColourBitmaps) {
     ASSERT_GE(file.size(), 14u + 40 + 1024);
     EXPECT_EQ(file[0], 'B');
     EXPECT_EQ(file[1], 'M');
-    const std::uint32_t row = (std::uint32_t(c.width) + 3) / 4 * 4;
     EXPECT_EQ(Le(file, 2, 4), file.size());
-    EXPECT_EQ(file.size(), 14 + 40 + 1024 + row * std::uint32_t(c.height));
     EXPECT_EQ(Le(file, 10, 4), 14u + 40 + 1024);  // pixels right after the palette
     EXPECT_EQ(Le(file, 14, 4), 40u);              // BITMAPINFOHEADER
     EXPECT_EQ(Le(file, 18, 4), std::uint32_t(c.width));
     EXPECT_EQ(Le(file, 22, 4), std::uint32_t(c.height));  // positive: rows stored bottom-up
     EXPECT_EQ(Le(file, 26, 2), 1u);
     EXPECT_EQ(Le(file, 28, 2), 8u);
-    EXPECT_EQ(Le(file, 30, 4), 0u);  // uncompressed
-    EXPECT_EQ(Le(file, 34, 4), row * std::uint32_t(c.height));
+    EXPECT_EQ(Le(file, 30, 4), 1u);  // run-length encoded, smaller than the plain rows
+    EXPECT_EQ(Le(file, 34, 4), file.size() - (14 + 40 + 1024));
+    EXPECT_LT(Le(file, 34, 4), (std::uint32_t(c.width) + 3) / 4 * 4 * std::uint32_t(c.height));
     const Bitmap bitmap = ReadBitmap8(file);
     ASSERT_EQ(bitmap.palette.size(), 256u);
     // A real picture: many colours in use, and a dark night sky along the top edge.

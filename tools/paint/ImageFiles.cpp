@@ -1,6 +1,7 @@
 #include "tools/paint/ImageFiles.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <stdexcept>
 
@@ -29,14 +30,16 @@ std::uint32_t RowBytes(int width, int bits) {
   return static_cast<std::uint32_t>((width * bits + 31) / 32 * 4);
 }
 
+constexpr std::uint32_t kNoCompression = 0, kRle8 = 1;
+
 void InfoHeader(Writer& out, int width, int storedHeight, int bits, std::uint32_t imageSize,
-                std::uint32_t coloursUsed) {
+                std::uint32_t coloursUsed, std::uint32_t compression = kNoCompression) {
   out.U32(kInfoHeaderSize);
   out.U32(static_cast<std::uint32_t>(width));
   out.U32(static_cast<std::uint32_t>(storedHeight));
   out.U16(1);  // planes
   out.U16(static_cast<std::uint32_t>(bits));
-  out.U32(0);  // no compression
+  out.U32(compression);
   out.U32(imageSize);
   out.U32(0);  // no preferred resolution
   out.U32(0);
@@ -114,9 +117,63 @@ std::vector<std::uint8_t> FullColour32(const AlphaIconImage& image) {
 
 }  // namespace
 
+std::vector<std::uint8_t> Rle8Pixels(const IndexedImage& image) {
+  Writer out;
+  const auto width = static_cast<std::size_t>(image.width);
+  auto at = [&](std::size_t x, int y) { return image.At(static_cast<int>(x), y); };
+  for (int y = image.height - 1; y >= 0; --y) {
+    // The fewest bytes for the rest of the row from each pixel on: a run of one colour takes 2
+    // bytes, a stretch of 3 to 255 pixels as they are 2 bytes, the pixels and, for an odd
+    // count, one to pad. `take` is the best first piece: a run of that many pixels where it is
+    // positive, a stretch where it is negative.
+    std::vector<std::size_t> cost(width + 1, 0);
+    std::vector<int> take(width, 0);
+    for (std::size_t x = width; x-- > 0;) {
+      cost[x] = SIZE_MAX;
+      auto consider = [&](std::size_t bytes, int piece) {
+        if (bytes < cost[x]) {
+          cost[x] = bytes;
+          take[x] = piece;
+        }
+      };
+      for (std::size_t k = 1; k <= 255 && x + k <= width && at(x + k - 1, y) == at(x, y); ++k)
+        consider(2 + cost[x + k], static_cast<int>(k));
+      for (std::size_t k = 3; k <= 255 && x + k <= width; ++k)
+        consider(2 + k + k % 2 + cost[x + k], -static_cast<int>(k));
+    }
+    for (std::size_t x = 0; x < width;) {
+      const int piece = take[x];
+      if (piece > 0) {
+        out.U8(static_cast<std::uint32_t>(piece));
+        out.U8(at(x, y));
+        x += static_cast<std::size_t>(piece);
+        continue;
+      }
+      const auto count = static_cast<std::size_t>(-piece);
+      out.U8(0);
+      out.U8(static_cast<std::uint32_t>(count));
+      for (std::size_t i = 0; i < count; ++i) out.U8(at(x + i, y));
+      if (count % 2 != 0) out.U8(0);  // each stretch ends on a 16-bit boundary
+      x += count;
+    }
+    out.U8(0);
+    out.U8(y == 0 ? 1 : 0);  // end of the bitmap after the top row, else end of the row
+  }
+  return out.bytes;
+}
+
 std::vector<std::uint8_t> Bmp8File(const IndexedImage& image) {
   const std::uint32_t row = RowBytes(image.width, 8);
-  const std::uint32_t pixelBytes = row * static_cast<std::uint32_t>(image.height);
+  std::vector<std::uint8_t> pixels = Rle8Pixels(image);
+  const bool compressed = pixels.size() < row * static_cast<std::uint32_t>(image.height);
+  if (!compressed) {
+    pixels.clear();
+    for (int y = image.height - 1; y >= 0; --y) {
+      for (int x = 0; x < image.width; ++x) pixels.push_back(image.At(x, y));
+      pixels.resize(pixels.size() + row - static_cast<std::uint32_t>(image.width), 0);
+    }
+  }
+  const auto pixelBytes = static_cast<std::uint32_t>(pixels.size());
   const std::uint32_t offset = 14 + kInfoHeaderSize + 256 * 4;
   Writer out;
   out.U8('B');
@@ -124,12 +181,10 @@ std::vector<std::uint8_t> Bmp8File(const IndexedImage& image) {
   out.U32(offset + pixelBytes);
   out.U32(0);
   out.U32(offset);
-  InfoHeader(out, image.width, image.height, 8, pixelBytes, 256);
+  InfoHeader(out, image.width, image.height, 8, pixelBytes, 256,
+             compressed ? kRle8 : kNoCompression);
   Palette(out, image.palette, 256);
-  for (int y = image.height - 1; y >= 0; --y) {
-    for (int x = 0; x < image.width; ++x) out.U8(image.At(x, y));
-    for (std::uint32_t pad = static_cast<std::uint32_t>(image.width); pad < row; ++pad) out.U8(0);
-  }
+  out.bytes.insert(out.bytes.end(), pixels.begin(), pixels.end());
   return out.bytes;
 }
 

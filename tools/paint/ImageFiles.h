@@ -8,7 +8,12 @@
 
 namespace kestal::tools {
 
-// An 8-bit bitmap file (BITMAPINFOHEADER, 256-entry palette, rows bottom-up).
+// The pixels of an 8-bit bitmap, run-length encoded (BI_RLE8) in the fewest bytes, rows
+// bottom-up; every pixel is written, with no skips.
+std::vector<std::uint8_t> Rle8Pixels(const IndexedImage& image);
+
+// An 8-bit bitmap file (BITMAPINFOHEADER, 256-entry palette, rows bottom-up), its pixels
+// run-length encoded where that is smaller, as it is for pictures with areas of one colour.
 std::vector<std::uint8_t> Bmp8File(const IndexedImage& image);
 
 // One image of an icon file: 16 colours, and a mask where true marks a transparent pixel.

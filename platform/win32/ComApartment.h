@@ -1,0 +1,12 @@
+#pragma once
+// COM as a single-threaded apartment on the window thread, for the shell's links and the screen
+// readers' objects: entered at start, left at exit.
+
+namespace kestal::win32 {
+
+// Enters the apartment on this thread, once; false when COM can't be had.
+bool EnterComApartment();
+// Leaves what EnterComApartment entered, on the same thread.
+void LeaveComApartment();
+
+}  // namespace kestal::win32
