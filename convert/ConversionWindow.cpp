@@ -115,7 +115,7 @@ void ConversionWindow::Form_Load() {
     }
   };
   // Today's date; its change event empties the result and enables Converti.
-  steps.content = [this] { DataSource.SetText(FormatDdMmYyyy(Today(platform_.clock))); };
+  steps.content = [this] { DataSource.SetText(ShortDateText(Today(platform_.clock))); };
   sequence_.OpenWindow(*this, steps);
 }
 

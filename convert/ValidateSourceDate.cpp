@@ -28,7 +28,7 @@ bool ConversionWindow::ValidateSourceDate() {
   // The date reading accepts what the date test accepted; should it ever not, the text stays as
   // typed and the conversion reports the error.
   if (kind == SourceKind::CalendarDate) {
-    if (const auto date = TryReadDate(text)) DataSource.SetText(FormatDdMmYyyy(*date));
+    if (const auto date = TryReadDate(text)) DataSource.SetText(ShortDateText(*date));
   }
   return true;
 }

@@ -21,8 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   try {
     const std::string code = kestal::ClassicStardate(text, true);
-    const kestal::CivilDate date = kestal::ReadDate(text);
-    std::string expected = kestal::LongDateText(date);
+    const std::optional<kestal::CivilDate> date = kestal::TryReadDate(text);
+    CHECK(date.has_value());
+    std::string expected = kestal::LongDateText(*date);
     kestal::CapitalizeWordsInPlace(expected);
     CHECK(kestal::ClassicStardate(code, false) == expected);
   } catch (const kestal::EngineError&) {

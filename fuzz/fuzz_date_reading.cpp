@@ -15,22 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const std::optional<kestal::CivilDate> date = kestal::TryReadDate(text);
   CHECK(kestal::IsDate(text) == date.has_value());
-  const std::string longDate = kestal::LongDateOfText(text);
-  if (kestal::IsValidUtf8(text)) CHECK(kestal::IsValidUtf8(longDate));
-  if (!date) {
-    CHECK(longDate == text);
-    try {
-      kestal::ReadDate(text);
-      std::abort();
-    } catch (const kestal::DateError&) {
-    }
-    return 0;
-  }
+  if (!date) return 0;
   CHECK(kestal::IsValidDate(*date));
-  CHECK(kestal::ReadDate(text) == *date);
   const std::string shortDate = kestal::ShortDateText(*date);
-  CHECK(kestal::ReadDate(shortDate) == *date);
-  CHECK(kestal::ReadDate(longDate) == *date);
+  const std::string longDate = kestal::LongDateText(*date);
+  CHECK(kestal::IsValidUtf8(longDate));
+  CHECK(kestal::TryReadDate(shortDate) == *date);
+  CHECK(kestal::TryReadDate(longDate) == *date);
   // Every text the date test accepts converts in the engine without an error.
   CHECK(kestal::NGStardate(text) == kestal::NGStardate(shortDate));
   CHECK(kestal::ClassicStardate(text, true) == kestal::ClassicStardate(shortDate, true));

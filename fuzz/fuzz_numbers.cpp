@@ -19,12 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CHECK(!std::isnan(leading));
 
   const std::optional<double> number = kestal::TryReadNumber(text);
-  try {
-    const double read = kestal::ReadNumber(text);
-    CHECK(number.has_value() && read == *number);
-  } catch (const kestal::NumberError&) {
-    CHECK(!number.has_value());
-  }
   const std::optional<double> pointNumber = kestal::TryReadPointNumber(text);
   if (pointNumber) {
     CHECK(number == pointNumber);
@@ -43,10 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     char reference[40];
     std::snprintf(reference, sizeof reference, "%.14e", *number);
     CHECK(*back == std::strtod(reference, nullptr));
-    const std::string oneDecimal = kestal::FormatOneDecimal(*number);
-    const std::optional<double> rounded = kestal::TryReadNumber(oneDecimal);
-    CHECK(rounded.has_value());
-    CHECK(std::fabs(*rounded - *number) <= 0.05 + std::fabs(*number) * 1e-14);
   }
   return 0;
 }

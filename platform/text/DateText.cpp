@@ -51,7 +51,7 @@ CivilDate Today(const Clock& clock) {
   return {now.year, now.month, now.day};
 }
 
-std::string FormatDdMmYyyy(CivilDate date) {
+std::string ShortDateText(CivilDate date) {
   ShortText text;
   text.Number(date.day, 2);
   text.Add('/');
@@ -59,10 +59,6 @@ std::string FormatDdMmYyyy(CivilDate date) {
   text.Add('/');
   text.Number(date.year, 4);
   return text.Text();
-}
-
-std::string ShortDateText(CivilDate date) {
-  return FormatDdMmYyyy(date);
 }
 
 std::string LongDateText(CivilDate date) {
@@ -77,11 +73,6 @@ std::string LongDateText(CivilDate date) {
   text.Number(date.year);
   // Room for the hour that the stardate conversion appends.
   return text.Text(8);
-}
-
-std::string LongDateOfText(std::string_view text) {
-  const std::optional<CivilDate> date = TryReadDate(text);
-  return date ? LongDateText(*date) : std::string(text);
 }
 
 }  // namespace kestal

@@ -1,6 +1,6 @@
 #pragma once
 // Date and text services: fixed Italian behaviour on every machine, whatever the host locale.
-// Texts are UTF-8. Failures are DateError / NumberError (both a Failure).
+// Texts are UTF-8.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,40 +10,26 @@
 
 namespace kestal {
 
-class NumberError : public Failure {
- public:
-  using Failure::Failure;
-};
-
 // Today's date from the clock, without the time of day.
 CivilDate Today(const Clock& clock);
 
-// The short date form, "dd/mm/yyyy"; the date reading reads it back to the same date.
+// The short date form, "dd/mm/yyyy" (two-digit day and month, four-digit year); the date
+// reading reads it back to the same date.
 std::string ShortDateText(CivilDate date);
-
-// The "dd/mm/yyyy" form: two-digit day and month, four-digit year.
-std::string FormatDdMmYyyy(CivilDate date);
 
 // Date reading: day first; "/", "-", "." or blanks between the fields, the same both times;
 // Italian month names and their three-letter forms in any letter case; an optional leading
 // weekday, which must match the date; one- and two-digit years (00-29 are 2000-2029, 30-99 are
 // 1930-1999); an optional time of day, ignored; ISO "yyyy-mm-dd"; years 100 to 9999 only.
 std::optional<CivilDate> TryReadDate(std::string_view text);
-CivilDate ReadDate(std::string_view text);  // throws DateError
-bool IsDate(std::string_view text);         // true exactly when ReadDate accepts the text
+bool IsDate(std::string_view text);  // true exactly when TryReadDate reads a date
 
 // The long date, "sabato 15 giugno 2002" (weekday, day without leading zero, month, year).
 std::string LongDateText(CivilDate date);
-// The long date of a date text; a text that the date reading rejects comes back unchanged.
-std::string LongDateOfText(std::string_view text);
 
-// The "###.0" pattern: one decimal, rounded, no grouping, "," as decimal separator, no leading
-// zero before the separator for values under 1 (0.25 -> ",3").
-std::string FormatOneDecimal(double value);
 // Number reading: decimal digits only, "," or "." as decimal separator, optional sign and
-// surrounding blanks. No "inf", "nan", hexadecimal, exponent overflow or grouping: NumberError.
-double ReadNumber(std::string_view text);
-std::optional<double> TryReadNumber(std::string_view text);  // empty where ReadNumber throws
+// surrounding blanks. No "inf", "nan", hexadecimal, exponent overflow or grouping: empty.
+std::optional<double> TryReadNumber(std::string_view text);
 // The same reading with "." as the only decimal point, whatever the locale.
 std::optional<double> TryReadPointNumber(std::string_view text);
 // The number that begins the text, "." as decimal point, leading blanks skipped; 0 when the text

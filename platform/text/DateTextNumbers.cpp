@@ -1,7 +1,6 @@
 // Number readings and number texts. Decimal digits only: no "inf", "nan", hexadecimal,
 // exponents or digit grouping, so what the user sees is what is read.
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -173,75 +172,10 @@ struct Decimal {
   int exponent = 0;
 };
 
-// A 128-bit product, in two halves, written out so that every compiler takes it.
-struct Wide {
-  std::uint64_t high = 0, low = 0;
-};
-
-Wide Multiply(std::uint64_t a, std::uint64_t b) {
-  const std::uint64_t aLow = a & 0xFFFFFFFFu, aHigh = a >> 32;
-  const std::uint64_t bLow = b & 0xFFFFFFFFu, bHigh = b >> 32;
-  const std::uint64_t lowLow = aLow * bLow, lowHigh = aLow * bHigh;
-  const std::uint64_t highLow = aHigh * bLow, highHigh = aHigh * bHigh;
-  const std::uint64_t middle = (lowLow >> 32) + (lowHigh & 0xFFFFFFFFu) + (highLow & 0xFFFFFFFFu);
-  return {highHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
-          (middle << 32) | (lowLow & 0xFFFFFFFFu)};
-}
-
-// Bit `i` (0 to 127) of a wide number, and whether any bit below it is set.
-bool BitOf(Wide n, int i) {
-  return ((i >= 64 ? n.high >> (i - 64) : n.low >> i) & 1u) != 0;
-}
-bool AnyBitBelow(Wide n, int i) {
-  if (i >= 64) {
-    return n.low != 0 || (i > 64 && (n.high & ((std::uint64_t{1} << (i - 64)) - 1)) != 0);
-  }
-  return i > 0 && (n.low & ((std::uint64_t{1} << i) - 1)) != 0;
-}
-
 constexpr std::uint64_t kFifteenDigits = 100000000000000;  // the smallest number of 15 digits
 
-// The value (finite, above zero) times 10^(14 - exponent), correctly rounded to a whole number
-// of 15 digits, by exact integer arithmetic: the value is a whole number times a power of two,
-// so the product is exact and the rounding ties to even like the C library's. Only for values
-// from 1e-5 to 1e15, where the power of ten fits in 64 bits; empty elsewhere.
-std::optional<std::uint64_t> ExactDigits(double value, int& exponent) {
-  if (!(value >= 1e-5 && value < 1e15)) return std::nullopt;
-  const auto bits = std::bit_cast<std::uint64_t>(value);
-  const std::uint64_t whole = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-  const int shift = 1075 - static_cast<int>(bits >> 52);  // value = whole / 2^shift
-  // log10(2) is 78913 / 2^18 closely enough for these exponents: this is the power of ten of
-  // the first digit or one less.
-  exponent = ((52 - shift) * 78913) >> 18;
-  static constexpr auto kPowers = [] {
-    std::array<std::uint64_t, 20> powers{1};  // 10^19 is the last that fits
-    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
-    return powers;
-  }();
-  for (int attempt = 0; attempt < 2; ++attempt, ++exponent) {
-    const int scale = 14 - exponent;
-    if (scale < 0 || scale > 19 || shift <= 0 || shift >= 128) return std::nullopt;
-    const Wide product = Multiply(whole, kPowers[static_cast<std::size_t>(scale)]);
-    // More than 15 digits: the first digit is one place further up.
-    if (shift < 64 && (product.high >> shift) != 0) continue;
-    std::uint64_t digits = shift >= 64 ? product.high >> (shift - 64)
-                                       : (product.high << (64 - shift)) | (product.low >> shift);
-    if (digits >= 10 * kFifteenDigits) continue;
-    if (digits < kFifteenDigits) return std::nullopt;
-    if (BitOf(product, shift - 1) && (AnyBitBelow(product, shift - 1) || (digits & 1u) != 0)) {
-      ++digits;
-    }
-    if (digits == 10 * kFifteenDigits) {
-      digits = kFifteenDigits;
-      ++exponent;
-    }
-    return digits;
-  }
-  return std::nullopt;
-}
-
-// The same for any value (finite, above zero), by whole numbers of any size: slower, but
-// only values below 1e-5 and from 1e15 up come here.
+// The value (finite, above zero) times 10^(14 - exponent), rounded to a whole number of 15
+// digits, ties to even as the C library rounds, by exact arithmetic on whole numbers.
 std::uint64_t RoundedDigits(double value, int& exponent) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const int biased = static_cast<int>(bits >> 52);
@@ -291,15 +225,7 @@ Decimal ToDecimal(double value) {
   decimal.negative = std::signbit(value) && value != 0;
   std::fill(std::begin(decimal.digits), std::end(decimal.digits), '0');
   if (value == 0) return decimal;
-  if (const std::optional<std::uint64_t> digits = ExactDigits(std::fabs(value), decimal.exponent)) {
-    std::uint64_t rest = *digits;
-    for (int i = 14; i >= 0; --i, rest /= 10) {
-      decimal.digits[i] = static_cast<char>('0' + rest % 10);
-    }
-    return decimal;
-  }
-  const std::uint64_t digits = RoundedDigits(std::fabs(value), decimal.exponent);
-  std::uint64_t rest = digits;
+  std::uint64_t rest = RoundedDigits(std::fabs(value), decimal.exponent);
   for (int i = 14; i >= 0; --i, rest /= 10) decimal.digits[i] = static_cast<char>('0' + rest % 10);
   return decimal;
 }
@@ -314,48 +240,12 @@ std::optional<double> TryReadPointNumber(std::string_view text) {
   return ReadWholeText(text, false);
 }
 
-double ReadNumber(std::string_view text) {
-  const std::optional<double> value = TryReadNumber(text);
-  if (!value) throw NumberError("not a number");
-  return *value;
-}
-
 double LeadingNumber(std::string_view text) noexcept {
   const NumberSpan span = ScanNumber(text, 0, false);
   const std::optional<double> value = ValueOf(text, span);
   if (value) return *value;
   return span.negative ? -std::numeric_limits<double>::infinity()
                        : std::numeric_limits<double>::infinity();
-}
-
-std::string FormatOneDecimal(double value) {
-  if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
-  // Rounded half away from zero on the decimal digits, as the user reads the number.
-  const Decimal decimal = ToDecimal(value);
-  const int kept = decimal.exponent + 2;  // digits up to and including the first decimal
-  std::string digits;                     // the value in tenths
-  if (kept > 0) {
-    for (int i = 0; i < kept; ++i) digits += i < 15 ? decimal.digits[i] : '0';
-    if (kept < 15 && decimal.digits[kept] >= '5') {
-      int i = kept - 1;
-      for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) {
-        digits[static_cast<std::size_t>(i)] = '0';
-      }
-      if (i >= 0) {
-        ++digits[static_cast<std::size_t>(i)];
-      } else {
-        digits.insert(digits.begin(), '1');
-      }
-    }
-  } else if (kept == 0 && decimal.digits[0] >= '5') {
-    digits = "1";
-  }
-  while (!digits.empty() && digits.front() == '0') digits.erase(digits.begin());
-  std::string text = decimal.negative && !digits.empty() ? "-" : "";
-  if (digits.size() > 1) text.append(digits, 0, digits.size() - 1);
-  text += ',';
-  text += digits.empty() ? '0' : digits.back();
-  return text;
 }
 
 std::string InvariantNumberText(double value) {

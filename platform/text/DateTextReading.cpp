@@ -192,12 +192,6 @@ std::optional<CivilDate> TryReadDate(std::string_view text) {
   return date;
 }
 
-CivilDate ReadDate(std::string_view text) {
-  const std::optional<CivilDate> date = TryReadDate(text);
-  if (!date) throw DateError("not a date");
-  return *date;
-}
-
 bool IsDate(std::string_view text) {
   return TryReadDate(text).has_value();
 }

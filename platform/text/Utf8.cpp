@@ -50,12 +50,6 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-std::string EncodeUtf8(char32_t c) {
-  std::string out;
-  AppendUtf8(out, c);
-  return out;
-}
-
 std::size_t CharCount(std::string_view text) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < text.size(); i += DecodeUtf8At(text, i).length) ++count;

@@ -13,8 +13,6 @@ std::size_t ByteOffsetOfChar(std::string_view text, std::size_t chars);
 std::string_view CharSlice(std::string_view text, std::size_t start, std::size_t count);
 // True when the text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
-// UTF-8 form of one code point; a surrogate or a value past U+10FFFF gives U+FFFD.
-std::string EncodeUtf8(char32_t c);
 
 // One character of a text: its code point and its length in bytes. An invalid byte (a stray
 // continuation byte, a truncated, overlong or surrogate sequence, a value past U+10FFFF) is a

@@ -23,7 +23,7 @@ TEST(NGStardate, WorkedValues) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.date);
     EXPECT_EQ(DayOfYear(c.date), c.dayOfYear);
-    EXPECT_EQ(IsLeapYear(ReadDate(c.date)), c.leap);
+    EXPECT_EQ(IsLeapYear(*TryReadDate(c.date)), c.leap);
     EXPECT_EQ(NGStardate(c.date), c.stardate);
   }
 }

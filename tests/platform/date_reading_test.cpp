@@ -95,7 +95,6 @@ TEST(DateReading, AcceptedTexts) {
     ASSERT_TRUE(date.has_value());
     EXPECT_EQ(*date, c.date);
     EXPECT_TRUE(IsDate(c.text));
-    EXPECT_EQ(ReadDate(c.text), c.date);
   }
 }
 
@@ -103,7 +102,6 @@ TEST(DateReading, RejectedTexts) {
   for (const char* text : kRejected) {
     EXPECT_FALSE(TryReadDate(text).has_value()) << text;
     EXPECT_FALSE(IsDate(text)) << text;
-    EXPECT_THROW(ReadDate(text), DateError) << text;
   }
 }
 
@@ -113,7 +111,7 @@ TEST(DateReading, EveryAcceptedTextConvertsInTheEngine) {
     SCOPED_TRACE(c.text);
     EXPECT_NO_THROW(NGStardate(c.text));
     EXPECT_NO_THROW(ClassicStardate(c.text, true));
-    EXPECT_EQ(NGStardate(c.text), NGStardate(FormatDdMmYyyy(c.date)));
+    EXPECT_EQ(NGStardate(c.text), NGStardate(ShortDateText(c.date)));
   }
 }
 
