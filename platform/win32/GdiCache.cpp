@@ -37,10 +37,9 @@ std::vector<uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
 }
 
 GdiObject<HBITMAP> BitmapOf(const std::vector<uint32_t>& pixels, int width, int height) {
-  BITMAPINFO info = Bgra32(width, height);
-  void* bits = nullptr;
-  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (bitmap && bits) std::memcpy(bits, pixels.data(), pixels.size() * sizeof(uint32_t));
+  uint32_t* bits = nullptr;
+  GdiObject<HBITMAP> bitmap = PixelBitmap(width, height, bits);
+  if (bits) std::memcpy(bits, pixels.data(), pixels.size() * sizeof(uint32_t));
   return bitmap;
 }
 
@@ -53,15 +52,21 @@ const Value* Found(const std::vector<std::pair<Key, Value>>& list, const Key& ke
   return nullptr;
 }
 
-}  // namespace
-
-namespace {
 template <typename Key, typename Value>
 void Retire(std::vector<std::pair<Key, Value>>& live, std::vector<std::pair<Key, Value>>& retired) {
   for (auto& entry : live) retired.push_back(std::move(entry));
   live.clear();
 }
+
 }  // namespace
+
+GdiObject<HBITMAP> PixelBitmap(int width, int height, uint32_t*& pixels) {
+  const BITMAPINFO info = Bgra32(width, height);
+  void* bits = nullptr;
+  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  pixels = bitmap ? static_cast<uint32_t*>(bits) : nullptr;
+  return bitmap;
+}
 
 void GdiCache::SetDpi(int dpi) {
   if (dpi == dpi_) return;
@@ -116,12 +121,10 @@ namespace {
 // included, which the glyph metrics do not tell apart); -1 when it can't be drawn.
 long LetterInk(HFONT font, int height) {
   const int side = 2 * height + 4;
-  const BITMAPINFO info = Bgra32(side, side);
-  void* bits = nullptr;
+  uint32_t* pixels = nullptr;
+  const GdiObject<HBITMAP> canvas = PixelBitmap(side, side, pixels);
   const MemoryDc dc(CreateCompatibleDC(nullptr));
-  GdiObject<HBITMAP> canvas(
-      dc ? CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr);
-  if (!canvas || !bits) return -1;
+  if (!dc || !pixels) return -1;
   const Selected selectedCanvas(dc.get(), canvas.get());
   const Selected selectedFont(dc.get(), font);
   RECT all{0, 0, side, side};
@@ -131,7 +134,6 @@ long LetterInk(HFONT font, int height) {
   TextOutW(dc.get(), 2, 2, L"l", 1);
   GdiFlush();
   long ink = 0;
-  const auto* pixels = static_cast<const uint32_t*>(bits);
   for (int i = 0; i < side * side; ++i) ink += 255 - static_cast<long>(pixels[i] & 0xFF);
   return ink;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The fonts, brushes and pictures one window draws with, made on first use for the window's
 // density and freed with the window (or when its density changes).
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +11,9 @@
 #include "platform/window/FormDesign.h"
 
 namespace kestal::win32 {
+
+// A 32-bit bitmap and its pixels to write, top row first; null (both) when it can't be made.
+GdiObject<HBITMAP> PixelBitmap(int width, int height, uint32_t*& pixels);
 
 class GdiCache {
  public:

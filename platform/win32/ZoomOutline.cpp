@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/win32/Dpi.h"
+#include "platform/win32/GdiCache.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Trace.h"
 
@@ -76,21 +77,6 @@ void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
 }
 
-// A 32-bit bitmap, top row first, whose pixels can be written.
-HBITMAP OpaquePixels(int width, int height, uint32_t** pixels) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  *pixels = bitmap ? static_cast<uint32_t*>(bits) : nullptr;
-  return bitmap;
-}
-
 // A picture of the screen under the outline's path, and the outline drawn over it.
 class Canvas {
  public:
@@ -101,7 +87,7 @@ class Canvas {
         screenDc_(CreateCompatibleDC(screen)),
         drawnDc_(CreateCompatibleDC(screen)),
         screenBitmap_(CreateCompatibleBitmap(screen, width_, height_)),
-        drawnBitmap_(OpaquePixels(width_, height_, &drawnPixels_)) {}
+        drawnBitmap_(PixelBitmap(width_, height_, drawnPixels_)) {}
 
   // Takes the picture of the screen; false when it cannot be had.
   bool Take(HDC screen) {
