@@ -38,14 +38,7 @@ Win32Surface::Win32Surface(Win32WindowSystem& system, Form& form)
 }
 
 Win32Surface::~Win32Surface() {
-  if (!destroyed_) {
-    system_.Detach(this);
-    if (window_ && IsWindow(window_)) {
-      RemovePropW(window_, kSurfaceProperty);
-      ForgetReaderWindow(window_);
-      DestroyWindow(window_);
-    }
-  }
+  Destroy();
 }
 
 Win32Surface* Win32Surface::FromWindow(HWND window) {
@@ -66,19 +59,6 @@ void Win32Surface::CreateWindowAndChildren() {
     TraceFailure(L"CreateWindowExW (a window)");
     return;
   }
-  // The hidden start-up window keeps the system's density: the tray's event codes come in its
-  // pointer messages, which are read back with the screen's twips. The others take their
-  // monitor's.
-  if (!design.topLevel) {
-    const int dpi = WindowDpi(window_);
-    dpi_ = dpi;
-    tppX_ = tppY_ = 1440.0 / dpi;
-    gdi_.SetDpi(dpi);
-    SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(design.width, tppX_),
-                 TwipsToPixels(design.height, tppY_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  LoadIcons();
-
   // The real controls' windows, made in tab order: the system's order of them is the same.
   for (int id : TabOrder(form_.Controls())) {
     if (IsChildWindow(DefinitionOf(id).kind)) creationOrder_.push_back(id);
@@ -90,8 +70,10 @@ void Win32Surface::CreateWindowAndChildren() {
     if (DefinitionOf(id).kind == ControlKind::OptionButton)
       UpdateOptionTabStops(DefinitionOf(id).container);
   }
-  FitCaptions();
-  gdi_.FreeRetired();
+  // The hidden start-up window keeps the system's density: the tray's event codes come in its
+  // pointer messages, which are read back with the screen's twips. The others take their
+  // monitor's.
+  ApplyDpi(design.topLevel ? dpi_ : WindowDpi(window_), nullptr);
   creating_ = false;
 }
 
@@ -350,7 +332,7 @@ void Win32Surface::Destroy() {
   HWND window = window_;
   window_ = nullptr;
   for (ControlState& state : controls_) state.window = nullptr;
-  if (window) {
+  if (window && IsWindow(window)) {
     // Owned windows would go with this one, behind the backs of their forms.
     system_.ReleaseOwned(window);
     // No message reaches this surface from here on, and the readers' objects of the window say
@@ -386,8 +368,7 @@ void Win32Surface::Refresh() {
 std::string Win32Surface::Text(int id) const {
   if (!ValidId(id)) return {};
   const ControlState& state = controls_[static_cast<size_t>(id)];
-  if (state.window) return Narrow(WindowText(state.window));
-  return state.caption;
+  return state.window ? Narrow(WindowText(state.window)) : state.caption;
 }
 
 void Win32Surface::SetText(int id, std::string_view text) {
@@ -426,17 +407,11 @@ void Win32Surface::SetValue(int id, bool value) {
   if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child) return;
-  const ControlKind kind = DefinitionOf(id).kind;
-  if (kind == ControlKind::OptionButton) {
-    if (value) {
-      SelectOption(id);
-    } else {
-      SendMessageW(child, BM_SETCHECK, BST_UNCHECKED, 0);
-      UpdateOptionTabStops(DefinitionOf(id).container);
-    }
-  } else if (kind == ControlKind::CheckBox) {
-    SendMessageW(child, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-  }
+  const ControlDefinition& design = DefinitionOf(id);
+  if (design.kind == ControlKind::OptionButton && value) return SelectOption(id);
+  if (design.kind != ControlKind::OptionButton && design.kind != ControlKind::CheckBox) return;
+  SendMessageW(child, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (design.kind == ControlKind::OptionButton) UpdateOptionTabStops(design.container);
 }
 
 bool Win32Surface::Enabled(int id) const {
@@ -492,8 +467,8 @@ std::pair<int, int> Win32Surface::SelectionInChars(int id) const {
   DWORD start = 0, end = 0;
   SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const std::wstring text = WindowText(child);
-  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
-  return {static_cast<int>(CharsOfUnits(units, start)), static_cast<int>(CharsOfUnits(units, end))};
+  return {static_cast<int>(CharsOfUnits(Units(text), start)),
+          static_cast<int>(CharsOfUnits(Units(text), end))};
 }
 
 int Win32Surface::SelStart(int id) const {
@@ -510,10 +485,9 @@ void Win32Surface::SetSelection(int id, int start, int length) {
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child || DefinitionOf(id).kind != ControlKind::TextBox) return;
   const std::wstring text = WindowText(child);
-  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
-  const size_t first = UnitsOfChars(units, static_cast<size_t>(std::max(start, 0)));
-  const size_t last = UnitsOfChars(
-      units, static_cast<size_t>(std::max(start, 0)) + static_cast<size_t>(std::max(length, 0)));
+  const size_t first = UnitsOfChars(Units(text), static_cast<size_t>(std::max(start, 0)));
+  const size_t last = UnitsOfChars(Units(text), static_cast<size_t>(std::max(start, 0)) +
+                                                    static_cast<size_t>(std::max(length, 0)));
   SendMessageW(child, EM_SETSEL, first, static_cast<LPARAM>(last));
   SendMessageW(child, EM_SCROLLCARET, 0, 0);
 }

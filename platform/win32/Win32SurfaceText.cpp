@@ -26,10 +26,6 @@ SIZE LineSize(HDC dc, std::wstring_view text, UINT format) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-std::u16string_view Units(const std::wstring& text) {
-  return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
-}
-
 }  // namespace
 
 Win32Surface::LabelText Win32Surface::LayOutLabel(HDC dc, int id, bool dense) {

@@ -16,9 +16,13 @@ inline std::wstring Wide(std::string_view text) {
   return std::wstring(units.begin(), units.end());
 }
 
+// The same units, as the portable code takes them.
+inline std::u16string_view Units(std::wstring_view text) {
+  return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
+}
+
 inline std::string Narrow(std::wstring_view text) {
-  return Utf16ToUtf8(
-      std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+  return Utf16ToUtf8(Units(text));
 }
 
 // Text with every CR, CR LF and LF breaking the line, for DrawText and MessageBox.
