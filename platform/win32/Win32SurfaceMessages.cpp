@@ -125,8 +125,7 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
           system_.Colors() != colors_) {
         RepaintForColors();
       }
-      if (form_.Definition().topLevel) ReloadTrayIcon();
-      break;
+      [[fallthrough]];
     }
     case WM_THEMECHANGED:
     case WM_DISPLAYCHANGE:
@@ -204,36 +203,26 @@ void Win32Surface::OnCommand(int id, int code, HWND child) {
   }
   const int control = id - kControlIdBase;
   if (!ValidId(control) || controls_[static_cast<size_t>(control)].window != child) return;
-  switch (DefinitionOf(control).kind) {
-    case ControlKind::TextBox:
-      if (code == EN_CHANGE) form_.RaiseChange(control);
-      if (code == EN_SETFOCUS) form_.RaiseGotFocus(control);
-      break;
-    case ControlKind::Button:
-      // BM_CLICK from another program reaches a disabled button too; a disabled one never clicks.
-      if (code == BN_CLICKED && IsWindowEnabled(child)) form_.RaiseClick(control);
-      break;
-    case ControlKind::OptionButton:
-      if (code == BN_CLICKED && IsWindowEnabled(child)) {
-        SelectOption(control);
-        form_.RaiseClick(control);
-      }
-      break;
-    case ControlKind::CheckBox:
-      if (code == BN_CLICKED && IsWindowEnabled(child)) {
-        const bool ticked = SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        SendMessageW(child, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
-        form_.RaiseClick(control);
-      }
-      break;
-    default:
-      break;
+  const ControlKind kind = DefinitionOf(control).kind;
+  if (kind == ControlKind::TextBox) {
+    if (code == EN_CHANGE) form_.RaiseChange(control);
+    if (code == EN_SETFOCUS) form_.RaiseGotFocus(control);
+    return;
   }
+  // BM_CLICK from another program reaches a disabled button too; a disabled one never clicks.
+  if (code != BN_CLICKED || !IsWindowEnabled(child)) return;
+  if (kind == ControlKind::OptionButton) SelectOption(control);
+  if (kind == ControlKind::CheckBox) {
+    const bool ticked = SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    SendMessageW(child, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
+  }
+  form_.RaiseClick(control);
 }
 
 LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
   const int id = IdOfChild(child);
-  if (id < 0) {
+  // A disabled text box keeps the system's colours.
+  if (id < 0 || (DefinitionOf(id).kind == ControlKind::TextBox && !IsWindowEnabled(child))) {
     return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(child));
   }
@@ -242,10 +231,6 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
   if (design.kind == ControlKind::Button) {
     // A push button ignores colours; its corners take the window's background.
     return reinterpret_cast<LRESULT>(gdi_.Brush(FormBackColor()));
-  }
-  if (design.kind == ControlKind::TextBox && !IsWindowEnabled(child)) {
-    return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
-                          reinterpret_cast<LPARAM>(child));
   }
   const COLORREF back =
       ToColorRef(ShownBack(design, EffectiveBackColor(id).value_or(Color{255, 255, 255}), colors_));

@@ -69,7 +69,7 @@ SystemColors Win32WindowSystem::Colors() const {
 bool Win32WindowSystem::PreTranslate(MSG& message) {
   if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  Win32Surface* surface = SurfaceOfWindow(root);
+  Win32Surface* surface = Win32Surface::FromWindow(root);
   if (!surface) return false;
   // Tab, and the keys of the links and pictures, follow the program's own rules; the dialog
   // manager does the rest (Escape becomes IDCANCEL, Enter IDOK, access keys click).
@@ -110,7 +110,7 @@ void Win32WindowSystem::DoEvents() {
 
 HWND Win32WindowSystem::MessageBoxOwner() const {
   HWND active = GetActiveWindow();
-  if (Win32Surface* surface = SurfaceOfWindow(active); surface && IsWindowVisible(active)) {
+  if (Win32Surface::FromWindow(active) && IsWindowVisible(active)) {
     return active;
   }
   if (lastShown_ && IsWindowVisible(lastShown_->Window())) return lastShown_->Window();
@@ -206,14 +206,6 @@ void Win32WindowSystem::Detach(Win32Surface* surface) {
 
 void Win32WindowSystem::NoteShown(Win32Surface* surface) {
   lastShown_ = surface;
-}
-
-Win32Surface* Win32WindowSystem::SurfaceOfWindow(HWND window) const {
-  if (!window) return nullptr;
-  for (Win32Surface* surface : live_) {
-    if (surface->Window() == window) return surface;
-  }
-  return nullptr;
 }
 
 void Win32WindowSystem::ReleaseOwned(HWND owner) {

@@ -61,7 +61,6 @@ class Win32WindowSystem : public WindowSystem {
   void Quit(int exitCode) override;
 
  private:
-  Win32Surface* SurfaceOfWindow(HWND window) const;
   HWND MessageBoxOwner() const;
 
   HINSTANCE instance_;
