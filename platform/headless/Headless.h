@@ -384,8 +384,8 @@ class HeadlessShell : public Shell {
   CallLog& log_;
 };
 
-// Plays nothing; records each image started and checks that an image still playing stays
-// valid: a test fails through Faults() when a playing image's bytes changed or were freed.
+// Plays nothing; records each image started, and can tell whether the one still playing holds
+// the bytes it was started with.
 class HeadlessSound : public SoundPlayer {
  public:
   explicit HeadlessSound(CallLog& log) : log_(log) {}

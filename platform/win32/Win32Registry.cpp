@@ -21,16 +21,18 @@ UniqueKey OpenKey(RegistryRoot root, std::string_view path, REGSAM access) {
   return UniqueKey(key);
 }
 
+bool Written(LONG result, const wchar_t* what) {
+  if (result == ERROR_SUCCESS) return true;
+  SetLastError(static_cast<DWORD>(result));
+  TraceFailure(what);
+  return false;
+}
+
 UniqueKey CreateKey(RegistryRoot root, std::string_view path) {
   HKEY key = nullptr;
   const LONG result = RegCreateKeyExW(RootKey(root), Wide(path).c_str(), 0, nullptr, 0,
                                       KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
-  if (result != ERROR_SUCCESS) {
-    SetLastError(static_cast<DWORD>(result));
-    TraceFailure(L"RegCreateKeyExW");
-    key = nullptr;
-  }
-  return UniqueKey(key);
+  return UniqueKey(Written(result, L"RegCreateKeyExW") ? key : nullptr);
 }
 
 // The value's type and bytes; none when it can't be read.
@@ -53,13 +55,6 @@ std::optional<std::pair<DWORD, std::vector<BYTE>>> ReadValue(RegistryRoot root,
     }
   }
   return std::nullopt;
-}
-
-bool Written(LONG result, const wchar_t* what) {
-  if (result == ERROR_SUCCESS) return true;
-  SetLastError(static_cast<DWORD>(result));
-  TraceFailure(what);
-  return false;
 }
 
 }  // namespace

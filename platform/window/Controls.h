@@ -23,9 +23,7 @@ class Control {
   void SetFocus();
   bool HasFocus() const;
   void SetBackColor(Color color);
-  int Left() const { return Definition().rect.left; }
   int Top() const { return Definition().rect.top; }
-  int Width() const { return Definition().rect.width; }
   int Height() const { return Definition().rect.height; }
   void SetTop(int topTwips);
 
