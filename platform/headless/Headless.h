@@ -140,8 +140,6 @@ class HeadlessWindowSystem : public WindowSystem {
   // The screen's density changes: every window with an icon gets it anew at the new size (a new
   // handle), then the icon-changed event.
   void ChangeDensity();
-  // The loaded windows, oldest first.
-  std::vector<Form*> LoadedForms() const;
 
   // What the platform handed out and has not had back: windows made and not destroyed, window
   // objects not yet freed (a destroyed window's object goes with its form), and timers running

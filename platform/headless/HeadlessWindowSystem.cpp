@@ -100,7 +100,6 @@ void HeadlessWindowSystem::SetMousePointer(MousePointer pointer) {
 bool HeadlessWindowSystem::FireTimer(Form& form, int timerId) {
   HeadlessSurface* surface = SurfaceOf(form);
   if (!surface || !surface->Timers().contains(timerId)) return false;
-  const auto hold = form.Hold();
   form.RaiseTimer(timerId);
   return true;
 }
@@ -114,7 +113,6 @@ long HeadlessWindowSystem::TimerInterval(const Form& form, int timerId) const {
 
 void HeadlessWindowSystem::NotifyTray(Form& form, int eventCode) {
   if (!SurfaceOf(form)) return;
-  const auto hold = form.Hold();
   form.RaiseMouseMove(1, 0, eventCode * screen.twipsPerPixelX, 0);
 }
 
@@ -148,12 +146,6 @@ void HeadlessWindowSystem::Broadcast(SystemEvent event) {
   for (Form* form : forms) {
     if (SurfaceOf(*form)) form->RaiseSystemEvent(event);
   }
-}
-
-std::vector<Form*> HeadlessWindowSystem::LoadedForms() const {
-  std::vector<Form*> forms;
-  for (HeadlessSurface* surface : surfaces_) forms.push_back(&surface->Owner());
-  return forms;
 }
 
 HeadlessWindowSystem::Outstanding HeadlessWindowSystem::Held() const {

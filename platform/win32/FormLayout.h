@@ -13,12 +13,6 @@
 
 namespace kestal::win32 {
 
-// The real controls are child windows (focus, tab order, access keys); frames, labels, pictures
-// and lines are drawn by the form, the links and pictures that take the focus too.
-inline bool IsChildWindow(ControlKind kind) {
-  return IsRealControl(kind);
-}
-
 // The control's rectangle on the window in pixels (left, top, right, bottom). Position and size
 // are converted each on its own, so two controls one pixel's worth of twips apart stay one
 // pixel apart.

@@ -61,7 +61,7 @@ void Win32Surface::CreateWindowAndChildren() {
   }
   // The real controls' windows, made in tab order: the system's order of them is the same.
   for (int id : TabOrder(form_.Controls())) {
-    if (IsChildWindow(DefinitionOf(id).kind)) creationOrder_.push_back(id);
+    if (IsRealControl(DefinitionOf(id).kind)) creationOrder_.push_back(id);
   }
   if (!creationOrder_.empty()) late::InitCommonControls();
   const std::vector<bool> groupStarts = GroupStarts(form_.Controls(), creationOrder_);

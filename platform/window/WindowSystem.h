@@ -47,6 +47,8 @@ class WindowSystem {
   // of the program does (the session ends, or the start-up window is closed).
   void UnloadAll();
   bool AnyLoaded() const { return !loaded_.empty(); }
+  // The loaded windows, oldest first.
+  const std::vector<Form*>& LoadedForms() const { return loaded_; }
   // Runs the action once the window is released: right after its unload ends when it is
   // unloading now, at once otherwise. One action a window; a later one takes its place.
   void AfterRelease(Form& form, std::function<void()> action);
