@@ -26,24 +26,14 @@ std::u32string DecodeCodePoints(std::string_view text) {
   return chars;
 }
 
-std::string EncodeCodePoint(char32_t c) {
-  std::string out;
-  if (c >= (kStrayByte | 0x80) && c <= (kStrayByte | 0xFF)) {
-    out.push_back(static_cast<char>(c & 0xFF));
-  } else {
-    AppendUtf8(out, c);
-  }
-  return out;
-}
-
 std::string EncodeCodePoints(std::u32string_view chars) {
   std::string out;
   out.reserve(chars.size());
   for (char32_t c : chars) {
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
+    if (c >= (kStrayByte | 0x80) && c <= (kStrayByte | 0xFF)) {
+      out.push_back(static_cast<char>(c & 0xFF));
     } else {
-      out += EncodeCodePoint(c);
+      AppendUtf8(out, c);
     }
   }
   return out;

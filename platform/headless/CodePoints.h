@@ -9,6 +9,5 @@ namespace kestal::headless {
 
 std::u32string DecodeCodePoints(std::string_view text);
 std::string EncodeCodePoints(std::u32string_view chars);
-std::string EncodeCodePoint(char32_t c);
 
 }  // namespace kestal::headless
