@@ -20,10 +20,6 @@ class FormSlot {
   // The current window object, or null when there has been none.
   Form* Current() const { return current_.get(); }
   bool IsLoaded() const;
-  template <typename T>
-  T* As() const {
-    return dynamic_cast<T*>(current_.get());
-  }
 
  private:
   Factory make_;

@@ -21,7 +21,7 @@ struct TraySession {
     program.Start();
     return form1();
   }
-  TrayWindow& form1() { return *program.trayWindow.As<TrayWindow>(); }
+  TrayWindow& form1() { return dynamic_cast<TrayWindow&>(*program.trayWindow.Current()); }
   const headless::HeadlessTray::Sent& LastSent() const { return hp.tray.Records().back(); }
 };
 
