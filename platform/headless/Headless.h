@@ -237,9 +237,9 @@ class HeadlessEffects : public WindowEffects {
   std::optional<PixelRect> trayIcon;  // the program's icon, when the shell tells where it is
   bool animationsOn = true;           // the system's animation effects
 
-  PixelRect DesktopRect() override;
+  PixelRect DesktopRect() override { return desktop; }
   std::optional<PixelRect> WindowRect(WindowHandle window) override;
-  std::optional<PixelRect> NotificationArea() override;
+  std::optional<PixelRect> NotificationArea() override { return notificationArea; }
   std::optional<PixelRect> TrayIconRect(WindowHandle window) override;
   bool AnimationsOn() override { return animationsOn; }
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;

@@ -28,17 +28,9 @@ PixelRect HeadlessEffects::RectOf(const Form& form) const {
           top + TwipsToPixels(form.DesignHeight(), screen.twipsPerPixelY)};
 }
 
-PixelRect HeadlessEffects::DesktopRect() {
-  return desktop;
-}
-
 std::optional<PixelRect> HeadlessEffects::WindowRect(WindowHandle window) {
   if (const Form* form = windows_.FormOf(window)) return RectOf(*form);
   return std::nullopt;
-}
-
-std::optional<PixelRect> HeadlessEffects::NotificationArea() {
-  return notificationArea;
 }
 
 std::optional<PixelRect> HeadlessEffects::TrayIconRect(WindowHandle window) {

@@ -86,11 +86,14 @@ int Win32WindowSystem::Run() {
       TraceFailure(L"GetMessageW");
       return 1;
     }
-    if (!PreTranslate(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    Dispatch(message);
   }
+}
+
+void Win32WindowSystem::Dispatch(MSG& message) {
+  if (PreTranslate(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
 }
 
 void Win32WindowSystem::DoEvents() {
@@ -101,10 +104,7 @@ void Win32WindowSystem::DoEvents() {
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    if (!PreTranslate(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    Dispatch(message);
   }
 }
 

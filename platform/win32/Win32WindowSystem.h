@@ -61,6 +61,8 @@ class Win32WindowSystem : public WindowSystem {
   void Quit(int exitCode) override;
 
  private:
+  // The message handled: by PreTranslate, or translated and sent to its window.
+  void Dispatch(MSG& message);
   HWND MessageBoxOwner() const;
 
   HINSTANCE instance_;
