@@ -372,11 +372,11 @@ class HeadlessShell : public Shell {
   std::string executablePath = "C:\\Programmi\\KestalDate\\KestalDate.exe";
   std::string temporaryFolder = "C:\\Users\\utente\\AppData\\Local\\Temp";
   std::string userFolder = "C:\\Users\\utente";
-  std::vector<std::string> files;   // the files that exist besides the executable
-  std::intptr_t result = 42;        // what the shell answers
-  std::vector<std::string> opened;  // the targets, in order
+  std::vector<std::string> files;    // the files that exist besides the executable
+  std::intptr_t result = 42;         // what the shell answers
+  std::vector<std::string> opened;   // the targets, in order
   std::vector<WindowHandle> owners;  // the window each was opened for
-  std::function<void()> onOpen;     // called inside each request
+  std::function<void()> onOpen;      // called inside each request
 
  private:
   CallLog& log_;

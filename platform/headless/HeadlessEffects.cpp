@@ -59,5 +59,4 @@ bool HeadlessEffects::IsTopmost(WindowHandle window) const {
   return it != topmost_.end() && it->second;
 }
 
-
 }  // namespace kestal::headless

@@ -89,9 +89,10 @@ void HeadlessSurface::Destroy() {
 
 ScreenMetrics HeadlessSurface::Screen() const {
   const ScreenMetrics system = windows_.screen;
-  return {static_cast<int>(RoundHalfEven(system.widthTwips / system.twipsPerPixelX * twipsPerPixelX_)),
-          static_cast<int>(RoundHalfEven(system.heightTwips / system.twipsPerPixelY * twipsPerPixelY_)),
-          twipsPerPixelX_, twipsPerPixelY_};
+  return {
+      static_cast<int>(RoundHalfEven(system.widthTwips / system.twipsPerPixelX * twipsPerPixelX_)),
+      static_cast<int>(RoundHalfEven(system.heightTwips / system.twipsPerPixelY * twipsPerPixelY_)),
+      twipsPerPixelX_, twipsPerPixelY_};
 }
 
 void HeadlessSurface::Move(int leftTwips, int topTwips) {

@@ -86,5 +86,4 @@ void Win32Effects::EndTopmost(WindowHandle window) {
   }
 }
 
-
 }  // namespace kestal::win32

@@ -1,8 +1,8 @@
 #pragma once
 // Every Win32 platform service, together, as the program is handed them.
-#include "platform/window/Platform.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32WindowSystem.h"
+#include "platform/window/Platform.h"
 
 namespace kestal::win32 {
 

@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "platform/window/Form.h"
-#include "platform/window/FormSurface.h"
-#include "platform/window/ShownColors.h"
 #include "platform/win32/GdiCache.h"
 #include "platform/win32/TextLayout.h"
 #include "platform/win32/Win32Api.h"
+#include "platform/window/Form.h"
+#include "platform/window/FormSurface.h"
+#include "platform/window/ShownColors.h"
 
 namespace kestal::win32 {
 
@@ -82,10 +82,10 @@ class Win32Surface : public FormSurface {
     std::string caption;    // text of the windowless controls
     std::optional<Color> backColor;
     bool enabled = true;
-    int fontHeight = 0;   // pixels, as fitted to the control's box; 0: as designed
-    bool fits = true;     // the caption shows whole at that height
-    bool dense = false;   // a label's lines are set solid, to fit
-    bool runsOn = false;  // a label's text runs on below its box, through blank room
+    int fontHeight = 0;    // pixels, as fitted to the control's box; 0: as designed
+    bool fits = true;      // the caption shows whole at that height
+    bool dense = false;    // a label's lines are set solid, to fit
+    bool runsOn = false;   // a label's text runs on below its box, through blank room
     int widenedRight = 0;  // a one-line label's box runs right to here, in pixels; 0: as designed
   };
 
@@ -186,7 +186,7 @@ class Win32Surface : public FormSurface {
   int pressed_ = -1;           // the label or picture under a pressed left button
   int keyFocus_ = -1;          // the link or picture that has the focus while the window has it
   SystemColors colors_;        // the system's colours as last read for painting
-  int cornerTwips_ = 0;  // the rounded outline's corner as asked for; 0: no outline
+  int cornerTwips_ = 0;        // the rounded outline's corner as asked for; 0: no outline
   bool creating_ = true;       // child windows are being made: no events yet
   bool destroyed_ = false;
 };

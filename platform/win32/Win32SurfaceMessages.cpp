@@ -165,8 +165,7 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       }
       if (message != 0 && message == system_.AnotherStartMessage()) {
         // The answer tells a new start whether this copy showed itself or is ending.
-        const bool shown =
-            !system_.Closing() && form_.RaiseSystemEvent(SystemEvent::AnotherStart);
+        const bool shown = !system_.Closing() && form_.RaiseSystemEvent(SystemEvent::AnotherStart);
         return shown ? kAnotherStartShown : 0;
       }
       if (message != 0 && message == system_.AutomationQueryMessage()) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/window/WindowSystem.h"
 #include "platform/win32/Win32Api.h"
+#include "platform/window/WindowSystem.h"
 
 namespace kestal::win32 {
 
@@ -71,7 +71,7 @@ class Win32WindowSystem : public WindowSystem {
   UINT automationQuery_ = 0;  // 0: no question is answered
   bool hourglass_ = false;
   POINT trayAnchor_{};
-  bool closing_ = false;  // every window is being closed: the program ends
+  bool closing_ = false;             // every window is being closed: the program ends
   std::vector<Win32Surface*> live_;  // surfaces whose window exists, oldest first
   Win32Surface* lastShown_ = nullptr;
   std::vector<std::wstring> classes_;

@@ -2,9 +2,9 @@
 // Every platform service the program uses, handed to it in one piece.
 #include "platform/text/Clock.h"
 #include "platform/window/Registry.h"
+#include "platform/window/Resources.h"
 #include "platform/window/SettingsStore.h"
 #include "platform/window/Shell.h"
-#include "platform/window/Resources.h"
 #include "platform/window/Sound.h"
 #include "platform/window/Tray.h"
 #include "platform/window/WindowEffects.h"
