@@ -4,6 +4,7 @@
 // closed its GDI and USER objects must be back where they were before the round. The seed is
 // printed: --seed N plays the same round again.
 #include <chrono>
+#include <deque>
 #include <map>
 #include <optional>
 #include <random>
@@ -17,6 +18,7 @@
 #include "Registry.h"
 #include "Scenarios.h"
 #include "ScreenReader.h"
+#include "Text.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
 #include "measure/ProcessMeter.h"
@@ -93,6 +95,8 @@ class RandomRound {
     if (!GetWindowRect(form, &r) || r.right <= r.left || r.bottom <= r.top) return;
     const POINT at{r.left + Pick(r.right - r.left), r.top + Pick(r.bottom - r.top)};
     if (OnALink(form, at)) return;
+    Did("click at " + std::to_string(at.x) + "," + std::to_string(at.y) + " on " +
+        ToUtf8(ClassOf(form)));
     SetCursorPos(at.x, at.y);
     INPUT clicks[2] = {};
     clicks[0].type = clicks[1].type = INPUT_MOUSE;
@@ -115,6 +119,9 @@ class RandomRound {
 
   void PressSomeKey() {
     // Keys in an open menu could choose "Chiudi": a menu gets its choice from MenuChoice alone.
+    // A right button release still queued behind a zoom opens its menu later: what is queued is
+    // handled first.
+    program_.WaitForIdle(kWindowMs);
     if (WaitForPopupMenu(program_.Id(), 0)) return;
     static const WORD kKeys[] = {VK_TAB,   VK_RETURN,     VK_SPACE,    VK_LEFT,   VK_RIGHT, VK_UP,
                                  VK_DOWN,  VK_BACK,       VK_ESCAPE,   VK_DELETE, VK_HOME,  VK_END,
@@ -123,18 +130,25 @@ class RandomRound {
     static const WORD kAccessKeys[] = {'C', 'F', 'E', 'O'};
     const int kind = Pick(10);
     if (kind == 0) {
-      PressKey(kAccessKeys[Pick(4)], {VK_MENU});
+      const WORD key = kAccessKeys[Pick(4)];
+      Did("Alt+" + std::string(1, static_cast<char>(key)));
+      PressKey(key, {VK_MENU});
     } else if (kind == 1) {
+      Did("Shift+Tab");
       PressKey(VK_TAB, {VK_SHIFT});
     } else {
-      PressKey(kKeys[static_cast<size_t>(Pick(static_cast<int>(std::size(kKeys))))]);
+      const WORD key = kKeys[static_cast<size_t>(Pick(static_cast<int>(std::size(kKeys))))];
+      Did("key " + std::to_string(key) + " in " + ToUtf8(ClassOf(GetForegroundWindow())));
+      PressKey(key);
     }
   }
 
   void TrayEvent() {
     static const UINT kEvents[] = {WM_MOUSEMOVE,   WM_LBUTTONDOWN, WM_LBUTTONUP,   WM_LBUTTONDBLCLK,
                                    WM_RBUTTONDOWN, WM_RBUTTONUP,   WM_MBUTTONDOWN, WM_MBUTTONUP};
-    PostTrayEvent(program_.Form1(), kEvents[static_cast<size_t>(Pick(std::size(kEvents)))]);
+    const UINT event = kEvents[static_cast<size_t>(Pick(std::size(kEvents)))];
+    Did("tray event " + std::to_string(event));
+    PostTrayEvent(program_.Form1(), event);
   }
 
   // Opens the menu when none is open, then takes an item or dismisses it; never "Chiudi".
@@ -144,9 +158,15 @@ class RandomRound {
       PointAtTrayIcon();
       PostTrayEvent(program_.Form1(), WM_RBUTTONUP);
       menu = WaitForPopupMenu(program_.Id(), 500);
-      if (!menu) return;  // busy, or a message box holds the program
+      if (!menu) {
+        // Busy (a zoom), or a message box holds the program: the menu may still come.
+        program_.WaitForIdle(kWindowMs);
+        menu = WaitForPopupMenu(program_.Id(), 0);
+      }
+      if (!menu) return;
     }
     const int item = Pick(4);  // 1 to 3 Down presses reach the three windows' items
+    Did("menu item " + std::to_string(item));
     if (item == 0) {
       DismissMenu(menu, 2000);
     } else {
@@ -164,6 +184,7 @@ class RandomRound {
       report.Check(running, when + ": the program still runs",
                    "it ended with exit code " + std::to_string(program_.ExitCode()));
       report.Check(answers, when + ": the program answers");
+      for (const std::string& done : lately_) report.Note("  lately: " + done);
       healthy_ = false;
     }
     // No dialog but the program's own boxes: no crash report, no error of the system.
@@ -182,6 +203,12 @@ class RandomRound {
   std::mt19937 random_;
   int actions_ = 0;
   bool healthy_ = true;
+  std::deque<std::string> lately_;  // the last actions, told when the program is found gone
+
+  void Did(std::string what) {
+    lately_.push_back(std::move(what));
+    if (lately_.size() > 24) lately_.pop_front();
+  }
 };
 
 // Closes what the round left open: menus, message boxes, then the windows by their buttons.

@@ -106,7 +106,7 @@ HFONT GdiCache::Font(const FontDefinition& design, int pixelHeight) {
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
   const std::wstring wideFace = Wide(face);
-  lstrcpynW(font.lfFaceName, wideFace.c_str(), LF_FACESIZE);
+  wideFace.copy(font.lfFaceName, LF_FACESIZE - 1);  // the rest stays zero: it ends
   GdiObject<HFONT> made(CreateFontIndirectW(&font));
   if (!made) {
     TraceFailure(L"CreateFontIndirectW");

@@ -121,7 +121,8 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       // High contrast turned on or off, or the colour scheme changed: the windows take the
       // system's colours, or their own again. Other settings leave the colours as they are.
       const auto* area = reinterpret_cast<const wchar_t*>(lParam);
-      if (wParam == SPI_SETHIGHCONTRAST || (area && lstrcmpiW(area, L"ImmersiveColorSet") == 0) ||
+      if (wParam == SPI_SETHIGHCONTRAST ||
+          (area && CompareStringOrdinal(area, -1, L"ImmersiveColorSet", -1, TRUE) == CSTR_EQUAL) ||
           system_.Colors() != colors_) {
         RepaintForColors();
       }

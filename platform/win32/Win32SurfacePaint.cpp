@@ -124,7 +124,8 @@ void Win32Surface::PaintLabel(HDC dc, int id) {
     for (int pass = 0; pass < (overstrike ? 2 : 1); ++pass) {
       DrawTextW(dc, label.text.data() + line.start, static_cast<int>(line.length), &r,
                 kLabelFormat | DT_SINGLELINE | DT_NOCLIP);
-      OffsetRect(&r, 1, 0);
+      ++r.left;
+      ++r.right;
     }
     top += label.pitch;
   }

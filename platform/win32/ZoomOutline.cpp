@@ -60,6 +60,15 @@ PixelRect Between(const PixelRect& a, const PixelRect& b, double t) {
           Between(a.bottom, b.bottom, t)};
 }
 
+bool Empty(const RECT& r) {
+  return r.right <= r.left || r.bottom <= r.top;
+}
+
+// The rectangle moved in by `by` on every side (out, for a negative `by`).
+RECT Inset(const RECT& r, int by) {
+  return {r.left + by, r.top + by, r.right - by, r.bottom - by};
+}
+
 // Every rectangle between the two lies in the smallest one that holds both (an empty one, a
 // point or a line, counts too), on the screen.
 RECT Crossed(const PixelRect& a, const PixelRect& b) {
@@ -68,8 +77,9 @@ RECT Crossed(const PixelRect& a, const PixelRect& b) {
   const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
   const RECT screen{x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN),
                     y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-  if (!IntersectRect(&area, &area, &screen)) return {};
-  return area;
+  area = {std::max(area.left, screen.left), std::max(area.top, screen.top),
+          std::min(area.right, screen.right), std::min(area.bottom, screen.bottom)};
+  return Empty(area) ? RECT{} : area;
 }
 
 void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
@@ -106,13 +116,12 @@ class Canvas {
     HDC dc = drawnDc_.get();
     BitBlt(dc, 0, 0, width_, height_, screenDc_.get(), 0, 0, SRCCOPY);
     RECT frame{r.left - area_.left, r.top - area_.top, r.right - area_.left, r.bottom - area_.top};
-    RECT inside = frame;
-    InflateRect(&inside, -dark, -dark);
-    if (!IsRectEmpty(&frame)) FillSolid(dc, frame, kDark);
-    if (!IsRectEmpty(&frame) && !IsRectEmpty(&inside)) {
+    RECT inside = Inset(frame, dark);
+    if (!Empty(frame)) FillSolid(dc, frame, kDark);
+    if (!Empty(frame) && !Empty(inside)) {
       FillSolid(dc, inside, kLight);
-      InflateRect(&inside, dark - width, dark - width);
-      if (!IsRectEmpty(&inside)) {
+      inside = Inset(inside, width - dark);
+      if (!Empty(inside)) {
         BitBlt(dc, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top,
                screenDc_.get(), inside.left, inside.top, SRCCOPY);
       }
@@ -150,7 +159,7 @@ void PlayZoomOutline(HWND window, const PixelRect& from, const PixelRect& to) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   if (!RegisterOutlineClass(instance)) return;
   const RECT area = Crossed(from, to);
-  if (IsRectEmpty(&area)) return;
+  if (Empty(area)) return;
   const int width = std::max(1, MulDiv(kWidthAt96Dpi, WindowDpi(window), 96));
   const int dark = (width + 1) / 2;
 
