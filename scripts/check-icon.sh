@@ -2,7 +2,7 @@
 # Lists the program's icon with icotool (icoutils), a reader independent of our generator, and
 # checks that it holds exactly the images Windows needs: the 16-colour 32 x 32 image, then
 # 32-bit images with alpha for every small and large icon size from 100 % to 225 %, and the
-# 256-pixel one (stored as PNG, as are the 48- and 64-pixel ones, which icotool reads too).
+# 256-pixel one (stored as PNG, as are those from 36 pixels up, which icotool reads too).
 #   check-icon.sh [ICON]        resources/kestal.ico by default
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

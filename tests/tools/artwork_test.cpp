@@ -51,7 +51,7 @@ struct IconPicture {
 
 // The 16-colour 32 x 32 image for the programs that read only that, then full-colour images of
 // every size Windows asks for at 100 % to 225 %: small icons of 16 to 36 pixels (28 and 36 at
-// 175 % and 225 %), large of 32 to 64; and 256 pixels for the large views. From 48 pixels up they
+// 175 % and 225 %), large of 32 to 64; and 256 pixels for the large views. From 36 pixels up they
 // are PNG files, the smaller ones bitmaps.
 TEST(Artwork, IconHoldsThe16ColourImageAndFullColourImagesOfEverySize) {
   const Bytes icon = ReadResource("kestal.ico");
@@ -59,7 +59,7 @@ TEST(Artwork, IconHoldsThe16ColourImageAndFullColourImagesOfEverySize) {
     int size, bits;
     bool png;
   } entries[] = {{32, 4, false},  {16, 32, false}, {20, 32, false}, {24, 32, false},
-                 {28, 32, false}, {32, 32, false}, {36, 32, false}, {40, 32, false},
+                 {28, 32, false}, {32, 32, false}, {36, 32, true},  {40, 32, true},
                  {48, 32, true},  {64, 32, true},  {256, 32, true}};
   constexpr std::size_t kCount = std::size(entries);
   ASSERT_GE(icon.size(), 6u + kCount * 16);

@@ -12,8 +12,10 @@ namespace kestal::tools {
 // the 175 % and 225 % small icons, so that the system never stretches a neighbouring size; and
 // 256 pixels for the Start menu, the list of installed apps and Explorer's large views.
 inline constexpr int kIconSizes[] = {16, 20, 24, 28, 32, 36, 40, 48, 64, 256};
-// The full-colour images from this size up are stored PNG-compressed.
-inline constexpr int kPngIconsFrom = 48;
+// The full-colour images from this size up are stored PNG-compressed, which Windows reads at any
+// size from Vista on. The sizes of the tray and the captions from 100 % to 200 % stay bitmaps,
+// the form every reader of icons takes.
+inline constexpr int kPngIconsFrom = 36;
 
 // The icon in 16 colours with a hard mask, at `size` pixels square (the file holds the 32-pixel
 // one, for the programs that read only that).
