@@ -47,10 +47,6 @@ std::vector<int> HeadlessSurface::TabStops() const {
       form_.Controls(), [&](int id) { return CanFocus(id); }, [&](int id) { return At(id).value; });
 }
 
-int HeadlessSurface::NextTabStop(bool backwards) const {
-  return kestal::NextTabStop(form_.Controls(), TabStops(), focus_, backwards);
-}
-
 void HeadlessSurface::Show() {
   log_.Add("ShowWindow(" + form_.Name() + ")");
   if (visible_) return;

@@ -77,8 +77,6 @@ class HeadlessSurface : public FormSurface {
   // The controls that Tab stops at, in tab order: those that can take the focus, an option
   // group counting once (its selected button, or its first when none is selected).
   std::vector<int> TabStops() const;
-  // The stop after (or before) the focused control, wrapping round; -1 when there is none.
-  int NextTabStop(bool backwards) const;
   // Timers that are running, by id, with their interval in milliseconds.
   const std::map<int, long>& Timers() const { return timers_; }
 

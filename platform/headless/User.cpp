@@ -162,7 +162,8 @@ void User::AccessKey(char key) {
 void User::Tab(bool backwards) {
   const auto hold = form_.Hold();  // the form lives until the action ends
   HeadlessSurface& surface = Shown(Surface(), form_);
-  const int next = surface.NextTabStop(backwards);
+  const int next =
+      NextTabStop(form_.Controls(), surface.TabStops(), surface.FocusedControl(), backwards);
   if (next >= 0) surface.SetFocus(next);
 }
 

@@ -216,7 +216,7 @@ int Win32Surface::IdOfChild(HWND child) const {
 
 PixelRect Win32Surface::PixelRectOf(int id) const {
   PixelRect r = WindowRectPixels(form_.Controls(), id, tppX_, tppY_);
-  if (ValidId(id) && controls_[static_cast<size_t>(id)].widenedRight > r.right) {
+  if (controls_[static_cast<size_t>(id)].widenedRight > r.right) {
     r.right = controls_[static_cast<size_t>(id)].widenedRight;
   }
   return r;
@@ -366,13 +366,11 @@ void Win32Surface::Refresh() {
 }
 
 std::string Win32Surface::Text(int id) const {
-  if (!ValidId(id)) return {};
   const ControlState& state = controls_[static_cast<size_t>(id)];
   return state.window ? Narrow(WindowText(state.window)) : state.caption;
 }
 
 void Win32Surface::SetText(int id, std::string_view text) {
-  if (!ValidId(id)) return;
   ControlState& state = controls_[static_cast<size_t>(id)];
   if (!state.window) {
     if (state.caption == text) return;  // nothing to repaint
@@ -397,14 +395,12 @@ void Win32Surface::SetText(int id, std::string_view text) {
 }
 
 bool Win32Surface::Value(int id) const {
-  if (!ValidId(id)) return false;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child) return DefinitionOf(id).value;
   return SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32Surface::SetValue(int id, bool value) {
-  if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child) return;
   const ControlDefinition& design = DefinitionOf(id);
@@ -415,13 +411,11 @@ void Win32Surface::SetValue(int id, bool value) {
 }
 
 bool Win32Surface::Enabled(int id) const {
-  if (!ValidId(id)) return false;
   const ControlState& state = controls_[static_cast<size_t>(id)];
   return state.window ? IsWindowEnabled(state.window) != FALSE : state.enabled;
 }
 
 void Win32Surface::SetEnabled(int id, bool enabled) {
-  if (!ValidId(id)) return;
   ControlState& state = controls_[static_cast<size_t>(id)];
   const bool hadFocus = FocusedControl() == id;
   state.enabled = enabled;
@@ -444,7 +438,6 @@ void Win32Surface::SetEnabled(int id, bool enabled) {
 }
 
 void Win32Surface::SetFocus(int id) {
-  if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (child) {
     if (GetFocus() != child) ::SetFocus(child);  // raises got-focus: nothing after this
@@ -461,7 +454,6 @@ int Win32Surface::FocusedControl() const {
 
 // The text box's selection in characters, [first, second); (0, 0) for any other control.
 std::pair<int, int> Win32Surface::SelectionInChars(int id) const {
-  if (!ValidId(id)) return {0, 0};
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child || DefinitionOf(id).kind != ControlKind::TextBox) return {0, 0};
   DWORD start = 0, end = 0;
@@ -481,7 +473,6 @@ int Win32Surface::SelLength(int id) const {
 }
 
 void Win32Surface::SetSelection(int id, int start, int length) {
-  if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child || DefinitionOf(id).kind != ControlKind::TextBox) return;
   const std::wstring text = WindowText(child);
@@ -493,14 +484,13 @@ void Win32Surface::SetSelection(int id, int start, int length) {
 }
 
 void Win32Surface::SetControlBackColor(int id, Color color) {
-  if (!ValidId(id)) return;
   controls_[static_cast<size_t>(id)].backColor = color;
   InvalidateControl(id);
 }
 
-void Win32Surface::ControlMoved(int id) {
+void Win32Surface::ControlMoved(int /*id*/) {
   // Every child window follows the design (a moved frame carries its controls along).
-  if (!ValidId(id) || !window_) return;
+  if (!window_) return;
   for (int child : creationOrder_) {
     HWND window = controls_[static_cast<size_t>(child)].window;
     if (!window) continue;
