@@ -103,19 +103,12 @@ void HeadlessSurface::SetBackColor(Color color) {
   backColor_ = color;
 }
 
+// Logged in pixels at the window's density.
 void HeadlessSurface::RoundCorners(int cornerTwips) {
-  cornerTwips_ = cornerTwips;
-  const Outline pixels = *RoundedOutline();
   log_.Add("RoundOutline(" + std::to_string(static_cast<std::intptr_t>(handle_)) + "," +
-           std::to_string(pixels.width) + "," + std::to_string(pixels.height) + "," +
-           std::to_string(pixels.corner) + ")");
-}
-
-std::optional<HeadlessSurface::Outline> HeadlessSurface::RoundedOutline() const {
-  if (!cornerTwips_) return std::nullopt;
-  return Outline{TwipsToPixels(form_.DesignWidth(), twipsPerPixelX_),
-                 TwipsToPixels(form_.DesignHeight(), twipsPerPixelY_),
-                 TwipsToPixels(*cornerTwips_, twipsPerPixelX_)};
+           std::to_string(TwipsToPixels(form_.DesignWidth(), twipsPerPixelX_)) + "," +
+           std::to_string(TwipsToPixels(form_.DesignHeight(), twipsPerPixelY_)) + "," +
+           std::to_string(TwipsToPixels(cornerTwips, twipsPerPixelX_)) + ")");
 }
 
 void HeadlessSurface::Refresh() {
