@@ -150,36 +150,25 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
 }
 
 void Win32Surface::CreateChild(int id, bool groupStart) {
+  // By kind, the real ones first. Option buttons are not of the automatic kind: the dialog
+  // manager would group options by z-order, not by frame. The window keeps one option of each
+  // frame selected itself.
+  static constexpr struct {
+    const wchar_t* className;
+    DWORD style, exStyle;
+  } kChildren[] = {{L"BUTTON", BS_PUSHBUTTON, 0},
+                   {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+                   {L"BUTTON", BS_RADIOBUTTON, 0},
+                   {L"BUTTON", BS_CHECKBOX, 0}};
   const ControlDefinition& design = DefinitionOf(id);
   const PixelRect r = PixelRectOf(id);
-  DWORD style = WS_CHILD | WS_VISIBLE | (groupStart ? WS_GROUP : 0);
-  DWORD exStyle = 0;
-  const wchar_t* className = L"BUTTON";
-  switch (design.kind) {
-    case ControlKind::Button:
-      style |= BS_PUSHBUTTON;
-      break;
-    case ControlKind::TextBox:
-      className = L"EDIT";
-      style |= ES_LEFT | ES_AUTOHSCROLL;
-      exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case ControlKind::OptionButton:
-      // Not the automatic kind: the dialog manager would group options by z-order, not by
-      // frame. The window keeps one option of each frame selected itself.
-      style |= BS_RADIOBUTTON;
-      break;
-    case ControlKind::CheckBox:
-      style |= BS_CHECKBOX;
-      break;
-    default:
-      return;
-  }
+  const auto& kind = kChildren[static_cast<size_t>(design.kind)];
+  DWORD style = WS_CHILD | WS_VISIBLE | (groupStart ? WS_GROUP : 0) | kind.style;
   if (design.tabIndex >= 0 && design.kind != ControlKind::OptionButton) style |= WS_TABSTOP;
   if (!design.enabled) style |= WS_DISABLED;
 
   const std::wstring text = Wide(design.caption);
-  HWND child = CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top,
+  HWND child = CreateWindowExW(kind.exStyle, kind.className, text.c_str(), style, r.left, r.top,
                                r.right - r.left, r.bottom - r.top, window_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + id)),
                                system_.Instance(), nullptr);
