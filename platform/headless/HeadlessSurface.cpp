@@ -208,24 +208,6 @@ Color HeadlessSurface::ControlBackColor(int id) const {
   return At(id).backColor;
 }
 
-Color HeadlessSurface::ShownBackColor() const {
-  return ShownWindowBack(backColor_, windows_.Colors());
-}
-
-Color HeadlessSurface::ShownForeColor(int id) const {
-  const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
-  return ShownFore(design, design.foreColor, windows_.Colors());
-}
-
-Color HeadlessSurface::ShownBackColor(int id) const {
-  return ShownBack(form_.Controls().at(static_cast<std::size_t>(id)), At(id).backColor,
-                   windows_.Colors());
-}
-
-TwipRect HeadlessSurface::ControlRect(int id) const {
-  return form_.Controls().at(static_cast<std::size_t>(id)).rect;
-}
-
 bool HeadlessSurface::TypeCharacter(int id, char32_t c) {
   ControlState& state = At(id);
   const std::u32string before = state.text;

@@ -59,12 +59,6 @@ class HeadlessSurface : public FormSurface {
   int Top() const { return top_; }
   Color BackColor() const { return backColor_; }
   Color ControlBackColor(int id) const;
-  // What the user sees of the window's background and of a control's text and background: the
-  // designed colours, or the system's under high contrast.
-  Color ShownBackColor() const;
-  Color ShownForeColor(int id) const;
-  Color ShownBackColor(int id) const;
-  TwipRect ControlRect(int id) const;
   // Whether the control can take the focus now: it is enabled and made to hold it.
   bool CanFocus(int id) const;
   // The controls that Tab stops at, in tab order: those that can take the focus, an option

@@ -196,15 +196,19 @@ Color User::BackColor(std::string_view control, int index) const {
 }
 
 Color User::ShownForeColor(std::string_view control, int index) const {
-  return Surface().ShownForeColor(Id(control, index));
+  const ControlDefinition& design =
+      form_.Controls().at(static_cast<std::size_t>(Id(control, index)));
+  return ShownFore(design, design.foreColor, windows_.Colors());
 }
 
 Color User::ShownBackColor(std::string_view control, int index) const {
-  return Surface().ShownBackColor(Id(control, index));
+  const int id = Id(control, index);
+  return ShownBack(form_.Controls().at(static_cast<std::size_t>(id)),
+                   Surface().ControlBackColor(id), windows_.Colors());
 }
 
 TwipRect User::Rect(std::string_view control, int index) const {
-  return Surface().ControlRect(Id(control, index));
+  return form_.Controls().at(static_cast<std::size_t>(Id(control, index))).rect;
 }
 
 bool User::Visible() const {
@@ -217,7 +221,7 @@ Color User::FormBackColor() const {
 }
 
 Color User::ShownFormBackColor() const {
-  return Surface().ShownBackColor();
+  return ShownWindowBack(Surface().BackColor(), windows_.Colors());
 }
 
 TwipRect User::FormRect() const {
