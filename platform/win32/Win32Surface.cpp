@@ -241,21 +241,6 @@ void Win32Surface::RepaintForColors() {
   }
 }
 
-std::optional<Color> Win32Surface::EffectiveBackColor(int id) const {
-  const ControlState& state = controls_[static_cast<size_t>(id)];
-  if (state.backColor) return state.backColor;
-  switch (DefinitionOf(id).kind) {
-    case ControlKind::TextBox:
-      return FromColorRef(GetSysColor(COLOR_WINDOW));
-    case ControlKind::Button:
-    case ControlKind::OptionButton:
-    case ControlKind::CheckBox:
-      return FromColorRef(GetSysColor(COLOR_BTNFACE));
-    default:
-      return std::nullopt;  // windowless controls without a colour of their own are transparent
-  }
-}
-
 void Win32Surface::UpdateOptionTabStops(int container) {
   // Tab reaches a frame's options at the selected one (or the first, when none is).
   const std::vector<int> group =
