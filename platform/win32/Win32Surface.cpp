@@ -219,13 +219,11 @@ void Win32Surface::InvalidateControl(int id) {
     return;
   }
   const PixelRect r = PixelRectOf(id);
-  RECT area{r.left, r.top, r.right, r.bottom};
-  if (DefinitionOf(id).kind == ControlKind::Line || controls_[static_cast<size_t>(id)].runsOn) {
-    // A line's box is its end points, not its rect; a text that runs on shows below its box.
-    InvalidateRect(window_, nullptr, FALSE);
-  } else {
-    InvalidateRect(window_, &area, FALSE);
-  }
+  const RECT area{r.left, r.top, r.right, r.bottom};
+  // A line's box is its end points, not its rect; a text that runs on shows below its box.
+  const bool whole =
+      DefinitionOf(id).kind == ControlKind::Line || controls_[static_cast<size_t>(id)].runsOn;
+  InvalidateRect(window_, whole ? nullptr : &area, FALSE);
 }
 
 COLORREF Win32Surface::FormBackColor() const {

@@ -264,13 +264,8 @@ void Win32Surface::OnActivate(WPARAM wParam) {
   const std::vector<int> stops = CurrentTabStops();
   if (stops.empty()) {
     ::SetFocus(window_);
-    return;
-  }
-  HWND first = controls_[static_cast<size_t>(stops.front())].window;
-  if (first) {
-    ::SetFocus(first);  // may raise got-focus: nothing after this
   } else {
-    FocusDrawn(stops.front());
+    SetFocus(stops.front());  // may raise got-focus: nothing after this
   }
 }
 
