@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,6 @@ namespace kestal::headless {
 //             "NameChanged(<name>,<control>)" (a windowless text changed on a shown window),
 //             "AcceptOtherPrograms(<name>)"
 //   effects:  "AnimateOutline(<hwnd>,(l,t,r,b),(l,t,r,b))", "MakeTopmost(<hwnd>)",
-//             "EndTopmost(<hwnd>)",
 //             "RoundOutline(<hwnd>,348,324,20)"
 //   tray:     "NotifyIcon(<message>)"
 //   registry: "GetRegValue(HKLM|HKCU,<path>,<name>)",
@@ -248,7 +248,7 @@ class HeadlessEffects : public WindowEffects {
 
   // Called inside each animation, as the zoom would let messages through.
   std::function<void()> onAnimate;
-  bool IsTopmost(WindowHandle window) const;
+  bool IsTopmost(WindowHandle window) const { return topmost_.contains(window); }
 
   // A loaded window's outer rectangle in pixels.
   PixelRect RectOf(const Form& form) const;
@@ -262,7 +262,7 @@ class HeadlessEffects : public WindowEffects {
  private:
   CallLog& log_;
   HeadlessWindowSystem& windows_;
-  std::map<WindowHandle, bool> topmost_;
+  std::set<WindowHandle> topmost_;
   std::vector<Animation> animations_;
 };
 

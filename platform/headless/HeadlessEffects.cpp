@@ -46,17 +46,11 @@ void HeadlessEffects::AnimateOutline(WindowHandle window, const PixelRect& from,
 
 void HeadlessEffects::MakeTopmost(WindowHandle window) {
   log_.Add("MakeTopmost(" + Number(window) + ")");
-  if (windows_.FormOf(window)) topmost_[window] = true;
+  if (windows_.FormOf(window)) topmost_.insert(window);
 }
 
 void HeadlessEffects::EndTopmost(WindowHandle window) {
-  log_.Add("EndTopmost(" + Number(window) + ")");
   topmost_.erase(window);
-}
-
-bool HeadlessEffects::IsTopmost(WindowHandle window) const {
-  auto it = topmost_.find(window);
-  return it != topmost_.end() && it->second;
 }
 
 }  // namespace kestal::headless

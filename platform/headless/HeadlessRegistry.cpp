@@ -40,12 +40,10 @@ HeadlessRegistry::HeadlessRegistry(CallLog& log) : log_(log) {
 
 bool HeadlessRegistry::KeyExists(RegistryRoot root, std::string_view path) const {
   const std::string wanted = KeyPath(path);
-  auto rootIt = keys_.find(root);
-  if (rootIt == keys_.end()) return wanted.empty();
   // A key exists when it was created, or lies on the path of one that was.
-  return wanted.empty() ||
-         std::any_of(rootIt->second.begin(), rootIt->second.end(),
-                     [&](const auto& entry) { return Under(entry.first, wanted); });
+  return wanted.empty() || std::ranges::any_of(keys_.at(root), [&](const auto& entry) {
+           return Under(entry.first, wanted);
+         });
 }
 
 std::optional<std::string> HeadlessRegistry::GetString(RegistryRoot root, std::string_view path,
@@ -101,10 +99,9 @@ void HeadlessRegistry::Put(RegistryRoot root, std::string_view path, std::string
 std::optional<HeadlessRegistry::Value> HeadlessRegistry::Get(RegistryRoot root,
                                                              std::string_view path,
                                                              std::string_view name) const {
-  auto rootIt = keys_.find(root);
-  if (rootIt == keys_.end()) return std::nullopt;
-  auto keyIt = rootIt->second.find(KeyPath(path));
-  if (keyIt == rootIt->second.end()) return std::nullopt;
+  const auto& keys = keys_.at(root);  // both roots are there from the start
+  auto keyIt = keys.find(KeyPath(path));
+  if (keyIt == keys.end()) return std::nullopt;
   auto valueIt = keyIt->second.find(Lower(name));
   if (valueIt == keyIt->second.end()) return std::nullopt;
   return valueIt->second.second;

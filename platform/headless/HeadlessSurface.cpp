@@ -47,10 +47,6 @@ std::vector<int> HeadlessSurface::TabStops() const {
       form_.Controls(), [&](int id) { return CanFocus(id); }, [&](int id) { return At(id).value; });
 }
 
-int HeadlessSurface::NextTabStop(bool backwards) const {
-  return kestal::NextTabStop(form_.Controls(), TabStops(), focus_, backwards);
-}
-
 void HeadlessSurface::Show() {
   log_.Add("ShowWindow(" + form_.Name() + ")");
   if (visible_) return;
@@ -107,19 +103,12 @@ void HeadlessSurface::SetBackColor(Color color) {
   backColor_ = color;
 }
 
+// Logged in pixels at the window's density.
 void HeadlessSurface::RoundCorners(int cornerTwips) {
-  cornerTwips_ = cornerTwips;
-  const Outline pixels = *RoundedOutline();
   log_.Add("RoundOutline(" + std::to_string(static_cast<std::intptr_t>(handle_)) + "," +
-           std::to_string(pixels.width) + "," + std::to_string(pixels.height) + "," +
-           std::to_string(pixels.corner) + ")");
-}
-
-std::optional<HeadlessSurface::Outline> HeadlessSurface::RoundedOutline() const {
-  if (!cornerTwips_) return std::nullopt;
-  return Outline{TwipsToPixels(form_.DesignWidth(), twipsPerPixelX_),
-                 TwipsToPixels(form_.DesignHeight(), twipsPerPixelY_),
-                 TwipsToPixels(*cornerTwips_, twipsPerPixelX_)};
+           std::to_string(TwipsToPixels(form_.DesignWidth(), twipsPerPixelX_)) + "," +
+           std::to_string(TwipsToPixels(form_.DesignHeight(), twipsPerPixelY_)) + "," +
+           std::to_string(TwipsToPixels(cornerTwips, twipsPerPixelX_)) + ")");
 }
 
 void HeadlessSurface::Refresh() {
@@ -217,24 +206,6 @@ void HeadlessSurface::KillTimer(int timerId) {
 
 Color HeadlessSurface::ControlBackColor(int id) const {
   return At(id).backColor;
-}
-
-Color HeadlessSurface::ShownBackColor() const {
-  return ShownWindowBack(backColor_, windows_.Colors());
-}
-
-Color HeadlessSurface::ShownForeColor(int id) const {
-  const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
-  return ShownFore(design, design.foreColor, windows_.Colors());
-}
-
-Color HeadlessSurface::ShownBackColor(int id) const {
-  return ShownBack(form_.Controls().at(static_cast<std::size_t>(id)), At(id).backColor,
-                   windows_.Colors());
-}
-
-TwipRect HeadlessSurface::ControlRect(int id) const {
-  return form_.Controls().at(static_cast<std::size_t>(id)).rect;
 }
 
 bool HeadlessSurface::TypeCharacter(int id, char32_t c) {

@@ -2,7 +2,6 @@
 // One loaded window in memory: its place, colour and visibility, and per control the text,
 // value, enabled state, colour, top, selection and focus; the window's timers.
 #include <map>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,26 +58,12 @@ class HeadlessSurface : public FormSurface {
   int Left() const { return left_; }
   int Top() const { return top_; }
   Color BackColor() const { return backColor_; }
-  struct Outline {
-    int width, height, corner;
-    friend bool operator==(const Outline&, const Outline&) = default;
-  };
-  // The rounded outline, in pixels at the window's density; none before it was asked for.
-  std::optional<Outline> RoundedOutline() const;
   Color ControlBackColor(int id) const;
-  // What the user sees of the window's background and of a control's text and background: the
-  // designed colours, or the system's under high contrast.
-  Color ShownBackColor() const;
-  Color ShownForeColor(int id) const;
-  Color ShownBackColor(int id) const;
-  TwipRect ControlRect(int id) const;
   // Whether the control can take the focus now: it is enabled and made to hold it.
   bool CanFocus(int id) const;
   // The controls that Tab stops at, in tab order: those that can take the focus, an option
   // group counting once (its selected button, or its first when none is selected).
   std::vector<int> TabStops() const;
-  // The stop after (or before) the focused control, wrapping round; -1 when there is none.
-  int NextTabStop(bool backwards) const;
   // Timers that are running, by id, with their interval in milliseconds.
   const std::map<int, long>& Timers() const { return timers_; }
 
@@ -115,7 +100,6 @@ class HeadlessSurface : public FormSurface {
   int left_ = 0, top_ = 0;
   double twipsPerPixelX_, twipsPerPixelY_;
   Color backColor_{192, 192, 192};
-  std::optional<int> cornerTwips_;  // the rounded outline's corner, once asked for
   bool visible_ = false;
   bool destroyed_ = false;
 };

@@ -162,7 +162,8 @@ void User::AccessKey(char key) {
 void User::Tab(bool backwards) {
   const auto hold = form_.Hold();  // the form lives until the action ends
   HeadlessSurface& surface = Shown(Surface(), form_);
-  const int next = surface.NextTabStop(backwards);
+  const int next =
+      NextTabStop(form_.Controls(), surface.TabStops(), surface.FocusedControl(), backwards);
   if (next >= 0) surface.SetFocus(next);
 }
 
@@ -195,15 +196,19 @@ Color User::BackColor(std::string_view control, int index) const {
 }
 
 Color User::ShownForeColor(std::string_view control, int index) const {
-  return Surface().ShownForeColor(Id(control, index));
+  const ControlDefinition& design =
+      form_.Controls().at(static_cast<std::size_t>(Id(control, index)));
+  return ShownFore(design, design.foreColor, windows_.Colors());
 }
 
 Color User::ShownBackColor(std::string_view control, int index) const {
-  return Surface().ShownBackColor(Id(control, index));
+  const int id = Id(control, index);
+  return ShownBack(form_.Controls().at(static_cast<std::size_t>(id)),
+                   Surface().ControlBackColor(id), windows_.Colors());
 }
 
 TwipRect User::Rect(std::string_view control, int index) const {
-  return Surface().ControlRect(Id(control, index));
+  return form_.Controls().at(static_cast<std::size_t>(Id(control, index))).rect;
 }
 
 bool User::Visible() const {
@@ -216,7 +221,7 @@ Color User::FormBackColor() const {
 }
 
 Color User::ShownFormBackColor() const {
-  return Surface().ShownBackColor();
+  return ShownWindowBack(Surface().BackColor(), windows_.Colors());
 }
 
 TwipRect User::FormRect() const {

@@ -27,7 +27,6 @@ struct NumberSpan {
   std::size_t begin = 0;  // first digit or separator
   std::size_t end = 0;    // one past the last digit or separator
   std::size_t separator = std::string_view::npos;
-  bool significantWhole = false;  // a non-zero digit before the separator
   bool anyDigit = false;
 };
 
@@ -45,7 +44,6 @@ NumberSpan ScanNumber(std::string_view text, std::size_t pos, bool comma) {
     const char c = text[pos];
     if (IsDigit(c)) {
       span.anyDigit = true;
-      if (c != '0' && span.separator == std::string_view::npos) span.significantWhole = true;
     } else if (span.separator == std::string_view::npos && (c == '.' || (comma && c == ','))) {
       span.separator = pos;
     } else {
@@ -125,33 +123,11 @@ std::optional<double> ExactValue(std::string_view digits, std::size_t separator,
 
 // The value of a scanned span; empty only when it is too large for a double.
 std::optional<double> ValueOf(std::string_view text, const NumberSpan& span) {
-  const double sign = span.negative ? -1.0 : 1.0;
-  if (!span.anyDigit) return 0.0 * sign;
-  std::string_view digits = text.substr(span.begin, span.end - span.begin);
-  // Up to 15 digits with up to 22 of them after the separator: the digits as a whole number are
-  // exact in a double, and so is the power of ten, so one division gives the correctly rounded
-  // value, the same that the full reading below gives.
-  if (digits.size() <= 16) {
-    long long whole = 0;
-    int count = 0, fraction = 0;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-      if (span.begin + i == span.separator) {
-        fraction = static_cast<int>(digits.size() - i - 1);
-        continue;
-      }
-      whole = whole * 10 + (digits[i] - '0');
-      ++count;
-    }
-    if (count <= 15) {
-      static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-      return static_cast<double>(whole) / kPowers[fraction] * sign;
-    }
-  }
-  return ExactValue(digits,
-                    span.separator == std::string_view::npos ? std::string_view::npos
-                                                             : span.separator - span.begin,
-                    sign);
+  const std::size_t separator = span.separator == std::string_view::npos
+                                    ? std::string_view::npos
+                                    : span.separator - span.begin;
+  return ExactValue(text.substr(span.begin, span.end - span.begin), separator,
+                    span.negative ? -1.0 : 1.0);
 }
 
 // A whole text that is one number with optional blanks around it.

@@ -82,36 +82,20 @@ class Reader {
   const char* end_;
 };
 
-// A name as the reading compares it: "ì" (C3 AC), the names' one non-ASCII letter, written "i",
-// as typed words are folded.
-struct FoldedName {
-  std::array<char, 16> letters{};
-  std::size_t length = 0;
-  constexpr std::string_view View() const { return {letters.data(), length}; }
-};
-
+// Index (from 0) of the name that the folded word spells out in full or by its first three
+// letters; -1 when none. The names' one non-ASCII letter, "ì" (C3 AC), is compared as "i", as
+// typed words are folded.
 template <std::size_t N>
-constexpr std::array<FoldedName, N> Folded(const std::array<std::string_view, N>& names) {
-  std::array<FoldedName, N> folded{};
+int NameIndex(std::string_view word, const std::array<std::string_view, N>& names) {
   for (std::size_t i = 0; i < N; ++i) {
+    std::array<char, 16> letters;
+    std::size_t length = 0;
     for (std::size_t at = 0; at < names[i].size(); ++at) {
       const bool accented = names[i][at] == '\xC3';
-      folded[i].letters[folded[i].length++] = accented ? 'i' : names[i][at];
+      letters[length++] = accented ? 'i' : names[i][at];
       if (accented) ++at;
     }
-  }
-  return folded;
-}
-
-constexpr auto kFoldedWeekdays = Folded(kWeekdayNames);
-constexpr auto kFoldedMonths = Folded(kMonthNames);
-
-// Index (from 0) of the name that the folded word spells out in full or by its first three
-// letters; -1 when none.
-template <std::size_t N>
-int NameIndex(std::string_view word, const std::array<FoldedName, N>& names) {
-  for (std::size_t i = 0; i < N; ++i) {
-    const std::string_view name = names[i].View();
+    const std::string_view name(letters.data(), length);
     if (word == name || (word.size() == 3 && name.substr(0, 3) == word)) {
       return static_cast<int>(i);
     }
@@ -153,7 +137,7 @@ std::optional<CivilDate> TryReadDate(std::string_view text) {
   std::size_t wordLength;
   if (IsAsciiLetter(in.Peek())) {
     if (!in.Word(word, wordLength)) return std::nullopt;
-    weekday = NameIndex({word.data(), wordLength}, kFoldedWeekdays);
+    weekday = NameIndex({word.data(), wordLength}, kWeekdayNames);
     if (weekday < 0) return std::nullopt;
     const bool comma = in.Take(',');
     if (in.SkipBlanks() == 0 && !comma) return std::nullopt;
@@ -175,7 +159,7 @@ std::optional<CivilDate> TryReadDate(std::string_view text) {
     if (separator == '\0') return std::nullopt;
     if (IsAsciiLetter(in.Peek())) {
       if (!in.Word(word, wordLength)) return std::nullopt;
-      const int month = NameIndex({word.data(), wordLength}, kFoldedMonths);
+      const int month = NameIndex({word.data(), wordLength}, kMonthNames);
       if (month < 0) return std::nullopt;
       date.month = month + 1;
     } else if (!in.Number(2, date.month, digits)) {

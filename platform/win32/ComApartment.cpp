@@ -6,25 +6,22 @@
 namespace kestal::win32 {
 
 namespace {
-bool& Entered() {
-  static bool entered = false;
-  return entered;
-}
+bool entered = false;
 }  // namespace
 
 bool EnterComApartment() {
   static const bool done = [] {
     const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (FAILED(result)) Trace(L"COM could not be initialised");
-    Entered() = SUCCEEDED(result);
+    entered = SUCCEEDED(result);
     return SUCCEEDED(result);
   }();
   return done;
 }
 
 void LeaveComApartment() {
-  if (!Entered()) return;
-  Entered() = false;
+  if (!entered) return;
+  entered = false;
   CoUninitialize();
 }
 

@@ -52,12 +52,6 @@ const Value* Found(const std::vector<std::pair<Key, Value>>& list, const Key& ke
   return nullptr;
 }
 
-template <typename Key, typename Value>
-void Retire(std::vector<std::pair<Key, Value>>& live, std::vector<std::pair<Key, Value>>& retired) {
-  for (auto& entry : live) retired.push_back(std::move(entry));
-  live.clear();
-}
-
 }  // namespace
 
 GdiObject<HBITMAP> PixelBitmap(int width, int height, uint32_t*& pixels) {
@@ -71,17 +65,13 @@ GdiObject<HBITMAP> PixelBitmap(int width, int height, uint32_t*& pixels) {
 void GdiCache::SetDpi(int dpi) {
   if (dpi == dpi_) return;
   // The bitmaps as loaded serve every density and stay.
-  Retire(fonts_, retiredFonts_);
-  overstrike_.clear();
-  Retire(pictures_, retiredPictures_);
-  Retire(icons_, retiredIcons_);
+  retired_.push_back(std::move(made_));
+  made_ = {};
   dpi_ = dpi;
 }
 
 void GdiCache::FreeRetired() {
-  retiredFonts_.clear();
-  retiredPictures_.clear();
-  retiredIcons_.clear();
+  retired_.clear();
 }
 
 std::string GdiCache::FaceOf(const FontDefinition& design) const {
@@ -97,7 +87,7 @@ HFONT GdiCache::Font(const FontDefinition& design, int pixelHeight) {
   const std::string face = FaceOf(design);
   const int height = pixelHeight > 0 ? pixelHeight : DesignedHeight(design);
   FontKey key{face, height, design.bold, design.underline};
-  if (const auto* kept = Found(fonts_, key)) return kept->get();
+  if (const auto* kept = Found(made_.fonts, key)) return kept->get();
 
   LOGFONTW font{};
   font.lfHeight = -height;
@@ -112,8 +102,8 @@ HFONT GdiCache::Font(const FontDefinition& design, int pixelHeight) {
     TraceFailure(L"CreateFontIndirectW");
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
-  fonts_.emplace_back(std::move(key), std::move(made));
-  return fonts_.back().second.get();
+  made_.fonts.emplace_back(std::move(key), std::move(made));
+  return made_.fonts.back().second.get();
 }
 
 namespace {
@@ -144,14 +134,14 @@ bool GdiCache::NeedsOverstrike(const FontDefinition& design, int pixelHeight) {
   const std::string face = FaceOf(design);
   const int height = pixelHeight > 0 ? pixelHeight : DesignedHeight(design);
   const FontKey key{face, height, true, design.underline};
-  if (const bool* kept = Found(overstrike_, key)) return *kept;
+  if (const bool* kept = Found(made_.overstrike, key)) return *kept;
   FontDefinition regular = design;
   regular.bold = false;
   // A real bold form takes clearly more ink than the regular one.
   const long bold = LetterInk(Font(design, height), height);
   const long plain = LetterInk(Font(regular, height), height);
   const bool overstrike = bold > 0 && plain > 0 && bold * 10 < plain * 11;
-  overstrike_.emplace_back(key, overstrike);
+  made_.overstrike.emplace_back(key, overstrike);
   return overstrike;
 }
 
@@ -177,13 +167,13 @@ HBITMAP GdiCache::Picture(int id, int width, int height) {
   GetObjectW(original, sizeof(info), &info);
   if (info.bmWidth == width && info.bmHeight == height) return original;
   const SizedKey key{id, width, height};
-  const GdiObject<HBITMAP>* picture = Found(pictures_, key);
+  const GdiObject<HBITMAP>* picture = Found(made_.pictures, key);
   if (!picture) {
     const std::vector<uint32_t> scaled = ScaleImage(PixelsOf(original, info.bmWidth, info.bmHeight),
                                                     info.bmWidth, info.bmHeight, width, height);
-    pictures_.emplace_back(key,
-                           scaled.empty() ? GdiObject<HBITMAP>() : BitmapOf(scaled, width, height));
-    picture = &pictures_.back().second;
+    made_.pictures.emplace_back(
+        key, scaled.empty() ? GdiObject<HBITMAP>() : BitmapOf(scaled, width, height));
+    picture = &made_.pictures.back().second;
   }
   // Unscaled when the scaling failed: GDI stretches it then.
   return *picture ? picture->get() : original;
@@ -191,10 +181,11 @@ HBITMAP GdiCache::Picture(int id, int width, int height) {
 
 HICON GdiCache::Icon(int id, int width, int height) {
   const SizedKey key{id, width, height};
-  if (const auto* kept = Found(icons_, key)) return kept->get();
-  icons_.emplace_back(key, UniqueIcon(static_cast<HICON>(LoadImageW(
-                               instance_, MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, 0))));
-  return icons_.back().second.get();
+  if (const auto* kept = Found(made_.icons, key)) return kept->get();
+  made_.icons.emplace_back(
+      key, UniqueIcon(static_cast<HICON>(
+               LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, 0))));
+  return made_.icons.back().second.get();
 }
 
 }  // namespace kestal::win32

@@ -64,19 +64,22 @@ class GdiCache {
   template <typename Key, typename Value>
   using List = std::vector<std::pair<Key, Value>>;
 
+  // What is made for one density.
+  struct AtDensity {
+    List<FontKey, GdiObject<HFONT>> fonts;
+    List<FontKey, bool> overstrike;
+    List<SizedKey, GdiObject<HBITMAP>> pictures;
+    List<SizedKey, UniqueIcon> icons;
+  };
+
   HINSTANCE instance_;
   int dpi_;
   FontDefinition windowFont_;
-  List<FontKey, GdiObject<HFONT>> fonts_;
-  List<FontKey, bool> overstrike_;
+  AtDensity made_;
+  // Made for earlier densities, still held by the window's controls.
+  std::vector<AtDensity> retired_;
   List<COLORREF, GdiObject<HBRUSH>> brushes_;
   List<int, GdiObject<HBITMAP>> bitmaps_;
-  List<SizedKey, GdiObject<HBITMAP>> pictures_;
-  List<SizedKey, UniqueIcon> icons_;
-  // Made for an earlier density, still held by the window's controls.
-  List<FontKey, GdiObject<HFONT>> retiredFonts_;
-  List<SizedKey, GdiObject<HBITMAP>> retiredPictures_;
-  List<SizedKey, UniqueIcon> retiredIcons_;
 };
 
 }  // namespace kestal::win32

@@ -146,7 +146,8 @@ class Accessible final : public IAccessible {
                                                 __uuidof(IDispatch),
                                                 reinterpret_cast<void**>(parent));
       }
-      *parent = ObjectOf(form_, DesignOf(tree).container, false);
+      const auto& controls = tree.surface->OwnerForm().Controls();
+      *parent = ObjectOf(form_, controls.at(static_cast<size_t>(control_)).container, false);
       return *parent ? S_OK : E_FAIL;
     });
   }
@@ -341,9 +342,10 @@ class Accessible final : public IAccessible {
         *height = box.bottom - box.top;
         return S_OK;
       };
-      if (IsSelf(id)) return place(tree.self ? RectOf(tree, control_) : ClientArea());
+      if (IsSelf(id)) return place(tree.self ? tree.surface->PixelRectOf(control_) : ClientArea());
       return OfPart(
-          tree, id, [&](const ReadablePart& part) { return place(RectOf(tree, part.control)); },
+          tree, id,
+          [&](const ReadablePart& part) { return place(tree.surface->PixelRectOf(part.control)); },
           [&](IAccessible& object, VARIANT self) {
             return object.accLocation(left, top, width, height, self);
           });
@@ -380,11 +382,13 @@ class Accessible final : public IAccessible {
     return Answer(hit, [&](const Tree& tree) -> HRESULT {
       POINT at{x, y};
       ScreenToClient(form_, &at);
-      if (!Inside(tree.self ? RectOf(tree, control_) : ClientArea(), at)) return S_FALSE;
+      if (!Inside(tree.self ? tree.surface->PixelRectOf(control_) : ClientArea(), at))
+        return S_FALSE;
       // The part defined last lies on top.
       const ReadablePart* found = nullptr;
       for (const ReadablePart& child : *tree.children) {
-        if (Inside(RectOf(tree, child.control), at) && (!found || child.control > found->control)) {
+        if (Inside(tree.surface->PixelRectOf(child.control), at) &&
+            (!found || child.control > found->control)) {
           found = &child;
         }
       }
@@ -486,27 +490,15 @@ class Accessible final : public IAccessible {
     return true;
   }
 
-  const ControlDefinition& DesignOf(const Tree& tree) const {
-    return tree.surface->OwnerForm().Controls().at(static_cast<size_t>(control_));
-  }
-
+  // A real control's role by its kind (the real kinds come first in ControlKind).
   LONG RoleOfKind() const {
+    static constexpr LONG kRoles[] = {ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_TEXT,
+                                      ROLE_SYSTEM_RADIOBUTTON, ROLE_SYSTEM_CHECKBUTTON};
     Win32Surface* surface = Win32Surface::FromWindow(form_);
-    if (!surface || control_ < 0) return ROLE_SYSTEM_CLIENT;
-    const std::vector<ControlDefinition>& controls = surface->OwnerForm().Controls();
-    if (static_cast<size_t>(control_) >= controls.size()) return ROLE_SYSTEM_CLIENT;
-    switch (controls[static_cast<size_t>(control_)].kind) {
-      case ControlKind::Button:
-        return ROLE_SYSTEM_PUSHBUTTON;
-      case ControlKind::OptionButton:
-        return ROLE_SYSTEM_RADIOBUTTON;
-      case ControlKind::CheckBox:
-        return ROLE_SYSTEM_CHECKBUTTON;
-      case ControlKind::TextBox:
-        return ROLE_SYSTEM_TEXT;
-      default:
-        return ROLE_SYSTEM_CLIENT;
-    }
+    if (!surface) return ROLE_SYSTEM_CLIENT;
+    const auto kind =
+        static_cast<size_t>(surface->OwnerForm().Controls().at(static_cast<size_t>(control_)).kind);
+    return kind < std::size(kRoles) ? kRoles[kind] : ROLE_SYSTEM_CLIENT;
   }
 
   static bool Focused(const ReadablePart& part) {
@@ -520,10 +512,6 @@ class Accessible final : public IAccessible {
   // Frames and real controls are objects of their own; the other parts are simple children.
   static bool HasObject(const ReadablePart& part) {
     return part.role == ReadableRole::Grouping || part.role == ReadableRole::Control;
-  }
-
-  static PixelRect RectOf(const Tree& tree, int control) {
-    return tree.surface->PixelRectOf(control);
   }
 
   PixelRect ClientArea() const {

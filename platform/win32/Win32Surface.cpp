@@ -150,36 +150,25 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
 }
 
 void Win32Surface::CreateChild(int id, bool groupStart) {
+  // By kind, the real ones first. Option buttons are not of the automatic kind: the dialog
+  // manager would group options by z-order, not by frame. The window keeps one option of each
+  // frame selected itself.
+  static constexpr struct {
+    const wchar_t* className;
+    DWORD style, exStyle;
+  } kChildren[] = {{L"BUTTON", BS_PUSHBUTTON, 0},
+                   {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+                   {L"BUTTON", BS_RADIOBUTTON, 0},
+                   {L"BUTTON", BS_CHECKBOX, 0}};
   const ControlDefinition& design = DefinitionOf(id);
   const PixelRect r = PixelRectOf(id);
-  DWORD style = WS_CHILD | WS_VISIBLE | (groupStart ? WS_GROUP : 0);
-  DWORD exStyle = 0;
-  const wchar_t* className = L"BUTTON";
-  switch (design.kind) {
-    case ControlKind::Button:
-      style |= BS_PUSHBUTTON;
-      break;
-    case ControlKind::TextBox:
-      className = L"EDIT";
-      style |= ES_LEFT | ES_AUTOHSCROLL;
-      exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case ControlKind::OptionButton:
-      // Not the automatic kind: the dialog manager would group options by z-order, not by
-      // frame. The window keeps one option of each frame selected itself.
-      style |= BS_RADIOBUTTON;
-      break;
-    case ControlKind::CheckBox:
-      style |= BS_CHECKBOX;
-      break;
-    default:
-      return;
-  }
+  const auto& kind = kChildren[static_cast<size_t>(design.kind)];
+  DWORD style = WS_CHILD | WS_VISIBLE | (groupStart ? WS_GROUP : 0) | kind.style;
   if (design.tabIndex >= 0 && design.kind != ControlKind::OptionButton) style |= WS_TABSTOP;
   if (!design.enabled) style |= WS_DISABLED;
 
   const std::wstring text = Wide(design.caption);
-  HWND child = CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top,
+  HWND child = CreateWindowExW(kind.exStyle, kind.className, text.c_str(), style, r.left, r.top,
                                r.right - r.left, r.bottom - r.top, window_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + id)),
                                system_.Instance(), nullptr);
@@ -216,7 +205,7 @@ int Win32Surface::IdOfChild(HWND child) const {
 
 PixelRect Win32Surface::PixelRectOf(int id) const {
   PixelRect r = WindowRectPixels(form_.Controls(), id, tppX_, tppY_);
-  if (ValidId(id) && controls_[static_cast<size_t>(id)].widenedRight > r.right) {
+  if (controls_[static_cast<size_t>(id)].widenedRight > r.right) {
     r.right = controls_[static_cast<size_t>(id)].widenedRight;
   }
   return r;
@@ -230,13 +219,11 @@ void Win32Surface::InvalidateControl(int id) {
     return;
   }
   const PixelRect r = PixelRectOf(id);
-  RECT area{r.left, r.top, r.right, r.bottom};
-  if (DefinitionOf(id).kind == ControlKind::Line || controls_[static_cast<size_t>(id)].runsOn) {
-    // A line's box is its end points, not its rect; a text that runs on shows below its box.
-    InvalidateRect(window_, nullptr, FALSE);
-  } else {
-    InvalidateRect(window_, &area, FALSE);
-  }
+  const RECT area{r.left, r.top, r.right, r.bottom};
+  // A line's box is its end points, not its rect; a text that runs on shows below its box.
+  const bool whole =
+      DefinitionOf(id).kind == ControlKind::Line || controls_[static_cast<size_t>(id)].runsOn;
+  InvalidateRect(window_, whole ? nullptr : &area, FALSE);
 }
 
 COLORREF Win32Surface::FormBackColor() const {
@@ -249,21 +236,6 @@ void Win32Surface::RepaintForColors() {
   if (window_) {
     RedrawWindow(window_, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-  }
-}
-
-std::optional<Color> Win32Surface::EffectiveBackColor(int id) const {
-  const ControlState& state = controls_[static_cast<size_t>(id)];
-  if (state.backColor) return state.backColor;
-  switch (DefinitionOf(id).kind) {
-    case ControlKind::TextBox:
-      return FromColorRef(GetSysColor(COLOR_WINDOW));
-    case ControlKind::Button:
-    case ControlKind::OptionButton:
-    case ControlKind::CheckBox:
-      return FromColorRef(GetSysColor(COLOR_BTNFACE));
-    default:
-      return std::nullopt;  // windowless controls without a colour of their own are transparent
   }
 }
 
@@ -366,13 +338,11 @@ void Win32Surface::Refresh() {
 }
 
 std::string Win32Surface::Text(int id) const {
-  if (!ValidId(id)) return {};
   const ControlState& state = controls_[static_cast<size_t>(id)];
   return state.window ? Narrow(WindowText(state.window)) : state.caption;
 }
 
 void Win32Surface::SetText(int id, std::string_view text) {
-  if (!ValidId(id)) return;
   ControlState& state = controls_[static_cast<size_t>(id)];
   if (!state.window) {
     if (state.caption == text) return;  // nothing to repaint
@@ -397,14 +367,12 @@ void Win32Surface::SetText(int id, std::string_view text) {
 }
 
 bool Win32Surface::Value(int id) const {
-  if (!ValidId(id)) return false;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child) return DefinitionOf(id).value;
   return SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32Surface::SetValue(int id, bool value) {
-  if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child) return;
   const ControlDefinition& design = DefinitionOf(id);
@@ -415,13 +383,11 @@ void Win32Surface::SetValue(int id, bool value) {
 }
 
 bool Win32Surface::Enabled(int id) const {
-  if (!ValidId(id)) return false;
   const ControlState& state = controls_[static_cast<size_t>(id)];
   return state.window ? IsWindowEnabled(state.window) != FALSE : state.enabled;
 }
 
 void Win32Surface::SetEnabled(int id, bool enabled) {
-  if (!ValidId(id)) return;
   ControlState& state = controls_[static_cast<size_t>(id)];
   const bool hadFocus = FocusedControl() == id;
   state.enabled = enabled;
@@ -444,7 +410,6 @@ void Win32Surface::SetEnabled(int id, bool enabled) {
 }
 
 void Win32Surface::SetFocus(int id) {
-  if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (child) {
     if (GetFocus() != child) ::SetFocus(child);  // raises got-focus: nothing after this
@@ -461,7 +426,6 @@ int Win32Surface::FocusedControl() const {
 
 // The text box's selection in characters, [first, second); (0, 0) for any other control.
 std::pair<int, int> Win32Surface::SelectionInChars(int id) const {
-  if (!ValidId(id)) return {0, 0};
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child || DefinitionOf(id).kind != ControlKind::TextBox) return {0, 0};
   DWORD start = 0, end = 0;
@@ -481,7 +445,6 @@ int Win32Surface::SelLength(int id) const {
 }
 
 void Win32Surface::SetSelection(int id, int start, int length) {
-  if (!ValidId(id)) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child || DefinitionOf(id).kind != ControlKind::TextBox) return;
   const std::wstring text = WindowText(child);
@@ -493,14 +456,13 @@ void Win32Surface::SetSelection(int id, int start, int length) {
 }
 
 void Win32Surface::SetControlBackColor(int id, Color color) {
-  if (!ValidId(id)) return;
   controls_[static_cast<size_t>(id)].backColor = color;
   InvalidateControl(id);
 }
 
-void Win32Surface::ControlMoved(int id) {
+void Win32Surface::ControlMoved(int /*id*/) {
   // Every child window follows the design (a moved frame carries its controls along).
-  if (!ValidId(id) || !window_) return;
+  if (!window_) return;
   for (int child : creationOrder_) {
     HWND window = controls_[static_cast<size_t>(child)].window;
     if (!window) continue;

@@ -133,7 +133,6 @@ class Win32Surface : public FormSurface {
   void InvalidateControl(int id);
   void UpdateOptionTabStops(int container);
   void SelectOption(int id);
-  std::optional<Color> EffectiveBackColor(int id) const;
   // The window's background as shown now (colors_ holds the system's colours of the paint).
   COLORREF FormBackColor() const;
   // The system's colours changed, or may have: the window and its controls are painted anew.

@@ -232,8 +232,11 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
     // A push button ignores colours; its corners take the window's background.
     return reinterpret_cast<LRESULT>(gdi_.Brush(FormBackColor()));
   }
-  const COLORREF back =
-      ToColorRef(ShownBack(design, EffectiveBackColor(id).value_or(Color{255, 255, 255}), colors_));
+  // A control without a colour of its own has the system's.
+  const int systemBack = design.kind == ControlKind::TextBox ? COLOR_WINDOW : COLOR_BTNFACE;
+  const Color own =
+      controls_[static_cast<size_t>(id)].backColor.value_or(FromColorRef(GetSysColor(systemBack)));
+  const COLORREF back = ToColorRef(ShownBack(design, own, colors_));
   SetTextColor(dc, ToColorRef(ShownFore(design, design.foreColor, colors_)));
   SetBkColor(dc, back);
   return reinterpret_cast<LRESULT>(gdi_.Brush(back));
@@ -261,13 +264,8 @@ void Win32Surface::OnActivate(WPARAM wParam) {
   const std::vector<int> stops = CurrentTabStops();
   if (stops.empty()) {
     ::SetFocus(window_);
-    return;
-  }
-  HWND first = controls_[static_cast<size_t>(stops.front())].window;
-  if (first) {
-    ::SetFocus(first);  // may raise got-focus: nothing after this
   } else {
-    FocusDrawn(stops.front());
+    SetFocus(stops.front());  // may raise got-focus: nothing after this
   }
 }
 

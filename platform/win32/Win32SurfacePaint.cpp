@@ -176,7 +176,7 @@ void Win32Surface::PaintLine(HDC dc, int id) {
 // The focus rectangle round the link or picture that has the focus, while the window has it:
 // the system's dotted one, as thick as the density asks (one pixel at 96 and 120 dpi).
 void Win32Surface::PaintFocus(HDC dc) {
-  if (keyFocus_ < 0 || !ValidId(keyFocus_) || GetFocus() != window_) return;
+  if (keyFocus_ < 0 || GetFocus() != window_) return;
   const PixelRect r = FocusRectOf(dc, keyFocus_);
   SetTextColor(dc, RGB(0, 0, 0));  // DrawFocusRect inverts what lies beneath with these
   SetBkColor(dc, RGB(255, 255, 255));

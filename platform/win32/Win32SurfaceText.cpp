@@ -121,7 +121,7 @@ void Win32Surface::FitCaptions() {
 }
 
 void Win32Surface::FitCaption(int id) {
-  if (!window_ || !ValidId(id)) return;
+  if (!window_) return;
   ControlState& state = controls_[static_cast<size_t>(id)];
   const ControlDefinition& design = DefinitionOf(id);
   const int designed = gdi_.DesignedHeight(design.font);

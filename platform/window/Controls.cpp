@@ -19,9 +19,6 @@ void Control::SetEnabled(bool enabled) {
 void Control::SetFocus() {
   if (Surface()) Surface()->SetFocus(id_);
 }
-bool Control::HasFocus() const {
-  return Surface() && Surface()->FocusedControl() == id_;
-}
 void Control::SetBackColor(Color color) {
   if (Surface()) Surface()->SetControlBackColor(id_, color);
 }

@@ -21,7 +21,6 @@ class Control {
   bool Enabled() const;
   void SetEnabled(bool enabled);
   void SetFocus();
-  bool HasFocus() const;
   void SetBackColor(Color color);
   int Top() const { return Definition().rect.top; }
   int Height() const { return Definition().rect.height; }

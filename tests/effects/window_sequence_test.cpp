@@ -148,8 +148,9 @@ TEST(WindowSequence, CentresAndCutsTheOutlineAtEachResolution) {
     hp.windows.monitorTwipsPerPixel = c.monitor;
     ProbeWindow window(desk.sequence, c.width, c.height);
     hp.windows.Show(window);
-    EXPECT_EQ(hp.windows.SurfaceOf(window)->RoundedOutline(),
-              (headless::HeadlessSurface::Outline{c.w, c.h, c.corner}));
+    EXPECT_EQ(hp.log.Matching("RoundOutline(").back(),
+              "RoundOutline(" + HandleText(window.hWnd()) + "," + std::to_string(c.w) + "," +
+                  std::to_string(c.h) + "," + std::to_string(c.corner) + ")");
     EXPECT_EQ(hp.log.Matching("Move(").back(),
               "Move(Probe," + std::to_string(c.left) + "," + std::to_string(c.top) + ")");
     // The zoom draws from and to the window as it lies on the screen, at its density.

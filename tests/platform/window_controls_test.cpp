@@ -167,7 +167,7 @@ TEST_F(WindowControls, AButtonTakesTheFocusBeforeItClicks) {
   panel.text1.OnGotFocus([&] { order.push_back("Text1_GotFocus"); });
   panel.command1.OnClick([&] {
     order.push_back("Command1_Click");
-    EXPECT_TRUE(panel.command1.HasFocus());
+    EXPECT_TRUE(user.HasFocus("Command1"));
     panel.text1.SetFocus();
   });
   panel.text1.SetFocus();
