@@ -23,7 +23,9 @@ bool WaitClosed(HWND menu, DWORD timeoutMs) {
 }  // namespace
 
 bool ChooseMenuItem(HWND menu, int downPresses, DWORD timeoutMs) {
-  for (int i = 0; i < downPresses; ++i) PressKey(menu, VK_DOWN);
+  // Home first: an item may be lit already, under the pointer or by an earlier key.
+  if (downPresses > 0) PressKey(menu, VK_HOME);
+  for (int i = 1; i < downPresses; ++i) PressKey(menu, VK_DOWN);
   PressKey(menu, VK_RETURN);
   return WaitClosed(menu, timeoutMs);
 }

@@ -6,8 +6,9 @@
 namespace e2e {
 
 HWND WaitForPopupMenu(DWORD processId, DWORD timeoutMs);
-// Presses Down `downPresses` times from the freshly opened menu (the first press selects the
-// first item; separators are skipped), then Enter; waits for the menu to close.
+// Takes the item reached by `downPresses` presses of Down in a menu where nothing is lit yet (the
+// first press lights the first item; separators are skipped), whatever is lit now; waits for the
+// menu to close.
 bool ChooseMenuItem(HWND menu, int downPresses, DWORD timeoutMs);
 // Escape: closes the menu without a choice.
 bool DismissMenu(HWND menu, DWORD timeoutMs);
