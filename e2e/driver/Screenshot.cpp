@@ -112,9 +112,20 @@ Picture Cropped(const Picture& whole, RECT area) {
   return part;
 }
 
+// The window or one of its controls still has a part to repaint (the program has not yet had
+// the time: a loaded machine).
+bool PaintPending(HWND window) {
+  if (GetUpdateRect(window, nullptr, FALSE)) return true;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (PaintPending(child)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 Picture TakePicture(HWND window) {
+  if (window) WaitUntil([&] { return !PaintPending(window); }, 3000);
   // What was just uncovered may still be repainting: take the picture once two in a row agree.
   Picture picture = CaptureScreen();
   WaitUntil(
