@@ -244,6 +244,15 @@ class RandomRound {
   }
 };
 
+// The classes of all the program's top-level windows, hidden ones too, for a failure's detail.
+std::string ProgramWindows(const RunningProgram& program) {
+  std::string listed;
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (ProcessOf(w) == program.Id()) listed += " " + ToUtf8(ClassOf(w));
+  }
+  return listed;
+}
+
 // Closes what the round left open: menus, message boxes, then the windows by their buttons.
 bool CloseEverything(Session& session, RunningProgram& program) {
   for (int k = 0; k < 20; ++k) {
@@ -375,6 +384,9 @@ void RandomInput(Session& session) {
     MovePointerAway();
     if (!round.Healthy()) return;
     if (!CloseEverything(session, program)) return;
+    // A window hidden a moment ago may still be on its way out (the zoom's outline, a window
+    // released after its closing zoom).
+    WaitUntil([&] { return meter.Windows() <= before->windows; }, 3000);
     const auto after = Count(meter);
     if (report.Check(after.has_value(), "the program's objects are counted after the round")) {
       report.Note("after the round: " + std::to_string(after->gdi) + " GDI objects, " +
@@ -387,8 +399,9 @@ void RandomInput(Session& session) {
           back || OnlyWinesObjectsGrew(*before, *after),
           "GDI objects are back where they started (but for what Wine keeps)",
           std::to_string(after->gdi - before->gdi) + " more (" + Growth(*before, *after) + " )");
-      report.Check(after->windows <= before->windows, "USER objects are back where they started",
-                   std::to_string(after->windows - before->windows) + " more");
+      report.Check(
+          after->windows <= before->windows, "USER objects are back where they started",
+          std::to_string(after->windows - before->windows) + " more:" + ProgramWindows(program));
     }
     report.Check(TrayIconExists(program.Form1()), "the icon is still in the tray");
   });
