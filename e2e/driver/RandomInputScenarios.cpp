@@ -188,18 +188,13 @@ class RandomRound {
   // the menu or the zoom that it started). Tray events then never act late, a menu opening in
   // the middle of keys meant for a window, where Up and Enter would choose "Chiudi".
   void Settle() {
-    for (int i = 0; i < 2; ++i) {
-      DWORD_PTR answer = 0;
-      SendMessageTimeoutW(program_.Form1(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kWindowMs, &answer);
-    }
+    for (int i = 0; i < 2; ++i) program_.Answers(kWindowMs);
   }
 
   void CheckHealthy(const std::string& when) {
     Report& report = session_.report;
-    DWORD_PTR answer = 0;
     const bool running = program_.Running();
-    const bool answers = running && SendMessageTimeoutW(program_.Form1(), WM_NULL, 0, 0,
-                                                        SMTO_ABORTIFHUNG, kWindowMs, &answer) != 0;
+    const bool answers = running && program_.Answers(kWindowMs);
     if (!running || !answers) {
       report.Check(running, when + ": the program still runs",
                    "it ended with exit code " + std::to_string(program_.ExitCode()));

@@ -42,10 +42,7 @@ void CheckOneOfEachKind(Session& session, const RunningProgram& program, const s
 
 // The program still takes messages and still has its icon.
 void CheckAlive(Session& session, RunningProgram& program, const std::string& when) {
-  DWORD_PTR answer = 0;
-  session.report.Check(SendMessageTimeoutW(program.Form1(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                                           kWindowMs, &answer) != 0,
-                       when + ": the program answers");
+  session.report.Check(program.Answers(kWindowMs), when + ": the program answers");
   session.report.Check(TrayIconExists(program.Form1()), when + ": the icon is in the tray");
 }
 

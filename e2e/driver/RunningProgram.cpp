@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "platform/win32/AutomationQuery.h"
-#include "platform/win32/FormWindowIds.h"
 #include "Poll.h"
 #include "WindowFinder.h"
+#include "platform/win32/AutomationQuery.h"
+#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 
@@ -80,6 +80,11 @@ int RunningProgram::VisibleWindowCount() const {
   Count count{id_, 0};
   EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&count));
   return count.visible;
+}
+
+bool RunningProgram::Answers(DWORD timeoutMs) const {
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutW(Form1(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &answer) != 0;
 }
 
 bool RunningProgram::WaitForIdle(DWORD timeoutMs) const {

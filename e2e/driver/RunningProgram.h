@@ -36,6 +36,8 @@ class RunningProgram {
 
   // Waits until the program has handled what it was sent and waits for input (painting done).
   bool WaitForIdle(DWORD timeoutMs) const;
+  // The hidden window answers a message sent to it within the time: the program is not hung.
+  bool Answers(DWORD timeoutMs) const;
   bool WaitForExit(DWORD timeoutMs);
   bool Running() const;
   DWORD ExitCode() const;
