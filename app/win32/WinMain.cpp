@@ -37,9 +37,9 @@ bool StartedForTesting(std::wstring_view commandLine) {
 }
 
 // COM as a single-threaded apartment on the window thread, for the shell's links and the
-// screen readers' objects, from start to exit.
+// screen readers' objects, from the icon's showing to exit.
 struct ComApartment {
-  ComApartment() { kestal::win32::EnterComApartment(); }
+  ComApartment() = default;
   ~ComApartment() { kestal::win32::LeaveComApartment(); }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
@@ -55,6 +55,8 @@ int Run(HINSTANCE instance, PWSTR commandLine) {
                 L"KestalDate", MB_OK | MB_ICONERROR);
     return 1;
   }
+  // Not sooner: nothing before the icon uses COM, and loading its libraries would delay the icon.
+  kestal::win32::EnterComApartment();
   return platform.windows.Run();
 }
 

@@ -37,6 +37,11 @@ HMODULE SystemLibrary(const wchar_t* name) {
   return loaded;
 }
 
+HMODULE ComLibrary() {
+  static HMODULE library = SystemLibrary(L"ole32.dll");
+  return library;
+}
+
 HMODULE AccessibilityLibrary() {
   static HMODULE library = SystemLibrary(L"oleacc.dll");
   return library;
@@ -53,6 +58,24 @@ HMODULE MultimediaLibrary() {
 }
 
 }  // namespace
+
+HRESULT CoInitializeEx(void* reserved, DWORD model) {
+  using Function = HRESULT(WINAPI*)(void*, DWORD);
+  static const auto function = Bind<Function>(ComLibrary(), "CoInitializeEx");
+  return function ? function(reserved, model) : E_NOTIMPL;
+}
+
+void CoUninitialize() {
+  using Function = void(WINAPI*)();
+  static const auto function = Bind<Function>(ComLibrary(), "CoUninitialize");
+  if (function) function();
+}
+
+HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases) {
+  using Function = HRESULT(WINAPI*)(IUnknown*, BOOL, BOOL);
+  static const auto function = Bind<Function>(ComLibrary(), "CoLockObjectExternal");
+  return function ? function(object, lock, lastUnlockReleases) : E_NOTIMPL;
+}
 
 LRESULT LresultFromObject(REFIID riid, WPARAM wParam, IUnknown* object) {
   using Function = LRESULT(WINAPI*)(REFIID, WPARAM, IUnknown*);

@@ -626,7 +626,7 @@ IAccessible* ObjectOf(HWND form, int control, bool real) {
   if (!object) {
     object = new Accessible(control, real);  // its first reference is the list's
     // Locked for its readers too, so that COM keeps one stub for it, not one per question.
-    CoLockObjectExternal(static_cast<IAccessible*>(object), TRUE, FALSE);
+    late::CoLockObjectExternal(static_cast<IAccessible*>(object), TRUE, FALSE);
     KeptObjects().push_back({kind, control, object});
   }
   if (!object->Bind(form)) return nullptr;

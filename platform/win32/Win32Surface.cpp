@@ -121,6 +121,9 @@ void Win32Surface::RoundCorners(int cornerTwips) {
 
 void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
   if (!window_ || dpi <= 0) return;
+  // A new window and its controls were made at the system's density: they move only when their
+  // monitor's differs (each move costs start-up time, the hidden window's too).
+  const bool resized = suggested || dpi != dpi_;
   dpi_ = dpi;
   tppX_ = tppY_ = 1440.0 / dpi;
   gdi_.SetDpi(dpi);
@@ -129,14 +132,14 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
     SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
+  } else if (resized) {
     const FormDefinition& design = form_.Definition();
     SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(design.width, tppX_),
                  TwipsToPixels(design.height, tppY_), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   }
   for (int id : creationOrder_) {
     HWND child = controls_[static_cast<size_t>(id)].window;
-    if (!child) continue;
+    if (!child || !resized) continue;  // made in place
     const PixelRect r = PixelRectOf(id);
     SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -144,7 +147,10 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
   LoadIcons();
   FitCaptions();
   if (cornerTwips_ > 0) RoundCorners(cornerTwips_);
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  // A window not shown yet is painted whole when it shows.
+  if (!creating_) {
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
   // Every control now holds a font of the new density: the old ones can go.
   gdi_.FreeRetired();
 }
