@@ -17,7 +17,7 @@ BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_P
 LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
 
-// COM's apartment, entered once the icon shows; FALSE or E_NOTIMPL when ole32 is missing.
+// COM's apartment, entered once the icon shows; E_NOTIMPL when ole32 is missing.
 HRESULT CoInitializeEx(void* reserved, DWORD model);
 void CoUninitialize();
 HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases);
