@@ -36,8 +36,7 @@ bool StartedForTesting(std::wstring_view commandLine) {
   return false;
 }
 
-// COM as a single-threaded apartment on the window thread, for the shell's links and the
-// screen readers' objects, from the icon's showing to exit.
+// Leaves COM's apartment at exit when a link or a screen reader entered it.
 struct ComApartment {
   ComApartment() = default;
   ~ComApartment() { kestal::win32::LeaveComApartment(); }
@@ -55,8 +54,6 @@ int Run(HINSTANCE instance, PWSTR commandLine) {
                 L"KestalDate", MB_OK | MB_ICONERROR);
     return 1;
   }
-  // Not sooner: nothing before the icon uses COM, and loading its libraries would delay the icon.
-  kestal::win32::EnterComApartment();
   return platform.windows.Run();
 }
 

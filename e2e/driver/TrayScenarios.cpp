@@ -122,9 +122,9 @@ void MenuByKeyboard(Session& session) {
   });
 }
 
-// The program in the tray has not loaded the common controls, the sound library or the screen
-// readers' libraries; the first window loads the first two (its opening sound plays, and its
-// text box works through the controls').
+// The program in the tray has not loaded the common controls, the sound library, COM or the
+// screen readers' libraries; the first window loads the first two (its opening sound plays, and
+// its text box works through the controls').
 void LibrariesLoadedWhenNeeded(Session& session) {
   Report& report = session.report;
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
@@ -134,8 +134,9 @@ void LibrariesLoadedWhenNeeded(Session& session) {
     report.Check(meter.HasLoaded(L"user32.dll"), "the program's libraries can be listed");
     report.Check(!meter.HasLoaded(L"comctl32.dll"), "in the tray: no common controls loaded");
     report.Check(!meter.HasLoaded(L"winmm.dll"), "in the tray: no sound library loaded");
-  report.Check(!meter.HasLoaded(L"oleacc.dll") && !meter.HasLoaded(L"oleaut32.dll"),
-               "in the tray: no screen reader libraries loaded");
+    report.Check(!meter.HasLoaded(L"oleacc.dll") && !meter.HasLoaded(L"oleaut32.dll"),
+                 "in the tray: no screen reader libraries loaded");
+    report.Check(!meter.HasLoaded(L"ole32.dll"), "in the tray: COM not loaded");
     HWND form = OpenFromTrayMenu(session, program, MenuItem::CalcoloData, conversion::kForm);
     if (!form) return;
     report.Check(meter.HasLoaded(L"comctl32.dll"), "the first window loads the common controls");
@@ -174,7 +175,7 @@ const Scenario kTray[] = {
     {"tray-keyboard", "the icon reached with the keyboard opens its menu at the icon",
      MenuByKeyboard},
     {"tray-light",
-     "comctl32 and winmm are loaded with the first window, oleacc and oleaut32 "
+     "comctl32 and winmm are loaded with the first window, oleacc, oleaut32 and ole32 "
      "for a screen reader, none in the tray",
      LibrariesLoadedWhenNeeded},
     {"automation-off", "only a program started for testing answers automation questions",

@@ -1,7 +1,7 @@
 #pragma once
 // COM as a single-threaded apartment on the window thread, for the shell's links and the screen
-// readers' objects: entered once the icon shows (nothing uses COM before, and its libraries
-// would delay the icon), left at exit.
+// readers' objects: entered the first time one of them is needed (most runs never need COM, and
+// its libraries would weigh on the program in the tray), left at exit.
 
 namespace kestal::win32 {
 

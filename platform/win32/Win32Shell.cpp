@@ -1,5 +1,6 @@
 #include <shlobj.h>
 
+#include "platform/win32/ComApartment.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Text.h"
 
@@ -70,7 +71,8 @@ std::wstring ShellFolder(int csidl) {
 
 std::intptr_t Win32Shell::Open(std::string_view target, WindowHandle owner) {
   // Owned by the window that asks, so that the shell's own messages show in front of it; with
-  // empty (not absent) parameters and folder, shown normally.
+  // empty (not absent) parameters and folder, shown normally. The shell's handlers may use COM.
+  EnterComApartment();
   const std::wstring file = Wide(target);
   HINSTANCE result =
       ShellExecuteW(reinterpret_cast<HWND>(owner), L"Open", file.c_str(), L"", L"", SW_SHOWNORMAL);
