@@ -6,8 +6,8 @@ kestal_layer(kestal_win32 platform/win32 BELOW kestal_window)
 target_compile_definitions(kestal_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
 # comctl32 and winmm are loaded when first needed (platform/win32/LateBoundApi), not linked;
-# ole32 once the icon shows; oleacc and oleaut32 when a screen reader first asks. uxtheme (which
-# the windowing loads in the tray already) is linked.
+# ole32 when a link is opened or a screen reader first asks, oleacc and oleaut32 when a screen
+# reader first asks. uxtheme (which the windowing loads in the tray already) is linked.
 target_link_libraries(kestal_win32 PUBLIC shell32 user32 gdi32 advapi32 uxtheme)
 
 # How the program and the floor are linked. Sections on page boundaries in the file too: Wine

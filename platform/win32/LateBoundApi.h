@@ -2,9 +2,9 @@
 // System functions bound when first needed: those of comctl32 and winmm, whose libraries are
 // loaded only then (the program spends nearly all its life in the tray, where it has no controls
 // and plays no sound, and each library costs start-up time and private memory there), those of
-// ole32, loaded once the icon shows, those of oleacc and oleaut32, loaded when a screen reader
-// first asks, and those of user32 that older systems lack. uxtheme, which the windowing loads
-// anyway, is linked as usual.
+// ole32, loaded when a link is opened or a screen reader first asks, those of oleacc and
+// oleaut32, loaded when a screen reader first asks, and those of user32 that older systems lack.
+// uxtheme, which the windowing loads anyway, is linked as usual.
 #include "platform/win32/Win32Api.h"
 
 namespace kestal::win32::late {
@@ -17,7 +17,7 @@ BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_P
 LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
 
-// COM's apartment, entered once the icon shows; E_NOTIMPL when ole32 is missing.
+// COM's apartment, entered when first needed; E_NOTIMPL when ole32 is missing.
 HRESULT CoInitializeEx(void* reserved, DWORD model);
 void CoUninitialize();
 HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases);
