@@ -2,8 +2,8 @@
 // The running program: the platform it runs on, what lives for the whole run (the tray icon's
 // record and the window sound) and its four windows, each made afresh whenever it is shown.
 #include "effects/WindowSequence.h"
-#include "platform/window/FormSlot.h"
-#include "platform/window/Platform.h"
+#include "forms/FormSlot.h"
+#include "services/Platform.h"
 #include "tray/TrayIcon.h"
 
 namespace kestal {

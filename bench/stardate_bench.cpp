@@ -6,7 +6,8 @@
 #include <chrono>
 
 #include "engine/Stardate.h"
-#include "platform/text/DateText.h"
+#include "text/DateText.h"
+#include "text/NumberText.h"
 
 namespace kestal {
 namespace {

@@ -16,7 +16,7 @@ endif()
 file(GLOB program_player_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/program/*.cpp)
 list(FILTER program_player_src EXCLUDE REGEX "/ReplayMain\\.cpp$")
 add_library(kestal_program_player STATIC ${program_player_src})
-target_link_libraries(kestal_program_player PUBLIC kestal_app kestal_headless)
+target_link_libraries(kestal_program_player PUBLIC kestal_app kestal_test_driver)
 add_executable(kestal_replay_actions ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/program/ReplayMain.cpp)
 target_link_libraries(kestal_replay_actions PRIVATE kestal_program_player)
 add_test(NAME FuzzProgramActions.CorpusReplays
@@ -34,7 +34,7 @@ if(KESTAL_FUZZ)
   # The headless machine and the player that works it are not what is explored: without
   # coverage of their own, the fuzzer's features are the program's, and their loops over texts
   # and logs don't pay for a comparison hook each.
-  foreach(harness kestal_headless kestal_program_player)
+  foreach(harness kestal_headless kestal_test_driver kestal_program_player)
     target_compile_options(${harness} PRIVATE -fno-sanitize=fuzzer-no-link)
   endforeach()
 endif()

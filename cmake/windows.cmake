@@ -2,7 +2,7 @@
 # KestalDate.exe and the end-to-end driver.
 enable_language(RC)
 
-kestal_layer(kestal_win32 platform/win32 BELOW kestal_window)
+kestal_layer(kestal_win32 platform/win32 BELOW kestal_services)
 target_compile_definitions(kestal_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
 # comctl32 and winmm are loaded when first needed (platform/win32/LateBoundApi), not linked;
@@ -50,7 +50,7 @@ set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
 # reaches (ld keeps every function that has unwind data, whether called or not). Where the layers
 # also go into the unit tests (on Windows with GoogleTest), they are compiled as usual.
 if(MINGW)
-  set(kestal_exe_layers kestal_text kestal_engine kestal_window kestal_windows kestal_app
+  set(kestal_exe_layers kestal_text kestal_engine kestal_forms kestal_services kestal_windows kestal_app
                         kestal_win32)
   foreach(target ${kestal_exe_layers} KestalDate)
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections -fno-rtti

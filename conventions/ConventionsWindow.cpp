@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/window/ControlDesign.h"
+#include "forms/ControlDesign.h"
 #include "resources/ResourceIds.h"
 
 namespace kestal {

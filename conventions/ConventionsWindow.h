@@ -2,8 +2,8 @@
 // The conventions window (News): how the two stardate conventions are read, and the Next
 // Generation formula with the values that follow from it.
 #include "effects/WindowSequence.h"
-#include "platform/window/Controls.h"
-#include "platform/window/Platform.h"
+#include "forms/Controls.h"
+#include "services/Platform.h"
 
 namespace kestal {
 

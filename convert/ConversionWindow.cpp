@@ -6,10 +6,12 @@
 
 #include "convert/FormatsText.h"
 #include "engine/Stardate.h"
-#include "platform/text/DateText.h"
-#include "platform/text/Utf8.h"
-#include "platform/window/ControlDesign.h"
+#include "forms/ControlDesign.h"
 #include "resources/ResourceIds.h"
+#include "services/Clock.h"
+#include "text/DateText.h"
+#include "text/NumberText.h"
+#include "text/Utf8.h"
 
 namespace kestal {
 

@@ -2,8 +2,8 @@
 // The conversion window (DataAstrale): a typed calendar date becomes a classic or Next
 // Generation stardate, and a typed stardate of either kind becomes a long calendar date.
 #include "effects/WindowSequence.h"
-#include "platform/window/Controls.h"
-#include "platform/window/Platform.h"
+#include "forms/Controls.h"
+#include "services/Platform.h"
 
 namespace kestal {
 

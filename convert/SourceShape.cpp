@@ -1,7 +1,8 @@
 #include "convert/SourceShape.h"
 
-#include "platform/text/DateText.h"
-#include "platform/text/Utf8.h"
+#include "text/DateText.h"
+#include "text/NumberText.h"
+#include "text/Utf8.h"
 
 namespace kestal {
 

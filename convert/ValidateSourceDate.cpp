@@ -1,6 +1,6 @@
 #include "convert/ConversionWindow.h"
 #include "convert/SourceShape.h"
-#include "platform/text/DateText.h"
+#include "text/DateText.h"
 
 namespace kestal {
 

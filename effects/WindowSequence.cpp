@@ -1,7 +1,7 @@
 #include "effects/WindowSequence.h"
 
 #include "effects/Zoom.h"
-#include "platform/window/Geometry.h"
+#include "forms/Geometry.h"
 
 namespace kestal {
 

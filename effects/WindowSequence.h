@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "effects/WindowSound.h"
-#include "platform/window/Form.h"
-#include "platform/window/Platform.h"
+#include "forms/Form.h"
+#include "services/Platform.h"
 
 namespace kestal {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/window/Platform.h"
+#include "services/Platform.h"
 
 namespace kestal {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The zoom outline between the screen corner or the notification area and a window.
-#include "platform/window/Form.h"
-#include "platform/window/Platform.h"
+#include "forms/Form.h"
+#include "services/Platform.h"
 
 namespace kestal {
 

@@ -1,5 +1,6 @@
 #include "engine/Stardate.h"
-#include "platform/text/Utf8.h"
+#include "text/CaseMapping.h"
+#include "text/Utf8.h"
 
 namespace kestal {
 

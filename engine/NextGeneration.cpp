@@ -2,7 +2,8 @@
 #include <cmath>
 
 #include "engine/Stardate.h"
-#include "platform/text/DateText.h"
+#include "text/DateText.h"
+#include "text/NumberText.h"
 
 namespace kestal {
 namespace {

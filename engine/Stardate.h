@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text/DateText.h"
+#include "text/DateText.h"
 
 namespace kestal {
 

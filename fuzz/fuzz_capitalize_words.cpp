@@ -6,8 +6,9 @@
 #include <string>
 
 #include "engine/Stardate.h"
-#include "platform/text/DateText.h"
-#include "platform/text/Utf8.h"
+#include "text/CaseMapping.h"
+#include "text/DateText.h"
+#include "text/Utf8.h"
 
 #define CHECK(condition) \
   if (!(condition)) std::abort()

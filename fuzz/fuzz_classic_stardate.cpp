@@ -5,8 +5,8 @@
 #include <string>
 
 #include "engine/Stardate.h"
-#include "platform/text/DateText.h"
-#include "platform/text/Utf8.h"
+#include "text/DateText.h"
+#include "text/Utf8.h"
 
 #define CHECK(condition) \
   if (!(condition)) std::abort()

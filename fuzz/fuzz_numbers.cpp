@@ -7,8 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/text/DateText.h"
-#include "platform/text/Utf8.h"
+#include "text/DateText.h"
+#include "text/NumberText.h"
+#include "text/Utf8.h"
 
 #define CHECK(condition) \
   if (!(condition)) std::abort()

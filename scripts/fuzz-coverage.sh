@@ -3,7 +3,7 @@
 # program with clang's source coverage in build/coverage, replays the corpus (by default the one
 # the last fuzz run left, build/fuzz-corpus/fuzz_program_actions, else the committed one) and
 # prints the line and branch coverage of tray/, convert/, settings/, conventions/, effects/ and
-# platform/window/. Not part of the test run.
+# forms/. Not part of the test run.
 #   scripts/fuzz-coverage.sh [CORPUS_FOLDER...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,4 +32,4 @@ find "${corpora[@]}" -type f -print0 | sort -z |
 echo "inputs: $(find "${corpora[@]}" -type f | wc -l)"
 "$cov" report "$build/kestal_replay_actions" -instr-profile="$build/replay.profdata" \
   "$root"/tray "$root"/convert "$root"/settings "$root"/conventions "$root"/effects \
-  "$root"/platform/window
+  "$root"/forms "$root"/services

@@ -1,7 +1,7 @@
 #include "settings/AboutWindow.h"
 
 #include "KestalVersion.h"
-#include "platform/window/ControlDesign.h"
+#include "forms/ControlDesign.h"
 #include "resources/ResourceIds.h"
 #include "settings/Autostart.h"
 #include "settings/ConventionSetting.h"

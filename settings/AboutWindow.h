@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "effects/WindowSequence.h"
-#include "platform/window/Controls.h"
-#include "platform/window/Platform.h"
+#include "forms/Controls.h"
+#include "services/Platform.h"
 #include "tray/TrayIcon.h"
 
 namespace kestal {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/window/Registry.h"
-#include "platform/window/Shell.h"
+#include "services/Registry.h"
+#include "services/Shell.h"
 
 namespace kestal {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/window/SettingsStore.h"
+#include "services/SettingsStore.h"
 
 namespace kestal {
 

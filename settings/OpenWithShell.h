@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/window/Platform.h"
+#include "services/Platform.h"
 
 namespace kestal {
 

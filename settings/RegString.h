@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/window/Registry.h"
+#include "services/Registry.h"
 
 namespace kestal {
 

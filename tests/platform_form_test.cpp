@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/window/FormSlot.h"
-#include "platform/window/Geometry.h"
+#include "forms/FormSlot.h"
+#include "forms/Geometry.h"
 
 namespace kestal {
 namespace {
@@ -10,7 +10,8 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   const struct {
     double value;
     long expected;
-  } cases[] = {{985.5, 986}, {984.5, 984}, {347.5, 348}, {348.4, 348}, {-0.5, 0}, {-1.5, -2}, {2.6, 3}};
+  } cases[] = {{985.5, 986}, {984.5, 984}, {347.5, 348}, {348.4, 348},
+               {-0.5, 0},    {-1.5, -2},   {2.6, 3}};
   for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.value), c.expected) << c.value;
 }
 

@@ -4,8 +4,10 @@
 #include <iterator>
 
 #include "engine/Stardate.h"
-#include "platform/text/DateText.h"
-#include "platform/text/Utf8.h"
+#include "services/Clock.h"
+#include "text/DateText.h"
+#include "text/NumberText.h"
+#include "text/Utf8.h"
 
 namespace kestal {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text/Clock.h"
-#include "platform/window/Tray.h"
+#include "services/Clock.h"
+#include "services/Tray.h"
 
 namespace kestal {
 

@@ -1,6 +1,6 @@
 #include "tray/TrayWindow.h"
 
-#include "platform/window/Geometry.h"
+#include "forms/Geometry.h"
 #include "resources/ResourceIds.h"
 #include "settings/ConventionSetting.h"
 
@@ -188,7 +188,8 @@ void TrayWindow::ShowAbout() {
   }
   platform_.windows.AfterRelease(*closing, [this, tray = weak_from_this()] {
     // Not once the program is ending.
-    if (const auto hold = tray.lock(); hold && State() == FormState::Loaded) platform_.windows.Show(about_);
+    if (const auto hold = tray.lock(); hold && State() == FormState::Loaded)
+      platform_.windows.Show(about_);
   });
 }
 

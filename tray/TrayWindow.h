@@ -4,9 +4,9 @@
 // when it is unloaded.
 #include <vector>
 
-#include "platform/window/Controls.h"
-#include "platform/window/FormSlot.h"
-#include "platform/window/Platform.h"
+#include "forms/Controls.h"
+#include "forms/FormSlot.h"
+#include "services/Platform.h"
 #include "tray/TrayIcon.h"
 
 namespace kestal {

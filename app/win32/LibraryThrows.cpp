@@ -7,7 +7,7 @@
 #include <new>
 #include <string>
 
-#include "platform/text/Failure.h"
+#include "text/Failure.h"
 
 #ifdef __GLIBCXX__
 namespace std {

@@ -12,7 +12,7 @@
 #include "Scenarios.h"
 #include "ScreenReader.h"
 #include "Screenshot.h"
-#include "platform/window/FormDesign.h"
+#include "forms/FormDesign.h"
 
 namespace e2e {
 

@@ -29,7 +29,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text/Clock.h"
+#include "services/Clock.h"
 
 namespace kestal::fuzzing {
 

@@ -7,7 +7,9 @@
 #include "engine/Stardate.h"
 #include "fuzz/program/ProgramPlayer.h"
 #include "platform/headless/HeadlessSurface.h"
-#include "platform/text/DateText.h"
+#include "services/Clock.h"
+#include "text/DateText.h"
+#include "text/NumberText.h"
 
 namespace kestal::fuzzing {
 namespace {

@@ -5,9 +5,9 @@
 #include <exception>
 #include <iterator>
 
+#include "forms/TabOrder.h"
 #include "platform/headless/CodePoints.h"
 #include "platform/headless/HeadlessSurface.h"
-#include "platform/window/TabOrder.h"
 #include "tray/TrayWindow.h"
 
 namespace kestal::fuzzing {
@@ -20,10 +20,9 @@ constexpr int kMostFirings = 200;
 const char* const kStoredAtStart[] = {"", "Next Generation", "Velorn Classic", " "};
 constexpr double kTwipsPerPixel[] = {15, 12, 10, 7.5};  // 96, 120, 144 and 192 dpi
 const LocalDateTime kStartDays[] = {
-    {2002, 6, 15, 10, 30, 0, 0},    {2001, 12, 31, 23, 59, 59, 250},
-    {2026, 3, 28, 23, 59, 59, 0},   {2026, 10, 24, 23, 59, 59, 0},
-    {2324, 2, 29, 0, 0, 0, 0},      {1999, 12, 31, 23, 59, 59, 990},
-    {9999, 12, 30, 23, 59, 59, 0},  {2002, 6, 15, 23, 59, 59, 999},
+    {2002, 6, 15, 10, 30, 0, 0},   {2001, 12, 31, 23, 59, 59, 250}, {2026, 3, 28, 23, 59, 59, 0},
+    {2026, 10, 24, 23, 59, 59, 0}, {2324, 2, 29, 0, 0, 0, 0},       {1999, 12, 31, 23, 59, 59, 990},
+    {9999, 12, 30, 23, 59, 59, 0}, {2002, 6, 15, 23, 59, 59, 999},
 };
 
 // What the machine holds of the autostart at start (by the day byte's upper bits), and where the
@@ -97,7 +96,8 @@ ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* tr
   storedAtStart_ = kStoredAtStart[setup % 4];
   const double tpp = kTwipsPerPixel[(setup >> 2) % 4];
   hp_.windows.screen = {static_cast<int>(1024 * tpp), static_cast<int>(768 * tpp), tpp, tpp};
-  if (!storedAtStart_.empty()) hp_.settings.Save("KestalDate", "Impostazioni", "Data", storedAtStart_);
+  if (!storedAtStart_.empty())
+    hp_.settings.Save("KestalDate", "Impostazioni", "Data", storedAtStart_);
   if ((setup >> 4) % 8 == 7) hp_.tray.available = false;  // started with Windows, no taskbar yet
   KeptState before;
   if (setup >> 7) {
@@ -126,14 +126,15 @@ ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* tr
   hp_.windows.onMessageBox = [this](const headless::MessageBoxRecord& box) { OnMessageBox(box); };
   hp_.windows.onPopupMenu = [this](const headless::MenuRecord&) { OnMenu(); };
   hp_.shell.onOpen = [this] { Fire(Nesting::ShellOpen); };
-  hp_.windows.onClick = [this](Form& form, int control, bool done) { OnClick(form, control, done); };
+  hp_.windows.onClick = [this](Form& form, int control, bool done) {
+    OnClick(form, control, done);
+  };
   program_ = std::make_unique<Program>(hp_.platform());
 
   char density[16];
   std::snprintf(density, sizeof density, "%g", tpp);
   Say(0, "start: setting \"" + storedAtStart_ + "\", " + density + " twips a pixel, " +
-             TimeText(time_.Local()) +
-             (hp_.tray.available ? "" : ", no taskbar yet") +
+             TimeText(time_.Local()) + (hp_.tray.available ? "" : ", no taskbar yet") +
              (setup >> 7 ? ", another program's start in the user's Run key" : "") +
              autostart.what);
 }
@@ -563,10 +564,9 @@ void ProgramPlayer::FireDueTimers(long long until) {
     ReadLog();
   };
   for (int fired = 0;; ++fired) {
-    const auto due = std::min_element(timers_.begin(), timers_.end(), [](const auto& a,
-                                                                          const auto& b) {
-      return a.second.first < b.second.first;
-    });
+    const auto due = std::min_element(
+        timers_.begin(), timers_.end(),
+        [](const auto& a, const auto& b) { return a.second.first < b.second.first; });
     if (due == timers_.end() || due->second.first > until) break;
     const auto key = due->first;
     if (fired == kMostFirings) {

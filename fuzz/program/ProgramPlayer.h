@@ -15,7 +15,7 @@
 #include "fuzz/program/Actions.h"
 #include "fuzz/program/KeptState.h"
 #include "fuzz/program/PassingTime.h"
-#include "platform/headless/Headless.h"
+#include "tests/driver/User.h"
 
 namespace kestal::fuzzing {
 
@@ -93,7 +93,7 @@ class ProgramPlayer {
   std::vector<const Form*> blocked_;  // owners of the open message boxes
   int menusOpen_ = 0;
   std::optional<int> menuChoice_;  // what the open (or next) menu returns
-  int lastMenuChoice_ = -1;  // what the last menu returned
+  int lastMenuChoice_ = -1;        // what the last menu returned
   // In the action being played, when the last menu choice and the last double click on the icon
   // came (0: none): a choice after the last double click leaves at most one window open.
   int events_ = 0, choiceAt_ = 0, doubleClickAt_ = 0;
@@ -121,10 +121,10 @@ class ProgramPlayer {
   // The tooltip's stardate for a day in a convention, as the engine gives it.
   std::string tipDay_, tipStardate_;
   bool tipNextGeneration_ = false;
-  bool endAsked_ = false;           // "Chiudi" chosen, or the session ended
-  bool form1GoneUnasked_ = false;   // the start-up window went without being asked to
-  int giveUpBoxes_ = 0;             // the message that the icon can't be added
-  bool ended_ = false;              // seen ended: nothing may happen after
+  bool endAsked_ = false;          // "Chiudi" chosen, or the session ended
+  bool form1GoneUnasked_ = false;  // the start-up window went without being asked to
+  int giveUpBoxes_ = 0;            // the message that the icon can't be added
+  bool ended_ = false;             // seen ended: nothing may happen after
   // The conversion window: the object the checks know, its last result and the input it came
   // from, and whether the user wrote into the result box since.
   std::weak_ptr<Form> conversion_;

@@ -1,6 +1,6 @@
 #include "platform/headless/CodePoints.h"
 
-#include "platform/text/Utf8.h"
+#include "text/Utf8.h"
 
 namespace kestal::headless {
 namespace {

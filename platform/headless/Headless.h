@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/window/Platform.h"
-#include "platform/window/TabOrder.h"
+#include "forms/TabOrder.h"
+#include "services/Platform.h"
 
 namespace kestal::headless {
 
@@ -173,57 +173,6 @@ class HeadlessWindowSystem : public WindowSystem {
   bool ended_ = false;
   int exitCode_ = 0;
   WindowHandle nextHandle_ = 0x1000;
-};
-
-// Acting on a loaded window as the user would. Controls are named as in the window's design
-// ("Option1", or "Label1" with its index).
-class User {
- public:
-  User(HeadlessWindowSystem& windows, Form& form) : windows_(windows), form_(form) {}
-
-  // A mouse click: a button, option button or check box takes the focus (when it can) and then
-  // clicks; a disabled control ignores the click; an option button becomes selected.
-  void Click(std::string_view control, int index = -1);
-  // Focus into a control (a click into a text box, or Tab).
-  void Focus(std::string_view control, int index = -1);
-  // Typing into a text box: focuses it, then each character replaces the selection, raising a
-  // key press (which may consume it) and a change for each character that changes the text.
-  void Type(std::string_view control, std::string_view text);
-  // One key press in the focused text box: 13 is Enter, 8 Backspace.
-  void PressKey(std::string_view control, int keyAscii);
-  // Space, Enter or Escape on whatever has the focus: Space and Enter click what they click on
-  // Windows (KeyClicks) or go into a text box as its key press; Escape closes the window.
-  void PressKey(Key key);
-  // Pasting or deleting: replaces the whole text at once (one change event).
-  void ReplaceText(std::string_view control, std::string_view text);
-  // Alt + the access key of a button or option ("&Converti": 'C').
-  void AccessKey(char key);
-  // Tab (Shift+Tab backwards): the focus moves to the next control in tab order that can take
-  // it; an option group is one stop, its selected button.
-  void Tab(bool backwards = false);
-
-  std::string Text(std::string_view control, int index = -1) const;
-  bool Value(std::string_view control, int index = -1) const;
-  bool Enabled(std::string_view control, int index = -1) const;
-  bool HasFocus(std::string_view control, int index = -1) const;
-  int SelStart(std::string_view control) const;
-  int SelLength(std::string_view control) const;
-  Color BackColor(std::string_view control, int index = -1) const;
-  // The colours the user sees: designed, or the system's under high contrast.
-  Color ShownForeColor(std::string_view control, int index = -1) const;
-  Color ShownBackColor(std::string_view control, int index = -1) const;
-  TwipRect Rect(std::string_view control, int index = -1) const;
-  // The form's own state.
-  bool Visible() const;
-  Color FormBackColor() const;
-  Color ShownFormBackColor() const;
-  TwipRect FormRect() const;  // left, top, width, height in twips
-
- private:
-  int Id(std::string_view control, int index) const;
-  HeadlessSurface& Surface() const;
-  HeadlessWindowSystem& windows_;
-  Form& form_;
 };
 
 // The window effects, recorded: the desktop and the notification area are what the test sets,

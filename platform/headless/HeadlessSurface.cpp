@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "forms/TabOrder.h"
 #include "platform/headless/CodePoints.h"
 #include "platform/headless/Headless.h"
-#include "platform/window/TabOrder.h"
 
 namespace kestal::headless {
 

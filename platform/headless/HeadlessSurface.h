@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/window/Form.h"
-#include "platform/window/FormSurface.h"
+#include "forms/Form.h"
+#include "forms/FormSurface.h"
 
 namespace kestal::headless {
 

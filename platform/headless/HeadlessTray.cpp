@@ -1,5 +1,5 @@
 #include "platform/headless/Headless.h"
-#include "platform/text/Utf8.h"
+#include "text/Utf8.h"
 
 namespace kestal::headless {
 

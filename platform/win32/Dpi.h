@@ -2,8 +2,8 @@
 // Screen density. The program is per-monitor aware: each window lays out at the density of the
 // monitor it is on. The per-monitor calls exist from Windows 10 (1607) on; before that every
 // window has the system's density.
+#include "forms/Geometry.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/window/Geometry.h"
 
 namespace kestal::win32 {
 

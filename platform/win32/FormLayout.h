@@ -6,10 +6,10 @@
 #include <functional>
 #include <vector>
 
-#include "platform/window/ControlPlace.h"
-#include "platform/window/FormDesign.h"
-#include "platform/window/Geometry.h"
-#include "platform/window/TabOrder.h"
+#include "forms/ControlPlace.h"
+#include "forms/FormDesign.h"
+#include "forms/Geometry.h"
+#include "forms/TabOrder.h"
 
 namespace kestal::win32 {
 

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "forms/FormDesign.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/window/FormDesign.h"
 
 namespace kestal::win32 {
 

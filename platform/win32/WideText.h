@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text/Utf8.h"
+#include "text/Utf8.h"
 
 namespace kestal::win32 {
 

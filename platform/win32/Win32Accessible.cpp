@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "forms/ReadableTree.h"
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
-#include "platform/window/ReadableTree.h"
 
 namespace kestal::win32 {
 

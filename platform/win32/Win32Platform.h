@@ -2,7 +2,7 @@
 // Every Win32 platform service, together, as the program is handed them.
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32WindowSystem.h"
-#include "platform/window/Platform.h"
+#include "services/Platform.h"
 
 namespace kestal::win32 {
 

@@ -1,14 +1,14 @@
 #pragma once
 // The platform services on Win32, each a thin layer over the system calls of the same names.
-#include "platform/text/Clock.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/window/Registry.h"
-#include "platform/window/Resources.h"
-#include "platform/window/SettingsStore.h"
-#include "platform/window/Shell.h"
-#include "platform/window/Sound.h"
-#include "platform/window/Tray.h"
-#include "platform/window/WindowEffects.h"
+#include "services/Clock.h"
+#include "services/Registry.h"
+#include "services/Resources.h"
+#include "services/SettingsStore.h"
+#include "services/Shell.h"
+#include "services/Sound.h"
+#include "services/Tray.h"
+#include "services/WindowEffects.h"
 
 namespace kestal::win32 {
 

@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "forms/Form.h"
+#include "forms/FormSurface.h"
+#include "forms/ShownColors.h"
 #include "platform/win32/GdiCache.h"
 #include "platform/win32/TextLayout.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/window/Form.h"
-#include "platform/window/FormSurface.h"
-#include "platform/window/ShownColors.h"
 
 namespace kestal::win32 {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "forms/Geometry.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/window/Geometry.h"
 
 namespace kestal::win32 {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "forms/WindowSystem.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/window/WindowSystem.h"
 
 namespace kestal::win32 {
 

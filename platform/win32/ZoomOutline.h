@@ -2,8 +2,8 @@
 // The zoom's outline, drawn by the program in a window of its own: the system's caption
 // animation draws straight onto the screen, which the desktop compositor (Windows 8 on) does not
 // show reliably, and Wine does not draw at all.
+#include "forms/Geometry.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/window/Geometry.h"
 
 namespace kestal::win32 {
 

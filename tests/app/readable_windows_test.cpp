@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "platform/headless/Headless.h"
-#include "platform/window/ReadableTree.h"
+#include "forms/ReadableTree.h"
+#include "tests/driver/User.h"
 
 namespace kestal::testing {
 namespace {
@@ -64,10 +64,15 @@ TEST(ReadableWindows, TheConversionWindowReadsTopToBottom) {
   Lines expected = {"text \"Kestal Date\"", "text \"- Conversioni\"",
                     "text \"Conversione di date da attuali ad astrali e viceversa.\""};
   expected.insert(expected.end(), frames.begin(), frames.end());
-  const Lines rest = {"group \"Conversione in formato:\"", "  control Option4",
-                      "  control Option5", "group \"Risultato conversione:\"",
-                      "  text \"Data attuale:\"", "  control VelornDate \"Data attuale:\"",
-                      "control Command1", "control Command2", "control Command3"};
+  const Lines rest = {"group \"Conversione in formato:\"",
+                      "  control Option4",
+                      "  control Option5",
+                      "group \"Risultato conversione:\"",
+                      "  text \"Data attuale:\"",
+                      "  control VelornDate \"Data attuale:\"",
+                      "control Command1",
+                      "control Command2",
+                      "control Command3"};
   expected.insert(expected.end(), rest.begin(), rest.end());
   EXPECT_EQ(Outline(window), expected);
 

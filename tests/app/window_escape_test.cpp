@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "platform/headless/Headless.h"
+#include "tests/driver/User.h"
 
 namespace kestal::testing {
 namespace {
@@ -38,7 +38,8 @@ TEST(WindowEscape, ClosesEachWindowAsTheTrayMenuDoes) {
       if (escape) {
         user.PressKey(Key::Escape);
       } else {
-        program.platform.windows.Unload(slot);  // what a menu choice does to the window that is open
+        program.platform.windows.Unload(
+            slot);  // what a menu choice does to the window that is open
       }
       closings[escape] = hp.log.Entries();
       tooltips[escape] = hp.tray.Tooltip();

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "platform/headless/Headless.h"
 #include "resources/ResourceIds.h"
+#include "tests/driver/User.h"
 
 namespace kestal {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "platform/headless/Headless.h"
+#include "tests/driver/User.h"
 
 namespace kestal::testing {
 

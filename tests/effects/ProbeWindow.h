@@ -4,7 +4,7 @@
 #include <string>
 
 #include "effects/WindowSequence.h"
-#include "platform/headless/Headless.h"
+#include "tests/driver/User.h"
 
 namespace kestal::testing {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Stardate.h"
-#include "platform/text/Utf8.h"
+#include "text/Utf8.h"
 
 namespace kestal {
 namespace {

@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/text/DateText.h"
+#include "text/CaseMapping.h"
+#include "text/DateText.h"
+#include "text/NumberText.h"
 
 namespace kestal {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/Stardate.h"
-#include "platform/text/DateText.h"
+#include "text/DateText.h"
 
 namespace kestal {
 namespace {

@@ -2,7 +2,8 @@
 
 #include <climits>
 
-#include "platform/text/DateText.h"
+#include "services/Clock.h"
+#include "text/DateText.h"
 
 namespace kestal {
 namespace {

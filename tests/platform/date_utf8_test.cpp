@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/text/Utf8.h"
+#include "text/Utf8.h"
 
 namespace kestal {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/window/Controls.h"
-#include "platform/headless/Headless.h"
+#include "forms/Controls.h"
+#include "tests/driver/User.h"
 
 namespace kestal::headless {
 namespace {

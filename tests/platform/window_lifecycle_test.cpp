@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/window/Controls.h"
-#include "platform/window/FormSlot.h"
+#include "forms/Controls.h"
+#include "forms/FormSlot.h"
 #include "platform/headless/Headless.h"
 
 namespace kestal::headless {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/Program.h"
-#include "platform/headless/Headless.h"
+#include "tests/driver/User.h"
 
 namespace kestal::testing {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/Program.h"
-#include "platform/headless/Headless.h"
+#include "tests/driver/User.h"
 #include "tray/TrayWindow.h"
 
 namespace kestal::testing {

@@ -5,9 +5,9 @@
 #include <functional>
 #include <optional>
 
-#include "platform/text/CivilDate.h"
 #include "resources/ResourceIds.h"
 #include "tests/tray/TraySession.h"
+#include "text/CivilDate.h"
 #include "tray/TrayIcon.h"
 
 namespace kestal::testing {

@@ -1,0 +1,233 @@
+#include "tests/driver/User.h"
+
+#include <cctype>
+#include <stdexcept>
+
+#include "platform/headless/CodePoints.h"
+#include "platform/headless/HeadlessSurface.h"
+
+namespace kestal::headless {
+namespace {
+
+std::string ControlName(std::string_view control, int index) {
+  std::string name(control);
+  if (index >= 0) name += "(" + std::to_string(index) + ")";
+  return name;
+}
+
+// The access key of a caption: the character after a single "&" ("&&" is a plain "&").
+char AccessKeyOf(std::string_view caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return caption[i + 1];
+    ++i;
+  }
+  return 0;
+}
+
+// The user can only work a window that is on the screen.
+HeadlessSurface& Shown(HeadlessSurface& surface, const Form& form) {
+  if (!surface.Visible()) throw std::logic_error(form.Name() + " is not shown");
+  return surface;
+}
+
+}  // namespace
+
+int User::Id(std::string_view control, int index) const {
+  const int id = form_.FindControl(control, index);
+  if (id < 0) {
+    throw std::invalid_argument("no control " + ControlName(control, index) + " in " +
+                                form_.Name());
+  }
+  return id;
+}
+
+HeadlessSurface& User::Surface() const {
+  HeadlessSurface* surface = windows_.SurfaceOf(form_);
+  if (!surface) throw std::logic_error(form_.Name() + " is not loaded");
+  return *surface;
+}
+
+void User::Click(std::string_view control, int index) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  const int id = Id(control, index);
+  HeadlessSurface& surface = Shown(Surface(), form_);
+  if (!surface.Enabled(id)) return;
+  const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
+  switch (kind) {
+    case ControlKind::Button:
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox: {
+      // The button takes the focus as it is pressed and clicks as it is released.
+      surface.SetFocus(id);
+      HeadlessSurface* after = windows_.SurfaceOf(form_);
+      if (!after || !after->Enabled(id)) return;
+      if (kind == ControlKind::OptionButton) after->SetValue(id, true);
+      if (kind == ControlKind::CheckBox) after->SetValue(id, !after->Value(id));
+      windows_.Click(form_, id);
+      return;
+    }
+    case ControlKind::TextBox:
+      surface.SetFocus(id);
+      return;
+    case ControlKind::Label:
+    case ControlKind::Picture:
+      windows_.Click(form_, id);
+      return;
+    case ControlKind::Frame:
+    case ControlKind::Line:
+      return;
+  }
+}
+
+void User::Focus(std::string_view control, int index) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  const int id = Id(control, index);
+  Shown(Surface(), form_).SetFocus(id);
+}
+
+void User::Type(std::string_view control, std::string_view text) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  Focus(control);
+  for (char32_t c : DecodeCodePoints(text)) {
+    // Keys go to the box while it holds the focus; a handler that moves it away ends the typing.
+    if (!windows_.SurfaceOf(form_)) return;
+    PressKey(control, static_cast<int>(c));
+    HeadlessSurface* surface = windows_.SurfaceOf(form_);
+    if (!surface || surface->FocusedControl() != Id(control, -1)) return;
+  }
+}
+
+void User::PressKey(std::string_view control, int keyAscii) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  const int id = Id(control, -1);
+  if (form_.Controls().at(static_cast<std::size_t>(id)).kind != ControlKind::TextBox) {
+    throw std::invalid_argument(std::string(control) + " is not a text box");
+  }
+  Shown(Surface(), form_).SetFocus(id);
+  HeadlessSurface* surface = windows_.SurfaceOf(form_);
+  if (!surface || surface->FocusedControl() != id) return;
+  int key = keyAscii;
+  form_.RaiseKeyPress(id, key);
+  surface = windows_.SurfaceOf(form_);
+  if (key == 0 || !surface || surface->FocusedControl() != id) return;
+  if (surface->TypeCharacter(id, static_cast<char32_t>(key))) form_.RaiseChange(id);
+}
+
+void User::PressKey(Key key) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  HeadlessSurface& surface = Shown(Surface(), form_);
+  if (key == Key::Escape) {
+    // As Windows' dialog keys have it: Escape closes the window, as any other close does.
+    if (!form_.Definition().topLevel) windows_.Unload(form_);
+    return;
+  }
+  const int id = surface.FocusedControl();
+  if (id < 0) return;
+  const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
+  if (design.kind == ControlKind::TextBox) {
+    PressKey(design.name, key == Key::Enter ? 13 : ' ');
+  } else if (KeyClicks(design, key)) {
+    Click(design.name, design.index);
+  }
+}
+
+void User::ReplaceText(std::string_view control, std::string_view text) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  const int id = Id(control, -1);
+  Shown(Surface(), form_).SetFocus(id);
+  HeadlessSurface* surface = windows_.SurfaceOf(form_);
+  if (!surface || surface->FocusedControl() != id) return;
+  if (surface->ReplaceAll(id, text)) form_.RaiseChange(id);
+}
+
+void User::AccessKey(char key) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  HeadlessSurface& surface = Shown(Surface(), form_);
+  const auto& definitions = form_.Controls();
+  const auto wanted = std::tolower(static_cast<unsigned char>(key));
+  for (std::size_t i = 0; i < definitions.size(); ++i) {
+    const ControlKind kind = definitions[i].kind;
+    if (kind != ControlKind::Button && kind != ControlKind::OptionButton &&
+        kind != ControlKind::CheckBox) {
+      continue;
+    }
+    const char mark = AccessKeyOf(surface.Text(static_cast<int>(i)));
+    if (mark == 0 || std::tolower(static_cast<unsigned char>(mark)) != wanted) continue;
+    if (!surface.Enabled(static_cast<int>(i))) continue;
+    Click(definitions[i].name, definitions[i].index);
+    return;
+  }
+}
+
+void User::Tab(bool backwards) {
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  HeadlessSurface& surface = Shown(Surface(), form_);
+  const int next =
+      NextTabStop(form_.Controls(), surface.TabStops(), surface.FocusedControl(), backwards);
+  if (next >= 0) surface.SetFocus(next);
+}
+
+std::string User::Text(std::string_view control, int index) const {
+  return Surface().Text(Id(control, index));
+}
+
+bool User::Value(std::string_view control, int index) const {
+  return Surface().Value(Id(control, index));
+}
+
+bool User::Enabled(std::string_view control, int index) const {
+  return Surface().Enabled(Id(control, index));
+}
+
+bool User::HasFocus(std::string_view control, int index) const {
+  return Surface().FocusedControl() == Id(control, index);
+}
+
+int User::SelStart(std::string_view control) const {
+  return Surface().SelStart(Id(control, -1));
+}
+
+int User::SelLength(std::string_view control) const {
+  return Surface().SelLength(Id(control, -1));
+}
+
+Color User::BackColor(std::string_view control, int index) const {
+  return Surface().ControlBackColor(Id(control, index));
+}
+
+Color User::ShownForeColor(std::string_view control, int index) const {
+  const ControlDefinition& design =
+      form_.Controls().at(static_cast<std::size_t>(Id(control, index)));
+  return ShownFore(design, design.foreColor, windows_.Colors());
+}
+
+Color User::ShownBackColor(std::string_view control, int index) const {
+  const int id = Id(control, index);
+  return ShownBack(form_.Controls().at(static_cast<std::size_t>(id)),
+                   Surface().ControlBackColor(id), windows_.Colors());
+}
+
+TwipRect User::Rect(std::string_view control, int index) const {
+  return form_.Controls().at(static_cast<std::size_t>(Id(control, index))).rect;
+}
+
+bool User::Visible() const {
+  HeadlessSurface* surface = windows_.SurfaceOf(form_);
+  return surface && surface->Visible();
+}
+
+Color User::FormBackColor() const {
+  return Surface().BackColor();
+}
+
+Color User::ShownFormBackColor() const {
+  return ShownWindowBack(Surface().BackColor(), windows_.Colors());
+}
+
+TwipRect User::FormRect() const {
+  const HeadlessSurface& surface = Surface();
+  return {surface.Left(), surface.Top(), form_.DesignWidth(), form_.DesignHeight()};
+}
+
+}  // namespace kestal::headless
