@@ -47,10 +47,10 @@ void BM_CapitalizeWords(benchmark::State& state) {
 }
 BENCHMARK(BM_CapitalizeWords);
 
-void BM_InvariantNumberText(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(InvariantNumberText(-320545.2));
+void BM_StardateNumberText(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(StardateNumberText(-320545.2));
 }
-BENCHMARK(BM_InvariantNumberText);
+BENCHMARK(BM_StardateNumberText);
 
 // A yardstick for the figures above on a given machine: one heap-allocated string as long as a
 // long date, made and freed, which every call that returns a long date pays once.

@@ -205,7 +205,7 @@ void ConversionWindow::Convert() {
       if (Option4.Value()) {
         VelornDate.SetText(ClassicStardate(text, true));
       } else if (Option5.Value()) {
-        VelornDate.SetText(InvariantNumberText(NGStardate(text)));
+        VelornDate.SetText(StardateNumberText(NGStardate(text)));
       }
     } else if (Option2.Value()) {
       VelornDate.SetText(ClassicStardate(text, false));

@@ -1,7 +1,6 @@
 // Classic reference stardates, "X/YYYY.ZZ": century number minus 20, year in the century and
 // month, day.
 #include <algorithm>
-#include <cmath>
 
 #include "engine/Stardate.h"
 #include "text/DateText.h"
@@ -16,22 +15,21 @@ void AppendTwoDigits(std::string& out, int value) {
   out += static_cast<char>('0' + value % 10);
 }
 
-// A whole number, as the number reading reads it; an error otherwise. Plain digits, the usual
-// case, are read at once.
-double WholeNumber(std::string_view text) {
-  std::size_t i = 0, end = text.size();
-  while (i < end && text[i] == ' ') ++i;
-  while (end > i && text[end - 1] == ' ') --end;
-  const bool negative = i < end && text[i] == '-';
-  if (negative || (i < end && text[i] == '+')) ++i;
-  if (end > i && end - i <= 15) {
-    long long value = 0;
-    for (; i < end && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
-    if (i == end) return static_cast<double>(negative ? -value : value);
-  }
-  const std::optional<double> value = TryReadNumber(text);
-  if (!value || *value != std::trunc(*value)) throw EngineError("not a number");
-  return *value;
+// A whole number's digits, as the number reading reads it; an error otherwise.
+std::string WholeNumber(std::string_view text) {
+  std::optional<std::string> digits = ReadWholeNumber(text);
+  if (!digits) throw EngineError("not a number");
+  return std::move(*digits);
+}
+
+// The value of a whole number's digits of at most `most` digits; `otherwise` when it has more.
+int SmallNumber(std::string_view digits, std::size_t most, int otherwise) {
+  const bool negative = digits.starts_with('-');
+  if (negative) digits.remove_prefix(1);
+  if (digits.size() > most) return otherwise;
+  int value = 0;
+  for (char c : digits) value = value * 10 + (c - '0');
+  return negative ? -value : value;
 }
 
 int TwoDigits(std::string_view text) {
@@ -43,13 +41,12 @@ bool IsTwoDigits(std::string_view text) {
 }
 
 // The date text "day/mm/year" of a code, the day without leading zeros.
-std::string DateText(double day, std::string_view mm, double century, std::string_view yy) {
-  std::string text;
-  text += WholeNumberText(day);
+std::string DateText(std::string_view day, std::string_view mm, int century, std::string_view yy) {
+  std::string text(day);
   text += '/';
   text += mm;
   text += '/';
-  text += std::to_string(static_cast<int>(century) + 20);
+  text += std::to_string(century + 20);
   text += yy;
   return text;
 }
@@ -72,10 +69,13 @@ std::string ToLongDate(std::string_view code) {
   if (slash == std::string_view::npos || point == std::string_view::npos) {
     throw EngineError("not a stardate");
   }
-  const double century = WholeNumber(code.substr(0, slash));
   // Outside -19 to 79 the year would leave 100 to 9999 and be misread as another century.
+  const std::string centuryDigits = WholeNumber(code.substr(0, slash));
+  const int century = SmallNumber(centuryDigits, 2, 100);
   if (century < -19 || century > 79) throw EngineError("year out of range");
-  const double day = WholeNumber(code.substr(point + 1));
+  const std::string day = WholeNumber(code.substr(point + 1));
+  // Only a day of one or two digits can be a day of a month.
+  const int dayNumber = SmallNumber(day, 2, 0);
   // Two characters of year and two of month; counted in bytes when they are ASCII.
   const std::string_view afterSlash = code.substr(slash + 1);
   const bool ascii = afterSlash.size() >= 4 &&
@@ -86,11 +86,10 @@ std::string ToLongDate(std::string_view code) {
 
   std::optional<CivilDate> date;
   if (IsTwoDigits(yy)) {  // a year of three or four digits, read as it stands
-    const int year = (static_cast<int>(century) + 20) * 100 + TwoDigits(yy);
+    const int year = (century + 20) * 100 + TwoDigits(yy);
     if (IsTwoDigits(mm)) {
       // What the date reading makes of "day/mm/year", without writing the text.
-      const CivilDate candidate{year, TwoDigits(mm),
-                                day >= 1 && day <= 31 ? static_cast<int>(day) : 0};
+      const CivilDate candidate{year, TwoDigits(mm), dayNumber};
       if (IsValidDate(candidate)) date = candidate;
     } else {
       date = TryReadDate(DateText(day, mm, century, yy));

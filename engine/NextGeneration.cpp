@@ -55,7 +55,7 @@ double NGStardate(std::string_view dateText) {
 
 std::string StardateToDateText(std::string_view stardateText) {
   if (stardateText.find('.') == std::string_view::npos) throw EngineError("not a stardate");
-  const std::optional<double> stardate = TryReadPointNumber(stardateText);
+  const std::optional<double> stardate = ReadPointNumber(stardateText);
   if (!stardate) throw EngineError("not a number");
 
   const double x = *stardate / 1000;

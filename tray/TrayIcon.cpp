@@ -22,7 +22,7 @@ std::string TodayText(const Clock& clock) {
 
 std::string NGTipText(const Clock& clock) {
   std::string text =
-      "Velorn NG - Data stellare: " + InvariantNumberText(NGStardate(TodayText(clock)));
+      "Velorn NG - Data stellare: " + StardateNumberText(NGStardate(TodayText(clock)));
   text.push_back('\0');
   return text;
 }

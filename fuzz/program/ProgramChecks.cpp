@@ -168,7 +168,7 @@ void ProgramPlayer::CheckTooltip() {
   if (today != tipDay_ || expectNextGeneration_ != tipNextGeneration_) {
     tipDay_ = today;
     tipNextGeneration_ = expectNextGeneration_;
-    tipStardate_ = expectNextGeneration_ ? InvariantNumberText(NGStardate(today))
+    tipStardate_ = expectNextGeneration_ ? StardateNumberText(NGStardate(today))
                                          : ClassicStardate(today, true);
   }
   if (stardate != tipStardate_) {
@@ -298,7 +298,7 @@ void ProgramPlayer::CheckConversionWindow() {
   try {
     if (user.Value("Option1")) {
       if (user.Value("Option4")) expected = ClassicStardate(source, true);
-      if (user.Value("Option5")) expected = InvariantNumberText(NGStardate(source));
+      if (user.Value("Option5")) expected = StardateNumberText(NGStardate(source));
     } else if (user.Value("Option2")) {
       expected = ClassicStardate(source, false);
     } else if (user.Value("Option3")) {
