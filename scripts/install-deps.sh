@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake git pkg-config
-  googletest libgtest-dev libbenchmark-dev zlib1g-dev
+  googletest libgtest-dev libbenchmark-dev zlib1g-dev libzopfli-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine64 wine xvfb xauth fonts-wine fonts-liberation imagemagick sox

@@ -1,6 +1,14 @@
 #include "settings/ConventionSetting.h"
 
 namespace kestal {
+namespace {
+
+constexpr std::string_view kSettingsApp = "KestalDate";
+constexpr std::string_view kSettingsSection = "Impostazioni";
+constexpr std::string_view kConventionKey = "Data";
+constexpr std::string_view kNextGenerationSetting = "Next Generation";
+
+}  // namespace
 
 std::string ReadConventionSetting(SettingsStore& store) {
   return store.Get(kSettingsApp, kSettingsSection, kConventionKey);

@@ -1,17 +1,13 @@
 #pragma once
-// Which stardate convention the tray tooltip shows, kept in the per-user settings store. An empty
-// or missing value means the classic convention; any other text the Next Generation one.
+// Which stardate convention the tray tooltip shows, kept in the per-user settings store under
+// "KestalDate", "Impostazioni", "Data". An empty or missing value means the classic convention;
+// any other text the Next Generation one.
 #include <string>
 #include <string_view>
 
 #include "services/SettingsStore.h"
 
 namespace kestal {
-
-inline constexpr std::string_view kSettingsApp = "KestalDate";
-inline constexpr std::string_view kSettingsSection = "Impostazioni";
-inline constexpr std::string_view kConventionKey = "Data";
-inline constexpr std::string_view kNextGenerationSetting = "Next Generation";
 
 // The stored text; empty when nothing is stored.
 std::string ReadConventionSetting(SettingsStore& store);
