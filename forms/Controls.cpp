@@ -57,7 +57,11 @@ bool OptionButton::Value() const {
   return Surface() ? Surface()->Value(id_) : Definition().value;
 }
 void OptionButton::SetValue(bool value) {
-  if (Surface()) Surface()->SetValue(id_, value);
+  if (value) {
+    owner_.SelectOption(id_);
+  } else if (Surface()) {
+    Surface()->SetValue(id_, false);
+  }
 }
 
 bool CheckBox::Value() const {

@@ -46,6 +46,20 @@ void Form::Refresh() {
   if (FormSurface* surface = Surface()) surface->Refresh();
 }
 
+void Form::SelectOption(int id) {
+  FormSurface* surface = Surface();
+  if (!surface) return;
+  const int container = controls_.at(static_cast<size_t>(id)).container;
+  for (size_t other = 0; other < controls_.size(); ++other) {
+    const ControlDefinition& design = controls_[other];
+    if (static_cast<int>(other) != id && design.kind == ControlKind::OptionButton &&
+        design.container == container) {
+      surface->SetValue(static_cast<int>(other), false);
+    }
+  }
+  surface->SetValue(id, true);
+}
+
 void Form::SetTimer(int timerId, long milliseconds) {
   if (FormSurface* surface = Surface()) surface->SetTimer(timerId, milliseconds);
 }
@@ -69,9 +83,9 @@ void Form::RaisePaint() {
   Form_Paint();
 }
 
-void Form::RaiseMouseMove(int button, int shift, double x, double y) {
+void Form::RaiseTrayEvent(int event, PixelPoint anchor) {
   const auto hold = Hold();
-  Form_MouseMove(button, shift, x, y);
+  Form_TrayEvent(event, anchor);
 }
 
 void Form::RaiseTimer(int timerId) {

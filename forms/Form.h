@@ -21,10 +21,9 @@ namespace kestal {
 
 enum class FormState { NotLoaded, Loading, Loaded, Unloading, Released };
 
-// TaskbarCreated: the shell (re)started. IconChanged: the window's icon was made anew (the
-// density or the theme changed), so the tray must be given the new one. AnotherStart: the user
-// started the program again while it runs; the running copy shows itself.
-enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed, IconChanged, AnotherStart };
+// TaskbarCreated: the shell (re)started. AnotherStart: the user started the program again while
+// it runs; the running copy shows itself.
+enum class SystemEvent { TaskbarCreated, TimeChanged, Resumed, AnotherStart };
 
 class Form : public std::enable_shared_from_this<Form> {
  public:
@@ -52,6 +51,9 @@ class Form : public std::enable_shared_from_this<Form> {
   // The window's outline: its designed rectangle with rounded corners (see FormSurface).
   void RoundCorners(int cornerTwips);
   void Refresh();
+  // Selects the option button and clears the other options of its frame: the one place that
+  // keeps them exclusive, whether the program or the user selects. Raises no click.
+  void SelectOption(int id);
   void SetTimer(int timerId, long milliseconds);
   void KillTimer(int timerId);
 
@@ -75,7 +77,10 @@ class Form : public std::enable_shared_from_this<Form> {
   void RaiseLoad();
   void RaiseUnload();
   void RaisePaint();
-  void RaiseMouseMove(int button, int shift, double x, double y);
+  // An event of the program's icon in the notification area (kTrayLeftDoubleClick ...) with
+  // its anchor on the screen, as the shell gives both; only the window the icon was shown for
+  // hears them.
+  void RaiseTrayEvent(int event, PixelPoint anchor);
   void RaiseTimer(int timerId);
   // False when the window could not act on the event (the program is ending).
   bool RaiseSystemEvent(SystemEvent event);
@@ -96,7 +101,7 @@ class Form : public std::enable_shared_from_this<Form> {
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
   virtual void Form_Paint() {}
-  virtual void Form_MouseMove(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void Form_TrayEvent(int /*event*/, PixelPoint /*anchor*/) {}
   virtual void Form_Timer(int /*timerId*/) {}
   virtual bool Form_SystemEvent(SystemEvent /*event*/) { return false; }
 

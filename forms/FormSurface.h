@@ -15,7 +15,6 @@ class FormSurface {
   virtual ~FormSurface() = default;
 
   virtual WindowHandle Handle() const = 0;
-  virtual IconHandle Icon() const = 0;  // the window's icon (the tray shows Form1's)
 
   virtual void Show() = 0;  // visible, then painted (Form_Paint)
   virtual void Hide() = 0;
@@ -38,8 +37,8 @@ class FormSurface {
   // change event.
   virtual std::string Text(int id) const = 0;
   virtual void SetText(int id, std::string_view text) = 0;
-  // Option button selected / check box ticked. Selecting an option clears the others of its
-  // container. Raises no click.
+  // Option button selected / check box ticked, this control alone (Form::SelectOption keeps a
+  // frame's options exclusive). Raises no click.
   virtual bool Value(int id) const = 0;
   virtual void SetValue(int id, bool value) = 0;
   virtual bool Enabled(int id) const = 0;

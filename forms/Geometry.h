@@ -10,6 +10,12 @@ struct PixelRect {
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
+// A point in screen pixels.
+struct PixelPoint {
+  int32_t x = 0, y = 0;
+  friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
 // Left, top, width and height of a control or window, in twips.
 struct TwipRect {
   int left = 0, top = 0, width = 0, height = 0;

@@ -42,7 +42,6 @@ bool PartOf(const Form& form, int id, ReadablePart& part) {
   part.rect = WindowRectTwips(form.Controls(), id);
   const FormSurface* surface = form.Surface();
   part.enabled = !surface || surface->Enabled(id);
-  part.focusable = TakesFocus(design);
   part.focused = surface && surface->FocusedControl() == id;
   switch (design.kind) {
     case ControlKind::Label:

@@ -13,9 +13,11 @@ namespace kestal {
 enum class ReadableRole {
   StaticText,  // a label: its whole text
   Grouping,    // a frame: its caption; the controls inside it are its children
-  Link,        // a link label: its address; its action opens it
-  Button,      // a picture that acts when clicked: its own name; its action is the click
-  Control,     // a real control (button, text box, option, check box), described by the platform
+  Link,        // a link (a window of its own): its address; its action opens it
+  Button,      // a picture that acts when clicked (a window of its own): its own name; its
+               // action is the click
+  Control,     // another real control (button, text box, option, check box), described by the
+               // platform
 };
 
 struct ReadablePart {
@@ -25,7 +27,6 @@ struct ReadablePart {
   std::string name;
   TwipRect rect;  // on the window
   bool enabled = true;
-  bool focusable = false;  // the keyboard reaches it
   bool focused = false;
   std::vector<ReadablePart> children;
 };
@@ -43,6 +44,11 @@ std::string ReadableText(std::string_view caption);
 // True for the parts that act when the reader asks (links, and pictures read as buttons).
 inline bool HasDefaultAction(const ReadablePart& part) {
   return part.role == ReadableRole::Link || part.role == ReadableRole::Button;
+}
+
+// True for the parts that are windows of their own (every part a user acts on).
+inline bool HasWindow(const ReadablePart& part) {
+  return part.role != ReadableRole::StaticText && part.role != ReadableRole::Grouping;
 }
 
 }  // namespace kestal

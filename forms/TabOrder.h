@@ -12,32 +12,28 @@
 
 namespace kestal {
 
-// Buttons, text boxes, option buttons and the check box: the controls of their own (real child
-// windows on Windows). Frames, labels, pictures and lines are drawn by the window.
-inline bool IsRealControl(ControlKind kind) {
-  return kind == ControlKind::Button || kind == ControlKind::TextBox ||
-         kind == ControlKind::OptionButton || kind == ControlKind::CheckBox;
-}
-
-// A link, or a picture read as a button: drawn by the window, yet it acts when clicked, so the
-// keyboard must reach it too.
-inline bool IsDrawnButton(const ControlDefinition& design) {
+// A link, or a picture read as a button: it acts when clicked, as a button does, and is drawn
+// by its window in the window's own look.
+inline bool IsOwnerDrawn(const ControlDefinition& design) {
   return (design.kind == ControlKind::Label && design.readable == Readable::Link) ||
          (design.kind == ControlKind::Picture && design.readable == Readable::Button);
 }
 
-// The real controls, and the links and pictures that act when the design gives them a tab
-// index. Frames, other labels and pictures, and lines never take the focus.
-inline bool TakesFocus(const ControlDefinition& design) {
-  return IsRealControl(design.kind) || (IsDrawnButton(design) && design.tabIndex >= 0);
+// What a user acts on: buttons, text boxes, option buttons, the check box, the links and the
+// captains' pictures, each a real window of its own (a child window on Windows). Frames, the
+// other labels and pictures, and lines are drawn by the window.
+inline bool IsRealControl(const ControlDefinition& design) {
+  return design.kind == ControlKind::Button || design.kind == ControlKind::TextBox ||
+         design.kind == ControlKind::OptionButton || design.kind == ControlKind::CheckBox ||
+         IsOwnerDrawn(design);
 }
 
 // The controls that can take the focus, in the order Tab walks them: by tab index, those without
-// one last, ties in order of definition. (On Windows the real ones are made in this order.)
+// one last, ties in order of definition. (On Windows their windows are made in this order.)
 inline std::vector<int> TabOrder(const std::vector<ControlDefinition>& controls) {
   std::vector<int> order;
   for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (TakesFocus(controls[i])) order.push_back(static_cast<int>(i));
+    if (IsRealControl(controls[i])) order.push_back(static_cast<int>(i));
   }
   const auto key = [&](int id) {
     const int tab = controls[static_cast<std::size_t>(id)].tabIndex;
@@ -140,7 +136,7 @@ enum class Key { Space, Enter, Escape };
 // Enter is a key press of its own; on an option or check box it does nothing). Escape clicks
 // nothing: it closes the window.
 inline bool KeyClicks(const ControlDefinition& design, Key key) {
-  if (IsDrawnButton(design)) return key != Key::Escape;
+  if (IsOwnerDrawn(design)) return key != Key::Escape;
   switch (design.kind) {
     case ControlKind::Button:
       return key != Key::Escape;

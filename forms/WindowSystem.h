@@ -3,6 +3,7 @@
 // kept here once), and the platform's screen, message, message-box, menu and pointer services.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,6 @@ enum class MousePointer { Default, Hourglass };
 struct MenuItem {
   std::string caption;  // "-" is a separator
 };
-
-// Where a popup menu opens: at the mouse pointer, or at the tray icon's anchor point (the icon
-// reached with the keyboard).
-enum class MenuPlace { Pointer, TrayIcon };
 
 class WindowSystem {
  public:
@@ -65,10 +62,11 @@ class WindowSystem {
   virtual void DoEvents() = 0;
   // Modal, with one OK button; CR and CR LF break lines, TAB aligns.
   virtual void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) = 0;
-  // Pops up the menu at that place with the default item in bold; returns the chosen index, or
-  // -1 when the menu was dismissed.
+  // Pops up the menu with the default item in bold, at that point of the screen (the tray
+  // icon's anchor, for a menu the keyboard opened) or, without one, at the mouse pointer;
+  // returns the chosen index, or -1 when the menu was dismissed.
   virtual int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex,
-                        MenuPlace place) = 0;
+                        std::optional<PixelPoint> at) = 0;
   virtual void SetMousePointer(MousePointer pointer) = 0;
   // The window hears the shell, the installer and another start of the program even when this
   // copy runs with more rights than they have (started elevated): its system events and close

@@ -1,51 +1,35 @@
 #pragma once
-// The notification-area icon, as the program describes it to the shell. The message and flag
-// codes are the shell's own (the Win32 layer checks them against its headers).
-#include <cstdint>
+// The program's icon in the notification area, as the tray window asks for it: shown with its
+// tooltip, the tooltip changed, the keyboard handed back, removed. What the shell is sent, and
+// the icon at each density, are the platform's.
+#include <string_view>
 
 #include "forms/WindowHandle.h"
 
 namespace kestal {
 
-// The program's one icon, known to the shell by its window and this id.
-inline constexpr uint32_t kTrayIconId = 1;
-
-inline constexpr unsigned kNimAdd = 0;
-inline constexpr unsigned kNimModify = 1;
-inline constexpr unsigned kNimDelete = 2;
-inline constexpr unsigned kNimSetFocus = 3;  // the keyboard focus back to the notification area
-inline constexpr uint32_t kNifMessage = 1;
-inline constexpr uint32_t kNifIcon = 2;
-inline constexpr uint32_t kNifTip = 4;
-// The icon's events come to its window as pointer-move messages (512), the event's own code
-// where the pointer's position would be: left button down, left double click, right button up.
-inline constexpr uint32_t kTrayCallbackMessage = 512;
-inline constexpr int kTrayLeftButtonDown = 513;
-inline constexpr int kTrayLeftDoubleClick = 515;
-inline constexpr int kTrayRightButtonUp = 517;
-// The shell also reports a selection by the left button (after a click) or by the keyboard
-// (Enter, Space), and the menu key; a right button release is followed by the same code.
+// The shell's events on the icon in its current form, as it sends them: left button down,
+// double click and right button up; a selection by the left button (after a click) or by the
+// keyboard (Enter, Space); the menu key, also sent right after a right button release.
+inline constexpr int kTrayLeftButtonDown = 0x201;
+inline constexpr int kTrayLeftDoubleClick = 0x203;
+inline constexpr int kTrayRightButtonUp = 0x205;
 inline constexpr int kTraySelect = 0x400;
 inline constexpr int kTrayKeySelect = 0x401;
 inline constexpr int kTrayContextMenu = 0x7B;
 
-// The icon's record: the window that hears its events, its id, which of the fields below count,
-// the message its events come as, the icon shown and the tooltip field.
-struct TrayIconRecord {
-  WindowHandle hWnd = 0;
-  uint32_t uID = 0;
-  uint32_t uFlags = 0;
-  uint32_t uCallbackMessage = 0;
-  IconHandle hIcon = 0;
-  // The tooltip: the text up to its NUL, then blanks up to the field's 64 characters.
-  char16_t szTip[64] = {};
-};
-
 class TrayArea {
  public:
   virtual ~TrayArea() = default;
-  // Adds, changes or removes the icon: true when the shell took the request.
-  virtual bool NotifyIcon(unsigned message, const TrayIconRecord& record) = 0;
+  // Puts the program's icon with this tooltip in the notification area, its events going to
+  // the window (Form_TrayEvent), or puts it there again once the taskbar has come back: true
+  // when the shell shows it. The tooltip ends at its first NUL.
+  virtual bool Show(WindowHandle window, std::string_view tooltip) = 0;
+  // The icon's tooltip from now on: true when the shell took it.
+  virtual bool SetTooltip(std::string_view tooltip) = 0;
+  // The keyboard back to the notification area (a menu it opened was left without a choice).
+  virtual void GiveFocusBack() = 0;
+  virtual void Remove() = 0;
 };
 
 }  // namespace kestal

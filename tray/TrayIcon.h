@@ -1,9 +1,8 @@
 #pragma once
-// The tray icon's record and its tooltip: today's stardate in one of the two conventions. One
-// for the whole run, shared by the tray window and the About window; the one place that knows
-// which convention the tooltip shows.
+// The tray icon's tooltip: today's stardate in one of the two conventions. One for the whole
+// run, shared by the tray window and the About window; the one place that knows which
+// convention the tooltip shows.
 #include <string>
-#include <string_view>
 
 #include "services/Clock.h"
 #include "services/Tray.h"
@@ -15,26 +14,26 @@ std::string NGTipText(const Clock& clock);
 // "Velorn - Data astrale: " and today's classic stardate, then a NUL.
 std::string ClassicTipText(const Clock& clock);
 
-// Copies a composed text into szTip from the left: a shorter text is filled up with blanks to
-// the field's 64 characters, a longer one is cut there.
-void PutTipText(TrayIconRecord& record, std::string_view text);
-
 class TrayIcon {
  public:
   TrayIcon(TrayArea& tray, const Clock& clock) : tray_(tray), clock_(clock) {}
 
-  TrayIconRecord TrayIconData;
-
   bool ShowsNextGeneration() const { return nextGeneration_; }
   // Which convention the tooltip shows from now on; nothing is composed or sent yet.
   void Choose(bool nextGeneration) { nextGeneration_ = nextGeneration; }
-  // Composes today's tooltip in the convention shown into TrayIconData; sends nothing.
-  void Compose();
-  // The tooltip shows today's stardate in this convention from now on: composed and sent with
-  // NIM_MODIFY. Day changes and shell restarts keep the convention.
-  void Show(bool nextGeneration);
-  // Sends the record as it is with the shell's message (add, modify, delete).
-  bool Send(unsigned message) { return tray_.NotifyIcon(message, TrayIconData); }
+  // Today's tooltip in the convention shown.
+  std::string Tooltip() const {
+    return nextGeneration_ ? NGTipText(clock_) : ClassicTipText(clock_);
+  }
+  // Puts the icon in the notification area for the window, with today's tooltip: true when
+  // the shell shows it.
+  bool Add(WindowHandle window) { return tray_.Show(window, Tooltip()); }
+  // The tooltip shows today's stardate in this convention from now on. Day changes and shell
+  // restarts keep the convention.
+  void Show(bool nextGeneration) {
+    nextGeneration_ = nextGeneration;
+    tray_.SetTooltip(Tooltip());
+  }
 
  private:
   TrayArea& tray_;

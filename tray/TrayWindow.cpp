@@ -1,6 +1,5 @@
 #include "tray/TrayWindow.h"
 
-#include "forms/Geometry.h"
 #include "resources/ResourceIds.h"
 #include "settings/ConventionSetting.h"
 
@@ -23,14 +22,6 @@ const std::vector<MenuItem>& TrayWindow::MenuItems() {
 
 void TrayWindow::Form_Load() {
   const std::string setting = ReadConventionSetting(platform_.settings);
-
-  TrayIconRecord& record = trayIcon_.TrayIconData;
-  record.hWnd = hWnd();
-  record.uID = kTrayIconId;
-  record.uFlags = kNifMessage | kNifIcon | kNifTip;
-  record.uCallbackMessage = kTrayCallbackMessage;
-  record.hIcon = Surface() ? Surface()->Icon() : 0;
-
   // Any stored text, not only the one the program writes, selects the Next Generation tooltip.
   trayIcon_.Choose(!setting.empty());
   platform_.windows.AcceptOtherPrograms(*this);
@@ -42,18 +33,12 @@ void TrayWindow::Form_Load() {
 void TrayWindow::Form_Unload() {
   KillTimer(kMidnightTimer);
   StopRetrying();
-  TrayIconRecord& record = trayIcon_.TrayIconData;
-  record.hWnd = hWnd();
-  record.uID = kTrayIconId;
-  trayIcon_.Send(kNimDelete);
+  platform_.tray.Remove();
 }
 
-// Adds the icon with today's tooltip in the convention it shows. A refusal may also mean that
-// the icon is there already (the shell announces itself for other reasons too): a change that
-// the shell takes says so.
+// Adds the icon with today's tooltip in the convention it shows.
 bool TrayWindow::TryAddIcon() {
-  trayIcon_.Compose();
-  iconAdded_ = trayIcon_.Send(kNimAdd) || trayIcon_.Send(kNimModify);
+  iconAdded_ = trayIcon_.Add(hWnd());
   return iconAdded_;
 }
 
@@ -121,11 +106,6 @@ bool TrayWindow::Form_SystemEvent(SystemEvent event) {
     case SystemEvent::Resumed:
       FollowTheDate();
       break;
-    case SystemEvent::IconChanged:
-      // The tray shows the icon at the size of the new density.
-      trayIcon_.TrayIconData.hIcon = Surface() ? Surface()->Icon() : 0;
-      trayIcon_.Send(kNimModify);
-      break;
     case SystemEvent::AnotherStart:
       // Started again from the Start menu or at sign-in: the one copy shows what a double click
       // on its icon shows. A copy that is ending says no, and the new start waits for its end.
@@ -136,11 +116,9 @@ bool TrayWindow::Form_SystemEvent(SystemEvent event) {
   return true;
 }
 
-void TrayWindow::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/) {
+void TrayWindow::Form_TrayEvent(int event, PixelPoint anchor) {
   const int previous = TrayMessage;
-  // The tray puts its event code where a pointer message carries the horizontal position, which
-  // the window layer hands over in twips.
-  TrayMessage = static_cast<int>(RoundHalfEven(x / platform_.windows.Screen().twipsPerPixelX));
+  TrayMessage = event;
   // Nested message processing (the menu's own loop, a window's opening effects) can bring
   // another notification while one is handled: it is ignored.
   if (TrayBusy) return;
@@ -154,28 +132,28 @@ void TrayWindow::Form_MouseMove(int /*button*/, int /*shift*/, double x, double 
       ShowAbout();
       break;
     case kTrayRightButtonUp:
-      OpenMenu(MenuPlace::Pointer);
+      OpenMenu(std::nullopt);
       break;
     case kTrayKeySelect:
       // Enter or Space on the icon reached with the keyboard.
-      OpenMenu(MenuPlace::TrayIcon);
+      OpenMenu(anchor);
       break;
     case kTrayContextMenu:
       // The menu key; the shell sends the same right after a right button release, whose menu
       // has opened already.
-      if (previous != kTrayRightButtonUp) OpenMenu(MenuPlace::TrayIcon);
+      if (previous != kTrayRightButtonUp) OpenMenu(anchor);
       break;
     default:
       break;
   }
 }
 
-void TrayWindow::OpenMenu(MenuPlace place) {
-  const int chosen = platform_.windows.PopupMenu(*this, MenuItems(), kMenuAbout, place);
+void TrayWindow::OpenMenu(std::optional<PixelPoint> anchor) {
+  const int chosen = platform_.windows.PopupMenu(*this, MenuItems(), kMenuAbout, anchor);
   if (chosen >= 0) {
     mnuMain_Click(chosen);
-  } else if (place == MenuPlace::TrayIcon && State() == FormState::Loaded) {
-    trayIcon_.Send(kNimSetFocus);
+  } else if (anchor && State() == FormState::Loaded) {
+    platform_.tray.GiveFocusBack();
   }
 }
 

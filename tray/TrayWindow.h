@@ -2,6 +2,7 @@
 // The hidden start-up window (Form1): it puts the icon in the tray, keeps its tooltip on today's
 // stardate, turns the icon's mouse events into the program's commands, and removes the icon
 // when it is unloaded.
+#include <optional>
 #include <vector>
 
 #include "forms/Controls.h"
@@ -39,7 +40,8 @@ class TrayWindow : public Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
-  void Form_MouseMove(int button, int shift, double x, double y) override;
+  // The icon's events: a double click shows About, a right click or the keyboard the menu.
+  void Form_TrayEvent(int event, PixelPoint anchor) override;
   void Form_Timer(int timerId) override;
   bool Form_SystemEvent(SystemEvent event) override;
 
@@ -51,9 +53,9 @@ class TrayWindow : public Form {
   void WaitForMidnight();
   void FollowTheDate();
   void ShowAbout();
-  // The popup menu; a menu the keyboard opened and left without a choice gives the keyboard
-  // back to the notification area.
-  void OpenMenu(MenuPlace place);
+  // The popup menu, at the pointer or, opened by the keyboard, at the icon's anchor; a menu the
+  // keyboard opened and left without a choice gives the keyboard back to the notification area.
+  void OpenMenu(std::optional<PixelPoint> anchor);
 
   Platform& platform_;
   TrayIcon& trayIcon_;

@@ -75,7 +75,7 @@ void AboutWindow(Session& session) {
   CheckTopmost(session, form, "About");
 
   // The Next Generation picture changes the tooltip at once; nothing is stored yet.
-  ClickWindowless(form, Image3);
+  ClickControl(form, Image3);
   CheckShownOptions(session, form, "Next Generation", false, "after the Next Generation picture");
   CheckTooltip(session, std::string("Next Generation"), "about-tooltip-next-generation");
   report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey), "the picture stores no setting");
@@ -99,7 +99,7 @@ void AboutWindow(Session& session) {
 
   // A link hands the user to another program, which must come in front: About gives up staying
   // on top, and stays open.
-  ClickWindowless(form, Label4);
+  ClickControl(form, Label4);
   report.Check(
       WaitUntil([&] { return !(GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_TOPMOST); }, kWindowMs),
       "after the mail link, About no longer stays above the others");
@@ -107,7 +107,7 @@ void AboutWindow(Session& session) {
   Snapshot(*program, "about-after-link");
 
   // Back to the classic convention, autostart off.
-  ClickWindowless(form, Image2);
+  ClickControl(form, Image2);
   CheckShownOptions(session, form, "Velorn Classic", true, "after the classic picture");
   ClickControl(form, Check1);
   report.Check(WaitForOn(form, Check1, false, kWindowMs), "the autostart box unticks");
@@ -130,7 +130,7 @@ void AboutClosedWithoutOk(Session& session) {
   if (!program) return;
   HWND form = OpenByDoubleClick(session, *program);
   if (!form) return;
-  ClickWindowless(form, Image3);
+  ClickControl(form, Image3);
   WaitForText(form, StarDate, "Next Generation", kWindowMs);
   // Any menu choice closes the About window first; "Convenzioni" then opens its own.
   HWND news = OpenFromTrayMenu(session, *program, MenuItem::Convenzioni, conventions::kForm);

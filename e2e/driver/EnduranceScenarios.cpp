@@ -73,7 +73,7 @@ bool TooltipChanges(Session& session, RunningProgram& program, int changes) {
   if (!form) return false;
   for (int change = changes % 2; change < changes + changes % 2; ++change) {
     const bool nextGeneration = change % 2 == 0;
-    ClickWindowless(form, nextGeneration ? about::Image3 : about::Image2);
+    ClickControl(form, nextGeneration ? about::Image3 : about::Image2);
     const char* caption = nextGeneration ? "Next Generation" : "Velorn Classic";
     if (!session.report.Check(WaitForText(form, about::StarDate, caption, kWindowMs) == caption,
                               "the picture switches the convention"))

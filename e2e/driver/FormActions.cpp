@@ -1,9 +1,9 @@
 #include "FormActions.h"
 
+#include <oleacc.h>
+
 #include <iterator>
 #include <vector>
-
-#include <oleacc.h>
 
 #include "Poll.h"
 #include "ScreenReader.h"
@@ -24,18 +24,6 @@ bool TypeText(HWND form, int control, const std::string& text) {
 bool ClickControl(HWND form, int control) {
   HWND button = ControlWindow(form, control);
   return button && PostMessageW(button, BM_CLICK, 0, 0);
-}
-
-bool ClickWindowless(HWND form, int control) {
-  const auto part = ReadControlPart(form, control);
-  if (!part) return false;
-  POINT middle{(part->location.left + part->location.right) / 2,
-               (part->location.top + part->location.bottom) / 2};
-  ScreenToClient(form, &middle);
-  const LPARAM at = MAKELPARAM(middle.x, middle.y);
-  return PostMessageW(form, WM_MOUSEMOVE, 0, at) &&
-         PostMessageW(form, WM_LBUTTONDOWN, MK_LBUTTON, at) &&
-         PostMessageW(form, WM_LBUTTONUP, 0, at);
 }
 
 bool PressEnterIn(HWND form, int control) {

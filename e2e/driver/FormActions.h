@@ -13,13 +13,12 @@ namespace e2e {
 
 // Replaces the text of a text box, as typing over a selected text does.
 bool TypeText(HWND form, int control, const std::string& text);
-// Clicks a button, option button or check box (posted: the click may open a modal box).
+// Clicks a button, option button, check box, link or picture (posted: the click may open a
+// modal box).
 bool ClickControl(HWND form, int control);
 // One press of a key, with the modifiers held around it, as the keyboard sends it (to the window
 // that has the keyboard).
 void PressKey(WORD key, std::initializer_list<WORD> held = {});
-// Clicks the middle of a windowless control (picture, link label), which the window hit-tests.
-bool ClickWindowless(HWND form, int control);
 // Presses Enter in a text box.
 bool PressEnterIn(HWND form, int control);
 

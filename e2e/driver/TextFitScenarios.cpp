@@ -186,7 +186,7 @@ void TextFit(Session& session) {
       ListCaptions(session, form, dpi, window.name, density + "-" + window.name);
       if (window.form == std::wstring(about::kForm)) {
         // The other convention's caption is longer: it must fit too.
-        ClickWindowless(form, about::Image3);
+        ClickControl(form, about::Image3);
         WaitForText(form, about::StarDate, "Next Generation", kWindowMs);
         program.WaitForIdle(kWindowMs);
         ListCaptions(session, form, dpi, "About window with Next Generation chosen",

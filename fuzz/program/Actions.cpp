@@ -72,21 +72,25 @@ std::string Shown(std::string_view text) {
   return shown;
 }
 
-constexpr int kOtherTrayCodes[] = {0, 518, 519, 520, 521, 522, 1024, 1025, 1026, 1027, 1028, 1029,
-                                   1030, 1031, 65535, 123};
+constexpr int kOtherTrayCodes[] = {0,    518,  519,  520,  521,  522,  1024,  1025,
+                                   1026, 1027, 1028, 1029, 1030, 1031, 65535, 123};
 constexpr int kMenuChoices[] = {0, 1, 2, 3, 4, 5, -1, 9};
 constexpr char kAccessKeys[] = {'c', 'f', 'e', 'o', 'C', 'x', 'l', '&'};
 constexpr long long kSecond = 1000, kMinute = 60 * kSecond, kHour = 60 * kMinute;
-constexpr long long kTimes[] = {10,          kSecond,     2 * kSecond,  10 * kSecond, 59 * kSecond,
-                                kMinute,     119 * kSecond, 2 * kMinute, 121 * kSecond,
-                                5 * kMinute, kHour,       2 * kHour,    12 * kHour,   24 * kHour,
-                                25 * kHour,  1};
+constexpr long long kTimes[] = {10,      kSecond,       2 * kSecond, 10 * kSecond,  59 * kSecond,
+                                kMinute, 119 * kSecond, 2 * kMinute, 121 * kSecond, 5 * kMinute,
+                                kHour,   2 * kHour,     12 * kHour,  24 * kHour,    25 * kHour,
+                                1};
 
 const ClockSetting kClockSettings[] = {
     {"to the last second of 2002", false, 0, {2002, 12, 31, 23, 59, 59, 900}},
-    {"to the night the clocks go forward (29 March 2026, 01:59:59)", false, 0,
+    {"to the night the clocks go forward (29 March 2026, 01:59:59)",
+     false,
+     0,
      {2026, 3, 29, 1, 59, 59, 0}},
-    {"to the night the clocks go back (25 October 2026, 02:59:59)", false, 0,
+    {"to the night the clocks go back (25 October 2026, 02:59:59)",
+     false,
+     0,
      {2026, 10, 25, 2, 59, 59, 0}},
     {"back a day", true, -24 * kHour, {}},
     {"back an hour", true, -kHour, {}},
@@ -128,9 +132,11 @@ std::string OddText(int byte) {
     case 1:
       return "15/06/2002" + std::string(31990, ' ');  // the longest
     case 2:
-      return "\xFF\xFE" "15/06\xC3";
+      return "\xFF\xFE"
+             "15/06\xC3";
     case 3:
-      return "\xF0\x9F\x9A\x80" "15/06/2002\xCC\x81";
+      return "\xF0\x9F\x9A\x80"
+             "15/06/2002\xCC\x81";
     case 4:
       return "";
     case 5:
@@ -158,7 +164,8 @@ std::string OddText(int byte) {
     case 16:
       return "-2222997.3";
     case 17:
-      return "\xE2\x80\xAE" "15/06/2002";  // a right-to-left override before it
+      return "\xE2\x80\xAE"
+             "15/06/2002";  // a right-to-left override before it
     default:
       return std::string(40000, '9');
   }
@@ -200,7 +207,8 @@ Action ActionReader::Next() {
     case 'p': {
       std::size_t count = Byte();
       if (action.code == 'Y') count %= 33;
-      for (std::size_t i = 0; i < count && !AtEnd(); ++i) action.text.push_back(static_cast<char>(Byte()));
+      for (std::size_t i = 0; i < count && !AtEnd(); ++i)
+        action.text.push_back(static_cast<char>(Byte()));
       break;
     }
     default:
@@ -231,8 +239,7 @@ std::string Describe(const Action& action) {
       return "tray: event " + std::to_string(OtherTrayCode(action.a));
     case 'M': {
       const int choice = MenuChoice(action.a);
-      return choice < 0 ? std::string("menu: dismissed")
-                        : "menu: item " + std::to_string(choice);
+      return choice < 0 ? std::string("menu: dismissed") : "menu: item " + std::to_string(choice);
     }
     case 'K':
       return window + "click on control " + std::to_string(action.b);
@@ -269,7 +276,7 @@ std::string Describe(const Action& action) {
     case 'Z':
       return "system: sleeps eight hours and wakes";
     case 'G':
-      return "system: the density changes";
+      return "system: the density changes, the taskbar announces itself";
     case 'H':
       return "system: the taskbar is created anew";
     case 'h':

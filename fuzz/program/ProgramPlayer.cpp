@@ -258,7 +258,9 @@ void ProgramPlayer::Run(const Action& action, int depth) {
       ClockChanged(SystemEvent::Resumed);
       break;
     case 'G':
-      hp_.windows.ChangeDensity();
+      // The taskbar announces itself with the icon still there, as it does when its density
+      // changes.
+      hp_.windows.Broadcast(SystemEvent::TaskbarCreated);
       break;
     case 'H':
       hp_.tray.available = true;

@@ -30,7 +30,8 @@ namespace kestal::headless {
 //             "AcceptOtherPrograms(<name>)"
 //   effects:  "AnimateOutline(<hwnd>,(l,t,r,b),(l,t,r,b))", "MakeTopmost(<hwnd>)",
 //             "RoundOutline(<hwnd>,348,324,20)"
-//   tray:     "NotifyIcon(<message>)"
+//   tray:     "NotifyIcon(Show)", "NotifyIcon(Tooltip)", "NotifyIcon(FocusBack)",
+//             "NotifyIcon(Remove)"
 //   registry: "GetRegValue(HKLM|HKCU,<path>,<name>)",
 //   "SetRegValue(HKLM|HKCU,<path>,<name>,<text>)",
 //             "DeleteRegValue(HKLM|HKCU,<path>,<name>)", "DeleteRegKey(HKLM|HKCU,<path>)"
@@ -61,7 +62,7 @@ struct MenuRecord {
   std::string owner;
   std::vector<MenuItem> items;
   int defaultIndex;
-  MenuPlace place;
+  std::optional<PixelPoint> at;  // none: at the pointer
 };
 
 class HeadlessResources;
@@ -74,7 +75,7 @@ class HeadlessWindowSystem : public WindowSystem {
 
   ScreenMetrics screen{15360, 11520, 15, 15};  // 1024 x 768 pixels at 15 twips a pixel
   // The density of the monitor the windows open on, in twips a pixel, where it differs from the
-  // system's (0: the system's). The hidden start-up window keeps the system's, as on Windows.
+  // system's (0: the system's).
   double monitorTwipsPerPixel = 0;
 
   Color highlight{10, 36, 106};
@@ -92,7 +93,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void DoEvents() override;
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
   int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex,
-                MenuPlace place) override;
+                std::optional<PixelPoint> at) override;
   void SetMousePointer(MousePointer pointer) override;
   void AcceptOtherPrograms(Form& form) override;
 
@@ -130,16 +131,12 @@ class HeadlessWindowSystem : public WindowSystem {
   bool FireTimer(Form& form, int timerId);
   // The interval of a running timer, or 0 when it isn't running.
   long TimerInterval(const Form& form, int timerId) const;
-  // A notification of the tray icon reaching its window: the shell sends the callback message
-  // (512, a pointer move) with the icon id 1 as its first parameter and the mouse event code
-  // (513, 515, 517 ...) in place of the pointer's X in pixels; the window gets
-  // Form_MouseMove(1, 0, code x twips per pixel, 0). Nothing happens when it isn't loaded.
-  void NotifyTray(Form& form, int eventCode);
+  // An event of the tray icon reaching the window it was shown for, with the icon's anchor
+  // (the bottom-right corner's icon, as Windows' notification area has it). Nothing happens
+  // when the window isn't loaded.
+  void NotifyTray(Form& form, int event, PixelPoint anchor = {1010, 758});
   // A system event (taskbar created, time changed, resumed) reaches every loaded window.
   void Broadcast(SystemEvent event);
-  // The screen's density changes: every window with an icon gets it anew at the new size (a new
-  // handle), then the icon-changed event.
-  void ChangeDensity();
 
   // What the platform handed out and has not had back: windows made and not destroyed, window
   // objects not yet freed (a destroyed window's object goes with its form), and timers running
@@ -215,30 +212,27 @@ class HeadlessEffects : public WindowEffects {
   std::vector<Animation> animations_;
 };
 
-// The notification area: the records sent, and the icon as the shell would show it.
+// The notification area: the icon as the shell would show it.
 class HeadlessTray : public TrayArea {
  public:
   explicit HeadlessTray(CallLog& log) : log_(log) {}
-  bool NotifyIcon(unsigned message, const TrayIconRecord& record) override;
+  bool Show(WindowHandle window, std::string_view tooltip) override;
+  bool SetTooltip(std::string_view tooltip) override;
+  void GiveFocusBack() override;
+  void Remove() override;
 
-  bool available = true;  // false: the taskbar isn't there, every call fails
-  struct Sent {
-    unsigned message;
-    TrayIconRecord record;
-  };
-  const std::vector<Sent>& Records() const { return sent_; }
+  bool available = true;  // false: the taskbar isn't there, nothing is shown
   bool IconShown() const { return shown_; }
-  std::string Tooltip() const;  // the shown tooltip, up to its NUL, as UTF-8
-  // The icon as the shell holds it: the fields that the adds and changes set.
-  const TrayIconRecord& Current() const { return current_; }
-  // The shell restarts: the icon is gone until it is added again.
+  std::string Tooltip() const;                     // the shown tooltip, up to its NUL
+  WindowHandle Window() const { return window_; }  // the window its events go to
+  // The shell restarts: the icon is gone until it is shown again.
   void RestartShell() { shown_ = false; }
 
  private:
   CallLog& log_;
-  std::vector<Sent> sent_;
   bool shown_ = false;
-  TrayIconRecord current_{};
+  std::string tooltip_;
+  WindowHandle window_ = 0;
 };
 
 // The text in lower case: registry keys and values, settings and paths compare that way.

@@ -9,12 +9,11 @@
 namespace kestal::headless {
 
 HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Form& form,
-                                 WindowHandle handle, IconHandle icon, const ScreenMetrics& density)
+                                 WindowHandle handle, const ScreenMetrics& density)
     : windows_(windows),
       log_(log),
       form_(form),
       handle_(handle),
-      icon_(icon),
       twipsPerPixelX_(density.twipsPerPixelX),
       twipsPerPixelY_(density.twipsPerPixelY) {
   for (const ControlDefinition& design : form.Controls()) {
@@ -39,7 +38,7 @@ const HeadlessSurface::ControlState& HeadlessSurface::At(int id) const {
 
 bool HeadlessSurface::CanFocus(int id) const {
   const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
-  return TakesFocus(design) && design.tabIndex >= 0 && At(id).enabled;
+  return IsRealControl(design) && design.tabIndex >= 0 && At(id).enabled;
 }
 
 std::vector<int> HeadlessSurface::TabStops() const {
@@ -131,12 +130,12 @@ void HeadlessSurface::SetText(int id, std::string_view text) {
   if (chars == state.text) return;
   state.text = std::move(chars);
   state.utf8Current = false;
-  const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
-  if (kind == ControlKind::TextBox) {
+  const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
+  if (design.kind == ControlKind::TextBox) {
     // Setting the text puts the caret at the start, with nothing selected.
     state.selStart = state.selLength = 0;
     form_.RaiseChange(id);
-  } else if (visible_ && !IsRealControl(kind)) {
+  } else if (visible_ && !IsRealControl(design)) {
     // A screen reader hears of a changed text that has no window of its own to say so.
     log_.Add("NameChanged(" + form_.Name() + "," + std::to_string(id) + ")");
   }
@@ -147,16 +146,6 @@ bool HeadlessSurface::Value(int id) const {
 }
 
 void HeadlessSurface::SetValue(int id, bool value) {
-  const auto& definitions = form_.Controls();
-  const ControlDefinition& design = definitions.at(static_cast<std::size_t>(id));
-  if (value && design.kind == ControlKind::OptionButton) {
-    for (std::size_t i = 0; i < definitions.size(); ++i) {
-      if (definitions[i].kind == ControlKind::OptionButton &&
-          definitions[i].container == design.container) {
-        controls_[i].value = false;
-      }
-    }
-  }
   At(id).value = value;
 }
 

@@ -18,14 +18,12 @@ class HeadlessSurface : public FormSurface {
  public:
   // `density`: the window's monitor's (only its twips a pixel count).
   HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Form& form, WindowHandle handle,
-                  IconHandle icon, const ScreenMetrics& density);
+                  const ScreenMetrics& density);
   ~HeadlessSurface() override;
   HeadlessSurface(const HeadlessSurface&) = delete;
   HeadlessSurface& operator=(const HeadlessSurface&) = delete;
 
   WindowHandle Handle() const override { return handle_; }
-  IconHandle Icon() const override { return icon_; }
-  void ReplaceIcon(IconHandle icon) { icon_ = icon; }
   void Show() override;
   void Hide() override;
   bool Visible() const override { return visible_; }
@@ -93,7 +91,6 @@ class HeadlessSurface : public FormSurface {
   CallLog& log_;
   Form& form_;
   WindowHandle handle_;
-  IconHandle icon_;
   std::vector<ControlState> controls_;
   std::map<int, long> timers_;
   int focus_ = -1;

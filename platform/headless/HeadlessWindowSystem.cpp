@@ -22,13 +22,11 @@ std::unique_ptr<FormSurface> HeadlessWindowSystem::CreateSurface(Form& form) {
   if (refuseWindows) return nullptr;
   const WindowHandle handle = nextHandle_;
   nextHandle_ += 0x10;
-  // Windows that show the same icon resource share its handle, as loaded icons do.
-  const IconHandle icon = form.Definition().iconId != 0 ? 0x20000 + form.Definition().iconId : 0;
   ScreenMetrics density = screen;
-  if (monitorTwipsPerPixel > 0 && !form.Definition().topLevel) {
+  if (monitorTwipsPerPixel > 0) {
     density.twipsPerPixelX = density.twipsPerPixelY = monitorTwipsPerPixel;
   }
-  auto surface = std::make_unique<HeadlessSurface>(*this, log_, form, handle, icon, density);
+  auto surface = std::make_unique<HeadlessSurface>(*this, log_, form, handle, density);
   surfaces_.push_back(surface.get());
   objects_.push_back(surface.get());
   return surface;
@@ -79,8 +77,8 @@ void HeadlessWindowSystem::MsgBox(std::string_view text, MsgBoxIcon icon, std::s
 }
 
 int HeadlessWindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items,
-                                    int defaultIndex, MenuPlace place) {
-  menus_.push_back({owner.Name(), items, defaultIndex, place});
+                                    int defaultIndex, std::optional<PixelPoint> at) {
+  menus_.push_back({owner.Name(), items, defaultIndex, at});
   log_.Add("PopupMenu");
   const MenuRecord menu = menus_.back();
   if (onPopupMenu) onPopupMenu(menu);
@@ -111,9 +109,8 @@ long HeadlessWindowSystem::TimerInterval(const Form& form, int timerId) const {
   return it == surface->Timers().end() ? 0 : it->second;
 }
 
-void HeadlessWindowSystem::NotifyTray(Form& form, int eventCode) {
-  if (!SurfaceOf(form)) return;
-  form.RaiseMouseMove(1, 0, eventCode * screen.twipsPerPixelX, 0);
+void HeadlessWindowSystem::NotifyTray(Form& form, int event, PixelPoint anchor) {
+  if (SurfaceOf(form)) form.RaiseTrayEvent(event, anchor);
 }
 
 void HeadlessWindowSystem::Click(Form& form, int control) {
@@ -121,13 +118,6 @@ void HeadlessWindowSystem::Click(Form& form, int control) {
   if (onClick) onClick(form, control, false);
   form.RaiseClick(control);
   if (onClick) onClick(form, control, true);
-}
-
-void HeadlessWindowSystem::ChangeDensity() {
-  for (HeadlessSurface* surface : surfaces_) {
-    if (surface->Icon() != 0) surface->ReplaceIcon(surface->Icon() + 0x1000);
-  }
-  Broadcast(SystemEvent::IconChanged);
 }
 
 void HeadlessWindowSystem::AcceptOtherPrograms(Form& form) {

@@ -1,6 +1,6 @@
 #pragma once
-// Where a window's controls go in pixels, which of them start a group of child windows and which
-// windowless control a click lands on. Portable (no <windows.h>), so tested natively.
+// Where a window's controls go in pixels, which of them start a group of child windows, and the
+// blank room a label may run into. Portable (no <windows.h>), so tested natively.
 #include <algorithm>
 #include <cstddef>
 #include <functional>
@@ -62,19 +62,6 @@ inline int RightOfBlankRoom(const std::vector<ControlDefinition>& controls, int 
     }
   }
   return std::max(limit, static_cast<int>(box.right));
-}
-
-// The label or picture that a click at (x, y) window pixels lands on: the one defined last
-// (drawn on top) whose rectangle (`rectOf`) holds the point; -1 when none does.
-inline int HitTestClickable(const std::vector<ControlDefinition>& controls, int x, int y,
-                            const std::function<PixelRect(int)>& rectOf) {
-  for (std::size_t i = controls.size(); i-- > 0;) {
-    const ControlKind kind = controls[i].kind;
-    if (kind != ControlKind::Label && kind != ControlKind::Picture) continue;
-    const PixelRect r = rectOf(static_cast<int>(i));
-    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return static_cast<int>(i);
-  }
-  return -1;
 }
 
 }  // namespace kestal::win32

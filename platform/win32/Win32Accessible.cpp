@@ -166,7 +166,7 @@ class Accessible final : public IAccessible {
       const ReadablePart* part = Find(tree, id);
       if (!part) return E_INVALIDARG;
       if (!HasObject(*part)) return S_FALSE;  // a simple child: its parent answers for it
-      *child = ObjectOf(form_, part->control, part->role == ReadableRole::Control);
+      *child = ObjectOf(form_, part->control, HasWindow(*part));
       return *child ? S_OK : E_FAIL;
     });
   }
@@ -190,15 +190,17 @@ class Accessible final : public IAccessible {
   }
 
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT id, BSTR* value) override {
-    if (system_) return system_->get_accValue(id, value);
+    if (system_) {
+      // A link's value is where it leads.
+      if (IsSelf(id) && SelfRole() == ReadableRole::Link) {
+        return AboutSelf(value, [&](const ReadablePart& self) { return Give(self.name, value); });
+      }
+      return system_->get_accValue(id, value);
+    }
     return Answer(value, [&](const Tree& tree) -> HRESULT {
       if (IsSelf(id)) return S_FALSE;
       return OfPart(
-          tree, id,
-          [&](const ReadablePart& part) {
-            // A link's value is where it leads.
-            return part.role == ReadableRole::Link ? Give(part.name, value) : S_FALSE;
-          },
+          tree, id, [](const ReadablePart&) { return S_FALSE; },
           [&](IAccessible& object, VARIANT self) { return object.get_accValue(self, value); });
     });
   }
@@ -210,10 +212,13 @@ class Accessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT id, VARIANT* role) override {
     if (system_) {
       const HRESULT answer = system_->get_accRole(id, role);
-      // Some systems' objects call every control a plain client area; ours says what it is.
-      if (answer == S_OK && IsSelf(id) && role && role->vt == VT_I4 &&
-          role->lVal == ROLE_SYSTEM_CLIENT) {
-        role->lVal = RoleOfKind();
+      // A link or a picture is a button to the system; and some systems' objects call every
+      // control a plain client area: ours says what it is.
+      if (answer == S_OK && IsSelf(id) && role && role->vt == VT_I4) {
+        const ReadableRole self = SelfRole();
+        if (self == ReadableRole::Link) role->lVal = ROLE_SYSTEM_LINK;
+        if (self == ReadableRole::Button) role->lVal = ROLE_SYSTEM_PUSHBUTTON;
+        if (role->lVal == ROLE_SYSTEM_CLIENT) role->lVal = RoleOfKind();
       }
       return answer;
     }
@@ -225,9 +230,8 @@ class Accessible final : public IAccessible {
       return OfPart(
           tree, id,
           [&](const ReadablePart& part) {
-            static constexpr LONG kRoles[] = {ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_GROUPING,
-                                              ROLE_SYSTEM_LINK, ROLE_SYSTEM_PUSHBUTTON};
-            *role = Number(kRoles[static_cast<size_t>(part.role)]);
+            *role = Number(part.role == ReadableRole::Grouping ? ROLE_SYSTEM_GROUPING
+                                                               : ROLE_SYSTEM_STATICTEXT);
             return S_OK;
           },
           [&](IAccessible& object, VARIANT self) { return object.get_accRole(self, role); });
@@ -239,9 +243,9 @@ class Accessible final : public IAccessible {
       const HRESULT answer = system_->get_accState(id, state);
       // A selected option or a ticked box says so, whatever the system's object knows of it.
       Win32Surface* surface = Win32Surface::FromWindow(form_);
-      if (answer == S_OK && IsSelf(id) && state && state->vt == VT_I4 && surface &&
-          surface->Value(control_)) {
-        state->lVal |= STATE_SYSTEM_CHECKED;
+      if (answer == S_OK && IsSelf(id) && state && state->vt == VT_I4 && surface) {
+        if (surface->Value(control_)) state->lVal |= STATE_SYSTEM_CHECKED;
+        if (SelfRole() == ReadableRole::Link) state->lVal |= STATE_SYSTEM_LINKED;
       }
       return answer;
     }
@@ -254,12 +258,7 @@ class Accessible final : public IAccessible {
       return OfPart(
           tree, id,
           [&](const ReadablePart& part) {
-            LONG flags = hidden;
-            if (!part.enabled) flags |= STATE_SYSTEM_UNAVAILABLE;
-            if (part.role == ReadableRole::Link) flags |= STATE_SYSTEM_LINKED;
-            if (part.focusable) flags |= STATE_SYSTEM_FOCUSABLE;
-            if (part.focused) flags |= STATE_SYSTEM_FOCUSED;
-            *state = Number(flags);
+            *state = Number(hidden | (part.enabled ? 0 : STATE_SYSTEM_UNAVAILABLE));
             return S_OK;
           },
           [&](IAccessible& object, VARIANT self) { return object.get_accState(self, state); });
@@ -308,15 +307,18 @@ class Accessible final : public IAccessible {
   }
 
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT id, BSTR* action) override {
-    if (system_) return system_->get_accDefaultAction(id, action);
+    if (system_) {
+      // What a link or a picture does, in the program's language, on every system.
+      const ReadableRole self = IsSelf(id) ? SelfRole() : ReadableRole::Control;
+      if (self == ReadableRole::Link || self == ReadableRole::Button) {
+        return Give(self == ReadableRole::Link ? "Apri" : "Premi", action);
+      }
+      return system_->get_accDefaultAction(id, action);
+    }
     return Answer(action, [&](const Tree& tree) -> HRESULT {
       if (IsSelf(id)) return S_FALSE;
       return OfPart(
-          tree, id,
-          [&](const ReadablePart& part) {
-            if (!HasDefaultAction(part)) return S_FALSE;
-            return Give(part.role == ReadableRole::Link ? "Apri" : "Premi", action);
-          },
+          tree, id, [](const ReadablePart&) { return S_FALSE; },
           [&](IAccessible& object, VARIANT self) {
             return object.get_accDefaultAction(self, action);
           },
@@ -401,20 +403,22 @@ class Accessible final : public IAccessible {
   }
 
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT id) override {
-    if (system_) return system_->accDoDefaultAction(id);
+    if (system_) {
+      const ReadableRole self = IsSelf(id) ? SelfRole() : ReadableRole::Control;
+      if (self != ReadableRole::Link && self != ReadableRole::Button) {
+        return system_->accDoDefaultAction(id);
+      }
+      // A click, posted: the reader is not kept waiting on what it does (a link opens another
+      // program).
+      Win32Surface* surface = Win32Surface::FromWindow(form_);
+      HWND window = surface ? surface->ControlWindow(control_) : nullptr;
+      if (!window || !IsWindowEnabled(window)) return DISP_E_MEMBERNOTFOUND;
+      return PostMessageW(window, BM_CLICK, 0, 0) ? S_OK : E_FAIL;
+    }
     return Answer([&](const Tree& tree) -> HRESULT {
       if (IsSelf(id)) return DISP_E_MEMBERNOTFOUND;
       return OfPart(
-          tree, id,
-          [&](const ReadablePart& part) -> HRESULT {
-            if (!HasDefaultAction(part) || !part.enabled) return DISP_E_MEMBERNOTFOUND;
-            // As a click: after this call has returned, so that the reader is not kept waiting
-            // on what the click does (a link opens another program).
-            return PostMessageW(form_, Win32Surface::kDefaultActionMessage,
-                                static_cast<WPARAM>(part.control), 0)
-                       ? S_OK
-                       : E_FAIL;
-          },
+          tree, id, [](const ReadablePart&) -> HRESULT { return DISP_E_MEMBERNOTFOUND; },
           [](IAccessible& object, VARIANT self) { return object.accDoDefaultAction(self); },
           DISP_E_MEMBERNOTFOUND);
     });
@@ -458,14 +462,35 @@ class Accessible final : public IAccessible {
     return Answer(question);
   }
 
-  // A question about the part a child id names: `simple` answers for a simple part, a real
-  // control's part is asked of its own object. `unknown` when the id names no part.
+  // A question about this real control's own part of the readable tree, nothing thrown getting
+  // out; the part is always there while the control's window is.
+  template <typename Out, typename Question>
+  HRESULT AboutSelf(Out* out, Question question) {
+    return Answer(out, [&](const Tree& tree) -> HRESULT {
+      const ReadablePart* self = FindPart(tree.parts, control_);
+      return self ? question(*self) : kGone;
+    });
+  }
+  // How this real control is read: as a link, a button (a picture) or as the control it is.
+  ReadableRole SelfRole() const noexcept {
+    try {
+      Tree tree;
+      if (!Look(tree)) return ReadableRole::Control;
+      const ReadablePart* self = FindPart(tree.parts, control_);
+      return self ? self->role : ReadableRole::Control;
+    } catch (...) {
+      return ReadableRole::Control;
+    }
+  }
+
+  // A question about the part a child id names: `simple` answers for a simple part, a part
+  // with a window of its own is asked of its own object. `unknown` when the id names no part.
   template <typename Simple, typename Control>
   HRESULT OfPart(const Tree& tree, const VARIANT& id, Simple simple, Control control,
                  HRESULT unknown = E_INVALIDARG) {
     const ReadablePart* part = Find(tree, id);
     if (!part) return unknown;
-    if (part->role != ReadableRole::Control) return simple(*part);
+    if (!HasWindow(*part)) return simple(*part);
     IAccessible* object = ObjectOf(form_, part->control, true);
     if (!object) return E_FAIL;
     const HRESULT answer = control(*object, Number(CHILDID_SELF));
@@ -509,9 +534,9 @@ class Accessible final : public IAccessible {
     return false;
   }
 
-  // Frames and real controls are objects of their own; the other parts are simple children.
+  // Frames and the parts with windows are objects of their own; texts are simple children.
   static bool HasObject(const ReadablePart& part) {
-    return part.role == ReadableRole::Grouping || part.role == ReadableRole::Control;
+    return part.role == ReadableRole::Grouping || HasWindow(part);
   }
 
   PixelRect ClientArea() const {
@@ -522,9 +547,7 @@ class Accessible final : public IAccessible {
 
   // A simple child by its id; a frame or a real control as its object.
   HRESULT ChildVariant(const ReadablePart& part, VARIANT* out) const {
-    IDispatch* object = HasObject(part)
-                            ? ObjectOf(form_, part.control, part.role == ReadableRole::Control)
-                            : nullptr;
+    IDispatch* object = HasObject(part) ? ObjectOf(form_, part.control, HasWindow(part)) : nullptr;
     if (object) {
       out->vt = VT_DISPATCH;
       out->pdispVal = object;

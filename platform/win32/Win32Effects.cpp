@@ -1,7 +1,8 @@
+#include "platform/win32/Win32Effects.h"
+
 #include <string>
 
-#include "platform/win32/Win32Services.h"
-#include "platform/win32/Win32Surface.h"
+#include "platform/win32/Win32TrayIcon.h"
 #include "platform/win32/ZoomOutline.h"
 
 namespace kestal::win32 {
@@ -52,7 +53,7 @@ std::optional<PixelRect> Win32Effects::TrayIconRect(WindowHandle window) {
   NOTIFYICONIDENTIFIER icon{};
   icon.cbSize = sizeof(icon);
   icon.hWnd = GetWindow(ToHwnd(window), GW_OWNER);
-  icon.uID = kTrayIconId;
+  icon.uID = Win32TrayIcon::kIconId;
   RECT r{};
   if (!icon.hWnd || FAILED(Shell_NotifyIconGetRect(&icon, &r))) return std::nullopt;
   return PixelRect{r.left, r.top, r.right, r.bottom};

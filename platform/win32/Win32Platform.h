@@ -1,6 +1,8 @@
 #pragma once
 // Every Win32 platform service, together, as the program is handed them.
+#include "platform/win32/Win32Effects.h"
 #include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32TrayIcon.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "services/Platform.h"
 
@@ -8,13 +10,16 @@ namespace kestal::win32 {
 
 class Win32Platform {
  public:
-  explicit Win32Platform(HINSTANCE instance) : windows(instance), resources(instance) {}
+  explicit Win32Platform(HINSTANCE instance)
+      : windows(instance), tray(instance), resources(instance) {
+    windows.SetTrayIcon(&tray);
+  }
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 
   Win32WindowSystem windows;
   Win32Effects effects;
-  Win32Tray tray;
+  Win32TrayIcon tray;
   Win32Registry registry;
   Win32Shell shell;
   Win32Sound sound;

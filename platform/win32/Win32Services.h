@@ -7,27 +7,8 @@
 #include "services/SettingsStore.h"
 #include "services/Shell.h"
 #include "services/Sound.h"
-#include "services/Tray.h"
-#include "services/WindowEffects.h"
 
 namespace kestal::win32 {
-
-class Win32Effects : public WindowEffects {
- public:
-  PixelRect DesktopRect() override;
-  std::optional<PixelRect> WindowRect(WindowHandle window) override;
-  std::optional<PixelRect> NotificationArea() override;
-  std::optional<PixelRect> TrayIconRect(WindowHandle window) override;
-  bool AnimationsOn() override;
-  void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
-  void MakeTopmost(WindowHandle window) override;
-  void EndTopmost(WindowHandle window) override;
-};
-
-class Win32Tray : public TrayArea {
- public:
-  bool NotifyIcon(unsigned message, const TrayIconRecord& record) override;
-};
 
 class Win32Registry : public Registry {
  public:

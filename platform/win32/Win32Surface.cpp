@@ -61,7 +61,7 @@ void Win32Surface::CreateWindowAndChildren() {
   }
   // The real controls' windows, made in tab order: the system's order of them is the same.
   for (int id : TabOrder(form_.Controls())) {
-    if (IsRealControl(DefinitionOf(id).kind)) creationOrder_.push_back(id);
+    if (IsRealControl(DefinitionOf(id))) creationOrder_.push_back(id);
   }
   if (!creationOrder_.empty()) late::InitCommonControls();
   const std::vector<bool> groupStarts = GroupStarts(form_.Controls(), creationOrder_);
@@ -70,34 +70,30 @@ void Win32Surface::CreateWindowAndChildren() {
     if (DefinitionOf(id).kind == ControlKind::OptionButton)
       UpdateOptionTabStops(DefinitionOf(id).container);
   }
-  // The hidden start-up window keeps the system's density: the tray's event codes come in its
-  // pointer messages, which are read back with the screen's twips. The others take their
-  // monitor's.
-  ApplyDpi(design.topLevel ? dpi_ : WindowDpi(window_), nullptr);
+  ApplyDpi(WindowDpi(window_), nullptr);
   creating_ = false;
 }
 
-// The small icon is the one the tray shows, at the small-icon size of the density; the hidden
-// start-up window needs no other and shows none of its own (window icons cost start-up time).
+// The window's icons at the density; the hidden start-up window shows none (window icons cost
+// start-up time; the tray's icon is the tray's own).
 void Win32Surface::LoadIcons() {
   const FormDefinition& design = form_.Definition();
+  if (design.topLevel) return;
   const int iconId = design.iconId ? design.iconId : IDI_KESTAL;
-  const int small = SmallIconSize(design.topLevel ? WindowDpi(window_) : dpi_);
+  const int small = SmallIconSize(dpi_);
   UniqueIcon icon(static_cast<HICON>(
       LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, small, small, 0)));
   if (!icon) {
     TraceFailure(L"LoadImageW (the icon)");
     return;
   }
-  // The shell may still hold the icon it was given last: freed once the next one replaces it.
-  oldSmallIcon_ = std::move(smallIcon_);
-  smallIcon_ = std::move(icon);
-  if (design.topLevel) return;
   const int big = MulDiv(GetSystemMetrics(SM_CXICON), dpi_, SystemDpi());
   UniqueIcon bigIcon(static_cast<HICON>(
       LoadImageW(system_.Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, big, big, 0)));
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.get()));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+  // The window held the old ones until now.
+  smallIcon_ = std::move(icon);
   bigIcon_ = std::move(bigIcon);
 }
 
@@ -137,12 +133,8 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
     SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(design.width, tppX_),
                  TwipsToPixels(design.height, tppY_), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   }
-  for (int id : creationOrder_) {
-    HWND child = controls_[static_cast<size_t>(id)].window;
-    if (!child || !resized) continue;  // made in place
-    const PixelRect r = PixelRectOf(id);
-    SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (resized) {  // else made in place
+    for (int id : creationOrder_) PlaceChild(id);
   }
   LoadIcons();
   FitCaptions();
@@ -158,17 +150,20 @@ void Win32Surface::ApplyDpi(int dpi, const RECT* suggested) {
 void Win32Surface::CreateChild(int id, bool groupStart) {
   // By kind, the real ones first. Option buttons are not of the automatic kind: the dialog
   // manager would group options by z-order, not by frame. The window keeps one option of each
-  // frame selected itself.
-  static constexpr struct {
+  // frame selected itself. Links and pictures are buttons the window draws in its own look.
+  struct Child {
     const wchar_t* className;
     DWORD style, exStyle;
-  } kChildren[] = {{L"BUTTON", BS_PUSHBUTTON, 0},
-                   {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
-                   {L"BUTTON", BS_RADIOBUTTON, 0},
-                   {L"BUTTON", BS_CHECKBOX, 0}};
+  };
+  static constexpr Child kChildren[] = {{L"BUTTON", BS_PUSHBUTTON, 0},
+                                        {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+                                        {L"BUTTON", BS_RADIOBUTTON, 0},
+                                        {L"BUTTON", BS_CHECKBOX, 0}};
+  static constexpr Child kOwnerDrawn{L"BUTTON", BS_OWNERDRAW, 0};
   const ControlDefinition& design = DefinitionOf(id);
-  const PixelRect r = PixelRectOf(id);
-  const auto& kind = kChildren[static_cast<size_t>(design.kind)];
+  const PixelRect r = ChildRectOf(id);
+  const Child& kind =
+      IsOwnerDrawn(design) ? kOwnerDrawn : kChildren[static_cast<size_t>(design.kind)];
   DWORD style = WS_CHILD | WS_VISIBLE | (groupStart ? WS_GROUP : 0) | kind.style;
   if (design.tabIndex >= 0 && design.kind != ControlKind::OptionButton) style |= WS_TABSTOP;
   if (!design.enabled) style |= WS_DISABLED;
@@ -217,6 +212,27 @@ PixelRect Win32Surface::PixelRectOf(int id) const {
   return r;
 }
 
+// The focus rectangle lies two pixels (at 96 dpi) out from a link's text and a picture's edge,
+// clear of the underline; the window round them holds it.
+int Win32Surface::FocusMargin() const {
+  return std::max(2, dpi_ / 48);
+}
+
+PixelRect Win32Surface::ChildRectOf(int id) const {
+  PixelRect r = PixelRectOf(id);
+  if (!IsOwnerDrawn(DefinitionOf(id))) return r;
+  const int margin = FocusMargin();
+  return {r.left - margin, r.top - margin, r.right + margin, r.bottom + margin};
+}
+
+void Win32Surface::PlaceChild(int id) {
+  HWND child = controls_[static_cast<size_t>(id)].window;
+  if (!child) return;
+  const PixelRect r = ChildRectOf(id);
+  SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Win32Surface::InvalidateControl(int id) {
   if (!window_) return;
   HWND child = controls_[static_cast<size_t>(id)].window;
@@ -260,26 +276,10 @@ void Win32Surface::UpdateOptionTabStops(int container) {
   }
 }
 
-void Win32Surface::SelectOption(int id) {
-  const int container = DefinitionOf(id).container;
-  for (size_t other = 0; other < controls_.size(); ++other) {
-    const ControlDefinition& design = DefinitionOf(static_cast<int>(other));
-    if (design.kind != ControlKind::OptionButton || design.container != container) continue;
-    if (HWND child = controls_[other].window) {
-      SendMessageW(child, BM_SETCHECK, static_cast<int>(other) == id ? BST_CHECKED : BST_UNCHECKED,
-                   0);
-    }
-  }
-  UpdateOptionTabStops(container);
-}
-
 // --- FormSurface ------------------------------------------------------------------------------
 
 WindowHandle Win32Surface::Handle() const {
   return reinterpret_cast<WindowHandle>(window_);
-}
-IconHandle Win32Surface::Icon() const {
-  return reinterpret_cast<IconHandle>(smallIcon_.get());
 }
 
 void Win32Surface::Show() {
@@ -382,7 +382,6 @@ void Win32Surface::SetValue(int id, bool value) {
   HWND child = controls_[static_cast<size_t>(id)].window;
   if (!child) return;
   const ControlDefinition& design = DefinitionOf(id);
-  if (design.kind == ControlKind::OptionButton && value) return SelectOption(id);
   if (design.kind != ControlKind::OptionButton && design.kind != ControlKind::CheckBox) return;
   SendMessageW(child, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
   if (design.kind == ControlKind::OptionButton) UpdateOptionTabStops(design.container);
@@ -395,39 +394,27 @@ bool Win32Surface::Enabled(int id) const {
 
 void Win32Surface::SetEnabled(int id, bool enabled) {
   ControlState& state = controls_[static_cast<size_t>(id)];
-  const bool hadFocus = FocusedControl() == id;
   state.enabled = enabled;
-  if (state.window) {
-    EnableWindow(state.window, enabled ? TRUE : FALSE);
-  } else {
+  if (!state.window) {
     InvalidateControl(id);
+    return;
   }
+  const bool hadFocus = GetFocus() == state.window;
+  EnableWindow(state.window, enabled ? TRUE : FALSE);
   if (!enabled && hadFocus) {
     // A disabled control can't keep the keyboard: the focus moves on, as Tab would move it.
-    const int next = NextTabStop(form_.Controls(), CurrentTabStops(), id, false);
-    if (next >= 0 && next != id) {
-      FocusStop(next);  // may raise got-focus: last
-    } else {
-      InvalidateFocus();
-      keyFocus_ = -1;
-      ::SetFocus(window_);
-    }
+    HWND next = GetNextDlgTabItem(window_, state.window, FALSE);
+    ::SetFocus(next && next != state.window ? next : window_);  // may raise got-focus: last
   }
 }
 
 void Win32Surface::SetFocus(int id) {
   HWND child = controls_[static_cast<size_t>(id)].window;
-  if (child) {
-    if (GetFocus() != child) ::SetFocus(child);  // raises got-focus: nothing after this
-  } else if (TakesFocus(DefinitionOf(id)) && controls_[static_cast<size_t>(id)].enabled) {
-    FocusDrawn(id);
-  }
+  if (child && GetFocus() != child) ::SetFocus(child);  // raises got-focus: nothing after this
 }
 
 int Win32Surface::FocusedControl() const {
-  HWND focus = GetFocus();
-  if (focus && focus == window_) return keyFocus_;
-  return IdOfChild(focus);
+  return IdOfChild(GetFocus());
 }
 
 // The text box's selection in characters, [first, second); (0, 0) for any other control.
@@ -469,12 +456,7 @@ void Win32Surface::SetControlBackColor(int id, Color color) {
 void Win32Surface::ControlMoved(int /*id*/) {
   // Every child window follows the design (a moved frame carries its controls along).
   if (!window_) return;
-  for (int child : creationOrder_) {
-    HWND window = controls_[static_cast<size_t>(child)].window;
-    if (!window) continue;
-    const PixelRect r = PixelRectOf(child);
-    SetWindowPos(window, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  for (int child : creationOrder_) PlaceChild(child);
   FitRunningLabels();
   InvalidateRect(window_, nullptr, FALSE);
 }

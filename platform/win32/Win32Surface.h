@@ -1,7 +1,8 @@
 #pragma once
 // One loaded window: a top-level WS_POPUP window (class "KestalDate_<name>") with real child
-// windows for its buttons, text boxes, option buttons and check box, and the windowless frames,
-// labels, pictures and lines painted by the window itself in order of definition.
+// windows for what a user acts on (buttons, text boxes, option buttons, the check box, and the
+// links and pictures, owner-drawn), and the windowless frames, labels, pictures and lines painted
+// by the window itself in order of definition.
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,18 +36,12 @@ class Win32Surface : public FormSurface {
     return ValidId(id) ? controls_[static_cast<size_t>(id)].window : nullptr;
   }
   PixelRect PixelRectOf(int id) const;
-  // Posted by the screen reader's objects: the control (wParam) acts as when it is clicked.
-  static constexpr UINT kDefaultActionMessage = WM_APP + 1;
   // The arrow keys move among the options of one frame and select the one they reach; true
   // when the key was used that way.
   bool HandleOptionArrow(const MSG& message);
-  // Tab moves the focus by the shared tab-order rules, onto the links and pictures too; Space
-  // and Enter click a focused link or picture. True when the key was used that way.
-  bool HandleKey(const MSG& message);
 
   // FormSurface
   WindowHandle Handle() const override;
-  IconHandle Icon() const override;
   void Show() override;
   void Hide() override;
   bool Visible() const override;
@@ -110,8 +105,8 @@ class Win32Surface : public FormSurface {
   void CreateWindowAndChildren();
   void CreateChild(int id, bool groupStart);
   void LoadIcons();
-  // The tray's icon again at the small-icon size of now, when that size has changed.
-  void ReloadTrayIcon();
+  // The hidden start-up window's density or metrics changed: the tray's icon follows.
+  void FollowDensityInTray();
   // Lays the window out again at another density: size, children, fonts, icons and outline.
   void ApplyDpi(int dpi, const RECT* suggested);
 
@@ -132,43 +127,35 @@ class Win32Surface : public FormSurface {
   bool ValidId(int id) const;
   void InvalidateControl(int id);
   void UpdateOptionTabStops(int container);
-  void SelectOption(int id);
+  // An owner-drawn link's or picture's window: its box, and room round it for the focus
+  // rectangle.
+  int FocusMargin() const;
+  PixelRect ChildRectOf(int id) const;
+  // The control's window to its place in the design, at the window's density.
+  void PlaceChild(int id);
   // The window's background as shown now (colors_ holds the system's colours of the paint).
   COLORREF FormBackColor() const;
   // The system's colours changed, or may have: the window and its controls are painted anew.
   void RepaintForColors();
 
-  // The keyboard (Win32SurfaceKeys.cpp). A link or picture holds the focus while the window
-  // itself has the keyboard focus; it shows a focus rectangle then, and only then.
-  bool CanFocusNow(int id) const;
-  std::vector<int> CurrentTabStops() const;
-  // Moves the focus to a stop: a real control's window, or a link or picture.
-  void FocusStop(int id);
-  void FocusDrawn(int id);
-  PixelRect FocusRectOf(HDC dc, int id);
-  void InvalidateFocus();
-  void OnSetFocus();
-  void OnKillFocus(HWND next);
-
   // Messages
   void OnCommand(int id, int code, HWND child);
   LRESULT OnControlColor(HDC dc, HWND child, UINT message);
   void OnActivate(WPARAM wParam);
-  // The label or picture under a point of the window, as drawn; -1 for none.
-  int ClickableAt(int x, int y) const;
-  void OnMouseDown(int x, int y);
-  void OnMouseUp(HWND window, int x, int y);
   bool OnSetCursor(HWND window, LPARAM lParam);
   LRESULT OnAutomationQuery(WPARAM wParam, LPARAM lParam);
 
   // Painting (Win32SurfacePaint.cpp)
   void OnPaint();
+  // The window's background and its windowless controls, on a DC whose origin is the window's.
   void PaintContent(HDC dc);
+  // A link or picture in its window: what the window shows there, the link's text or the
+  // picture over it, and the focus rectangle while the keyboard is on it.
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
   void PaintFrame(HDC dc, int id);
   void PaintLabel(HDC dc, int id);
   void PaintPicture(HDC dc, int id);
   void PaintLine(HDC dc, int id);
-  void PaintFocus(HDC dc);
 
   Win32WindowSystem& system_;
   Form& form_;
@@ -180,10 +167,7 @@ class Win32Surface : public FormSurface {
   std::vector<int> creationOrder_;
   std::optional<Color> backColor_;
   UniqueIcon bigIcon_, smallIcon_;
-  UniqueIcon oldSmallIcon_;    // the tray may still show it until it takes the new one
   HWND savedFocus_ = nullptr;  // the child that had the focus when the window was deactivated
-  int pressed_ = -1;           // the label or picture under a pressed left button
-  int keyFocus_ = -1;          // the link or picture that has the focus while the window has it
   SystemColors colors_;        // the system's colours as last read for painting
   int cornerTwips_ = 0;        // the rounded outline's corner as asked for; 0: no outline
   bool creating_ = true;       // child windows are being made: no events yet

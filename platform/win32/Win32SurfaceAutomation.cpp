@@ -3,6 +3,8 @@
 
 #include "platform/win32/AutomationQuery.h"
 #include "platform/win32/Win32Surface.h"
+#include "platform/win32/Win32TrayIcon.h"
+#include "platform/win32/Win32WindowSystem.h"
 
 namespace kestal::win32 {
 
@@ -26,7 +28,9 @@ LRESULT Win32Surface::OnAutomationQuery(WPARAM wParam, LPARAM lParam) {
       reply.outlineWidth = box.right - box.left;
       reply.outlineHeight = box.bottom - box.top;
     }
-    reply.smallIconSize = IconWidth(smallIcon_.get());
+    const Win32TrayIcon* tray = system_.TrayIcon();
+    reply.smallIconSize =
+        form_.Definition().topLevel ? (tray ? tray->IconSize() : 0) : IconWidth(smallIcon_.get());
   } else if (ValidId(index)) {
     const ControlDefinition& design = DefinitionOf(index);
     const ControlState& state = controls_[static_cast<size_t>(index)];

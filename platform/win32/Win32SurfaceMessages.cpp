@@ -9,22 +9,10 @@
 #include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32TrayIcon.h"
 #include "platform/win32/Win32WindowSystem.h"
 
 namespace kestal::win32 {
-
-namespace {
-
-// Button and shift states of a pointer message, as the pointer-move event gives them.
-int ButtonState(WPARAM keys) {
-  return ((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
-         ((keys & MK_MBUTTON) ? 4 : 0);
-}
-int ShiftState(WPARAM keys) {
-  return ((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
-         ((GetKeyState(VK_MENU) & 0x8000) ? 4 : 0);
-}
-}  // namespace
 
 LRESULT CALLBACK Win32Surface::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -59,6 +47,9 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
@@ -66,27 +57,11 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ACTIVATE:
       OnActivate(wParam);
       return 0;
-    case WM_SETFOCUS:
-      OnSetFocus();
-      return 0;
-    case WM_KILLFOCUS:
-      OnKillFocus(reinterpret_cast<HWND>(wParam));
-      return 0;
-    case WM_MOUSEMOVE: {
-      // On the hidden start-up window this is also the tray icon's callback: the low word of
-      // lParam then carries the icon's event, the high word its id, wParam the icon's anchor
-      // point (read as the button state like any wParam), and no shift key counts.
-      const bool trayWindow = form_.Definition().topLevel;
-      if (trayWindow) system_.NoteTrayAnchor({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
-      form_.RaiseMouseMove(ButtonState(wParam), trayWindow ? 0 : ShiftState(wParam),
-                           GET_X_LPARAM(lParam) * tppX_, GET_Y_LPARAM(lParam) * tppY_);
-      return 0;
-    }
-    case WM_LBUTTONDOWN:
-      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      return 0;
-    case WM_LBUTTONUP:
-      OnMouseUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    case Win32TrayIcon::kCallbackMessage:
+      // The hidden start-up window, never under the pointer, hears the icon's events this way:
+      // the event in lParam's low word, the icon's anchor point in wParam.
+      if (!form_.Definition().topLevel) break;
+      form_.RaiseTrayEvent(LOWORD(lParam), {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
       return 0;
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam), lParam)) return TRUE;
@@ -98,14 +73,9 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       // Screen readers ask for the window's own part only; the system answers the rest.
       if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AnswerReader(window, wParam);
       break;
-    case kDefaultActionMessage: {
-      const int id = static_cast<int>(wParam);
-      if (ValidId(id) && controls_[static_cast<size_t>(id)].enabled) form_.RaiseClick(id);
-      return 0;
-    }
     case WM_DPICHANGED:
       if (form_.Definition().topLevel) {
-        ReloadTrayIcon();
+        FollowDensityInTray();
       } else {
         ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       }
@@ -131,7 +101,7 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_THEMECHANGED:
     case WM_DISPLAYCHANGE:
       // The small-icon size may have changed with the settings or the theme.
-      if (form_.Definition().topLevel) ReloadTrayIcon();
+      if (form_.Definition().topLevel) FollowDensityInTray();
       break;
     case WM_TIMECHANGE:
       form_.RaiseSystemEvent(SystemEvent::TimeChanged);
@@ -177,12 +147,8 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Win32Surface::ReloadTrayIcon() {
-  const HICON before = smallIcon_.get();
-  // Nothing to do when the icon the tray holds has the right size already.
-  if (before && IconWidth(before) == SmallIconSize(WindowDpi(window_))) return;
-  LoadIcons();
-  if (smallIcon_.get() != before) form_.RaiseSystemEvent(SystemEvent::IconChanged);
+void Win32Surface::FollowDensityInTray() {
+  if (Win32TrayIcon* icon = system_.TrayIcon()) icon->FollowDensity();
 }
 
 void Win32Surface::OnCommand(int id, int code, HWND child) {
@@ -211,7 +177,7 @@ void Win32Surface::OnCommand(int id, int code, HWND child) {
   }
   // BM_CLICK from another program reaches a disabled button too; a disabled one never clicks.
   if (code != BN_CLICKED || !IsWindowEnabled(child)) return;
-  if (kind == ControlKind::OptionButton) SelectOption(control);
+  if (kind == ControlKind::OptionButton) form_.SelectOption(control);
   if (kind == ControlKind::CheckBox) {
     const bool ticked = SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
     SendMessageW(child, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
@@ -244,49 +210,18 @@ LRESULT Win32Surface::OnControlColor(HDC dc, HWND child, UINT message) {
 
 void Win32Surface::OnActivate(WPARAM wParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
-    HWND focus = GetFocus();
-    if (IdOfChild(focus) >= 0 || (focus && focus == window_ && keyFocus_ >= 0)) {
-      savedFocus_ = focus;
-    }
+    if (HWND focus = GetFocus(); IdOfChild(focus) >= 0) savedFocus_ = focus;
     return;
   }
   if (HIWORD(wParam)) return;  // minimised
   // As a dialog does: the control that had the keyboard gets it back, or the first in tab order.
-  if (savedFocus_ == window_ && CanFocusNow(keyFocus_)) {
-    ::SetFocus(window_);  // a link or picture had it
-    return;
-  }
   if (savedFocus_ && IdOfChild(savedFocus_) >= 0 && IsWindowEnabled(savedFocus_) &&
       IsWindowVisible(savedFocus_)) {
     ::SetFocus(savedFocus_);  // may raise got-focus: nothing after this
     return;
   }
-  const std::vector<int> stops = CurrentTabStops();
-  if (stops.empty()) {
-    ::SetFocus(window_);
-  } else {
-    SetFocus(stops.front());  // may raise got-focus: nothing after this
-  }
-}
-
-int Win32Surface::ClickableAt(int x, int y) const {
-  return HitTestClickable(form_.Controls(), x, y, [this](int id) { return PixelRectOf(id); });
-}
-
-void Win32Surface::OnMouseDown(int x, int y) {
-  pressed_ = ClickableAt(x, y);
-  if (pressed_ >= 0 && !controls_[static_cast<size_t>(pressed_)].enabled) pressed_ = -1;
-  if (pressed_ >= 0) SetCapture(window_);
-}
-
-void Win32Surface::OnMouseUp(HWND window, int x, int y) {
-  const int pressed = pressed_;
-  pressed_ = -1;
-  if (GetCapture() == window) ReleaseCapture();
-  // A click is a press and a release on the same label or picture.
-  if (pressed >= 0 && ClickableAt(x, y) == pressed) {
-    form_.RaiseClick(pressed);
-  }
+  HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
+  ::SetFocus(first ? first : window_);  // may raise got-focus: nothing after this
 }
 
 bool Win32Surface::OnSetCursor(HWND over, LPARAM lParam) {
@@ -294,13 +229,11 @@ bool Win32Surface::OnSetCursor(HWND over, LPARAM lParam) {
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     return true;
   }
-  if (over != window_ || LOWORD(lParam) != HTCLIENT) return false;
-  POINT at{};
-  GetCursorPos(&at);
-  ScreenToClient(window_, &at);
-  const int id = ClickableAt(at.x, at.y);
-  if (id >= 0 && form_.EventsOf(id).click && controls_[static_cast<size_t>(id)].enabled) {
-    SetCursor(LoadCursorW(nullptr, IDC_HAND));  // links and pictures that react to a click
+  // The links and pictures show the hand while they can be clicked, as links do.
+  const int id = IdOfChild(over);
+  if (LOWORD(lParam) == HTCLIENT && id >= 0 && IsOwnerDrawn(DefinitionOf(id)) &&
+      IsWindowEnabled(over)) {
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
     return true;
   }
   return false;
@@ -320,7 +253,7 @@ bool Win32Surface::HandleOptionArrow(const MSG& message) {
       });
   const int next = NextOption(group, id, key == VK_LEFT || key == VK_UP);
   if (next < 0 || next == id) return true;
-  SelectOption(next);
+  form_.SelectOption(next);
   ::SetFocus(controls_[static_cast<size_t>(next)].window);
   form_.RaiseClick(next);  // nothing after this
   return true;

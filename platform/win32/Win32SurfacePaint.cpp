@@ -1,5 +1,6 @@
 // The windowless controls, drawn by the window in order of definition, so that later ones lie
-// above earlier ones: a transparent label never wipes out the one beneath it.
+// above earlier ones: a transparent label never wipes out the one beneath it. The links and
+// pictures that act have windows of their own, drawn the same way over what lies beneath.
 #include <algorithm>
 
 #include "platform/win32/FormLayout.h"
@@ -49,6 +50,7 @@ void Win32Surface::PaintContent(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   for (size_t i = 0; i < controls_.size(); ++i) {
     const int id = static_cast<int>(i);
+    if (controls_[i].window) continue;  // it draws itself
     switch (DefinitionOf(id).kind) {
       case ControlKind::Frame:
         PaintFrame(dc, id);
@@ -63,10 +65,59 @@ void Win32Surface::PaintContent(HDC dc) {
         PaintLine(dc, id);
         break;
       default:
-        break;  // child windows draw themselves
+        break;
     }
   }
-  PaintFocus(dc);
+}
+
+void Win32Surface::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const int id = IdOfChild(item.hwndItem);
+  if (id < 0 || !IsOwnerDrawn(DefinitionOf(id))) return;
+  const int width = item.rcItem.right - item.rcItem.left;
+  const int height = item.rcItem.bottom - item.rcItem.top;
+  if (width <= 0 || height <= 0) return;
+  colors_ = system_.Colors();
+  // Drawn off screen with the window's own origin: the window's background and decoration where
+  // the control lies, then the control, as the window drew it before it had a window of its own.
+  const MemoryDc buffer(CreateCompatibleDC(item.hDC));
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(item.hDC, width, height));
+  if (!buffer || !bitmap) return;
+  const Selected selected(buffer.get(), bitmap.get());
+  HDC dc = buffer.get();
+  const PixelRect place = ChildRectOf(id);
+  SetViewportOrgEx(dc, -place.left, -place.top, nullptr);
+  PaintContent(dc);
+  if (DefinitionOf(id).kind == ControlKind::Picture) {
+    PaintPicture(dc, id);
+  } else {
+    PaintLabel(dc, id);
+  }
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    // Round the text, not its box (a link's box may be far wider than its address), or the
+    // picture; the system's dotted rectangle, as thick as the window's margin allows.
+    PixelRect r = PixelRectOf(id);
+    if (DefinitionOf(id).kind == ControlKind::Label) {
+      const Selected font(dc, ControlFont(id));
+      const LabelText label = LayOutLabel(dc, id, controls_[static_cast<size_t>(id)].dense);
+      int textWidth = 0;
+      for (const TextLine& line : label.lines) textWidth = std::max(textWidth, line.width);
+      if (!label.lines.empty()) {
+        r.right = std::min<int32_t>(r.right, r.left + textWidth);
+        r.bottom =
+            r.top + label.pitch * static_cast<int>(label.lines.size() - 1) + label.lineHeight;
+      }
+    }
+    const int margin = FocusMargin(), thickness = std::max(1, (dpi_ + 48) / 96);
+    SetTextColor(dc, RGB(0, 0, 0));  // DrawFocusRect inverts what lies beneath with these
+    SetBkColor(dc, RGB(255, 255, 255));
+    for (int k = 0; k < thickness; ++k) {
+      RECT ring{r.left - margin + k, r.top - margin + k, r.right + margin - k,
+                r.bottom + margin - k};
+      DrawFocusRect(dc, &ring);
+    }
+  }
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, dc, 0, 0, SRCCOPY);
 }
 
 void Win32Surface::PaintFrame(HDC dc, int id) {
@@ -171,20 +222,6 @@ void Win32Surface::PaintLine(HDC dc, int id) {
   MoveToEx(dc, TwipsToPixels(design.line.x1 + dx, tppX_), TwipsToPixels(design.line.y1 + dy, tppY_),
            nullptr);
   LineTo(dc, TwipsToPixels(design.line.x2 + dx, tppX_), TwipsToPixels(design.line.y2 + dy, tppY_));
-}
-
-// The focus rectangle round the link or picture that has the focus, while the window has it:
-// the system's dotted one, as thick as the density asks (one pixel at 96 and 120 dpi).
-void Win32Surface::PaintFocus(HDC dc) {
-  if (keyFocus_ < 0 || GetFocus() != window_) return;
-  const PixelRect r = FocusRectOf(dc, keyFocus_);
-  SetTextColor(dc, RGB(0, 0, 0));  // DrawFocusRect inverts what lies beneath with these
-  SetBkColor(dc, RGB(255, 255, 255));
-  const int thickness = std::max(1, (dpi_ + 48) / 96);  // two pixels from 144 dpi on
-  for (int k = 0; k < thickness; ++k) {
-    RECT ring{r.left + k, r.top + k, r.right - k, r.bottom - k};
-    DrawFocusRect(dc, &ring);
-  }
 }
 
 }  // namespace kestal::win32

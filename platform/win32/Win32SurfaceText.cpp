@@ -152,6 +152,8 @@ void Win32Surface::FitCaption(int id) {
   }
   if (state.window) {
     SendMessageW(state.window, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(id)), TRUE);
+    // A link's window holds its box as fitted, which may have widened.
+    if (IsOwnerDrawn(design)) PlaceChild(id);
   }
 }
 

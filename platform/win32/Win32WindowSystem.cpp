@@ -10,6 +10,7 @@
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32TrayIcon.h"
 
 namespace kestal::win32 {
 
@@ -34,13 +35,14 @@ ScreenMetrics Win32WindowSystem::Screen() const {
 }
 
 // An elevated copy's windows hear only what the system's message filter lets through from
-// programs with fewer rights: Explorer's taskbar, the installer and a second start of the program
-// are such programs.
+// programs with fewer rights: Explorer's taskbar (the icon's events, and its coming back), the
+// installer and a second start of the program are such programs.
 void Win32WindowSystem::AcceptOtherPrograms(Form& form) {
   auto* surface = form.Surface() ? static_cast<Win32Surface*>(form.Surface()) : nullptr;
   HWND window = surface ? surface->Window() : nullptr;
   if (!window) return;
-  for (const UINT message : {taskbarCreated_, anotherStart_, static_cast<UINT>(WM_CLOSE)}) {
+  for (const UINT message : {taskbarCreated_, anotherStart_, static_cast<UINT>(WM_CLOSE),
+                             Win32TrayIcon::kCallbackMessage}) {
     if (message != 0 && !ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr)) {
       TraceFailure(L"ChangeWindowMessageFilterEx");
     }
@@ -71,9 +73,9 @@ bool Win32WindowSystem::PreTranslate(MSG& message) {
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
   Win32Surface* surface = Win32Surface::FromWindow(root);
   if (!surface) return false;
-  // Tab, and the keys of the links and pictures, follow the program's own rules; the dialog
-  // manager does the rest (Escape becomes IDCANCEL, Enter IDOK, access keys click).
-  if (surface->HandleOptionArrow(message) || surface->HandleKey(message)) return true;
+  // The arrow keys keep to a frame's options; the dialog manager does the rest (Tab, Space,
+  // Escape becomes IDCANCEL, Enter IDOK, access keys click).
+  if (surface->HandleOptionArrow(message)) return true;
   return IsDialogMessageW(root, &message) != FALSE;
 }
 
@@ -134,7 +136,7 @@ void Win32WindowSystem::MsgBox(std::string_view text, MsgBoxIcon icon, std::stri
 }
 
 int Win32WindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex,
-                                 MenuPlace place) {
+                                 std::optional<PixelPoint> anchor) {
   HWND window = reinterpret_cast<HWND>(owner.hWnd());
   const UniqueMenu owned(CreatePopupMenu());
   HMENU menu = owned.get();
@@ -154,8 +156,12 @@ int Win32WindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items
   // The notification area's rules: the owner comes to the foreground first, or the menu would
   // not close when the user clicks elsewhere; the posted message lets it close at once.
   if (window) SetForegroundWindow(window);
-  POINT at = trayAnchor_;
-  if (place == MenuPlace::Pointer) GetCursorPos(&at);
+  POINT at{};
+  if (anchor) {
+    at = {anchor->x, anchor->y};
+  } else {
+    GetCursorPos(&at);
+  }
   // Menus drop to the left of the pointer where the user's settings say so (right-handed pen).
   const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
   const int chosen =

@@ -11,6 +11,7 @@
 namespace kestal::win32 {
 
 class Win32Surface;
+class Win32TrayIcon;
 
 class Win32WindowSystem : public WindowSystem {
  public:
@@ -23,7 +24,7 @@ class Win32WindowSystem : public WindowSystem {
   void DoEvents() override;
   void MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) override;
   int PopupMenu(Form& owner, const std::vector<MenuItem>& items, int defaultIndex,
-                MenuPlace place) override;
+                std::optional<PixelPoint> at) override;
   void SetMousePointer(MousePointer pointer) override;
   void AcceptOtherPrograms(Form& form) override;
 
@@ -48,8 +49,10 @@ class Win32WindowSystem : public WindowSystem {
   void Attach(Win32Surface* surface);
   void Detach(Win32Surface* surface);
   void NoteShown(Win32Surface* surface);
-  // The tray icon's anchor point, as the shell's last event on it gave it (screen pixels).
-  void NoteTrayAnchor(POINT anchor) { trayAnchor_ = anchor; }
+  // The program's icon in the notification area, which hears the hidden window's changes of
+  // density; null before it is set.
+  void SetTrayIcon(Win32TrayIcon* icon) { trayIcon_ = icon; }
+  Win32TrayIcon* TrayIcon() const { return trayIcon_; }
   // The program ends: every window is unloaded (UnloadAll).
   void CloseAll();
   bool Closing() const { return closing_; }
@@ -70,7 +73,7 @@ class Win32WindowSystem : public WindowSystem {
   UINT anotherStart_ = 0;
   UINT automationQuery_ = 0;  // 0: no question is answered
   bool hourglass_ = false;
-  POINT trayAnchor_{};
+  Win32TrayIcon* trayIcon_ = nullptr;
   bool closing_ = false;             // every window is being closed: the program ends
   std::vector<Win32Surface*> live_;  // surfaces whose window exists, oldest first
   Win32Surface* lastShown_ = nullptr;

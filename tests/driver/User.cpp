@@ -53,31 +53,18 @@ void User::Click(std::string_view control, int index) {
   const int id = Id(control, index);
   HeadlessSurface& surface = Shown(Surface(), form_);
   if (!surface.Enabled(id)) return;
-  const ControlKind kind = form_.Controls().at(static_cast<std::size_t>(id)).kind;
-  switch (kind) {
-    case ControlKind::Button:
-    case ControlKind::OptionButton:
-    case ControlKind::CheckBox: {
-      // The button takes the focus as it is pressed and clicks as it is released.
-      surface.SetFocus(id);
-      HeadlessSurface* after = windows_.SurfaceOf(form_);
-      if (!after || !after->Enabled(id)) return;
-      if (kind == ControlKind::OptionButton) after->SetValue(id, true);
-      if (kind == ControlKind::CheckBox) after->SetValue(id, !after->Value(id));
-      windows_.Click(form_, id);
-      return;
-    }
-    case ControlKind::TextBox:
-      surface.SetFocus(id);
-      return;
-    case ControlKind::Label:
-    case ControlKind::Picture:
-      windows_.Click(form_, id);
-      return;
-    case ControlKind::Frame:
-    case ControlKind::Line:
-      return;
-  }
+  const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
+  // Drawn decoration takes no clicks.
+  if (!IsRealControl(design)) return;
+  surface.SetFocus(id);
+  if (design.kind == ControlKind::TextBox) return;
+  // The button (a link and a picture too) takes the focus as it is pressed and clicks as it is
+  // released.
+  HeadlessSurface* after = windows_.SurfaceOf(form_);
+  if (!after || !after->Enabled(id)) return;
+  if (design.kind == ControlKind::OptionButton) form_.SelectOption(id);
+  if (design.kind == ControlKind::CheckBox) after->SetValue(id, !after->Value(id));
+  windows_.Click(form_, id);
 }
 
 void User::Focus(std::string_view control, int index) {

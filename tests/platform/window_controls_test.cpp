@@ -59,8 +59,8 @@ class Panel : public Form {
   CheckBox check1{*this, Defined("Check1", "&Avvio", 10)};
   TextBox text2{*this, Defined("Text2", "", 11)};
   Button command2{*this, Defined("Command2", "Pane && &Sale", 12)};
-  Label label1{*this, Defined("Label1", "Titolo", -1, -1, false, 0)};
-  Picture image1{*this, Defined("Image1")};
+  Label label1{*this, Defined("Label1", "www.example.org", 13).Link()};
+  Picture image1{*this, Defined("Image1", "", 14).ReadAs("Immagine")};
   Line line1{*this, LineDesign("Line1", -1, {}, kWhite)};
 };
 
@@ -141,7 +141,7 @@ TEST_F(WindowControls, ClicksOnEachKindOfControl) {
   } cases[] = {
       {"Command1", -1, {"Command1_Click"}},
       {"Check1", -1, {"Check1_Click"}},
-      {"Label1", 0, {"Label1_Click"}},
+      {"Label1", -1, {"Label1_Click"}},
       {"Image1", -1, {"Image1_Click"}},
       {"Text1", -1, {"Text1_GotFocus"}},  // a click into a text box focuses it
       {"Frame1", -1, {}},
@@ -156,9 +156,12 @@ TEST_F(WindowControls, ClicksOnEachKindOfControl) {
   EXPECT_TRUE(user.Value("Check1"));
   user.Click("Check1");
   EXPECT_FALSE(user.Value("Check1"));
-  // Labels, frames and pictures don't take the focus.
-  user.Click("Label1", 0);
+  // The link and the picture are pressed as buttons are; frames and lines don't take the focus.
   user.Click("Image1");
+  EXPECT_TRUE(user.HasFocus("Image1"));
+  user.Click("Check1");
+  user.Click("Frame1");
+  user.Click("Line1");
   EXPECT_TRUE(user.HasFocus("Check1"));
 }
 
@@ -195,11 +198,11 @@ TEST_F(WindowControls, GotFocusOnlyWhenTheFocusComesFromElsewhere) {
        [](Panel& p) { p.text1.SetFocus(); },
        {},
        "Text1"},
-      {"to a label",
+      {"to a link",
        [](Panel& p) { p.text2.SetFocus(); },
        [](Panel& p) { p.label1.SetFocus(); },
        {},
-       "Text2"},
+       "Label1"},
       {"to a frame",
        [](Panel& p) { p.text2.SetFocus(); },
        [](Panel& p) { p.frame1.SetFocus(); },
@@ -262,14 +265,15 @@ std::string Focused(const Panel& panel) {
 TEST_F(WindowControls, TabMovesThroughTheStopsInTabOrder) {
   // An option group is one stop: its selected button, or its first when none is selected.
   std::vector<std::string> visited;
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < 10; ++i) {
     user.Tab();
     visited.push_back(Focused(panel));
   }
-  EXPECT_EQ(visited, (std::vector<std::string>{"Command1", "Option1", "Option3", "Option5",
-                                               "Check1", "Text2", "Command2", "Text1"}));
+  EXPECT_EQ(visited,
+            (std::vector<std::string>{"Command1", "Option1", "Option3", "Option5", "Check1",
+                                      "Text2", "Command2", "Label1", "Image1", "Text1"}));
   user.Tab(true);
-  EXPECT_EQ(Focused(panel), "Command2");
+  EXPECT_EQ(Focused(panel), "Image1");
 
   user.Click("Option6");
   panel.option1.SetEnabled(false);  // the selected button of its group: the group is skipped

@@ -1,5 +1,5 @@
 // The window system's services: pending messages, message boxes, the popup menu, the mouse
-// pointer, tray notifications and system events.
+// pointer and system events.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,14 +14,9 @@ class Listener : public Form {
  public:
   explicit Listener(std::string name)
       : Form(FormDefinition{std::move(name), "", 1000, 1000, 0, false}) {}
-  std::vector<double> moves;
   std::vector<SystemEvent> systemEvents;
 
  protected:
-  void Form_MouseMove(int button, int, double x, double) override {
-    EXPECT_EQ(button, 1);
-    moves.push_back(x);
-  }
   bool Form_SystemEvent(SystemEvent event) override {
     systemEvents.push_back(event);
     return true;
@@ -83,10 +78,10 @@ TEST_F(WindowServices, ThePopupMenuRunsItsLoopThenGivesTheQueuedChoice) {
   };
   windows.QueueMenuChoice(1);
   windows.QueueMenuChoice(-1);
-  EXPECT_EQ(windows.PopupMenu(owner, items, 3, MenuPlace::Pointer), 1);
+  EXPECT_EQ(windows.PopupMenu(owner, items, 3, std::nullopt), 1);
   EXPECT_TRUE(ranWhileOpen);
-  EXPECT_EQ(windows.PopupMenu(owner, items, 3, MenuPlace::Pointer), -1);
-  EXPECT_EQ(windows.PopupMenu(owner, items, 3, MenuPlace::Pointer), -1);  // nothing queued: dismissed
+  EXPECT_EQ(windows.PopupMenu(owner, items, 3, std::nullopt), -1);
+  EXPECT_EQ(windows.PopupMenu(owner, items, 3, std::nullopt), -1);  // nothing queued: dismissed
   EXPECT_EQ(defaults, (std::vector<int>{3, 3, 3}));
   ASSERT_EQ(windows.Menus().size(), 3u);
   EXPECT_EQ(windows.Menus()[0].owner, "Form1");
@@ -103,23 +98,6 @@ TEST_F(WindowServices, TheMousePointer) {
   EXPECT_EQ(windows.Pointer(), MousePointer::Default);
   EXPECT_EQ(headless.log.Entries(),
             (std::vector<std::string>{"SetMousePointer(11)", "SetMousePointer(0)"}));
-}
-
-TEST_F(WindowServices, TrayNotificationsArriveAsPointerMovesInTwips) {
-  const struct {
-    double twipsPerPixel;
-    int code;
-    double x;
-  } cases[] = {{15, 517, 7755}, {15, 515, 7725}, {12, 517, 6204}, {12, 513, 6156}};
-  for (const auto& c : cases) {
-    HeadlessPlatform fresh;
-    Listener form1("Form1");
-    fresh.windows.screen.twipsPerPixelX = c.twipsPerPixel;
-    fresh.windows.NotifyTray(form1, c.code);  // not loaded: nobody listens
-    fresh.windows.Load(form1);
-    fresh.windows.NotifyTray(form1, c.code);
-    EXPECT_EQ(form1.moves, std::vector<double>{c.x}) << c.code << " at " << c.twipsPerPixel;
-  }
 }
 
 TEST_F(WindowServices, SystemEventsReachEveryLoadedWindow) {

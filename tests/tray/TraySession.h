@@ -22,18 +22,11 @@ struct TraySession {
     return form1();
   }
   TrayWindow& form1() { return dynamic_cast<TrayWindow&>(*program.trayWindow.Current()); }
-  const headless::HeadlessTray::Sent& LastSent() const { return hp.tray.Records().back(); }
+  // What the tray window last asked of the notification area ("NotifyIcon(Show)" ...).
+  std::string LastTrayCall() const {
+    const auto calls = hp.log.Matching("NotifyIcon");
+    return calls.empty() ? std::string() : calls.back();
+  }
 };
-
-// The field as the shell receives it: the text, then blanks up to 64 characters.
-inline std::u16string FieldOf(std::string_view text) {
-  std::u16string field(text.begin(), text.end());
-  field.resize(64, u' ');
-  return field;
-}
-
-inline std::u16string FieldIn(const TrayIconRecord& record) {
-  return std::u16string(std::begin(record.szTip), std::end(record.szTip));
-}
 
 }  // namespace kestal::testing

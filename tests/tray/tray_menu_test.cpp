@@ -49,12 +49,13 @@ TEST(TrayEvents, DecodedAtEachResolution) {
 // as it always has, and the menu key that follows a right button release opens nothing more.
 TEST(TrayEvents, TheKeyboardOpensTheMenuAtTheIcon) {
   constexpr int kLeftUp = 514, kRightDown = 516;
-  using P = MenuPlace;
+  // Where each menu opened: at the pointer, or at the anchor the icon's event gave.
+  const std::optional<PixelPoint> kPointer, kIcon = PixelPoint{1003, 751};
   const struct {
     const char* what;
     std::vector<int> events;
     int choice;  // -1: the menu is dismissed
-    std::vector<MenuPlace> menus;
+    std::vector<std::optional<PixelPoint>> menus;
     bool about, focusBack;
   } cases[] = {
       {"left click", {kTrayLeftButtonDown, kLeftUp, kTraySelect}, -1, {}, false, false},
@@ -67,38 +68,30 @@ TEST(TrayEvents, TheKeyboardOpensTheMenuAtTheIcon) {
       {"right click",
        {kRightDown, kTrayRightButtonUp, kTrayContextMenu},
        -1,
-       {P::Pointer},
+       {kPointer},
        false,
        false},
-      {"Enter or Space", {kTrayKeySelect}, -1, {P::TrayIcon}, false, true},
-      {"the menu key", {kTrayContextMenu}, -1, {P::TrayIcon}, false, true},
+      {"Enter or Space", {kTrayKeySelect}, -1, {kIcon}, false, true},
+      {"the menu key", {kTrayContextMenu}, -1, {kIcon}, false, true},
       {"right click, then the menu key",
        {kRightDown, kTrayRightButtonUp, kTrayContextMenu, kTrayContextMenu},
        -1,
-       {P::Pointer, P::TrayIcon},
+       {kPointer, kIcon},
        false,
        true},
-      {"Enter, then a choice",
-       {kTrayKeySelect},
-       TrayWindow::kMenuAbout,
-       {P::TrayIcon},
-       true,
-       false},
+      {"Enter, then a choice", {kTrayKeySelect}, TrayWindow::kMenuAbout, {kIcon}, true, false},
   };
   for (const auto& c : cases) {
     TraySession session;
     auto& hp = session.hp;
     TrayWindow& form1 = session.Start();
     if (c.choice >= 0) hp.windows.QueueMenuChoice(c.choice);
-    for (const int code : c.events) hp.windows.NotifyTray(form1, code);
-    std::vector<MenuPlace> places;
-    for (const headless::MenuRecord& menu : hp.windows.Menus()) places.push_back(menu.place);
+    for (const int code : c.events) hp.windows.NotifyTray(form1, code, *kIcon);
+    std::vector<std::optional<PixelPoint>> places;
+    for (const headless::MenuRecord& menu : hp.windows.Menus()) places.push_back(menu.at);
     EXPECT_EQ(places, c.menus) << c.what;
     EXPECT_EQ(session.program.about.IsLoaded(), c.about) << c.what;
-    const bool focusBack = std::ranges::any_of(
-        hp.tray.Records(), [](const auto& sent) { return sent.message == kNimSetFocus; });
-    EXPECT_EQ(focusBack, c.focusBack) << c.what;
-    EXPECT_EQ(hp.tray.Records().back().record.uID, 1u) << c.what;
+    EXPECT_EQ(session.LastTrayCall() == "NotifyIcon(FocusBack)", c.focusBack) << c.what;
   }
 }
 
@@ -444,7 +437,7 @@ TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
       order.push_back(entry);
   }
   EXPECT_EQ(order, (std::vector<std::string>{"PlaySound(24)", "AnimateOutline",
-                                             "DestroyWindow(DataAstrale)", "NotifyIcon(2)",
+                                             "DestroyWindow(DataAstrale)", "NotifyIcon(Remove)",
                                              "DestroyWindow(Form1)"}));
   EXPECT_FALSE(hp.tray.IconShown());
   EXPECT_FALSE(hp.windows.AnyLoaded());

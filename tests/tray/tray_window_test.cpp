@@ -1,5 +1,5 @@
-// The tray icon: the record sent at start and at the end, and the tooltip that follows the
-// convention, the calendar and the shell.
+// The tray icon: shown at start for the hidden window, removed at the end, and the tooltip that
+// follows the convention, the calendar and the shell.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -20,23 +20,14 @@ std::string Tip(std::string_view prefix, std::string_view stardate) {
   return std::string(prefix) + std::string(stardate);
 }
 
-TEST(TrayStart, AddsTheIconWithTheWholeRecord) {
+TEST(TrayStart, ShowsTheIconForTheHiddenWindow) {
   TraySession session;
   TrayWindow& form1 = session.Start();
   auto& hp = session.hp;
 
-  ASSERT_EQ(hp.tray.Records().size(), 1u);
-  const auto& [message, record] = hp.tray.Records()[0];
-  EXPECT_EQ(message, kNimAdd);
-  EXPECT_NE(record.hWnd, 0u);
-  EXPECT_EQ(record.hWnd, form1.hWnd());
-  EXPECT_EQ(record.uID, 1u);
-  EXPECT_EQ(record.uFlags, 7u);
-  EXPECT_EQ(record.uCallbackMessage, 512u);
-  EXPECT_NE(record.hIcon, 0u);
-  EXPECT_EQ(record.hIcon, form1.Surface()->Icon());
-  EXPECT_EQ(FieldIn(record), FieldOf(Tip(kClassic, "0/0206.15") + '\0'));
-
+  EXPECT_EQ(hp.log.Matching("NotifyIcon"), std::vector<std::string>{"NotifyIcon(Show)"});
+  EXPECT_NE(hp.tray.Window(), 0u);
+  EXPECT_EQ(hp.tray.Window(), form1.hWnd());
   EXPECT_TRUE(hp.tray.IconShown());
   EXPECT_EQ(hp.tray.Tooltip(), "Velorn - Data astrale: 0/0206.15");
   // The window itself is never shown.
@@ -72,7 +63,6 @@ TEST(TrayTooltip, ShowsTodayInTheStoredConvention) {
       const std::string expected = setting.nextGeneration ? Tip(kNextGeneration, day.nextGeneration)
                                                           : Tip(kClassic, day.classic);
       EXPECT_EQ(session.hp.tray.Tooltip(), expected);
-      EXPECT_EQ(FieldIn(session.program.trayIcon.TrayIconData), FieldOf(expected + '\0'));
       EXPECT_EQ(session.program.trayIcon.ShowsNextGeneration(), setting.nextGeneration);
       // The texts themselves end in their NUL.
       EXPECT_EQ(NGTipText(session.hp.clock), Tip(kNextGeneration, day.nextGeneration) + '\0');
@@ -81,47 +71,15 @@ TEST(TrayTooltip, ShowsTodayInTheStoredConvention) {
   }
 }
 
-TEST(TrayTooltip, FieldIsFilledWithBlanksAndCutAt64) {
-  const std::string sixtyFour(64, 'x');
-  const struct {
-    std::string text;
-    std::u16string field;
-  } cases[] = {
-      {"", std::u16string(64, u' ')},
-      {std::string("ab\0", 3), u"ab" + std::u16string(1, u'\0') + std::u16string(61, u' ')},
-      {sixtyFour, std::u16string(64, u'x')},
-      {sixtyFour + "yz", std::u16string(64, u'x')},
-      {"Mercoled\xC3\xAC \xE2\x82\xAC", u"Mercoled\u00EC \u20AC" + std::u16string(53, u' ')},
-      {"\xF0\x9F\x9A\x80!", u"\U0001F680!" + std::u16string(61, u' ')},
-      // Half of a character never ends the field.
-      {std::string(63, 'x') + "\xF0\x9F\x9A\x80", std::u16string(63, u'x') + u" "},
-      {"a\xFF", u"a\uFFFD" + std::u16string(62, u' ')},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    TrayIconRecord record;
-    std::fill(std::begin(record.szTip), std::end(record.szTip), u'#');
-    PutTipText(record, c.text);
-    EXPECT_EQ(FieldIn(record), c.field);
-  }
-}
-
-TEST(TrayEnd, RemovesTheIconByWindowAndId) {
+TEST(TrayEnd, RemovesTheIcon) {
   TraySession session;
-  TrayWindow& form1 = session.Start("Next Generation");
-  const WindowHandle handle = form1.hWnd();
+  session.Start("Next Generation");
   auto& hp = session.hp;
-  // The About window may have changed the tooltip; stray values in the identifying fields must
-  // not keep the icon from going.
+  // The About window may have changed the tooltip meanwhile.
   session.program.trayIcon.Show(false);
-  session.program.trayIcon.TrayIconData.hWnd = 0;
-  session.program.trayIcon.TrayIconData.uID = 9;
   session.program.platform.windows.Unload(session.program.trayWindow);
 
-  const auto& [message, record] = session.LastSent();
-  EXPECT_EQ(message, kNimDelete);
-  EXPECT_EQ(record.hWnd, handle);
-  EXPECT_EQ(record.uID, 1u);
+  EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Remove)");
   EXPECT_FALSE(hp.tray.IconShown());
   EXPECT_TRUE(hp.windows.Ended());
 }
@@ -154,7 +112,7 @@ TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
 
     hp.clock.SetLocal({2002, 1, 1, 0, 0, 0, 20});
     ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
-    EXPECT_EQ(session.LastSent().message, kNimModify);
+    EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Tooltip)");
     EXPECT_EQ(hp.tray.Tooltip(), c.afterMidnight);
     EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 86'400'000 - 20);
   }
@@ -250,7 +208,7 @@ TEST(TrayTooltip, FollowsClockChangesAndWakingUp) {
     TrayWindow& form1 = session.Start(c.setting);
     hp.clock.SetLocal({2324, 2, 29, 18, 0, 0, 0});
     hp.windows.Broadcast(c.event);
-    EXPECT_EQ(session.LastSent().message, kNimModify);
+    EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Tooltip)");
     EXPECT_EQ(hp.tray.Tooltip(), c.expected);
     // The wait for midnight starts again from the new time.
     EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 6L * 3600 * 1000);
@@ -279,32 +237,11 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
     hp.windows.Broadcast(SystemEvent::TaskbarCreated);
 
     EXPECT_TRUE(hp.tray.IconShown());
-    const auto& [message, record] = session.LastSent();
-    EXPECT_EQ(message, kNimAdd);
-    EXPECT_EQ(record.hWnd, form1.hWnd());
-    EXPECT_EQ(record.uID, 1u);
-    EXPECT_EQ(record.uFlags, 7u);
-    EXPECT_EQ(record.uCallbackMessage, 512u);
-    EXPECT_EQ(record.hIcon, form1.Surface()->Icon());
+    EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Show)");
+    EXPECT_EQ(hp.tray.Window(), form1.hWnd());
     EXPECT_EQ(hp.tray.Tooltip(), c.expected);
     EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
   }
-}
-
-// At another density the icon is made anew at the new small-icon size; the tray gets it, with
-// the tooltip it had.
-TEST(TrayIcon, FollowsTheDensity) {
-  TraySession session;
-  auto& hp = session.hp;
-  TrayWindow& form1 = session.Start("Next Generation");
-  const IconHandle before = form1.Surface()->Icon();
-  const std::string tooltip = hp.tray.Tooltip();
-  hp.windows.ChangeDensity();
-  const auto& [message, record] = session.LastSent();
-  EXPECT_EQ(message, kNimModify);
-  EXPECT_NE(record.hIcon, before);
-  EXPECT_EQ(record.hIcon, form1.Surface()->Icon());
-  EXPECT_EQ(hp.tray.Tooltip(), tooltip);
 }
 
 // The shell also announces itself when its icon is still there: nothing to retry then.
@@ -346,7 +283,7 @@ TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
       ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer));
     }
     EXPECT_TRUE(hp.tray.IconShown());
-    EXPECT_EQ(session.LastSent().message, kNimAdd);
+    EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Show)");
     EXPECT_EQ(hp.tray.Tooltip(), Tip(kNextGeneration, "-320542.5"));
     EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
   }

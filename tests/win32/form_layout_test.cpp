@@ -132,26 +132,6 @@ TEST(FormLayout, TabStopsAtTheSelectedOption) {
   EXPECT_EQ(OptionTabStop({}, [](int) { return true; }), -1);
 }
 
-TEST(FormLayout, AClickLandsOnTheTopmostLabelOrPicture) {
-  const auto controls = ConversionWindow();
-  const struct {
-    int x, y, expected;
-  } cases[] = {
-      {80, 12, 16},    // both titles hold the point: the white one lies above
-      {80, 8, 14},     // only the green one, a pixel further up
-      {40, 20, 15},    // the picture
-      {20, 8, -1},     // empty window
-      {100, 125, -1},  // DataSource is a child window: it takes its own clicks
-      {40, 252, 4},    // Label4, inside Frame3
-      {20, 240, -1},   // inside Frame3, but frames take no clicks
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(HitTestClickable(controls, c.x, c.y,
-                               [&](int id) { return WindowRectPixels(controls, id, 15, 15); }),
-              c.expected) << c.x << "," << c.y;
-  }
-}
-
 // A one-line label wider than its box runs right through blank room, and stops short of what
 // lies beside it, of the inside of its frame, or of the window's edge; a box that something
 // else lies over stays as it is.
@@ -179,11 +159,11 @@ TEST(FormLayout, ALabelRunsRightOnlyThroughBlankRoom) {
   row.back().rect.top = 400;  // below the row: no longer in the way
   EXPECT_EQ(RightOfBlankRoom(row, 0, rowRect, 348, 4), 344);
   // Inside a frame, the frame's inside edge holds it.
-  const std::vector<ControlDefinition> framed{Control(ControlKind::Frame, {0, 0, 3000, 1000}),
-                                              Control(ControlKind::Label, {150, 150, 1500, 195},
-                                                      -1, 0)};
-  EXPECT_EQ(RightOfBlankRoom(framed, 1, [&](int id) { return WindowRectPixels(framed, id, 15, 15); },
-                             348, 4),
+  const std::vector<ControlDefinition> framed{
+      Control(ControlKind::Frame, {0, 0, 3000, 1000}),
+      Control(ControlKind::Label, {150, 150, 1500, 195}, -1, 0)};
+  EXPECT_EQ(RightOfBlankRoom(
+                framed, 1, [&](int id) { return WindowRectPixels(framed, id, 15, 15); }, 348, 4),
             196);
 }
 
