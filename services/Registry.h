@@ -11,17 +11,12 @@ namespace kestal {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
-// The text up to its first NUL character; the whole text when it holds none. A string value
-// ends in its NUL, which goes with anything after it.
-inline std::string TrimAtNul(std::string_view text) {
-  return std::string(text.substr(0, text.find('\0')));
-}
-
 class Registry {
  public:
   virtual ~Registry() = default;
-  // A string value (REG_SZ) as stored, any NUL in it kept; none when the key or the value is
-  // missing, can't be read, or holds no string.
+  // A string value's text up to its first NUL, where the stored value ends: of REG_SZ as stored,
+  // of REG_EXPAND_SZ with its environment variables expanded (as Windows reads a Run value).
+  // None when the key or the value is missing, can't be read, or holds no string.
   virtual std::optional<std::string> GetString(RegistryRoot root, std::string_view path,
                                                std::string_view name) = 0;
   // Stores a string value, creating the key when needed; false when the system refused.

@@ -1,7 +1,5 @@
 #include "settings/Autostart.h"
 
-#include "settings/RegString.h"
-
 namespace kestal {
 namespace {
 
@@ -38,7 +36,8 @@ std::string ExistingProgram(Shell& shell, std::string_view command) {
 
 // The program this key makes Windows start, or the empty text when it starts none.
 std::string StartedProgram(Registry& registry, Shell& shell, const RunKey& key) {
-  const std::string command = GetRegString(registry, key.root, key.run, kAutostartQueryName);
+  const std::string command =
+      registry.GetString(key.root, key.run, kAutostartQueryName).value_or("");
   if (command.empty()) return {};
   std::string program = ExistingProgram(shell, command);
   if (program.empty() || TurnedOff(registry, key)) return {};
@@ -47,7 +46,7 @@ std::string StartedProgram(Registry& registry, Shell& shell, const RunKey& key) 
 
 // Without a mark Windows counts the value on, so removing one turns the start on again.
 bool Store(Registry& registry, const RunKey& key, std::string_view command) {
-  if (!SetRegString(registry, key.root, key.run, kAutostartValue, command)) return false;
+  if (!registry.SetString(key.root, key.run, kAutostartValue, command)) return false;
   registry.DeleteValue(key.root, key.approved, kAutostartValue);
   return true;
 }

@@ -254,15 +254,21 @@ class HeadlessRegistry : public Registry {
 
   // Writes and removals under this root are refused (an ordinary user on the machine's root).
   void RefuseWrites(RegistryRoot root, bool refuse = true) { refused_[root] = refuse; }
-  // A value as stored: a string's characters with their terminating NUL, a number, or the bytes
-  // of a binary value.
-  enum class Type { String, Number, Binary };
+  // A value as stored: a string's characters with their terminating NUL (REG_SZ, or
+  // REG_EXPAND_SZ), a number, or the bytes of a binary value.
+  enum class Type { String, ExpandString, Number, Binary };
   struct Value {
     Type type = Type::String;
     std::string text;  // a string's characters or a binary value's bytes
     uint32_t number = 0;
   };
   static Value String(std::string_view stored) { return {Type::String, std::string(stored), 0}; }
+  static Value ExpandString(std::string_view stored) {
+    return {Type::ExpandString, std::string(stored), 0};
+  }
+  // The environment variables a REG_EXPAND_SZ value is expanded with, by lower-case name.
+  std::map<std::string, std::string> environment{
+      {"localappdata", "C:\\Users\\utente\\AppData\\Local"}, {"programfiles", "C:\\Program Files"}};
   static Value Number(uint32_t number) { return {Type::Number, {}, number}; }
   static Value Binary(std::string_view bytes) { return {Type::Binary, std::string(bytes), 0}; }
   // What the test puts in place and reads back, without a call being logged.
@@ -271,6 +277,7 @@ class HeadlessRegistry : public Registry {
   bool KeyExists(RegistryRoot root, std::string_view path) const;
 
  private:
+  std::string Expanded(std::string_view text) const;
   CallLog& log_;
   std::map<RegistryRoot, bool> refused_;
   // root -> lower-case key path -> lower-case value name -> (name as written, value)

@@ -50,8 +50,34 @@ std::optional<std::string> HeadlessRegistry::GetString(RegistryRoot root, std::s
                                                        std::string_view name) {
   log_.Add("GetRegValue(" + Where(root, path) + "," + std::string(name) + ")");
   const auto value = Get(root, path, name);
-  if (!value || value->type != Type::String) return std::nullopt;
-  return value->text;
+  if (!value || (value->type != Type::String && value->type != Type::ExpandString)) {
+    return std::nullopt;
+  }
+  const std::string text = value->text.substr(0, value->text.find('\0'));
+  return value->type == Type::String ? text : Expanded(text);
+}
+
+// %NAME% becomes the variable's value where it is set (names in any letter case), as Windows
+// expands a value; anything else stays as it is.
+std::string HeadlessRegistry::Expanded(std::string_view text) const {
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t open = text.find('%', at), close = text.find('%', open + 1);
+    if (open == std::string_view::npos || close == std::string_view::npos) {
+      out += text.substr(at);
+      break;
+    }
+    out += text.substr(at, open - at);
+    const auto variable = environment.find(Lower(text.substr(open + 1, close - open - 1)));
+    if (variable != environment.end()) {
+      out += variable->second;
+      at = close + 1;
+    } else {
+      out += '%';
+      at = open + 1;
+    }
+  }
+  return out;
 }
 
 bool HeadlessRegistry::SetString(RegistryRoot root, std::string_view path, std::string_view name,

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -62,11 +63,23 @@ std::optional<std::pair<DWORD, std::vector<BYTE>>> ReadValue(RegistryRoot root,
 std::optional<std::string> Win32Registry::GetString(RegistryRoot root, std::string_view path,
                                                     std::string_view name) {
   const auto value = ReadValue(root, path, name);
-  if (!value || value->first != REG_SZ) return std::nullopt;
-  // The stored UTF-16 units as they are, the terminating NUL included.
-  std::u16string units(value->second.size() / 2, u'\0');
-  if (!units.empty()) std::memcpy(units.data(), value->second.data(), units.size() * 2);
-  return Utf16ToUtf8(units);
+  if (!value || (value->first != REG_SZ && value->first != REG_EXPAND_SZ)) return std::nullopt;
+  // The stored text ends at its NUL, which goes with anything after it.
+  std::wstring text(value->second.size() / sizeof(wchar_t), L'\0');
+  if (!text.empty()) std::memcpy(text.data(), value->second.data(), text.size() * sizeof(wchar_t));
+  text.resize(std::min(text.size(), text.find(L'\0')));
+  if (value->first == REG_EXPAND_SZ) {
+    // Written by an administrator or another tool: Windows expands it before it runs it.
+    const DWORD size = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+    std::wstring expanded(size, L'\0');
+    if (size == 0 || ExpandEnvironmentStringsW(text.c_str(), expanded.data(), size) == 0) {
+      TraceFailure(L"ExpandEnvironmentStringsW");
+      return std::nullopt;
+    }
+    expanded.resize(std::min<std::size_t>(expanded.size(), expanded.find(L'\0')));
+    text = std::move(expanded);
+  }
+  return Narrow(text);
 }
 
 bool Win32Registry::SetString(RegistryRoot root, std::string_view path, std::string_view name,

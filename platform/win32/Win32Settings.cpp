@@ -12,8 +12,8 @@ std::string SectionPath(std::string_view app, std::string_view section) {
 
 std::string Win32Settings::Get(std::string_view app, std::string_view section,
                                std::string_view key) {
-  return TrimAtNul(
-      registry_.GetString(RegistryRoot::CurrentUser, SectionPath(app, section), key).value_or(""));
+  return registry_.GetString(RegistryRoot::CurrentUser, SectionPath(app, section), key)
+      .value_or("");
 }
 
 void Win32Settings::Save(std::string_view app, std::string_view section, std::string_view key,

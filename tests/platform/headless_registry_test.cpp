@@ -18,11 +18,11 @@ TEST(HeadlessRegistry, BehavesAsTheRegistryForWhatTheProgramDoes) {
   EXPECT_TRUE(registry.KeyExists(kMachine, kRun));
   EXPECT_TRUE(registry.KeyExists(kUser, kRun));
 
-  // Names compare without regard to letter case; a string keeps its NUL.
+  // Names compare without regard to letter case; a string reads up to its NUL.
   ASSERT_TRUE(registry.SetString(kMachine, kRun, "KestalDate", "C:\\K\\KestalDate.exe"));
   EXPECT_EQ(registry.GetString(kMachine, "software\\MICROSOFT\\windows\\currentversion\\run",
                                "kestalDate"),
-            "C:\\K\\KestalDate.exe\0"s);
+            "C:\\K\\KestalDate.exe");
   EXPECT_FALSE(registry.GetString(kUser, kRun, "KestalDate"));
 
   // Strings and numbers are apart.
@@ -39,7 +39,7 @@ TEST(HeadlessRegistry, BehavesAsTheRegistryForWhatTheProgramDoes) {
   EXPECT_FALSE(registry.SetString(kMachine, kRun, "KestalDate", "altro"));
   EXPECT_FALSE(registry.DeleteValue(kMachine, kRun, "KestalDate"));
   EXPECT_FALSE(registry.DeleteKey(kMachine, "SOFTWARE\\Microsoft"));
-  EXPECT_EQ(registry.GetString(kMachine, kRun, "KestalDate"), "C:\\K\\KestalDate.exe\0"s);
+  EXPECT_EQ(registry.GetString(kMachine, kRun, "KestalDate"), "C:\\K\\KestalDate.exe");
   registry.RefuseWrites(kMachine, false);
 
   // Removing: a value once; a key with every key and value under it.

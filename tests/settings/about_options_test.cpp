@@ -33,6 +33,10 @@ const std::string kTurnedOn("\x02\0\0\0\0\0\0\0\0\0\0\0", 12);
 HeadlessRegistry::Value Sz(const std::string& text) {
   return HeadlessRegistry::String(text + '\0');
 }
+// Written by an administrator or another tool, with environment variables in it.
+HeadlessRegistry::Value ExpandSz(const std::string& text) {
+  return HeadlessRegistry::ExpandString(text + '\0');
+}
 
 // A Run value as the registry holds it afterwards: its text without the NUL, or none.
 std::optional<std::string> RunText(AboutSession& s, RegistryRoot root) {
@@ -83,8 +87,8 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
       {"refused removal of the per-user value, said", none, Sz(kUserExe), false, kUserExe, true,
        true, gone, kUserExe, gone, gone, false, false, "togliere", true},
       {"every write refused, the per-user value starts it already: nothing to say", none,
-       Sz(kUserExe), true, kUserExe, true, false, gone, kUserExe, gone, gone, false, false,
-       nullptr, true},
+       Sz(kUserExe), true, kUserExe, true, false, gone, kUserExe, gone, gone, false, false, nullptr,
+       true},
       {"every write refused, the per-user value turned off: said", none, Sz(kExe), true, kExe,
        false, true, gone, kExe, gone, kTurnedOff, false, true, "registrare", true},
       {"number value reads as off and goes", HeadlessRegistry::Number(1), none, false, kExe, false,
@@ -101,6 +105,18 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
        "C:\\Program Files\\K D\\K.exe", true, false, gone, "\"C:\\Program Files\\K D\\K.exe\""},
       {"unquoted path followed by an argument reads as on", none, Sz(kExe + " /avvio"), true, kExe,
        true, false, gone, kExe},
+      // Values of the expandable kind read expanded, so Ok leaves one value, not a second.
+      {"expandable per-user value reads as on", none,
+       ExpandSz("%LOCALAPPDATA%\\Programs\\KestalDate\\KestalDate.exe"), false, kUserExe, true,
+       false, gone, kUserExe},
+      {"expandable machine-wide value, quoted with a blank",
+       ExpandSz("\"%ProgramFiles%\\Kestal Date\\KestalDate.exe\""), none, false,
+       "C:\\Program Files\\Kestal Date\\KestalDate.exe", true, false,
+       "\"C:\\Program Files\\Kestal Date\\KestalDate.exe\"", gone},
+      {"expandable value without variables reads as on", none, ExpandSz(kExe), true, kExe, true,
+       false, gone, kExe},
+      {"expandable value of an unknown variable starts nothing", none,
+       ExpandSz("%NESSUNA%\\KestalDate.exe"), false, kExe, false, false, gone, gone},
       // Turned off in Task Manager or Settings.
       {"turned off shows off; ticking turns it on again", none, Sz(kUserExe), false, kUserExe,
        false, true, gone, kUserExe, gone, kTurnedOff},
