@@ -214,14 +214,16 @@ judge() {
       continue
     fi
     shown=$((shown + 1))
-    if [ -n "$now" ] && [ -n "$previous" ] && [ "$now" != "$previous" ]; then
-      alive=$((alive + 1))
-    else
-      frozen+=("$t")
-    fi
+    # Where the outline meets the changing window, the window shows another colour than in the
+    # frame before.
     if meet "$x $y $((x + w)) $((y + h))" "$changing"; then
       crossed=$((crossed + 1))
       [ "$phase" = opening ] && crossedOpening=$((crossedOpening + 1))
+      if [ -n "$now" ] && [ -n "$previous" ] && [ "$now" != "$previous" ]; then
+        alive=$((alive + 1))
+      else
+        frozen+=("$t")
+      fi
     fi
     convert "$f" "$shots/$name/$phase-$t.png"
     if [ "$n" -gt $((limit * 3 / 2 + 8)) ]; then
@@ -251,13 +253,14 @@ judge() {
     fail "$name: frames differ while the window is open or after it has gone: ${stray[*]}"
   [ ${#boxes[@]} -eq 0 ] && ok "$name: no frame shows more than the outline (no box, no black taskbar)" ||
     fail "$name: frames show more than the outline: ${boxes[*]}"
-  echo "  the outline shows in $shown frames; the changing window changed in $alive of them" \
-    "(not in: ${frozen[*]:-none}); the outline met it in $crossed ($crossedOpening opening)"
-  [ "$shown" -ge 3 ] && [ $((alive * 3)) -ge $((shown * 2)) ] &&
-    ok "$name: what lies under the outline goes on changing" ||
-    fail "$name: what lies under the outline goes on changing (in $alive of $shown frames)"
+  echo "  the outline shows in $shown frames and meets the changing window in $crossed of them" \
+    "($crossedOpening opening), where it changed in $alive (not in: ${frozen[*]:-none})"
   [ "$crossedOpening" -ge 1 ] && ok "$name: the opening outline passes over the changing window" ||
     fail "$name: the opening outline passes over the changing window"
+  # One frame may miss a change when the machine is busy; a picture of the screen misses all.
+  [ "$crossed" -ge 1 ] && [ $((alive * 3)) -ge $((crossed * 2)) ] &&
+    ok "$name: what lies under the outline goes on changing" ||
+    fail "$name: what lies under the outline goes on changing (in $alive of $crossed frames)"
   check_path "$name: opening" "$openFrom" "$window" "${opening[@]}" && ok "$name: opening: $verdict" ||
     fail "$name: opening: $verdict"
   # Closing: towards the anchor the program's rule names as the driver finds it, or towards the
