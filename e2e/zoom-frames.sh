@@ -3,13 +3,14 @@
 #   zoom-frames.sh STATE DRIVER PROGRAM SHOTS
 # Two rounds of the driver's zoom-frames scenario, with the system's animation effects off and
 # then on: a window opens from the tray menu and closes, while frames of the whole screen are
-# taken about 30 times a second (copies of the screen's pixels, which Xvfb keeps in a file). Each
-# frame is compared with the desktop before the menu
-# opened, outside the menu's rectangle and, while the window shows, outside the window's. With
-# animations on, the outline must show at several places between where it comes from and where
-# it goes, on opening and on closing, and nothing may be left once the window is open or gone;
-# with them off, no frame may differ at all. The frames that show the outline are kept as PNG
-# files in SHOTS.
+# taken about 30 times a second (copies of the screen's pixels, which Xvfb keeps in a file), and
+# a window of the driver's own changes colour in the opening outline's way. Each frame is
+# compared with the desktop before the menu opened, outside the changing window, the menu's
+# rectangle and, while the window shows, the window's. With animations on, the outline must show
+# at several places between where it comes from and where it goes, on opening and on closing, no
+# frame may show more than the outline, the changing window must go on changing where the
+# outline meets it, and nothing may be left once the window is open or gone; with them off, no
+# frame may differ at all. The frames that show the outline are kept as PNG files in SHOTS.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../scripts/wine-env.sh"

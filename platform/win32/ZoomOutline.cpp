@@ -27,9 +27,10 @@ constexpr COLORREF kLight = RGB(255, 255, 255);
 // Above everything and never activated; owned, so without a taskbar button or a place in
 // Alt+Tab. Layered and transparent: the system's hit testing passes over it, so the few pixels
 // of the line never take a click, whatever program lies beneath (HTTRANSPARENT would hand a
-// click on to windows of this thread only). Layered by SetLayeredWindowAttributes, never by
-// UpdateLayeredWindow: Wine keeps such a window's ordinary pixel format and draws it as any
-// other, where per-pixel alpha gives it a new X window that shows black as it appears.
+// click on to windows of this thread only). Layered by SetLayeredWindowAttributes, opaque: it
+// paints as any window and its region shapes it, under Wine as under Windows. Never by
+// UpdateLayeredWindow, whose picture would have to hold what lies beneath, or see-through
+// pixels, which Wine's X desktop, without a compositor, has nothing to blend with.
 constexpr DWORD kOutlineStyle =
     WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
 
