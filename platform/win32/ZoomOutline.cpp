@@ -208,11 +208,8 @@ void PlayZoomOutline(HWND window, const PixelRect& from, const PixelRect& to) {
     // The first step's shape is given before the window shows, so it never shows whole.
     if (!Reshape(outline.get(), FrameOf(outer, width, path), path, shown)) return;
     if (!shown) {
-      constexpr UINT kInPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-      SetWindowPos(outline.get(), HWND_TOPMOST, 0, 0, 0, 0, kInPlace | SWP_SHOWWINDOW);
-      // Once more when shown: Wine may draw a topmost window that it shows below the window
-      // opening or closing, though it knows it above.
-      SetWindowPos(outline.get(), HWND_TOPMOST, 0, 0, 0, 0, kInPlace);
+      SetWindowPos(outline.get(), HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
       shown = true;
     }
     // Painted whole each step: where the line crosses its last place, the two tones change.
