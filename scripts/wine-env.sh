@@ -101,8 +101,11 @@ kd_xvfb_start() {
   local state=$1 n pid
   for n in $(seq 90 130); do
     kd_display_taken "$n" && continue
-    Xvfb ":$n" -screen 0 "${KD_SCREEN:-1024x768}x24" -nolisten tcp -nolisten unix-abstract </dev/null \
-      >"$state.xvfb.log" 2>&1 &
+    # -fbdir: the screen's pixels in a file beside the state file (Xvfb_screen0, XWD format), for
+    # the frames of what the screen shows; xwd composes its picture window by window and shows
+    # black where a window's region leaves a hole.
+    Xvfb ":$n" -screen 0 "${KD_SCREEN:-1024x768}x24" -fbdir "$(dirname "$state")" -nolisten tcp \
+      -nolisten unix-abstract </dev/null >"$state.xvfb.log" 2>&1 &
     pid=$!
     disown "$pid" 2>/dev/null || true
     # Bounded wait for the server's socket; a lost race for the display ends the process.

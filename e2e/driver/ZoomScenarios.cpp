@@ -1,12 +1,14 @@
 // The zoom as the screen shows it: a window opened from the tray menu and closed again while
-// e2e/zoom-frames.sh takes frames of the screen. The driver leaves marks in the frames folder
-// (when each phase began, the window's and the menu's rectangles, where the outline should come
-// from and go to); the script judges the frames.
+// e2e/zoom-frames.sh takes frames of the screen, with a window of the driver's own changing
+// colour in the outline's way. The driver leaves marks in the frames folder (when each phase
+// began, the window's, the menu's and the changing window's rectangles, where the outline should
+// come from and go to); the script judges the frames.
 #include <cmath>
 #include <cstdio>
 #include <string>
 
 #include "AnimationSwitch.h"
+#include "ChangingWindow.h"
 #include "FormActions.h"
 #include "Poll.h"
 #include "PopupMenu.h"
@@ -87,6 +89,71 @@ HWND OutlineWindow(DWORD processId) {
   return FindTopLevel(WindowOfClass(L"KestalDate_ZoomOutline").OfProcess(processId).Visible());
 }
 
+// Where the changing window goes: on the opening outline's way from the screen's bottom-right
+// corner to the conversion window (centred, at its designed size), clear of both.
+RECT ChangingPlace(int dpi) {
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  const MenuWindow& opened = kMenuWindows[0];
+  const int right = (screenWidth + MulDiv(opened.widthTwips, dpi, 1440)) / 2;
+  const int bottom = (screenHeight + MulDiv(opened.heightTwips, dpi, 1440)) / 2;
+  const int x = right + (screenWidth - right) * 2 / 5, y = bottom + (screenHeight - bottom) * 2 / 5;
+  const int halfWidth = MulDiv(50, dpi, 96), halfHeight = MulDiv(30, dpi, 96);
+  return {x - halfWidth, y - halfHeight, x + halfWidth, y + halfHeight};
+}
+
+// The pointer in the screen's top-right corner, away from every outline's way (the frames are
+// the screen's own pixels, and show it); the menu opens there too.
+void ParkPointer() {
+  MovePointerAway();
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, 0);
+}
+
+// The closing outline's window as seen from outside while it moves.
+struct OutlineSeen {
+  int shapes = 0;                     // different shapes seen
+  ULONGLONG firstMs = 0, lastMs = 0;  // when the first and the last were seen
+  bool hollow = true;                 // no shape held its own middle
+  bool passesClicks = true;           // no point of its line was found to be the outline's
+  bool neverForeground = true;
+  bool stylesKept = true;
+};
+
+OutlineSeen WatchOutline(HWND outline) {
+  OutlineSeen seen;
+  const LONG_PTR wanted =
+      WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  RECT last{};
+  const ULONGLONG start = GetTickCount64();
+  for (ULONGLONG now = start; IsWindowVisible(outline) && now - start < kWindowMs;
+       now = GetTickCount64()) {
+    RECT box{}, place{};
+    if (GetWindowRgn(outline, region) != ERROR && GetRgnBox(region, &box) != ERROR &&
+        GetWindowRect(outline, &place)) {
+      if (!EqualRect(&box, &last)) {
+        if (seen.shapes++ == 0) seen.firstMs = now - start;
+        seen.lastMs = now - start;
+        last = box;
+      }
+      if (box.right - box.left > 8 && box.bottom - box.top > 8 &&
+          PtInRegion(region, (box.left + box.right) / 2, (box.top + box.bottom) / 2)) {
+        seen.hollow = false;
+      }
+      // The line's top-left pixel, on the screen.
+      if (PtInRegion(region, box.left, box.top) &&
+          WindowFromPoint({place.left + box.left, place.top + box.top}) == outline) {
+        seen.passesClicks = false;
+      }
+    }
+    if ((GetWindowLongPtrW(outline, GWL_EXSTYLE) & wanted) != wanted) seen.stylesKept = false;
+    if (GetForegroundWindow() == outline) seen.neverForeground = false;
+    Sleep(1);
+  }
+  DeleteObject(region);
+  return seen;
+}
+
 // One round: the conversion window opened from the menu and closed with its button, with the
 // screen watched throughout.
 void ZoomFrames(Session& session) {
@@ -98,30 +165,40 @@ void ZoomFrames(Session& session) {
       std::string("the system's animation effects are ") + (session.animations ? "on" : "off"));
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
     program.WaitForIdle(kWindowMs);
-    MovePointerAway();
+    ParkPointer();
 
     Marks marks(session.framesFolder);
     HDC screen = GetDC(nullptr);
-    marks.Number("dpi", GetDeviceCaps(screen, LOGPIXELSY));
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
+    marks.Number("dpi", dpi);
     marks.Rect("opening-anchor",
                {GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1,
                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     marks.Rect("closing-anchor", ClosingAnchor(program.Form1()));
+    const ChangingWindow changing(ChangingPlace(dpi));
+    RECT changingRect{};
+    if (!report.Check(changing.Handle() && GetWindowRect(changing.Handle(), &changingRect),
+                      "the changing window shows")) {
+      return;
+    }
+    marks.Rect("changing", changingRect);
     marks.Capture(true);
     // A few frames of the desktop as it was: the frames after are compared with them.
     Sleep(kSettleMs / 2);
 
     marks.Time("menu");
     const MenuWindow& opened = kMenuWindows[0];
-    HWND menu = OpenTrayMenu(session, program);
-    if (!menu) return;
+    // The right click's menu, opened where the pointer rests: the pointer never goes near the
+    // icon, whose tooltip would show in the outline's way.
+    PostTrayEvent(program.Form1(), WM_RBUTTONUP);
+    HWND menu = WaitForPopupMenu(program.Id(), kWindowMs);
+    if (!report.Check(menu != nullptr, "a right click on the icon opens the menu")) return;
     RECT menuRect{};
     GetWindowRect(menu, &menuRect);
     marks.Rect("menu-rect", menuRect);
     report.Check(ChooseMenuItem(menu, static_cast<int>(opened.item), kWindowMs),
                  "the menu closes on the choice");
-    MovePointerAway();
     HWND form = program.WaitForForm(opened.form, kWindowMs);
     if (!report.Check(form != nullptr, std::string("the ") + opened.name + " opens")) return;
     program.WaitForIdle(kWindowMs);
@@ -134,16 +211,19 @@ void ZoomFrames(Session& session) {
     marks.Time("closing");
     ClickControl(form, opened.closeButton);
     if (session.animations) {
-      // Seen from outside while it moves: above everything, never active, clicks go through.
       HWND outline = WaitFor([&] { return OutlineWindow(program.Id()); }, kWindowMs);
       if (report.Check(outline != nullptr, "the closing outline's window shows")) {
-        const LONG_PTR style = GetWindowLongPtrW(outline, GWL_EXSTYLE);
-        const LONG_PTR wanted =
-            WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
-        report.Check((style & wanted) == wanted,
+        const OutlineSeen seen = WatchOutline(outline);
+        report.Note("the closing outline's window took " + std::to_string(seen.shapes) +
+                    " shapes between " + std::to_string(seen.firstMs) + " and " +
+                    std::to_string(seen.lastMs) + " ms after it was found");
+        report.Check(seen.shapes >= 3, "it moves, a new shape at each step");
+        report.Check(seen.stylesKept,
                      "it stays on top, is never activated, lets clicks through and has no taskbar "
                      "button");
-        report.Check(GetForegroundWindow() != outline, "it does not take the foreground");
+        report.Check(seen.neverForeground, "it does not take the foreground");
+        report.Check(seen.hollow, "it is shaped to its line: what lies inside it stays seen");
+        report.Check(seen.passesClicks, "a point of its line is not its own: clicks go through");
       }
     }
     report.Check(program.WaitForFormGone(opened.form, kWindowMs),
@@ -156,6 +236,8 @@ void ZoomFrames(Session& session) {
     marks.Capture(false);
     // A frame begun before the end is not yet taken: the program goes on until it is.
     Sleep(kSettleMs / 2);
+    report.Check(changing.Changes() > 20, "the changing window changed meanwhile (" +
+                                              std::to_string(changing.Changes()) + " colours)");
   });
 }
 

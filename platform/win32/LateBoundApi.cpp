@@ -52,6 +52,11 @@ HMODULE AutomationLibrary() {
   return library;
 }
 
+HMODULE CompositorLibrary() {
+  static HMODULE library = SystemLibrary(L"dwmapi.dll");
+  return library;
+}
+
 HMODULE MultimediaLibrary() {
   static HMODULE library = SystemLibrary(L"winmm.dll");
   return library;
@@ -141,6 +146,20 @@ int GetSystemMetricsForDpi(int index, UINT dpi) {
   static const auto function =
       Bind<Function>(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi");
   return function ? function(index, dpi) : 0;
+}
+
+HRESULT DwmIsCompositionEnabled(BOOL* enabled) {
+  using Function = HRESULT(WINAPI*)(BOOL*);
+  static const auto function = Bind<Function>(CompositorLibrary(), "DwmIsCompositionEnabled");
+  if (function) return function(enabled);
+  *enabled = FALSE;
+  return S_OK;
+}
+
+HRESULT DwmFlush() {
+  using Function = HRESULT(WINAPI*)();
+  static const auto function = Bind<Function>(CompositorLibrary(), "DwmFlush");
+  return function ? function() : E_NOTIMPL;
 }
 
 BOOL SndPlaySound(LPCWSTR sound, UINT flags, bool load) {

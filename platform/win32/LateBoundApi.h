@@ -3,7 +3,8 @@
 // loaded only then (the program spends nearly all its life in the tray, where it has no controls
 // and plays no sound, and each library costs start-up time and private memory there), those of
 // ole32, loaded when a link is opened or a screen reader first asks, those of oleacc and
-// oleaut32, loaded when a screen reader first asks, and those of user32 that older systems lack.
+// oleaut32, loaded when a screen reader first asks, those of dwmapi, loaded with the first zoom,
+// and those of user32 that older systems lack.
 // uxtheme, which the windowing loads anyway, is linked as usual.
 #include "platform/win32/Win32Api.h"
 
@@ -32,6 +33,11 @@ BSTR SysAllocStringLen(const wchar_t* text, UINT length);
 // The per-monitor density calls of Windows 10 (1607) on; 0 where the system lacks them.
 UINT GetDpiForWindow(HWND window);
 int GetSystemMetricsForDpi(int index, UINT dpi);
+
+// The desktop compositor's: whether it composes the desktop (FALSE where dwmapi is missing), and
+// a wait for its next composed frame (E_NOTIMPL where dwmapi is missing).
+HRESULT DwmIsCompositionEnabled(BOOL* enabled);
+HRESULT DwmFlush();
 
 // sndPlaySoundW; `load` false means: do not load winmm just for this (a stop when nothing can
 // be playing yet). FALSE when winmm is not there.

@@ -1,12 +1,10 @@
 #include "platform/win32/ZoomOutline.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <optional>
 
 #include "platform/win32/Dpi.h"
-#include "platform/win32/GdiCache.h"
+#include "platform/win32/LateBoundApi.h"
+#include "platform/win32/OutlineFrame.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Trace.h"
 
@@ -16,20 +14,62 @@ namespace {
 
 constexpr wchar_t kOutlineClass[] = L"KestalDate_ZoomOutline";
 constexpr double kDurationMs = 250;
-// About 15 steps in the quarter second.
-constexpr DWORD kStepMs = 16;
+// About 15 steps in the quarter second where no compositor paces them.
+constexpr double kStepMs = 16;
+// A compositor's frame that came sooner than this was not waited for.
+constexpr double kShortestStepMs = 4;
 // Two pixels at 96 dpi: a dark line outside a light one, so that one of them shows on any
 // desktop, light or dark.
 constexpr int kWidthAt96Dpi = 2;
 constexpr COLORREF kDark = RGB(0, 0, 0);
 constexpr COLORREF kLight = RGB(255, 255, 255);
 
+// Above everything and never activated; owned, so without a taskbar button or a place in
+// Alt+Tab. Layered and transparent: the system's hit testing passes over it, so the few pixels
+// of the line never take a click, whatever program lies beneath (HTTRANSPARENT would hand a
+// click on to windows of this thread only). Layered by SetLayeredWindowAttributes, opaque: it
+// paints as any window and its region shapes it, under Wine as under Windows. Never by
+// UpdateLayeredWindow, whose picture would have to hold what lies beneath, or see-through
+// pixels, which Wine's X desktop, without a compositor, has nothing to blend with.
+constexpr DWORD kOutlineStyle =
+    WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
+
+// What the outline's window paints: the outline's rectangle in its own coordinates, and how
+// wide the dark line is. The window's region leaves only the line's pixels to paint.
+struct OutlineLook {
+  RECT outer{};
+  int dark = 1;
+};
+
+RECT ToRect(const PixelRect& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
+  if (area.right <= area.left || area.bottom <= area.top) return;
+  SetBkColor(dc, colour);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
+void Paint(HWND window) {
+  const PaintScope paint(window);
+  const auto* look = reinterpret_cast<const OutlineLook*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!paint.get() || !look) return;
+  const RECT& outer = look->outer;
+  FillSolid(paint.get(), outer, kDark);
+  FillSolid(paint.get(),
+            {outer.left + look->dark, outer.top + look->dark, outer.right - look->dark,
+             outer.bottom - look->dark},
+            kLight);
+}
+
 LRESULT CALLBACK OutlineProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_NCHITTEST:
-      return HTTRANSPARENT;
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers every pixel the region shows
+    case WM_PAINT:
+      Paint(window);
+      return 0;
     case WM_DPICHANGED:
       return 0;  // its place and size are the zoom's, in screen pixels, whatever the monitor
     default:
@@ -51,168 +91,132 @@ bool RegisterOutlineClass(HINSTANCE instance) {
   return registered;
 }
 
-int32_t Between(int32_t a, int32_t b, double t) {
-  return static_cast<int32_t>(std::lround(a + (b - a) * t));
-}
-
-PixelRect Between(const PixelRect& a, const PixelRect& b, double t) {
-  return {Between(a.left, b.left, t), Between(a.top, b.top, t), Between(a.right, b.right, t),
-          Between(a.bottom, b.bottom, t)};
-}
-
-bool Empty(const RECT& r) {
-  return r.right <= r.left || r.bottom <= r.top;
-}
-
-// The rectangle moved in by `by` on every side (out, for a negative `by`).
-RECT Inset(const RECT& r, int by) {
-  return {r.left + by, r.top + by, r.right - by, r.bottom - by};
-}
-
-// Every rectangle between the two lies in the smallest one that holds both (an empty one, a
-// point or a line, counts too), on the screen.
-RECT Crossed(const PixelRect& a, const PixelRect& b) {
-  RECT area{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
+PixelRect VirtualScreen() {
   const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  const RECT screen{x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                    y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-  area = {std::max(area.left, screen.left), std::max(area.top, screen.top),
-          std::min(area.right, screen.right), std::min(area.bottom, screen.bottom)};
-  return Empty(area) ? RECT{} : area;
+  return {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
-  SetBkColor(dc, colour);
-  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
-}
-
-// A picture of the screen under the outline's path, and the outline drawn over it.
-class Canvas {
- public:
-  Canvas(HDC screen, const RECT& area)
-      : area_(area),
-        width_(area.right - area.left),
-        height_(area.bottom - area.top),
-        screenDc_(CreateCompatibleDC(screen)),
-        drawnDc_(CreateCompatibleDC(screen)),
-        screenBitmap_(CreateCompatibleBitmap(screen, width_, height_)),
-        drawnBitmap_(PixelBitmap(width_, height_, drawnPixels_)) {}
-
-  // Takes the picture of the screen; false when it cannot be had.
-  bool Take(HDC screen) {
-    if (!screenDc_ || !drawnDc_ || !screenBitmap_ || !drawnBitmap_ || !drawnPixels_) return false;
-    screenSelected_.emplace(screenDc_.get(), screenBitmap_.get());
-    drawnSelected_.emplace(drawnDc_.get(), drawnBitmap_.get());
-    // Without CAPTUREBLT, which makes the pointer flicker: the compositor's picture holds the
-    // layered windows anyway.
-    return BitBlt(screenDc_.get(), 0, 0, width_, height_, screen, area_.left, area_.top, SRCCOPY) !=
-           FALSE;
-  }
-
-  // The screen with the outline on `r` (screen pixels): the dark line `dark` wide outside, the
-  // light one inside up to `width`.
-  HDC Draw(const PixelRect& r, int width, int dark) {
-    HDC dc = drawnDc_.get();
-    BitBlt(dc, 0, 0, width_, height_, screenDc_.get(), 0, 0, SRCCOPY);
-    RECT frame{r.left - area_.left, r.top - area_.top, r.right - area_.left, r.bottom - area_.top};
-    RECT inside = Inset(frame, dark);
-    if (!Empty(frame)) FillSolid(dc, frame, kDark);
-    if (!Empty(frame) && !Empty(inside)) {
-      FillSolid(dc, inside, kLight);
-      inside = Inset(inside, width - dark);
-      if (!Empty(inside)) {
-        BitBlt(dc, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top,
-               screenDc_.get(), inside.left, inside.top, SRCCOPY);
-      }
+// The window's region made the line alone, in the window's own coordinates (its top-left at
+// `origin` on the screen). One call changes what shows, so no frame has a step half made.
+bool Reshape(HWND outline, const FrameBands& bands, const PixelRect& origin, bool redraw) {
+  GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  for (int i = 0; region && i < bands.count; ++i) {
+    const PixelRect& r = bands.rects[static_cast<std::size_t>(i)];
+    const GdiObject<HRGN> band(CreateRectRgn(r.left - origin.left, r.top - origin.top,
+                                             r.right - origin.left, r.bottom - origin.top));
+    if (!band || CombineRgn(region.get(), region.get(), band.get(), RGN_OR) == ERROR) {
+      region.reset();
     }
-    // GDI leaves the alpha bytes at 0; every pixel is opaque.
-    GdiFlush();
-    const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
-    for (size_t k = 0; k < count; ++k) drawnPixels_[k] |= 0xFF000000u;
-    return dc;
   }
+  if (!region) {
+    TraceFailure(L"CreateRectRgn (the zoom's outline)");
+    return false;
+  }
+  if (!SetWindowRgn(outline, region.get(), redraw)) {
+    TraceFailure(L"SetWindowRgn (the zoom's outline)");
+    return false;
+  }
+  region.release();  // the window's now
+  return true;
+}
 
-  POINT Origin() const { return {area_.left, area_.top}; }
-  SIZE Size() const { return {width_, height_}; }
+// Shows the step now and lets the windows beneath take back what it uncovered. Where the system
+// keeps no picture of each window (Wine's X desktop), a window's pixels reach the screen only
+// when its thread waits for messages, and what the outline uncovered on the program's own
+// windows comes back from their pictures only then. A wait that ends at once: no message is
+// taken from the queue or handled, and elsewhere it does nothing.
+void ShowNow() {
+  MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_PAINT, 0);
+}
+
+class Clock {
+ public:
+  Clock() {
+    QueryPerformanceFrequency(&frequency_);
+    QueryPerformanceCounter(&start_);
+  }
+  double Milliseconds() const {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart - start_.QuadPart) * 1000.0 /
+           static_cast<double>(frequency_.QuadPart);
+  }
 
  private:
-  RECT area_;
-  int width_, height_;
-  MemoryDc screenDc_, drawnDc_;
-  uint32_t* drawnPixels_ = nullptr;  // the drawn bitmap's, top row first
-  GdiObject<HBITMAP> screenBitmap_, drawnBitmap_;
-  // Declared last: the bitmaps are put back out of the device contexts before either goes.
-  std::optional<Selected> screenSelected_, drawnSelected_;
+  LARGE_INTEGER frequency_{}, start_{};
 };
 
-double MillisecondsSince(const LARGE_INTEGER& start, const LARGE_INTEGER& frequency) {
-  LARGE_INTEGER now{};
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 /
-         static_cast<double>(frequency.QuadPart);
-}
+// Waits between steps: where the compositor draws the desktop, for its next frame, so that each
+// step is one frame; elsewhere, or when it fails, a fixed sleep.
+class StepPace {
+ public:
+  StepPace() {
+    BOOL composed = FALSE;
+    composed_ = SUCCEEDED(late::DwmIsCompositionEnabled(&composed)) && composed;
+  }
+  void Wait(const Clock& clock) {
+    const double begun = clock.Milliseconds();
+    if (composed_) {
+      composed_ = SUCCEEDED(late::DwmFlush());
+      if (!composed_) TraceFailure(L"DwmFlush (the zoom's outline)");
+    }
+    const double waited = clock.Milliseconds() - begun;
+    if (!composed_ || waited < kShortestStepMs) {
+      Sleep(static_cast<DWORD>(std::max(0.0, kStepMs - waited)));
+    }
+  }
+
+ private:
+  bool composed_ = false;
+};
 
 }  // namespace
 
 void PlayZoomOutline(HWND window, const PixelRect& from, const PixelRect& to) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   if (!RegisterOutlineClass(instance)) return;
-  const RECT area = Crossed(from, to);
-  if (Empty(area)) return;
+  // One window over the outline's whole path, never moved: only its region changes.
+  const PixelRect path = OutlinePath(from, to, VirtualScreen());
+  if (IsEmpty(path)) return;
   const int width = std::max(1, MulDiv(kWidthAt96Dpi, WindowDpi(window), 96));
-  const int dark = (width + 1) / 2;
+  OutlineLook look;
+  look.dark = (width + 1) / 2;
 
-  // The outline is drawn over a picture of the screen under its whole path, in one window that
-  // stays where it is: a window that moved would leave the screen behind it to be repainted
-  // by others meanwhile, which a desktop without a compositor (Wine's) shows as trails, and
-  // nothing of it needs to be see-through, which Wine's desktop cannot show.
-  std::optional<Canvas> canvas;
-  {
-    const WindowDc screen(nullptr);
-    if (!screen) return;
-    canvas.emplace(screen.get(), area);
-    if (!canvas->Take(screen.get())) {
-      TraceFailure(L"BitBlt (the screen under the zoom)");
-      return;
-    }
-  }
-  // Owned by the window's owner, the hidden start-up window, as the program's windows are: no
-  // taskbar button, not in Alt+Tab. Layered and transparent: clicks go through it.
+  // Owned by the window's owner, the hidden start-up window, as the program's windows are.
   HWND owner = GetWindow(window, GW_OWNER);
   const UniqueWindow outline(CreateWindowExW(
-      WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT,
-      kOutlineClass, L"", WS_POPUP, area.left, area.top, area.right - area.left,
-      area.bottom - area.top, owner ? owner : window, nullptr, instance, nullptr));
+      kOutlineStyle, kOutlineClass, L"", WS_POPUP, path.left, path.top, path.right - path.left,
+      path.bottom - path.top, owner ? owner : window, nullptr, instance, nullptr));
   if (!outline) {
     TraceFailure(L"CreateWindowExW (the zoom's outline)");
     return;
   }
+  SetWindowLongPtrW(outline.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&look));
+  if (!SetLayeredWindowAttributes(outline.get(), 0, 255, LWA_ALPHA)) {
+    TraceFailure(L"SetLayeredWindowAttributes (the zoom's outline)");
+    return;
+  }
 
-  LARGE_INTEGER frequency{}, start{};
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  POINT origin = canvas->Origin(), source{0, 0};
-  SIZE size = canvas->Size();
-  // The picture's own alpha, all opaque: the one kind of layered window that Wine's desktop
-  // and the compositor show alike.
-  BLENDFUNCTION opaque{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  const Clock clock;
+  StepPace pace;
   // Steps by the clock: a slow machine shows fewer of them, never a longer zoom.
   for (bool shown = false;;) {
-    const double t = std::min(1.0, MillisecondsSince(start, frequency) / kDurationMs);
-    HDC drawn = canvas->Draw(Between(from, to, t), width, dark);
-    // Place and picture in one step, so the window never shows anything else.
-    if (!UpdateLayeredWindow(outline.get(), nullptr, &origin, &size, drawn, &source, 0, &opaque,
-                             ULW_ALPHA)) {
-      TraceFailure(L"UpdateLayeredWindow (the zoom's outline)");
-      return;
-    }
+    const double t = std::min(1.0, clock.Milliseconds() / kDurationMs);
+    const PixelRect outer = OutlineAt(from, to, t);
+    look.outer = ToRect({outer.left - path.left, outer.top - path.top, outer.right - path.left,
+                         outer.bottom - path.top});
+    // The first step's shape is given before the window shows, so it never shows whole.
+    if (!Reshape(outline.get(), FrameOf(outer, width, path), path, shown)) return;
     if (!shown) {
       SetWindowPos(outline.get(), HWND_TOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
       shown = true;
     }
-    Sleep(kStepMs);
+    // Painted whole each step: where the line crosses its last place, the two tones change.
+    InvalidateRect(outline.get(), nullptr, FALSE);
+    UpdateWindow(outline.get());
+    ShowNow();
+    pace.Wait(clock);
     if (t >= 1.0) break;
   }
 }
