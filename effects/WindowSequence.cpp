@@ -41,7 +41,7 @@ void WindowSequence::OpenWindow(Form& window, const WindowOpening& steps) {
 
 void WindowSequence::CloseWindow(Form& window) {
   sound_.PlayWindowSound(kCloseSound);
-  ZoomWindow(platform_, window, ZoomAnchor::Tray, ZoomDirection::Closing);
+  ZoomWindow(platform_, window, ZoomAnchor::NotificationArea, ZoomDirection::Closing);
 }
 
 }  // namespace kestal

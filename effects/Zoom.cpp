@@ -14,13 +14,25 @@ bool HasSize(const PixelRect& r) {
   return r.right > r.left && r.bottom > r.top;
 }
 
+// The end of the taskbar where the clock and the icons are, as a strip across it: the right end
+// of a taskbar along the top or bottom of the screen, the bottom end of one along a side.
+PixelRect ClockEnd(const PixelRect& taskbar) {
+  if (taskbar.right - taskbar.left >= taskbar.bottom - taskbar.top) {
+    return {taskbar.right - 1, taskbar.top, taskbar.right, taskbar.bottom};
+  }
+  return {taskbar.left, taskbar.bottom - 1, taskbar.right, taskbar.bottom};
+}
+
 // Where the outline meets the tray: the notification area's middle strip; without a
-// notification area the program's own icon; without either the strip of an empty rectangle,
-// (0, 0, 1, 0), the top-left corner.
+// notification area the program's own icon; without either the taskbar's clock end; without a
+// taskbar the strip of an empty rectangle, (0, 0, 1, 0), the top-left corner.
 PixelRect TrayAnchor(WindowEffects& effects, WindowHandle window) {
   const auto area = effects.NotificationArea();
   if (area && HasSize(*area)) return MiddleStrip(*area);
   if (const auto icon = effects.TrayIconRect(window); icon && HasSize(*icon)) return *icon;
+  if (const auto taskbar = effects.TaskbarRect(); taskbar && HasSize(*taskbar)) {
+    return ClockEnd(*taskbar);
+  }
   return MiddleStrip(PixelRect{});
 }
 
@@ -63,7 +75,7 @@ void ZoomWindow(Platform& platform, Form& window, ZoomAnchor anchor, ZoomDirecti
   if (direction == ZoomDirection::Closing && !window.Visible()) return;
   // Released meanwhile (closed while it was still opening): nothing left to draw.
   if (window.hWnd() == 0) return;
-  if (anchor == ZoomAnchor::Tray) {
+  if (anchor == ZoomAnchor::NotificationArea) {
     ZoomWithTray(platform, window, direction);
     return;
   }

@@ -17,11 +17,13 @@ class WindowEffects {
   // The window's outer rectangle; none when the window does not exist.
   virtual std::optional<PixelRect> WindowRect(WindowHandle window) = 0;
   // The taskbar's notification area, where the program's icon lives; none when the shell has
-  // no taskbar or no such area.
+  // no taskbar, no such area, or only a hidden one (whose rectangle may be stale).
   virtual std::optional<PixelRect> NotificationArea() = 0;
   // The program's own icon in the notification area (the icon of the window's owner, the
   // hidden start-up window); none when the shell can't tell.
   virtual std::optional<PixelRect> TrayIconRect(WindowHandle window) = 0;
+  // The taskbar itself; none when there is no taskbar on the screen.
+  virtual std::optional<PixelRect> TaskbarRect() = 0;
   // False when the user has turned the system's animation effects off.
   virtual bool AnimationsOn() = 0;
   // Draws an outline moving from one rectangle to the other, above every window, as the

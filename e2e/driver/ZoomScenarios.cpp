@@ -64,12 +64,15 @@ class Marks {
 };
 
 // Where the closing outline should end, found as the program is told to find it: the middle
-// strip of the notification area, else the program's icon, else the top-left corner.
+// strip of the notification area, else the program's icon, else the taskbar's end where the
+// clock is, else the top-left corner.
 RECT ClosingAnchor(HWND form1) {
   RECT area{};
   HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  if (taskbar && !IsWindowVisible(taskbar)) taskbar = nullptr;
   HWND notify = taskbar ? FindWindowExW(taskbar, nullptr, L"TrayNotifyWnd", nullptr) : nullptr;
-  if (notify && GetWindowRect(notify, &area) && area.right > area.left && area.bottom > area.top) {
+  if (notify && IsWindowVisible(notify) && GetWindowRect(notify, &area) &&
+      area.right > area.left && area.bottom > area.top) {
     // Halved to the nearest pixel, an exact half to the even one.
     const long middle = std::lrint(area.right - (area.right - area.left) / 2.0);
     return {middle, area.top, middle + 1, area.bottom};
@@ -81,6 +84,10 @@ RECT ClosingAnchor(HWND form1) {
   RECT r{};
   if (SUCCEEDED(Shell_NotifyIconGetRect(&icon, &r)) && r.right > r.left && r.bottom > r.top)
     return r;
+  if (taskbar && GetWindowRect(taskbar, &r) && r.right > r.left && r.bottom > r.top) {
+    if (r.right - r.left >= r.bottom - r.top) return {r.right - 1, r.top, r.right, r.bottom};
+    return {r.left, r.bottom - 1, r.right, r.bottom};
+  }
   return {0, 0, 1, 0};
 }
 

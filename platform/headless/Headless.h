@@ -181,12 +181,14 @@ class HeadlessEffects : public WindowEffects {
   PixelRect desktop{0, 0, 1024, 768};
   std::optional<PixelRect> notificationArea = PixelRect{951, 748, 1020, 768};  // none: no taskbar
   std::optional<PixelRect> trayIcon;  // the program's icon, when the shell tells where it is
+  std::optional<PixelRect> taskbar = PixelRect{0, 738, 1024, 768};  // none: no taskbar
   bool animationsOn = true;           // the system's animation effects
 
   PixelRect DesktopRect() override { return desktop; }
   std::optional<PixelRect> WindowRect(WindowHandle window) override;
   std::optional<PixelRect> NotificationArea() override { return notificationArea; }
   std::optional<PixelRect> TrayIconRect(WindowHandle window) override;
+  std::optional<PixelRect> TaskbarRect() override { return taskbar; }
   bool AnimationsOn() override { return animationsOn; }
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;

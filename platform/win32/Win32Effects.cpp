@@ -19,16 +19,22 @@ std::optional<PixelRect> RectOf(HWND window) {
   return PixelRect{r.left, r.top, r.right, r.bottom};
 }
 
-// The taskbar's direct child of class "TrayNotifyWnd" (the class name must match exactly, case
-// included); grandchildren are not searched.
-HWND NotificationAreaWindow() {
+// The taskbar, while it shows.
+HWND TaskbarWindow() {
   HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  return taskbar && IsWindowVisible(taskbar) ? taskbar : nullptr;
+}
+
+// The taskbar's direct child of class "TrayNotifyWnd" (the class name must match exactly, case
+// included) while it shows; grandchildren are not searched.
+HWND NotificationAreaWindow() {
+  HWND taskbar = TaskbarWindow();
   for (HWND child = taskbar ? GetWindow(taskbar, GW_CHILD) : nullptr; child;
        child = GetWindow(child, GW_HWNDNEXT)) {
     wchar_t name[100];
     const int length = GetClassNameW(child, name, static_cast<int>(std::size(name)));
     if (std::wstring_view(name, static_cast<size_t>(std::max(length, 0))) == L"TrayNotifyWnd") {
-      return child;
+      return IsWindowVisible(child) ? child : nullptr;
     }
   }
   return nullptr;
@@ -57,6 +63,10 @@ std::optional<PixelRect> Win32Effects::TrayIconRect(WindowHandle window) {
   RECT r{};
   if (!icon.hWnd || FAILED(Shell_NotifyIconGetRect(&icon, &r))) return std::nullopt;
   return PixelRect{r.left, r.top, r.right, r.bottom};
+}
+
+std::optional<PixelRect> Win32Effects::TaskbarRect() {
+  return RectOf(TaskbarWindow());
 }
 
 bool Win32Effects::AnimationsOn() {

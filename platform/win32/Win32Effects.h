@@ -11,6 +11,7 @@ class Win32Effects : public WindowEffects {
   std::optional<PixelRect> WindowRect(WindowHandle window) override;
   std::optional<PixelRect> NotificationArea() override;
   std::optional<PixelRect> TrayIconRect(WindowHandle window) override;
+  std::optional<PixelRect> TaskbarRect() override;
   bool AnimationsOn() override;
   void AnimateOutline(WindowHandle window, const PixelRect& from, const PixelRect& to) override;
   void MakeTopmost(WindowHandle window) override;

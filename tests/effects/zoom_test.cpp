@@ -24,6 +24,7 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
     ZoomAnchor anchor;
     ZoomDirection direction;
     PixelRect anchorRect;  // where the outline comes from (opening) or goes to (closing)
+    std::optional<PixelRect> taskbar = PixelRect{0, 738, 1024, 768};
   } cases[] = {
       {"corner of 1024 x 768, opening",
        screen,
@@ -57,46 +58,87 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
        screen,
        area,
        icon,
-       A::Tray,
+       A::NotificationArea,
        D::Closing,
        {986, 738, 987, 768}},
       {"tray 950..1020: middle 985",
        screen,
        PixelRect{950, 740, 1020, 766},
        icon,
-       A::Tray,
+       A::NotificationArea,
        D::Closing,
        {985, 740, 986, 766}},
       {"tray 949..1020: middle 984.5 goes to 984",
        screen,
        PixelRect{949, 740, 1020, 766},
        icon,
-       A::Tray,
+       A::NotificationArea,
        D::Closing,
        {984, 740, 985, 766}},
-      {"tray, opening", screen, area, icon, A::Tray, D::Opening, {986, 738, 987, 768}},
-      {"no notification area: the icon", screen, std::nullopt, icon, A::Tray, D::Closing, icon},
+      {"tray, opening", screen, area, icon, A::NotificationArea, D::Opening, {986, 738, 987, 768}},
+      {"no notification area: the icon", screen, std::nullopt, icon, A::NotificationArea,
+       D::Closing, icon},
       {"a notification area without width: the icon", screen, PixelRect{1000, 748, 1000, 768}, icon,
-       A::Tray, D::Closing, icon},
+       A::NotificationArea, D::Closing, icon},
       {"a notification area without height: the icon", screen, PixelRect{951, 768, 1020, 768}, icon,
-       A::Tray, D::Closing, icon},
-      {"no notification area, opening from the icon", screen, std::nullopt, icon, A::Tray,
-       D::Opening, icon},
-      {"neither notification area nor icon: the top-left corner",
+       A::NotificationArea, D::Closing, icon},
+      {"no notification area, opening from the icon", screen, std::nullopt, icon,
+       A::NotificationArea, D::Opening, icon},
+      // Neither (Wine's taskbar has no notification window and can't tell where the icon is):
+      // the taskbar's end where the clock is, wherever the taskbar lies.
+      {"neither, taskbar at the bottom: its right end",
        screen,
        std::nullopt,
        std::nullopt,
-       A::Tray,
+       A::NotificationArea,
        D::Closing,
-       {0, 0, 1, 0}},
-      {"no notification area and an empty icon: the top-left corner",
+       {1023, 738, 1024, 768}},
+      {"an empty icon counts as none",
        screen,
        std::nullopt,
        PixelRect{1004, 750, 1004, 750},
-       A::Tray,
+       A::NotificationArea,
        D::Closing,
-       {0, 0, 1, 0}},
-      {"neither, opening", screen, std::nullopt, std::nullopt, A::Tray, D::Opening, {0, 0, 1, 0}},
+       {1023, 738, 1024, 768}},
+      {"neither, opening",
+       screen,
+       std::nullopt,
+       std::nullopt,
+       A::NotificationArea,
+       D::Opening,
+       {1023, 738, 1024, 768}},
+      {"neither, taskbar at the top",
+       screen,
+       std::nullopt,
+       std::nullopt,
+       A::NotificationArea,
+       D::Closing,
+       {1023, 0, 1024, 30},
+       PixelRect{0, 0, 1024, 30}},
+      {"neither, taskbar on the right: its bottom end",
+       screen,
+       std::nullopt,
+       std::nullopt,
+       A::NotificationArea,
+       D::Closing,
+       {984, 767, 1024, 768},
+       PixelRect{984, 0, 1024, 768}},
+      {"neither, taskbar on the left",
+       screen,
+       std::nullopt,
+       std::nullopt,
+       A::NotificationArea,
+       D::Closing,
+       {0, 767, 40, 768},
+       PixelRect{0, 0, 40, 768}},
+      {"no taskbar at all: the top-left corner",
+       screen,
+       std::nullopt,
+       std::nullopt,
+       A::NotificationArea,
+       D::Closing,
+       {0, 0, 1, 0},
+       std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -105,6 +147,7 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
     hp.effects.desktop = c.desktop;
     hp.effects.notificationArea = c.notificationArea;
     hp.effects.trayIcon = c.trayIcon;
+    hp.effects.taskbar = c.taskbar;
     ProbeWindow window(desk.sequence, 5220, 4860, false);
     hp.windows.Show(window);
     window.Move(1500, 3000);
@@ -136,12 +179,12 @@ TEST(ZoomWindow, StepsInOrder) {
     std::vector<std::string> steps;
   } cases[] = {
       {A::ScreenCorner, D::Opening, {"AnimateOutline", "DoEvents"}},
-      {A::Tray, D::Opening, {"AnimateOutline", "DoEvents"}},
+      {A::NotificationArea, D::Opening, {"AnimateOutline", "DoEvents"}},
       {A::ScreenCorner,
        D::Closing,
        {"AnimateOutline", "DoEvents", "HideWindow(Probe)", "DoEvents", "Form_Unload(Probe)",
         "DestroyWindow(Probe)"}},
-      {A::Tray,
+      {A::NotificationArea,
        D::Closing,
        {"AnimateOutline", "HideWindow(Probe)", "DoEvents", "Form_Unload(Probe)",
         "DestroyWindow(Probe)"}},
@@ -176,7 +219,7 @@ TEST(ZoomWindow, StepsInOrder) {
 }
 
 TEST(ZoomWindow, ClosingAHiddenWindowDoesNothing) {
-  for (const ZoomAnchor anchor : {ZoomAnchor::ScreenCorner, ZoomAnchor::Tray}) {
+  for (const ZoomAnchor anchor : {ZoomAnchor::ScreenCorner, ZoomAnchor::NotificationArea}) {
     SCOPED_TRACE(static_cast<int>(anchor));
     Desk desk;
     ProbeWindow window(desk.sequence, 5220, 4860, false);
