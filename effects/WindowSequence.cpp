@@ -40,6 +40,11 @@ void WindowSequence::OpenWindow(Form& window, const WindowOpening& steps) {
 }
 
 void WindowSequence::CloseWindow(Form& window) {
+  // While Windows ends the session nothing may hold it up: the window just goes.
+  if (platform_.windows.SessionEnding()) {
+    platform_.windows.Hide(window);
+    return;
+  }
   sound_.PlayWindowSound(kCloseSound);
   ZoomWindow(platform_, window, ZoomAnchor::NotificationArea, ZoomDirection::Closing);
 }

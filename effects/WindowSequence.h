@@ -29,7 +29,7 @@ class WindowSequence {
   // outline, topmost], rounded outline, content, sound 16, opening zoom from the screen corner.
   void OpenWindow(Form& window, const WindowOpening& steps);
   // Runs from Form_Unload: sound 24, then the closing zoom into the notification area, which
-  // hides and releases the window.
+  // hides and releases the window; at the session's end the window is only hidden.
   void CloseWindow(Form& window);
 
   WindowSound& Sound() { return sound_; }

@@ -41,8 +41,15 @@ class WindowSystem {
   }
   void Hide(Form& form);
   // Every loaded window is unloaded once, the hidden start-up window last, as the system's close
-  // of the program does (the session ends, or the start-up window is closed).
+  // of the program does (the start-up window is closed).
   void UnloadAll();
+  // The user signs out or the machine shuts down: every window is unloaded at once, as
+  // UnloadAll does; their closing plays no sound and no zoom (SessionEnding).
+  void EndSession() {
+    sessionEnding_ = true;
+    UnloadAll();
+  }
+  bool SessionEnding() const { return sessionEnding_; }
   bool AnyLoaded() const { return !loaded_.empty(); }
   // The loaded windows, oldest first.
   const std::vector<Form*>& LoadedForms() const { return loaded_; }
@@ -87,6 +94,7 @@ class WindowSystem {
   std::vector<Form*> loaded_;
   std::vector<std::pair<Form*, std::function<void()>>> afterRelease_;
   int exitCode_ = 0;
+  bool sessionEnding_ = false;
 };
 
 }  // namespace kestal

@@ -545,7 +545,7 @@ void ProgramPlayer::ClockChanged(SystemEvent event) {
 void ProgramPlayer::EndSession() {
   ReadLog();
   endAsked_ = true;
-  hp_.windows.UnloadAll();
+  hp_.windows.EndSession();
 }
 
 void ProgramPlayer::PassTime(long long milliseconds) {

@@ -122,7 +122,7 @@ LRESULT Win32Surface::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) system_.CloseAll();
+      if (wParam) system_.EndSession();
       return 0;
     case WM_DESTROY:
       // From here on no message reaches this surface, nor a reader's question its objects.

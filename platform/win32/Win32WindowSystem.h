@@ -55,7 +55,7 @@ class Win32WindowSystem : public WindowSystem {
   Win32TrayIcon* TrayIcon() const { return trayIcon_; }
   // The program ends: every window is unloaded (UnloadAll).
   void CloseAll();
-  bool Closing() const { return closing_; }
+  bool Closing() const { return closing_ || SessionEnding(); }
   // The windows owned by this one lose their owner, so they outlive its window.
   void ReleaseOwned(HWND owner);
 

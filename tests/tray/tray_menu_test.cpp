@@ -20,27 +20,23 @@ std::vector<std::string> Comings(const headless::CallLog& log) {
   return found;
 }
 
-TEST(TrayEvents, DecodedAtEachResolution) {
+TEST(TrayEvents, EachEventDoesWhatItShould) {
   const struct {
     int code;
     bool menu, about;
   } events[] = {{512, false, false}, {513, false, false}, {514, false, false},
                 {515, false, true},  {516, false, false}, {517, true, false},
                 {518, false, false}, {519, false, false}, {0, false, false}};
-  for (const double twipsPerPixel : {15.0, 12.0, 14.4, 7.5}) {
-    for (const auto& e : events) {
-      SCOPED_TRACE(::testing::Message() << e.code << " at " << twipsPerPixel);
-      TraySession session;
-      auto& hp = session.hp;
-      hp.windows.screen.twipsPerPixelX = twipsPerPixel;
-      hp.windows.screen.widthTwips = static_cast<int>(1024 * twipsPerPixel);
-      TrayWindow& form1 = session.Start();
-      hp.windows.NotifyTray(form1, e.code);
-      EXPECT_EQ(form1.TrayMessage, e.code);
-      EXPECT_EQ(hp.windows.Menus().size(), e.menu ? 1u : 0u);
-      EXPECT_EQ(session.program.about.IsLoaded(), e.about);
-      EXPECT_FALSE(form1.TrayBusy);
-    }
+  for (const auto& e : events) {
+    SCOPED_TRACE(e.code);
+    TraySession session;
+    auto& hp = session.hp;
+    TrayWindow& form1 = session.Start();
+    hp.windows.NotifyTray(form1, e.code);
+    EXPECT_EQ(form1.TrayMessage, e.code);
+    EXPECT_EQ(hp.windows.Menus().size(), e.menu ? 1u : 0u);
+    EXPECT_EQ(session.program.about.IsLoaded(), e.about);
+    EXPECT_FALSE(form1.TrayBusy);
   }
 }
 
@@ -442,6 +438,43 @@ TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
   EXPECT_FALSE(hp.tray.IconShown());
   EXPECT_FALSE(hp.windows.AnyLoaded());
   EXPECT_TRUE(hp.windows.Ended());
+}
+
+// Signing out or shutting down with a window open: it goes at once, without its sound or zoom,
+// the icon goes, and nothing the user keeps is written.
+TEST(TrayMenu, TheSessionsEndClosesWithoutSoundOrZoom) {
+  const struct {
+    const char* what;
+    FormSlot Program::*window;  // null: none open
+    std::vector<std::string> unloads;
+  } cases[] = {
+      {"nothing open", nullptr, {"Form_Unload(Form1)"}},
+      {"About", &Program::about, {"Form_Unload(About)", "Form_Unload(Form1)"}},
+      {"the conventions window",
+       &Program::conventionsWindow,
+       {"Form_Unload(News)", "Form_Unload(Form1)"}},
+      {"the conversion window",
+       &Program::conversionWindow,
+       {"Form_Unload(DataAstrale)", "Form_Unload(Form1)"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TraySession session;
+    auto& hp = session.hp;
+    Program& program = session.program;
+    session.Start("Next Generation");
+    if (c.window) program.platform.windows.Show(program.*c.window);
+    hp.log.Clear();
+    hp.windows.EndSession();
+    EXPECT_EQ(Comings(hp.log), c.unloads);
+    for (const char* never : {"PlaySound", "AnimateOutline", "SaveSetting", "DeleteSetting",
+                              "SetRegValue", "DeleteRegValue", "MsgBox"}) {
+      EXPECT_TRUE(hp.log.Matching(never).empty()) << never;
+    }
+    EXPECT_FALSE(hp.tray.IconShown());
+    EXPECT_TRUE(hp.windows.Ended());
+    EXPECT_EQ(hp.windows.ExitCode(), 0);
+  }
 }
 
 }  // namespace
