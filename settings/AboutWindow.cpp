@@ -5,7 +5,6 @@
 #include "resources/ResourceIds.h"
 #include "settings/Autostart.h"
 #include "settings/ConventionSetting.h"
-#include "settings/OpenWithShell.h"
 
 namespace kestal {
 namespace {
@@ -208,7 +207,7 @@ void AboutWindow::OpenLink(const std::string& target) {
   WindowSystem& windows = platform_.windows;
   windows.SetMousePointer(MousePointer::Hourglass);
   platform_.effects.EndTopmost(hWnd());
-  OpenWithShell(platform_, target, hWnd());
+  platform_.shell.Open(target, hWnd());
   windows.SetMousePointer(MousePointer::Default);
 }
 

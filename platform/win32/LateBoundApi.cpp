@@ -82,6 +82,13 @@ HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockRelease
   return function ? function(object, lock, lastUnlockReleases) : E_NOTIMPL;
 }
 
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID riid,
+                         void** object) {
+  using Function = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
+  static const auto function = Bind<Function>(ComLibrary(), "CoCreateInstance");
+  return function ? function(clsid, outer, context, riid, object) : E_NOTIMPL;
+}
+
 LRESULT LresultFromObject(REFIID riid, WPARAM wParam, IUnknown* object) {
   using Function = LRESULT(WINAPI*)(REFIID, WPARAM, IUnknown*);
   static const auto function = Bind<Function>(AccessibilityLibrary(), "LresultFromObject");
@@ -104,6 +111,12 @@ BSTR SysAllocStringLen(const wchar_t* text, UINT length) {
   using Function = BSTR(WINAPI*)(const OLECHAR*, UINT);
   static const auto function = Bind<Function>(AutomationLibrary(), "SysAllocStringLen");
   return function ? function(text, length) : nullptr;
+}
+
+void SysFreeString(BSTR text) {
+  using Function = void(WINAPI*)(BSTR);
+  static const auto function = Bind<Function>(AutomationLibrary(), "SysFreeString");
+  if (function) function(text);
 }
 
 void InitCommonControls() {

@@ -22,6 +22,8 @@ BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
 HRESULT CoInitializeEx(void* reserved, DWORD model);
 void CoUninitialize();
 HRESULT CoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases);
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID riid,
+                         void** object);
 
 // For screen readers: oleacc and oleaut32, loaded when a reader first asks.
 LRESULT LresultFromObject(REFIID riid, WPARAM wParam, IUnknown* object);
@@ -29,6 +31,7 @@ HRESULT CreateStdAccessibleObject(HWND window, LONG objectId, REFIID riid, void*
 HRESULT AccessibleObjectFromWindow(HWND window, DWORD objectId, REFIID riid, void** object);
 // A BSTR of the text; null when oleaut32 is missing or memory ran out.
 BSTR SysAllocStringLen(const wchar_t* text, UINT length);
+void SysFreeString(BSTR text);
 
 // The per-monitor density calls of Windows 10 (1607) on; 0 where the system lacks them.
 UINT GetDpiForWindow(HWND window);

@@ -26,6 +26,11 @@ class Owned {
   explicit operator bool() const { return handle_ != Handle{}; }
   // Gives the handle away (to the system, which owns it from then on).
   Handle release() { return std::exchange(handle_, Handle{}); }
+  // The place where a function that makes a handle writes it; what was held goes first.
+  Handle* put() {
+    reset();
+    return &handle_;
+  }
   void reset(Handle handle = Handle{}) {
     if (handle_ != Handle{}) Free(handle_);
     handle_ = handle;
@@ -55,6 +60,13 @@ inline void MemoryDc(HDC dc) {
 inline void Window(HWND window) {
   DestroyWindow(window);
 }
+inline void Handle(HANDLE handle) {
+  CloseHandle(handle);
+}
+template <typename Interface>
+void Com(Interface* object) {
+  object->Release();
+}
 }  // namespace free
 
 template <typename Object>
@@ -65,6 +77,10 @@ using UniqueMenu = Owned<HMENU, &free::Menu>;
 using UniqueKey = Owned<HKEY, &free::Key>;
 using MemoryDc = Owned<HDC, &free::MemoryDc>;     // from CreateCompatibleDC
 using UniqueWindow = Owned<HWND, &free::Window>;  // a window of the platform layer's own
+using UniqueHandle = Owned<HANDLE, &free::Handle>;
+// A reference to a COM object, released when it goes.
+template <typename Interface>
+using ComRef = Owned<Interface*, &free::Com<Interface>>;
 
 // A window's device context (the screen's for no window), released with the scope.
 class WindowDc {

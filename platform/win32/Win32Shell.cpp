@@ -1,6 +1,13 @@
+#include <exdisp.h>
+#include <shldisp.h>
+#include <shlguid.h>
 #include <shlobj.h>
 
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/LateBoundApi.h"
+#include "platform/win32/LinkOpening.h"
+#include "platform/win32/Owned.h"
+#include "platform/win32/Trace.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Text.h"
 
@@ -67,16 +74,110 @@ std::wstring ShellFolder(int csidl) {
              : std::wstring();
 }
 
+// The process runs with an administrator's rights (started with "Run as administrator").
+bool Elevated() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  const UniqueHandle owned(token);
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  return GetTokenInformation(token, TokenElevation, &elevation, sizeof(elevation), &size) &&
+         elevation.TokenIsElevated;
+}
+
+// A text for COM, freed when it goes.
+class ComText {
+ public:
+  explicit ComText(std::wstring_view text)
+      : text_(late::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+  ~ComText() { late::SysFreeString(text_); }
+  ComText(const ComText&) = delete;
+  ComText& operator=(const ComText&) = delete;
+  BSTR get() const { return text_; }
+
+ private:
+  BSTR text_;
+};
+
+VARIANT Text(const ComText& text) {
+  VARIANT value{};
+  value.vt = VT_BSTR;
+  value.bstrVal = text.get();
+  return value;
+}
+
+// The desktop's own shell (Explorer's Shell.Application, reached through the desktop's folder
+// view): what it opens runs as the signed-in user. Null when it can't be reached.
+ComRef<IShellDispatch2> DesktopShell() {
+  ComRef<IShellWindows> windows;
+  if (FAILED(late::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER,
+                                    __uuidof(IShellWindows),
+                                    reinterpret_cast<void**>(windows.put())))) {
+    return {};
+  }
+  VARIANT desktopPlace{};
+  desktopPlace.vt = VT_I4;
+  desktopPlace.lVal = CSIDL_DESKTOP;
+  VARIANT noRoot{};
+  long desktopWindow = 0;
+  ComRef<IDispatch> desktop;
+  ComRef<IServiceProvider> services;
+  ComRef<IShellBrowser> browser;
+  ComRef<IShellView> view;
+  ComRef<IDispatch> background;
+  ComRef<IShellFolderViewDual> folder;
+  ComRef<IDispatch> application;
+  ComRef<IShellDispatch2> shell;
+  if (windows.get()->FindWindowSW(&desktopPlace, &noRoot, SWC_DESKTOP, &desktopWindow,
+                                  SWFO_NEEDDISPATCH, desktop.put()) != S_OK ||
+      !desktop ||
+      FAILED(desktop.get()->QueryInterface(__uuidof(IServiceProvider),
+                                           reinterpret_cast<void**>(services.put()))) ||
+      FAILED(services.get()->QueryService(SID_STopLevelBrowser, __uuidof(IShellBrowser),
+                                          reinterpret_cast<void**>(browser.put()))) ||
+      FAILED(browser.get()->QueryActiveShellView(view.put())) ||
+      FAILED(view.get()->GetItemObject(SVGIO_BACKGROUND, __uuidof(IDispatch),
+                                       reinterpret_cast<void**>(background.put()))) ||
+      FAILED(background.get()->QueryInterface(__uuidof(IShellFolderViewDual),
+                                              reinterpret_cast<void**>(folder.put()))) ||
+      FAILED(folder.get()->get_Application(application.put())) || !application ||
+      FAILED(application.get()->QueryInterface(__uuidof(IShellDispatch2),
+                                               reinterpret_cast<void**>(shell.put())))) {
+    return {};
+  }
+  return shell;
+}
+
+bool OpenThroughDesktop(const std::wstring& target) {
+  const ComRef<IShellDispatch2> shell = DesktopShell();
+  if (!shell) {
+    Trace(L"the desktop's shell can't be reached: the link is not opened with our rights");
+    return false;
+  }
+  // What opens comes from Explorer: it may come to the front.
+  AllowSetForegroundWindow(ASFW_ANY);
+  const ComText file(target), empty(L""), verb(L"open");
+  VARIANT show{};
+  show.vt = VT_I4;
+  show.lVal = SW_SHOWNORMAL;
+  return SUCCEEDED(
+      shell.get()->ShellExecute(file.get(), Text(empty), Text(empty), Text(verb), show));
+}
+
 }  // namespace
 
 std::intptr_t Win32Shell::Open(std::string_view target, WindowHandle owner) {
-  // Owned by the window that asks, so that the shell's own messages show in front of it; with
-  // empty (not absent) parameters and folder, shown normally. The shell's handlers may use COM.
+  // The shell's handlers, and the desktop's shell, use COM.
   EnterComApartment();
   const std::wstring file = Wide(target);
-  HINSTANCE result =
-      ShellExecuteW(reinterpret_cast<HWND>(owner), L"Open", file.c_str(), L"", L"", SW_SHOWNORMAL);
-  return reinterpret_cast<std::intptr_t>(result);
+  return OpenLinkAsUser(
+      Elevated(), [&] { return OpenThroughDesktop(file); },
+      [&] {
+        // Owned by the window that asks, so that the shell's own messages show in front of it;
+        // with empty (not absent) parameters and folder, shown normally.
+        return reinterpret_cast<std::intptr_t>(ShellExecuteW(
+            reinterpret_cast<HWND>(owner), L"Open", file.c_str(), L"", L"", SW_SHOWNORMAL));
+      });
 }
 
 std::string Win32Shell::ExecutablePath() {

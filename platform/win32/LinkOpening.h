@@ -1,0 +1,18 @@
+#pragma once
+// How a link is opened. Portable (no <windows.h>), so tested natively; Win32Shell opens.
+#include <cstdint>
+
+namespace kestal::win32 {
+
+// A copy started as administrator hands the link to the desktop's shell, so that the browser or
+// the mail program runs as the signed-in user: never with the copy's own rights, so nothing
+// opens when the desktop's shell can't be reached. A copy with the user's rights opens it
+// itself. The shell's result code: above 32 when the link was taken.
+template <typename ThroughDesktop, typename Directly>
+std::intptr_t OpenLinkAsUser(bool elevated, ThroughDesktop throughDesktop, Directly directly) {
+  constexpr std::intptr_t kTaken = 33, kAccessDenied = 5;  // as ShellExecute answers
+  if (!elevated) return directly();
+  return throughDesktop() ? kTaken : kAccessDenied;
+}
+
+}  // namespace kestal::win32
