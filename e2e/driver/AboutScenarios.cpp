@@ -133,13 +133,14 @@ void AboutClosedWithoutOk(Session& session) {
   ClickControl(form, Image3);
   WaitForText(form, StarDate, "Next Generation", kWindowMs);
   // Any menu choice closes the About window first; "Convenzioni" then opens its own.
-  HWND news = OpenFromTrayMenu(session, *program, MenuItem::Convenzioni, conventions::kForm);
+  HWND conventionsWindow =
+      OpenFromTrayMenu(session, *program, MenuItem::Convenzioni, conventions::kForm);
   report.Check(program->WaitForFormGone(kForm, kWindowMs),
                "the menu choice closed the About window");
   report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey),
                "closing without \"&Ok\" stores nothing");
   CheckTooltip(session, std::string("Next Generation"), "about-unconfirmed-tooltip");
-  if (news) ClickControl(news, conventions::Command1);
+  if (conventionsWindow) ClickControl(conventionsWindow, conventions::Command1);
   program->WaitForFormGone(conventions::kForm, kWindowMs);
   CloseAndCheckExit(session, *program);
 

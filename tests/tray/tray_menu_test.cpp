@@ -186,7 +186,7 @@ TEST(TrayEvents, IgnoredWhileOneIsHandled) {
 TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
   const struct {
     const char* when;
-    bool newsOpen, aboutOpen, aboutClosing;
+    bool conventionsOpen, aboutOpen, aboutClosing;
     size_t aboutLoads;
   } cases[] = {
       {"nothing open", false, false, false, 1},
@@ -205,7 +205,7 @@ TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
       return e.starts_with("NotifyIcon");
     });
     EXPECT_LT(accept, firstIcon);
-    if (c.newsOpen) session.program.platform.windows.Show(session.program.conventionsWindow);
+    if (c.conventionsOpen) session.program.platform.windows.Show(session.program.conventionsWindow);
     if (c.aboutOpen) session.program.platform.windows.Show(session.program.about);
     if (c.aboutClosing) {
       hp.effects.onAnimate = [&] {
@@ -219,7 +219,7 @@ TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
     ASSERT_TRUE(session.program.about.IsLoaded());
     EXPECT_TRUE(session.program.about.Current()->Visible());
     EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), c.aboutLoads);
-    EXPECT_EQ(session.program.conventionsWindow.IsLoaded(), c.newsOpen);
+    EXPECT_EQ(session.program.conventionsWindow.IsLoaded(), c.conventionsOpen);
   }
 }
 

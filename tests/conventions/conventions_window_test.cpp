@@ -10,9 +10,9 @@
 namespace kestal {
 namespace {
 
-class NewsSession {
+class ConventionsSession {
  public:
-  NewsSession() { program.Start(); }
+  ConventionsSession() { program.Start(); }
   headless::User Open() {
     program.platform.windows.Show(program.conventionsWindow);
     return headless::User(hp.windows, *program.conventionsWindow.Current());
@@ -68,7 +68,7 @@ TEST(NewsWindow, ShowsTheThreeTextsExactly) {
                                           "1 ora = circa 0,144 unit\xC3\xA0 di data stellare",
                                       },
                                       cr);
-  NewsSession s;
+  ConventionsSession s;
   headless::User user = s.Open();
   EXPECT_EQ(user.Text("msgDate"), classic);
   EXPECT_EQ(user.Text("msgDate1"), formula);
@@ -80,7 +80,7 @@ TEST(NewsWindow, ShowsTheThreeTextsExactly) {
 }
 
 TEST(NewsWindow, LabelsStackWithoutGapsInsideTheWindow) {
-  NewsSession s;
+  ConventionsSession s;
   headless::User user = s.Open();
   const struct {
     const char* name;
@@ -97,7 +97,7 @@ TEST(NewsWindow, LabelsStackWithoutGapsInsideTheWindow) {
 }
 
 TEST(NewsWindow, OpensInOrderAndOkCloses) {
-  NewsSession s;
+  ConventionsSession s;
   s.hp.log.Clear();
   headless::User user = s.Open();
   const char* steps[] = {
@@ -145,7 +145,7 @@ TEST(NewsWindow, LayoutAsDesigned) {
       {K::Picture, "Image1", -1, {465, 255, 480, 480}, {}, window, IDI_KESTAL},
       {K::Label, "Label1", 1, {1110, 135, 5745, 435}, kWhite, title, 0},
   };
-  NewsSession s;
+  ConventionsSession s;
   const Form& conventionsWindow = s.program.conventionsWindow.Get();
   EXPECT_EQ(conventionsWindow.Definition().caption, "");
   EXPECT_EQ(conventionsWindow.DesignWidth(), 7725);
