@@ -175,8 +175,7 @@ HBITMAP GdiCache::Picture(int id, int width, int height) {
         key, scaled.empty() ? GdiObject<HBITMAP>() : BitmapOf(scaled, width, height));
     picture = &made_.pictures.back().second;
   }
-  // Unscaled when the scaling failed: GDI stretches it then.
-  return *picture ? picture->get() : original;
+  return picture->get();
 }
 
 HICON GdiCache::Icon(int id, int width, int height) {

@@ -199,15 +199,10 @@ void Win32Surface::PaintPicture(HDC dc, int id) {
   // Scaled smoothly to its box at this density (GdiCache keeps the scaled copy).
   HBITMAP bitmap = gdi_.Picture(design.pictureId, width, height);
   if (!bitmap) return;
-  BITMAP info{};
-  GetObjectW(bitmap, sizeof(info), &info);
   const MemoryDc source(CreateCompatibleDC(dc));
   if (!source) return;
   const Selected selected(source.get(), bitmap);
-  SetStretchBltMode(dc, HALFTONE);
-  SetBrushOrgEx(dc, 0, 0, nullptr);
-  StretchBlt(dc, r.left, r.top, width, height, source.get(), 0, 0, info.bmWidth, info.bmHeight,
-             SRCCOPY);
+  BitBlt(dc, r.left, r.top, width, height, source.get(), 0, 0, SRCCOPY);
 }
 
 void Win32Surface::PaintLine(HDC dc, int id) {
