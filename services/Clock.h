@@ -29,11 +29,6 @@ class Clock {
 long long WallMilliseconds(const LocalDateTime& time);
 LocalDateTime WallTime(long long milliseconds);
 
-// Milliseconds from now to the next local midnight: the first instant whose local date is no
-// longer today's (a midnight the clocks repeat counts at its first coming, one they skip at the
-// instant the new day begins). At least 1.
-long MillisecondsToMidnight(const Clock& clock);
-
 // Today's date from the clock, without the time of day.
 CivilDate Today(const Clock& clock);
 

@@ -1,6 +1,7 @@
 #include "tray/TrayWindow.h"
 
 #include "resources/ResourceIds.h"
+#include "services/Midnight.h"
 #include "settings/ConventionSetting.h"
 
 namespace kestal {
