@@ -50,8 +50,8 @@ set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
 # reaches (ld keeps every function that has unwind data, whether called or not). Where the layers
 # also go into the unit tests (on Windows with GoogleTest), they are compiled as usual.
 if(MINGW)
-  set(kestal_exe_layers kestal_text kestal_engine kestal_window kestal_windows kestal_app
-                        kestal_win32)
+  set(kestal_exe_layers kestal_text kestal_engine kestal_input kestal_window kestal_windows
+                        kestal_app kestal_win32)
   foreach(target ${kestal_exe_layers} KestalDate)
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections -fno-rtti
                                              -fno-threadsafe-statics $<$<CONFIG:MinSizeRel>:-Oz>)

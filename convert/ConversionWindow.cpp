@@ -6,6 +6,7 @@
 
 #include "convert/FormatsText.h"
 #include "engine/Stardate.h"
+#include "input/SourceShape.h"
 #include "platform/text/DateText.h"
 #include "platform/text/Utf8.h"
 #include "platform/window/ControlDesign.h"
@@ -216,7 +217,7 @@ void ConversionWindow::Convert() {
     failed = true;
   }
   if (!failed) return;
-  platform_.windows.MsgBox("Errore nella data!", MsgBoxIcon::Exclamation, "KestalDate");
+  platform_.windows.MsgBox(kConversionFault, MsgBoxIcon::Exclamation, "KestalDate");
   SelectWholeInput();
 }
 

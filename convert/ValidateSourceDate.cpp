@@ -1,5 +1,5 @@
 #include "convert/ConversionWindow.h"
-#include "convert/SourceShape.h"
+#include "input/SourceShape.h"
 #include "platform/text/DateText.h"
 
 namespace kestal {
