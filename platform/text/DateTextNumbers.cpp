@@ -7,6 +7,7 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "platform/text/BigNumber.h"
 #include "platform/text/DateText.h"
@@ -206,6 +207,30 @@ Decimal ToDecimal(double value) {
   return decimal;
 }
 
+// The text of a whole number of tenths below 10^15 (every stardate is one): its digits, with a
+// point before the last one unless that is 0. The value is the double nearest to the tenths,
+// which lie on the grid of 15 significant digits, so rounding to those digits gives them back:
+// the text is the one the exact way below writes, without its cost.
+std::optional<std::string> TenthsText(double value) {
+  const double tenths = std::nearbyint(value * 10);
+  if (!(std::fabs(tenths) < 1e15) || tenths / 10 != value) return std::nullopt;
+  std::uint64_t rest = static_cast<std::uint64_t>(std::fabs(tenths));
+  char digits[20];
+  char* first = std::end(digits);
+  const bool point = rest % 10 != 0;
+  if (point) {
+    *--first = static_cast<char>('0' + rest % 10);
+    *--first = '.';
+  }
+  rest /= 10;
+  do {
+    *--first = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  *--first = value < 0 ? '-' : ' ';
+  return std::string(first, std::end(digits));
+}
+
 }  // namespace
 
 std::optional<double> TryReadNumber(std::string_view text) {
@@ -226,6 +251,7 @@ double LeadingNumber(std::string_view text) noexcept {
 
 std::string InvariantNumberText(double value) {
   if (!std::isfinite(value)) return std::isnan(value) ? " NaN" : (value < 0 ? "-Inf" : " Inf");
+  if (std::optional<std::string> text = TenthsText(value)) return std::move(*text);
   const Decimal decimal = ToDecimal(value);
   int significant = 15;
   while (significant > 0 && decimal.digits[significant - 1] == '0') --significant;
