@@ -19,24 +19,25 @@ LineReader::LineReader(ByteSource& source, std::size_t limit, std::size_t chunk)
     : source_(source),
       limit_(std::max<std::size_t>(limit, 1)),
       chunk_(std::max(chunk, kByteOrderMark.size())),
-      buffer_(limit_ + chunk_) {}
+      size_(limit_ + chunk_),
+      buffer_(std::make_unique_for_overwrite<char[]>(size_)) {}
 
 void LineReader::Fill() {
   // What is still to be given moves to the front when too little room is left behind it; it is
   // never more than the limit, so a whole chunk then fits.
-  if (buffer_.size() - end_ < chunk_ && begin_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+  if (size_ - end_ < chunk_ && begin_ > 0) {
+    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
   }
   const std::optional<std::size_t> read =
-      source_.Read(buffer_.data() + end_, std::min(chunk_, buffer_.size() - end_));
+      source_.Read(buffer_.get() + end_, std::min(chunk_, size_ - end_));
   if (!read) failed_ = true;
   if (!read || *read == 0) {
     atEnd_ = true;
     return;
   }
-  end_ += std::min(*read, buffer_.size() - end_);
+  end_ += std::min(*read, size_ - end_);
 }
 
 std::optional<InputLine> LineReader::Next() {
@@ -44,12 +45,12 @@ std::optional<InputLine> LineReader::Next() {
     // A byte order mark, as some Windows editors write one, is no part of the first line.
     started_ = true;
     while (end_ < kByteOrderMark.size() && !atEnd_) Fill();
-    if (std::string_view(buffer_.data(), end_).starts_with(kByteOrderMark)) {
+    if (std::string_view(buffer_.get(), end_).starts_with(kByteOrderMark)) {
       begin_ = kByteOrderMark.size();
     }
   }
   for (;;) {
-    const char* start = buffer_.data() + begin_;
+    const char* start = buffer_.get() + begin_;
     const std::size_t available = end_ - begin_;
     // A line end within the limit's reach (or just past it: a line of exactly `limit` bytes).
     if (const void* found = std::memchr(start, '\n', std::min(available, limit_ + 1))) {
@@ -74,12 +75,12 @@ std::optional<InputLine> LineReader::Next() {
 InputLine LineReader::Cut() {
   // The kept beginning goes to the front; behind it, what is read is looked through for the
   // line's end and dropped.
-  std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+  std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
   end_ -= begin_;
   begin_ = 0;
   bool slash = false;
   for (;;) {
-    const char* rest = buffer_.data() + limit_;
+    const char* rest = buffer_.get() + limit_;
     const std::size_t restSize = end_ - limit_;
     const void* found = std::memchr(rest, '\n', restSize);
     const std::size_t before =
@@ -96,7 +97,7 @@ InputLine LineReader::Cut() {
       break;
     }
   }
-  return InputLine{std::string_view(buffer_.data(), limit_), true, slash};
+  return InputLine{std::string_view(buffer_.get(), limit_), true, slash};
 }
 
 }  // namespace kestal

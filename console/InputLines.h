@@ -3,9 +3,9 @@
 // limit keeps its beginning and is marked cut, and the rest of it is skipped unseen but for one
 // thing, whether it holds a "/" (what tells a classic stardate from a Next Generation one).
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "console/Streams.h"
 
@@ -36,9 +36,10 @@ class LineReader {
   ByteSource& source_;
   std::size_t limit_;
   std::size_t chunk_;
-  std::vector<char> buffer_;
-  std::size_t begin_ = 0;  // the first byte not yet given
-  std::size_t end_ = 0;    // one past the last byte read
+  std::size_t size_;                // limit and chunk
+  std::unique_ptr<char[]> buffer_;  // left as it comes: only what was read is looked at
+  std::size_t begin_ = 0;           // the first byte not yet given
+  std::size_t end_ = 0;             // one past the last byte read
   bool atEnd_ = false;
   bool failed_ = false;
   bool started_ = false;
