@@ -37,8 +37,9 @@ class Run {
       : system_(system), output_(system.output), errors_(system.errors, 0) {}
 
   int Today(bool nextGeneration) {
-    Answer(TodayStardate(system_.clock, nextGeneration, result_),
-           [](std::string_view message) { return StreamMessage("oggi: " + std::string(message)); });
+    Answer(TodayStardate(system_.clock, nextGeneration, result_), [](std::string_view message) {
+      return ProgramMessage("oggi: " + std::string(message));
+    });
     return Finish();
   }
 
@@ -60,7 +61,7 @@ class Run {
              [&](std::string_view message) { return LineMessage(number, line->text, message); });
       if (output_.Failed()) break;
     }
-    if (reader.Failed()) Error(StreamMessage("impossibile leggere lo standard input"));
+    if (reader.Failed()) Error(ProgramMessage("impossibile leggere lo standard input"));
     return Finish();
   }
 
@@ -91,7 +92,7 @@ class Run {
 
   int Finish() {
     if (!output_.Flush()) {
-      Error(StreamMessage("impossibile scrivere sullo standard output"));
+      Error(ProgramMessage("impossibile scrivere sullo standard output"));
       return kFailed;
     }
     return failed_ ? kFailed : kDone;

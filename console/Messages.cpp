@@ -61,7 +61,7 @@ std::string UsageMessage(std::string_view fault) {
   return line;
 }
 
-std::string StreamMessage(std::string_view what) {
+std::string ProgramMessage(std::string_view what) {
   std::string line(kProgram);
   line += what;
   return line;

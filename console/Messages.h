@@ -17,7 +17,7 @@ std::string InputMessage(std::string_view input, std::string_view message);
 std::string LineMessage(std::uint64_t line, std::string_view input, std::string_view message);
 // A command line it does not understand: what is wrong with which word, and where the help is.
 std::string UsageMessage(std::string_view fault);
-// Reading or writing the standard streams failed.
-std::string StreamMessage(std::string_view what);
+// "kestaldate: what", for what concerns no input: a stream that failed, today's stardate.
+std::string ProgramMessage(std::string_view what);
 
 }  // namespace kestal
