@@ -18,6 +18,9 @@ endif()
 set(kestal_file_permissions OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(TARGETS KestalDate RUNTIME DESTINATION .
         PERMISSIONS ${kestal_file_permissions} OWNER_EXECUTE GROUP_EXECUTE WORLD_EXECUTE)
+# The console converter in bin/, a folder of its own that can go on the PATH alone.
+install(TARGETS kestaldate RUNTIME DESTINATION bin
+        PERMISSIONS ${kestal_file_permissions} OWNER_EXECUTE GROUP_EXECUTE WORLD_EXECUTE)
 configure_file(packaging/LEGGIMI.txt.in ${CMAKE_BINARY_DIR}/LEGGIMI.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_BINARY_DIR}/LEGGIMI.txt DESTINATION . PERMISSIONS ${kestal_file_permissions})
 
@@ -39,8 +42,8 @@ if(KESTAL_MAKENSIS)
 else()
   message(STATUS "makensis not found: the release is the zip only")
 endif()
-# packaging/ holds our own NSIS.template.in (the installer installs the exe only; the readme is
-# the zip's) and the per-generator file names.
+# packaging/ holds our own NSIS.template.in (the installer installs the two exes only; the readme
+# is the zip's) and the per-generator file names.
 set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/CPackOptions.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/FixedFileTimes.cmake)

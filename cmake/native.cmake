@@ -1,4 +1,9 @@
-# Native (Linux) build: besides the tests and tools, the benchmarks and the fuzz targets.
+# Native (Linux) build: besides the tests and tools, the console converter, the benchmarks and
+# the fuzz targets.
+file(GLOB console_posix_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/console/posix/*.cpp)
+add_executable(kestaldate ${console_posix_src})
+target_link_libraries(kestaldate PRIVATE kestal_console)
+
 if(KESTAL_BENCH)
   find_package(benchmark QUIET)
   if(benchmark_FOUND)
@@ -31,6 +36,7 @@ if(KESTAL_FUZZ)
     target_link_libraries(${name} PRIVATE kestal_engine)
   endforeach()
   target_link_libraries(fuzz_program_actions PRIVATE kestal_program_player)
+  target_link_libraries(fuzz_console_input PRIVATE kestal_console)
   # The headless machine and the player that works it are not what is explored: without
   # coverage of their own, the fuzzer's features are the program's, and their loops over texts
   # and logs don't pay for a comparison hook each.

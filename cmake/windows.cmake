@@ -41,6 +41,27 @@ set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/sound16.wav
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/sound24.wav)
 
+# The console converter, kestaldate.exe: a program of its own with a console, so that the tray
+# program, which has none, never flashes one. It lies in bin/, in the build as where it is
+# installed: Windows' file names ignore letter case, and beside KestalDate.exe it would be the
+# same file.
+file(GLOB console_win32_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/console/win32/*.cpp)
+add_executable(kestaldate ${console_win32_src} app/win32/LibraryThrows.cpp
+                          app/win32/LibraryThreads.cpp console/win32/kestaldate.rc)
+# The windows' layer for the stored convention only; the linker takes nothing else of it.
+target_link_libraries(kestaldate PRIVATE kestal_console kestal_windows kestal_win32)
+target_include_directories(kestaldate PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
+set_target_properties(kestaldate PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+if(MINGW)
+  # Short-lived, so laid out for size: the file's default alignment.
+  target_compile_options(kestaldate PRIVATE -municode)
+  target_link_options(kestaldate PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
+                                            -Wl,--no-insert-timestamp)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    kestal_fewer_sections(kestaldate)
+  endif()
+endif()
+
 # A small exe: each function and datum in a section of its own, so that the link can leave out
 # what the program never uses; no run-time type information (the program never asks a type its
 # name); statics inside functions made without a lock and its calls into the thread library,
@@ -50,22 +71,25 @@ set_property(SOURCE resources/KestalDate.rc APPEND PROPERTY OBJECT_DEPENDS
 # reaches (ld keeps every function that has unwind data, whether called or not). Where the layers
 # also go into the unit tests (on Windows with GoogleTest), they are compiled as usual.
 if(MINGW)
-  set(kestal_exe_layers kestal_text kestal_engine kestal_forms kestal_services kestal_windows kestal_app
-                        kestal_win32)
-  foreach(target ${kestal_exe_layers} KestalDate)
+  set(kestal_exe_layers kestal_text kestal_engine kestal_input kestal_forms kestal_services
+                        kestal_windows kestal_app kestal_win32 kestal_console)
+  foreach(target ${kestal_exe_layers} KestalDate kestaldate)
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections -fno-rtti
                                              -fno-threadsafe-statics $<$<CONFIG:MinSizeRel>:-Oz>)
   endforeach()
   target_link_options(KestalDate PRIVATE -Wl,--gc-sections)
+  target_link_options(kestaldate PRIVATE -Wl,--gc-sections)
   include(CheckIPOSupported)
   check_ipo_supported(RESULT kestal_lto LANGUAGES CXX)
   if(kestal_lto AND NOT TARGET kestal_tests)
-    set_target_properties(${kestal_exe_layers} KestalDate PROPERTIES
+    set_target_properties(${kestal_exe_layers} KestalDate kestaldate PROPERTIES
                           INTERPROCEDURAL_OPTIMIZATION_MINSIZEREL ON)
     # In one piece: GCC 12 stops with an internal error when it splits this program. (ld 2.40
     # warns "no symbol for section" for each inline variable of the link; that is harmless.)
-    target_link_options(KestalDate PRIVATE
-                        $<$<AND:$<CONFIG:MinSizeRel>,$<CXX_COMPILER_ID:GNU>>:-flto-partition=one>)
+    foreach(exe KestalDate kestaldate)
+      target_link_options(${exe} PRIVATE
+                          $<$<AND:$<CONFIG:MinSizeRel>,$<CXX_COMPILER_ID:GNU>>:-flto-partition=one>)
+    endforeach()
   endif()
 endif()
 

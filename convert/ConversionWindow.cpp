@@ -7,6 +7,7 @@
 #include "convert/FormatsText.h"
 #include "engine/Stardate.h"
 #include "forms/ControlDesign.h"
+#include "input/SourceShape.h"
 #include "resources/ResourceIds.h"
 #include "services/Clock.h"
 #include "text/DateText.h"
@@ -218,7 +219,7 @@ void ConversionWindow::Convert() {
     failed = true;
   }
   if (!failed) return;
-  platform_.windows.MsgBox("Errore nella data!", MsgBoxIcon::Exclamation, "KestalDate");
+  platform_.windows.MsgBox(kConversionFault, MsgBoxIcon::Exclamation, "KestalDate");
   SelectWholeInput();
 }
 

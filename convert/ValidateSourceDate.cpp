@@ -1,5 +1,5 @@
 #include "convert/ConversionWindow.h"
-#include "convert/SourceShape.h"
+#include "input/SourceShape.h"
 #include "text/DateText.h"
 
 namespace kestal {

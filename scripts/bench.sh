@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measurements, never part of the test run:
-#   1. the engine's benchmarks (Google Benchmark, release build);
+#   1. the engine's benchmarks (Google Benchmark, release build), and a million dates through
+#      kestaldate's standard input against GNU date (bench/console_vs_date.sh);
 #   2. KestalDate.exe under Wine against the floor, a minimal tray program of our own built with
 #      the same flags (bench/floor): start-up to the icon in the tray, private bytes and peak
 #      working set in the tray, the exe's size, wake-ups while idle, and the time from a menu
@@ -19,6 +20,9 @@ out=$root/build/bench/figures.txt
 {
   echo "== engine benchmarks"
   "$root/build/bench/kestal_bench" --benchmark_time_unit=ns
+  echo
+  echo "== kestaldate against GNU date, a million dates"
+  bash "$root/bench/console_vs_date.sh" "$root/build/bench/kestaldate"
 } | tee "$out"
 
 # shellcheck source=wine-env.sh

@@ -2,8 +2,8 @@
 # The release must not depend on where or when it is built: builds the release (build/package,
 # artifacts in build/release/) and packs the Windows build of the end-to-end tests
 # (build/windows, the same configuration in another folder, made at another time), then
-# compares KestalDate.exe, the zip and the installer byte for byte, and looks for the build
-# folders' paths inside the exe. Exits non-zero on any difference.
+# compares KestalDate.exe, kestaldate.exe, the zip and the installer byte for byte, and looks for
+# the build folders' paths inside the exes. Exits non-zero on any difference.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -26,6 +26,7 @@ compare() {  # name, first file, second file
 
 echo "release (build/package) against the same commit built in build/windows:"
 compare KestalDate.exe build/package/KestalDate.exe build/windows/KestalDate.exe
+compare bin/kestaldate.exe build/package/bin/kestaldate.exe build/windows/bin/kestaldate.exe
 shopt -s nullglob
 artifacts=(build/release/*.zip build/release/*.exe)
 if ((${#artifacts[@]} != 2)); then
@@ -36,7 +37,8 @@ for artifact in "${artifacts[@]}"; do
   name=$(basename "$artifact")
   compare "$name" "$artifact" "build/windows/package/$name"
 done
-for exe in build/package/KestalDate.exe build/windows/KestalDate.exe; do
+for exe in build/package/KestalDate.exe build/windows/KestalDate.exe \
+  build/package/bin/kestaldate.exe build/windows/bin/kestaldate.exe; do
   if grep -q -a -e "$root" "$exe"; then
     echo "  $exe holds the path $root"
     failures=$((failures + 1))

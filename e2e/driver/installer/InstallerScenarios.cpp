@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/FormWindowIds.h"
 #include "Poll.h"
 #include "Registry.h"
 #include "Scenarios.h"
 #include "Screenshot.h"
 #include "Text.h"
 #include "WindowFinder.h"
+#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 
@@ -41,6 +41,7 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id) {
 struct Installation {
   std::wstring folder = KnownFolder(FOLDERID_LocalAppData) + L"\\Programs\\Kestal Date";
   std::wstring exe = folder + L"\\KestalDate.exe";
+  std::wstring console = folder + L"\\bin\\kestaldate.exe";
   std::wstring uninstaller = folder + L"\\Uninstall.exe";
   std::wstring shortcut = KnownFolder(FOLDERID_Programs) + L"\\Kestal Date.lnk";
 };
@@ -58,6 +59,47 @@ std::optional<std::string> FileBytes(const std::wstring& path) {
 bool SameBytes(const std::wstring& a, const std::wstring& b) {
   const auto left = FileBytes(a), right = FileBytes(b);
   return left && right && *left == *right;
+}
+
+// The console converter as built: in bin\ beside the program the scenario was given.
+std::wstring BuiltConsole(const Session& session) {
+  return session.exePath.substr(0, session.exePath.find_last_of(L'\\') + 1) +
+         L"bin\\kestaldate.exe";
+}
+
+// The user's own PATH as stored (HKCU\Environment), its type and its text unexpanded.
+struct UserPath {
+  DWORD type = 0;
+  std::wstring text;
+  friend bool operator==(const UserPath&, const UserPath&) = default;
+};
+constexpr wchar_t kEnvironmentKey[] = L"Environment";
+
+std::optional<UserPath> ReadUserPath() {
+  const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+  UserPath path;
+  DWORD bytes = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, kEnvironmentKey, L"Path", flags, &path.type, nullptr,
+                   &bytes) != ERROR_SUCCESS)
+    return std::nullopt;
+  path.text.resize(bytes / sizeof(wchar_t) + 1);
+  bytes = static_cast<DWORD>(path.text.size() * sizeof(wchar_t));
+  if (RegGetValueW(HKEY_CURRENT_USER, kEnvironmentKey, L"Path", flags, &path.type, path.text.data(),
+                   &bytes) != ERROR_SUCCESS)
+    return std::nullopt;
+  path.text.resize(wcsnlen(path.text.c_str(), path.text.size()));
+  return path;
+}
+
+bool WriteUserPath(const UserPath& path) {
+  const auto bytes = static_cast<DWORD>((path.text.size() + 1) * sizeof(wchar_t));
+  return RegSetKeyValueW(HKEY_CURRENT_USER, kEnvironmentKey, L"Path", path.type, path.text.c_str(),
+                         bytes) == ERROR_SUCCESS;
+}
+
+std::string Shown(const std::optional<UserPath>& path) {
+  if (!path) return "(none)";
+  return (path->type == REG_EXPAND_SZ ? "REG_EXPAND_SZ " : "REG_SZ ") + ToUtf8(path->text);
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
@@ -255,9 +297,9 @@ void CheckUninstallEntry(Session& session, const Installation& at) {
   report.Equal("installed programs: quiet uninstall command", Quoted(at.uninstaller) + " /S",
                entry(L"QuietUninstallString"));
   report.Check(Exists(at.uninstaller), "the uninstaller is in the program's folder");
-  // In KiB: the exe and the uninstaller, give or take the rounding.
+  // In KiB: the two exes and the uninstaller, give or take the rounding.
   const auto bytes = [](const std::wstring& path) { return FileBytes(path).value_or("").size(); };
-  const size_t files = (bytes(at.exe) + bytes(at.uninstaller)) / 1024;
+  const size_t files = (bytes(at.exe) + bytes(at.console) + bytes(at.uninstaller)) / 1024;
   const auto size = ReadDword(HKEY_CURRENT_USER, kUninstallKey, L"EstimatedSize");
   report.Check(size && *size + 1 >= files && *size <= files + 1,
                "installed programs: size of the installed files",
@@ -270,8 +312,13 @@ void SilentInstall(Session& session) {
   const Installation at;
   report.Check(!KeyExists(HKEY_CURRENT_USER, kUninstallKey) && !Exists(at.folder),
                "nothing is installed before");
+  const std::optional<UserPath> pathBefore = ReadUserPath();
   RunInstaller(session);
   report.Check(SameBytes(at.exe, session.exePath), "the installed KestalDate.exe is the built one");
+  report.Check(SameBytes(at.console, BuiltConsole(session)),
+               "the installed bin\\kestaldate.exe is the built one");
+  report.Equal("a silent install leaves the user's PATH as it was", Shown(pathBefore),
+               Shown(ReadUserPath()));
   CheckUninstallEntry(session, at);
   const auto target = ShortcutTarget(at.shortcut);
   if (!report.Check(target.has_value(), "the Start menu holds the shortcut \"Kestal Date\""))
@@ -382,15 +429,25 @@ HWND ControlOf(HWND window, int id) {
   return search.found;
 }
 
+std::wstring ControlText(HWND control) {
+  wchar_t text[256] = {};
+  SendMessageW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
 // The pages as a user goes through them: a folder two levels below any that exists passes the
 // folder page's test of the nearest existing folder and is made; the last page's "Avvia Kestal
-// Date", ticked, starts the program from there. The copy is then removed again.
+// Date", ticked, starts the program from there, and its box for the PATH, off until ticked, adds
+// the console converter's folder to the user's own PATH. The copy is then removed again, and
+// with it that folder from the PATH, whose other entries stay as they were.
 void InstallerPages(Session& session) {
   Report& report = session.report;
-  // The dialog's "Avanti" button, the folder page's text box, the last page's check box.
-  constexpr int kNext = 1, kFolderBox = 1019, kRunBox = 1203;
+  // The dialog's "Avanti" button, the folder page's text box, the last page's check boxes.
+  constexpr int kNext = 1, kFolderBox = 1019, kRunBox = 1203, kPathBox = 1204;
   const std::wstring tried = KnownFolder(FOLDERID_LocalAppData) + L"\\Prove";
   const std::wstring folder = tried + L"\\Nuova\\Kestal Date";
+  const UserPath userPath{REG_EXPAND_SZ, L"C:\\Strumenti;%USERPROFILE%\\bin"};
+  report.Check(WriteUserPath(userPath), "the user has a PATH of their own");
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
@@ -415,6 +472,13 @@ void InstallerPages(Session& session) {
   if (report.Check(runBox != nullptr, "a new folder passes, and the installation ends") &&
       report.Check(SendMessageW(runBox, BM_GETCHECK, 0, 0) == BST_CHECKED,
                    "the last page offers to start the program")) {
+    const HWND pathBox = ControlOf(installer, kPathBox);
+    if (report.Check(pathBox != nullptr, "the last page has a box for the PATH")) {
+      report.Equal("  which says what it does", "Aggiungi il comando kestaldate al PATH",
+                   ToUtf8(ControlText(pathBox)));
+      report.Check(SendMessageW(pathBox, BM_GETCHECK, 0, 0) == BST_UNCHECKED, "  unticked");
+      SendMessageW(pathBox, BM_SETCHECK, BST_CHECKED, 0);
+    }
     SaveScreenshot("last-page");
     PostMessageW(GetDlgItem(installer, kNext), BM_CLICK, 0, 0);
   }
@@ -424,6 +488,9 @@ void InstallerPages(Session& session) {
   report.Check(ended, "the installer ends");
 
   const std::wstring exe = folder + L"\\KestalDate.exe";
+  report.Equal("the console converter's folder ends the user's PATH",
+               Shown(UserPath{REG_EXPAND_SZ, userPath.text + L";" + folder + L"\\bin"}),
+               Shown(ReadUserPath()));
   HWND form1 = WaitForTopLevel(WindowOfClass(Form1Class()).Titled(L"Velorn"), kStartMs);
   auto started = form1 ? RunningProgram::OfWindow(form1) : nullptr;
   if (report.Check(started != nullptr, "\"Chiudi\" on the last page starts the program")) {
@@ -434,6 +501,9 @@ void InstallerPages(Session& session) {
   RunSilently(session, L"\"" + folder + L"\\Uninstall.exe\" /S", "the uninstaller");
   report.Check(WaitUntil([&] { return !Exists(folder); }, kInstallerMs),
                "the uninstaller removes the chosen folder");
+  report.Equal("the uninstaller takes its folder off the PATH, and only that", Shown(userPath),
+               Shown(ReadUserPath()));
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kEnvironmentKey, L"Path");
   RemoveDirectoryW((tried + L"\\Nuova").c_str());
   RemoveDirectoryW(tried.c_str());
   report.Check(!KeyExists(HKEY_CURRENT_USER, kUninstallKey) && !Exists(tried),
@@ -454,7 +524,8 @@ void SilentUninstall(Session& session) {
   report.Check(WaitUntil([&] { return ProcessesOfOurs(at).empty(); }, kInstallerMs),
                "no process of the program or its uninstaller is left", Joined(ProcessesOfOurs(at)));
   CheckExitedCleanly(session, *program);
-  report.Check(!Exists(at.exe) && !Exists(at.uninstaller), "the program's files are gone");
+  report.Check(!Exists(at.exe) && !Exists(at.console) && !Exists(at.uninstaller),
+               "the program's files are gone");
   report.Check(!Exists(at.folder), "the program's folder is gone");
   report.Check(!Exists(at.shortcut), "the Start menu shortcut is gone");
 }
@@ -462,11 +533,12 @@ void SilentUninstall(Session& session) {
 const Scenario kInstaller[] = {
     {"pages",
      "the installer's pages: a new folder two levels deep passes the folder page, the last "
-     "page starts the program from there; removed again afterwards",
+     "page starts the program from there and puts the console converter on the PATH; removed "
+     "again afterwards, and off the PATH",
      InstallerPages},
     {"install",
-     "silent install: files, shortcut, entry in installed programs; started from the "
-     "shortcut, the icon shows today's stardate",
+     "silent install: both exes, shortcut, entry in installed programs, the PATH untouched; "
+     "started from the shortcut, the icon shows today's stardate",
      SilentInstall},
     {"upgrade",
      "the installer over a running older copy: it closes, the new exe takes its place (also "

@@ -1,4 +1,4 @@
-#include "convert/SourceShape.h"
+#include "input/SourceShape.h"
 
 #include "text/DateText.h"
 #include "text/NumberText.h"
@@ -55,19 +55,29 @@ std::optional<std::string_view> NextGenerationFault(std::string_view text) {
 }  // namespace
 
 std::optional<std::string_view> SourceShapeFault(SourceKind kind, std::string_view text) {
-  const bool tooLong = CharCount(text) > kMaxSourceChars;
+  if (CharCount(text) > kMaxSourceChars) return KindFault(kind);
   switch (kind) {
     case SourceKind::CalendarDate:
-      if (tooLong || !IsDate(text)) return kNotADate;
+      if (!IsDate(text)) return kNotADate;
       return std::nullopt;
     case SourceKind::ClassicStardate:
-      if (tooLong) return kNotClassic;
       return ClassicFault(text);
     case SourceKind::NextGenerationStardate:
-      if (tooLong) return kNotNextGeneration;
       return NextGenerationFault(text);
   }
   return std::nullopt;
+}
+
+std::string_view KindFault(SourceKind kind) {
+  switch (kind) {
+    case SourceKind::CalendarDate:
+      return kNotADate;
+    case SourceKind::ClassicStardate:
+      return kNotClassic;
+    case SourceKind::NextGenerationStardate:
+      return kNotNextGeneration;
+  }
+  return kNotADate;
 }
 
 }  // namespace kestal
