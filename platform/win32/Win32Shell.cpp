@@ -3,6 +3,8 @@
 #include <shlguid.h>
 #include <shlobj.h>
 
+#include <optional>
+
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/LinkOpening.h"
@@ -74,15 +76,31 @@ std::wstring ShellFolder(int csidl) {
              : std::wstring();
 }
 
-// The process runs with an administrator's rights (started with "Run as administrator").
-bool Elevated() {
+// Whether the process runs with an administrator's full rights; none when it can't be told.
+std::optional<bool> Elevated(HANDLE process) {
   HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return std::nullopt;
   const UniqueHandle owned(token);
   TOKEN_ELEVATION elevation{};
   DWORD size = 0;
-  return GetTokenInformation(token, TokenElevation, &elevation, sizeof(elevation), &size) &&
-         elevation.TokenIsElevated;
+  if (!GetTokenInformation(token, TokenElevation, &elevation, sizeof(elevation), &size)) {
+    return std::nullopt;
+  }
+  return elevation.TokenIsElevated != 0;
+}
+
+// This copy has more rights than the signed-in user's desktop shell (Explorer, which owns the
+// desktop and the taskbar): it was started as administrator where the user's own rights are
+// less. Where the shell has the same rights (no such split, as under Wine), the user's rights are
+// this copy's. When the shell's rights can't be read, they are taken to be less.
+bool ElevatedAboveTheShell() {
+  if (Elevated(GetCurrentProcess()) != true) return false;
+  HWND shell = GetShellWindow();
+  if (!shell) shell = FindWindowW(L"Shell_TrayWnd", nullptr);
+  DWORD shellProcess = 0;
+  if (!shell || !GetWindowThreadProcessId(shell, &shellProcess)) return true;
+  const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, shellProcess));
+  return !process || Elevated(process.get()) != true;
 }
 
 // A text for COM, freed when it goes.
@@ -171,7 +189,7 @@ std::intptr_t Win32Shell::Open(std::string_view target, WindowHandle owner) {
   EnterComApartment();
   const std::wstring file = Wide(target);
   return OpenLinkAsUser(
-      Elevated(), [&] { return OpenThroughDesktop(file); },
+      ElevatedAboveTheShell(), [&] { return OpenThroughDesktop(file); },
       [&] {
         // Owned by the window that asks, so that the shell's own messages show in front of it;
         // with empty (not absent) parameters and folder, shown normally.

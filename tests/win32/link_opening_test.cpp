@@ -1,4 +1,5 @@
-// A link opens as the signed-in user: an elevated copy never opens it with its own rights.
+// A link opens as the signed-in user: a copy with more rights than the user's desktop shell never
+// opens it with its own.
 #include <gtest/gtest.h>
 
 #include "platform/win32/LinkOpening.h"
@@ -9,20 +10,21 @@ namespace {
 TEST(LinkOpening, AnElevatedCopyOpensThroughTheDesktopOnly) {
   const struct {
     const char* what;
-    bool elevated, desktopTakes;
+    bool elevatedAboveShell, desktopTakes;
     std::intptr_t directResult;
     const char* expectedCalls;  // "D" the desktop's shell, "S" the copy's own ShellExecute
     bool taken;
   } cases[] = {
       {"the user's own rights: opened directly", false, true, 42, "S", true},
       {"the user's own rights, the shell refuses", false, true, 2, "S", false},
-      {"elevated: through the desktop", true, true, 42, "D", true},
-      {"elevated, no desktop shell: nothing opens with our rights", true, false, 42, "D", false},
+      {"started as administrator: through the desktop", true, true, 42, "D", true},
+      {"started as administrator, no desktop shell: nothing opens with our rights", true, false, 42,
+       "D", false},
   };
   for (const auto& c : cases) {
     std::string calls;
     const std::intptr_t result = OpenLinkAsUser(
-        c.elevated,
+        c.elevatedAboveShell,
         [&] {
           calls += 'D';
           return c.desktopTakes;
