@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/win32/ImageScale.h"
-#include "platform/win32/TextFit.h"
+#include "forms/ImageScale.h"
+#include "forms/TextFit.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Text.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/win32/FormWindowIds.h"
-#include "platform/win32/OneCopyClaim.h"
+#include "services/OneCopyClaim.h"
 #include "platform/win32/Trace.h"
 
 namespace kestal::win32 {

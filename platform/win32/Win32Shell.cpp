@@ -7,7 +7,7 @@
 
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/LateBoundApi.h"
-#include "platform/win32/LinkOpening.h"
+#include "services/LinkOpening.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Services.h"

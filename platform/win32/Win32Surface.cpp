@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/Dpi.h"
-#include "platform/win32/FormLayout.h"
+#include "forms/FormLayout.h"
 #include "platform/win32/FormWindowIds.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Trace.h"

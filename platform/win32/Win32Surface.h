@@ -12,7 +12,7 @@
 #include "forms/FormSurface.h"
 #include "forms/ShownColors.h"
 #include "platform/win32/GdiCache.h"
-#include "platform/win32/TextLayout.h"
+#include "forms/TextLayout.h"
 #include "platform/win32/Win32Api.h"
 
 namespace kestal::win32 {

@@ -1,7 +1,7 @@
 // The form window's messages, turned into the window's events.
 #include "platform/win32/AutomationQuery.h"
 #include "platform/win32/Dpi.h"
-#include "platform/win32/FormLayout.h"
+#include "forms/FormLayout.h"
 #include "platform/win32/FormWindowIds.h"
 #include "platform/win32/LateBoundApi.h"
 #include "platform/win32/OneCopy.h"

@@ -3,7 +3,7 @@
 // pictures that act have windows of their own, drawn the same way over what lies beneath.
 #include <algorithm>
 
-#include "platform/win32/FormLayout.h"
+#include "forms/FormLayout.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32WindowSystem.h"

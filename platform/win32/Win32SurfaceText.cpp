@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/win32/FormLayout.h"
-#include "platform/win32/TextFit.h"
+#include "forms/FormLayout.h"
+#include "forms/TextFit.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
 

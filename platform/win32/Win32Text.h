@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "forms/Geometry.h"
-#include "platform/win32/WideText.h"
+#include "text/WideText.h"
 #include "platform/win32/Win32Api.h"
 
 namespace kestal::win32 {

@@ -4,7 +4,7 @@
 // after every add, shows it again when the taskbar comes back, and gives the shell the icon at
 // the size of each density.
 #include "platform/win32/Owned.h"
-#include "platform/win32/TrayIconRules.h"
+#include "services/TrayIconRules.h"
 #include "platform/win32/Win32Api.h"
 #include "services/Tray.h"
 

@@ -4,7 +4,7 @@
 
 #include "platform/win32/Dpi.h"
 #include "platform/win32/LateBoundApi.h"
-#include "platform/win32/OutlineFrame.h"
+#include "services/OutlineFrame.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Trace.h"
 

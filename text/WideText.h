@@ -1,14 +1,13 @@
 #pragma once
 // UTF-16 as the Win32 calls want it: line breaks for DrawText and message boxes, and positions
-// in UTF-16 units against the program's positions in characters. Portable (no <windows.h>), so
-// tested natively as well.
+// in UTF-16 units against the program's positions in characters.
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "text/Utf8.h"
 
-namespace kestal::win32 {
+namespace kestal {
 
 // A lone CR becomes CR LF, so that DrawText and message boxes break the line there too, as they
 // do at CR LF and at LF.
@@ -53,4 +52,4 @@ inline std::size_t CharsOfUnits(std::u16string_view text, std::size_t units) {
   return chars;
 }
 
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -1,12 +1,11 @@
 #pragma once
 // The size a caption is drawn at: its designed size when the text fits its box there, else the
 // largest smaller size that fits, never below a readable floor. Our texts are longer than the
-// names the boxes were drawn for, and a cut word reads as a broken program. Portable (no
-// <windows.h>), so the rule is tested natively with a measurer of the test's own.
+// names the boxes were drawn for, and a cut word reads as a broken program.
 #include <cmath>
 #include <functional>
 
-namespace kestal::win32 {
+namespace kestal {
 
 // Font heights are whole pixels (the em height, as LOGFONT's negative lfHeight gives it).
 inline int PointsToPixels(double points, int dpi) {
@@ -28,4 +27,4 @@ inline int FittedHeight(int designed, int floor, const std::function<bool(int)>&
   return designed < floor ? designed : floor;
 }
 
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/OneCopyClaim.h"
+#include "services/OneCopyClaim.h"
 
-namespace kestal::win32 {
+namespace kestal {
 namespace {
 
 // The system's answers, in the order the claim asks; time passes by each wait and pause.
@@ -86,4 +86,4 @@ TEST(OneCopy, ACopyThatNeverAnswersIsWaitedForAFewSecondsAndLeftAlone) {
 }
 
 }  // namespace
-}  // namespace kestal::win32
+}  // namespace kestal

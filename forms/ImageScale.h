@@ -2,13 +2,13 @@
 // Smooth scaling of the windows' pictures to their boxes at any screen density: linear
 // interpolation when a picture grows, the average of the covered pixels when it shrinks. GDI's
 // own stretching repeats pixels when it enlarges, which turns the captains into mosaics at 150 %
-// and 200 %. Portable (no <windows.h>), so it is tested natively.
+// and 200 %.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
-namespace kestal::win32 {
+namespace kestal {
 
 namespace detail {
 
@@ -87,4 +87,4 @@ inline std::vector<uint32_t> ScaleImage(const std::vector<uint32_t>& pixels, int
   return scaled;
 }
 
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -1,14 +1,13 @@
 #pragma once
 // What the program's icon gives the shell, and which of the shell's calls puts it in the
-// notification area. Portable (no <windows.h>), so tested natively; Win32TrayIcon makes the
-// calls.
+// notification area; Win32TrayIcon makes the calls.
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "text/Utf8.h"
 
-namespace kestal::win32 {
+namespace kestal {
 
 // The tooltip as the shell is given it: the text up to its first NUL, at most 63 UTF-16 units
 // (the field of 64 the program has always filled, with its terminating NUL), never ending in
@@ -47,4 +46,4 @@ class IconCalls {
   bool addFailed_ = false;
 };
 
-}  // namespace kestal::win32
+}  // namespace kestal

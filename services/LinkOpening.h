@@ -1,8 +1,8 @@
 #pragma once
-// How a link is opened. Portable (no <windows.h>), so tested natively; Win32Shell opens.
+// How a link is opened; Win32Shell opens it.
 #include <cstdint>
 
-namespace kestal::win32 {
+namespace kestal {
 
 // A copy started as administrator, with more rights than the signed-in user's desktop shell,
 // hands the link to that shell, so that the browser or the mail program runs as the user: never
@@ -17,4 +17,4 @@ std::intptr_t OpenLinkAsUser(bool elevatedAboveShell, ThroughDesktop throughDesk
   return throughDesktop() ? kTaken : kAccessDenied;
 }
 
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -1,7 +1,7 @@
 #pragma once
 // The rules by which a start becomes the session's one copy, apart from the system calls that
 // answer them (OneCopy.cpp), so that they can be tried with any answers.
-namespace kestal::win32 {
+namespace kestal {
 
 enum class MutexOpen { Opened, Denied, Failed };
 enum class MutexWait { Owned, Held, Failed };
@@ -44,4 +44,4 @@ bool ClaimOneCopy(System& system, unsigned waitMs, unsigned pollMs) {
   }
 }
 
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "platform/win32/TextFit.h"
+#include "forms/TextFit.h"
 
-namespace kestal::win32 {
+namespace kestal {
 namespace {
 
 // A measurer of our own: each character is half the font's height wide, on one line.
@@ -41,4 +41,4 @@ TEST(TextFit, TheFloorIsAboutSixPointsAtEveryDensity) {
 }
 
 }  // namespace
-}  // namespace kestal::win32
+}  // namespace kestal

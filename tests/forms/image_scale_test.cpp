@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/win32/ImageScale.h"
+#include "forms/ImageScale.h"
 
-namespace kestal::win32 {
+namespace kestal {
 namespace {
 
 uint32_t Grey(int level) {
@@ -54,4 +54,4 @@ TEST(ImageScale, PicturesGrowAndShrinkSmoothly) {
 }
 
 }  // namespace
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -1,6 +1,6 @@
 #pragma once
 // Where a window's controls go in pixels, which of them start a group of child windows, and the
-// blank room a label may run into. Portable (no <windows.h>), so tested natively.
+// blank room a label may run into.
 #include <algorithm>
 #include <cstddef>
 #include <functional>
@@ -11,7 +11,7 @@
 #include "forms/Geometry.h"
 #include "forms/TabOrder.h"
 
-namespace kestal::win32 {
+namespace kestal {
 
 // The control's rectangle on the window in pixels (left, top, right, bottom). Position and size
 // are converted each on its own, so two controls one pixel's worth of twips apart stay one
@@ -64,4 +64,4 @@ inline int RightOfBlankRoom(const std::vector<ControlDefinition>& controls, int 
   return std::max(limit, static_cast<int>(box.right));
 }
 
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -1,6 +1,5 @@
 #pragma once
 // Where the zoom's outline lies at each moment, and the few rectangles its line covers.
-// Portable (no <windows.h>), so it is tested natively.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -8,7 +7,7 @@
 
 #include "forms/Geometry.h"
 
-namespace kestal::win32 {
+namespace kestal {
 
 inline bool IsEmpty(const PixelRect& r) {
   return r.right <= r.left || r.bottom <= r.top;
@@ -69,4 +68,4 @@ inline FrameBands FrameOf(const PixelRect& outer, int width, const PixelRect& ar
   return bands;
 }
 
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/FormLayout.h"
+#include "forms/FormLayout.h"
 
-namespace kestal::win32 {
+namespace kestal {
 namespace {
 
 ControlDefinition Control(ControlKind kind, TwipRect rect, int tabIndex = -1, int container = -1) {
@@ -168,4 +168,4 @@ TEST(FormLayout, ALabelRunsRightOnlyThroughBlankRoom) {
 }
 
 }  // namespace
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/TextLayout.h"
+#include "forms/TextLayout.h"
 
-namespace kestal::win32 {
+namespace kestal {
 namespace {
 
 // Each character one unit wide; the lines come back as their texts.
@@ -54,4 +54,4 @@ TEST(TextLayout, EachLineWrapsAtItsOwnRoom) {
 }
 
 }  // namespace
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -2,9 +2,9 @@
 // opens it with its own.
 #include <gtest/gtest.h>
 
-#include "platform/win32/LinkOpening.h"
+#include "services/LinkOpening.h"
 
-namespace kestal::win32 {
+namespace kestal {
 namespace {
 
 TEST(LinkOpening, AnElevatedCopyOpensThroughTheDesktopOnly) {
@@ -39,4 +39,4 @@ TEST(LinkOpening, AnElevatedCopyOpensThroughTheDesktopOnly) {
 }
 
 }  // namespace
-}  // namespace kestal::win32
+}  // namespace kestal

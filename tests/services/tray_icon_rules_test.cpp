@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/TrayIconRules.h"
+#include "services/TrayIconRules.h"
 
-namespace kestal::win32 {
+namespace kestal {
 namespace {
 
 TEST(TrayIconRules, TheTooltipEndsAtItsNulAndWithinItsField) {
@@ -69,4 +69,4 @@ TEST(TrayIconRules, EveryCallThatPutsTheIconThereIsFollowedByItsCurrentForm) {
 }
 
 }  // namespace
-}  // namespace kestal::win32
+}  // namespace kestal

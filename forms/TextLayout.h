@@ -1,15 +1,14 @@
 #pragma once
 // How a label's text falls into lines: a line break (CR LF, CR or LF) ends a line, and a line
 // wider than the label wraps at its blanks. The labels are painted and measured from the same
-// lines, so what is measured to fit is what shows. Portable (no <windows.h>), so it is tested
-// natively with a measurer of the test's own.
+// lines, so what is measured to fit is what shows.
 #include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string_view>
 #include <vector>
 
-namespace kestal::win32 {
+namespace kestal {
 
 struct TextLine {
   std::size_t start = 0, length = 0;  // in the text, in UTF-16 units; trailing blanks left out
@@ -63,4 +62,4 @@ inline std::vector<TextLine> WrapText(std::u16string_view text, int width,
       text, [width](std::size_t) { return width; }, measure);
 }
 
-}  // namespace kestal::win32
+}  // namespace kestal

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/WideText.h"
+#include "text/WideText.h"
 
-namespace kestal::win32 {
+namespace kestal {
 namespace {
 
 TEST(WideText, Utf8BecomesUtf16) {
@@ -87,4 +87,4 @@ TEST(WideText, SelectionsCountCharactersNotUnits) {
 }
 
 }  // namespace
-}  // namespace kestal::win32
+}  // namespace kestal

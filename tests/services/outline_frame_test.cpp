@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/OutlineFrame.h"
+#include "services/OutlineFrame.h"
 
-namespace kestal::win32 {
+namespace kestal {
 namespace {
 
 bool Holds(const PixelRect& r, int x, int y) {
@@ -74,4 +74,4 @@ TEST(OutlineFrame, TheOutlineGoesFromOneRectangleToTheOtherWithinItsPath) {
 }
 
 }  // namespace
-}  // namespace kestal::win32
+}  // namespace kestal
