@@ -32,7 +32,7 @@ Utf8Char DecodeUtf8At(std::string_view text, std::size_t offset) {
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
-  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
+  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacementChar;
   if (c < 0x80) {
     out += static_cast<char>(c);
   } else if (c < 0x800) {
@@ -74,7 +74,7 @@ std::u16string Utf8ToUtf16(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const Utf8Char decoded = DecodeUtf8At(text, i);
     i += decoded.length;
-    char32_t c = decoded.valid ? decoded.code : 0xFFFD;
+    char32_t c = decoded.valid ? decoded.code : kReplacementChar;
     if (c >= 0x10000) {
       c -= 0x10000;
       out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));

@@ -14,6 +14,9 @@ std::string_view CharSlice(std::string_view text, std::size_t start, std::size_t
 // True when the text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// What stands for a character that can't be read or written.
+inline constexpr char32_t kReplacementChar = 0xFFFD;
+
 // One character of a text: its code point and its length in bytes. An invalid byte (a stray
 // continuation byte, a truncated, overlong or surrogate sequence, a value past U+10FFFF) is a
 // character of one byte with `valid` false.

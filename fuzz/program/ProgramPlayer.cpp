@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "forms/TabOrder.h"
-#include "platform/headless/CodePoints.h"
 #include "platform/headless/HeadlessSurface.h"
+#include "text/Utf8.h"
 #include "tray/TrayWindow.h"
 
 namespace kestal::fuzzing {
@@ -489,7 +489,10 @@ void ProgramPlayer::Key(Form& form, int key, int depth) {
 }
 
 void ProgramPlayer::Type(Form& form, std::string_view text, int depth) {
-  for (const char32_t c : headless::DecodeCodePoints(text)) {
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Char decoded = DecodeUtf8At(text, at);
+    at += decoded.length;
+    const char32_t c = decoded.valid ? decoded.code : kReplacementChar;
     // Keys go to the window while it is there to take them.
     if (Reachable(form.Name()) != &form) return;
     if (c == 9) {

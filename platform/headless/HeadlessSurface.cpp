@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "forms/TabOrder.h"
-#include "platform/headless/CodePoints.h"
 #include "platform/headless/Headless.h"
+#include "text/Utf8.h"
 
 namespace kestal::headless {
 
@@ -18,7 +18,7 @@ HeadlessSurface::HeadlessSurface(HeadlessWindowSystem& windows, CallLog& log, Fo
       twipsPerPixelY_(density.twipsPerPixelY) {
   for (const ControlDefinition& design : form.Controls()) {
     ControlState state;
-    state.text = DecodeCodePoints(design.caption);
+    state.text = design.caption;
     state.value = design.value;
     state.enabled = design.enabled;
     // A control whose design gives no colour has the system's.
@@ -116,20 +116,13 @@ void HeadlessSurface::Refresh() {
 }
 
 std::string HeadlessSurface::Text(int id) const {
-  const ControlState& state = At(id);
-  if (!state.utf8Current) {
-    state.utf8 = EncodeCodePoints(state.text);
-    state.utf8Current = true;
-  }
-  return state.utf8;
+  return At(id).text;
 }
 
 void HeadlessSurface::SetText(int id, std::string_view text) {
   ControlState& state = At(id);
-  std::u32string chars = DecodeCodePoints(text);
-  if (chars == state.text) return;
-  state.text = std::move(chars);
-  state.utf8Current = false;
+  if (text == state.text) return;
+  state.text = text;
   const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
   if (design.kind == ControlKind::TextBox) {
     // Setting the text puts the caret at the start, with nothing selected.
@@ -173,7 +166,7 @@ int HeadlessSurface::SelLength(int id) const {
 
 void HeadlessSurface::SetSelection(int id, int start, int length) {
   ControlState& state = At(id);
-  const int size = static_cast<int>(state.text.size());
+  const int size = static_cast<int>(CharCount(state.text));
   state.selStart = std::clamp(start, 0, size);
   state.selLength = std::clamp(length, 0, size - state.selStart);
 }
@@ -197,37 +190,40 @@ Color HeadlessSurface::ControlBackColor(int id) const {
   return At(id).backColor;
 }
 
+// Positions count characters; a byte that is not well-formed UTF-8 is a character of its own
+// and stays as it is, so editing never damages text it doesn't touch.
 bool HeadlessSurface::TypeCharacter(int id, char32_t c) {
   ControlState& state = At(id);
-  const std::u32string before = state.text;
-  const auto start = static_cast<std::size_t>(state.selStart);
-  const auto length = static_cast<std::size_t>(state.selLength);
+  const std::string before = state.text;
+  auto replace = [&](int from, int count, std::string_view with) {
+    const std::size_t begin = ByteOffsetOfChar(state.text, static_cast<std::size_t>(from));
+    const std::size_t end = ByteOffsetOfChar(state.text, static_cast<std::size_t>(from + count));
+    state.text.replace(begin, end - begin, with);
+  };
   if (c == 8) {
-    if (length > 0) {
-      state.text.erase(start, length);
-    } else if (start > 0) {
-      state.text.erase(start - 1, 1);
+    if (state.selLength > 0) {
+      replace(state.selStart, state.selLength, {});
+    } else if (state.selStart > 0) {
+      replace(state.selStart - 1, 1, {});
       state.selStart -= 1;
     }
     state.selLength = 0;
   } else if (c >= 32 && c != 127) {
-    state.text.replace(start, length, 1, c);
+    std::string typed;
+    AppendUtf8(typed, c);
+    replace(state.selStart, state.selLength, typed);
     state.selStart += 1;
     state.selLength = 0;
   }
   // Enter and the other control characters put nothing into a single-line box.
-  if (state.text == before) return false;
-  state.utf8Current = false;
-  return true;
+  return state.text != before;
 }
 
 bool HeadlessSurface::ReplaceAll(int id, std::string_view text) {
   ControlState& state = At(id);
-  std::u32string chars = DecodeCodePoints(text);
-  const bool changed = chars != state.text;
-  state.text = std::move(chars);
-  state.utf8Current = false;
-  state.selStart = static_cast<int>(state.text.size());
+  const bool changed = text != state.text;
+  state.text = text;
+  state.selStart = static_cast<int>(CharCount(state.text));
   state.selLength = 0;
   return changed;
 }

@@ -74,11 +74,7 @@ class HeadlessSurface : public FormSurface {
 
  private:
   struct ControlState {
-    std::u32string text;  // caption, or the text of a text box, in characters
-    // The text as the program reads it, made again only after a change: a check reads every
-    // text box after every action, and a pasted text can be long.
-    mutable std::string utf8;
-    mutable bool utf8Current = false;
+    std::string text;  // caption, or the text of a text box; positions count characters
     bool value = false;
     bool enabled = true;
     Color backColor;

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "platform/headless/CodePoints.h"
 #include "platform/headless/HeadlessSurface.h"
+#include "text/Utf8.h"
 
 namespace kestal::headless {
 namespace {
@@ -76,10 +76,12 @@ void User::Focus(std::string_view control, int index) {
 void User::Type(std::string_view control, std::string_view text) {
   const auto hold = form_.Hold();  // the form lives until the action ends
   Focus(control);
-  for (char32_t c : DecodeCodePoints(text)) {
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Char c = DecodeUtf8At(text, at);
+    at += c.length;
     // Keys go to the box while it holds the focus; a handler that moves it away ends the typing.
     if (!windows_.SurfaceOf(form_)) return;
-    PressKey(control, static_cast<int>(c));
+    PressKey(control, static_cast<int>(c.valid ? c.code : kReplacementChar));
     HeadlessSurface* surface = windows_.SurfaceOf(form_);
     if (!surface || surface->FocusedControl() != Id(control, -1)) return;
   }

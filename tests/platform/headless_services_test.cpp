@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/CodePoints.h"
 #include "platform/headless/Headless.h"
 
 namespace kestal::headless {
@@ -108,29 +107,6 @@ TEST(HeadlessResources, TheWindowSoundsComeFromTheSourceTree) {
   EXPECT_TRUE(headless.resources.Load("WAVE", 16).empty());
   HeadlessResources elsewhere("/nonexistent");
   EXPECT_TRUE(elsewhere.Load("STD_SOUND", 16).empty());
-}
-
-TEST(CodePoints, RoundTripKeepsEveryByte) {
-  const struct {
-    std::string text;
-    std::size_t characters;
-  } cases[] = {
-      {"", 0},
-      {"15/06/2002", 10},
-      {"\u00e8 gi\u00e0", 5},
-      {"\U0001F680!", 2},
-      {"a\xff"
-       "b",
-       3},                  // a stray byte is one character
-      {"\xc3", 1},          // a cut sequence
-      {"\xe0\x80\x80", 3},  // an overlong form: three stray bytes
-      {"\xed\xa0\x80", 3},  // an encoded surrogate
-  };
-  for (const auto& c : cases) {
-    const std::u32string chars = DecodeCodePoints(c.text);
-    EXPECT_EQ(chars.size(), c.characters) << c.text;
-    EXPECT_EQ(EncodeCodePoints(chars), c.text);
-  }
 }
 
 }  // namespace
