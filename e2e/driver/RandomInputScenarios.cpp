@@ -79,6 +79,7 @@ class RandomRound {
   }
 
   bool Healthy() const { return healthy_; }
+  const std::deque<std::string>& Lately() const { return lately_; }
 
  private:
   int Pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
@@ -248,8 +249,20 @@ std::string ProgramWindows(const RunningProgram& program) {
   return listed;
 }
 
+// What the program's thread is inside of, for a failure's detail: a menu, a move, capture.
+std::string ThreadState(const RunningProgram& program) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(program.Form1(), nullptr), &info)) return {};
+  auto name = [](HWND w) { return w ? ToUtf8(ClassOf(w)) : std::string("none"); };
+  return "; thread flags " + std::to_string(info.flags) + ", active " + name(info.hwndActive) +
+         ", focus " + name(info.hwndFocus) + ", capture " + name(info.hwndCapture) +
+         ", menu owner " + name(info.hwndMenuOwner) + ", move/size " + name(info.hwndMoveSize);
+}
+
 // Closes what the round left open: menus, message boxes, then the windows by their buttons.
-bool CloseEverything(Session& session, RunningProgram& program) {
+bool CloseEverything(Session& session, RunningProgram& program,
+                     const std::deque<std::string>& lately) {
   for (int k = 0; k < 20; ++k) {
     bool closed = false;
     if (HWND menu = WaitForPopupMenu(program.Id(), 200)) closed = DismissMenu(menu, 2000) || closed;
@@ -267,8 +280,12 @@ bool CloseEverything(Session& session, RunningProgram& program) {
     if (!closed && !WaitUntil([&] { return program.VisibleWindowCount() == 0; }, 1000)) continue;
     if (!closed) break;
   }
-  return session.report.Check(program.VisibleWindowCount() == 0, "every window is closed",
-                              VisibleWindows(program));
+  if (session.report.Check(program.VisibleWindowCount() == 0, "every window is closed",
+                           VisibleWindows(program) + ThreadState(program))) {
+    return true;
+  }
+  for (const std::string& done : lately) session.report.Note("  lately: " + done);
+  return false;
 }
 
 struct Objects {
@@ -367,7 +384,7 @@ void RandomInput(Session& session) {
     RandomRound warmUp(session, program, seed + 1);
     warmUp.Play(kWarmUpRound);
     MovePointerAway();
-    if (!warmUp.Healthy() || !CloseEverything(session, program)) return;
+    if (!warmUp.Healthy() || !CloseEverything(session, program, warmUp.Lately())) return;
     const auto before = Count(meter);
     if (!report.Check(before.has_value(), "the program's objects are counted before the round"))
       return;
@@ -378,7 +395,7 @@ void RandomInput(Session& session) {
     round.Play(kRound);
     MovePointerAway();
     if (!round.Healthy()) return;
-    if (!CloseEverything(session, program)) return;
+    if (!CloseEverything(session, program, round.Lately())) return;
     // A window hidden a moment ago may still be on its way out (the zoom's outline, a window
     // released after its closing zoom).
     WaitUntil([&] { return meter.Windows() <= before->windows; }, 3000);

@@ -153,7 +153,10 @@ OutlineSeen WatchOutline(HWND outline) {
         seen.passesClicks = false;
       }
     }
-    if ((GetWindowLongPtrW(outline, GWL_EXSTYLE) & wanted) != wanted) seen.stylesKept = false;
+    // The program may destroy it between the loop's test and here: a gone window has no styles.
+    const LONG_PTR styles = GetWindowLongPtrW(outline, GWL_EXSTYLE);
+    if (!IsWindow(outline)) break;
+    if ((styles & wanted) != wanted) seen.stylesKept = false;
     if (GetForegroundWindow() == outline) seen.neverForeground = false;
     Sleep(1);
   }
