@@ -260,6 +260,23 @@ std::string ThreadState(const RunningProgram& program) {
          ", menu owner " + name(info.hwndMenuOwner) + ", move/size " + name(info.hwndMoveSize);
 }
 
+// Each window left open and its close button as the system sees them, for a failure's detail.
+std::string CloseButtons(const RunningProgram& program) {
+  std::string seen;
+  for (const MenuWindow& window : kMenuWindows) {
+    HWND form = program.FindForm(window.form, true);
+    if (!form) continue;
+    HWND button = ControlWindow(form, window.closeButton);
+    seen += "; " + ToUtf8(ClassOf(form)) + (IsWindowEnabled(form) ? " enabled" : " disabled") +
+            (GetPropW(form, L"KestalDate.Surface") ? ", has its surface" : ", no surface") +
+            ", its button " +
+            (button ? std::string(IsWindowEnabled(button) ? "enabled" : "disabled") +
+                          (IsWindowVisible(button) ? " visible" : " hidden")
+                    : std::string("missing"));
+  }
+  return seen;
+}
+
 // Closes what the round left open: menus, message boxes, then the windows by their buttons.
 bool CloseEverything(Session& session, RunningProgram& program,
                      const std::deque<std::string>& lately) {
@@ -281,7 +298,7 @@ bool CloseEverything(Session& session, RunningProgram& program,
     if (!closed) break;
   }
   if (session.report.Check(program.VisibleWindowCount() == 0, "every window is closed",
-                           VisibleWindows(program) + ThreadState(program))) {
+                           VisibleWindows(program) + ThreadState(program) + CloseButtons(program))) {
     return true;
   }
   for (const std::string& done : lately) session.report.Note("  lately: " + done);
