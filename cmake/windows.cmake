@@ -5,10 +5,20 @@ enable_language(RC)
 kestal_layer(kestal_win32 platform/win32 BELOW kestal_services)
 target_compile_definitions(kestal_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                               _WIN32_WINNT=0x0601)
-# comctl32 and winmm are loaded when first needed (platform/win32/LateBoundApi), not linked;
-# ole32 when a link is opened or a screen reader first asks, oleacc and oleaut32 when a screen
-# reader first asks. uxtheme (which the windowing loads in the tray already) is linked.
+# uxtheme is linked as usual: the windowing loads it in the tray already. The others come when
+# first called: comctl32 and winmm with the first window, ole32 with the first link opened or
+# screen reader, oleacc and oleaut32 with the first screen reader, dwmapi with the first zoom.
 target_link_libraries(kestal_win32 PUBLIC shell32 user32 gdi32 advapi32 uxtheme)
+include(cmake/DelayLoad.cmake)
+kestal_delay_load(kestal_win32 comctl32 InitCommonControlsEx SetWindowSubclass DefSubclassProc
+                  RemoveWindowSubclass)
+kestal_delay_load(kestal_win32 winmm sndPlaySoundW)
+kestal_delay_load(kestal_win32 ole32 CoInitializeEx CoUninitialize CoLockObjectExternal
+                  CoCreateInstance)
+kestal_delay_load(kestal_win32 oleacc LresultFromObject CreateStdAccessibleObject
+                  AccessibleObjectFromWindow)
+kestal_delay_load(kestal_win32 oleaut32 SysAllocStringLen SysFreeString)
+kestal_delay_load(kestal_win32 dwmapi DwmIsCompositionEnabled DwmFlush)
 
 # How the program and the floor are linked. Sections on page boundaries in the file too: Wine
 # then maps the image from the file instead of reading it into private memory (about 600 KiB of

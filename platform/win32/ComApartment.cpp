@@ -1,6 +1,5 @@
 #include "platform/win32/ComApartment.h"
 
-#include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Api.h"
 
@@ -12,7 +11,7 @@ bool entered = false;
 
 bool EnterComApartment() {
   static const bool done = [] {
-    const HRESULT result = late::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (FAILED(result)) Trace(L"COM could not be initialised");
     entered = SUCCEEDED(result);
     return SUCCEEDED(result);
@@ -23,7 +22,7 @@ bool EnterComApartment() {
 void LeaveComApartment() {
   if (!entered) return;
   entered = false;
-  late::CoUninitialize();
+  CoUninitialize();
 }
 
 }  // namespace kestal::win32

@@ -5,7 +5,6 @@
 
 #include "forms/ReadableTree.h"
 #include "platform/win32/ComApartment.h"
-#include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32Text.h"
 
@@ -18,7 +17,7 @@ constexpr HRESULT kGone = RPC_E_DISCONNECTED;
 
 HRESULT Give(std::string_view text, BSTR* out) {
   const std::wstring wide = Wide(text);
-  *out = late::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+  *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -89,7 +88,7 @@ class Accessible final : public IAccessible {
     Win32Surface* surface = Win32Surface::FromWindow(form_);
     HWND window = surface ? surface->ControlWindow(control_) : nullptr;
     if (window &&
-        SUCCEEDED(late::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+        SUCCEEDED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
                                                   reinterpret_cast<void**>(&system_)))) {
       return system_ != nullptr;
     }
@@ -142,7 +141,7 @@ class Accessible final : public IAccessible {
     if (system_) return system_->get_accParent(parent);
     return Answer(parent, [&](const Tree& tree) -> HRESULT {
       if (!tree.self) {
-        return late::AccessibleObjectFromWindow(form_, static_cast<DWORD>(OBJID_WINDOW),
+        return AccessibleObjectFromWindow(form_, static_cast<DWORD>(OBJID_WINDOW),
                                                 __uuidof(IDispatch),
                                                 reinterpret_cast<void**>(parent));
       }
@@ -649,7 +648,7 @@ IAccessible* ObjectOf(HWND form, int control, bool real) {
   if (!object) {
     object = new Accessible(control, real);  // its first reference is the list's
     // Locked for its readers too, so that COM keeps one stub for it, not one per question.
-    late::CoLockObjectExternal(static_cast<IAccessible*>(object), TRUE, FALSE);
+    CoLockObjectExternal(static_cast<IAccessible*>(object), TRUE, FALSE);
     KeptObjects().push_back({kind, control, object});
   }
   if (!object->Bind(form)) return nullptr;
@@ -659,7 +658,7 @@ IAccessible* ObjectOf(HWND form, int control, bool real) {
 
 LRESULT Hand(IAccessible* object, WPARAM wParam) {
   if (!object) return 0;
-  const LRESULT answer = late::LresultFromObject(__uuidof(IAccessible), wParam, object);
+  const LRESULT answer = LresultFromObject(__uuidof(IAccessible), wParam, object);
   object->Release();  // the reader holds it now, or only our list does
   return answer;
 }

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "platform/win32/ComApartment.h"
-#include "platform/win32/LateBoundApi.h"
 #include "services/LinkOpening.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Trace.h"
@@ -107,8 +106,8 @@ bool ElevatedAboveTheShell() {
 class ComText {
  public:
   explicit ComText(std::wstring_view text)
-      : text_(late::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-  ~ComText() { late::SysFreeString(text_); }
+      : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+  ~ComText() { SysFreeString(text_); }
   ComText(const ComText&) = delete;
   ComText& operator=(const ComText&) = delete;
   BSTR get() const { return text_; }
@@ -128,7 +127,7 @@ VARIANT Text(const ComText& text) {
 // view): what it opens runs as the signed-in user. Null when it can't be reached.
 ComRef<IShellDispatch2> DesktopShell() {
   ComRef<IShellWindows> windows;
-  if (FAILED(late::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER,
+  if (FAILED(CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER,
                                     __uuidof(IShellWindows),
                                     reinterpret_cast<void**>(windows.put())))) {
     return {};

@@ -1,4 +1,3 @@
-#include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Text.h"
 
@@ -8,12 +7,12 @@ static_assert(kSndAsync == SND_ASYNC && kSndNoDefault == SND_NODEFAULT && kSndMe
 
 bool Win32Sound::PlaySound(const uint8_t* image, std::size_t /*size*/, unsigned flags) {
   // With SND_MEMORY the "name" is the wave image itself.
-  return late::SndPlaySound(reinterpret_cast<LPCWSTR>(image), flags) != FALSE;
+  return sndPlaySoundW(reinterpret_cast<LPCWSTR>(image), flags) != FALSE;
 }
 
 void Win32Sound::StopSound() {
-  // Before the first sound nothing can be playing.
-  late::SndPlaySound(nullptr, 0, false);
+  // Before the first sound nothing can be playing, and winmm is not loaded just to say so.
+  if (GetModuleHandleW(L"winmm.dll")) sndPlaySoundW(nullptr, 0);
 }
 
 }  // namespace kestal::win32

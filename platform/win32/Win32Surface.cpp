@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/win32/Dpi.h"
 #include "forms/FormLayout.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/FormWindowIds.h"
-#include "platform/win32/LateBoundApi.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Text.h"
@@ -17,6 +16,16 @@ namespace kestal::win32 {
 namespace {
 // Typed or pasted text may be as long as the edit control allows; the windows check lengths.
 constexpr WPARAM kEditTextLimit = 0x7FFFFFFE;
+
+// Registers the common controls' classes (version 6, through the manifest) once, before the
+// first button or text box is made; the tray needs none of them.
+void InitCommonControlsOnce() {
+  static const bool done = [] {
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    return InitCommonControlsEx(&controls) != FALSE;
+  }();
+  (void)done;
+}
 }  // namespace
 
 Win32Surface::Win32Surface(Win32WindowSystem& system, Form& form)
@@ -63,7 +72,7 @@ void Win32Surface::CreateWindowAndChildren() {
   for (int id : TabOrder(form_.Controls())) {
     if (IsRealControl(DefinitionOf(id))) creationOrder_.push_back(id);
   }
-  if (!creationOrder_.empty()) late::InitCommonControls();
+  if (!creationOrder_.empty()) InitCommonControlsOnce();
   const std::vector<bool> groupStarts = GroupStarts(form_.Controls(), creationOrder_);
   for (size_t k = 0; k < creationOrder_.size(); ++k) CreateChild(creationOrder_[k], groupStarts[k]);
   for (int id : creationOrder_) {
@@ -185,8 +194,7 @@ void Win32Surface::CreateChild(int id, bool groupStart) {
   }
   if (design.kind == ControlKind::TextBox) {
     SendMessageW(child, EM_SETLIMITTEXT, kEditTextLimit, 0);
-    late::SetWindowSubclass(child, &Win32Surface::EditProc, kEditSubclassId,
-                            static_cast<DWORD_PTR>(id));
+    SetWindowSubclass(child, &Win32Surface::EditProc, kEditSubclassId, static_cast<DWORD_PTR>(id));
   }
 }
 

@@ -3,7 +3,6 @@
 #include "platform/win32/Dpi.h"
 #include "forms/FormLayout.h"
 #include "platform/win32/FormWindowIds.h"
-#include "platform/win32/LateBoundApi.h"
 #include "platform/win32/OneCopy.h"
 #include "platform/win32/Trace.h"
 #include "platform/win32/Win32Accessible.h"
@@ -264,7 +263,7 @@ LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, 
   const int id = static_cast<int>(refData);
   switch (message) {
     case WM_GETDLGCODE: {
-      LRESULT code = late::DefSubclassProc(edit, message, wParam, lParam);
+      LRESULT code = DefSubclassProc(edit, message, wParam, lParam);
       // Enter belongs to the text box's key press, not to the dialog manager.
       const auto* pending = reinterpret_cast<const MSG*>(lParam);
       if (pending && ((pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) ||
@@ -286,7 +285,7 @@ LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, 
       }
       // The handler may have closed the window, or consumed the key.
       if (!IsWindow(edit) || surface->destroyed_ || keyAscii == 0) return 0;
-      return late::DefSubclassProc(edit, message, static_cast<WPARAM>(keyAscii), lParam);
+      return DefSubclassProc(edit, message, static_cast<WPARAM>(keyAscii), lParam);
     }
     case WM_GETOBJECT:
       // The text box as the system describes it, named by its label.
@@ -297,12 +296,12 @@ LRESULT CALLBACK Win32Surface::EditProc(HWND edit, UINT message, WPARAM wParam, 
       }
       break;
     case WM_NCDESTROY:
-      late::RemoveWindowSubclass(edit, &Win32Surface::EditProc, kEditSubclassId);
+      RemoveWindowSubclass(edit, &Win32Surface::EditProc, kEditSubclassId);
       break;
     default:
       break;
   }
-  return late::DefSubclassProc(edit, message, wParam, lParam);
+  return DefSubclassProc(edit, message, wParam, lParam);
 }
 
 }  // namespace kestal::win32

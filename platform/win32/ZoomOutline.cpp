@@ -1,12 +1,13 @@
 #include "platform/win32/ZoomOutline.h"
 
+#include <dwmapi.h>
+
 #include <algorithm>
 
 #include "platform/win32/Dpi.h"
-#include "platform/win32/LateBoundApi.h"
-#include "services/OutlineFrame.h"
 #include "platform/win32/Owned.h"
 #include "platform/win32/Trace.h"
+#include "services/OutlineFrame.h"
 
 namespace kestal::win32 {
 
@@ -152,12 +153,12 @@ class StepPace {
  public:
   StepPace() {
     BOOL composed = FALSE;
-    composed_ = SUCCEEDED(late::DwmIsCompositionEnabled(&composed)) && composed;
+    composed_ = SUCCEEDED(DwmIsCompositionEnabled(&composed)) && composed;
   }
   void Wait(const Clock& clock) {
     const double begun = clock.Milliseconds();
     if (composed_) {
-      composed_ = SUCCEEDED(late::DwmFlush());
+      composed_ = SUCCEEDED(DwmFlush());
       if (!composed_) TraceFailure(L"DwmFlush (the zoom's outline)");
     }
     const double waited = clock.Milliseconds() - begun;
