@@ -39,8 +39,8 @@ std::optional<PixelRect> HeadlessEffects::TrayIconRect(WindowHandle window) {
 
 void HeadlessEffects::AnimateOutline(WindowHandle window, const PixelRect& from,
                                      const PixelRect& to) {
-  log_.Add("AnimateOutline(" + Number(window) + "," + RectText(from) + "," + RectText(to) + ")");
-  animations_.push_back({window, from, to});
+  log_.Add("AnimateOutline(" + Number(window) + "," + RectText(from) + "," + RectText(to) + ")",
+           AnimationRecord{window, from, to});
   if (onAnimate) onAnimate();
 }
 

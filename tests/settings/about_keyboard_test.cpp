@@ -89,7 +89,7 @@ TEST(AboutKeyboard, SpaceAndEnterDoWhatAClickDoesAndNothingElse) {
     } else {
       EXPECT_TRUE(s.hp.log.Matching("NotifyIcon").empty());
     }
-    EXPECT_EQ(s.hp.shell.opened, c.opened);
+    EXPECT_EQ(s.Opened(), c.opened);
     EXPECT_EQ(user.Value("Check1"), c.ticked);
     // The window stays open with the focus where it was, and nothing is stored before "&Ok".
     EXPECT_TRUE(user.Visible());
@@ -98,7 +98,7 @@ TEST(AboutKeyboard, SpaceAndEnterDoWhatAClickDoesAndNothingElse) {
     EXPECT_TRUE(s.hp.log.Matching("DeleteSetting").empty());
     EXPECT_TRUE(s.hp.log.Matching("SetRegValue").empty());
     EXPECT_TRUE(s.hp.log.Matching("DeleteRegValue").empty());
-    EXPECT_TRUE(s.hp.windows.MessageBoxes().empty());
+    EXPECT_TRUE(s.hp.log.Records<headless::MessageBoxRecord>().empty());
   }
 }
 

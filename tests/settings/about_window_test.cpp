@@ -230,14 +230,15 @@ TEST(AboutWindow, LinksOpenInFrontWithTheHourglassShown) {
     ASSERT_TRUE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd())) << c.label;
     s.hp.shell.result = 2;  // the shell fails: nothing is said
     user.Click(c.label);
-    EXPECT_EQ(s.hp.shell.opened, std::vector<std::string>{c.target}) << c.label;
+    EXPECT_EQ(s.Opened(), std::vector<std::string>{c.target}) << c.label;
     EXPECT_EQ(during, std::vector<MousePointer>{MousePointer::Hourglass}) << c.label;
     EXPECT_EQ(s.hp.windows.Pointer(), MousePointer::Default) << c.label;
-    EXPECT_TRUE(s.hp.windows.MessageBoxes().empty()) << c.label;
+    EXPECT_TRUE(s.hp.log.Records<headless::MessageBoxRecord>().empty()) << c.label;
     EXPECT_TRUE(user.Visible()) << c.label;
     EXPECT_FALSE(topmostWhileOpening) << c.label;
-    EXPECT_EQ(s.hp.shell.owners, std::vector<WindowHandle>{s.program.about.Current()->hWnd()})
-        << c.label;
+    for (const auto& open : s.hp.log.Records<headless::OpenRecord>()) {
+      EXPECT_EQ(open.owner, s.program.about.Current()->hWnd()) << c.label;
+    }
     user.Click("Image3");
     EXPECT_FALSE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd())) << c.label;
   }
