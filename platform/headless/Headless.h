@@ -63,7 +63,7 @@ struct OpenRecord {
 //   tray:     "NotifyIcon(Show)", "NotifyIcon(Tooltip)", "NotifyIcon(FocusBack)",
 //             "NotifyIcon(Remove)"
 //   registry: "GetRegValue(HKLM|HKCU,<path>,<name>)",
-//   "SetRegValue(HKLM|HKCU,<path>,<name>,<text>)",
+//             "SetRegValue(HKLM|HKCU,<path>,<name>,<text>)",
 //             "DeleteRegValue(HKLM|HKCU,<path>,<name>)", "DeleteRegKey(HKLM|HKCU,<path>)"
 //   settings: "GetSetting(<app>,<section>,<key>)", "SaveSetting(<app>,<section>,<key>,<text>)",
 //             "DeleteSetting(<app>,<section>)"
@@ -76,7 +76,6 @@ class CallLog {
  public:
   using Detail = std::variant<std::monostate, MessageBoxRecord, MenuRecord, AnimationRecord,
                               SoundRecord, OpenRecord>;
-  // One call: its line and, for those kinds, its record.
   struct Call {
     std::string text;
     Detail detail;
@@ -108,8 +107,7 @@ class HeadlessSurface;  // one loaded window in memory (HeadlessSurface.h)
 
 class HeadlessWindowSystem : public WindowSystem {
  public:
-  explicit HeadlessWindowSystem(CallLog& log);
-  ~HeadlessWindowSystem() override;
+  explicit HeadlessWindowSystem(CallLog& log) : log_(log) {}
 
   ScreenMetrics screen{15360, 11520, 15, 15};  // 1024 x 768 pixels at 15 twips a pixel
   // The density of the monitor the windows open on, in twips a pixel, where it differs from the
@@ -198,6 +196,7 @@ class HeadlessWindowSystem : public WindowSystem {
   CallLog& log_;
   std::deque<std::function<void()>> pending_;
   std::deque<int> menuChoices_;
+  // The surfaces belong to their forms.
   std::vector<HeadlessSurface*> surfaces_;
   std::vector<HeadlessSurface*> objects_;
   MousePointer pointer_ = MousePointer::Default;
@@ -210,7 +209,7 @@ class HeadlessWindowSystem : public WindowSystem {
 // a loaded window's rectangle comes from its place and size.
 class HeadlessEffects : public WindowEffects {
  public:
-  HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows);
+  HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows) : log_(log), windows_(windows) {}
 
   PixelRect desktop{0, 0, 1024, 768};
   std::optional<PixelRect> notificationArea = PixelRect{951, 748, 1020, 768};  // none: no taskbar

@@ -15,9 +15,6 @@ std::string RectText(const PixelRect& r) {
 
 }  // namespace
 
-HeadlessEffects::HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows)
-    : log_(log), windows_(windows) {}
-
 PixelRect HeadlessEffects::RectOf(const Form& form) const {
   // A window that is not loaded lies at the screen's corner.
   const HeadlessSurface* surface = windows_.SurfaceOf(form);

@@ -13,11 +13,6 @@ std::vector<std::string> CallLog::Matching(std::string_view prefix) const {
   return found;
 }
 
-HeadlessWindowSystem::HeadlessWindowSystem(CallLog& log) : log_(log) {}
-
-// The surfaces belong to their forms, which go before the window system.
-HeadlessWindowSystem::~HeadlessWindowSystem() = default;
-
 std::unique_ptr<FormSurface> HeadlessWindowSystem::CreateSurface(Form& form) {
   if (refuseWindows) return nullptr;
   const WindowHandle handle = nextHandle_;
