@@ -2,7 +2,6 @@
 // A running program with the About window open, on the headless platform.
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/Program.h"
 #include "tests/driver/User.h"
@@ -21,13 +20,6 @@ class AboutSession {
   // The stored convention setting, or none.
   std::optional<std::string> Setting() const {
     return hp.settings.Peek("KestalDate", "Impostazioni", "Data");
-  }
-
-  // The targets handed to the shell, in order.
-  std::vector<std::string> Opened() const {
-    std::vector<std::string> targets;
-    for (const auto& open : hp.log.Records<headless::OpenRecord>()) targets.push_back(open.target);
-    return targets;
   }
 
   headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
