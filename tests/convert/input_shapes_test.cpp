@@ -109,9 +109,8 @@ TEST_F(InputShapes, EachTextGetsItsMessageOrPasses) {
     hp.log.Clear();
     ConvertWithEnter(c.source, c.input);
 
-    const std::vector<headless::MessageBoxRecord> boxes = Boxes();
     std::vector<headless::MessageBoxRecord> shapeBoxes;
-    for (const auto& box : boxes) {
+    for (const auto& box : Boxes()) {
       if (box.title == "datasource.text") shapeBoxes.push_back(box);
     }
     if (c.message == nullptr) {
@@ -120,7 +119,7 @@ TEST_F(InputShapes, EachTextGetsItsMessageOrPasses) {
       continue;
     }
     ASSERT_EQ(shapeBoxes.size(), 1u);
-    EXPECT_EQ(boxes.size(), 1u) << "nothing is converted after a rejection";
+    EXPECT_EQ(Boxes().size(), 1u) << "nothing is converted after a rejection";
     EXPECT_EQ(shapeBoxes[0].text, c.message);
     EXPECT_EQ(shapeBoxes[0].icon, MsgBoxIcon::Exclamation);
     EXPECT_EQ(user->Text("DataSource"), c.input);
