@@ -227,9 +227,8 @@ TEST(AboutAutostart, FromATemporaryFolderTellsToExtractFirstAndStoresTheConventi
   user.Click("Image3");
   user.Click("Check1");
   user.Click("Command1");
-  const auto boxes = s.hp.log.Records<headless::MessageBoxRecord>();
-  ASSERT_EQ(boxes.size(), 1u);
-  const headless::MessageBoxRecord& box = boxes[0];
+  ASSERT_EQ(s.hp.log.Records<headless::MessageBoxRecord>().size(), 1u);
+  const headless::MessageBoxRecord box = s.hp.log.Records<headless::MessageBoxRecord>()[0];
   EXPECT_NE(box.text.find("estrai"), std::string::npos) << box.text;
   EXPECT_EQ(box.title, "KestalDate");
   EXPECT_EQ(s.Setting(), "Next Generation");

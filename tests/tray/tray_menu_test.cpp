@@ -99,9 +99,8 @@ TEST(TrayEvents, TheMenuAndItsDefault) {
   hp.windows.NotifyTray(form1, 516);  // the right button held down: nothing yet
   EXPECT_TRUE(hp.log.Records<headless::MenuRecord>().empty());
   hp.windows.NotifyTray(form1, 517);
-  const auto menus = hp.log.Records<headless::MenuRecord>();
-  ASSERT_EQ(menus.size(), 1u);
-  const headless::MenuRecord& menu = menus[0];
+  ASSERT_EQ(hp.log.Records<headless::MenuRecord>().size(), 1u);
+  const headless::MenuRecord menu = hp.log.Records<headless::MenuRecord>()[0];
   EXPECT_EQ(menu.owner, "Form1");
   std::vector<std::string> captions;
   for (const MenuItem& item : menu.items) captions.push_back(item.caption);
