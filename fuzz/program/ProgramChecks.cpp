@@ -65,9 +65,9 @@ void ProgramPlayer::Fail(const std::string& what) {
 }
 
 void ProgramPlayer::ReadLog() {
-  const std::vector<std::string>& entries = hp_.log.Entries();
-  for (; logRead_ < entries.size(); ++logRead_) {
-    const std::string& entry = entries[logRead_];
+  const auto& calls = hp_.log.Calls();
+  for (; logRead_ < calls.size(); ++logRead_) {
+    const std::string& entry = calls[logRead_].text;
     if (ended_) {
       for (const std::string_view after : kAfterEnd) {
         if (entry.starts_with(after)) {
@@ -199,7 +199,7 @@ void ProgramPlayer::Confirming(Form& about) {
   for (const int root : {kMachineRoot, kUserRoot}) ok.asked.rootRefused[root] = refusedRoots_[root];
   ok.asked.executable = hp_.shell.executablePath;
   ok.asked.folder = hp_.shell.FolderOf(ok.asked.executable);
-  ok.boxesBefore = hp_.windows.MessageBoxes().size();
+  ok.boxesBefore = hp_.log.Records<headless::MessageBoxRecord>().size();
   Say(depth_ + 1,
       std::string("(\"&Ok\" keeps ") +
           (ok.asked.nextGeneration ? "Next Generation" : "the classic convention") +
@@ -228,7 +228,7 @@ void ProgramPlayer::Confirmed() {
   }
   // What the box asked and did not come about, the user is told, and nothing else.
   std::vector<Told> told;
-  const auto& boxes = hp_.windows.MessageBoxes();
+  const auto boxes = hp_.log.Records<headless::MessageBoxRecord>();
   for (std::size_t i = ok.boxesBefore; i < boxes.size(); ++i) {
     if (const Told said = ToldBy(boxes[i].text); said != Told::Nothing) told.push_back(said);
   }

@@ -352,11 +352,11 @@ void ProgramPlayer::Tray(int code) {
     Say(depth_ + 1, "(no icon to reach)");
     return;
   }
-  const std::size_t menus = hp_.windows.Menus().size();
+  const std::size_t menus = hp_.log.Matching("PopupMenu").size();
   lastMenuChoice_ = -1;
   if (code == kTrayLeftDoubleClick) doubleClickAt_ = ++events_;
   hp_.windows.NotifyTray(*form1, code);
-  if (hp_.windows.Menus().size() > menus && lastMenuChoice_ >= 0) CheckAfterMenuChoice();
+  if (hp_.log.Matching("PopupMenu").size() > menus && lastMenuChoice_ >= 0) CheckAfterMenuChoice();
 }
 
 void ProgramPlayer::ChooseFromMenu(int choice) {

@@ -12,12 +12,42 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "forms/TabOrder.h"
 #include "services/Platform.h"
 
 namespace kestal::headless {
+
+// What a test reads of some calls beyond their line (CallLog::Records).
+struct MessageBoxRecord {
+  std::string text;
+  MsgBoxIcon icon;
+  std::string title;
+};
+
+struct MenuRecord {
+  std::string owner;
+  std::vector<MenuItem> items;
+  int defaultIndex;
+  std::optional<PixelPoint> at;  // none: at the pointer
+};
+
+struct AnimationRecord {
+  WindowHandle window;
+  PixelRect from, to;
+};
+
+struct SoundRecord {
+  std::vector<uint8_t> bytes;
+  unsigned flags;
+};
+
+struct OpenRecord {
+  std::string target;
+  WindowHandle owner;  // the window it was opened for
+};
 
 // Every platform call, in order, as one line of text. Handles are written as signed decimal
 // numbers (std::to_string of the handle as intptr_t: HWND_TOPMOST is -1).
@@ -33,36 +63,43 @@ namespace kestal::headless {
 //   tray:     "NotifyIcon(Show)", "NotifyIcon(Tooltip)", "NotifyIcon(FocusBack)",
 //             "NotifyIcon(Remove)"
 //   registry: "GetRegValue(HKLM|HKCU,<path>,<name>)",
-//   "SetRegValue(HKLM|HKCU,<path>,<name>,<text>)",
+//             "SetRegValue(HKLM|HKCU,<path>,<name>,<text>)",
 //             "DeleteRegValue(HKLM|HKCU,<path>,<name>)", "DeleteRegKey(HKLM|HKCU,<path>)"
 //   settings: "GetSetting(<app>,<section>,<key>)", "SaveSetting(<app>,<section>,<key>,<text>)",
 //             "DeleteSetting(<app>,<section>)"
 //   shell:    "OpenWithShell(<target>)"
 //   sound:    "PlaySound(<id>)" (the STD_SOUND resource whose bytes were played, "?" for other
 //             bytes), "StopSound"
+// A message box, a popup menu, an outline drawn, a sound started and a target handed to the
+// shell also keep what was asked in full, with their line.
 class CallLog {
  public:
-  void Add(std::string entry) { entries_.push_back(std::move(entry)); }
-  const std::vector<std::string>& Entries() const { return entries_; }
-  // The entries that begin with the prefix, in order.
+  using Detail = std::variant<std::monostate, MessageBoxRecord, MenuRecord, AnimationRecord,
+                              SoundRecord, OpenRecord>;
+  struct Call {
+    std::string text;
+    Detail detail;
+  };
+  void Add(std::string text, Detail detail = {}) {
+    calls_.push_back({std::move(text), std::move(detail)});
+  }
+  const std::vector<Call>& Calls() const { return calls_; }
+  std::vector<std::string> Entries() const { return Matching(""); }  // the lines, in order
+  // The lines that begin with the prefix, in order.
   std::vector<std::string> Matching(std::string_view prefix) const;
-  void Clear() { entries_.clear(); }
+  // The details of one kind, in order.
+  template <class Record>
+  std::vector<Record> Records() const {
+    std::vector<Record> found;
+    for (const Call& call : calls_) {
+      if (const Record* record = std::get_if<Record>(&call.detail)) found.push_back(*record);
+    }
+    return found;
+  }
+  void Clear() { calls_.clear(); }
 
  private:
-  std::vector<std::string> entries_;
-};
-
-struct MessageBoxRecord {
-  std::string text;
-  MsgBoxIcon icon;
-  std::string title;
-};
-
-struct MenuRecord {
-  std::string owner;
-  std::vector<MenuItem> items;
-  int defaultIndex;
-  std::optional<PixelPoint> at;  // none: at the pointer
+  std::vector<Call> calls_;
 };
 
 class HeadlessResources;
@@ -70,8 +107,7 @@ class HeadlessSurface;  // one loaded window in memory (HeadlessSurface.h)
 
 class HeadlessWindowSystem : public WindowSystem {
  public:
-  explicit HeadlessWindowSystem(CallLog& log);
-  ~HeadlessWindowSystem() override;
+  explicit HeadlessWindowSystem(CallLog& log) : log_(log) {}
 
   ScreenMetrics screen{15360, 11520, 15, 15};  // 1024 x 768 pixels at 15 twips a pixel
   // The density of the monitor the windows open on, in twips a pixel, where it differs from the
@@ -114,8 +150,6 @@ class HeadlessWindowSystem : public WindowSystem {
   // The user's click reaching the control's handler, between the two calls of onClick.
   void Click(Form& form, int control);
 
-  const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
-  const std::vector<MenuRecord>& Menus() const { return menus_; }
   MousePointer Pointer() const { return pointer_; }
   bool Ended() const { return ended_; }  // no window was left loaded
   int ExitCode() const { return exitCode_; }
@@ -162,8 +196,7 @@ class HeadlessWindowSystem : public WindowSystem {
   CallLog& log_;
   std::deque<std::function<void()>> pending_;
   std::deque<int> menuChoices_;
-  std::vector<MessageBoxRecord> boxes_;
-  std::vector<MenuRecord> menus_;
+  // The surfaces belong to their forms.
   std::vector<HeadlessSurface*> surfaces_;
   std::vector<HeadlessSurface*> objects_;
   MousePointer pointer_ = MousePointer::Default;
@@ -176,13 +209,13 @@ class HeadlessWindowSystem : public WindowSystem {
 // a loaded window's rectangle comes from its place and size.
 class HeadlessEffects : public WindowEffects {
  public:
-  HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows);
+  HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows) : log_(log), windows_(windows) {}
 
   PixelRect desktop{0, 0, 1024, 768};
   std::optional<PixelRect> notificationArea = PixelRect{951, 748, 1020, 768};  // none: no taskbar
   std::optional<PixelRect> trayIcon;  // the program's icon, when the shell tells where it is
   std::optional<PixelRect> taskbar = PixelRect{0, 738, 1024, 768};  // none: no taskbar
-  bool animationsOn = true;           // the system's animation effects
+  bool animationsOn = true;  // the system's animation effects
 
   PixelRect DesktopRect() override { return desktop; }
   std::optional<PixelRect> WindowRect(WindowHandle window) override;
@@ -201,17 +234,10 @@ class HeadlessEffects : public WindowEffects {
   // A loaded window's outer rectangle in pixels.
   PixelRect RectOf(const Form& form) const;
 
-  struct Animation {
-    WindowHandle window;
-    PixelRect from, to;
-  };
-  const std::vector<Animation>& Animations() const { return animations_; }
-
  private:
   CallLog& log_;
   HeadlessWindowSystem& windows_;
   std::set<WindowHandle> topmost_;
-  std::vector<Animation> animations_;
 };
 
 // The notification area: the icon as the shell would show it.
@@ -324,11 +350,9 @@ class HeadlessShell : public Shell {
   std::string executablePath = "C:\\Programmi\\KestalDate\\KestalDate.exe";
   std::string temporaryFolder = "C:\\Users\\utente\\AppData\\Local\\Temp";
   std::string userFolder = "C:\\Users\\utente";
-  std::vector<std::string> files;    // the files that exist besides the executable
-  std::intptr_t result = 42;         // what the shell answers
-  std::vector<std::string> opened;   // the targets, in order
-  std::vector<WindowHandle> owners;  // the window each was opened for
-  std::function<void()> onOpen;      // called inside each request
+  std::vector<std::string> files;  // the files that exist besides the executable
+  std::intptr_t result = 42;       // what the shell answers
+  std::function<void()> onOpen;    // called inside each request
 
  private:
   CallLog& log_;
@@ -343,11 +367,6 @@ class HeadlessSound : public SoundPlayer {
   void StopSound() override;
 
   bool deviceAvailable = true;  // false: nothing can be played (the call fails, silently)
-  struct Played {
-    std::vector<uint8_t> bytes;
-    unsigned flags;
-  };
-  const std::vector<Played>& Plays() const { return plays_; }
   // Checks that the image now playing still holds the bytes it was started with.
   bool PlayingImageIntact() const;
   bool Playing() const { return playing_ != nullptr; }
@@ -357,9 +376,8 @@ class HeadlessSound : public SoundPlayer {
  private:
   CallLog& log_;
   HeadlessResources* resources_ = nullptr;
-  std::vector<Played> plays_;
   const uint8_t* playing_ = nullptr;
-  std::size_t playingSize_ = 0;
+  std::vector<uint8_t> started_;  // the bytes the one playing was started with
 };
 
 // The program's resources, read from the committed files under resources/ of a source tree:

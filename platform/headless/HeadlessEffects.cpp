@@ -15,9 +15,6 @@ std::string RectText(const PixelRect& r) {
 
 }  // namespace
 
-HeadlessEffects::HeadlessEffects(CallLog& log, HeadlessWindowSystem& windows)
-    : log_(log), windows_(windows) {}
-
 PixelRect HeadlessEffects::RectOf(const Form& form) const {
   // A window that is not loaded lies at the screen's corner.
   const HeadlessSurface* surface = windows_.SurfaceOf(form);
@@ -39,8 +36,8 @@ std::optional<PixelRect> HeadlessEffects::TrayIconRect(WindowHandle window) {
 
 void HeadlessEffects::AnimateOutline(WindowHandle window, const PixelRect& from,
                                      const PixelRect& to) {
-  log_.Add("AnimateOutline(" + Number(window) + "," + RectText(from) + "," + RectText(to) + ")");
-  animations_.push_back({window, from, to});
+  log_.Add("AnimateOutline(" + Number(window) + "," + RectText(from) + "," + RectText(to) + ")",
+           AnimationRecord{window, from, to});
   if (onAnimate) onAnimate();
 }
 

@@ -14,9 +14,7 @@ bool Inside(std::string_view path, std::string_view folder) {
 }  // namespace
 
 std::intptr_t HeadlessShell::Open(std::string_view target, WindowHandle owner) {
-  log_.Add("OpenWithShell(" + std::string(target) + ")");
-  opened.emplace_back(target);
-  owners.push_back(owner);
+  log_.Add("OpenWithShell(" + std::string(target) + ")", OpenRecord{std::string(target), owner});
   if (onOpen) onOpen();
   return result;
 }

@@ -7,16 +7,11 @@ namespace kestal::headless {
 
 std::vector<std::string> CallLog::Matching(std::string_view prefix) const {
   std::vector<std::string> found;
-  for (const std::string& entry : entries_) {
-    if (entry.starts_with(prefix)) found.push_back(entry);
+  for (const Call& call : calls_) {
+    if (call.text.starts_with(prefix)) found.push_back(call.text);
   }
   return found;
 }
-
-HeadlessWindowSystem::HeadlessWindowSystem(CallLog& log) : log_(log) {}
-
-// The surfaces belong to their forms, which go before the window system.
-HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 
 std::unique_ptr<FormSurface> HeadlessWindowSystem::CreateSurface(Form& form) {
   if (refuseWindows) return nullptr;
@@ -69,18 +64,15 @@ void HeadlessWindowSystem::DoEvents() {
 }
 
 void HeadlessWindowSystem::MsgBox(std::string_view text, MsgBoxIcon icon, std::string_view title) {
-  boxes_.push_back({std::string(text), icon, std::string(title)});
-  log_.Add("MsgBox(" + std::string(title) + ")");
-  // A copy: the handler may open another box, which grows the list.
-  const MessageBoxRecord box = boxes_.back();
+  const MessageBoxRecord box{std::string(text), icon, std::string(title)};
+  log_.Add("MsgBox(" + box.title + ")", box);
   if (onMessageBox) onMessageBox(box);
 }
 
 int HeadlessWindowSystem::PopupMenu(Form& owner, const std::vector<MenuItem>& items,
                                     int defaultIndex, std::optional<PixelPoint> at) {
-  menus_.push_back({owner.Name(), items, defaultIndex, at});
-  log_.Add("PopupMenu");
-  const MenuRecord menu = menus_.back();
+  const MenuRecord menu{owner.Name(), items, defaultIndex, at};
+  log_.Add("PopupMenu", menu);
   if (onPopupMenu) onPopupMenu(menu);
   // The menu runs its own message loop while it is open.
   RunPending();

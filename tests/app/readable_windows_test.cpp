@@ -53,33 +53,32 @@ using Lines = std::vector<std::string>;
 TEST(ReadableWindows, TheConversionWindowReadsTopToBottom) {
   Desk desk;
   Form& window = desk.Open(desk.program.conversionWindow);
-  const Lines frames = {
+  const Lines expected = {
+      "text \"Kestal Date\"",
+      "text \"- Conversioni\"",
+      "text \"Conversione di date da attuali ad astrali e viceversa.\"",
       "group \"Data da convertire:\"",
       "  control Option1",
       "  control Option2",
       "  control Option3",
       "  text \"Insersci qui la data da convertire:\"",
       "  control DataSource \"Insersci qui la data da convertire:\"",
+      "group \"Conversione in formato:\"",
+      "  control Option4",
+      "  control Option5",
+      "group \"Risultato conversione:\"",
+      "  text \"Data attuale:\"",
+      "  control VelornDate \"Data attuale:\"",
+      "control Command1",
+      "control Command2",
+      "control Command3",
   };
-  Lines expected = {"text \"Kestal Date\"", "text \"- Conversioni\"",
-                    "text \"Conversione di date da attuali ad astrali e viceversa.\""};
-  expected.insert(expected.end(), frames.begin(), frames.end());
-  const Lines rest = {"group \"Conversione in formato:\"",
-                      "  control Option4",
-                      "  control Option5",
-                      "group \"Risultato conversione:\"",
-                      "  text \"Data attuale:\"",
-                      "  control VelornDate \"Data attuale:\"",
-                      "control Command1",
-                      "control Command2",
-                      "control Command3"};
-  expected.insert(expected.end(), rest.begin(), rest.end());
   EXPECT_EQ(Outline(window), expected);
 
   // With a stardate as the source, the targets are unavailable: so they are read.
   headless::User user(desk.hp.windows, window);
   user.Click("Option2");
-  const std::vector<std::string> lines = Outline(window);
+  const Lines lines = Outline(window);
   EXPECT_EQ(lines[10], "  control Option4 -");
   EXPECT_EQ(lines[11], "  control Option5 -");
   const std::vector<ReadablePart> parts = ReadableParts(window);

@@ -5,6 +5,7 @@
 
 #include "app/Program.h"
 #include "resources/ResourceIds.h"
+#include "tests/driver/LogOrder.h"
 #include "tests/driver/User.h"
 
 namespace kestal {
@@ -100,17 +101,10 @@ TEST(NewsWindow, OpensInOrderAndOkCloses) {
   ConventionsSession s;
   s.hp.log.Clear();
   headless::User user = s.Open();
-  const char* steps[] = {
-      "MakeTopmost(",  "Move(News,",    "SetBackColor(News)", "Refresh(News)",
-      "RoundOutline(", "PlaySound(16)", "AnimateOutline(",
-  };
-  const auto& entries = s.hp.log.Entries();
-  std::size_t at = 0;
-  for (const char* step : steps) {
-    while (at < entries.size() && !entries[at].starts_with(step)) ++at;
-    EXPECT_LT(at, entries.size()) << step;
-    ++at;
-  }
+  EXPECT_EQ(headless::NotInOrder(
+                s.hp.log, {"MakeTopmost(", "Move(News,", "SetBackColor(News)", "Refresh(News)",
+                           "RoundOutline(", "PlaySound(16)", "AnimateOutline("}),
+            std::vector<std::string>{});
   EXPECT_TRUE(s.hp.effects.IsTopmost(s.program.conventionsWindow.Current()->hWnd()));
   EXPECT_EQ(user.FormBackColor(), s.hp.windows.highlight);
 

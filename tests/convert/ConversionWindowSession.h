@@ -49,7 +49,9 @@ class ConversionWindowSession : public ::testing::Test {
     user->Click(sourceOption);
   }
 
-  const std::vector<headless::MessageBoxRecord>& Boxes() const { return hp.windows.MessageBoxes(); }
+  std::vector<headless::MessageBoxRecord> Boxes() const {
+    return hp.log.Records<headless::MessageBoxRecord>();
+  }
 
   // The input has the focus and its whole text is selected.
   void ExpectWholeInputSelected(std::string_view input) const {

@@ -198,7 +198,7 @@ TEST_F(WindowDesign, FormatsBoxListsTheThreeForms) {
   user->Type("DataSource", "1/2/2003");
   user->AccessKey('F');
   ASSERT_EQ(Boxes().size(), 1u);
-  const headless::MessageBoxRecord& box = Boxes()[0];
+  const headless::MessageBoxRecord box = Boxes()[0];
   EXPECT_EQ(box.title, "KestalDate");
   EXPECT_EQ(box.icon, MsgBoxIcon::Information);
 

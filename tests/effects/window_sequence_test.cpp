@@ -133,8 +133,8 @@ TEST(WindowSequence, CentresAndCutsTheOutlineAtEachResolution) {
       {5220, 4860, 15, 15, 0, 800, 600, 348, 324, 20, 3390, 2070},
       {5220, 4860, 15, 12, 0, 1024, 768, 348, 405, 20, 5070, 2178},  // pixels taller than wide
       // A window on a monitor of another density than the system's.
-      {5220, 4860, 15, 15, 10, 1024, 768, 522, 486, 30, 2510, 1410},  // 144 dpi on a 96 system
-      {5220, 4860, 10, 10, 15, 1024, 768, 348, 324, 20, 5070, 3330},  // 96 dpi on a 144 system
+      {5220, 4860, 15, 15, 10, 1024, 768, 522, 486, 30, 2510, 1410},   // 144 dpi on a 96 system
+      {5220, 4860, 10, 10, 15, 1024, 768, 348, 324, 20, 5070, 3330},   // 96 dpi on a 144 system
       {7725, 5550, 15, 15, 12, 1920, 1080, 644, 462, 25, 7658, 3705},  // 120 on 96, 1920 wide
   };
   for (const auto& c : cases) {
@@ -154,7 +154,7 @@ TEST(WindowSequence, CentresAndCutsTheOutlineAtEachResolution) {
     EXPECT_EQ(hp.log.Matching("Move(").back(),
               "Move(Probe," + std::to_string(c.left) + "," + std::to_string(c.top) + ")");
     // The zoom draws from and to the window as it lies on the screen, at its density.
-    const PixelRect opened = hp.effects.Animations().back().to;
+    const PixelRect opened = hp.log.Records<headless::AnimationRecord>().back().to;
     EXPECT_EQ(opened.right - opened.left, c.w);
     EXPECT_EQ(opened.bottom - opened.top, c.h);
   }
@@ -227,11 +227,12 @@ TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
   const std::vector<uint8_t> close = hp.resources.Load("STD_SOUND", kCloseSound);
   ASSERT_FALSE(open.empty());
   ASSERT_FALSE(close.empty());
-  ASSERT_EQ(hp.sound.Plays().size(), 3u);
+  const auto plays = hp.log.Records<headless::SoundRecord>();
+  ASSERT_EQ(plays.size(), 3u);
   const std::vector<uint8_t>* expected[] = {&open, &close, &open};
   for (size_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(hp.sound.Plays()[i].bytes, *expected[i]) << i;
-    EXPECT_EQ(hp.sound.Plays()[i].flags, kSndAsync | kSndNoDefault | kSndMemory);
+    EXPECT_EQ(plays[i].bytes, *expected[i]) << i;
+    EXPECT_EQ(plays[i].flags, kSndAsync | kSndNoDefault | kSndMemory);
   }
   EXPECT_EQ(sequence.Sound().WindowSoundData(), open);
 }
@@ -260,7 +261,7 @@ TEST(WindowSound, WithoutASoundDeviceWindowsOpenAndCloseTheSame) {
     desk.hp.windows.Show(window);
     desk.hp.windows.Unload(window);
     EXPECT_EQ(window.State(), FormState::Released);
-    EXPECT_EQ(desk.hp.sound.Plays().size(), device ? 2u : 0u);
+    EXPECT_EQ(desk.hp.log.Records<headless::SoundRecord>().size(), device ? 2u : 0u);
     return desk.hp.log.Entries();
   };
   const auto withSound = run(true);

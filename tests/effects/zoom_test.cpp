@@ -8,8 +8,6 @@
 namespace kestal::testing {
 namespace {
 
-using headless::HeadlessEffects;
-
 TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
   using A = ZoomAnchor;
   using D = ZoomDirection;
@@ -157,12 +155,12 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
 
     ZoomWindow(hp.platform(), window, c.anchor, c.direction);
 
-    ASSERT_EQ(hp.effects.Animations().size(), 1u);
-    const HeadlessEffects::Animation& drawn = hp.effects.Animations()[0];
-    EXPECT_EQ(drawn.window, handle);
+    const auto drawn = hp.log.Records<headless::AnimationRecord>();
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].window, handle);
     const bool opening = c.direction == D::Opening;
-    EXPECT_EQ(drawn.from, opening ? c.anchorRect : rect);
-    EXPECT_EQ(drawn.to, opening ? rect : c.anchorRect);
+    EXPECT_EQ(drawn[0].from, opening ? c.anchorRect : rect);
+    EXPECT_EQ(drawn[0].to, opening ? rect : c.anchorRect);
     // Opening only draws; closing also hides and releases the window.
     EXPECT_EQ(window.State(), opening ? FormState::Loaded : FormState::Released);
     EXPECT_EQ(hp.log.Matching("HideWindow(Probe)").size(), opening ? 0u : 1u);
@@ -211,7 +209,7 @@ TEST(ZoomWindow, StepsInOrder) {
       std::vector<std::string> expected = c.steps;
       if (!animations) std::erase(expected, "AnimateOutline");
       EXPECT_EQ(steps, expected);
-      EXPECT_EQ(desk.hp.effects.Animations().size(), animations ? 1u : 0u);
+      EXPECT_EQ(desk.hp.log.Records<headless::AnimationRecord>().size(), animations ? 1u : 0u);
       // Released once, through the window layer.
       EXPECT_EQ(window.unloads, c.direction == D::Closing ? 1 : 0);
     }
@@ -227,7 +225,7 @@ TEST(ZoomWindow, ClosingAHiddenWindowDoesNothing) {
     desk.hp.log.Clear();
     ZoomWindow(desk.hp.platform(), window, anchor, ZoomDirection::Closing);
     EXPECT_TRUE(desk.hp.log.Entries().empty());
-    EXPECT_TRUE(desk.hp.effects.Animations().empty());
+    EXPECT_TRUE(desk.hp.log.Records<headless::AnimationRecord>().empty());
     EXPECT_EQ(window.State(), FormState::Loaded);
     EXPECT_EQ(window.unloads, 0);
   }

@@ -71,9 +71,10 @@ TEST(HeadlessSound, ChecksThatThePlayingImageStaysIntact) {
   sound.StopSound();
   EXPECT_FALSE(sound.Playing());
   EXPECT_TRUE(sound.PlayingImageIntact());  // nothing playing, nothing to keep
-  ASSERT_EQ(sound.Plays().size(), 2u);
-  EXPECT_EQ(sound.Plays()[0].bytes, (std::vector<uint8_t>{'R', 'I', 'F', 'F', 1, 2, 3}));
-  EXPECT_EQ(sound.Plays()[1].flags, 7u);
+  const auto plays = log.Records<SoundRecord>();
+  ASSERT_EQ(plays.size(), 2u);
+  EXPECT_EQ(plays[0].bytes, (std::vector<uint8_t>{'R', 'I', 'F', 'F', 1, 2, 3}));
+  EXPECT_EQ(plays[1].flags, 7u);
   EXPECT_EQ(log.Entries(), (std::vector<std::string>{"PlaySound(?)", "PlaySound(?)", "StopSound"}));
 }
 
@@ -84,7 +85,7 @@ TEST(HeadlessSound, WithoutADeviceNothingPlays) {
   const std::vector<uint8_t> image{'R', 'I', 'F', 'F'};
   EXPECT_FALSE(sound.PlaySound(image.data(), image.size(), 7));
   EXPECT_FALSE(sound.Playing());
-  EXPECT_TRUE(sound.Plays().empty());
+  EXPECT_TRUE(log.Records<SoundRecord>().empty());
   EXPECT_EQ(log.Entries(), (std::vector<std::string>{"PlaySound(?)"}));
 }
 

@@ -54,10 +54,10 @@ TEST_F(WindowServices, AMessageBoxIsRecordedAndAnsweredWhileOpen) {
   };
   windows.MsgBox("Errore nella data!", MsgBoxIcon::Exclamation, "KestalDate");
   EXPECT_EQ(seen, (std::vector<std::string>{"Errore nella data!", "nested"}));
-  ASSERT_EQ(windows.MessageBoxes().size(), 2u);
-  EXPECT_EQ(windows.MessageBoxes()[0].icon, MsgBoxIcon::Exclamation);
-  EXPECT_EQ(windows.MessageBoxes()[0].title, "KestalDate");
-  EXPECT_EQ(windows.MessageBoxes()[1].icon, MsgBoxIcon::Information);
+  ASSERT_EQ(headless.log.Records<MessageBoxRecord>().size(), 2u);
+  EXPECT_EQ(headless.log.Records<MessageBoxRecord>()[0].icon, MsgBoxIcon::Exclamation);
+  EXPECT_EQ(headless.log.Records<MessageBoxRecord>()[0].title, "KestalDate");
+  EXPECT_EQ(headless.log.Records<MessageBoxRecord>()[1].icon, MsgBoxIcon::Information);
   EXPECT_EQ(headless.log.Entries(),
             (std::vector<std::string>{"MsgBox(KestalDate)", "MsgBox(Inner)"}));
 }
@@ -83,10 +83,10 @@ TEST_F(WindowServices, ThePopupMenuRunsItsLoopThenGivesTheQueuedChoice) {
   EXPECT_EQ(windows.PopupMenu(owner, items, 3, std::nullopt), -1);
   EXPECT_EQ(windows.PopupMenu(owner, items, 3, std::nullopt), -1);  // nothing queued: dismissed
   EXPECT_EQ(defaults, (std::vector<int>{3, 3, 3}));
-  ASSERT_EQ(windows.Menus().size(), 3u);
-  EXPECT_EQ(windows.Menus()[0].owner, "Form1");
-  EXPECT_EQ(windows.Menus()[0].items.size(), 4u);
-  EXPECT_EQ(windows.Menus()[0].items[3].caption, "Informazioni");
+  ASSERT_EQ(headless.log.Records<MenuRecord>().size(), 3u);
+  EXPECT_EQ(headless.log.Records<MenuRecord>()[0].owner, "Form1");
+  EXPECT_EQ(headless.log.Records<MenuRecord>()[0].items.size(), 4u);
+  EXPECT_EQ(headless.log.Records<MenuRecord>()[0].items[3].caption, "Informazioni");
   EXPECT_EQ(headless.log.Matching("PopupMenu").size(), 3u);
 }
 

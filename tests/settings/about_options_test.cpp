@@ -181,7 +181,7 @@ TEST(AboutAutostart, WhatIsStoredRemovedOrLeftAfterOk) {
     EXPECT_EQ(RunText(s, RegistryRoot::CurrentUser), c.userAfter) << c.what;
     EXPECT_EQ(MarkLeft(s, RegistryRoot::LocalMachine), c.machineMarkLeft) << c.what;
     EXPECT_EQ(MarkLeft(s, RegistryRoot::CurrentUser), c.userMarkLeft) << c.what;
-    const auto& boxes = s.hp.windows.MessageBoxes();
+    const auto boxes = s.hp.log.Records<headless::MessageBoxRecord>();
     ASSERT_EQ(boxes.size(), c.warning ? 1u : 0u) << c.what;
     if (c.warning) {
       EXPECT_NE(boxes[0].text.find(c.warning), std::string::npos)
@@ -227,8 +227,8 @@ TEST(AboutAutostart, FromATemporaryFolderTellsToExtractFirstAndStoresTheConventi
   user.Click("Image3");
   user.Click("Check1");
   user.Click("Command1");
-  ASSERT_EQ(s.hp.windows.MessageBoxes().size(), 1u);
-  const headless::MessageBoxRecord& box = s.hp.windows.MessageBoxes()[0];
+  ASSERT_EQ(s.hp.log.Records<headless::MessageBoxRecord>().size(), 1u);
+  const headless::MessageBoxRecord box = s.hp.log.Records<headless::MessageBoxRecord>()[0];
   EXPECT_NE(box.text.find("estrai"), std::string::npos) << box.text;
   EXPECT_EQ(box.title, "KestalDate");
   EXPECT_EQ(s.Setting(), "Next Generation");

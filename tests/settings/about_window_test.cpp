@@ -6,6 +6,7 @@
 
 #include "resources/ResourceIds.h"
 #include "settings/AboutWindow.h"
+#include "tests/driver/LogOrder.h"
 #include "tests/settings/AboutSession.h"
 
 namespace kestal {
@@ -13,14 +14,7 @@ namespace {
 
 using testing::AboutSession;
 
-// Index of the first log entry at or after `from` that begins with the prefix, or -1.
-long FindEntry(const headless::CallLog& log, std::string_view prefix, long from = 0) {
-  const auto& entries = log.Entries();
-  for (auto i = static_cast<std::size_t>(std::max(from, 0L)); i < entries.size(); ++i) {
-    if (entries[i].starts_with(prefix)) return static_cast<long>(i);
-  }
-  return -1;
-}
+using Lines = std::vector<std::string>;
 
 TEST(AboutWindow, LayoutAsDesigned) {
   const FontDefinition window;
@@ -138,25 +132,13 @@ TEST(AboutWindow, OpensInOrder) {
   AboutSession s;
   s.hp.log.Clear();
   headless::User user = s.Open();
-  const auto& log = s.hp.log;
-  // Each step after the one before it.
-  const char* steps[] = {
-      "GetSetting(KestalDate,Impostazioni,Data)",
-      "Move(About,",
-      "SetBackColor(About)",
-      "Refresh(About)",
-      "MakeTopmost(",
-      "RoundOutline(",
-      "GetRegValue(HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run,kestalDate)",
-      "PlaySound(16)",
-      "AnimateOutline(",
-  };
-  long at = 0;
-  for (const char* step : steps) {
-    const long found = FindEntry(log, step, at);
-    EXPECT_GE(found, at) << step;
-    if (found >= 0) at = found + 1;
-  }
+  EXPECT_EQ(headless::NotInOrder(
+                s.hp.log,
+                {"GetSetting(KestalDate,Impostazioni,Data)", "Move(About,", "SetBackColor(About)",
+                 "Refresh(About)", "MakeTopmost(", "RoundOutline(",
+                 "GetRegValue(HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run,kestalDate)",
+                 "PlaySound(16)", "AnimateOutline("}),
+            Lines{});
   EXPECT_TRUE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd()));
   EXPECT_EQ(user.FormBackColor(), s.hp.windows.highlight);
   EXPECT_EQ(user.BackColor("Check1"), s.hp.windows.highlight);
@@ -230,14 +212,16 @@ TEST(AboutWindow, LinksOpenInFrontWithTheHourglassShown) {
     ASSERT_TRUE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd())) << c.label;
     s.hp.shell.result = 2;  // the shell fails: nothing is said
     user.Click(c.label);
-    EXPECT_EQ(s.hp.shell.opened, std::vector<std::string>{c.target}) << c.label;
+    EXPECT_EQ(s.hp.log.Matching("OpenWithShell("), Lines{"OpenWithShell(" + c.target + ")"})
+        << c.label;
     EXPECT_EQ(during, std::vector<MousePointer>{MousePointer::Hourglass}) << c.label;
     EXPECT_EQ(s.hp.windows.Pointer(), MousePointer::Default) << c.label;
-    EXPECT_TRUE(s.hp.windows.MessageBoxes().empty()) << c.label;
+    EXPECT_TRUE(s.hp.log.Records<headless::MessageBoxRecord>().empty()) << c.label;
     EXPECT_TRUE(user.Visible()) << c.label;
     EXPECT_FALSE(topmostWhileOpening) << c.label;
-    EXPECT_EQ(s.hp.shell.owners, std::vector<WindowHandle>{s.program.about.Current()->hWnd()})
-        << c.label;
+    for (const auto& open : s.hp.log.Records<headless::OpenRecord>()) {
+      EXPECT_EQ(open.owner, s.program.about.Current()->hWnd()) << c.label;
+    }
     user.Click("Image3");
     EXPECT_FALSE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd())) << c.label;
   }
@@ -248,12 +232,9 @@ TEST(AboutWindow, OkClosesWithSoundAndZoomIntoTheTray) {
   headless::User user = s.Open();
   s.hp.log.Clear();
   user.Click("Command1");
-  const long unload = FindEntry(s.hp.log, "Form_Unload(About)");
-  const long sound = FindEntry(s.hp.log, "PlaySound(24)");
-  const long zoom = FindEntry(s.hp.log, "AnimateOutline(");
-  EXPECT_GE(unload, 0);
-  EXPECT_GT(sound, unload);
-  EXPECT_GT(zoom, sound);
+  EXPECT_EQ(
+      headless::NotInOrder(s.hp.log, {"Form_Unload(About)", "PlaySound(24)", "AnimateOutline("}),
+      Lines{});
   EXPECT_EQ(s.hp.log.Matching("Form_Unload(About)").size(), 1u);
   EXPECT_FALSE(s.program.about.IsLoaded());
   EXPECT_TRUE(s.program.trayWindow.IsLoaded());

@@ -34,7 +34,7 @@ TEST(TrayEvents, EachEventDoesWhatItShould) {
     TrayWindow& form1 = session.Start();
     hp.windows.NotifyTray(form1, e.code);
     EXPECT_EQ(form1.TrayMessage, e.code);
-    EXPECT_EQ(hp.windows.Menus().size(), e.menu ? 1u : 0u);
+    EXPECT_EQ(hp.log.Records<headless::MenuRecord>().size(), e.menu ? 1u : 0u);
     EXPECT_EQ(session.program.about.IsLoaded(), e.about);
     EXPECT_FALSE(form1.TrayBusy);
   }
@@ -84,7 +84,8 @@ TEST(TrayEvents, TheKeyboardOpensTheMenuAtTheIcon) {
     if (c.choice >= 0) hp.windows.QueueMenuChoice(c.choice);
     for (const int code : c.events) hp.windows.NotifyTray(form1, code, *kIcon);
     std::vector<std::optional<PixelPoint>> places;
-    for (const headless::MenuRecord& menu : hp.windows.Menus()) places.push_back(menu.at);
+    for (const headless::MenuRecord& menu : hp.log.Records<headless::MenuRecord>())
+      places.push_back(menu.at);
     EXPECT_EQ(places, c.menus) << c.what;
     EXPECT_EQ(session.program.about.IsLoaded(), c.about) << c.what;
     EXPECT_EQ(session.LastTrayCall() == "NotifyIcon(FocusBack)", c.focusBack) << c.what;
@@ -96,10 +97,10 @@ TEST(TrayEvents, TheMenuAndItsDefault) {
   auto& hp = session.hp;
   TrayWindow& form1 = session.Start();
   hp.windows.NotifyTray(form1, 516);  // the right button held down: nothing yet
-  EXPECT_TRUE(hp.windows.Menus().empty());
+  EXPECT_TRUE(hp.log.Records<headless::MenuRecord>().empty());
   hp.windows.NotifyTray(form1, 517);
-  ASSERT_EQ(hp.windows.Menus().size(), 1u);
-  const headless::MenuRecord& menu = hp.windows.Menus()[0];
+  ASSERT_EQ(hp.log.Records<headless::MenuRecord>().size(), 1u);
+  const headless::MenuRecord menu = hp.log.Records<headless::MenuRecord>()[0];
   EXPECT_EQ(menu.owner, "Form1");
   std::vector<std::string> captions;
   for (const MenuItem& item : menu.items) captions.push_back(item.caption);
@@ -169,13 +170,13 @@ TEST(TrayEvents, IgnoredWhileOneIsHandled) {
       postEvents();
     }
     hp.windows.NotifyTray(form1, c.code);
-    EXPECT_EQ(hp.windows.Menus().size(), menus);
+    EXPECT_EQ(hp.log.Records<headless::MenuRecord>().size(), menus);
     EXPECT_EQ(session.program.about.IsLoaded(), c.code == 515);
     EXPECT_FALSE(form1.TrayBusy);
     // Handled again once the first is done.
     hp.effects.onAnimate = nullptr;
     hp.windows.NotifyTray(form1, 517);
-    EXPECT_EQ(hp.windows.Menus().size(), menus + 1);
+    EXPECT_EQ(hp.log.Records<headless::MenuRecord>().size(), menus + 1);
   }
 }
 
