@@ -266,7 +266,7 @@ void AboutAutostartFolders(Session& session) {
   DeleteValue(HKEY_CURRENT_USER, kRunKey, kRunValueName);
 }
 
-const Scenario kAbout[] = {
+const RegisteredScenarios kAbout{
     {"about-window", "the About window shows and stores both options", AboutWindow},
     {"about-unconfirmed", "the About window closed without \"&Ok\" stores nothing",
      AboutClosedWithoutOk},
@@ -278,9 +278,5 @@ const Scenario kAbout[] = {
 };
 
 }  // namespace
-
-std::span<const Scenario> AboutScenarios() {
-  return kAbout;
-}
 
 }  // namespace e2e

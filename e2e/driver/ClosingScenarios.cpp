@@ -38,15 +38,11 @@ void CloseFromMenu(Session& session) {
   }
 }
 
-const Scenario kClosing[] = {
+const RegisteredScenarios kClosing{
     {"close-from-menu", "\"Chiudi\" ends the program with or without an open window",
      CloseFromMenu},
 };
 
 }  // namespace
-
-std::span<const Scenario> ClosingScenarios() {
-  return kClosing;
-}
 
 }  // namespace e2e

@@ -81,14 +81,10 @@ void ConventionsWindow(Session& session) {
   });
 }
 
-const Scenario kConventions[] = {
+const RegisteredScenarios kConventions{
     {"conventions-window", "the conventions window from the tray menu", ConventionsWindow},
 };
 
 }  // namespace
-
-std::span<const Scenario> ConventionsScenarios() {
-  return kConventions;
-}
 
 }  // namespace e2e

@@ -201,15 +201,11 @@ void ConversionWindow(Session& session) {
   });
 }
 
-const Scenario kConversion[] = {
+const RegisteredScenarios kConversion{
     {"conversion-window", "the tray menu opens the conversion window; conversions and messages",
      ConversionWindow},
 };
 
 }  // namespace
-
-std::span<const Scenario> ConversionScenarios() {
-  return kConversion;
-}
 
 }  // namespace e2e

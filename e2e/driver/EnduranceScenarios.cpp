@@ -209,14 +209,10 @@ void Endurance(Session& session) {
   });
 }
 
-const Scenario kEndurance[] = {
+const RegisteredScenarios kEndurance{
     {"endurance", "rounds of windows, tooltip changes and conversions leak nothing", Endurance},
 };
 
 }  // namespace
-
-std::span<const Scenario> EnduranceScenarios() {
-  return kEndurance;
-}
 
 }  // namespace e2e

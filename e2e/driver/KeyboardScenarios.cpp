@@ -327,15 +327,11 @@ void Keyboard(Session& session) {
   });
 }
 
-const Scenario kKeyboard[] = {
+const RegisteredScenarios kKeyboard{
     {"keyboard", "the windows worked from the keyboard: tab stops, option groups, access keys",
      Keyboard},
 };
 
 }  // namespace
-
-std::span<const Scenario> KeyboardScenarios() {
-  return kKeyboard;
-}
 
 }  // namespace e2e

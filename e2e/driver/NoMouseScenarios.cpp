@@ -92,15 +92,11 @@ void EscapeClosesEachWindow(Session& session) {
   });
 }
 
-const Scenario kNoMouse[] = {
+const RegisteredScenarios kNoMouse{
     {"about-keys", "About worked with the keyboard alone", AboutWithTheKeyboard},
     {"escape-closes", "Escape closes each window", EscapeClosesEachWindow},
 };
 
 }  // namespace
-
-std::span<const Scenario> NoMouseScenarios() {
-  return kNoMouse;
-}
 
 }  // namespace e2e

@@ -68,14 +68,10 @@ void Pictures(Session& session) {
   });
 }
 
-const Scenario kPictures[] = {
+const RegisteredScenarios kPictures{
     {"pictures", "the pictures of the tooltip and of the three windows for the README", Pictures},
 };
 
 }  // namespace
-
-std::span<const Scenario> PictureScenarios() {
-  return kPictures;
-}
 
 }  // namespace e2e

@@ -177,14 +177,10 @@ void ReadEachWindow(Session& session) {
   });
 }
 
-const Scenario kReader[] = {
+const RegisteredScenarios kReader{
     {"screen-reader", "each window read as a screen reader reads it", ReadEachWindow},
 };
 
 }  // namespace
-
-std::span<const Scenario> ReaderScenarios() {
-  return kReader;
-}
 
 }  // namespace e2e

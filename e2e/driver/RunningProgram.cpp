@@ -1,7 +1,5 @@
 #include "RunningProgram.h"
 
-#include <vector>
-
 #include "Poll.h"
 #include "WindowFinder.h"
 #include "platform/win32/AutomationQuery.h"
@@ -61,25 +59,8 @@ bool RunningProgram::WaitForFormGone(const std::wstring& formName, DWORD timeout
   return WaitUntil([&] { return FindForm(formName, false) == nullptr; }, timeoutMs);
 }
 
-namespace {
-
-struct Count {
-  DWORD processId;
-  int visible;
-};
-
-BOOL CALLBACK CountVisible(HWND window, LPARAM param) {
-  auto* count = reinterpret_cast<Count*>(param);
-  if (ProcessOf(window) == count->processId && IsWindowVisible(window)) ++count->visible;
-  return TRUE;
-}
-
-}  // namespace
-
 int RunningProgram::VisibleWindowCount() const {
-  Count count{id_, 0};
-  EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&count));
-  return count.visible;
+  return static_cast<int>(TopLevelWindows(WindowQuery{}.OfProcess(id_).Visible()).size());
 }
 
 bool RunningProgram::Answers(DWORD timeoutMs) const {

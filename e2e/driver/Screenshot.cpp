@@ -144,13 +144,6 @@ Picture TakePicture(HWND window) {
   return picture;
 }
 
-std::string PictureFileName(const std::string& name) {
-  std::string fileName = name;
-  for (char& c : fileName)
-    if (c == ' ') c = '-';
-  return fileName + ".png";
-}
-
 bool SavePicture(const std::string& name, const Picture& picture) {
   if (Folder().empty() || picture.pixels.empty()) return false;
   // File names without blanks, for the tools that pick the pictures up.

@@ -25,7 +25,5 @@ bool SaveScreenshot(const std::string& name, HWND window = nullptr);
 bool SaveScreenshot(const std::string& name, const RECT& area);
 void SetScreenshotFolder(const std::wstring& folder);
 const std::wstring& ScreenshotFolder();
-// The file name SavePicture gives `name`, once the BMP is turned into PNG after the run.
-std::string PictureFileName(const std::string& name);
 
 }  // namespace e2e

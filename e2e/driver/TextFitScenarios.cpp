@@ -201,15 +201,11 @@ void TextFit(Session& session) {
   });
 }
 
-const Scenario kTextFit[] = {
+const RegisteredScenarios kTextFit{
     {"text-fit", "every caption listed for reading back; sizes follow the screen's density",
      TextFit},
 };
 
 }  // namespace
-
-std::span<const Scenario> TextFitScenarios() {
-  return kTextFit;
-}
 
 }  // namespace e2e

@@ -165,7 +165,7 @@ void AutomationOnlyForTesting(Session& session) {
   }
 }
 
-const Scenario kTray[] = {
+const RegisteredScenarios kTray{
     {"tray-tooltip", "the tooltip for each stored convention; ending the program",
      TooltipForEachSetting},
     {"tray-new-taskbar", "the icon comes back when the taskbar starts anew",
@@ -183,9 +183,5 @@ const Scenario kTray[] = {
 };
 
 }  // namespace
-
-std::span<const Scenario> TrayScenarios() {
-  return kTray;
-}
 
 }  // namespace e2e

@@ -71,8 +71,8 @@ RECT ClosingAnchor(HWND form1) {
   HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
   if (taskbar && !IsWindowVisible(taskbar)) taskbar = nullptr;
   HWND notify = taskbar ? FindWindowExW(taskbar, nullptr, L"TrayNotifyWnd", nullptr) : nullptr;
-  if (notify && IsWindowVisible(notify) && GetWindowRect(notify, &area) &&
-      area.right > area.left && area.bottom > area.top) {
+  if (notify && IsWindowVisible(notify) && GetWindowRect(notify, &area) && area.right > area.left &&
+      area.bottom > area.top) {
     // Halved to the nearest pixel, an exact half to the even one.
     const long middle = std::lrint(area.right - (area.right - area.left) / 2.0);
     return {middle, area.top, middle + 1, area.bottom};
@@ -251,7 +251,7 @@ void ZoomFrames(Session& session) {
   });
 }
 
-const Scenario kZoom[] = {
+const RegisteredScenarios kZoom{
     {"zoom-frames",
      "a window opens from the menu and closes while the screen is watched (--frames FOLDER, "
      "--animations on|off)",
@@ -259,9 +259,5 @@ const Scenario kZoom[] = {
 };
 
 }  // namespace
-
-std::span<const Scenario> ZoomScenarios() {
-  return kZoom;
-}
 
 }  // namespace e2e

@@ -530,7 +530,7 @@ void SilentUninstall(Session& session) {
   report.Check(!Exists(at.shortcut), "the Start menu shortcut is gone");
 }
 
-const Scenario kInstaller[] = {
+const RegisteredScenarios kInstaller{
     {"pages",
      "the installer's pages: a new folder two levels deep passes the folder page, the last "
      "page starts the program from there and puts the console converter on the PATH; removed "
@@ -549,9 +549,5 @@ const Scenario kInstaller[] = {
 };
 
 }  // namespace
-
-std::span<const Scenario> InstallerScenarios() {
-  return kInstaller;
-}
 
 }  // namespace e2e

@@ -10,10 +10,10 @@
 #include "FormActions.h"
 #include "Poll.h"
 #include "PopupMenu.h"
-#include "measure/ProcessMeter.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
+#include "measure/ProcessMeter.h"
 
 namespace e2e {
 
@@ -56,19 +56,9 @@ struct ProgramFigures {
 HWND WaitForIconOf(DWORD processId, DWORD timeoutMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
   while (GetTickCount64() < end) {
-    struct Search {
-      DWORD processId;
-      HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(param);
-          if (ProcessOf(window) != s->processId || !TrayIconExists(window)) return TRUE;
-          s->found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+    for (HWND window : TopLevelWindows(WindowQuery{}.OfProcess(processId))) {
+      if (TrayIconExists(window)) return window;
+    }
     Sleep(1);
   }
   return nullptr;
@@ -92,7 +82,8 @@ TrayProgram StartToTray(Session& session, const std::wstring& exe) {
   }
   started.window = WaitForIconOf(started.program->Id(), kStartMs);
   started.startupMs = NowMs() - before;
-  if (!session.report.Check(started.window != nullptr, "the icon shows in the tray")) return started;
+  if (!session.report.Check(started.window != nullptr, "the icon shows in the tray"))
+    return started;
   started.program->WaitForIdle(kWindowMs);
   Sleep(1000);
   return started;
@@ -178,7 +169,8 @@ void MeasureMenuToWindow(Session& session) {
       const ULONGLONG end = GetTickCount64() + kWindowMs;
       while (!(form = program.FindForm(choice.form, true)) && GetTickCount64() < end) Sleep(1);
       const double elapsed = NowMs() - before;
-      if (!session.report.Check(form != nullptr, std::string("the ") + choice.name + " shows")) return;
+      if (!session.report.Check(form != nullptr, std::string("the ") + choice.name + " shows"))
+        return;
       times.push_back(elapsed);
       MovePointerAway();
       program.WaitForIdle(kWindowMs);
@@ -205,10 +197,9 @@ void Measure(Session& session) {
   }
   const double floorSize = static_cast<double>(FileSize(session.floorPath)) / 1024;
   const double programSize = static_cast<double>(FileSize(session.exePath)) / 1024;
-  std::printf("\nmedians of %d runs each:       %12s %12s %8s\n", session.runs, "floor",
-              "program", "ratio");
-  Row("start-up to the icon in the tray", Median(floor.startupMs), Median(program.startupMs),
-      "ms");
+  std::printf("\nmedians of %d runs each:       %12s %12s %8s\n", session.runs, "floor", "program",
+              "ratio");
+  Row("start-up to the icon in the tray", Median(floor.startupMs), Median(program.startupMs), "ms");
   Row("  the fastest quarter of the runs", LowerQuartile(floor.startupMs),
       LowerQuartile(program.startupMs), "ms");
   Row("private bytes in the tray", Median(floor.privateKiB), Median(program.privateKiB), "KiB");
@@ -226,15 +217,10 @@ void Measure(Session& session) {
   MeasureMenuToWindow(session);
 }
 
-const Scenario kMeasure[] = {
-    {"measure", "start-up, memory, size, idle wake-ups and menu speed against the floor",
-     Measure},
+const RegisteredScenarios kMeasure{
+    {"measure", "start-up, memory, size, idle wake-ups and menu speed against the floor", Measure},
 };
 
 }  // namespace
-
-std::span<const Scenario> MeasureScenarios() {
-  return kMeasure;
-}
 
 }  // namespace e2e
