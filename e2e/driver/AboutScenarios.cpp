@@ -12,7 +12,6 @@
 #include "Registry.h"
 #include "Scenarios.h"
 #include "ScreenReader.h"
-#include "Screenshot.h"
 #include "Text.h"
 #include "TrayIcon.h"
 

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "Scenarios.h"
-#include "TrayIcon.h"
 
 namespace e2e {
 

@@ -5,7 +5,6 @@
 #include "FormActions.h"
 #include "Scenarios.h"
 #include "ScreenReader.h"
-#include "Screenshot.h"
 
 namespace e2e {
 

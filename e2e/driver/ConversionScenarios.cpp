@@ -9,7 +9,6 @@
 #include "Poll.h"
 #include "PopupMenu.h"
 #include "Scenarios.h"
-#include "Screenshot.h"
 #include "TodayStardate.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"

@@ -9,7 +9,6 @@
 #include <cwctype>
 #include <initializer_list>
 #include <iterator>
-#include <span>
 #include <string>
 #include <vector>
 

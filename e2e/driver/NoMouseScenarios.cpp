@@ -2,13 +2,11 @@
 // reaches the links and the captains' pictures, which show their focus, and Space or Enter on a
 // picture chooses the tooltip's convention; Escape closes each window and About stores nothing.
 #include <string>
-#include <vector>
 
 #include "FormActions.h"
 #include "Poll.h"
 #include "Registry.h"
 #include "Scenarios.h"
-#include "Screenshot.h"
 
 namespace e2e {
 

@@ -2,7 +2,6 @@
 // second icon; the running copy shows its About window and the new start ends with 0.
 #include <string>
 
-#include "FormActions.h"
 #include "Poll.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "FormActions.h"
-#include "Poll.h"
 #include "PopupMenu.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"

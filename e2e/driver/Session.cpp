@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "Automation.h"
 #include "Poll.h"
 #include "PopupMenu.h"
 #include "Registry.h"

@@ -8,7 +8,6 @@
 #include "Poll.h"
 #include "PopupMenu.h"
 #include "Scenarios.h"
-#include "Screenshot.h"
 #include "TrayIcon.h"
 #include "measure/ProcessMeter.h"
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "FormActions.h"
-#include "Poll.h"
 #include "PopupMenu.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"
