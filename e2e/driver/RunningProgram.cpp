@@ -8,14 +8,25 @@
 namespace e2e {
 
 RunningProgram::RunningProgram(const std::wstring& exePath, bool forTesting) {
-  std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/") + 1);
+  const std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/") + 1);
   std::wstring commandLine = L"\"" + exePath + L"\"";
   if (forTesting) commandLine += std::wstring(L" ") + kestal::kAutomationSwitch;
+  Start(exePath.c_str(), commandLine, folder.empty() ? nullptr : folder.c_str());
+}
+
+std::unique_ptr<RunningProgram> RunningProgram::OfCommand(std::wstring commandLine) {
+  std::unique_ptr<RunningProgram> program(new RunningProgram());
+  program->Start(nullptr, std::move(commandLine), nullptr);
+  return program;
+}
+
+void RunningProgram::Start(const wchar_t* exePath, std::wstring commandLine,
+                           const wchar_t* folder) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+  if (!CreateProcessW(exePath, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
+                      &startup, &info))
     return;
   CloseHandle(info.hThread);
   process_ = info.hProcess;
