@@ -163,8 +163,7 @@ void Endurance(Session& session) {
   // objects are counted by the random round and the frames check.
   const AnimationSwitch animations(session.animations);
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    const std::wstring& exe = session.exePath;
-    ProcessMeter meter(program.Handle(), program.Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
+    ProcessMeter meter(program, session.exePath);
 
     // All parts are first played twice over, a few times each, every conversion case among them:
     // what the first use of a window or a message box loads for good (the system's icons and

@@ -389,8 +389,7 @@ void RandomInput(Session& session) {
     }
   } restore{session};
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    const std::wstring& exe = session.exePath;
-    ProcessMeter meter(program.Handle(), program.Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
+    ProcessMeter meter(program, session.exePath);
     if (!report.Check(WarmUp(session, program), "each window opens and closes once")) return;
     RandomRound warmUp(session, program, seed + 1);
     warmUp.Play(kWarmUpRound);

@@ -49,6 +49,13 @@ const std::wstring& ScreenshotFolder() {
   return Folder();
 }
 
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
 COLORREF Picture::At(int x, int y) const {
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
   const BYTE* pixel =

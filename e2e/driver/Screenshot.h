@@ -24,6 +24,8 @@ bool SaveScreenshot(const std::string& name, HWND window = nullptr);
 // The part of the settled screen that the rectangle (screen pixels) covers.
 bool SaveScreenshot(const std::string& name, const RECT& area);
 void SetScreenshotFolder(const std::wstring& folder);
+// The screen's density, in dots per inch.
+int ScreenDpi();
 const std::wstring& ScreenshotFolder();
 
 }  // namespace e2e

@@ -9,6 +9,7 @@
 #include "Automation.h"
 #include "CaptionCrops.h"
 #include "FormActions.h"
+#include "MessageBoxes.h"
 #include "Scenarios.h"
 #include "ScreenReader.h"
 #include "Screenshot.h"
@@ -17,13 +18,6 @@
 namespace e2e {
 
 namespace {
-
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
 
 std::string Points(int twentieths) {
   char text[16];
@@ -34,14 +28,8 @@ std::string Points(int twentieths) {
 // A caption on one line of the report: line breaks as " | ", long texts cut short.
 std::string OneLine(const std::string& text) {
   std::string line;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      line += " | ";
-    } else {
-      line += text[i];
-    }
-  }
+  for (const char c : AsShownLines(text))
+    line += c == '\n' ? std::string(" | ") : std::string(1, c);
   return line.size() > 72 ? line.substr(0, 69) + "..." : line;
 }
 

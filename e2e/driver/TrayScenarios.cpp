@@ -127,7 +127,7 @@ void MenuByKeyboard(Session& session) {
 void LibrariesLoadedWhenNeeded(Session& session) {
   Report& report = session.report;
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    ProcessMeter meter(program.Handle(), program.Id(), L"");
+    ProcessMeter meter(program, L"");
     report.Check(WaitUntil([&] { return TrayIconExists(program.Form1()); }, kWindowMs),
                  "the icon is in the tray");
     report.Check(meter.HasLoaded(L"user32.dll"), "the program's libraries can be listed");

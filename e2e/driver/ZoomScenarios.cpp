@@ -13,6 +13,7 @@
 #include "Poll.h"
 #include "PopupMenu.h"
 #include "Scenarios.h"
+#include "Screenshot.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
 
@@ -178,9 +179,7 @@ void ZoomFrames(Session& session) {
     ParkPointer();
 
     Marks marks(session.framesFolder);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = ScreenDpi();
     marks.Number("dpi", dpi);
     marks.Rect("opening-anchor",
                {GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1,

@@ -25,10 +25,6 @@ double NowMs() {
   return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-std::wstring FileName(const std::wstring& path) {
-  return path.substr(path.find_last_of(L"\\/") + 1);
-}
-
 double Median(std::vector<double> values) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
@@ -96,7 +92,7 @@ void CloseTrayProgram(Session& session, TrayProgram& started) {
 void MeasureOneStart(Session& session, const std::wstring& exe, ProgramFigures& figures) {
   TrayProgram started = StartToTray(session, exe);
   if (!started.window) return;
-  ProcessMeter meter(started.program->Handle(), started.program->Id(), FileName(exe));
+  ProcessMeter meter(*started.program, exe);
   const auto memory = meter.Memory();
   if (session.report.Check(memory.has_value(), "the memory figures are read")) {
     figures.startupMs.push_back(started.startupMs);
@@ -123,10 +119,8 @@ void CountIdleWakeUps(Session& session) {
   TrayProgram floor = StartToTray(session, session.floorPath);
   TrayProgram program = StartToTray(session, session.exePath);
   if (!floor.window || !program.window) return;
-  ProcessMeter floorMeter(floor.program->Handle(), floor.program->Id(),
-                          FileName(session.floorPath));
-  ProcessMeter programMeter(program.program->Handle(), program.program->Id(),
-                            FileName(session.exePath));
+  ProcessMeter floorMeter(*floor.program, session.floorPath);
+  ProcessMeter programMeter(*program.program, session.exePath);
   const auto floorBefore = floorMeter.ContextSwitches();
   const auto programBefore = programMeter.ContextSwitches();
   Sleep(static_cast<DWORD>(session.idleSeconds) * 1000);
