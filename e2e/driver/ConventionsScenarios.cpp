@@ -75,8 +75,7 @@ void ConventionsWindow(Session& session) {
     }
     CheckCentred(session, form, "conventions window");
     CheckTopmost(session, form, "conventions window");
-    ClickControl(form, Command1);
-    report.Check(program.WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window");
+    report.Check(program.CloseWithButton(form, Command1, kWindowMs), "\"&Ok\" closes the window");
   });
 }
 

@@ -57,8 +57,7 @@ bool WindowRounds(Session& session, RunningProgram& program, int rounds) {
     for (const MenuWindow& window : kMenuWindows) {
       HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
       if (!form) return false;
-      ClickControl(form, window.closeButton);
-      if (!session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
+      if (!session.report.Check(program.CloseWithButton(form, window.closeButton, kWindowMs),
                                 std::string("the ") + window.name + " closes"))
         return false;
     }
@@ -79,8 +78,7 @@ bool TooltipChanges(Session& session, RunningProgram& program, int changes) {
                               "the picture switches the convention"))
       return false;
   }
-  ClickControl(form, about::Command1);
-  return session.report.Check(program.WaitForFormGone(about::kForm, kWindowMs),
+  return session.report.Check(program.CloseWithButton(form, about::Command1, kWindowMs),
                               "\"&Ok\" closes the About window");
 }
 
@@ -93,8 +91,7 @@ bool Conversions(Session& session, RunningProgram& program, int count) {
     PlayConversion(session, program, form, cases[static_cast<size_t>(k) % cases.size()], false);
     if (session.report.Failures() != failuresBefore) return false;
   }
-  ClickControl(form, conversion::Command3);
-  return session.report.Check(program.WaitForFormGone(conversion::kForm, kWindowMs),
+  return session.report.Check(program.CloseWithButton(form, conversion::Command3, kWindowMs),
                               "\"&Esci\" closes the conversion window");
 }
 

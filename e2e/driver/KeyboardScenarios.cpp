@@ -283,14 +283,11 @@ void AccessKeys(Session& session, RunningProgram& program, HWND form, const Menu
 void Keyboard(Session& session) {
   Report& report = session.report;
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    for (const MenuWindow& window : kMenuWindows) {
-      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
-      if (!form) continue;
-      program.WaitForIdle(kWindowMs);
+    ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
       SetForegroundWindow(form);
       if (!report.Check(WaitUntil([&] { return GetForegroundWindow() == form; }, kWindowMs),
                         std::string(window.name) + " has the keyboard"))
-        continue;
+        return;
       const std::string name = window.name;
       WalkRound(session, form, window.form, false, name);
       WalkRound(session, form, window.form, true, name);
@@ -318,11 +315,7 @@ void Keyboard(Session& session) {
                      WaitForText(form, VelornDate, want, kKeyMs));
       }
       AccessKeys(session, program, form, window);
-      if (program.FindForm(window.form, true)) {
-        ClickControl(form, window.closeButton);
-        program.WaitForFormGone(window.form, kWindowMs);
-      }
-    }
+    });
   });
 }
 

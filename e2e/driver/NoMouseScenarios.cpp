@@ -77,15 +77,13 @@ void AboutWithTheKeyboard(Session& session) {
 
 void EscapeClosesEachWindow(Session& session) {
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    for (const MenuWindow& window : kMenuWindows) {
-      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
-      if (!form || !InFront(session, form, window.name)) continue;
-      program.WaitForIdle(kWindowMs);
+    ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
+      if (!InFront(session, form, window.name)) return;
       PressKey(VK_ESCAPE);
       session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
                            std::string("Escape closes the ") + window.name);
       session.report.Check(program.Running(), "the program goes on in the tray");
-    }
+    });
     session.report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey), "nothing is stored");
   });
 }

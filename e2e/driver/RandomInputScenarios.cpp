@@ -280,8 +280,7 @@ bool CloseEverything(Session& session, RunningProgram& program,
       closed = PressOk(box, 2000) || closed;
     for (const MenuWindow& window : kMenuWindows) {
       if (HWND form = program.FindForm(window.form, true)) {
-        ClickControl(form, window.closeButton);
-        program.WaitForFormGone(window.form, 2000);
+        program.CloseWithButton(form, window.closeButton, 2000);
         closed = true;
       }
     }
@@ -365,8 +364,7 @@ bool WarmUp(Session& session, RunningProgram& program) {
       PressEnterIn(form, conversion::DataSource);
       PressOk(WaitForMessageBox(program.Id(), kWindowMs).window, kWindowMs);
     }
-    ClickControl(form, window.closeButton);
-    if (!program.WaitForFormGone(window.form, kWindowMs)) return false;
+    if (!program.CloseWithButton(form, window.closeButton, kWindowMs)) return false;
   }
   return program.WaitForIdle(kWindowMs);
 }

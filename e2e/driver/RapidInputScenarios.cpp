@@ -97,8 +97,8 @@ void DoubleClicksWhileOpening(Session& session, RunningProgram& program) {
   CheckOneOfEachKind(session, program, "double clicks while the conversion window opens");
 
   if (HWND about = program.FindForm(about::kForm, true)) {
-    ClickControl(about, about::Command1);
-    session.report.Check(program.WaitForFormGone(about::kForm, kWindowMs), "About closes");
+    session.report.Check(program.CloseWithButton(about, about::Command1, kWindowMs),
+                         "About closes");
   }
   DoubleClickBurst(program);
   session.report.Check(program.WaitForForm(about::kForm, kWindowMs) != nullptr,

@@ -1,5 +1,6 @@
 #include "RunningProgram.h"
 
+#include "Automation.h"
 #include "Poll.h"
 #include "WindowFinder.h"
 #include "platform/win32/AutomationQuery.h"
@@ -68,6 +69,12 @@ HWND RunningProgram::WaitForForm(const std::wstring& formName, DWORD timeoutMs) 
 
 bool RunningProgram::WaitForFormGone(const std::wstring& formName, DWORD timeoutMs) const {
   return WaitUntil([&] { return FindForm(formName, false) == nullptr; }, timeoutMs);
+}
+
+bool RunningProgram::CloseWithButton(HWND form, int button, DWORD timeoutMs) const {
+  const std::wstring kind = ClassOf(form);
+  PostMessageW(ControlWindow(form, button), BM_CLICK, 0, 0);
+  return WaitUntil([&] { return !FindTopLevel(WindowOfClass(kind).OfProcess(id_)); }, timeoutMs);
 }
 
 int RunningProgram::VisibleWindowCount() const {

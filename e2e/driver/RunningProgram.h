@@ -33,6 +33,9 @@ class RunningProgram {
   HWND FindForm(const std::wstring& formName, bool visibleOnly) const;
   HWND WaitForForm(const std::wstring& formName, DWORD timeoutMs) const;
   bool WaitForFormGone(const std::wstring& formName, DWORD timeoutMs) const;
+  // Clicks the window's button (posted: the click may open a modal box) and waits until no window
+  // of its kind is left.
+  bool CloseWithButton(HWND form, int button, DWORD timeoutMs) const;
   // Visible top-level windows of the program, message boxes and menus included.
   int VisibleWindowCount() const;
 

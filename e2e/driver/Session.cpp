@@ -99,6 +99,20 @@ HWND OpenFromTrayMenu(Session& session, RunningProgram& program, MenuItem item,
   return form;
 }
 
+void ForEachMenuWindow(Session& session, RunningProgram& program,
+                       const std::function<void(const MenuWindow&, HWND)>& steps) {
+  for (const MenuWindow& window : kMenuWindows) {
+    HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
+    if (!form) continue;
+    program.WaitForIdle(kWindowMs);
+    steps(window, form);
+    if (program.FindForm(window.form, true)) {
+      session.report.Check(program.CloseWithButton(form, window.closeButton, kWindowMs),
+                           window.name + std::string(" closes"));
+    }
+  }
+}
+
 void Snapshot(RunningProgram& program, const std::string& name) {
   program.WaitForIdle(kWindowMs);
   SaveScreenshot(name);

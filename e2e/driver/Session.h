@@ -65,6 +65,10 @@ bool ChooseFromTrayMenu(Session& session, RunningProgram& program, MenuItem item
 // did not.
 HWND OpenFromTrayMenu(Session& session, RunningProgram& program, MenuItem item,
                       const wchar_t* formName);
+// Opens each window of the tray menu in turn and plays `steps` on it once the program is idle; a
+// window the steps leave open is then closed with its button, and its going checked.
+void ForEachMenuWindow(Session& session, RunningProgram& program,
+                       const std::function<void(const MenuWindow&, HWND)>& steps);
 // Saves a screenshot once the program has painted what it shows.
 void Snapshot(RunningProgram& program, const std::string& name);
 // Checks that the window is placed in the middle of the screen (within a pixel).

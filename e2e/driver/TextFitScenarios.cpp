@@ -166,10 +166,7 @@ void TextFit(Session& session) {
                    std::to_string(tray->reply.smallIconSize));
     }
 
-    for (const MenuWindow& window : kMenuWindows) {
-      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
-      if (!form) continue;
-      program.WaitForIdle(kWindowMs);
+    ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
       CheckSize(session, form, window, dpi);
       ListCaptions(session, form, dpi, window.name, density + "-" + window.name);
       if (window.form == std::wstring(about::kForm)) {
@@ -182,10 +179,7 @@ void TextFit(Session& session) {
       }
       // A window on a monitor of another density than the system's: played on a 96-dpi system.
       if (dpi == 96) FollowDensityChanges(session, program, form, window, dpi);
-      ClickControl(form, window.closeButton);
-      report.Check(program.WaitForFormGone(window.form, kWindowMs),
-                   window.name + std::string(" closes"));
-    }
+    });
   });
 }
 

@@ -167,8 +167,7 @@ void MeasureMenuToWindow(Session& session) {
       times.push_back(elapsed);
       MovePointerAway();
       program.WaitForIdle(kWindowMs);
-      ClickControl(form, choice.closeButton);
-      if (!session.report.Check(program.WaitForFormGone(choice.form, kWindowMs),
+      if (!session.report.Check(program.CloseWithButton(form, choice.closeButton, kWindowMs),
                                 "the window closes"))
         return;
     }
