@@ -72,9 +72,8 @@ void CheckExitedCleanly(Session& session, RunningProgram& program) {
                        "no icon is left in the tray");
 }
 
-HWND OpenTrayMenu(Session& session, RunningProgram& program) {
-  // The menu opens where the pointer is.
-  PointAtTrayIcon();
+HWND OpenTrayMenu(Session& session, RunningProgram& program, bool pointAtIcon) {
+  if (pointAtIcon) PointAtTrayIcon();
   PostTrayEvent(program.Form1(), WM_RBUTTONUP);
   HWND menu = WaitForPopupMenu(program.Id(), kWindowMs);
   session.report.Check(menu != nullptr, "a right click on the icon opens the menu");

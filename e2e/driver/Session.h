@@ -57,8 +57,9 @@ void CheckExitedCleanly(Session& session, RunningProgram& program);
 void WithProgram(Session& session, const std::optional<std::string>& setting,
                  const std::function<void(RunningProgram&)>& steps);
 
-// Right-clicks the icon and waits for the program's popup menu; nullptr when none showed.
-HWND OpenTrayMenu(Session& session, RunningProgram& program);
+// Right-clicks the icon and waits for the program's popup menu; nullptr when none showed. The
+// menu opens where the pointer is: on the icon, unless `pointAtIcon` is false.
+HWND OpenTrayMenu(Session& session, RunningProgram& program, bool pointAtIcon = true);
 // Opens the menu and chooses the item; true when the menu showed and closed.
 bool ChooseFromTrayMenu(Session& session, RunningProgram& program, MenuItem item);
 // Chooses the item and waits for the program's window `formName` to show; nullptr when it

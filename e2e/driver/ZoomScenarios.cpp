@@ -200,9 +200,8 @@ void ZoomFrames(Session& session) {
     const MenuWindow& opened = kMenuWindows[0];
     // The right click's menu, opened where the pointer rests: the pointer never goes near the
     // icon, whose tooltip would show in the outline's way.
-    PostTrayEvent(program.Form1(), WM_RBUTTONUP);
-    HWND menu = WaitForPopupMenu(program.Id(), kWindowMs);
-    if (!report.Check(menu != nullptr, "a right click on the icon opens the menu")) return;
+    HWND menu = OpenTrayMenu(session, program, false);
+    if (!menu) return;
     RECT menuRect{};
     GetWindowRect(menu, &menuRect);
     marks.Rect("menu-rect", menuRect);
