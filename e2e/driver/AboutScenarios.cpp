@@ -12,7 +12,6 @@
 #include "Registry.h"
 #include "Scenarios.h"
 #include "ScreenReader.h"
-#include "Screenshot.h"
 #include "Text.h"
 #include "TrayIcon.h"
 
@@ -83,8 +82,7 @@ void AboutWindow(Session& session) {
   ClickControl(form, Check1);
   report.Check(WaitForOn(form, Check1, true, kWindowMs), "the autostart box ticks");
   Snapshot(*program, "about-chosen");
-  ClickControl(form, Command1);
-  report.Check(program->WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window");
+  report.Check(program->CloseWithButton(form, Command1, kWindowMs), "\"&Ok\" closes the window");
   report.Equal("\"&Ok\" stores the Next Generation convention", "Next Generation",
                ReadString(HKEY_CURRENT_USER, kSettingsKey, kSettingName).value_or("(none)"));
   const std::string run = ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName).value_or("(none)");
@@ -111,8 +109,8 @@ void AboutWindow(Session& session) {
   CheckShownOptions(session, form, "Velorn Classic", true, "after the classic picture");
   ClickControl(form, Check1);
   report.Check(WaitForOn(form, Check1, false, kWindowMs), "the autostart box unticks");
-  ClickControl(form, Command1);
-  report.Check(program->WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window again");
+  report.Check(program->CloseWithButton(form, Command1, kWindowMs),
+               "\"&Ok\" closes the window again");
   report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey),
                "the classic convention removes the stored section");
   report.Check(!ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName).has_value(),
@@ -140,8 +138,8 @@ void AboutClosedWithoutOk(Session& session) {
   report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey),
                "closing without \"&Ok\" stores nothing");
   CheckTooltip(session, std::string("Next Generation"), "about-unconfirmed-tooltip");
-  if (conventionsWindow) ClickControl(conventionsWindow, conventions::Command1);
-  program->WaitForFormGone(conventions::kForm, kWindowMs);
+  if (conventionsWindow)
+    program->CloseWithButton(conventionsWindow, conventions::Command1, kWindowMs);
   CloseAndCheckExit(session, *program);
 
   auto again = StartProgram(session);
@@ -182,8 +180,7 @@ void AboutStartupSwitch(Session& session) {
   HWND form = OpenFromTrayMenu(session, *program, MenuItem::Informazioni, kForm);
   if (form) {
     CheckShownOptions(session, form, "Velorn Classic", true, "turned on again");
-    ClickControl(form, Command1);
-    program->WaitForFormGone(kForm, kWindowMs);
+    program->CloseWithButton(form, Command1, kWindowMs);
   }
   CloseAndCheckExit(session, *program);
   DeleteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
@@ -266,7 +263,7 @@ void AboutAutostartFolders(Session& session) {
   DeleteValue(HKEY_CURRENT_USER, kRunKey, kRunValueName);
 }
 
-const Scenario kAbout[] = {
+const RegisteredScenarios kAbout{
     {"about-window", "the About window shows and stores both options", AboutWindow},
     {"about-unconfirmed", "the About window closed without \"&Ok\" stores nothing",
      AboutClosedWithoutOk},
@@ -278,9 +275,5 @@ const Scenario kAbout[] = {
 };
 
 }  // namespace
-
-std::span<const Scenario> AboutScenarios() {
-  return kAbout;
-}
 
 }  // namespace e2e

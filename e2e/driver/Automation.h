@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <optional>
-#include <string>
 
 #include "platform/win32/AutomationQuery.h"
 

@@ -11,11 +11,6 @@ namespace e2e {
 
 namespace {
 
-RECT Clamped(const Picture& picture, RECT r) {
-  return {std::max<LONG>(r.left, 0), std::max<LONG>(r.top, 0),
-          std::min<LONG>(r.right, picture.width), std::min<LONG>(r.bottom, picture.height)};
-}
-
 // The commonest colour of the area: the background the caption is drawn on.
 COLORREF Background(const Picture& picture, RECT area) {
   std::map<COLORREF, int> counts;
@@ -55,9 +50,9 @@ char Unaccented(unsigned char second) {
 }  // namespace
 
 RECT CaptionArea(const Picture& picture, RECT box, bool runsBelow) {
-  box = Clamped(picture, box);
+  box = picture.Clamped(box);
   if (box.right <= box.left || box.bottom <= box.top) return box;
-  RECT area = Clamped(picture, {box.left - 1, box.top - 1, box.right + 1, box.bottom + 1});
+  RECT area = picture.Clamped({box.left - 1, box.top - 1, box.right + 1, box.bottom + 1});
   if (!runsBelow) return area;
   const COLORREF background = Background(picture, box);
   // The widest gap between the text's lines in its box, and the blank rows after its last.
@@ -85,7 +80,7 @@ RECT CaptionArea(const Picture& picture, RECT box, bool runsBelow) {
 }
 
 RECT AfterMark(const Picture& picture, RECT box) {
-  box = Clamped(picture, box);
+  box = picture.Clamped(box);
   if (box.right <= box.left || box.bottom <= box.top) return box;
   const COLORREF background = Background(picture, box);
   const auto inked = [&](LONG x) {
@@ -130,16 +125,12 @@ Picture InkOnWhite(const Picture& picture, RECT area) {
   for (LONG y = area.top; y < area.bottom; ++y)
     for (LONG x = area.left; x < area.right; ++x)
       farthest = std::max(farthest, Distance(picture.At(x, y), background));
-  Picture ink;
-  ink.width = area.right - area.left;
-  ink.height = area.bottom - area.top;
-  const size_t stride = (static_cast<size_t>(ink.width) * 3 + 3) & ~size_t{3};
-  ink.pixels.assign(stride * static_cast<size_t>(ink.height), 255);
+  Picture ink = Picture::Blank(area.right - area.left, area.bottom - area.top, 255);
   for (int y = 0; y < ink.height; ++y)
     for (int x = 0; x < ink.width; ++x) {
       const int away = Distance(picture.At(area.left + x, area.top + y), background);
       const auto grey = static_cast<BYTE>(255 - std::min(255, away * 255 / farthest));
-      BYTE* pixel = &ink.pixels[static_cast<size_t>(ink.height - 1 - y) * stride + x * 3];
+      BYTE* pixel = &ink.pixels[ink.Offset(x, y)];
       pixel[0] = pixel[1] = pixel[2] = grey;
     }
   return ink;
@@ -150,7 +141,7 @@ Picture InkOnWhite(const Picture& picture, RECT area) {
 void ListCaption(const Picture& picture, RECT area, const std::string& words,
                  const std::string& what) {
   static int listed = 0;
-  area = Clamped(picture, area);
+  area = picture.Clamped(area);
   if (ScreenshotFolder().empty() || area.right <= area.left || area.bottom <= area.top) return;
   CreateDirectoryW((ScreenshotFolder() + L"\\captions").c_str(), nullptr);
   const std::string name = "captions\\" + std::to_string(++listed);

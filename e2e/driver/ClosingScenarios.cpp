@@ -3,7 +3,6 @@
 #include <string>
 
 #include "Scenarios.h"
-#include "TrayIcon.h"
 
 namespace e2e {
 
@@ -38,15 +37,11 @@ void CloseFromMenu(Session& session) {
   }
 }
 
-const Scenario kClosing[] = {
+const RegisteredScenarios kClosing{
     {"close-from-menu", "\"Chiudi\" ends the program with or without an open window",
      CloseFromMenu},
 };
 
 }  // namespace
-
-std::span<const Scenario> ClosingScenarios() {
-  return kClosing;
-}
 
 }  // namespace e2e

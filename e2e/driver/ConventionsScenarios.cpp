@@ -5,7 +5,6 @@
 #include "FormActions.h"
 #include "Scenarios.h"
 #include "ScreenReader.h"
-#include "Screenshot.h"
 
 namespace e2e {
 
@@ -76,19 +75,14 @@ void ConventionsWindow(Session& session) {
     }
     CheckCentred(session, form, "conventions window");
     CheckTopmost(session, form, "conventions window");
-    ClickControl(form, Command1);
-    report.Check(program.WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window");
+    report.Check(program.CloseWithButton(form, Command1, kWindowMs), "\"&Ok\" closes the window");
   });
 }
 
-const Scenario kConventions[] = {
+const RegisteredScenarios kConventions{
     {"conventions-window", "the conventions window from the tray menu", ConventionsWindow},
 };
 
 }  // namespace
-
-std::span<const Scenario> ConventionsScenarios() {
-  return kConventions;
-}
 
 }  // namespace e2e

@@ -9,7 +9,7 @@
 #include "Poll.h"
 #include "PopupMenu.h"
 #include "Scenarios.h"
-#include "Screenshot.h"
+#include "Text.h"
 #include "TodayStardate.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
@@ -53,16 +53,10 @@ const char kFormatsText[] =
     "Data stellare Next Generation:\tXXXXX.X\r\r\n"
     "Gli ultimi due formati possono essere preceduti dal segno meno.\r";
 
-size_t CharCount(const std::string& utf8) {
-  size_t count = 0;
-  for (unsigned char c : utf8) count += (c & 0xC0) != 0x80;
-  return count;
-}
-
 void CheckInputSelected(Session& session, HWND form, const std::string& what) {
   const auto [start, length] = Selection(form, DataSource);
   session.report.Check(HasFocus(form, DataSource) && start == 0 &&
-                           length == static_cast<int>(CharCount(ReadText(form, DataSource))),
+                           length == static_cast<int>(ToWide(ReadText(form, DataSource)).size()),
                        what + ": the input has the focus, its whole text selected");
 }
 
@@ -175,8 +169,7 @@ void ConversionWindow(Session& session) {
       PressOk(formats.window, kWindowMs);
     }
 
-    ClickControl(form, Command3);
-    report.Check(program.WaitForFormGone(kForm, kWindowMs), "\"&Esci\" closes the window");
+    report.Check(program.CloseWithButton(form, Command3, kWindowMs), "\"&Esci\" closes the window");
 
     // Choosing the item again while the window is open starts it afresh.
     form = OpenFromTrayMenu(session, program, MenuItem::CalcoloData, kForm);
@@ -201,15 +194,11 @@ void ConversionWindow(Session& session) {
   });
 }
 
-const Scenario kConversion[] = {
+const RegisteredScenarios kConversion{
     {"conversion-window", "the tray menu opens the conversion window; conversions and messages",
      ConversionWindow},
 };
 
 }  // namespace
-
-std::span<const Scenario> ConversionScenarios() {
-  return kConversion;
-}
 
 }  // namespace e2e

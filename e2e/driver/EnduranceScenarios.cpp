@@ -57,8 +57,7 @@ bool WindowRounds(Session& session, RunningProgram& program, int rounds) {
     for (const MenuWindow& window : kMenuWindows) {
       HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
       if (!form) return false;
-      ClickControl(form, window.closeButton);
-      if (!session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
+      if (!session.report.Check(program.CloseWithButton(form, window.closeButton, kWindowMs),
                                 std::string("the ") + window.name + " closes"))
         return false;
     }
@@ -79,8 +78,7 @@ bool TooltipChanges(Session& session, RunningProgram& program, int changes) {
                               "the picture switches the convention"))
       return false;
   }
-  ClickControl(form, about::Command1);
-  return session.report.Check(program.WaitForFormGone(about::kForm, kWindowMs),
+  return session.report.Check(program.CloseWithButton(form, about::Command1, kWindowMs),
                               "\"&Ok\" closes the About window");
 }
 
@@ -93,8 +91,7 @@ bool Conversions(Session& session, RunningProgram& program, int count) {
     PlayConversion(session, program, form, cases[static_cast<size_t>(k) % cases.size()], false);
     if (session.report.Failures() != failuresBefore) return false;
   }
-  ClickControl(form, conversion::Command3);
-  return session.report.Check(program.WaitForFormGone(conversion::kForm, kWindowMs),
+  return session.report.Check(program.CloseWithButton(form, conversion::Command3, kWindowMs),
                               "\"&Esci\" closes the conversion window");
 }
 
@@ -163,8 +160,7 @@ void Endurance(Session& session) {
   // objects are counted by the random round and the frames check.
   const AnimationSwitch animations(session.animations);
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    const std::wstring& exe = session.exePath;
-    ProcessMeter meter(program.Handle(), program.Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
+    ProcessMeter meter(program, session.exePath);
 
     // All parts are first played twice over, a few times each, every conversion case among them:
     // what the first use of a window or a message box loads for good (the system's icons and
@@ -209,14 +205,10 @@ void Endurance(Session& session) {
   });
 }
 
-const Scenario kEndurance[] = {
+const RegisteredScenarios kEndurance{
     {"endurance", "rounds of windows, tooltip changes and conversions leak nothing", Endurance},
 };
 
 }  // namespace
-
-std::span<const Scenario> EnduranceScenarios() {
-  return kEndurance;
-}
 
 }  // namespace e2e

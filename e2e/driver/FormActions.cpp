@@ -7,6 +7,7 @@
 
 #include "Poll.h"
 #include "ScreenReader.h"
+#include "Screenshot.h"
 #include "Text.h"
 #include "WindowFinder.h"
 
@@ -79,10 +80,7 @@ int TopInTwips(HWND form, int control) {
   if (!part) return -1;
   POINT top{part->location.left, part->location.top};
   ScreenToClient(form, &top);
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return MulDiv(top.y, 1440, dpi);
+  return MulDiv(top.y, 1440, ScreenDpi());
 }
 
 std::string WaitForText(HWND form, int control, const std::string& expected, DWORD timeoutMs) {

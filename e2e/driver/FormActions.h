@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <utility>
 

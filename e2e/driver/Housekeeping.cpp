@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/FormWindowIds.h"
 #include "Poll.h"
 #include "Scenarios.h"
 #include "Screenshot.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
+#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 
@@ -46,39 +46,24 @@ void HoldDesktop(Session& session) {
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
 }
 
-struct Found {
-  std::vector<DWORD> processes;
-};
-
-BOOL CALLBACK CollectProgramWindows(HWND window, LPARAM param) {
+// The program's windows on the desktop, known by their class; not the driver's own.
+std::vector<HWND> ProgramWindows() {
   const std::wstring prefix = kestal::kFormClassPrefix;
-  if (ClassOf(window).compare(0, prefix.size(), prefix) == 0) {
-    auto& processes = reinterpret_cast<Found*>(param)->processes;
-    const DWORD id = ProcessOf(window);
-    if (id != GetCurrentProcessId()) processes.push_back(id);
+  std::vector<HWND> found;
+  for (HWND window : TopLevelWindows({})) {
+    if (ClassOf(window).compare(0, prefix.size(), prefix) == 0 &&
+        ProcessOf(window) != GetCurrentProcessId())
+      found.push_back(window);
   }
-  return TRUE;
+  return found;
 }
 
 // Ends every KestalDate.exe still on the desktop (found by its windows' class).
 void RemoveLeftPrograms(Session& session) {
-  Found found;
-  EnumWindows(CollectProgramWindows, reinterpret_cast<LPARAM>(&found));
-  for (DWORD id : found.processes) {
-    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-    if (!process) continue;
-    TerminateProcess(process, 3);
-    WaitForSingleObject(process, 5000);
-    CloseHandle(process);
+  for (HWND window : ProgramWindows()) {
+    if (auto program = RunningProgram::OfWindow(window)) program->Terminate();
   }
-  const std::wstring prefix = kestal::kFormClassPrefix;
-  session.report.Check(WaitUntil(
-                           [&] {
-                             Found left;
-                             EnumWindows(CollectProgramWindows, reinterpret_cast<LPARAM>(&left));
-                             return left.processes.empty();
-                           },
-                           5000),
+  session.report.Check(WaitUntil([] { return ProgramWindows().empty(); }, 5000),
                        "no KestalDate.exe is left on the desktop");
 }
 
@@ -100,7 +85,7 @@ void ShowTooltip(Session& session) {
   }
 }
 
-const Scenario kHousekeeping[] = {
+const RegisteredScenarios kHousekeeping{
     {"hold-desktop", "keeps the desktop open until closed", HoldDesktop},
     {"desktop-ready", "waits until the held desktop and its taskbar are there", DesktopReady},
     {"remove-left-programs", "ends any KestalDate.exe still running", RemoveLeftPrograms},
@@ -108,9 +93,5 @@ const Scenario kHousekeeping[] = {
 };
 
 }  // namespace
-
-std::span<const Scenario> HousekeepingScenarios() {
-  return kHousekeeping;
-}
 
 }  // namespace e2e

@@ -9,7 +9,6 @@
 #include <cwctype>
 #include <initializer_list>
 #include <iterator>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -284,14 +283,11 @@ void AccessKeys(Session& session, RunningProgram& program, HWND form, const Menu
 void Keyboard(Session& session) {
   Report& report = session.report;
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    for (const MenuWindow& window : kMenuWindows) {
-      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
-      if (!form) continue;
-      program.WaitForIdle(kWindowMs);
+    ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
       SetForegroundWindow(form);
       if (!report.Check(WaitUntil([&] { return GetForegroundWindow() == form; }, kWindowMs),
                         std::string(window.name) + " has the keyboard"))
-        continue;
+        return;
       const std::string name = window.name;
       WalkRound(session, form, window.form, false, name);
       WalkRound(session, form, window.form, true, name);
@@ -319,23 +315,15 @@ void Keyboard(Session& session) {
                      WaitForText(form, VelornDate, want, kKeyMs));
       }
       AccessKeys(session, program, form, window);
-      if (program.FindForm(window.form, true)) {
-        ClickControl(form, window.closeButton);
-        program.WaitForFormGone(window.form, kWindowMs);
-      }
-    }
+    });
   });
 }
 
-const Scenario kKeyboard[] = {
+const RegisteredScenarios kKeyboard{
     {"keyboard", "the windows worked from the keyboard: tab stops, option groups, access keys",
      Keyboard},
 };
 
 }  // namespace
-
-std::span<const Scenario> KeyboardScenarios() {
-  return kKeyboard;
-}
 
 }  // namespace e2e

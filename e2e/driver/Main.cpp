@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "Scenarios.h"
 #include "Screenshot.h"
@@ -17,26 +16,13 @@
 
 namespace {
 
-std::vector<e2e::Scenario> AllScenarios() {
-  std::vector<e2e::Scenario> all;
-  for (auto group : {e2e::HousekeepingScenarios(), e2e::SelfCheckScenarios(), e2e::TrayScenarios(),
-                     e2e::ConversionScenarios(), e2e::AboutScenarios(), e2e::ConventionsScenarios(),
-                     e2e::ClosingScenarios(), e2e::RapidInputScenarios(),
-                     e2e::RandomInputScenarios(), e2e::EnduranceScenarios(),
-                     e2e::MeasureScenarios(), e2e::TextFitScenarios(), e2e::InstallerScenarios(),
-                     e2e::ReaderScenarios(), e2e::OneCopyScenarios(), e2e::KeyboardScenarios(),
-                     e2e::NoMouseScenarios(), e2e::PictureScenarios(), e2e::ZoomScenarios()})
-    all.insert(all.end(), group.begin(), group.end());
-  return all;
-}
-
 int Usage() {
   std::printf(
       "usage: driver SCENARIO [--exe PATH] [--shots FOLDER] [--floor PATH] [--runs N]\n"
       "              [--idle-seconds N] [--cycles N] [--installer PATH] [--seed N]\n"
       "              [--frames FOLDER] [--animations on|off]\n"
       "scenarios:\n");
-  for (const auto& scenario : AllScenarios())
+  for (const auto& scenario : e2e::AllScenarios())
     std::printf("  %-24s %s\n", scenario.name, scenario.what);
   return 2;
 }
@@ -77,7 +63,7 @@ int wmain(int argc, wchar_t** argv) {
       return Usage();
     }
   }
-  for (const auto& scenario : AllScenarios()) {
+  for (const auto& scenario : e2e::AllScenarios()) {
     if (name != scenario.name) continue;
     std::printf("scenario %s: %s\n", scenario.name, scenario.what);
     scenario.play(session);

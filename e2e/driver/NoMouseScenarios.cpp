@@ -2,13 +2,11 @@
 // reaches the links and the captains' pictures, which show their focus, and Space or Enter on a
 // picture chooses the tooltip's convention; Escape closes each window and About stores nothing.
 #include <string>
-#include <vector>
 
 #include "FormActions.h"
 #include "Poll.h"
 #include "Registry.h"
 #include "Scenarios.h"
-#include "Screenshot.h"
 
 namespace e2e {
 
@@ -79,28 +77,22 @@ void AboutWithTheKeyboard(Session& session) {
 
 void EscapeClosesEachWindow(Session& session) {
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    for (const MenuWindow& window : kMenuWindows) {
-      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
-      if (!form || !InFront(session, form, window.name)) continue;
-      program.WaitForIdle(kWindowMs);
+    ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
+      if (!InFront(session, form, window.name)) return;
       PressKey(VK_ESCAPE);
       session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
                            std::string("Escape closes the ") + window.name);
       session.report.Check(program.Running(), "the program goes on in the tray");
-    }
+    });
     session.report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey), "nothing is stored");
   });
 }
 
-const Scenario kNoMouse[] = {
+const RegisteredScenarios kNoMouse{
     {"about-keys", "About worked with the keyboard alone", AboutWithTheKeyboard},
     {"escape-closes", "Escape closes each window", EscapeClosesEachWindow},
 };
 
 }  // namespace
-
-std::span<const Scenario> NoMouseScenarios() {
-  return kNoMouse;
-}
 
 }  // namespace e2e

@@ -2,7 +2,6 @@
 // second icon; the running copy shows its About window and the new start ends with 0.
 #include <string>
 
-#include "FormActions.h"
 #include "Poll.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"
@@ -14,19 +13,8 @@ namespace e2e {
 namespace {
 
 // Windows of the program's class for that form, in every process.
-int WindowsOfClass(const wchar_t* formName) {
-  struct Count {
-    std::wstring className;
-    int found;
-  } count{std::wstring(kestal::kFormClassPrefix) + formName, 0};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* c = reinterpret_cast<Count*>(param);
-        if (ClassOf(window) == c->className) ++c->found;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count.found;
+size_t WindowsOfClass(const wchar_t* formName) {
+  return TopLevelWindows(WindowOfClass(std::wstring(kestal::kFormClassPrefix) + formName)).size();
 }
 
 // Starts the program again as a user would and checks that the start ends by itself with 0.
@@ -71,14 +59,10 @@ void OneCopy(Session& session) {
   CloseAndCheckExit(session, next);
 }
 
-const Scenario kOneCopy[] = {
+const RegisteredScenarios kOneCopy{
     {"one-copy", "a second start shows the running copy's About window and ends", OneCopy},
 };
 
 }  // namespace
-
-std::span<const Scenario> OneCopyScenarios() {
-  return kOneCopy;
-}
 
 }  // namespace e2e

@@ -24,11 +24,9 @@ bool Painted(const Picture& picture) {
   return false;
 }
 
-// A window as it opens from the menu, on its own; closed again.
+// A window as it opens from the menu, on its own.
 void PictureOfWindow(Session& session, RunningProgram& program, const MenuWindow& window,
-                     const char* picture) {
-  HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
-  if (!form) return;
+                     HWND form) {
   if (window.form == std::wstring(conversion::kForm)) {
     // A conversion done, as a user would show it.
     ClickControl(form, conversion::Option5);
@@ -39,11 +37,11 @@ void PictureOfWindow(Session& session, RunningProgram& program, const MenuWindow
   program.WaitForIdle(kWindowMs);
   // Shown is not yet drawn: the picture waits for the window's own colours.
   WaitUntil([&] { return Painted(TakePicture(form)); }, kWindowMs);
+  const char* picture = window.form == std::wstring(about::kForm)        ? "about"
+                        : window.form == std::wstring(conversion::kForm) ? "conversion"
+                                                                         : "conventions";
   session.report.Check(SaveScreenshot(picture, form),
                        std::string("the picture of the ") + window.name);
-  ClickControl(form, window.closeButton);
-  session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
-                       std::string(window.name) + " closes");
 }
 
 void Pictures(Session& session) {
@@ -59,23 +57,16 @@ void Pictures(Session& session) {
       session.report.Check(SaveScreenshot("tooltip", area), "the picture of the tooltip");
     }
     MovePointerAway();
-    for (const MenuWindow& window : kMenuWindows) {
-      const char* picture = window.form == std::wstring(about::kForm)        ? "about"
-                            : window.form == std::wstring(conversion::kForm) ? "conversion"
-                                                                             : "conventions";
-      PictureOfWindow(session, program, window, picture);
-    }
+    ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
+      PictureOfWindow(session, program, window, form);
+    });
   });
 }
 
-const Scenario kPictures[] = {
+const RegisteredScenarios kPictures{
     {"pictures", "the pictures of the tooltip and of the three windows for the README", Pictures},
 };
 
 }  // namespace
-
-std::span<const Scenario> PictureScenarios() {
-  return kPictures;
-}
 
 }  // namespace e2e

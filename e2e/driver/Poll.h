@@ -2,8 +2,6 @@
 // Bounded waiting: the driver never sleeps a fixed time where it can look for what it waits for.
 #include <windows.h>
 
-#include <optional>
-
 namespace e2e {
 
 inline constexpr DWORD kPollStepMs = 20;

@@ -38,14 +38,18 @@ bool OwnBoxTitle(const std::string& title) {
   return title == "KestalDate" || title == "datasource.text";
 }
 
-// The classes and titles of the program's visible windows, for a failure's detail.
-std::string VisibleWindows(const RunningProgram& program) {
+// The classes and titles of windows, for a failure's detail.
+std::string Described(const std::vector<HWND>& windows) {
   std::string listed;
-  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-    if (ProcessOf(w) == program.Id() && IsWindowVisible(w))
-      listed += " [" + ToUtf8(ClassOf(w)) + " \"" + TextOf(w) + "\"]";
-  }
+  for (HWND w : windows) listed += " [" + ToUtf8(ClassOf(w)) + " \"" + TextOf(w) + "\"]";
   return listed;
+}
+
+// The program's top-level windows, the visible ones or all.
+std::vector<HWND> WindowsOf(const RunningProgram& program, bool visibleOnly) {
+  WindowQuery query = WindowQuery{}.OfProcess(program.Id());
+  if (visibleOnly) query.Visible();
+  return TopLevelWindows(query);
 }
 
 class RandomRound {
@@ -204,24 +208,22 @@ class RandomRound {
       healthy_ = false;
     }
     // No dialog but the program's own boxes: no crash report, no error of the system.
-    HWND dialog = FindTopLevel(WindowOfClass(L"#32770").Visible());
-    for (; dialog; dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) {
-      if (!IsWindowVisible(dialog)) continue;
+    for (HWND dialog : TopLevelWindows(WindowOfClass(L"#32770").Visible())) {
       const std::string text = TextOf(dialog);
       if (ProcessOf(dialog) == program_.Id() && OwnBoxTitle(text)) continue;
       RECT r{};
       // A box that closed while it was read (the program's own, as a rule) is no error.
       if (!GetWindowRect(dialog, &r) || !IsWindowVisible(dialog)) continue;
-      std::string inside;
+      std::vector<HWND> inside;
       for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        inside += " [" + ToUtf8(ClassOf(child)) + " \"" + TextOf(child) + "\"]";
+        inside.push_back(child);
       report.Check(false, when + ": no error dialog shows",
                    "\"" + text + "\" of " +
                        (ProcessOf(dialog) == program_.Id()
                             ? std::string("the program")
                             : "process " + std::to_string(ProcessOf(dialog))) +
                        ", " + std::to_string(r.right - r.left) + "x" +
-                       std::to_string(r.bottom - r.top) + inside);
+                       std::to_string(r.bottom - r.top) + Described(inside));
       for (const std::string& done : lately_) report.Note("  lately: " + done);
       healthy_ = false;
     }
@@ -239,15 +241,6 @@ class RandomRound {
     if (lately_.size() > 24) lately_.pop_front();
   }
 };
-
-// The classes of all the program's top-level windows, hidden ones too, for a failure's detail.
-std::string ProgramWindows(const RunningProgram& program) {
-  std::string listed;
-  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-    if (ProcessOf(w) == program.Id()) listed += " " + ToUtf8(ClassOf(w));
-  }
-  return listed;
-}
 
 // What the program's thread is inside of, for a failure's detail: a menu, a move, capture.
 std::string ThreadState(const RunningProgram& program) {
@@ -287,8 +280,7 @@ bool CloseEverything(Session& session, RunningProgram& program,
       closed = PressOk(box, 2000) || closed;
     for (const MenuWindow& window : kMenuWindows) {
       if (HWND form = program.FindForm(window.form, true)) {
-        ClickControl(form, window.closeButton);
-        program.WaitForFormGone(window.form, 2000);
+        program.CloseWithButton(form, window.closeButton, 2000);
         closed = true;
       }
     }
@@ -297,8 +289,9 @@ bool CloseEverything(Session& session, RunningProgram& program,
     if (!closed && !WaitUntil([&] { return program.VisibleWindowCount() == 0; }, 1000)) continue;
     if (!closed) break;
   }
-  if (session.report.Check(program.VisibleWindowCount() == 0, "every window is closed",
-                           VisibleWindows(program) + ThreadState(program) + CloseButtons(program))) {
+  if (session.report.Check(
+          program.VisibleWindowCount() == 0, "every window is closed",
+          Described(WindowsOf(program, true)) + ThreadState(program) + CloseButtons(program))) {
     return true;
   }
   for (const std::string& done : lately) session.report.Note("  lately: " + done);
@@ -371,8 +364,7 @@ bool WarmUp(Session& session, RunningProgram& program) {
       PressEnterIn(form, conversion::DataSource);
       PressOk(WaitForMessageBox(program.Id(), kWindowMs).window, kWindowMs);
     }
-    ClickControl(form, window.closeButton);
-    if (!program.WaitForFormGone(window.form, kWindowMs)) return false;
+    if (!program.CloseWithButton(form, window.closeButton, kWindowMs)) return false;
   }
   return program.WaitForIdle(kWindowMs);
 }
@@ -395,8 +387,7 @@ void RandomInput(Session& session) {
     }
   } restore{session};
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    const std::wstring& exe = session.exePath;
-    ProcessMeter meter(program.Handle(), program.Id(), exe.substr(exe.find_last_of(L"\\/") + 1));
+    ProcessMeter meter(program, session.exePath);
     if (!report.Check(WarmUp(session, program), "each window opens and closes once")) return;
     RandomRound warmUp(session, program, seed + 1);
     warmUp.Play(kWarmUpRound);
@@ -428,23 +419,19 @@ void RandomInput(Session& session) {
           back || OnlyWinesObjectsGrew(*before, *after),
           "GDI objects are back where they started (but for what Wine keeps)",
           std::to_string(after->gdi - before->gdi) + " more (" + Growth(*before, *after) + " )");
-      report.Check(
-          after->windows <= before->windows, "USER objects are back where they started",
-          std::to_string(after->windows - before->windows) + " more:" + ProgramWindows(program));
+      report.Check(after->windows <= before->windows, "USER objects are back where they started",
+                   std::to_string(after->windows - before->windows) +
+                       " more:" + Described(WindowsOf(program, false)));
     }
     report.Check(TrayIconExists(program.Form1()), "the icon is still in the tray");
   });
 }
 
-const Scenario kRandomInput[] = {
+const RegisteredScenarios kRandomInput{
     {"random-input", "a minute of seeded random clicks, keys, tray events and menu choices",
      RandomInput},
 };
 
 }  // namespace
-
-std::span<const Scenario> RandomInputScenarios() {
-  return kRandomInput;
-}
 
 }  // namespace e2e

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "FormActions.h"
-#include "Poll.h"
 #include "PopupMenu.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"
@@ -18,20 +17,10 @@ namespace {
 constexpr int kFloodSize = 1000;
 
 // Windows of one of the program's kinds, shown or hidden.
-int FormsOfKind(const RunningProgram& program, const wchar_t* formName) {
-  struct Count {
-    DWORD processId;
-    std::wstring className;
-    int found;
-  } count{program.Id(), std::wstring(kestal::kFormClassPrefix) + formName, 0};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* c = reinterpret_cast<Count*>(param);
-        if (ProcessOf(window) == c->processId && ClassOf(window) == c->className) ++c->found;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count.found;
+size_t FormsOfKind(const RunningProgram& program, const wchar_t* formName) {
+  return TopLevelWindows(WindowOfClass(std::wstring(kestal::kFormClassPrefix) + formName)
+                             .OfProcess(program.Id()))
+      .size();
 }
 
 void CheckOneOfEachKind(Session& session, const RunningProgram& program, const std::string& when) {
@@ -108,8 +97,8 @@ void DoubleClicksWhileOpening(Session& session, RunningProgram& program) {
   CheckOneOfEachKind(session, program, "double clicks while the conversion window opens");
 
   if (HWND about = program.FindForm(about::kForm, true)) {
-    ClickControl(about, about::Command1);
-    session.report.Check(program.WaitForFormGone(about::kForm, kWindowMs), "About closes");
+    session.report.Check(program.CloseWithButton(about, about::Command1, kWindowMs),
+                         "About closes");
   }
   DoubleClickBurst(program);
   session.report.Check(program.WaitForForm(about::kForm, kWindowMs) != nullptr,
@@ -153,15 +142,11 @@ void RapidInput(Session& session) {
   CloseWhileClosing(session, *program, conversion::kForm, conversion::Command3);
 }
 
-const Scenario kRapidInput[] = {
+const RegisteredScenarios kRapidInput{
     {"rapid-input", "floods of tray events, double clicks while opening, Chiudi while closing",
      RapidInput},
 };
 
 }  // namespace
-
-std::span<const Scenario> RapidInputScenarios() {
-  return kRapidInput;
-}
 
 }  // namespace e2e

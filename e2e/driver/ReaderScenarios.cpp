@@ -109,7 +109,7 @@ void ConventionsWindow(Session& session, HWND form) {
   }
 }
 
-void AboutWindow(Session& session, RunningProgram& program, HWND form) {
+void AboutWindow(Session& session, HWND form) {
   Report& report = session.report;
   ReadNode tree;
   const std::string classic = "Cap. Aldo Dorran: data astrale classica";
@@ -149,42 +149,33 @@ void AboutWindow(Session& session, RunningProgram& program, HWND form) {
   CheckTooltip(session, std::string("Next Generation"), "reader-tooltip-next-generation");
   DoDefaultAction(form, about::Image2);
   WaitForText(form, about::StarDate, "Velorn Classic", kWindowMs);
-  (void)program;
 }
 
 void ReadEachWindow(Session& session) {
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    for (const MenuWindow& window : kMenuWindows) {
-      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
-      if (!form) continue;
-      program.WaitForIdle(kWindowMs);
+    ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
       if (window.form == std::wstring(conversion::kForm)) ConversionWindow(session, form);
       if (window.form == std::wstring(conventions::kForm)) ConventionsWindow(session, form);
-      if (window.form == std::wstring(about::kForm)) AboutWindow(session, program, form);
+      if (window.form == std::wstring(about::kForm)) AboutWindow(session, form);
       // A reader that still holds the window's object once it has closed hears that it is gone,
       // never the closed window's texts.
       const HeldWindowObject held(form);
       session.report.Check(held.Held(), window.name + std::string(": its object is held"));
-      ClickControl(form, window.closeButton);
-      session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
+      session.report.Check(program.CloseWithButton(form, window.closeButton, kWindowMs),
                            window.name + std::string(" closes"));
       std::string name;
       const long answer = held.AskName(name);
       session.report.Check(answer == RPC_E_DISCONNECTED,
                            window.name + std::string(": its held object answers that it is gone"),
                            "answered " + std::to_string(answer) + " \"" + name + "\"");
-    }
+    });
   });
 }
 
-const Scenario kReader[] = {
+const RegisteredScenarios kReader{
     {"screen-reader", "each window read as a screen reader reads it", ReadEachWindow},
 };
 
 }  // namespace
-
-std::span<const Scenario> ReaderScenarios() {
-  return kReader;
-}
 
 }  // namespace e2e

@@ -4,16 +4,23 @@
 
 namespace e2e {
 
-std::optional<std::string> ReadString(HKEY root, const wchar_t* key, const wchar_t* name) {
+std::optional<std::wstring> ReadWideValue(HKEY root, const wchar_t* key, const wchar_t* name,
+                                          DWORD flags, DWORD* type) {
   DWORD bytes = 0;
-  if (RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
+  if (RegGetValueW(root, key, name, flags, type, nullptr, &bytes) != ERROR_SUCCESS)
     return std::nullopt;
   std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
   bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-  if (RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, value.data(), &bytes) != ERROR_SUCCESS)
+  if (RegGetValueW(root, key, name, flags, type, value.data(), &bytes) != ERROR_SUCCESS)
     return std::nullopt;
   value.resize(wcsnlen(value.c_str(), value.size()));
-  return ToUtf8(value);
+  return value;
+}
+
+std::optional<std::string> ReadString(HKEY root, const wchar_t* key, const wchar_t* name) {
+  const auto value = ReadWideValue(root, key, name, RRF_RT_REG_SZ);
+  if (!value) return std::nullopt;
+  return ToUtf8(*value);
 }
 
 namespace {
@@ -31,10 +38,14 @@ bool WriteValue(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type, 
 
 }  // namespace
 
+bool WriteWideValue(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type,
+                    const std::wstring& value) {
+  return WriteValue(root, key, name, type, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
 bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& value) {
-  const std::wstring wide = ToWide(value);
-  return WriteValue(root, key, name, REG_SZ, wide.c_str(),
-                    static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+  return WriteWideValue(root, key, name, REG_SZ, ToWide(value));
 }
 
 bool WriteBinary(HKEY root, const wchar_t* key, const wchar_t* name,

@@ -22,6 +22,11 @@ inline constexpr wchar_t kStartupApprovedKey[] =
 // REG_SZ values only: any other type reads as nothing.
 std::optional<std::string> ReadString(HKEY root, const wchar_t* key, const wchar_t* name);
 bool WriteString(HKEY root, const wchar_t* key, const wchar_t* name, const std::string& value);
+// A text of the types that `flags` (RRF_RT_*, RRF_NOEXPAND) admit, and the type it has.
+std::optional<std::wstring> ReadWideValue(HKEY root, const wchar_t* key, const wchar_t* name,
+                                          DWORD flags, DWORD* type = nullptr);
+bool WriteWideValue(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type,
+                    const std::wstring& value);
 bool WriteBinary(HKEY root, const wchar_t* key, const wchar_t* name,
                  const std::vector<BYTE>& value);
 bool DeleteValue(HKEY root, const wchar_t* key, const wchar_t* name);

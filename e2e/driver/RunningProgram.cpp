@@ -1,7 +1,6 @@
 #include "RunningProgram.h"
 
-#include <vector>
-
+#include "Automation.h"
 #include "Poll.h"
 #include "WindowFinder.h"
 #include "platform/win32/AutomationQuery.h"
@@ -10,14 +9,25 @@
 namespace e2e {
 
 RunningProgram::RunningProgram(const std::wstring& exePath, bool forTesting) {
-  std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/") + 1);
+  const std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/") + 1);
   std::wstring commandLine = L"\"" + exePath + L"\"";
   if (forTesting) commandLine += std::wstring(L" ") + kestal::kAutomationSwitch;
+  Start(exePath.c_str(), commandLine, folder.empty() ? nullptr : folder.c_str());
+}
+
+std::unique_ptr<RunningProgram> RunningProgram::OfCommand(std::wstring commandLine) {
+  std::unique_ptr<RunningProgram> program(new RunningProgram());
+  program->Start(nullptr, std::move(commandLine), nullptr);
+  return program;
+}
+
+void RunningProgram::Start(const wchar_t* exePath, std::wstring commandLine,
+                           const wchar_t* folder) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+  if (!CreateProcessW(exePath, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
+                      &startup, &info))
     return;
   CloseHandle(info.hThread);
   process_ = info.hProcess;
@@ -61,25 +71,14 @@ bool RunningProgram::WaitForFormGone(const std::wstring& formName, DWORD timeout
   return WaitUntil([&] { return FindForm(formName, false) == nullptr; }, timeoutMs);
 }
 
-namespace {
-
-struct Count {
-  DWORD processId;
-  int visible;
-};
-
-BOOL CALLBACK CountVisible(HWND window, LPARAM param) {
-  auto* count = reinterpret_cast<Count*>(param);
-  if (ProcessOf(window) == count->processId && IsWindowVisible(window)) ++count->visible;
-  return TRUE;
+bool RunningProgram::CloseWithButton(HWND form, int button, DWORD timeoutMs) const {
+  const std::wstring kind = ClassOf(form);
+  PostMessageW(ControlWindow(form, button), BM_CLICK, 0, 0);
+  return WaitUntil([&] { return !FindTopLevel(WindowOfClass(kind).OfProcess(id_)); }, timeoutMs);
 }
 
-}  // namespace
-
 int RunningProgram::VisibleWindowCount() const {
-  Count count{id_, 0};
-  EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&count));
-  return count.visible;
+  return static_cast<int>(TopLevelWindows(WindowQuery{}.OfProcess(id_).Visible()).size());
 }
 
 bool RunningProgram::Answers(DWORD timeoutMs) const {

@@ -14,6 +14,8 @@ class RunningProgram {
   // Started as the tests start it, answering the driver's questions about its controls; with
   // `forTesting` false, as a user starts it.
   explicit RunningProgram(const std::wstring& exePath, bool forTesting = true);
+  // Any other command (an installer, an uninstaller), started in the driver's folder.
+  static std::unique_ptr<RunningProgram> OfCommand(std::wstring commandLine);
   // A copy that something else started (an installer), known by its start-up window; nullptr
   // when its process cannot be opened.
   static std::unique_ptr<RunningProgram> OfWindow(HWND form1);
@@ -31,6 +33,9 @@ class RunningProgram {
   HWND FindForm(const std::wstring& formName, bool visibleOnly) const;
   HWND WaitForForm(const std::wstring& formName, DWORD timeoutMs) const;
   bool WaitForFormGone(const std::wstring& formName, DWORD timeoutMs) const;
+  // Clicks the window's button (posted: the click may open a modal box) and waits until no window
+  // of its kind is left.
+  bool CloseWithButton(HWND form, int button, DWORD timeoutMs) const;
   // Visible top-level windows of the program, message boxes and menus included.
   int VisibleWindowCount() const;
 
@@ -45,6 +50,7 @@ class RunningProgram {
 
  private:
   RunningProgram() = default;
+  void Start(const wchar_t* exePath, std::wstring commandLine, const wchar_t* folder);
 
   HANDLE process_ = nullptr;
   DWORD id_ = 0;

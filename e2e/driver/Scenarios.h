@@ -1,5 +1,7 @@
 #pragma once
-// The scenarios the driver can play, each a user's session with the real program.
+// The scenarios the driver can play, each a user's session with the real program. Each file
+// registers its own when the driver starts.
+#include <initializer_list>
 #include <span>
 
 #include "Session.h"
@@ -12,24 +14,11 @@ struct Scenario {
   void (*play)(Session&);
 };
 
-std::span<const Scenario> TrayScenarios();
-std::span<const Scenario> SelfCheckScenarios();
-std::span<const Scenario> HousekeepingScenarios();
-std::span<const Scenario> ConversionScenarios();
-std::span<const Scenario> AboutScenarios();
-std::span<const Scenario> ConventionsScenarios();
-std::span<const Scenario> ClosingScenarios();
-std::span<const Scenario> RapidInputScenarios();
-std::span<const Scenario> RandomInputScenarios();
-std::span<const Scenario> EnduranceScenarios();
-std::span<const Scenario> MeasureScenarios();
-std::span<const Scenario> TextFitScenarios();
-std::span<const Scenario> ReaderScenarios();
-std::span<const Scenario> KeyboardScenarios();
-std::span<const Scenario> InstallerScenarios();
-std::span<const Scenario> OneCopyScenarios();
-std::span<const Scenario> NoMouseScenarios();
-std::span<const Scenario> PictureScenarios();
-std::span<const Scenario> ZoomScenarios();
+// Declared once in a scenario file, adds its scenarios to the driver's list.
+struct RegisteredScenarios {
+  RegisteredScenarios(std::initializer_list<Scenario> scenarios);
+};
+
+std::span<const Scenario> AllScenarios();
 
 }  // namespace e2e

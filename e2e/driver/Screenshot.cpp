@@ -18,23 +18,30 @@ std::wstring& Folder() {
   return folder;
 }
 
-bool WriteBmp(const std::wstring& path, int width, int height, const std::vector<BYTE>& pixels) {
+// The picture's header, for GetDIBits and for a BMP file alike.
+BITMAPINFOHEADER Header(const Picture& picture) {
   BITMAPINFOHEADER info{};
   info.biSize = sizeof(info);
-  info.biWidth = width;
-  info.biHeight = height;  // bottom-up rows, as GetDIBits gives them
+  info.biWidth = picture.width;
+  info.biHeight = picture.height;  // bottom-up rows, as GetDIBits gives them
   info.biPlanes = 1;
   info.biBitCount = 24;
   info.biCompression = BI_RGB;
+  return info;
+}
+
+bool WriteBmp(const std::wstring& path, const Picture& picture) {
+  const BITMAPINFOHEADER info = Header(picture);
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof(file) + sizeof(info);
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(picture.pixels.size());
   FILE* out = _wfopen(path.c_str(), L"wb");
   if (!out) return false;
+  const size_t bytes = picture.pixels.size();
   bool ok = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
             std::fwrite(&info, sizeof(info), 1, out) == 1 &&
-            std::fwrite(pixels.data(), 1, pixels.size(), out) == pixels.size();
+            std::fwrite(picture.pixels.data(), 1, bytes, out) == bytes;
   ok = std::fclose(out) == 0 && ok;
   return ok;
 }
@@ -49,19 +56,41 @@ const std::wstring& ScreenshotFolder() {
   return Folder();
 }
 
-COLORREF Picture::At(int x, int y) const {
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+Picture Picture::Blank(int width, int height, BYTE fill) {
+  Picture picture;
+  picture.width = width;
+  picture.height = height;
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-  const BYTE* pixel =
-      &pixels[static_cast<size_t>(height - 1 - y) * stride + static_cast<size_t>(x) * 3];
+  picture.pixels.assign(stride * static_cast<size_t>(height), fill);
+  return picture;
+}
+
+size_t Picture::Offset(int x, int y) const {
+  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+  return static_cast<size_t>(height - 1 - y) * stride + static_cast<size_t>(x) * 3;
+}
+
+COLORREF Picture::At(int x, int y) const {
+  const BYTE* pixel = &pixels[Offset(x, y)];
   return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+RECT Picture::Clamped(RECT r) const {
+  return {std::max<LONG>(r.left, 0), std::max<LONG>(r.top, 0), std::min<LONG>(r.right, width),
+          std::min<LONG>(r.bottom, height)};
 }
 
 namespace {
 
 Picture CaptureScreen() {
-  Picture picture;
-  picture.width = GetSystemMetrics(SM_CXSCREEN);
-  picture.height = GetSystemMetrics(SM_CYSCREEN);
+  Picture picture = Picture::Blank(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, picture.width, picture.height);
@@ -70,14 +99,7 @@ Picture CaptureScreen() {
   SelectObject(memory, old);
 
   BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = picture.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  const size_t stride = (static_cast<size_t>(picture.width) * 3 + 3) & ~size_t{3};
-  picture.pixels.resize(stride * static_cast<size_t>(picture.height));
+  info.bmiHeader = Header(picture);
   const int rows = GetDIBits(memory, bitmap, 0, static_cast<UINT>(picture.height),
                              picture.pixels.data(), &info, DIB_RGB_COLORS);
   DeleteObject(bitmap);
@@ -89,25 +111,14 @@ Picture CaptureScreen() {
 
 // The part of the picture that the rectangle (screen pixels) covers.
 Picture Cropped(const Picture& whole, RECT area) {
-  area.left = std::max<LONG>(area.left, 0);
-  area.top = std::max<LONG>(area.top, 0);
-  area.right = std::min<LONG>(area.right, whole.width);
-  area.bottom = std::min<LONG>(area.bottom, whole.height);
-  Picture part;
-  if (area.right <= area.left || area.bottom <= area.top || whole.pixels.empty()) return part;
-  part.width = area.right - area.left;
-  part.height = area.bottom - area.top;
-  const size_t wholeStride = (static_cast<size_t>(whole.width) * 3 + 3) & ~size_t{3};
-  const size_t stride = (static_cast<size_t>(part.width) * 3 + 3) & ~size_t{3};
-  part.pixels.resize(stride * static_cast<size_t>(part.height));
+  area = whole.Clamped(area);
+  if (area.right <= area.left || area.bottom <= area.top || whole.pixels.empty()) return {};
+  Picture part = Picture::Blank(area.right - area.left, area.bottom - area.top);
   for (int row = 0; row < part.height; ++row) {
-    // Rows are stored bottom-up in both.
-    const size_t from = static_cast<size_t>(whole.height - area.top - 1 - row) * wholeStride +
-                        static_cast<size_t>(area.left) * 3;
-    const size_t to = static_cast<size_t>(part.height - 1 - row) * stride;
-    std::copy_n(whole.pixels.begin() + static_cast<std::ptrdiff_t>(from),
-                static_cast<size_t>(part.width) * 3,
-                part.pixels.begin() + static_cast<std::ptrdiff_t>(to));
+    std::copy_n(
+        whole.pixels.begin() + static_cast<std::ptrdiff_t>(whole.Offset(area.left, area.top + row)),
+        static_cast<size_t>(part.width) * 3,
+        part.pixels.begin() + static_cast<std::ptrdiff_t>(part.Offset(0, row)));
   }
   return part;
 }
@@ -144,21 +155,13 @@ Picture TakePicture(HWND window) {
   return picture;
 }
 
-std::string PictureFileName(const std::string& name) {
-  std::string fileName = name;
-  for (char& c : fileName)
-    if (c == ' ') c = '-';
-  return fileName + ".png";
-}
-
 bool SavePicture(const std::string& name, const Picture& picture) {
   if (Folder().empty() || picture.pixels.empty()) return false;
   // File names without blanks, for the tools that pick the pictures up.
   std::wstring fileName = ToWide(name);
   for (wchar_t& c : fileName)
     if (c == L' ') c = L'-';
-  return WriteBmp(Folder() + L"\\" + fileName + L".bmp", picture.width, picture.height,
-                  picture.pixels);
+  return WriteBmp(Folder() + L"\\" + fileName + L".bmp", picture);
 }
 
 bool SaveScreenshot(const std::string& name, HWND window) {

@@ -10,8 +10,14 @@ namespace e2e {
 struct Picture {
   int width = 0, height = 0;
   std::vector<BYTE> pixels;  // bottom-up rows of 24-bit pixels, each row padded to 4 bytes
-  // The colour at (x, y), counted from the top left; the point must lie in the picture.
+  // A picture of that size, every byte of it `fill`.
+  static Picture Blank(int width, int height, BYTE fill = 0);
+  // Where the pixel at (x, y), counted from the top left, begins in `pixels`.
+  size_t Offset(int x, int y) const;
+  // The colour at (x, y); the point must lie in the picture.
   COLORREF At(int x, int y) const;
+  // The part of the rectangle that lies in the picture.
+  RECT Clamped(RECT r) const;
 };
 
 // The screen once it has settled (two captures in a row agree); with `window`, only the part
@@ -24,8 +30,8 @@ bool SaveScreenshot(const std::string& name, HWND window = nullptr);
 // The part of the settled screen that the rectangle (screen pixels) covers.
 bool SaveScreenshot(const std::string& name, const RECT& area);
 void SetScreenshotFolder(const std::wstring& folder);
+// The screen's density, in dots per inch.
+int ScreenDpi();
 const std::wstring& ScreenshotFolder();
-// The file name SavePicture gives `name`, once the BMP is turned into PNG after the run.
-std::string PictureFileName(const std::string& name);
 
 }  // namespace e2e

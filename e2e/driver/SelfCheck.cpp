@@ -40,14 +40,10 @@ void KnownDays(Session& session) {
                        "Velorn NG - Data stellare:  1163.9", NextGenerationTooltip({2324, 2, 29}));
 }
 
-const Scenario kSelf[] = {
+const RegisteredScenarios kSelf{
     {"self-check", "the driver's own reckoning of the tooltip on known dates", KnownDays},
 };
 
 }  // namespace
-
-std::span<const Scenario> SelfCheckScenarios() {
-  return kSelf;
-}
 
 }  // namespace e2e

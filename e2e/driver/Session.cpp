@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "Automation.h"
 #include "Poll.h"
 #include "PopupMenu.h"
 #include "Registry.h"
@@ -73,9 +72,8 @@ void CheckExitedCleanly(Session& session, RunningProgram& program) {
                        "no icon is left in the tray");
 }
 
-HWND OpenTrayMenu(Session& session, RunningProgram& program) {
-  // The menu opens where the pointer is.
-  PointAtTrayIcon();
+HWND OpenTrayMenu(Session& session, RunningProgram& program, bool pointAtIcon) {
+  if (pointAtIcon) PointAtTrayIcon();
   PostTrayEvent(program.Form1(), WM_RBUTTONUP);
   HWND menu = WaitForPopupMenu(program.Id(), kWindowMs);
   session.report.Check(menu != nullptr, "a right click on the icon opens the menu");
@@ -98,6 +96,20 @@ HWND OpenFromTrayMenu(Session& session, RunningProgram& program, MenuItem item,
   HWND form = program.WaitForForm(formName, kWindowMs);
   session.report.Check(form != nullptr, "the window " + ToUtf8(formName) + " shows");
   return form;
+}
+
+void ForEachMenuWindow(Session& session, RunningProgram& program,
+                       const std::function<void(const MenuWindow&, HWND)>& steps) {
+  for (const MenuWindow& window : kMenuWindows) {
+    HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
+    if (!form) continue;
+    program.WaitForIdle(kWindowMs);
+    steps(window, form);
+    if (program.FindForm(window.form, true)) {
+      session.report.Check(program.CloseWithButton(form, window.closeButton, kWindowMs),
+                           window.name + std::string(" closes"));
+    }
+  }
 }
 
 void Snapshot(RunningProgram& program, const std::string& name) {

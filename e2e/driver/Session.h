@@ -57,14 +57,19 @@ void CheckExitedCleanly(Session& session, RunningProgram& program);
 void WithProgram(Session& session, const std::optional<std::string>& setting,
                  const std::function<void(RunningProgram&)>& steps);
 
-// Right-clicks the icon and waits for the program's popup menu; nullptr when none showed.
-HWND OpenTrayMenu(Session& session, RunningProgram& program);
+// Right-clicks the icon and waits for the program's popup menu; nullptr when none showed. The
+// menu opens where the pointer is: on the icon, unless `pointAtIcon` is false.
+HWND OpenTrayMenu(Session& session, RunningProgram& program, bool pointAtIcon = true);
 // Opens the menu and chooses the item; true when the menu showed and closed.
 bool ChooseFromTrayMenu(Session& session, RunningProgram& program, MenuItem item);
 // Chooses the item and waits for the program's window `formName` to show; nullptr when it
 // did not.
 HWND OpenFromTrayMenu(Session& session, RunningProgram& program, MenuItem item,
                       const wchar_t* formName);
+// Opens each window of the tray menu in turn and plays `steps` on it once the program is idle; a
+// window the steps leave open is then closed with its button, and its going checked.
+void ForEachMenuWindow(Session& session, RunningProgram& program,
+                       const std::function<void(const MenuWindow&, HWND)>& steps);
 // Saves a screenshot once the program has painted what it shows.
 void Snapshot(RunningProgram& program, const std::string& name);
 // Checks that the window is placed in the middle of the screen (within a pixel).

@@ -9,6 +9,7 @@
 #include "Automation.h"
 #include "CaptionCrops.h"
 #include "FormActions.h"
+#include "MessageBoxes.h"
 #include "Scenarios.h"
 #include "ScreenReader.h"
 #include "Screenshot.h"
@@ -17,13 +18,6 @@
 namespace e2e {
 
 namespace {
-
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
 
 std::string Points(int twentieths) {
   char text[16];
@@ -34,14 +28,8 @@ std::string Points(int twentieths) {
 // A caption on one line of the report: line breaks as " | ", long texts cut short.
 std::string OneLine(const std::string& text) {
   std::string line;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      line += " | ";
-    } else {
-      line += text[i];
-    }
-  }
+  for (const char c : AsShownLines(text))
+    line += c == '\n' ? std::string(" | ") : std::string(1, c);
   return line.size() > 72 ? line.substr(0, 69) + "..." : line;
 }
 
@@ -178,10 +166,7 @@ void TextFit(Session& session) {
                    std::to_string(tray->reply.smallIconSize));
     }
 
-    for (const MenuWindow& window : kMenuWindows) {
-      HWND form = OpenFromTrayMenu(session, program, window.item, window.form);
-      if (!form) continue;
-      program.WaitForIdle(kWindowMs);
+    ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
       CheckSize(session, form, window, dpi);
       ListCaptions(session, form, dpi, window.name, density + "-" + window.name);
       if (window.form == std::wstring(about::kForm)) {
@@ -194,22 +179,15 @@ void TextFit(Session& session) {
       }
       // A window on a monitor of another density than the system's: played on a 96-dpi system.
       if (dpi == 96) FollowDensityChanges(session, program, form, window, dpi);
-      ClickControl(form, window.closeButton);
-      report.Check(program.WaitForFormGone(window.form, kWindowMs),
-                   window.name + std::string(" closes"));
-    }
+    });
   });
 }
 
-const Scenario kTextFit[] = {
+const RegisteredScenarios kTextFit{
     {"text-fit", "every caption listed for reading back; sizes follow the screen's density",
      TextFit},
 };
 
 }  // namespace
-
-std::span<const Scenario> TextFitScenarios() {
-  return kTextFit;
-}
 
 }  // namespace e2e

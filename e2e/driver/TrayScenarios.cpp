@@ -8,7 +8,6 @@
 #include "Poll.h"
 #include "PopupMenu.h"
 #include "Scenarios.h"
-#include "Screenshot.h"
 #include "TrayIcon.h"
 #include "measure/ProcessMeter.h"
 
@@ -128,7 +127,7 @@ void MenuByKeyboard(Session& session) {
 void LibrariesLoadedWhenNeeded(Session& session) {
   Report& report = session.report;
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
-    ProcessMeter meter(program.Handle(), program.Id(), L"");
+    ProcessMeter meter(program, L"");
     report.Check(WaitUntil([&] { return TrayIconExists(program.Form1()); }, kWindowMs),
                  "the icon is in the tray");
     report.Check(meter.HasLoaded(L"user32.dll"), "the program's libraries can be listed");
@@ -165,7 +164,7 @@ void AutomationOnlyForTesting(Session& session) {
   }
 }
 
-const Scenario kTray[] = {
+const RegisteredScenarios kTray{
     {"tray-tooltip", "the tooltip for each stored convention; ending the program",
      TooltipForEachSetting},
     {"tray-new-taskbar", "the icon comes back when the taskbar starts anew",
@@ -183,9 +182,5 @@ const Scenario kTray[] = {
 };
 
 }  // namespace
-
-std::span<const Scenario> TrayScenarios() {
-  return kTray;
-}
 
 }  // namespace e2e

@@ -45,34 +45,28 @@ bool Matches(HWND window, const WindowQuery& query) {
   return true;
 }
 
-namespace {
-
-struct Search {
-  const WindowQuery* query;
-  HWND found;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  if (!Matches(window, *search->query)) return TRUE;
-  search->found = window;
-  return FALSE;
+std::vector<HWND> TopLevelWindows(const WindowQuery& query) {
+  struct Search {
+    const WindowQuery& query;
+    std::vector<HWND> found;
+  } search{query, {}};
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        if (Matches(window, s->query)) s->found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
-}  // namespace
-
 HWND FindTopLevel(const WindowQuery& query) {
-  Search search{&query, nullptr};
-  EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  const std::vector<HWND> found = TopLevelWindows(query);
+  return found.empty() ? nullptr : found.front();
 }
 
 HWND WaitForTopLevel(const WindowQuery& query, DWORD timeoutMs) {
   return WaitFor([&] { return FindTopLevel(query); }, timeoutMs);
-}
-
-bool WaitForNoTopLevel(const WindowQuery& query, DWORD timeoutMs) {
-  return WaitUntil([&] { return FindTopLevel(query) == nullptr; }, timeoutMs);
 }
 
 }  // namespace e2e

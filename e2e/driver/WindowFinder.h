@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -40,10 +41,10 @@ std::string TextOf(HWND window);
 DWORD ProcessOf(HWND window);
 bool Matches(HWND window, const WindowQuery& query);
 
+// The top-level windows of the desktop that match, from the top of the screen's order down.
+std::vector<HWND> TopLevelWindows(const WindowQuery& query);
 // The first top-level window of the desktop that matches, or nullptr.
 HWND FindTopLevel(const WindowQuery& query);
 HWND WaitForTopLevel(const WindowQuery& query, DWORD timeoutMs);
-// True when no top-level window matches any more, within the time.
-bool WaitForNoTopLevel(const WindowQuery& query, DWORD timeoutMs);
 
 }  // namespace e2e

@@ -13,6 +13,7 @@
 #include "Poll.h"
 #include "PopupMenu.h"
 #include "Scenarios.h"
+#include "Screenshot.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
 
@@ -71,8 +72,8 @@ RECT ClosingAnchor(HWND form1) {
   HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
   if (taskbar && !IsWindowVisible(taskbar)) taskbar = nullptr;
   HWND notify = taskbar ? FindWindowExW(taskbar, nullptr, L"TrayNotifyWnd", nullptr) : nullptr;
-  if (notify && IsWindowVisible(notify) && GetWindowRect(notify, &area) &&
-      area.right > area.left && area.bottom > area.top) {
+  if (notify && IsWindowVisible(notify) && GetWindowRect(notify, &area) && area.right > area.left &&
+      area.bottom > area.top) {
     // Halved to the nearest pixel, an exact half to the even one.
     const long middle = std::lrint(area.right - (area.right - area.left) / 2.0);
     return {middle, area.top, middle + 1, area.bottom};
@@ -178,9 +179,7 @@ void ZoomFrames(Session& session) {
     ParkPointer();
 
     Marks marks(session.framesFolder);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = ScreenDpi();
     marks.Number("dpi", dpi);
     marks.Rect("opening-anchor",
                {GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1,
@@ -201,9 +200,8 @@ void ZoomFrames(Session& session) {
     const MenuWindow& opened = kMenuWindows[0];
     // The right click's menu, opened where the pointer rests: the pointer never goes near the
     // icon, whose tooltip would show in the outline's way.
-    PostTrayEvent(program.Form1(), WM_RBUTTONUP);
-    HWND menu = WaitForPopupMenu(program.Id(), kWindowMs);
-    if (!report.Check(menu != nullptr, "a right click on the icon opens the menu")) return;
+    HWND menu = OpenTrayMenu(session, program, false);
+    if (!menu) return;
     RECT menuRect{};
     GetWindowRect(menu, &menuRect);
     marks.Rect("menu-rect", menuRect);
@@ -251,7 +249,7 @@ void ZoomFrames(Session& session) {
   });
 }
 
-const Scenario kZoom[] = {
+const RegisteredScenarios kZoom{
     {"zoom-frames",
      "a window opens from the menu and closes while the screen is watched (--frames FOLDER, "
      "--animations on|off)",
@@ -259,9 +257,5 @@ const Scenario kZoom[] = {
 };
 
 }  // namespace
-
-std::span<const Scenario> ZoomScenarios() {
-  return kZoom;
-}
 
 }  // namespace e2e

@@ -71,30 +71,20 @@ std::wstring BuiltConsole(const Session& session) {
 struct UserPath {
   DWORD type = 0;
   std::wstring text;
-  friend bool operator==(const UserPath&, const UserPath&) = default;
 };
 constexpr wchar_t kEnvironmentKey[] = L"Environment";
 
 std::optional<UserPath> ReadUserPath() {
-  const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
   UserPath path;
-  DWORD bytes = 0;
-  if (RegGetValueW(HKEY_CURRENT_USER, kEnvironmentKey, L"Path", flags, &path.type, nullptr,
-                   &bytes) != ERROR_SUCCESS)
-    return std::nullopt;
-  path.text.resize(bytes / sizeof(wchar_t) + 1);
-  bytes = static_cast<DWORD>(path.text.size() * sizeof(wchar_t));
-  if (RegGetValueW(HKEY_CURRENT_USER, kEnvironmentKey, L"Path", flags, &path.type, path.text.data(),
-                   &bytes) != ERROR_SUCCESS)
-    return std::nullopt;
-  path.text.resize(wcsnlen(path.text.c_str(), path.text.size()));
+  const auto text = ReadWideValue(HKEY_CURRENT_USER, kEnvironmentKey, L"Path",
+                                  RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, &path.type);
+  if (!text) return std::nullopt;
+  path.text = *text;
   return path;
 }
 
 bool WriteUserPath(const UserPath& path) {
-  const auto bytes = static_cast<DWORD>((path.text.size() + 1) * sizeof(wchar_t));
-  return RegSetKeyValueW(HKEY_CURRENT_USER, kEnvironmentKey, L"Path", path.type, path.text.c_str(),
-                         bytes) == ERROR_SUCCESS;
+  return WriteWideValue(HKEY_CURRENT_USER, kEnvironmentKey, L"Path", path.type, path.text);
 }
 
 std::string Shown(const std::optional<UserPath>& path) {
@@ -111,24 +101,10 @@ std::string Quoted(const std::wstring& path) {
 }
 
 // Runs a command to its end; its exit code, or nothing when it did not start or end in time.
-std::optional<DWORD> RunToEnd(std::wstring commandLine) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info))
-    return std::nullopt;
-  CloseHandle(info.hThread);
-  std::optional<DWORD> code;
-  if (WaitForSingleObject(info.hProcess, kInstallerMs) == WAIT_OBJECT_0) {
-    DWORD exitCode = 0;
-    GetExitCodeProcess(info.hProcess, &exitCode);
-    code = exitCode;
-  } else {
-    TerminateProcess(info.hProcess, 3);
-  }
-  CloseHandle(info.hProcess);
-  return code;
+std::optional<DWORD> RunToEnd(const std::wstring& commandLine) {
+  const auto run = RunningProgram::OfCommand(commandLine);
+  if (!run->WaitForExit(kInstallerMs)) return std::nullopt;
+  return run->ExitCode();
 }
 
 void RunSilently(Session& session, const std::wstring& commandLine, const std::string& what) {
@@ -448,17 +424,10 @@ void InstallerPages(Session& session) {
   const std::wstring folder = tried + L"\\Nuova\\Kestal Date";
   const UserPath userPath{REG_EXPAND_SZ, L"C:\\Strumenti;%USERPROFILE%\\bin"};
   report.Check(WriteUserPath(userPath), "the user has a PATH of their own");
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info{};
-  std::wstring command = L"\"" + session.installerPath + L"\"";
-  if (!report.Check(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &info),
-                    "the installer starts"))
-    return;
-  CloseHandle(info.hThread);
+  const auto run = RunningProgram::OfCommand(L"\"" + session.installerPath + L"\"");
+  if (!report.Check(run->Started(), "the installer starts")) return;
   const HWND installer =
-      WaitForTopLevel(WindowOfClass(L"#32770").OfProcess(info.dwProcessId).Visible(), kInstallerMs);
+      WaitForTopLevel(WindowOfClass(L"#32770").OfProcess(run->Id()).Visible(), kInstallerMs);
   HWND folderBox = nullptr, runBox = nullptr;
   if (report.Check(installer != nullptr, "the installer shows its window")) {
     PostMessageW(GetDlgItem(installer, kNext), BM_CLICK, 0, 0);
@@ -482,10 +451,7 @@ void InstallerPages(Session& session) {
     SaveScreenshot("last-page");
     PostMessageW(GetDlgItem(installer, kNext), BM_CLICK, 0, 0);
   }
-  const bool ended = WaitForSingleObject(info.hProcess, kWindowMs) == WAIT_OBJECT_0;
-  if (!ended) TerminateProcess(info.hProcess, 3);
-  CloseHandle(info.hProcess);
-  report.Check(ended, "the installer ends");
+  if (!report.Check(run->WaitForExit(kWindowMs), "the installer ends")) run->Terminate();
 
   const std::wstring exe = folder + L"\\KestalDate.exe";
   report.Equal("the console converter's folder ends the user's PATH",
@@ -503,7 +469,7 @@ void InstallerPages(Session& session) {
                "the uninstaller removes the chosen folder");
   report.Equal("the uninstaller takes its folder off the PATH, and only that", Shown(userPath),
                Shown(ReadUserPath()));
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, kEnvironmentKey, L"Path");
+  DeleteValue(HKEY_CURRENT_USER, kEnvironmentKey, L"Path");
   RemoveDirectoryW((tried + L"\\Nuova").c_str());
   RemoveDirectoryW(tried.c_str());
   report.Check(!KeyExists(HKEY_CURRENT_USER, kUninstallKey) && !Exists(tried),
@@ -530,7 +496,7 @@ void SilentUninstall(Session& session) {
   report.Check(!Exists(at.shortcut), "the Start menu shortcut is gone");
 }
 
-const Scenario kInstaller[] = {
+const RegisteredScenarios kInstaller{
     {"pages",
      "the installer's pages: a new folder two levels deep passes the folder page, the last "
      "page starts the program from there and puts the console converter on the PATH; removed "
@@ -549,9 +515,5 @@ const Scenario kInstaller[] = {
 };
 
 }  // namespace
-
-std::span<const Scenario> InstallerScenarios() {
-  return kInstaller;
-}
 
 }  // namespace e2e

@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "FormActions.h"
-#include "Poll.h"
 #include "PopupMenu.h"
-#include "measure/ProcessMeter.h"
 #include "Scenarios.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
+#include "measure/ProcessMeter.h"
 
 namespace e2e {
 
@@ -24,10 +23,6 @@ double NowMs() {
   QueryPerformanceCounter(&count);
   QueryPerformanceFrequency(&frequency);
   return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-std::wstring FileName(const std::wstring& path) {
-  return path.substr(path.find_last_of(L"\\/") + 1);
 }
 
 double Median(std::vector<double> values) {
@@ -56,19 +51,9 @@ struct ProgramFigures {
 HWND WaitForIconOf(DWORD processId, DWORD timeoutMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
   while (GetTickCount64() < end) {
-    struct Search {
-      DWORD processId;
-      HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(param);
-          if (ProcessOf(window) != s->processId || !TrayIconExists(window)) return TRUE;
-          s->found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+    for (HWND window : TopLevelWindows(WindowQuery{}.OfProcess(processId))) {
+      if (TrayIconExists(window)) return window;
+    }
     Sleep(1);
   }
   return nullptr;
@@ -92,7 +77,8 @@ TrayProgram StartToTray(Session& session, const std::wstring& exe) {
   }
   started.window = WaitForIconOf(started.program->Id(), kStartMs);
   started.startupMs = NowMs() - before;
-  if (!session.report.Check(started.window != nullptr, "the icon shows in the tray")) return started;
+  if (!session.report.Check(started.window != nullptr, "the icon shows in the tray"))
+    return started;
   started.program->WaitForIdle(kWindowMs);
   Sleep(1000);
   return started;
@@ -106,7 +92,7 @@ void CloseTrayProgram(Session& session, TrayProgram& started) {
 void MeasureOneStart(Session& session, const std::wstring& exe, ProgramFigures& figures) {
   TrayProgram started = StartToTray(session, exe);
   if (!started.window) return;
-  ProcessMeter meter(started.program->Handle(), started.program->Id(), FileName(exe));
+  ProcessMeter meter(*started.program, exe);
   const auto memory = meter.Memory();
   if (session.report.Check(memory.has_value(), "the memory figures are read")) {
     figures.startupMs.push_back(started.startupMs);
@@ -133,10 +119,8 @@ void CountIdleWakeUps(Session& session) {
   TrayProgram floor = StartToTray(session, session.floorPath);
   TrayProgram program = StartToTray(session, session.exePath);
   if (!floor.window || !program.window) return;
-  ProcessMeter floorMeter(floor.program->Handle(), floor.program->Id(),
-                          FileName(session.floorPath));
-  ProcessMeter programMeter(program.program->Handle(), program.program->Id(),
-                            FileName(session.exePath));
+  ProcessMeter floorMeter(*floor.program, session.floorPath);
+  ProcessMeter programMeter(*program.program, session.exePath);
   const auto floorBefore = floorMeter.ContextSwitches();
   const auto programBefore = programMeter.ContextSwitches();
   Sleep(static_cast<DWORD>(session.idleSeconds) * 1000);
@@ -178,12 +162,12 @@ void MeasureMenuToWindow(Session& session) {
       const ULONGLONG end = GetTickCount64() + kWindowMs;
       while (!(form = program.FindForm(choice.form, true)) && GetTickCount64() < end) Sleep(1);
       const double elapsed = NowMs() - before;
-      if (!session.report.Check(form != nullptr, std::string("the ") + choice.name + " shows")) return;
+      if (!session.report.Check(form != nullptr, std::string("the ") + choice.name + " shows"))
+        return;
       times.push_back(elapsed);
       MovePointerAway();
       program.WaitForIdle(kWindowMs);
-      ClickControl(form, choice.closeButton);
-      if (!session.report.Check(program.WaitForFormGone(choice.form, kWindowMs),
+      if (!session.report.Check(program.CloseWithButton(form, choice.closeButton, kWindowMs),
                                 "the window closes"))
         return;
     }
@@ -205,10 +189,9 @@ void Measure(Session& session) {
   }
   const double floorSize = static_cast<double>(FileSize(session.floorPath)) / 1024;
   const double programSize = static_cast<double>(FileSize(session.exePath)) / 1024;
-  std::printf("\nmedians of %d runs each:       %12s %12s %8s\n", session.runs, "floor",
-              "program", "ratio");
-  Row("start-up to the icon in the tray", Median(floor.startupMs), Median(program.startupMs),
-      "ms");
+  std::printf("\nmedians of %d runs each:       %12s %12s %8s\n", session.runs, "floor", "program",
+              "ratio");
+  Row("start-up to the icon in the tray", Median(floor.startupMs), Median(program.startupMs), "ms");
   Row("  the fastest quarter of the runs", LowerQuartile(floor.startupMs),
       LowerQuartile(program.startupMs), "ms");
   Row("private bytes in the tray", Median(floor.privateKiB), Median(program.privateKiB), "KiB");
@@ -226,15 +209,10 @@ void Measure(Session& session) {
   MeasureMenuToWindow(session);
 }
 
-const Scenario kMeasure[] = {
-    {"measure", "start-up, memory, size, idle wake-ups and menu speed against the floor",
-     Measure},
+const RegisteredScenarios kMeasure{
+    {"measure", "start-up, memory, size, idle wake-ups and menu speed against the floor", Measure},
 };
 
 }  // namespace
-
-std::span<const Scenario> MeasureScenarios() {
-  return kMeasure;
-}
 
 }  // namespace e2e

@@ -18,8 +18,10 @@ bool RunningUnderWine() {
   return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
-ProcessMeter::ProcessMeter(HANDLE process, DWORD processId, std::wstring exeName)
-    : process_(process), processId_(processId), exeName_(std::move(exeName)) {}
+ProcessMeter::ProcessMeter(const RunningProgram& program, const std::wstring& exePath)
+    : process_(program.Handle()),
+      processId_(program.Id()),
+      exeName_(exePath.substr(exePath.find_last_of(L"\\/") + 1)) {}
 
 namespace {
 
@@ -32,13 +34,15 @@ std::wstring OnDriveZ(const std::string& path) {
 
 // A whole Linux file, read through the Z: drive ("/proc/1/status" and the like).
 std::optional<std::string> ReadLinuxFile(const std::string& path) {
-  HANDLE file = CreateFileW(OnDriveZ(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE file =
+      CreateFileW(OnDriveZ(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string text;
   char buffer[4096];
   DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
+  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+    text.append(buffer, read);
   CloseHandle(file);
   return text;
 }
@@ -198,9 +202,8 @@ std::optional<MemoryFigures> ProcessMeter::Memory() {
                              [&](uint64_t at) { return at >= from && at < to; });
         });
     return MemoryFigures{*anonymous + swapped.value_or(0), *peak,
-                         AnonymousOf(smaps, [](const std::string& line, uint64_t, uint64_t) {
-                           return IsUnixHeap(line);
-                         }),
+                         AnonymousOf(smaps, [](const std::string& line, uint64_t,
+                                               uint64_t) { return IsUnixHeap(line); }),
                          stackBytes};
   }
   PROCESS_MEMORY_COUNTERS_EX counters{};
@@ -248,9 +251,10 @@ std::optional<std::map<int, int>> ProcessMeter::GdiObjectTypes() const {
     return std::nullopt;
   uint64_t table = 0;
   SIZE_T read = 0;
-  if (!ReadProcessMemory(process_, static_cast<char*>(static_cast<void*>(basic.PebBaseAddress)) +
-                                       kPebGdiTableOffset,
-                         &table, sizeof(table), &read) ||
+  if (!ReadProcessMemory(
+          process_,
+          static_cast<char*>(static_cast<void*>(basic.PebBaseAddress)) + kPebGdiTableOffset, &table,
+          sizeof(table), &read) ||
       table == 0)
     return std::nullopt;
   std::vector<GdiHandleEntry> chunk(4096);
@@ -269,32 +273,19 @@ std::optional<std::map<int, int>> ProcessMeter::GdiObjectTypes() const {
   return types;
 }
 
-namespace {
-
-struct WindowCount {
-  DWORD processId;
-  int count;
-};
-
-BOOL CALLBACK CountChild(HWND, LPARAM param) {
-  ++reinterpret_cast<WindowCount*>(param)->count;
-  return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM param) {
-  auto* count = reinterpret_cast<WindowCount*>(param);
-  if (ProcessOf(window) != count->processId) return TRUE;
-  ++count->count;
-  EnumChildWindows(window, CountChild, param);
-  return TRUE;
-}
-
-}  // namespace
-
 int ProcessMeter::Windows() const {
-  WindowCount count{processId_, 0};
-  EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
-  return count.count;
+  int count = 0;
+  for (HWND window : TopLevelWindows(WindowQuery{}.OfProcess(processId_))) {
+    ++count;
+    EnumChildWindows(
+        window,
+        [](HWND, LPARAM param) -> BOOL {
+          ++*reinterpret_cast<int*>(param);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+  }
+  return count;
 }
 
 bool ProcessMeter::HasLoaded(const std::wstring& libraryName) const {

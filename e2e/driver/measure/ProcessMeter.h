@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "RunningProgram.h"
+
 namespace e2e {
 
 struct MemoryFigures {
@@ -27,8 +29,8 @@ struct MemoryFigures {
 
 class ProcessMeter {
  public:
-  // `exeName` is the program's file name, by which the Linux process is found under Wine.
-  ProcessMeter(HANDLE process, DWORD processId, std::wstring exeName);
+  // The program's file name is how its Linux process is found under Wine.
+  ProcessMeter(const RunningProgram& program, const std::wstring& exePath);
 
   std::optional<MemoryFigures> Memory();
   // GDI objects the process holds (brushes, fonts, bitmaps, regions, DCs, icon images).
