@@ -12,27 +12,18 @@ namespace {
 
 using testing::AboutSession;
 
-const char* const kStops[] = {"Check1", "Command1", "Label4", "Label5", "Image2", "Image3"};
-
-std::string Focused(const headless::User& user) {
-  for (const char* name : kStops) {
-    if (user.HasFocus(name)) return name;
-  }
-  return "";
-}
-
 TEST(AboutKeyboard, TabGoesRoundInReadingOrder) {
   AboutSession s;
   headless::User user = s.Open();
-  std::vector<std::string> visited{Focused(user)};
+  std::vector<std::string> visited{user.Focused()};
   for (int i = 0; i < 6; ++i) {
     user.Tab();
-    visited.push_back(Focused(user));
+    visited.push_back(user.Focused());
   }
   EXPECT_EQ(visited, (std::vector<std::string>{"Check1", "Command1", "Label4", "Label5", "Image2",
                                                "Image3", "Check1"}));
   user.Tab(true);
-  EXPECT_EQ(Focused(user), "Image3");
+  EXPECT_EQ(user.Focused(), "Image3");
 }
 
 TEST(AboutKeyboard, SpaceAndEnterDoWhatAClickDoesAndNothingElse) {
@@ -78,7 +69,7 @@ TEST(AboutKeyboard, SpaceAndEnterDoWhatAClickDoesAndNothingElse) {
     if (c.storedNg) s.hp.settings.Save("KestalDate", "Impostazioni", "Data", "Next Generation");
     headless::User user = s.Open();
     for (int i = 0; i < (c.tabs < 0 ? -c.tabs : c.tabs); ++i) user.Tab(c.tabs < 0);
-    const std::string focused = Focused(user);
+    const std::string focused = user.Focused();
     s.hp.log.Clear();
     user.PressKey(c.key);
 
@@ -93,7 +84,7 @@ TEST(AboutKeyboard, SpaceAndEnterDoWhatAClickDoesAndNothingElse) {
     EXPECT_EQ(user.Value("Check1"), c.ticked);
     // The window stays open with the focus where it was, and nothing is stored before "&Ok".
     EXPECT_TRUE(user.Visible());
-    EXPECT_EQ(Focused(user), focused);
+    EXPECT_EQ(user.Focused(), focused);
     EXPECT_TRUE(s.hp.log.Matching("SaveSetting").empty());
     EXPECT_TRUE(s.hp.log.Matching("DeleteSetting").empty());
     EXPECT_TRUE(s.hp.log.Matching("SetRegValue").empty());
