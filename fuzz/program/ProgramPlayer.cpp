@@ -180,24 +180,6 @@ void ProgramPlayer::Run(const Action& action, int depth) {
     }
   } restore{depth_, outer, playing_};
   switch (action.code) {
-    case 'D':
-      Tray(kTrayLeftDoubleClick);
-      break;
-    case 'L':
-      Tray(kTrayLeftButtonDown);
-      break;
-    case 'U':
-      Tray(514);
-      break;
-    case 'R':
-      Tray(kTrayRightButtonUp);
-      break;
-    case 'r':
-      Tray(516);
-      break;
-    case 'V':
-      Tray(512);
-      break;
     case 'X':
       Tray(OtherTrayCode(action.a));
       break;
@@ -266,7 +248,12 @@ void ProgramPlayer::Run(const Action& action, int depth) {
       EndSession();
       break;
     default:
-      OnWindow(action, depth);
+      // The tray icon's own codes, and the windows'.
+      if (const int event = PlainTrayEvent(action.code); event >= 0) {
+        Tray(event);
+      } else {
+        OnWindow(action, depth);
+      }
       break;
   }
   if (depth > 0) CheckAlways(depth);
