@@ -36,33 +36,26 @@ TEST(AboutKeyboard, SpaceAndEnterDoWhatAClickDoesAndNothingElse) {
     bool storedNg;
     int tabs;  // from the check box, where the window opens; negative: Shift+Tab
     Key key;
-    const char* shown;                // StarDate after the key
-    const char* tooltip;              // the tooltip after the key; null: not sent again
-    std::vector<std::string> opened;  // what the shell was asked to open, as logged
-    bool ticked;                      // the autostart box
+    const char* shown;                     // StarDate after the key
+    const char* tooltip;                   // the tooltip after the key; null: not sent again
+    bool ticked = false;                   // the autostart box
+    std::vector<std::string> opened = {};  // what the shell was asked to open, as logged
   } cases[] = {
-      {"Space on Maselle", false, 5, Key::Space, "Next Generation", "ng", {}, false},
-      {"Enter on Maselle, reached backwards",
-       false,
-       -1,
-       Key::Enter,
-       "Next Generation",
-       "ng",
-       {},
-       false},
-      {"Enter on Dorran", true, 4, Key::Enter, "Velorn Classic", "classic", {}, false},
-      {"Space on Dorran", true, 4, Key::Space, "Velorn Classic", "classic", {}, false},
-      {"Space on the mail address", false, 2, Key::Space, "Velorn Classic", nullptr, {mail}, false},
+      {"Space on Maselle", false, 5, Key::Space, "Next Generation", "ng"},
+      {"Enter on Maselle, reached backwards", false, -1, Key::Enter, "Next Generation", "ng"},
+      {"Enter on Dorran", true, 4, Key::Enter, "Velorn Classic", "classic"},
+      {"Space on Dorran", true, 4, Key::Space, "Velorn Classic", "classic"},
+      {"Space on the mail address", false, 2, Key::Space, "Velorn Classic", nullptr, false, {mail}},
       {"Enter on the web address",
        true,
        3,
        Key::Enter,
        "Next Generation",
        nullptr,
-       {"OpenWithShell(" KESTAL_WEB ")"},
-       false},
-      {"Space on the check box", false, 0, Key::Space, "Velorn Classic", nullptr, {}, true},
-      {"Enter on the check box", false, 0, Key::Enter, "Velorn Classic", nullptr, {}, false},
+       false,
+       {"OpenWithShell(" KESTAL_WEB ")"}},
+      {"Space on the check box", false, 0, Key::Space, "Velorn Classic", nullptr, true},
+      {"Enter on the check box", false, 0, Key::Enter, "Velorn Classic", nullptr},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -45,32 +45,24 @@ TEST(TrayEvents, TheKeyboardOpensTheMenuAtTheIcon) {
   const struct {
     const char* what;
     std::vector<int> events;
-    int choice;  // -1: the menu is dismissed
     std::vector<std::optional<PixelPoint>> menus;
-    bool about, focusBack;
+    bool about = false, focusBack = false;
+    int choice = -1;  // -1: the menu is dismissed
   } cases[] = {
-      {"left click", {kTrayLeftButtonDown, kLeftUp, kTraySelect}, -1, {}, false, false},
+      {"left click", {kTrayLeftButtonDown, kLeftUp, kTraySelect}, {}},
       {"double click",
        {kTrayLeftButtonDown, kLeftUp, kTraySelect, kTrayLeftDoubleClick, kLeftUp, kTraySelect},
-       -1,
        {},
-       true,
-       false},
-      {"right click",
-       {kRightDown, kTrayRightButtonUp, kTrayContextMenu},
-       -1,
-       {kPointer},
-       false,
-       false},
-      {"Enter or Space", {kTrayKeySelect}, -1, {kIcon}, false, true},
-      {"the menu key", {kTrayContextMenu}, -1, {kIcon}, false, true},
+       true},
+      {"right click", {kRightDown, kTrayRightButtonUp, kTrayContextMenu}, {kPointer}},
+      {"Enter or Space", {kTrayKeySelect}, {kIcon}, false, true},
+      {"the menu key", {kTrayContextMenu}, {kIcon}, false, true},
       {"right click, then the menu key",
        {kRightDown, kTrayRightButtonUp, kTrayContextMenu, kTrayContextMenu},
-       -1,
        {kPointer, kIcon},
        false,
        true},
-      {"Enter, then a choice", {kTrayKeySelect}, TrayWindow::kMenuAbout, {kIcon}, true, false},
+      {"Enter, then a choice", {kTrayKeySelect}, {kIcon}, true, false, TrayWindow::kMenuAbout},
   };
   for (const auto& c : cases) {
     TraySession session;
