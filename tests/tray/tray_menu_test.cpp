@@ -413,12 +413,10 @@ TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
   EXPECT_EQ(Comings(hp.log),
             (std::vector<std::string>{"Form_Unload(DataAstrale)", "Form_Unload(Form1)"}));
   // The window closes with its effects before the icon goes.
-  std::vector<std::string> order;
-  for (const std::string& entry : hp.log.Entries()) {
-    if (entry.starts_with("AnimateOutline")) order.push_back("AnimateOutline");
-    if (entry.starts_with("PlaySound") || entry.starts_with("DestroyWindow") ||
-        entry.starts_with("NotifyIcon"))
-      order.push_back(entry);
+  std::vector<std::string> order = headless::LinesStarting(
+      hp.log, {"PlaySound", "AnimateOutline", "DestroyWindow", "NotifyIcon"});
+  for (std::string& step : order) {
+    if (step.starts_with("AnimateOutline")) step = "AnimateOutline";
   }
   EXPECT_EQ(order, (std::vector<std::string>{"PlaySound(24)", "AnimateOutline",
                                              "DestroyWindow(DataAstrale)", "NotifyIcon(Remove)",
