@@ -2,16 +2,13 @@
 // valid, invalid bytes and the characters inside words stay as they were, and a second pass
 // changes nothing.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/Stardate.h"
+#include "fuzz/Check.h"
 #include "text/CaseMapping.h"
 #include "text/DateText.h"
 #include "text/Utf8.h"
-
-#define CHECK(condition) \
-  if (!(condition)) std::abort()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

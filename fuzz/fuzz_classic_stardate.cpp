@@ -1,15 +1,12 @@
 // ClassicStardate both ways on arbitrary bytes: only the engine's own error escapes, the output
 // is valid UTF-8 when the input was, and a date read as a code comes back as its long date.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/Stardate.h"
+#include "fuzz/Check.h"
 #include "text/DateText.h"
 #include "text/Utf8.h"
-
-#define CHECK(condition) \
-  if (!(condition)) std::abort()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

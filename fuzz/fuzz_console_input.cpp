@@ -3,16 +3,13 @@
 // the limit cut there, with whether its rest held a "/"), and the whole console gives one line
 // for each, with messages that are UTF-8 without a control character.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "console/Console.h"
 #include "console/InputLines.h"
+#include "fuzz/Check.h"
 #include "text/Utf8.h"
-
-#define CHECK(condition) \
-  if (!(condition)) std::abort()
 
 namespace {
 

@@ -1,15 +1,12 @@
 // The date reading on arbitrary bytes: what it accepts is a real date that the engine converts,
 // and the date test agrees with it.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/Stardate.h"
+#include "fuzz/Check.h"
 #include "text/DateText.h"
 #include "text/Utf8.h"
-
-#define CHECK(condition) \
-  if (!(condition)) std::abort()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -6,10 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/Check.h"
 #include "text/NumberText.h"
-
-#define CHECK(condition) \
-  if (!(condition)) std::abort()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

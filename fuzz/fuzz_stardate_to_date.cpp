@@ -1,16 +1,13 @@
 // StardateToDateText on arbitrary bytes: only the engine's own error escapes, and a result is a
 // capitalised long date that the date reading reads back, with at most an hour after it.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/Stardate.h"
+#include "fuzz/Check.h"
 #include "text/DateText.h"
 #include "text/NumberText.h"
 #include "text/Utf8.h"
-
-#define CHECK(condition) \
-  if (!(condition)) std::abort()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

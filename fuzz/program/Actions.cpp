@@ -17,40 +17,56 @@ bool NamesWindow(char code) {
 // Nested actions inside nested actions: deep enough for every case, bounded for the stack.
 constexpr int kMostDepth = 8;
 
+// The nesting codes, and how a person reads each before the action it holds.
+constexpr struct NestingCode {
+  char code;
+  Nesting nesting;
+  const char* text;
+} kNestings[] = {
+    {'~', Nesting::Queued, "queued: "},
+    {'@', Nesting::Zoom, "during the next zoom: "},
+    {'!', Nesting::MessageBox, "while the next message box is open: "},
+    {'#', Nesting::Menu, "while the next menu is open: "},
+    {'%', Nesting::ShellOpen, "while the shell opens a link: "},
+};
+
 Nesting NestingOf(char code) {
-  switch (code) {
-    case '~':
-      return Nesting::Queued;
-    case '@':
-      return Nesting::Zoom;
-    case '!':
-      return Nesting::MessageBox;
-    case '#':
-      return Nesting::Menu;
-    case '%':
-      return Nesting::ShellOpen;
-    default:
-      return Nesting::None;
+  for (const auto& nesting : kNestings) {
+    if (nesting.code == code) return nesting.nesting;
   }
+  return Nesting::None;
 }
 
-const char* NestingText(Nesting nesting) {
-  switch (nesting) {
-    case Nesting::Queued:
-      return "queued: ";
-    case Nesting::Zoom:
-      return "during the next zoom: ";
-    case Nesting::MessageBox:
-      return "while the next message box is open: ";
-    case Nesting::Menu:
-      return "while the next menu is open: ";
-    case Nesting::ShellOpen:
-      return "while the shell opens a link: ";
-    case Nesting::None:
-      break;
-  }
-  return "";
-}
+// The codes that take no argument beyond their window, as a person reads each, with the event
+// the tray icon's own send (-1: none).
+constexpr struct PlainCode {
+  char code;
+  int trayEvent;
+  const char* text;
+} kPlainCodes[] = {
+    {'D', 515, "double click"},
+    {'L', 513, "left button down"},
+    {'U', 514, "left button up"},
+    {'R', 517, "right button up"},
+    {'r', 516, "right button down"},
+    {'V', 512, "pointer moves"},
+    {'T', -1, "Tab"},
+    {'t', -1, "Shift+Tab"},
+    {'E', -1, "Enter"},
+    {'S', -1, "Space"},
+    {'B', -1, "Backspace"},
+    {'<', -1, "arrow back"},
+    {'>', -1, "arrow forward"},
+    {'F', -1, "time: the next timer's time comes"},
+    {'N', -1, "time: passes to just past midnight"},
+    {'Z', -1, "system: sleeps eight hours and wakes"},
+    {'G', -1, "system: the density changes, the taskbar announces itself"},
+    {'H', -1, "system: the taskbar is created anew"},
+    {'h', -1, "system: the taskbar goes away"},
+    {'I', -1, "system: the settings store refuses or takes writes again"},
+    {'O', -1, "system: the shell fails or opens links again"},
+    {'Q', -1, "system: the session ends"},
+};
 
 // Text as a person reads it: printable ASCII as it is, everything else escaped, long runs cut.
 std::string Shown(std::string_view text) {
@@ -104,6 +120,13 @@ const ClockSetting kClockSettings[] = {
 };
 
 }  // namespace
+
+int PlainTrayEvent(char code) {
+  for (const auto& plain : kPlainCodes) {
+    if (plain.code == code) return plain.trayEvent;
+  }
+  return -1;
+}
 
 int OtherTrayCode(int byte) {
   return kOtherTrayCodes[static_cast<std::size_t>(byte) % std::size(kOtherTrayCodes)];
@@ -219,22 +242,18 @@ Action ActionReader::Next() {
 
 std::string Describe(const Action& action) {
   if (action.nesting != Nesting::None) {
-    return NestingText(action.nesting) + (action.inner ? Describe(*action.inner) : "");
+    const auto nesting = std::ranges::find(kNestings, action.nesting, &NestingCode::nesting);
+    return nesting->text + (action.inner ? Describe(*action.inner) : "");
   }
   const std::string window = std::string(WindowOf(action.a)) + ": ";
+  for (const auto& plain : kPlainCodes) {
+    if (plain.code != action.code) continue;
+    if (plain.trayEvent >= 0) {
+      return std::string("tray: ") + plain.text + " (" + std::to_string(plain.trayEvent) + ")";
+    }
+    return (NamesWindow(action.code) ? window : std::string()) + plain.text;
+  }
   switch (action.code) {
-    case 'D':
-      return "tray: double click (515)";
-    case 'L':
-      return "tray: left button down (513)";
-    case 'U':
-      return "tray: left button up (514)";
-    case 'R':
-      return "tray: right button up (517)";
-    case 'r':
-      return "tray: right button down (516)";
-    case 'V':
-      return "tray: pointer moves (512)";
     case 'X':
       return "tray: event " + std::to_string(OtherTrayCode(action.a));
     case 'M': {
@@ -243,53 +262,21 @@ std::string Describe(const Action& action) {
     }
     case 'K':
       return window + "click on control " + std::to_string(action.b);
-    case 'T':
-      return window + "Tab";
-    case 't':
-      return window + "Shift+Tab";
     case 'A':
       return window + "Alt+" + std::string(1, AccessKeyOf(action.b));
-    case 'E':
-      return window + "Enter";
-    case 'S':
-      return window + "Space";
-    case 'B':
-      return window + "Backspace";
-    case '<':
-      return window + "arrow back";
-    case '>':
-      return window + "arrow forward";
     case 'Y':
       return window + "types " + Shown(action.text);
     case 'P':
       return window + "pastes " + Shown(OddText(action.b));
     case 'p':
       return window + "pastes " + Shown(action.text);
-    case 'F':
-      return "time: the next timer's time comes";
     case 'W':
       return "time: " + std::to_string(TimePassing(action.a)) + " ms pass";
-    case 'N':
-      return "time: passes to just past midnight";
     case 'C':
       return std::string("clock: set ") + ClockSettingOf(action.a).what;
-    case 'Z':
-      return "system: sleeps eight hours and wakes";
-    case 'G':
-      return "system: the density changes, the taskbar announces itself";
-    case 'H':
-      return "system: the taskbar is created anew";
-    case 'h':
-      return "system: the taskbar goes away";
-    case 'I':
-      return "system: the settings store refuses or takes writes again";
     case 'J':
       return std::string("system: the registry's ") + (action.a % 2 ? "HKCU" : "HKLM") +
              " refuses or takes writes again";
-    case 'O':
-      return "system: the shell fails or opens links again";
-    case 'Q':
-      return "system: the session ends";
     default:
       return std::string("? ") + action.code;
   }

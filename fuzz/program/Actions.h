@@ -64,7 +64,9 @@ inline std::string_view WindowOf(int byte) {
   return kWindowNames[static_cast<std::size_t>(byte) % 3];
 }
 
-// The tray event codes of X, and the menu item of M (-1: dismissed).
+// The tray event of D, L, U, R, r and V (-1 for other codes); the codes of X, and the menu item
+// of M (-1: dismissed).
+int PlainTrayEvent(char code);
 int OtherTrayCode(int byte);
 int MenuChoice(int byte);
 // The key of A, the odd text of P.

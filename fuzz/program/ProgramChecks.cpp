@@ -1,5 +1,4 @@
 // What must hold after every action, whatever came before.
-#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <optional>
@@ -8,15 +7,12 @@
 #include "fuzz/program/ProgramPlayer.h"
 #include "platform/headless/HeadlessSurface.h"
 #include "services/Clock.h"
+#include "tests/driver/LogLines.h"
 #include "text/DateText.h"
 #include "text/NumberText.h"
 
 namespace kestal::fuzzing {
 namespace {
-
-// The calls that change what the user keeps.
-constexpr std::string_view kWrites[] = {"SaveSetting(", "DeleteSetting(", "SetRegValue(",
-                                        "DeleteRegValue(", "DeleteRegKey("};
 
 // Windows whose handlers acted after the program ended would show in these entries.
 constexpr std::string_view kAfterEnd[] = {"Form_Load(", "ShowWindow(",   "MsgBox(",
@@ -85,7 +81,7 @@ void ProgramPlayer::ReadLog() {
         const long interval = std::atol(entry.c_str() + entry.find(',', comma + 1) + 1);
         timers_[{name, id}] = {time_.Ticks() + interval, interval};
       }
-    } else if (std::ranges::any_of(kWrites, [&](auto call) { return entry.starts_with(call); })) {
+    } else if (headless::IsKeptWrite(entry)) {
       keptWritten_ = true;
       // Only the handling of "&Ok" writes, and not what a nested action does meanwhile.
       if (oks_.empty() || playing_.empty() || oks_.back().action != playing_.back()) {

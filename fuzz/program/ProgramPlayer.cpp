@@ -55,28 +55,6 @@ std::string TimeText(const LocalDateTime& t) {
   return text;
 }
 
-const char* KindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Button:
-      return "button";
-    case ControlKind::TextBox:
-      return "text box";
-    case ControlKind::OptionButton:
-      return "option";
-    case ControlKind::CheckBox:
-      return "check box";
-    case ControlKind::Frame:
-      return "frame";
-    case ControlKind::Label:
-      return "label";
-    case ControlKind::Picture:
-      return "picture";
-    case ControlKind::Line:
-      return "line";
-  }
-  return "?";
-}
-
 std::size_t NestingIndex(Nesting nesting) {
   return static_cast<std::size_t>(nesting);
 }
@@ -202,24 +180,6 @@ void ProgramPlayer::Run(const Action& action, int depth) {
     }
   } restore{depth_, outer, playing_};
   switch (action.code) {
-    case 'D':
-      Tray(kTrayLeftDoubleClick);
-      break;
-    case 'L':
-      Tray(kTrayLeftButtonDown);
-      break;
-    case 'U':
-      Tray(514);
-      break;
-    case 'R':
-      Tray(kTrayRightButtonUp);
-      break;
-    case 'r':
-      Tray(516);
-      break;
-    case 'V':
-      Tray(512);
-      break;
     case 'X':
       Tray(OtherTrayCode(action.a));
       break;
@@ -288,7 +248,12 @@ void ProgramPlayer::Run(const Action& action, int depth) {
       EndSession();
       break;
     default:
-      OnWindow(action, depth);
+      // The tray icon's own codes, and the windows'.
+      if (const int event = PlainTrayEvent(action.code); event >= 0) {
+        Tray(event);
+      } else {
+        OnWindow(action, depth);
+      }
       break;
   }
   if (depth > 0) CheckAlways(depth);
@@ -383,13 +348,6 @@ Form* ProgramPlayer::Reachable(std::string_view name) const {
   return form;
 }
 
-std::string ProgramPlayer::ControlName(const Form& form, int id) const {
-  const ControlDefinition& design = form.Controls().at(static_cast<std::size_t>(id));
-  std::string name = design.name;
-  if (design.index >= 0) name += "(" + std::to_string(design.index) + ")";
-  return name + " (" + KindName(design.kind) + ")";
-}
-
 void ProgramPlayer::OnWindow(const Action& action, int depth) {
   const std::string_view name = WindowOf(action.a);
   Form* form = Reachable(name);
@@ -408,7 +366,7 @@ void ProgramPlayer::OnWindow(const Action& action, int depth) {
     case 'K': {
       const int id = action.b % static_cast<int>(form->Controls().size());
       const ControlDefinition& design = form->Controls()[static_cast<std::size_t>(id)];
-      Say(depth + 1, "(" + ControlName(*form, id) + ")");
+      Say(depth + 1, "(" + headless::NameOf(design) + ")");
       user.Click(design.name, design.index);
       break;
     }
@@ -462,27 +420,21 @@ void ProgramPlayer::OnClick(Form& form, int control, bool done) {
 }
 
 // A key in the focused control, as the dialog manager passes it on: into a text box as a
-// character; Enter and Space press a focused button, Space clicks a focused option or check
-// box; a letter elsewhere is the access key it matches.
+// character; Enter and Space click what they click in a dialog; a letter elsewhere is the access
+// key it matches.
 void ProgramPlayer::Key(Form& form, int key, int depth) {
-  const headless::HeadlessSurface* surface = hp_.windows.SurfaceOf(form);
-  if (!surface || !surface->Visible()) return;
-  const int id = surface->FocusedControl();
-  if (id < 0) return;
-  const ControlDefinition& design = form.Controls().at(static_cast<std::size_t>(id));
   headless::User user(hp_.windows, form);
-  if (design.kind == ControlKind::TextBox) {
-    if (design.name == "VelornDate") resultTyped_ = true;
-    user.PressKey(design.name, key);
+  const ControlDefinition* focused = user.Visible() ? user.FocusedControl() : nullptr;
+  if (!focused) return;
+  if (focused->kind == ControlKind::TextBox) {
+    if (focused->name == "VelornDate") resultTyped_ = true;
+    user.PressKey(focused->name, key);
     return;
   }
-  // Enter also presses a focused link or picture, as a click does.
-  const bool clickable = design.kind == ControlKind::Label || design.kind == ControlKind::Picture;
-  const bool presses = (key == 13 && (design.kind == ControlKind::Button || clickable)) ||
-                       (key == ' ' && design.kind != ControlKind::TextBox);
-  if (presses) {
-    Say(depth + 1, "(presses " + ControlName(form, id) + ")");
-    user.Click(design.name, design.index);
+  if ((key == 13 && KeyClicks(*focused, kestal::Key::Enter)) ||
+      (key == ' ' && KeyClicks(*focused, kestal::Key::Space))) {
+    Say(depth + 1, "(presses " + headless::NameOf(*focused) + ")");
+    user.Click(focused->name, focused->index);
     return;
   }
   if (key < 128 && std::isalnum(key)) user.AccessKey(static_cast<char>(key));
@@ -530,14 +482,11 @@ void ProgramPlayer::Arrow(Form& form, bool back) {
 
 // Ctrl+V over the whole text of the focused text box.
 void ProgramPlayer::Paste(Form& form, std::string_view text) {
-  const headless::HeadlessSurface* surface = hp_.windows.SurfaceOf(form);
-  if (!surface) return;
-  const int id = surface->FocusedControl();
-  if (id < 0) return;
-  const ControlDefinition& design = form.Controls().at(static_cast<std::size_t>(id));
-  if (design.kind != ControlKind::TextBox) return;
-  if (design.name == "VelornDate") resultTyped_ = true;
-  headless::User(hp_.windows, form).ReplaceText(design.name, text);
+  headless::User user(hp_.windows, form);
+  const ControlDefinition* focused = user.FocusedControl();
+  if (!focused || focused->kind != ControlKind::TextBox) return;
+  if (focused->name == "VelornDate") resultTyped_ = true;
+  user.ReplaceText(focused->name, text);
 }
 
 void ProgramPlayer::ClockChanged(SystemEvent event) {

@@ -50,7 +50,6 @@ class ProgramPlayer {
   // open); null otherwise.
   Form* Reachable(std::string_view name) const;
   FormSlot& SlotOf(std::string_view name) const;
-  std::string ControlName(const Form& form, int id) const;
   void PassTime(long long milliseconds);
   void FireDueTimers(long long until);
   void ClockChanged(SystemEvent event);

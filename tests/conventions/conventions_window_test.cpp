@@ -5,7 +5,7 @@
 
 #include "app/Program.h"
 #include "resources/ResourceIds.h"
-#include "tests/driver/LogOrder.h"
+#include "tests/driver/LogLines.h"
 #include "tests/driver/User.h"
 
 namespace kestal {

@@ -33,6 +33,10 @@ HeadlessSurface& Shown(HeadlessSurface& surface, const Form& form) {
 
 }  // namespace
 
+std::string NameOf(const ControlDefinition& design) {
+  return ControlName(design.name, design.index);
+}
+
 int User::Id(std::string_view control, int index) const {
   const int id = form_.FindControl(control, index);
   if (id < 0) {
@@ -171,6 +175,17 @@ bool User::Enabled(std::string_view control, int index) const {
 
 bool User::HasFocus(std::string_view control, int index) const {
   return Surface().FocusedControl() == Id(control, index);
+}
+
+const ControlDefinition* User::FocusedControl() const {
+  const HeadlessSurface* surface = windows_.SurfaceOf(form_);
+  const int id = surface ? surface->FocusedControl() : -1;
+  return id < 0 ? nullptr : &form_.Controls().at(static_cast<std::size_t>(id));
+}
+
+std::string User::Focused() const {
+  const ControlDefinition* focused = FocusedControl();
+  return focused ? NameOf(*focused) : "";
 }
 
 int User::SelStart(std::string_view control) const {

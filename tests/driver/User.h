@@ -8,6 +8,9 @@
 
 namespace kestal::headless {
 
+// A control's name as its design gives it: "Option1", or "Label1(2)" in a control array.
+std::string NameOf(const ControlDefinition& design);
+
 // Acting on a loaded window as the user would. Controls are named as in the window's design
 // ("Option1", or "Label1" with its index).
 class User {
@@ -39,6 +42,10 @@ class User {
   bool Value(std::string_view control, int index = -1) const;
   bool Enabled(std::string_view control, int index = -1) const;
   bool HasFocus(std::string_view control, int index = -1) const;
+  // The control that has the focus: its design, or null when none has it (or the window is not
+  // loaded); its name, or "" then.
+  const ControlDefinition* FocusedControl() const;
+  std::string Focused() const;
   int SelStart(std::string_view control) const;
   int SelLength(std::string_view control) const;
   Color BackColor(std::string_view control, int index = -1) const;

@@ -6,6 +6,7 @@
 
 #include "app/Program.h"
 #include "platform/headless/HeadlessSurface.h"
+#include "tests/driver/LogLines.h"
 #include "tests/effects/ProbeWindow.h"
 #include "tray/TrayWindow.h"
 
@@ -15,19 +16,12 @@ namespace {
 // The log with the window's handle written as "hWnd", keeping the
 // calls the sequence is made of and the marks the window's own steps leave.
 std::vector<std::string> Steps(const headless::CallLog& log, WindowHandle handle) {
-  static const char* const kept[] = {"Form_",      "MakeTopmost",  "Move",           "SetBackColor",
-                                     "Refresh",    "RoundOutline", "mark:",          "StopSound",
-                                     "PlaySound",  "DoEvents",     "AnimateOutline", "ShowWindow",
-                                     "HideWindow", "DestroyWindow"};
   const std::regex window("\\b" + HandleText(handle) + "\\b");
-  std::vector<std::string> steps;
-  for (const std::string& entry : log.Entries()) {
-    for (const char* prefix : kept) {
-      if (!entry.starts_with(prefix)) continue;
-      steps.push_back(std::regex_replace(entry, window, "hWnd"));
-      break;
-    }
-  }
+  std::vector<std::string> steps =
+      headless::LinesStarting(log, {"Form_", "MakeTopmost", "Move", "SetBackColor", "Refresh",
+                                    "RoundOutline", "mark:", "StopSound", "PlaySound", "DoEvents",
+                                    "AnimateOutline", "ShowWindow", "HideWindow", "DestroyWindow"});
+  for (std::string& step : steps) step = std::regex_replace(step, window, "hWnd");
   return steps;
 }
 

@@ -3,139 +3,118 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/driver/LogLines.h"
 #include "tests/effects/ProbeWindow.h"
 
 namespace kestal::testing {
 namespace {
 
+// The desktop, notification area, icon and taskbar most cases share.
+constexpr PixelRect kScreen{0, 0, 1024, 768};
+constexpr PixelRect kArea{951, 738, 1020, 768};
+constexpr PixelRect kIcon{1004, 750, 1020, 766};
+constexpr PixelRect kBottomTaskbar{0, 738, 1024, 768};
+
 TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
   using A = ZoomAnchor;
   using D = ZoomDirection;
-  const PixelRect area{951, 738, 1020, 768};
-  const PixelRect icon{1004, 750, 1020, 766};
-  const PixelRect screen{0, 0, 1024, 768};
   const struct {
     const char* what;
-    PixelRect desktop;
-    std::optional<PixelRect> notificationArea;
-    std::optional<PixelRect> trayIcon;
     ZoomAnchor anchor;
     ZoomDirection direction;
     PixelRect anchorRect;  // where the outline comes from (opening) or goes to (closing)
-    std::optional<PixelRect> taskbar = PixelRect{0, 738, 1024, 768};
+    std::optional<PixelRect> notificationArea = kArea;
+    std::optional<PixelRect> trayIcon = kIcon;
+    std::optional<PixelRect> taskbar = kBottomTaskbar;
+    PixelRect desktop = kScreen;
   } cases[] = {
-      {"corner of 1024 x 768, opening",
-       screen,
-       area,
-       icon,
-       A::ScreenCorner,
-       D::Opening,
-       {1023, 767, 1024, 768}},
-      {"corner of 1024 x 768, closing",
-       screen,
-       area,
-       icon,
-       A::ScreenCorner,
-       D::Closing,
-       {1023, 767, 1024, 768}},
+      {"corner of 1024 x 768, opening", A::ScreenCorner, D::Opening, {1023, 767, 1024, 768}},
+      {"corner of 1024 x 768, closing", A::ScreenCorner, D::Closing, {1023, 767, 1024, 768}},
       {"corner of 1280 x 1024",
-       {0, 0, 1280, 1024},
-       area,
-       icon,
        A::ScreenCorner,
        D::Opening,
-       {1279, 1023, 1280, 1024}},
+       {1279, 1023, 1280, 1024},
+       kArea,
+       kIcon,
+       kBottomTaskbar,
+       {0, 0, 1280, 1024}},
       {"corner without a taskbar",
-       {0, 0, 800, 600},
-       std::nullopt,
-       std::nullopt,
        A::ScreenCorner,
        D::Opening,
-       {799, 599, 800, 600}},
+       {799, 599, 800, 600},
+       std::nullopt,
+       std::nullopt,
+       kBottomTaskbar,
+       {0, 0, 800, 600}},
       {"tray 951..1020: middle 985.5 goes to 986, not the icon",
-       screen,
-       area,
-       icon,
        A::NotificationArea,
        D::Closing,
        {986, 738, 987, 768}},
       {"tray 950..1020: middle 985",
-       screen,
-       PixelRect{950, 740, 1020, 766},
-       icon,
        A::NotificationArea,
        D::Closing,
-       {985, 740, 986, 766}},
+       {985, 740, 986, 766},
+       PixelRect{950, 740, 1020, 766}},
       {"tray 949..1020: middle 984.5 goes to 984",
-       screen,
-       PixelRect{949, 740, 1020, 766},
-       icon,
        A::NotificationArea,
        D::Closing,
-       {984, 740, 985, 766}},
-      {"tray, opening", screen, area, icon, A::NotificationArea, D::Opening, {986, 738, 987, 768}},
-      {"no notification area: the icon", screen, std::nullopt, icon, A::NotificationArea,
-       D::Closing, icon},
-      {"a notification area without width: the icon", screen, PixelRect{1000, 748, 1000, 768}, icon,
-       A::NotificationArea, D::Closing, icon},
-      {"a notification area without height: the icon", screen, PixelRect{951, 768, 1020, 768}, icon,
-       A::NotificationArea, D::Closing, icon},
-      {"no notification area, opening from the icon", screen, std::nullopt, icon,
-       A::NotificationArea, D::Opening, icon},
+       {984, 740, 985, 766},
+       PixelRect{949, 740, 1020, 766}},
+      {"tray, opening", A::NotificationArea, D::Opening, {986, 738, 987, 768}},
+      {"no notification area: the icon", A::NotificationArea, D::Closing, kIcon, std::nullopt},
+      {"a notification area without width: the icon", A::NotificationArea, D::Closing, kIcon,
+       PixelRect{1000, 748, 1000, 768}},
+      {"a notification area without height: the icon", A::NotificationArea, D::Closing, kIcon,
+       PixelRect{951, 768, 1020, 768}},
+      {"no notification area, opening from the icon", A::NotificationArea, D::Opening, kIcon,
+       std::nullopt},
       // Neither (Wine's taskbar has no notification window and can't tell where the icon is):
       // the taskbar's end where the clock is, wherever the taskbar lies.
       {"neither, taskbar at the bottom: its right end",
-       screen,
-       std::nullopt,
-       std::nullopt,
        A::NotificationArea,
        D::Closing,
-       {1023, 738, 1024, 768}},
+       {1023, 738, 1024, 768},
+       std::nullopt,
+       std::nullopt},
       {"an empty icon counts as none",
-       screen,
-       std::nullopt,
-       PixelRect{1004, 750, 1004, 750},
        A::NotificationArea,
        D::Closing,
-       {1023, 738, 1024, 768}},
+       {1023, 738, 1024, 768},
+       std::nullopt,
+       PixelRect{1004, 750, 1004, 750}},
       {"neither, opening",
-       screen,
-       std::nullopt,
-       std::nullopt,
        A::NotificationArea,
        D::Opening,
-       {1023, 738, 1024, 768}},
+       {1023, 738, 1024, 768},
+       std::nullopt,
+       std::nullopt},
       {"neither, taskbar at the top",
-       screen,
-       std::nullopt,
-       std::nullopt,
        A::NotificationArea,
        D::Closing,
        {1023, 0, 1024, 30},
+       std::nullopt,
+       std::nullopt,
        PixelRect{0, 0, 1024, 30}},
       {"neither, taskbar on the right: its bottom end",
-       screen,
-       std::nullopt,
-       std::nullopt,
        A::NotificationArea,
        D::Closing,
        {984, 767, 1024, 768},
+       std::nullopt,
+       std::nullopt,
        PixelRect{984, 0, 1024, 768}},
       {"neither, taskbar on the left",
-       screen,
-       std::nullopt,
-       std::nullopt,
        A::NotificationArea,
        D::Closing,
        {0, 767, 40, 768},
+       std::nullopt,
+       std::nullopt,
        PixelRect{0, 0, 40, 768}},
       {"no taskbar at all: the top-left corner",
-       screen,
-       std::nullopt,
-       std::nullopt,
        A::NotificationArea,
        D::Closing,
        {0, 0, 1, 0},
+       std::nullopt,
+       std::nullopt,
        std::nullopt},
   };
   for (const auto& c : cases) {
@@ -199,12 +178,11 @@ TEST(ZoomWindow, StepsInOrder) {
       desk.hp.windows.Show(window);
       desk.hp.log.Clear();
       ZoomWindow(desk.hp.platform(), window, c.anchor, c.direction);
-      std::vector<std::string> steps;
-      for (const std::string& entry : desk.hp.log.Entries()) {
-        for (const char* kept : {"AnimateOutline", "DoEvents", "HideWindow", "Form_Unload",
-                                 "DestroyWindow", "ShowWindow"}) {
-          if (entry.starts_with(kept)) steps.push_back(entry.starts_with("Animate") ? kept : entry);
-        }
+      std::vector<std::string> steps =
+          headless::LinesStarting(desk.hp.log, {"AnimateOutline", "DoEvents", "HideWindow",
+                                                "Form_Unload", "DestroyWindow", "ShowWindow"});
+      for (std::string& step : steps) {
+        if (step.starts_with("AnimateOutline")) step = "AnimateOutline";
       }
       std::vector<std::string> expected = c.steps;
       if (!animations) std::erase(expected, "AnimateOutline");

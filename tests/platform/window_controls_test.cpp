@@ -257,23 +257,18 @@ TEST_F(WindowControls, ShowingPutsTheFocusOnTheFirstControlInTabOrder) {
   EXPECT_TRUE(User(other.windows, second).HasFocus("Option3"));
 }
 
-std::string Focused(const Panel& panel) {
-  const int id = panel.Surface()->FocusedControl();
-  return id < 0 ? "" : panel.Controls().at(static_cast<std::size_t>(id)).name;
-}
-
 TEST_F(WindowControls, TabMovesThroughTheStopsInTabOrder) {
   // An option group is one stop: its selected button, or its first when none is selected.
   std::vector<std::string> visited;
   for (int i = 0; i < 10; ++i) {
     user.Tab();
-    visited.push_back(Focused(panel));
+    visited.push_back(user.Focused());
   }
   EXPECT_EQ(visited,
             (std::vector<std::string>{"Command1", "Option1", "Option3", "Option5", "Check1",
                                       "Text2", "Command2", "Label1", "Image1", "Text1"}));
   user.Tab(true);
-  EXPECT_EQ(Focused(panel), "Image1");
+  EXPECT_EQ(user.Focused(), "Image1");
 
   user.Click("Option6");
   panel.option1.SetEnabled(false);  // the selected button of its group: the group is skipped
@@ -282,7 +277,7 @@ TEST_F(WindowControls, TabMovesThroughTheStopsInTabOrder) {
   visited.clear();
   for (int i = 0; i < 5; ++i) {
     user.Tab();
-    visited.push_back(Focused(panel));
+    visited.push_back(user.Focused());
   }
   EXPECT_EQ(visited,
             (std::vector<std::string>{"Command1", "Option3", "Option6", "Text2", "Command2"}));

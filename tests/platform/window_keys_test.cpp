@@ -51,37 +51,38 @@ class Keys : public Form {
   void Form_Unload() override { events.push_back("Form_Unload"); }
 };
 
-std::string Focused(const Keys& keys) {
-  const int id = keys.Surface() ? keys.Surface()->FocusedControl() : -1;
-  return id < 0 ? "" : keys.Controls().at(static_cast<std::size_t>(id)).name;
-}
-
-TEST(WindowKeys, TabReachesTheLinksAndPicturesThatAct) {
+// The window shown on a machine of its own, and the user in front of it.
+struct KeysSession {
+  KeysSession() { hp.windows.Show(keys); }
   HeadlessPlatform hp;
   Keys keys;
-  hp.windows.Show(keys);
-  User user(hp.windows, keys);
-  EXPECT_EQ(Focused(keys), "Text1");
+  User user{hp.windows, keys};
+};
+
+TEST(WindowKeys, TabReachesTheLinksAndPicturesThatAct) {
+  KeysSession s;
+  User& user = s.user;
+  EXPECT_EQ(user.Focused(), "Text1");
   std::vector<std::string> visited;
   for (int i = 0; i < 6; ++i) {
     user.Tab();
-    visited.push_back(Focused(keys));
+    visited.push_back(user.Focused());
   }
   EXPECT_EQ(visited, (std::vector<std::string>{"Command1", "Option1", "Check1", "Link1", "Image1",
                                                "Text1"}));
   user.Tab(true);
-  EXPECT_EQ(Focused(keys), "Image1");
+  EXPECT_EQ(user.Focused(), "Image1");
 
   // A disabled link is passed over; the focus never lands on a plain label or picture.
-  keys.link1.SetEnabled(false);
+  s.keys.link1.SetEnabled(false);
   user.Focus("Check1");
   user.Tab();
-  EXPECT_EQ(Focused(keys), "Image1");
+  EXPECT_EQ(user.Focused(), "Image1");
   for (const char* never : {"Link1", "Link2", "Image2", "Label1"}) {
     user.Focus(never);
-    EXPECT_EQ(Focused(keys), "Image1") << never;
+    EXPECT_EQ(user.Focused(), "Image1") << never;
   }
-  EXPECT_TRUE(keys.events.empty());
+  EXPECT_TRUE(s.keys.events.empty());
 }
 
 TEST(WindowKeys, SpaceAndEnterDoWhatTheyDoInADialog) {
@@ -99,22 +100,18 @@ TEST(WindowKeys, SpaceAndEnterDoWhatTheyDoInADialog) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.focus) + (c.key == Key::Space ? " Space" : " Enter"));
-    HeadlessPlatform hp;
-    Keys keys;
-    hp.windows.Show(keys);
-    User user(hp.windows, keys);
+    KeysSession s;
+    User& user = s.user;
     user.Focus(c.focus);
-    keys.events.clear();
+    s.keys.events.clear();
     user.PressKey(c.key);
-    EXPECT_EQ(keys.events, c.events);
-    EXPECT_EQ(Focused(keys), c.focus);  // the focus stays where it was
+    EXPECT_EQ(s.keys.events, c.events);
+    EXPECT_EQ(user.Focused(), c.focus);  // the focus stays where it was
     EXPECT_TRUE(user.Visible());
   }
   // Space selects an option and ticks the check box, as a click does.
-  HeadlessPlatform hp;
-  Keys keys;
-  hp.windows.Show(keys);
-  User user(hp.windows, keys);
+  KeysSession s;
+  User& user = s.user;
   user.Focus("Option2");
   user.PressKey(Key::Space);
   user.Focus("Check1");
@@ -124,25 +121,23 @@ TEST(WindowKeys, SpaceAndEnterDoWhatTheyDoInADialog) {
   EXPECT_TRUE(user.Value("Check1"));
   // A disabled link that still has the focus does nothing.
   user.Focus("Link1");
-  keys.link1.SetEnabled(false);
-  keys.events.clear();
+  s.keys.link1.SetEnabled(false);
+  s.keys.events.clear();
   user.PressKey(Key::Enter);
-  EXPECT_TRUE(keys.events.empty());
+  EXPECT_TRUE(s.keys.events.empty());
 }
 
 TEST(WindowKeys, EscapeClosesTheWindowWhereverTheFocusIs) {
   for (const char* focus : {"Text1", "Command1", "Option1", "Check1", "Link1", "Image1"}) {
     SCOPED_TRACE(focus);
-    HeadlessPlatform hp;
-    Keys keys;
-    hp.windows.Show(keys);
-    User user(hp.windows, keys);
+    KeysSession s;
+    User& user = s.user;
     user.Focus(focus);
-    keys.events.clear();
+    s.keys.events.clear();
     user.PressKey(Key::Escape);
-    EXPECT_EQ(keys.events, std::vector<std::string>{"Form_Unload"});  // nothing is clicked
-    EXPECT_EQ(keys.State(), FormState::Released);
-    EXPECT_EQ(hp.log.Matching("Form_Unload(Keys)").size(), 1u);
+    EXPECT_EQ(s.keys.events, std::vector<std::string>{"Form_Unload"});  // nothing is clicked
+    EXPECT_EQ(s.keys.State(), FormState::Released);
+    EXPECT_EQ(s.hp.log.Matching("Form_Unload(Keys)").size(), 1u);
   }
 }
 
