@@ -2,9 +2,8 @@
 # The minute of random input on the shared desktop, played once more, with a seed of its own,
 # when the first round fails:
 #   random-input.sh STATE DRIVER PROGRAM SHOTS
-# About one round in ten fails here for reasons not found yet (a window that does not hear its
-# close button, keys that reach a menu opened late); the first round's report stays in the log,
-# with its seed, and a second failure fails the test.
+# A round fails now and then when keys reach a menu that opened late and close the program; the
+# first round's report stays in the log, with its seed, and a second failure fails the test.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 state=$1 driver=$2 program=$3 shots=$4

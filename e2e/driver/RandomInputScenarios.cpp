@@ -271,6 +271,14 @@ std::string CloseButtons(const RunningProgram& program) {
 }
 
 // Closes what the round left open: menus, message boxes, then the windows by their buttons.
+// No window of the program shows, and none of its menu's windows is made.
+bool Settled(const RunningProgram& program) {
+  for (const MenuWindow& window : kMenuWindows) {
+    if (program.FindForm(window.form, false)) return false;
+  }
+  return program.VisibleWindowCount() == 0;
+}
+
 bool CloseEverything(Session& session, RunningProgram& program,
                      const std::deque<std::string>& lately) {
   for (int k = 0; k < 20; ++k) {
@@ -285,9 +293,10 @@ bool CloseEverything(Session& session, RunningProgram& program,
       }
     }
     program.WaitForIdle(kWindowMs);
-    // A window the program was still opening (its zoom lets it look idle) is closed next time.
-    if (!closed && !WaitUntil([&] { return program.VisibleWindowCount() == 0; }, 1000)) continue;
-    if (!closed) break;
+    // Done when for a second no window shows and none is on its way: a menu choice made while
+    // another window was closing opens its window after that one has gone, and the window is
+    // made some time before it shows. One that comes is closed the next time round.
+    if (!closed && !WaitUntil([&] { return !Settled(program); }, 1000)) break;
   }
   if (session.report.Check(
           program.VisibleWindowCount() == 0, "every window is closed",
