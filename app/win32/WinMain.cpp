@@ -6,7 +6,6 @@
 #include "app/Program.h"
 #include "platform/win32/AutomationQuery.h"
 #include "platform/win32/ComApartment.h"
-#include "platform/win32/LateBoundApi.h"
 #include "platform/win32/OneCopy.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32Platform.h"
@@ -61,7 +60,6 @@ int Run(HINSTANCE instance, PWSTR commandLine) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLine, int /*show*/) {
-  kestal::win32::late::LoadLibrariesFromSystemFolderOnly();
   // A second start shows the running copy's About window and ends.
   kestal::win32::OneCopy oneCopy;
   if (!oneCopy.Claim()) return 0;

@@ -1,13 +1,10 @@
 #pragma once
 // System functions that older Windows lacks, bound at run time. (The libraries the program needs
-// only for some of what it does are delay-loaded by the linker: cmake/DelayLoad.cmake.)
+// only for some of what it does are delay-loaded by the linker: cmake/DelayLoad.cmake, and
+// LateBoundApi.cpp says where they are loaded from.)
 #include "platform/win32/Win32Api.h"
 
 namespace kestal::win32::late {
-
-// Makes every library loaded from now on come from the system folder only, never from beside
-// the exe or the current folder; nothing where the system lacks the call.
-void LoadLibrariesFromSystemFolderOnly();
 
 // The per-monitor density calls of Windows 10 (1607) on; 0 where the system lacks them.
 UINT GetDpiForWindow(HWND window);
