@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
 #include "forms/ReadableTree.h"
-#include "tests/driver/User.h"
+#include "tests/app/ProgramSession.h"
 
 namespace kestal::testing {
 namespace {
@@ -38,21 +37,12 @@ std::vector<std::string> Outline(const Form& form) {
   return lines;
 }
 
-struct Desk {
-  headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
-  Program program{hp.platform()};
-  Desk() { program.Start(); }
-  Form& Open(FormSlot& slot) {
-    program.platform.windows.Show(slot);
-    return *slot.Current();
-  }
-};
-
 using Lines = std::vector<std::string>;
 
 TEST(ReadableWindows, TheConversionWindowReadsTopToBottom) {
-  Desk desk;
-  Form& window = desk.Open(desk.program.conversionWindow);
+  ProgramSession s;
+  headless::User user = s.Open(s.program.conversionWindow);
+  Form& window = *s.program.conversionWindow.Current();
   const Lines expected = {
       "text \"Kestal Date\"",
       "text \"- Conversioni\"",
@@ -76,7 +66,6 @@ TEST(ReadableWindows, TheConversionWindowReadsTopToBottom) {
   EXPECT_EQ(Outline(window), expected);
 
   // With a stardate as the source, the targets are unavailable: so they are read.
-  headless::User user(desk.hp.windows, window);
   user.Click("Option2");
   const Lines lines = Outline(window);
   EXPECT_EQ(lines[10], "  control Option4 -");
@@ -90,10 +79,9 @@ TEST(ReadableWindows, TheConversionWindowReadsTopToBottom) {
 TEST(ReadableWindows, TheAboutWindowReadsItsLinksPicturesAndChoice) {
   for (const bool nextGeneration : {false, true}) {
     SCOPED_TRACE(nextGeneration);
-    Desk desk;
-    Form& window = desk.Open(desk.program.about);
-    headless::User user(desk.hp.windows, window);
-    user.Click(nextGeneration ? "Image3" : "Image2");
+    ProgramSession s;
+    s.Open(s.program.about).Click(nextGeneration ? "Image3" : "Image2");
+    const Form& window = *s.program.about.Current();
     const Lines expected = {
         "text \"Kestal Date\"",
         "control Command1",
@@ -119,9 +107,9 @@ TEST(ReadableWindows, TheAboutWindowReadsItsLinksPicturesAndChoice) {
 }
 
 TEST(ReadableWindows, TheReaderHearsWhichLinkOrPictureHasTheKeyboard) {
-  Desk desk;
-  Form& window = desk.Open(desk.program.about);
-  headless::User user(desk.hp.windows, window);
+  ProgramSession s;
+  headless::User user = s.Open(s.program.about);
+  const Form& window = *s.program.about.Current();
   // From the check box, where the window opens, Tab passes "&Ok" and reaches these in turn.
   user.Tab();
   for (const char* name : {"Label4", "Label5", "Image2", "Image3"}) {
@@ -138,8 +126,9 @@ TEST(ReadableWindows, TheReaderHearsWhichLinkOrPictureHasTheKeyboard) {
 }
 
 TEST(ReadableWindows, TheConventionsWindowReadsItsThreeTexts) {
-  Desk desk;
-  const Lines outline = Outline(desk.Open(desk.program.conventionsWindow));
+  ProgramSession s;
+  s.Open(s.program.conventionsWindow);
+  const Lines outline = Outline(*s.program.conventionsWindow.Current());
   ASSERT_EQ(outline.size(), 6u);
   EXPECT_EQ(outline[0], "text \"Kestal Date - Convenzioni adottate\"");
   EXPECT_EQ(outline[1], "text \"Note di calcolo raccolte dalle convenzioni degli appassionati.\"");
@@ -151,16 +140,15 @@ TEST(ReadableWindows, TheConventionsWindowReadsItsThreeTexts) {
 }
 
 TEST(ReadableWindows, AChangedTextIsAnnounced) {
-  Desk desk;
-  Form& window = desk.Open(desk.program.about);
-  headless::User user(desk.hp.windows, window);
-  desk.hp.log.Clear();
+  ProgramSession s;
+  headless::User user = s.Open(s.program.about);
+  s.hp.log.Clear();
   user.Click("Image3");
-  const int starDate = window.FindControl("StarDate");
-  EXPECT_EQ(desk.hp.log.Matching("NameChanged("),
+  const int starDate = s.program.about.Current()->FindControl("StarDate");
+  EXPECT_EQ(s.hp.log.Matching("NameChanged("),
             std::vector<std::string>{"NameChanged(About," + std::to_string(starDate) + ")"});
   user.Click("Image3");  // the same text again: nothing new to say
-  EXPECT_EQ(desk.hp.log.Matching("NameChanged(").size(), 1u);
+  EXPECT_EQ(s.hp.log.Matching("NameChanged(").size(), 1u);
 }
 
 }  // namespace

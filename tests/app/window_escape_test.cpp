@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
+#include "tests/app/ProgramSession.h"
 #include "tests/driver/LogLines.h"
-#include "tests/driver/User.h"
 
 namespace kestal::testing {
 namespace {
@@ -28,24 +27,22 @@ TEST(WindowEscape, ClosesEachWindowAsTheTrayMenuDoes) {
     std::vector<std::string> closings[2];
     std::string tooltips[2];
     for (const bool escape : {false, true}) {
-      headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
-      Program program{hp.platform()};
-      program.Start();
-      FormSlot& slot = program.*w.slot;
-      program.platform.windows.Show(slot);
-      headless::User user(hp.windows, *slot.Current());
+      ProgramSession s;
+      auto& hp = s.hp;
+      FormSlot& slot = s.program.*w.slot;
+      headless::User user = s.Open(slot);
       if (w.before) user.Click(w.before);
       hp.log.Clear();
       if (escape) {
         user.PressKey(Key::Escape);
       } else {
-        program.platform.windows.Unload(
-            slot);  // what a menu choice does to the window that is open
+        // What a menu choice does to the window that is open.
+        s.program.platform.windows.Unload(slot);
       }
       closings[escape] = hp.log.Entries();
       tooltips[escape] = hp.tray.Tooltip();
       EXPECT_FALSE(slot.IsLoaded());
-      EXPECT_TRUE(program.trayWindow.IsLoaded());
+      EXPECT_TRUE(s.program.trayWindow.IsLoaded());
       EXPECT_FALSE(hp.windows.Ended());
       EXPECT_EQ(headless::KeptWrites(hp.log), std::vector<std::string>{});
     }

@@ -3,24 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/ProgramSession.h"
 #include "tests/driver/LogLines.h"
-#include "tests/driver/User.h"
 
 namespace kestal {
 namespace {
 
-class ConventionsSession {
- public:
-  ConventionsSession() { program.Start(); }
-  headless::User Open() {
-    program.platform.windows.Show(program.conventionsWindow);
-    return headless::User(hp.windows, *program.conventionsWindow.Current());
-  }
-  headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
-  Program program{hp.platform()};
-};
+using ConventionsSession = testing::WindowSession<&Program::conventionsWindow>;
 
 std::string Join(const std::vector<std::string>& lines, const std::string& separator) {
   std::string text;

@@ -8,18 +8,13 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Program.h"
-#include "tests/driver/User.h"
+#include "tests/app/ProgramSession.h"
 
 namespace kestal::testing {
 
-class ConversionWindowSession : public ::testing::Test {
+class ConversionWindowSession : public ::testing::Test, protected ProgramSession {
  protected:
-  ConversionWindowSession() {
-    program.Start();
-    program.platform.windows.Show(program.conversionWindow);
-    user.emplace(hp.windows, *program.conversionWindow.Current());
-  }
+  ConversionWindowSession() { user.emplace(Open(program.conversionWindow)); }
 
   // Chooses the source kind (and the target, when given), pastes the input over the box and
   // presses Enter in it.
@@ -67,8 +62,6 @@ class ConversionWindowSession : public ::testing::Test {
     return count;
   }
 
-  headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
-  Program program{hp.platform()};
   std::optional<headless::User> user;
 };
 

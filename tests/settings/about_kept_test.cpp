@@ -5,15 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "tests/app/ProgramSession.h"
 #include "tests/driver/LogLines.h"
-#include "tests/settings/AboutSession.h"
 #include "tray/TrayWindow.h"
 
 namespace kestal {
 namespace {
 
 using headless::HeadlessRegistry;
-using testing::AboutSession;
+using AboutSession = testing::WindowSession<&Program::about>;
 
 constexpr std::string_view kRun[] = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
                                      "Software\\Microsoft\\Windows\\CurrentVersion\\Run"};

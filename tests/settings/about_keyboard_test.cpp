@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/ProgramSession.h"
 #include "tests/driver/LogLines.h"
-#include "tests/settings/AboutSession.h"
 
 namespace kestal {
 namespace {
 
-using testing::AboutSession;
+using AboutSession = testing::WindowSession<&Program::about>;
 
 TEST(AboutKeyboard, TabGoesRoundInReadingOrder) {
   AboutSession s;

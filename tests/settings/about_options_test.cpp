@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/settings/AboutSession.h"
+#include "tests/app/ProgramSession.h"
 
 namespace kestal {
 namespace {
 
 using headless::HeadlessRegistry;
-using testing::AboutSession;
+using AboutSession = testing::WindowSession<&Program::about>;
 using namespace std::string_literals;
 
 constexpr std::string_view kMachineRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";

@@ -6,13 +6,13 @@
 
 #include "resources/ResourceIds.h"
 #include "settings/AboutWindow.h"
+#include "tests/app/ProgramSession.h"
 #include "tests/driver/LogLines.h"
-#include "tests/settings/AboutSession.h"
 
 namespace kestal {
 namespace {
 
-using testing::AboutSession;
+using AboutSession = testing::WindowSession<&Program::about>;
 
 using Lines = std::vector<std::string>;
 
