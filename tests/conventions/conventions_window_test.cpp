@@ -6,6 +6,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/app/ProgramSession.h"
 #include "tests/driver/LogLines.h"
+#include "tests/forms/DesignedControls.h"
 
 namespace kestal {
 namespace {
@@ -110,48 +111,23 @@ TEST(NewsWindow, LayoutAsDesigned) {
   const FontDefinition window;
   const FontDefinition title{"MS Sans Serif", 18, true, false};
   using K = ControlKind;
-  const struct {
-    ControlKind kind;
-    const char* name;
-    int index;
-    TwipRect rect;
-    Color fore;
-    FontDefinition font;
-    int pictureId;
-  } expected[] = {
-      {K::Button, "Command1", -1, {6315, 5055, 1005, 330}, {}, window, 0},
+  const testing::DesignedControl expected[] = {
+      {K::Button, "Command1", -1, {6315, 5055, 1005, 330}, {}, window},
       {K::Picture, "Image2", -1, {4200, 3975, 3360, 555}, {}, window, IDB_BANNER},
-      {K::Label, "msgDate2", -1, {300, 4620, 4365, 1095}, kWhite, window, 0},
-      {K::Label, "msgDate1", -1, {285, 3060, 7185, 1530}, kWhite, window, 0},
-      {K::Label, "msgDate", -1, {300, 840, 7110, 2025}, kWhite, window, 0},
-      {K::Label, "Label2", 0, {1305, 585, 5220, 195}, kYellow, window, 0},
-      {K::Label, "Label1", 0, {1125, 120, 5745, 435}, kGreen, title, 0},
+      {K::Label, "msgDate2", -1, {300, 4620, 4365, 1095}, kWhite, window},
+      {K::Label, "msgDate1", -1, {285, 3060, 7185, 1530}, kWhite, window},
+      {K::Label, "msgDate", -1, {300, 840, 7110, 2025}, kWhite, window},
+      {K::Label, "Label2", 0, {1305, 585, 5220, 195}, kYellow, window},
+      {K::Label, "Label1", 0, {1125, 120, 5745, 435}, kGreen, title},
       {K::Picture, "Image1", -1, {465, 255, 480, 480}, {}, window, IDI_KESTAL},
-      {K::Label, "Label1", 1, {1110, 135, 5745, 435}, kWhite, title, 0},
+      {K::Label, "Label1", 1, {1110, 135, 5745, 435}, kWhite, title},
   };
   ConventionsSession s;
   const Form& conventionsWindow = s.program.conventionsWindow.Get();
   EXPECT_EQ(conventionsWindow.Definition().caption, "");
   EXPECT_EQ(conventionsWindow.DesignWidth(), 7725);
   EXPECT_EQ(conventionsWindow.DesignHeight(), 5550);
-  const auto& controls = conventionsWindow.Controls();
-  ASSERT_EQ(controls.size(), std::size(expected));
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    const ControlDefinition& c = controls[i];
-    const auto& e = expected[i];
-    SCOPED_TRACE(std::string(e.name) + " " + std::to_string(e.index));
-    EXPECT_EQ(c.kind, e.kind);
-    EXPECT_EQ(c.name, e.name);
-    EXPECT_EQ(c.index, e.index);
-    EXPECT_EQ(c.rect, e.rect);
-    if (e.kind == K::Label) {
-      EXPECT_EQ(c.foreColor, e.fore);
-      EXPECT_FALSE(c.backColor.has_value());
-    }
-    EXPECT_EQ(c.font, e.font);
-    EXPECT_EQ(c.pictureId, e.pictureId);
-    EXPECT_EQ(c.pictureIsIcon, e.pictureId == IDI_KESTAL);
-  }
+  testing::ExpectDesigned(conventionsWindow, expected);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "settings/AboutWindow.h"
 #include "tests/app/ProgramSession.h"
 #include "tests/driver/LogLines.h"
+#include "tests/forms/DesignedControls.h"
 
 namespace kestal {
 namespace {
@@ -22,73 +23,38 @@ TEST(AboutWindow, LayoutAsDesigned) {
   const FontDefinition link{"MS Sans Serif", 8.25, false, true};
   const FontDefinition title{"MS Sans Serif", 18, true, false};
   using K = ControlKind;
-  const struct {
-    ControlKind kind;
-    const char* name;
-    int index;
-    TwipRect rect;  // lines: zero
-    TwipLine line;  // other controls: zero
-    Color fore;
-    FontDefinition font;
-    int borderWidth;
-    int pictureId;
-  } expected[] = {
-      {K::CheckBox, "Check1", -1, {300, 4665, 4740, 240}, {}, kWhite, window, 1, 0},
-      {K::Button, "Command1", -1, {3870, 180, 1005, 330}, {}, {}, window, 1, 0},
-      {K::Line, "Line2", -1, {}, {1920, 3990, 3270, 3990}, kWhite, window, 1, 0},
-      {K::Line, "Line1", 2, {}, {375, 1980, 4820, 1980}, kWhite, window, 1, 0},
-      {K::Label, "StarDate", -1, {1830, 4320, 1560, 210}, {}, kRed, bold, 1, 0},
-      {K::Label, "Label10", -1, {1860, 4065, 1500, 240}, {}, kYellow, window, 1, 0},
-      {K::Label, "Label9", -1, {3495, 4320, 1425, 240}, {}, kYellow, window, 1, 0},
-      {K::Label, "Label8", -1, {240, 4320, 1500, 270}, {}, kYellow, window, 1, 0},
-      {K::Label, "Label7", -1, {1935, 2145, 1335, 1740}, {}, kWhite, window, 1, 0},
-      {K::Picture, "Image3", -1, {3375, 2130, 1650, 2100}, {}, {}, window, 1, IDB_NG_CAPTAIN},
-      {K::Picture, "Image2", -1, {180, 2130, 1650, 2100}, {}, {}, window, 1, IDB_CLASSIC_CAPTAIN},
-      {K::Label, "Label5", -1, {1335, 1665, 3330, 195}, {}, kRed, link, 1, 0},
-      {K::Label, "Label4", -1, {1350, 1365, 1110, 195}, {}, kRed, link, 1, 0},
-      {K::Label, "Label3", 1, {360, 1680, 945, 195}, {}, kYellow, window, 1, 0},
-      {K::Label, "Label3", 0, {375, 1395, 510, 195}, {}, kYellow, window, 1, 0},
-      {K::Line, "Line1", 1, {}, {405, 1290, 4850, 1290}, kWhite, window, 1, 0},
-      {K::Line, "Line1", 0, {}, {405, 1290, 4850, 1290}, kGrey, window, 2, 0},
-      {K::Label, "Label2", 2, {750, 1005, 3825, 195}, {}, kYellow, window, 1, 0},
-      {K::Label, "Label2", 1, {1170, 795, 2835, 195}, {}, kYellow, window, 1, 0},
-      {K::Label, "Label2", 0, {1170, 585, 3450, 195}, {}, kYellow, window, 1, 0},
-      {K::Label, "Label1", 0, {1125, 120, 1740, 435}, {}, kGreen, title, 1, 0},
-      {K::Picture, "Image1", -1, {390, 210, 480, 480}, {}, {}, window, 1, IDI_KESTAL},
-      {K::Label, "Label1", 1, {1110, 135, 1740, 435}, {}, kWhite, title, 1, 0},
-      {K::Line, "Line1", 3, {}, {375, 1980, 4820, 1980}, kGrey, window, 2, 0},
+  const testing::DesignedControl expected[] = {
+      {K::CheckBox, "Check1", -1, {300, 4665, 4740, 240}, kWhite, window},
+      {K::Button, "Command1", -1, {3870, 180, 1005, 330}, {}, window},
+      {K::Line, "Line2", -1, {}, kWhite, window, 0, {1920, 3990, 3270, 3990}},
+      {K::Line, "Line1", 2, {}, kWhite, window, 0, {375, 1980, 4820, 1980}},
+      {K::Label, "StarDate", -1, {1830, 4320, 1560, 210}, kRed, bold},
+      {K::Label, "Label10", -1, {1860, 4065, 1500, 240}, kYellow, window},
+      {K::Label, "Label9", -1, {3495, 4320, 1425, 240}, kYellow, window},
+      {K::Label, "Label8", -1, {240, 4320, 1500, 270}, kYellow, window},
+      {K::Label, "Label7", -1, {1935, 2145, 1335, 1740}, kWhite, window},
+      {K::Picture, "Image3", -1, {3375, 2130, 1650, 2100}, {}, window, IDB_NG_CAPTAIN},
+      {K::Picture, "Image2", -1, {180, 2130, 1650, 2100}, {}, window, IDB_CLASSIC_CAPTAIN},
+      {K::Label, "Label5", -1, {1335, 1665, 3330, 195}, kRed, link},
+      {K::Label, "Label4", -1, {1350, 1365, 1110, 195}, kRed, link},
+      {K::Label, "Label3", 1, {360, 1680, 945, 195}, kYellow, window},
+      {K::Label, "Label3", 0, {375, 1395, 510, 195}, kYellow, window},
+      {K::Line, "Line1", 1, {}, kWhite, window, 0, {405, 1290, 4850, 1290}},
+      {K::Line, "Line1", 0, {}, kGrey, window, 0, {405, 1290, 4850, 1290}, 2},
+      {K::Label, "Label2", 2, {750, 1005, 3825, 195}, kYellow, window},
+      {K::Label, "Label2", 1, {1170, 795, 2835, 195}, kYellow, window},
+      {K::Label, "Label2", 0, {1170, 585, 3450, 195}, kYellow, window},
+      {K::Label, "Label1", 0, {1125, 120, 1740, 435}, kGreen, title},
+      {K::Picture, "Image1", -1, {390, 210, 480, 480}, {}, window, IDI_KESTAL},
+      {K::Label, "Label1", 1, {1110, 135, 1740, 435}, kWhite, title},
+      {K::Line, "Line1", 3, {}, kGrey, window, 0, {375, 1980, 4820, 1980}, 2},
   };
   AboutSession s;
   const Form& about = s.program.about.Get();
   EXPECT_EQ(about.Definition().caption, "");
   EXPECT_EQ(about.DesignWidth(), 5220);
   EXPECT_EQ(about.DesignHeight(), 5025);
-  const auto& controls = about.Controls();
-  ASSERT_EQ(controls.size(), std::size(expected));
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    const ControlDefinition& c = controls[i];
-    const auto& e = expected[i];
-    SCOPED_TRACE(std::string(e.name) + " " + std::to_string(e.index));
-    EXPECT_EQ(c.kind, e.kind);
-    EXPECT_EQ(c.name, e.name);
-    EXPECT_EQ(c.index, e.index);
-    if (e.kind == K::Line) {
-      EXPECT_EQ(c.line, e.line);
-      EXPECT_EQ(c.borderWidth, e.borderWidth);
-    } else {
-      EXPECT_EQ(c.rect, e.rect);
-    }
-    if (e.kind != K::Button && e.kind != K::Picture) {
-      EXPECT_EQ(c.foreColor, e.fore);
-    }
-    EXPECT_EQ(c.font, e.font);
-    EXPECT_EQ(c.pictureId, e.pictureId);
-    EXPECT_EQ(c.pictureIsIcon, e.pictureId == IDI_KESTAL);
-    // Transparent labels: the doubled title shows both of its colours.
-    if (e.kind == K::Label) {
-      EXPECT_FALSE(c.backColor.has_value());
-    }
-  }
+  testing::ExpectDesigned(about, expected);
 }
 
 TEST(AboutWindow, FixedTextsAndOurOwnLines) {
