@@ -28,23 +28,22 @@ TEST(WindowEscape, ClosesEachWindowAsTheTrayMenuDoes) {
     std::string tooltips[2];
     for (const bool escape : {false, true}) {
       ProgramSession s;
-      auto& hp = s.hp;
       FormSlot& slot = s.program.*w.slot;
       headless::User user = s.Open(slot);
       if (w.before) user.Click(w.before);
-      hp.log.Clear();
+      s.hp.log.Clear();
       if (escape) {
         user.PressKey(Key::Escape);
       } else {
         // What a menu choice does to the window that is open.
         s.program.platform.windows.Unload(slot);
       }
-      closings[escape] = hp.log.Entries();
-      tooltips[escape] = hp.tray.Tooltip();
+      closings[escape] = s.hp.log.Entries();
+      tooltips[escape] = s.hp.tray.Tooltip();
       EXPECT_FALSE(slot.IsLoaded());
       EXPECT_TRUE(s.program.trayWindow.IsLoaded());
-      EXPECT_FALSE(hp.windows.Ended());
-      EXPECT_EQ(headless::KeptWrites(hp.log), std::vector<std::string>{});
+      EXPECT_FALSE(s.hp.windows.Ended());
+      EXPECT_EQ(headless::KeptWrites(s.hp.log), std::vector<std::string>{});
     }
     EXPECT_EQ(closings[1], closings[0]);
     EXPECT_EQ(tooltips[1], tooltips[0]);  // About's picture choice stays until the next start

@@ -24,13 +24,12 @@ TEST(TrayEvents, EachEventDoesWhatItShould) {
                 {518, false, false}, {519, false, false}, {0, false, false}};
   for (const auto& e : events) {
     SCOPED_TRACE(e.code);
-    TraySession session;
-    auto& hp = session.hp;
-    TrayWindow& form1 = session.Start();
-    hp.windows.NotifyTray(form1, e.code);
+    TraySession s;
+    TrayWindow& form1 = s.Start();
+    s.hp.windows.NotifyTray(form1, e.code);
     EXPECT_EQ(form1.TrayMessage, e.code);
-    EXPECT_EQ(hp.log.Records<headless::MenuRecord>().size(), e.menu ? 1u : 0u);
-    EXPECT_EQ(session.program.about.IsLoaded(), e.about);
+    EXPECT_EQ(s.hp.log.Records<headless::MenuRecord>().size(), e.menu ? 1u : 0u);
+    EXPECT_EQ(s.program.about.IsLoaded(), e.about);
     EXPECT_FALSE(form1.TrayBusy);
   }
 }
@@ -65,29 +64,27 @@ TEST(TrayEvents, TheKeyboardOpensTheMenuAtTheIcon) {
       {"Enter, then a choice", {kTrayKeySelect}, {kIcon}, true, false, TrayWindow::kMenuAbout},
   };
   for (const auto& c : cases) {
-    TraySession session;
-    auto& hp = session.hp;
-    TrayWindow& form1 = session.Start();
-    if (c.choice >= 0) hp.windows.QueueMenuChoice(c.choice);
-    for (const int code : c.events) hp.windows.NotifyTray(form1, code, *kIcon);
+    TraySession s;
+    TrayWindow& form1 = s.Start();
+    if (c.choice >= 0) s.hp.windows.QueueMenuChoice(c.choice);
+    for (const int code : c.events) s.hp.windows.NotifyTray(form1, code, *kIcon);
     std::vector<std::optional<PixelPoint>> places;
-    for (const headless::MenuRecord& menu : hp.log.Records<headless::MenuRecord>())
+    for (const headless::MenuRecord& menu : s.hp.log.Records<headless::MenuRecord>())
       places.push_back(menu.at);
     EXPECT_EQ(places, c.menus) << c.what;
-    EXPECT_EQ(session.program.about.IsLoaded(), c.about) << c.what;
-    EXPECT_EQ(session.LastTrayCall() == "NotifyIcon(FocusBack)", c.focusBack) << c.what;
+    EXPECT_EQ(s.program.about.IsLoaded(), c.about) << c.what;
+    EXPECT_EQ(s.LastTrayCall() == "NotifyIcon(FocusBack)", c.focusBack) << c.what;
   }
 }
 
 TEST(TrayEvents, TheMenuAndItsDefault) {
-  TraySession session;
-  auto& hp = session.hp;
-  TrayWindow& form1 = session.Start();
-  hp.windows.NotifyTray(form1, 516);  // the right button held down: nothing yet
-  EXPECT_TRUE(hp.log.Records<headless::MenuRecord>().empty());
-  hp.windows.NotifyTray(form1, 517);
-  ASSERT_EQ(hp.log.Records<headless::MenuRecord>().size(), 1u);
-  const headless::MenuRecord menu = hp.log.Records<headless::MenuRecord>()[0];
+  TraySession s;
+  TrayWindow& form1 = s.Start();
+  s.hp.windows.NotifyTray(form1, 516);  // the right button held down: nothing yet
+  EXPECT_TRUE(s.hp.log.Records<headless::MenuRecord>().empty());
+  s.hp.windows.NotifyTray(form1, 517);
+  ASSERT_EQ(s.hp.log.Records<headless::MenuRecord>().size(), 1u);
+  const headless::MenuRecord menu = s.hp.log.Records<headless::MenuRecord>()[0];
   EXPECT_EQ(menu.owner, "Form1");
   std::vector<std::string> captions;
   for (const MenuItem& item : menu.items) captions.push_back(item.caption);
@@ -95,34 +92,32 @@ TEST(TrayEvents, TheMenuAndItsDefault) {
                                                 "-", "Chiudi"}));
   EXPECT_EQ(menu.defaultIndex, 3);
   // Dismissed: nothing is closed or opened.
-  EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Load(Form1)"}));
+  EXPECT_EQ(Comings(s.hp.log), (std::vector<std::string>{"Form_Load(Form1)"}));
 }
 
 TEST(TrayEvents, ASingleClickDoesNothingADoubleClickOpensAbout) {
-  TraySession session;
-  auto& hp = session.hp;
-  TrayWindow& form1 = session.Start();
-  for (const int code : {513, 514}) hp.windows.NotifyTray(form1, code);
-  EXPECT_FALSE(session.program.about.IsLoaded());
-  EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Load(Form1)"}));
+  TraySession s;
+  TrayWindow& form1 = s.Start();
+  for (const int code : {513, 514}) s.hp.windows.NotifyTray(form1, code);
+  EXPECT_FALSE(s.program.about.IsLoaded());
+  EXPECT_EQ(Comings(s.hp.log), (std::vector<std::string>{"Form_Load(Form1)"}));
 
-  for (const int code : {515, 514}) hp.windows.NotifyTray(form1, code);
-  ASSERT_TRUE(session.program.about.IsLoaded());
-  EXPECT_TRUE(session.program.about.Current()->Visible());
+  for (const int code : {515, 514}) s.hp.windows.NotifyTray(form1, code);
+  ASSERT_TRUE(s.program.about.IsLoaded());
+  EXPECT_TRUE(s.program.about.Current()->Visible());
   // Again while it is open: it stays, and doesn't load again.
-  for (const int code : {513, 514, 515, 514}) hp.windows.NotifyTray(form1, code);
-  EXPECT_EQ(Comings(hp.log), (std::vector<std::string>{"Form_Load(Form1)", "Form_Load(About)"}));
+  for (const int code : {513, 514, 515, 514}) s.hp.windows.NotifyTray(form1, code);
+  EXPECT_EQ(Comings(s.hp.log), (std::vector<std::string>{"Form_Load(Form1)", "Form_Load(About)"}));
 }
 
 // The double click doesn't close the other windows.
 TEST(TrayEvents, DoubleClickKeepsTheOtherWindows) {
-  TraySession session;
-  auto& hp = session.hp;
-  TrayWindow& form1 = session.Start();
-  session.program.platform.windows.Show(session.program.conventionsWindow);
-  hp.windows.NotifyTray(form1, 515);
-  EXPECT_TRUE(session.program.conventionsWindow.IsLoaded());
-  EXPECT_TRUE(session.program.about.IsLoaded());
+  TraySession s;
+  TrayWindow& form1 = s.Start();
+  s.program.platform.windows.Show(s.program.conventionsWindow);
+  s.hp.windows.NotifyTray(form1, 515);
+  EXPECT_TRUE(s.program.conventionsWindow.IsLoaded());
+  EXPECT_TRUE(s.program.about.IsLoaded());
 }
 
 TEST(TrayEvents, IgnoredWhileOneIsHandled) {
@@ -138,32 +133,31 @@ TEST(TrayEvents, IgnoredWhileOneIsHandled) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.when);
-    TraySession session;
-    auto& hp = session.hp;
-    TrayWindow& form1 = session.Start();
-    hp.windows.QueueMenuChoice(c.menuChoice);
+    TraySession s;
+    TrayWindow& form1 = s.Start();
+    s.hp.windows.QueueMenuChoice(c.menuChoice);
     const size_t menus = c.code == 517 ? 1 : 0;
     bool posted = false;
     auto postEvents = [&] {
       if (posted) return;
       posted = true;
-      hp.windows.Post([&] {
-        for (const int code : {515, 514, 517}) hp.windows.NotifyTray(form1, code);
+      s.hp.windows.Post([&] {
+        for (const int code : {515, 514, 517}) s.hp.windows.NotifyTray(form1, code);
       });
     };
     if (c.duringZoom) {
-      hp.effects.onAnimate = postEvents;
+      s.hp.effects.onAnimate = postEvents;
     } else {
       postEvents();
     }
-    hp.windows.NotifyTray(form1, c.code);
-    EXPECT_EQ(hp.log.Records<headless::MenuRecord>().size(), menus);
-    EXPECT_EQ(session.program.about.IsLoaded(), c.code == 515);
+    s.hp.windows.NotifyTray(form1, c.code);
+    EXPECT_EQ(s.hp.log.Records<headless::MenuRecord>().size(), menus);
+    EXPECT_EQ(s.program.about.IsLoaded(), c.code == 515);
     EXPECT_FALSE(form1.TrayBusy);
     // Handled again once the first is done.
-    hp.effects.onAnimate = nullptr;
-    hp.windows.NotifyTray(form1, 517);
-    EXPECT_EQ(hp.log.Records<headless::MenuRecord>().size(), menus + 1);
+    s.hp.effects.onAnimate = nullptr;
+    s.hp.windows.NotifyTray(form1, 517);
+    EXPECT_EQ(s.hp.log.Records<headless::MenuRecord>().size(), menus + 1);
   }
 }
 
@@ -184,72 +178,69 @@ TEST(TrayEvents, AnotherStartShowsAboutAsADoubleClickDoes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.when);
-    TraySession session;
-    auto& hp = session.hp;
-    session.Start();
-    const auto& entries = hp.log.Entries();
+    TraySession s;
+    s.Start();
+    const auto& entries = s.hp.log.Entries();
     const auto accept = std::find(entries.begin(), entries.end(), "AcceptOtherPrograms(Form1)");
     const auto firstIcon = std::find_if(entries.begin(), entries.end(), [](const std::string& e) {
       return e.starts_with("NotifyIcon");
     });
     EXPECT_LT(accept, firstIcon);
-    if (c.conventionsOpen) session.program.platform.windows.Show(session.program.conventionsWindow);
-    if (c.aboutOpen) session.program.platform.windows.Show(session.program.about);
+    if (c.conventionsOpen) s.program.platform.windows.Show(s.program.conventionsWindow);
+    if (c.aboutOpen) s.program.platform.windows.Show(s.program.about);
     if (c.aboutClosing) {
-      hp.effects.onAnimate = [&] {
-        hp.effects.onAnimate = nullptr;
-        hp.windows.Post([&] { hp.windows.Broadcast(SystemEvent::AnotherStart); });
+      s.hp.effects.onAnimate = [&] {
+        s.hp.effects.onAnimate = nullptr;
+        s.hp.windows.Post([&] { s.hp.windows.Broadcast(SystemEvent::AnotherStart); });
       };
-      headless::User(hp.windows, *session.program.about.Current()).Click("Command1");
+      headless::User(s.hp.windows, *s.program.about.Current()).Click("Command1");
     } else {
-      EXPECT_TRUE(session.form1().RaiseSystemEvent(SystemEvent::AnotherStart));
+      EXPECT_TRUE(s.form1().RaiseSystemEvent(SystemEvent::AnotherStart));
     }
-    ASSERT_TRUE(session.program.about.IsLoaded());
-    EXPECT_TRUE(session.program.about.Current()->Visible());
-    EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), c.aboutLoads);
-    EXPECT_EQ(session.program.conventionsWindow.IsLoaded(), c.conventionsOpen);
+    ASSERT_TRUE(s.program.about.IsLoaded());
+    EXPECT_TRUE(s.program.about.Current()->Visible());
+    EXPECT_EQ(s.hp.log.Matching("Form_Load(About)").size(), c.aboutLoads);
+    EXPECT_EQ(s.program.conventionsWindow.IsLoaded(), c.conventionsOpen);
   }
 }
 
 // Started again while "Chiudi" closes the windows: the ending copy says no (the new start then
 // waits for it to end) and opens nothing.
 TEST(TrayEvents, AnotherStartWhileTheProgramEndsIsAnsweredNo) {
-  TraySession session;
-  auto& hp = session.hp;
-  TrayWindow& form1 = session.Start();
-  session.program.platform.windows.Show(session.program.about);
+  TraySession s;
+  TrayWindow& form1 = s.Start();
+  s.program.platform.windows.Show(s.program.about);
   bool asked = false, shown = true;
-  hp.effects.onAnimate = [&] {
+  s.hp.effects.onAnimate = [&] {
     if (std::exchange(asked, true)) return;
     shown = form1.RaiseSystemEvent(SystemEvent::AnotherStart);
   };
   form1.mnuMain_Click(TrayWindow::kMenuClose);
   EXPECT_FALSE(shown);
-  EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), 1u);
-  EXPECT_FALSE(hp.windows.AnyLoaded());
+  EXPECT_EQ(s.hp.log.Matching("Form_Load(About)").size(), 1u);
+  EXPECT_FALSE(s.hp.windows.AnyLoaded());
 }
 
 // A double click while About plays its closing (after "&Ok") opens it afresh once it has closed.
 TEST(TrayMenu, ADoubleClickWhileAboutClosesOpensItAgain) {
-  TraySession session;
-  auto& hp = session.hp;
-  TrayWindow& form1 = session.Start();
-  hp.windows.NotifyTray(form1, 515);
-  ASSERT_TRUE(session.program.about.IsLoaded());
-  headless::User about(hp.windows, *session.program.about.Current());
+  TraySession s;
+  TrayWindow& form1 = s.Start();
+  s.hp.windows.NotifyTray(form1, 515);
+  ASSERT_TRUE(s.program.about.IsLoaded());
+  headless::User about(s.hp.windows, *s.program.about.Current());
   bool clicked = false;
-  hp.effects.onAnimate = [&] {
+  s.hp.effects.onAnimate = [&] {
     if (clicked) return;
     clicked = true;
-    hp.windows.Post([&] { hp.windows.NotifyTray(form1, 515); });
+    s.hp.windows.Post([&] { s.hp.windows.NotifyTray(form1, 515); });
   };
   about.Click("Command1");
-  hp.effects.onAnimate = nullptr;
+  s.hp.effects.onAnimate = nullptr;
   EXPECT_TRUE(clicked);
-  EXPECT_EQ(hp.log.Matching("Form_Unload(About)").size(), 1u);
-  EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(), 2u);
-  ASSERT_TRUE(session.program.about.IsLoaded());
-  EXPECT_TRUE(session.program.about.Current()->Visible());
+  EXPECT_EQ(s.hp.log.Matching("Form_Unload(About)").size(), 1u);
+  EXPECT_EQ(s.hp.log.Matching("Form_Load(About)").size(), 2u);
+  ASSERT_TRUE(s.program.about.IsLoaded());
+  EXPECT_TRUE(s.program.about.Current()->Visible());
 }
 
 // A double click while About closes, then a menu choice while it still closes: the choice is the
@@ -263,34 +254,33 @@ TEST(TrayMenu, AChoiceWhileAboutClosesTakesThePlaceOfAnEarlierDoubleClick) {
                {TrayWindow::kMenuAbout, "About"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.open);
-    TraySession session;
-    auto& hp = session.hp;
-    Program& program = session.program;
-    TrayWindow& form1 = session.Start();
-    hp.windows.NotifyTray(form1, 515);
-    ASSERT_TRUE(program.about.IsLoaded());
-    const Form* first = program.about.Current();
-    headless::User about(hp.windows, *program.about.Current());
+    TraySession s;
+    TrayWindow& form1 = s.Start();
+    s.hp.windows.NotifyTray(form1, 515);
+    ASSERT_TRUE(s.program.about.IsLoaded());
+    const Form* first = s.program.about.Current();
+    headless::User about(s.hp.windows, *s.program.about.Current());
     bool done = false;
-    hp.effects.onAnimate = [&] {
+    s.hp.effects.onAnimate = [&] {
       if (done) return;
       done = true;
-      hp.windows.NotifyTray(form1, 515);
-      hp.windows.QueueMenuChoice(c.index);
-      hp.windows.NotifyTray(form1, 517);
+      s.hp.windows.NotifyTray(form1, 515);
+      s.hp.windows.QueueMenuChoice(c.index);
+      s.hp.windows.NotifyTray(form1, 517);
     };
     about.Click("Command1");
-    hp.effects.onAnimate = nullptr;
+    s.hp.effects.onAnimate = nullptr;
     ASSERT_TRUE(done);
     std::vector<std::string> open;
-    for (FormSlot* slot : {&program.about, &program.conventionsWindow, &program.conversionWindow}) {
+    for (FormSlot* slot :
+         {&s.program.about, &s.program.conventionsWindow, &s.program.conversionWindow}) {
       if (slot->IsLoaded()) open.push_back(slot->Current()->Name());
     }
     EXPECT_EQ(open, std::vector<std::string>{c.open});
-    EXPECT_EQ(hp.log.Matching("Form_Load(About)").size(),
+    EXPECT_EQ(s.hp.log.Matching("Form_Load(About)").size(),
               c.index == TrayWindow::kMenuAbout ? 2u : 1u);
     if (c.index == TrayWindow::kMenuAbout) {
-      EXPECT_NE(program.about.Current(), first);  // afresh
+      EXPECT_NE(s.program.about.Current(), first);  // afresh
     }
   }
 }
@@ -314,28 +304,26 @@ TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
     for (const auto& c : cases) {
       SCOPED_TRACE(::testing::Message() << "item " << c.index
                                         << (windowsOpen ? " over" : " without") << " open windows");
-      TraySession session;
-      auto& hp = session.hp;
-      Program& program = session.program;
-      TrayWindow& form1 = session.Start();
+      TraySession s;
+      TrayWindow& form1 = s.Start();
       if (windowsOpen) {
         for (FormSlot* slot :
-             {&program.conversionWindow, &program.conventionsWindow, &program.about})
-          program.platform.windows.Show(*slot);
+             {&s.program.conversionWindow, &s.program.conventionsWindow, &s.program.about})
+          s.program.platform.windows.Show(*slot);
       }
-      hp.log.Clear();
-      hp.windows.QueueMenuChoice(c.index);
-      hp.windows.NotifyTray(form1, 517);
+      s.hp.log.Clear();
+      s.hp.windows.QueueMenuChoice(c.index);
+      s.hp.windows.NotifyTray(form1, 517);
 
       std::vector<std::string> expected = windowsOpen ? closing : std::vector<std::string>{};
       expected.insert(expected.end(), c.then.begin(), c.then.end());
-      EXPECT_EQ(Comings(hp.log), expected);
-      EXPECT_EQ(program.conventionsWindow.IsLoaded(), c.index == 0);
-      EXPECT_EQ(program.conversionWindow.IsLoaded(), c.index == 1);
-      EXPECT_EQ(program.about.IsLoaded(), c.index == 3);
-      EXPECT_EQ(program.trayWindow.IsLoaded(), c.index != 5);
-      EXPECT_EQ(hp.tray.IconShown(), c.index != 5);
-      EXPECT_EQ(hp.windows.Ended(), c.index == 5);
+      EXPECT_EQ(Comings(s.hp.log), expected);
+      EXPECT_EQ(s.program.conventionsWindow.IsLoaded(), c.index == 0);
+      EXPECT_EQ(s.program.conversionWindow.IsLoaded(), c.index == 1);
+      EXPECT_EQ(s.program.about.IsLoaded(), c.index == 3);
+      EXPECT_EQ(s.program.trayWindow.IsLoaded(), c.index != 5);
+      EXPECT_EQ(s.hp.tray.IconShown(), c.index != 5);
+      EXPECT_EQ(s.hp.windows.Ended(), c.index == 5);
     }
   }
 }
@@ -344,30 +332,28 @@ TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
 TEST(TrayMenu, AChosenWindowStartsAfresh) {
   for (const int index : {0, 1, 3}) {
     SCOPED_TRACE(index);
-    TraySession session;
-    auto& hp = session.hp;
-    hp.sound.IdentifyImagesFrom(hp.resources);
-    Program& program = session.program;
-    TrayWindow& form1 = session.Start();
-    FormSlot& slot = index == 0   ? program.conventionsWindow
-                     : index == 1 ? program.conversionWindow
-                                  : program.about;
-    hp.windows.QueueMenuChoice(index);
-    hp.windows.NotifyTray(form1, 517);
+    TraySession s;
+    s.hp.sound.IdentifyImagesFrom(s.hp.resources);
+    TrayWindow& form1 = s.Start();
+    FormSlot& slot = index == 0   ? s.program.conventionsWindow
+                     : index == 1 ? s.program.conversionWindow
+                                  : s.program.about;
+    s.hp.windows.QueueMenuChoice(index);
+    s.hp.windows.NotifyTray(form1, 517);
     const Form* first = slot.Current();
     ASSERT_TRUE(slot.IsLoaded());
-    hp.log.Clear();
-    hp.windows.QueueMenuChoice(index);
-    hp.windows.NotifyTray(form1, 517);
+    s.hp.log.Clear();
+    s.hp.windows.QueueMenuChoice(index);
+    s.hp.windows.NotifyTray(form1, 517);
     ASSERT_TRUE(slot.IsLoaded());
     EXPECT_NE(slot.Current(), first);
-    EXPECT_EQ(Comings(hp.log).size(), 2u);
+    EXPECT_EQ(Comings(s.hp.log).size(), 2u);
     // The windows that open and close with sounds: the closing one, then the opening one.
-    const auto sounds = hp.log.Matching("PlaySound");
+    const auto sounds = s.hp.log.Matching("PlaySound");
     if (!sounds.empty()) {
       EXPECT_EQ(sounds, (std::vector<std::string>{"PlaySound(24)", "PlaySound(16)"}));
     }
-    EXPECT_TRUE(hp.sound.PlayingImageIntact());
+    EXPECT_TRUE(s.hp.sound.PlayingImageIntact());
   }
 }
 
@@ -377,53 +363,50 @@ TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
   for (const int index : {TrayWindow::kMenuConventions, TrayWindow::kMenuConversion,
                           TrayWindow::kMenuAbout, TrayWindow::kMenuClose}) {
     SCOPED_TRACE(index);
-    TraySession session;
-    auto& hp = session.hp;
-    TrayWindow& form1 = session.Start();
-    session.program.platform.windows.Show(session.program.about);
+    TraySession s;
+    TrayWindow& form1 = s.Start();
+    s.program.platform.windows.Show(s.program.about);
     bool ended = false;
-    hp.effects.onAnimate = [&] {
+    s.hp.effects.onAnimate = [&] {
       if (ended) return;
       ended = true;
-      hp.windows.UnloadAll();
+      s.hp.windows.UnloadAll();
     };
-    hp.log.Clear();
-    hp.windows.QueueMenuChoice(index);
-    hp.windows.NotifyTray(form1, 517);
+    s.hp.log.Clear();
+    s.hp.windows.QueueMenuChoice(index);
+    s.hp.windows.NotifyTray(form1, 517);
     EXPECT_TRUE(ended);
-    EXPECT_TRUE(hp.windows.Ended());
-    EXPECT_EQ(hp.windows.ExitCode(), 0);
-    EXPECT_FALSE(hp.windows.AnyLoaded());
-    EXPECT_EQ(Comings(hp.log),
+    EXPECT_TRUE(s.hp.windows.Ended());
+    EXPECT_EQ(s.hp.windows.ExitCode(), 0);
+    EXPECT_FALSE(s.hp.windows.AnyLoaded());
+    EXPECT_EQ(Comings(s.hp.log),
               (std::vector<std::string>{"Form_Unload(About)", "Form_Unload(Form1)"}));
   }
 }
 
 TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
-  TraySession session;
-  auto& hp = session.hp;
-  hp.sound.IdentifyImagesFrom(hp.resources);
-  Program& program = session.program;
-  TrayWindow& form1 = session.Start();
-  program.platform.windows.Show(program.conversionWindow);
-  hp.log.Clear();
-  hp.windows.QueueMenuChoice(5);
-  hp.windows.NotifyTray(form1, 517);
+  TraySession s;
+  s.hp.sound.IdentifyImagesFrom(s.hp.resources);
+  TrayWindow& form1 = s.Start();
+  s.program.platform.windows.Show(s.program.conversionWindow);
+  s.hp.log.Clear();
+  s.hp.windows.QueueMenuChoice(5);
+  s.hp.windows.NotifyTray(form1, 517);
 
-  EXPECT_EQ(Comings(hp.log),
+  EXPECT_EQ(Comings(s.hp.log),
             (std::vector<std::string>{"Form_Unload(DataAstrale)", "Form_Unload(Form1)"}));
   // The window closes with its effects before the icon goes.
   std::vector<std::string> order = headless::LinesStarting(
-      hp.log, {"PlaySound", "AnimateOutline", "DestroyWindow", "NotifyIcon"});
+      s.hp.log, {"PlaySound", "AnimateOutline", "DestroyWindow", "NotifyIcon"});
   for (std::string& step : order) {
     if (step.starts_with("AnimateOutline")) step = "AnimateOutline";
   }
   EXPECT_EQ(order, (std::vector<std::string>{"PlaySound(24)", "AnimateOutline",
                                              "DestroyWindow(DataAstrale)", "NotifyIcon(Remove)",
                                              "DestroyWindow(Form1)"}));
-  EXPECT_FALSE(hp.tray.IconShown());
-  EXPECT_FALSE(hp.windows.AnyLoaded());
-  EXPECT_TRUE(hp.windows.Ended());
+  EXPECT_FALSE(s.hp.tray.IconShown());
+  EXPECT_FALSE(s.hp.windows.AnyLoaded());
+  EXPECT_TRUE(s.hp.windows.Ended());
 }
 
 // Signing out or shutting down with a window open: it goes at once, without its sound or zoom,
@@ -445,20 +428,18 @@ TEST(TrayMenu, TheSessionsEndClosesWithoutSoundOrZoom) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TraySession session;
-    auto& hp = session.hp;
-    Program& program = session.program;
-    session.Start("Next Generation");
-    if (c.window) program.platform.windows.Show(program.*c.window);
-    hp.log.Clear();
-    hp.windows.EndSession();
-    EXPECT_EQ(Comings(hp.log), c.unloads);
-    EXPECT_EQ(headless::LinesStarting(hp.log, {"PlaySound", "AnimateOutline", "MsgBox"}),
+    TraySession s;
+    s.Start("Next Generation");
+    if (c.window) s.program.platform.windows.Show(s.program.*c.window);
+    s.hp.log.Clear();
+    s.hp.windows.EndSession();
+    EXPECT_EQ(Comings(s.hp.log), c.unloads);
+    EXPECT_EQ(headless::LinesStarting(s.hp.log, {"PlaySound", "AnimateOutline", "MsgBox"}),
               std::vector<std::string>{});
-    EXPECT_EQ(headless::KeptWrites(hp.log), std::vector<std::string>{});
-    EXPECT_FALSE(hp.tray.IconShown());
-    EXPECT_TRUE(hp.windows.Ended());
-    EXPECT_EQ(hp.windows.ExitCode(), 0);
+    EXPECT_EQ(headless::KeptWrites(s.hp.log), std::vector<std::string>{});
+    EXPECT_FALSE(s.hp.tray.IconShown());
+    EXPECT_TRUE(s.hp.windows.Ended());
+    EXPECT_EQ(s.hp.windows.ExitCode(), 0);
   }
 }
 

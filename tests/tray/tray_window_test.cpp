@@ -21,22 +21,21 @@ std::string Tip(std::string_view prefix, std::string_view stardate) {
 }
 
 TEST(TrayStart, ShowsTheIconForTheHiddenWindow) {
-  TraySession session;
-  TrayWindow& form1 = session.Start();
-  auto& hp = session.hp;
+  TraySession s;
+  TrayWindow& form1 = s.Start();
 
-  EXPECT_EQ(hp.log.Matching("NotifyIcon"), std::vector<std::string>{"NotifyIcon(Show)"});
-  EXPECT_NE(hp.tray.Window(), 0u);
-  EXPECT_EQ(hp.tray.Window(), form1.hWnd());
-  EXPECT_TRUE(hp.tray.IconShown());
-  EXPECT_EQ(hp.tray.Tooltip(), "Velorn - Data astrale: 0/0206.15");
+  EXPECT_EQ(s.hp.log.Matching("NotifyIcon"), std::vector<std::string>{"NotifyIcon(Show)"});
+  EXPECT_NE(s.hp.tray.Window(), 0u);
+  EXPECT_EQ(s.hp.tray.Window(), form1.hWnd());
+  EXPECT_TRUE(s.hp.tray.IconShown());
+  EXPECT_EQ(s.hp.tray.Tooltip(), "Velorn - Data astrale: 0/0206.15");
   // The window itself is never shown.
   EXPECT_FALSE(form1.Visible());
-  EXPECT_TRUE(hp.log.Matching("ShowWindow").empty());
+  EXPECT_TRUE(s.hp.log.Matching("ShowWindow").empty());
   EXPECT_EQ(form1.Definition().caption, "Velorn");
   EXPECT_EQ(form1.Definition().iconId, IDI_KESTAL);
   EXPECT_TRUE(form1.Definition().topLevel);
-  EXPECT_FALSE(hp.windows.Ended());
+  EXPECT_FALSE(s.hp.windows.Ended());
 }
 
 TEST(TrayTooltip, ShowsTodayInTheStoredConvention) {
@@ -58,30 +57,29 @@ TEST(TrayTooltip, ShowsTodayInTheStoredConvention) {
     for (const auto& setting : settings) {
       SCOPED_TRACE(::testing::Message()
                    << day.classic << " with setting '" << setting.setting << "'");
-      TraySession session;
-      session.Start(setting.setting, day.today);
+      TraySession s;
+      s.Start(setting.setting, day.today);
       const std::string expected = setting.nextGeneration ? Tip(kNextGeneration, day.nextGeneration)
                                                           : Tip(kClassic, day.classic);
-      EXPECT_EQ(session.hp.tray.Tooltip(), expected);
-      EXPECT_EQ(session.program.trayIcon.ShowsNextGeneration(), setting.nextGeneration);
+      EXPECT_EQ(s.hp.tray.Tooltip(), expected);
+      EXPECT_EQ(s.program.trayIcon.ShowsNextGeneration(), setting.nextGeneration);
       // The texts themselves end in their NUL.
-      EXPECT_EQ(NGTipText(session.hp.clock), Tip(kNextGeneration, day.nextGeneration) + '\0');
-      EXPECT_EQ(ClassicTipText(session.hp.clock), Tip(kClassic, day.classic) + '\0');
+      EXPECT_EQ(NGTipText(s.hp.clock), Tip(kNextGeneration, day.nextGeneration) + '\0');
+      EXPECT_EQ(ClassicTipText(s.hp.clock), Tip(kClassic, day.classic) + '\0');
     }
   }
 }
 
 TEST(TrayEnd, RemovesTheIcon) {
-  TraySession session;
-  session.Start("Next Generation");
-  auto& hp = session.hp;
+  TraySession s;
+  s.Start("Next Generation");
   // The About window may have changed the tooltip meanwhile.
-  session.program.trayIcon.Show(false);
-  session.program.platform.windows.Unload(session.program.trayWindow);
+  s.program.trayIcon.Show(false);
+  s.program.platform.windows.Unload(s.program.trayWindow);
 
-  EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Remove)");
-  EXPECT_FALSE(hp.tray.IconShown());
-  EXPECT_TRUE(hp.windows.Ended());
+  EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Remove)");
+  EXPECT_FALSE(s.hp.tray.IconShown());
+  EXPECT_TRUE(s.hp.windows.Ended());
 }
 
 TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
@@ -97,24 +95,23 @@ TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "'" << c.setting << "' " << c.aboutChoice);
-    TraySession session;
-    auto& hp = session.hp;
-    TrayWindow& form1 = session.Start(c.setting, {2001, 12, 31, 23, 59, 59, 250});
-    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 750);
-    if (c.aboutChoice >= 0) session.program.trayIcon.Show(c.aboutChoice == 1);
+    TraySession s;
+    TrayWindow& form1 = s.Start(c.setting, {2001, 12, 31, 23, 59, 59, 250});
+    EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 750);
+    if (c.aboutChoice >= 0) s.program.trayIcon.Show(c.aboutChoice == 1);
 
     // A timer that comes a little early finds the same day and waits the rest.
-    hp.clock.SetLocal({2001, 12, 31, 23, 59, 59, 990});
-    const std::string before = hp.tray.Tooltip();
-    ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
-    EXPECT_EQ(hp.tray.Tooltip(), before);
-    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 10);
+    s.hp.clock.SetLocal({2001, 12, 31, 23, 59, 59, 990});
+    const std::string before = s.hp.tray.Tooltip();
+    ASSERT_TRUE(s.hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
+    EXPECT_EQ(s.hp.tray.Tooltip(), before);
+    EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 10);
 
-    hp.clock.SetLocal({2002, 1, 1, 0, 0, 0, 20});
-    ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
-    EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Tooltip)");
-    EXPECT_EQ(hp.tray.Tooltip(), c.afterMidnight);
-    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 86'400'000 - 20);
+    s.hp.clock.SetLocal({2002, 1, 1, 0, 0, 0, 20});
+    ASSERT_TRUE(s.hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
+    EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Tooltip)");
+    EXPECT_EQ(s.hp.tray.Tooltip(), c.afterMidnight);
+    EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 86'400'000 - 20);
   }
 }
 
@@ -166,19 +163,19 @@ TEST(TrayTooltip, WaitsForTheNextLocalMidnight) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TraySession session;
-    auto& clock = session.hp.clock;
+    TraySession s;
+    auto& clock = s.hp.clock;
     clock.utcOffset = c.zone;
-    if (c.event) session.Start();
+    if (c.event) s.Start();
     clock.SetLocal(c.at);
     clock.now += c.later;
     if (c.event) {
-      session.hp.windows.Broadcast(*c.event);
+      s.hp.windows.Broadcast(*c.event);
     } else {
-      session.program.Start();
+      s.program.Start();
     }
-    TrayWindow& form1 = session.form1();
-    const long wait = session.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer);
+    TrayWindow& form1 = s.form1();
+    const long wait = s.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer);
     EXPECT_EQ(wait, c.wait);
     // The wait ends on the first millisecond of another day.
     const LocalDateTime today = clock.Now(), before = clock.LocalTimeAt(clock.now + wait - 1),
@@ -203,15 +200,14 @@ TEST(TrayTooltip, FollowsClockChangesAndWakingUp) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected);
-    TraySession session;
-    auto& hp = session.hp;
-    TrayWindow& form1 = session.Start(c.setting);
-    hp.clock.SetLocal({2324, 2, 29, 18, 0, 0, 0});
-    hp.windows.Broadcast(c.event);
-    EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Tooltip)");
-    EXPECT_EQ(hp.tray.Tooltip(), c.expected);
+    TraySession s;
+    TrayWindow& form1 = s.Start(c.setting);
+    s.hp.clock.SetLocal({2324, 2, 29, 18, 0, 0, 0});
+    s.hp.windows.Broadcast(c.event);
+    EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Tooltip)");
+    EXPECT_EQ(s.hp.tray.Tooltip(), c.expected);
     // The wait for midnight starts again from the new time.
-    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 6L * 3600 * 1000);
+    EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 6L * 3600 * 1000);
   }
 }
 
@@ -228,31 +224,29 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected);
-    TraySession session;
-    auto& hp = session.hp;
-    TrayWindow& form1 = session.Start(c.setting);
-    if (c.aboutChoice >= 0) session.program.trayIcon.Show(c.aboutChoice == 1);
-    hp.tray.RestartShell();
-    hp.clock.SetLocal({2002, 6, 16, 9, 0, 0, 0});  // the shell comes back the next morning
-    hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+    TraySession s;
+    TrayWindow& form1 = s.Start(c.setting);
+    if (c.aboutChoice >= 0) s.program.trayIcon.Show(c.aboutChoice == 1);
+    s.hp.tray.RestartShell();
+    s.hp.clock.SetLocal({2002, 6, 16, 9, 0, 0, 0});  // the shell comes back the next morning
+    s.hp.windows.Broadcast(SystemEvent::TaskbarCreated);
 
-    EXPECT_TRUE(hp.tray.IconShown());
-    EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Show)");
-    EXPECT_EQ(hp.tray.Window(), form1.hWnd());
-    EXPECT_EQ(hp.tray.Tooltip(), c.expected);
-    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
+    EXPECT_TRUE(s.hp.tray.IconShown());
+    EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Show)");
+    EXPECT_EQ(s.hp.tray.Window(), form1.hWnd());
+    EXPECT_EQ(s.hp.tray.Tooltip(), c.expected);
+    EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
   }
 }
 
 // The shell also announces itself when its icon is still there: nothing to retry then.
 TEST(TrayIcon, AnnouncedShellWithTheIconStillThere) {
-  TraySession session;
-  auto& hp = session.hp;
-  TrayWindow& form1 = session.Start();
-  hp.windows.Broadcast(SystemEvent::TaskbarCreated);
-  EXPECT_TRUE(hp.tray.IconShown());
-  EXPECT_EQ(hp.tray.Tooltip(), Tip(kClassic, "0/0206.15"));
-  EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
+  TraySession s;
+  TrayWindow& form1 = s.Start();
+  s.hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+  EXPECT_TRUE(s.hp.tray.IconShown());
+  EXPECT_EQ(s.hp.tray.Tooltip(), Tip(kClassic, "0/0206.15"));
+  EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
 }
 
 TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
@@ -266,26 +260,25 @@ TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
                {"announced", 5, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.how);
-    TraySession session;
-    auto& hp = session.hp;
-    hp.tray.available = false;
-    TrayWindow& form1 = session.Start("Next Generation");
-    EXPECT_FALSE(hp.tray.IconShown());
-    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 2000);
+    TraySession s;
+    s.hp.tray.available = false;
+    TrayWindow& form1 = s.Start("Next Generation");
+    EXPECT_FALSE(s.hp.tray.IconShown());
+    EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 2000);
     for (int i = 0; i < c.failedRetries; ++i)
-      ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer)) << i;
+      ASSERT_TRUE(s.hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer)) << i;
 
-    hp.tray.available = true;
-    hp.clock.SetLocal({2002, 6, 16, 0, 1, 0, 0});
+    s.hp.tray.available = true;
+    s.hp.clock.SetLocal({2002, 6, 16, 0, 1, 0, 0});
     if (c.announced) {
-      hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+      s.hp.windows.Broadcast(SystemEvent::TaskbarCreated);
     } else {
-      ASSERT_TRUE(hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer));
+      ASSERT_TRUE(s.hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer));
     }
-    EXPECT_TRUE(hp.tray.IconShown());
-    EXPECT_EQ(session.LastTrayCall(), "NotifyIcon(Show)");
-    EXPECT_EQ(hp.tray.Tooltip(), Tip(kNextGeneration, "-320542.5"));
-    EXPECT_EQ(hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
+    EXPECT_TRUE(s.hp.tray.IconShown());
+    EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Show)");
+    EXPECT_EQ(s.hp.tray.Tooltip(), Tip(kNextGeneration, "-320542.5"));
+    EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
   }
 }
 
@@ -294,33 +287,32 @@ TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
 TEST(TrayIcon, GivesUpAfterTwoMinutesAndSaysSo) {
   for (const bool taskbarComesMeanwhile : {false, true}) {
     SCOPED_TRACE(taskbarComesMeanwhile);
-    TraySession session;
-    auto& hp = session.hp;
-    hp.tray.available = false;
-    hp.windows.onMessageBox = [&](const headless::MessageBoxRecord&) {
+    TraySession s;
+    s.hp.tray.available = false;
+    s.hp.windows.onMessageBox = [&](const headless::MessageBoxRecord&) {
       if (!taskbarComesMeanwhile) return;
-      hp.tray.available = true;
-      hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+      s.hp.tray.available = true;
+      s.hp.windows.Broadcast(SystemEvent::TaskbarCreated);
     };
-    TrayWindow& form1 = session.Start();
+    TrayWindow& form1 = s.Start();
     int retries = 0;
-    while (hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer)) ASSERT_LE(++retries, 60);
+    while (s.hp.windows.FireTimer(form1, TrayWindow::kAddIconTimer)) ASSERT_LE(++retries, 60);
     EXPECT_EQ(retries, 60);  // every 2 s for 2 minutes
-    const auto boxes = hp.log.Records<headless::MessageBoxRecord>();
+    const auto boxes = s.hp.log.Records<headless::MessageBoxRecord>();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find("area di notifica"), std::string::npos);
     EXPECT_EQ(boxes[0].icon, MsgBoxIcon::Exclamation);
-    EXPECT_EQ(hp.tray.IconShown(), taskbarComesMeanwhile);
-    EXPECT_EQ(hp.windows.Ended(), !taskbarComesMeanwhile);
-    EXPECT_EQ(hp.windows.ExitCode(), taskbarComesMeanwhile ? 0 : 1);
+    EXPECT_EQ(s.hp.tray.IconShown(), taskbarComesMeanwhile);
+    EXPECT_EQ(s.hp.windows.Ended(), !taskbarComesMeanwhile);
+    EXPECT_EQ(s.hp.windows.ExitCode(), taskbarComesMeanwhile ? 0 : 1);
   }
 }
 
 TEST(TrayStart, AWindowThatCannotBeMadeIsReported) {
-  TraySession session;
-  session.hp.windows.refuseWindows = true;
-  EXPECT_FALSE(session.program.Start());
-  EXPECT_FALSE(session.hp.tray.IconShown());
+  TraySession s;
+  s.hp.windows.refuseWindows = true;
+  EXPECT_FALSE(s.program.Start());
+  EXPECT_FALSE(s.hp.tray.IconShown());
 }
 
 }  // namespace
