@@ -68,13 +68,12 @@ TEST(WindowSequence, OpensInOrder) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.window);
     Desk desk;
-    auto& hp = desk.hp;
     ProbeWindow window(desk.sequence, 5220, 4860, true,
-                       MarkedSteps(hp.log, c.topmostFirst, c.topmostBeforeOutline));
-    hp.windows.Show(window);
-    EXPECT_EQ(Steps(hp.log, window.hWnd()), c.expected);
-    EXPECT_EQ(hp.effects.IsTopmost(window.hWnd()), c.topmostFirst || c.topmostBeforeOutline);
-    EXPECT_EQ(hp.windows.SurfaceOf(window) != nullptr && window.Visible(), true);
+                       MarkedSteps(desk.hp.log, c.topmostFirst, c.topmostBeforeOutline));
+    desk.hp.windows.Show(window);
+    EXPECT_EQ(Steps(desk.hp.log, window.hWnd()), c.expected);
+    EXPECT_EQ(desk.hp.effects.IsTopmost(window.hWnd()), c.topmostFirst || c.topmostBeforeOutline);
+    EXPECT_EQ(desk.hp.windows.SurfaceOf(window) != nullptr && window.Visible(), true);
   }
 }
 
@@ -92,14 +91,13 @@ TEST(WindowSequence, TakesTheHighlightColour) {
 
 TEST(WindowSequence, ClosesInOrder) {
   Desk desk;
-  auto& hp = desk.hp;
   ProbeWindow window(desk.sequence, 5220, 4860);
-  hp.windows.Show(window);
+  desk.hp.windows.Show(window);
   const WindowHandle handle = window.hWnd();
-  hp.log.Clear();
-  hp.windows.Unload(window);
+  desk.hp.log.Clear();
+  desk.hp.windows.Unload(window);
   EXPECT_EQ(
-      Steps(hp.log, handle),
+      Steps(desk.hp.log, handle),
       (std::vector<std::string>{"Form_Unload(Probe)", "StopSound", "PlaySound(24)", "DoEvents",
                                 "AnimateOutline(hWnd,(338,222,686,546),(986,748,987,768))",
                                 "HideWindow(Probe)", "DoEvents", "DestroyWindow(Probe)"}));
@@ -135,20 +133,19 @@ TEST(WindowSequence, CentresAndCutsTheOutlineAtEachResolution) {
     SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height << " at " << c.twipsPerPixel
                                       << " on a monitor at " << c.monitor);
     Desk desk;
-    auto& hp = desk.hp;
-    hp.windows.screen = ScreenMetrics{static_cast<int>(c.screenWidth * c.twipsPerPixel),
-                                      static_cast<int>(c.screenHeight * c.twipsPerPixelY),
-                                      c.twipsPerPixel, c.twipsPerPixelY};
-    hp.windows.monitorTwipsPerPixel = c.monitor;
+    desk.hp.windows.screen = ScreenMetrics{static_cast<int>(c.screenWidth * c.twipsPerPixel),
+                                           static_cast<int>(c.screenHeight * c.twipsPerPixelY),
+                                           c.twipsPerPixel, c.twipsPerPixelY};
+    desk.hp.windows.monitorTwipsPerPixel = c.monitor;
     ProbeWindow window(desk.sequence, c.width, c.height);
-    hp.windows.Show(window);
-    EXPECT_EQ(hp.log.Matching("RoundOutline(").back(),
+    desk.hp.windows.Show(window);
+    EXPECT_EQ(desk.hp.log.Matching("RoundOutline(").back(),
               "RoundOutline(" + HandleText(window.hWnd()) + "," + std::to_string(c.w) + "," +
                   std::to_string(c.h) + "," + std::to_string(c.corner) + ")");
-    EXPECT_EQ(hp.log.Matching("Move(").back(),
+    EXPECT_EQ(desk.hp.log.Matching("Move(").back(),
               "Move(Probe," + std::to_string(c.left) + "," + std::to_string(c.top) + ")");
     // The zoom draws from and to the window as it lies on the screen, at its density.
-    const PixelRect opened = hp.log.Records<headless::AnimationRecord>().back().to;
+    const PixelRect opened = desk.hp.log.Records<headless::AnimationRecord>().back().to;
     EXPECT_EQ(opened.right - opened.left, c.w);
     EXPECT_EQ(opened.bottom - opened.top, c.h);
   }
@@ -186,30 +183,27 @@ struct WatchedDesk {
 // plays is never one whose buffer was replaced under it.
 TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
   WatchedDesk desk;
-  auto& hp = desk.hp;
-  auto& sound = desk.sound;
-  Platform& platform = desk.platform;
-  WindowSequence sequence(platform);
+  WindowSequence sequence(desk.platform);
   std::vector<bool> intactWhileRunning;
   auto checkDuringMessages = [&] {
-    hp.windows.Post([&] { intactWhileRunning.push_back(hp.sound.PlayingImageIntact()); });
+    desk.hp.windows.Post([&] { intactWhileRunning.push_back(desk.hp.sound.PlayingImageIntact()); });
   };
   ProbeWindow window(sequence, 5220, 4860);
   checkDuringMessages();
-  hp.windows.Show(window);
+  desk.hp.windows.Show(window);
   checkDuringMessages();
-  hp.windows.Unload(window);
+  desk.hp.windows.Unload(window);
   ProbeWindow again(sequence, 5220, 4860);
   checkDuringMessages();
-  hp.windows.Show(again);
+  desk.hp.windows.Show(again);
 
-  EXPECT_EQ(hp.log.Matching("PlaySound"),
+  EXPECT_EQ(desk.hp.log.Matching("PlaySound"),
             (std::vector<std::string>{"PlaySound(16)", "PlaySound(24)", "PlaySound(16)"}));
-  EXPECT_EQ(sound.intact, std::vector<bool>(6, true));
+  EXPECT_EQ(desk.sound.intact, std::vector<bool>(6, true));
   EXPECT_EQ(intactWhileRunning, (std::vector<bool>{true, true, true}));
-  EXPECT_TRUE(hp.sound.PlayingImageIntact());
+  EXPECT_TRUE(desk.hp.sound.PlayingImageIntact());
   // Each sound stops the one before it first.
-  const auto& entries = hp.log.Entries();
+  const auto& entries = desk.hp.log.Entries();
   for (size_t i = 0; i < entries.size(); ++i) {
     if (entries[i].starts_with("PlaySound")) {
       ASSERT_GT(i, 0u);
@@ -217,11 +211,11 @@ TEST(WindowSound, ReopeningPlaysTheClosingThenTheOpeningSound) {
     }
   }
   // The images of the program, played from memory, at once, never the system's default sound.
-  const std::vector<uint8_t> open = hp.resources.Load("STD_SOUND", kOpenSound);
-  const std::vector<uint8_t> close = hp.resources.Load("STD_SOUND", kCloseSound);
+  const std::vector<uint8_t> open = desk.hp.resources.Load("STD_SOUND", kOpenSound);
+  const std::vector<uint8_t> close = desk.hp.resources.Load("STD_SOUND", kCloseSound);
   ASSERT_FALSE(open.empty());
   ASSERT_FALSE(close.empty());
-  const auto plays = hp.log.Records<headless::SoundRecord>();
+  const auto plays = desk.hp.log.Records<headless::SoundRecord>();
   ASSERT_EQ(plays.size(), 3u);
   const std::vector<uint8_t>* expected[] = {&open, &close, &open};
   for (size_t i = 0; i < 3; ++i) {
@@ -272,22 +266,21 @@ TEST(WindowSequence, ASecondCloseWhileClosingIsIgnored) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.when);
     Desk desk;
-    auto& hp = desk.hp;
     ProbeWindow window(desk.sequence, 5220, 4860);
-    hp.windows.Show(window);
-    auto secondClose = [&] { hp.windows.Post([&] { hp.windows.Unload(window); }); };
+    desk.hp.windows.Show(window);
+    auto secondClose = [&] { desk.hp.windows.Post([&] { desk.hp.windows.Unload(window); }); };
     if (c.duringZoom) {
-      hp.effects.onAnimate = secondClose;
+      desk.hp.effects.onAnimate = secondClose;
     } else {
       secondClose();
     }
-    hp.windows.Unload(window);
+    desk.hp.windows.Unload(window);
     EXPECT_EQ(window.unloads, 1);
-    EXPECT_EQ(hp.log.Matching("Form_Unload(Probe)").size(), 1u);
-    EXPECT_EQ(hp.log.Matching("DestroyWindow(Probe)").size(), 1u);
-    EXPECT_EQ(hp.log.Matching("PlaySound(").size(), 2u);  // 16, then one 24
+    EXPECT_EQ(desk.hp.log.Matching("Form_Unload(Probe)").size(), 1u);
+    EXPECT_EQ(desk.hp.log.Matching("DestroyWindow(Probe)").size(), 1u);
+    EXPECT_EQ(desk.hp.log.Matching("PlaySound(").size(), 2u);  // 16, then one 24
     EXPECT_EQ(window.State(), FormState::Released);
-    EXPECT_FALSE(hp.windows.AnyLoaded());
+    EXPECT_FALSE(desk.hp.windows.AnyLoaded());
   }
 }
 
@@ -295,14 +288,13 @@ TEST(WindowSequence, ASecondCloseWhileClosingIsIgnored) {
 // once and is never shown.
 TEST(WindowSequence, ClosedWhileOpening) {
   Desk desk;
-  auto& hp = desk.hp;
   ProbeWindow window(desk.sequence, 5220, 4860);
-  hp.windows.Post([&] { hp.windows.Unload(window); });
-  hp.windows.Show(window);
+  desk.hp.windows.Post([&] { desk.hp.windows.Unload(window); });
+  desk.hp.windows.Show(window);
   EXPECT_EQ(window.unloads, 1);
   EXPECT_EQ(window.State(), FormState::Released);
-  EXPECT_TRUE(hp.log.Matching("ShowWindow(Probe)").empty());
-  EXPECT_EQ(hp.log.Matching("DestroyWindow(Probe)").size(), 1u);
+  EXPECT_TRUE(desk.hp.log.Matching("ShowWindow(Probe)").empty());
+  EXPECT_EQ(desk.hp.log.Matching("DestroyWindow(Probe)").size(), 1u);
 }
 
 }  // namespace

@@ -120,21 +120,20 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     Desk desk;
-    auto& hp = desk.hp;
-    hp.effects.desktop = c.desktop;
-    hp.effects.notificationArea = c.notificationArea;
-    hp.effects.trayIcon = c.trayIcon;
-    hp.effects.taskbar = c.taskbar;
+    desk.hp.effects.desktop = c.desktop;
+    desk.hp.effects.notificationArea = c.notificationArea;
+    desk.hp.effects.trayIcon = c.trayIcon;
+    desk.hp.effects.taskbar = c.taskbar;
     ProbeWindow window(desk.sequence, 5220, 4860, false);
-    hp.windows.Show(window);
+    desk.hp.windows.Show(window);
     window.Move(1500, 3000);
     const WindowHandle handle = window.hWnd();
-    const PixelRect rect = hp.effects.RectOf(window);
+    const PixelRect rect = desk.hp.effects.RectOf(window);
     ASSERT_EQ(rect, (PixelRect{100, 200, 448, 524}));
 
-    ZoomWindow(hp.platform(), window, c.anchor, c.direction);
+    ZoomWindow(desk.hp.platform(), window, c.anchor, c.direction);
 
-    const auto drawn = hp.log.Records<headless::AnimationRecord>();
+    const auto drawn = desk.hp.log.Records<headless::AnimationRecord>();
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0].window, handle);
     const bool opening = c.direction == D::Opening;
@@ -142,7 +141,7 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
     EXPECT_EQ(drawn[0].to, opening ? rect : c.anchorRect);
     // Opening only draws; closing also hides and releases the window.
     EXPECT_EQ(window.State(), opening ? FormState::Loaded : FormState::Released);
-    EXPECT_EQ(hp.log.Matching("HideWindow(Probe)").size(), opening ? 0u : 1u);
+    EXPECT_EQ(desk.hp.log.Matching("HideWindow(Probe)").size(), opening ? 0u : 1u);
   }
 }
 

@@ -61,26 +61,25 @@ struct KeysSession {
 
 TEST(WindowKeys, TabReachesTheLinksAndPicturesThatAct) {
   KeysSession s;
-  User& user = s.user;
-  EXPECT_EQ(user.Focused(), "Text1");
+  EXPECT_EQ(s.user.Focused(), "Text1");
   std::vector<std::string> visited;
   for (int i = 0; i < 6; ++i) {
-    user.Tab();
-    visited.push_back(user.Focused());
+    s.user.Tab();
+    visited.push_back(s.user.Focused());
   }
   EXPECT_EQ(visited, (std::vector<std::string>{"Command1", "Option1", "Check1", "Link1", "Image1",
                                                "Text1"}));
-  user.Tab(true);
-  EXPECT_EQ(user.Focused(), "Image1");
+  s.user.Tab(true);
+  EXPECT_EQ(s.user.Focused(), "Image1");
 
   // A disabled link is passed over; the focus never lands on a plain label or picture.
   s.keys.link1.SetEnabled(false);
-  user.Focus("Check1");
-  user.Tab();
-  EXPECT_EQ(user.Focused(), "Image1");
+  s.user.Focus("Check1");
+  s.user.Tab();
+  EXPECT_EQ(s.user.Focused(), "Image1");
   for (const char* never : {"Link1", "Link2", "Image2", "Label1"}) {
-    user.Focus(never);
-    EXPECT_EQ(user.Focused(), "Image1") << never;
+    s.user.Focus(never);
+    EXPECT_EQ(s.user.Focused(), "Image1") << never;
   }
   EXPECT_TRUE(s.keys.events.empty());
 }
@@ -101,29 +100,27 @@ TEST(WindowKeys, SpaceAndEnterDoWhatTheyDoInADialog) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.focus) + (c.key == Key::Space ? " Space" : " Enter"));
     KeysSession s;
-    User& user = s.user;
-    user.Focus(c.focus);
+    s.user.Focus(c.focus);
     s.keys.events.clear();
-    user.PressKey(c.key);
+    s.user.PressKey(c.key);
     EXPECT_EQ(s.keys.events, c.events);
-    EXPECT_EQ(user.Focused(), c.focus);  // the focus stays where it was
-    EXPECT_TRUE(user.Visible());
+    EXPECT_EQ(s.user.Focused(), c.focus);  // the focus stays where it was
+    EXPECT_TRUE(s.user.Visible());
   }
   // Space selects an option and ticks the check box, as a click does.
   KeysSession s;
-  User& user = s.user;
-  user.Focus("Option2");
-  user.PressKey(Key::Space);
-  user.Focus("Check1");
-  user.PressKey(Key::Space);
-  EXPECT_TRUE(user.Value("Option2"));
-  EXPECT_FALSE(user.Value("Option1"));
-  EXPECT_TRUE(user.Value("Check1"));
+  s.user.Focus("Option2");
+  s.user.PressKey(Key::Space);
+  s.user.Focus("Check1");
+  s.user.PressKey(Key::Space);
+  EXPECT_TRUE(s.user.Value("Option2"));
+  EXPECT_FALSE(s.user.Value("Option1"));
+  EXPECT_TRUE(s.user.Value("Check1"));
   // A disabled link that still has the focus does nothing.
-  user.Focus("Link1");
+  s.user.Focus("Link1");
   s.keys.link1.SetEnabled(false);
   s.keys.events.clear();
-  user.PressKey(Key::Enter);
+  s.user.PressKey(Key::Enter);
   EXPECT_TRUE(s.keys.events.empty());
 }
 
@@ -131,10 +128,9 @@ TEST(WindowKeys, EscapeClosesTheWindowWhereverTheFocusIs) {
   for (const char* focus : {"Text1", "Command1", "Option1", "Check1", "Link1", "Image1"}) {
     SCOPED_TRACE(focus);
     KeysSession s;
-    User& user = s.user;
-    user.Focus(focus);
+    s.user.Focus(focus);
     s.keys.events.clear();
-    user.PressKey(Key::Escape);
+    s.user.PressKey(Key::Escape);
     EXPECT_EQ(s.keys.events, std::vector<std::string>{"Form_Unload"});  // nothing is clicked
     EXPECT_EQ(s.keys.State(), FormState::Released);
     EXPECT_EQ(s.hp.log.Matching("Form_Unload(Keys)").size(), 1u);
