@@ -19,7 +19,6 @@ constexpr const char* kM4 = "Il valore immesso non è una data Velorn valida! (M
 constexpr const char* kM6 = "Il valore immesso non è una data Velorn Next Generation valida!";
 constexpr const char* kM7 =
     "Il valore immesso non è una data Velorn valida! (La cifra dopo il punto deve essere unica)";
-constexpr const char* kHelp = " (i comandi: kestaldate --help)\n";
 
 struct ConsoleCase {
   std::vector<std::string> words;
@@ -47,6 +46,11 @@ Ran RunWith(const ConsoleCase& c, std::size_t piece = 65536) {
 
 std::string Message(const std::string& what, const char* message) {
   return "kestaldate: " + what + ": " + message + "\n";
+}
+
+// What a command line it does not understand gets: the fault, and where the commands are told.
+std::string Misused(const std::string& fault) {
+  return "kestaldate: " + fault + " (i comandi: kestaldate --help)\n";
 }
 
 TEST(ConsoleCommands, EachCommandLineGivesItsLinesAndStatus) {
@@ -114,28 +118,12 @@ TEST(ConsoleCommands, EachCommandLineGivesItsLinesAndStatus) {
        1},
       {{"-n", "-"}, "", "", "", 0},
       // Command lines it does not understand.
-      {{"-x"}, "", "", "kestaldate: opzione sconosciuta \"-x\"" + std::string(kHelp), 2},
-      {{"--classic", "--ngx"},
-       "",
-       "",
-       "kestaldate: opzione sconosciuta \"--ngx\"" + std::string(kHelp),
-       2},
-      {{"15/06/2002"},
-       "",
-       "",
-       "kestaldate: \"15/06/2002\" senza -c, -n o -d" + std::string(kHelp),
-       2},
-      {{"-d"}, "", "", "kestaldate: \"-d\" vuole almeno una data stellare" + std::string(kHelp), 2},
-      {{"-c", "1/1/2000", "-n"},
-       "",
-       "",
-       "kestaldate: \"-n\" dopo \"-c\": un comando alla volta" + std::string(kHelp),
-       2},
-      {{"-c", "-", "1/1/2000"},
-       "",
-       "",
-       "kestaldate: \"-\" va da solo, al posto delle date" + std::string(kHelp),
-       2},
+      {{"-x"}, "", "", Misused("opzione sconosciuta \"-x\""), 2},
+      {{"--classic", "--ngx"}, "", "", Misused("opzione sconosciuta \"--ngx\""), 2},
+      {{"15/06/2002"}, "", "", Misused("\"15/06/2002\" senza -c, -n o -d"), 2},
+      {{"-d"}, "", "", Misused("\"-d\" vuole almeno una data stellare"), 2},
+      {{"-c", "1/1/2000", "-n"}, "", "", Misused("\"-n\" dopo \"-c\": un comando alla volta"), 2},
+      {{"-c", "-", "1/1/2000"}, "", "", Misused("\"-\" va da solo, al posto delle date"), 2},
   };
   for (const ConsoleCase& c : cases) {
     std::string trace;
