@@ -183,44 +183,32 @@ TEST_F(WindowControls, AButtonTakesTheFocusBeforeItClicks) {
 TEST_F(WindowControls, GotFocusOnlyWhenTheFocusComesFromElsewhere) {
   const struct {
     const char* name;
-    std::function<void(Panel&)> before;
     std::function<void(Panel&)> act;
     std::vector<std::string> events;
     const char* focused;
+    std::function<void(Panel&)> before = [](Panel& p) { p.text2.SetFocus(); };
   } cases[] = {
       {"from another control",
-       [](Panel& p) { p.command1.SetFocus(); },
        [](Panel& p) { p.text1.SetFocus(); },
        {"Text1_GotFocus"},
-       "Text1"},
+       "Text1",
+       [](Panel& p) { p.command1.SetFocus(); }},
       {"already there",
        [](Panel& p) { p.text1.SetFocus(); },
+       {},
+       "Text1",
+       [](Panel& p) { p.text1.SetFocus(); }},
+      {"to a link", [](Panel& p) { p.label1.SetFocus(); }, {}, "Label1"},
+      {"to a frame", [](Panel& p) { p.frame1.SetFocus(); }, {}, "Text2"},
+      {"to a disabled box",
        [](Panel& p) { p.text1.SetFocus(); },
        {},
-       "Text1"},
-      {"to a link",
-       [](Panel& p) { p.text2.SetFocus(); },
-       [](Panel& p) { p.label1.SetFocus(); },
-       {},
-       "Label1"},
-      {"to a frame",
-       [](Panel& p) { p.text2.SetFocus(); },
-       [](Panel& p) { p.frame1.SetFocus(); },
-       {},
-       "Text2"},
-      {"to a disabled box",
+       "Text2",
        [](Panel& p) {
          p.text2.SetFocus();
          p.text1.SetEnabled(false);
-       },
-       [](Panel& p) { p.text1.SetFocus(); },
-       {},
-       "Text2"},
-      {"to an option button",
-       [](Panel& p) { p.text2.SetFocus(); },
-       [](Panel& p) { p.option2.SetFocus(); },
-       {},
-       "Option2"},
+       }},
+      {"to an option button", [](Panel& p) { p.option2.SetFocus(); }, {}, "Option2"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -286,26 +274,22 @@ TEST_F(WindowControls, TabMovesThroughTheStopsInTabOrder) {
 TEST_F(WindowControls, ChangeEventsOnEveryRealChange) {
   const struct {
     const char* name;
-    const char* start;
     std::function<void(Panel&, User&)> act;
     const char* text;
     int changes;
+    const char* start = "abc";
   } cases[] = {
-      {"program sets another text", "abc", [](Panel& p, User&) { p.text1.SetText("abd"); }, "abd",
+      {"program sets another text", [](Panel& p, User&) { p.text1.SetText("abd"); }, "abd", 1},
+      {"program sets the same text", [](Panel& p, User&) { p.text1.SetText("abc"); }, "abc", 0},
+      {"user types over the selection", [](Panel&, User& u) { u.Type("Text1", "xy"); }, "xy", 2},
+      {"user pastes", [](Panel&, User& u) { u.ReplaceText("Text1", "15/06/2002"); }, "15/06/2002",
        1},
-      {"program sets the same text", "abc", [](Panel& p, User&) { p.text1.SetText("abc"); }, "abc",
+      {"user pastes the same text", [](Panel&, User& u) { u.ReplaceText("Text1", "abc"); }, "abc",
        0},
-      {"user types over the selection", "abc", [](Panel&, User& u) { u.Type("Text1", "xy"); }, "xy",
-       2},
-      {"user pastes", "abc", [](Panel&, User& u) { u.ReplaceText("Text1", "15/06/2002"); },
-       "15/06/2002", 1},
-      {"user pastes the same text", "abc", [](Panel&, User& u) { u.ReplaceText("Text1", "abc"); },
-       "abc", 0},
-      {"user deletes everything", "abc", [](Panel&, User& u) { u.ReplaceText("Text1", ""); }, "",
-       1},
-      {"backspace on the selection", "abc", [](Panel&, User& u) { u.PressKey("Text1", 8); }, "", 1},
-      {"backspace in an empty box", "", [](Panel&, User& u) { u.PressKey("Text1", 8); }, "", 0},
-      {"enter puts nothing in", "abc", [](Panel&, User& u) { u.PressKey("Text1", 13); }, "abc", 0},
+      {"user deletes everything", [](Panel&, User& u) { u.ReplaceText("Text1", ""); }, "", 1},
+      {"backspace on the selection", [](Panel&, User& u) { u.PressKey("Text1", 8); }, "", 1},
+      {"backspace in an empty box", [](Panel&, User& u) { u.PressKey("Text1", 8); }, "", 0, ""},
+      {"enter puts nothing in", [](Panel&, User& u) { u.PressKey("Text1", 13); }, "abc", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
