@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/tools/ResourceBytes.h"
 #include "tests/tools/PngReading.h"
+#include "tests/tools/ResourceBytes.h"
 #include "tools/banner/Banner.h"
 #include "tools/captains/Captains.h"
 #include "tools/icon/KestalIcon.h"
@@ -277,39 +277,23 @@ TEST(Rle8, EveryPixelDecodesBack) {
   const struct {
     const char* name;
     int width;
-    std::vector<std::uint8_t> (*row)(int y, int width);
+    std::uint8_t (*pixel)(int x, int y);
   } cases[] = {
-      {"one colour", 600, [](int, int w) { return std::vector<std::uint8_t>(std::size_t(w), 7); }},
-      {"all different", 300,
-       [](int y, int w) {
-         std::vector<std::uint8_t> r;
-         for (int x = 0; x < w; ++x) r.push_back(std::uint8_t(x * 7 + y));
-         return r;
-       }},
+      {"one colour", 600, [](int, int) { return std::uint8_t{7}; }},
+      {"all different", 300, [](int x, int y) { return std::uint8_t(x * 7 + y); }},
       {"pairs and singles", 37,
-       [](int y, int w) {
-         std::vector<std::uint8_t> r;
-         for (int x = 0; x < w; ++x) r.push_back(std::uint8_t((x + y) % 5 < 2 ? x / 2 : x));
-         return r;
-       }},
+       [](int x, int y) { return std::uint8_t((x + y) % 5 < 2 ? x / 2 : x); }},
       {"mixed", 61,
-       [](int y, int w) {
-         std::vector<std::uint8_t> r;
-         for (int x = 0; x < w; ++x)
-           r.push_back(std::uint8_t(x < 3 * y ? x : 200 + (x + y) % 4 / 3));
-         return r;
-       }},
-      {"one pixel wide", 1, [](int y, int) { return std::vector<std::uint8_t>{std::uint8_t(y)}; }},
+       [](int x, int y) { return std::uint8_t(x < 3 * y ? x : 200 + (x + y) % 4 / 3); }},
+      {"one pixel wide", 1, [](int, int y) { return std::uint8_t(y); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     IndexedImage image;
     image.width = c.width;
     image.height = 12;
-    for (int y = 0; y < image.height; ++y) {
-      const auto row = c.row(y, c.width);
-      image.indices.insert(image.indices.end(), row.begin(), row.end());
-    }
+    for (int y = 0; y < image.height; ++y)
+      for (int x = 0; x < image.width; ++x) image.indices.push_back(c.pixel(x, y));
     const std::vector<std::uint8_t> encoded = Rle8Pixels(image);
     EXPECT_EQ(DecodeRle8(encoded.data(), encoded.size(), image.width, image.height), image.indices);
   }
