@@ -1,7 +1,6 @@
 #include "fuzz/program/ProgramPlayer.h"
 
 #include <algorithm>
-#include <cctype>
 #include <exception>
 #include <iterator>
 
@@ -419,25 +418,17 @@ void ProgramPlayer::OnClick(Form& form, int control, bool done) {
   }
 }
 
-// A key in the focused control, as the dialog manager passes it on: into a text box as a
-// character; Enter and Space click what they click in a dialog; a letter elsewhere is the access
-// key it matches.
+// A key in the focused control, as the user's own key press; the clicks it makes are told.
 void ProgramPlayer::Key(Form& form, int key, int depth) {
   headless::User user(hp_.windows, form);
   const ControlDefinition* focused = user.Visible() ? user.FocusedControl() : nullptr;
   if (!focused) return;
-  if (focused->kind == ControlKind::TextBox) {
-    if (focused->name == "VelornDate") resultTyped_ = true;
-    user.PressKey(focused->name, key);
-    return;
-  }
-  if ((key == 13 && KeyClicks(*focused, kestal::Key::Enter)) ||
-      (key == ' ' && KeyClicks(*focused, kestal::Key::Space))) {
+  if (focused->name == "VelornDate") resultTyped_ = true;
+  if (focused->kind != ControlKind::TextBox && (key == 13 || key == ' ') &&
+      KeyClicks(*focused, key == 13 ? kestal::Key::Enter : kestal::Key::Space)) {
     Say(depth + 1, "(presses " + headless::NameOf(*focused) + ")");
-    user.Click(focused->name, focused->index);
-    return;
   }
-  if (key < 128 && std::isalnum(key)) user.AccessKey(static_cast<char>(key));
+  user.PressKey(key);
 }
 
 void ProgramPlayer::Type(Form& form, std::string_view text, int depth) {

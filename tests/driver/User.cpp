@@ -107,22 +107,27 @@ void User::PressKey(std::string_view control, int keyAscii) {
   if (surface->TypeCharacter(id, static_cast<char32_t>(key))) form_.RaiseChange(id);
 }
 
-void User::PressKey(Key key) {
+void User::PressKey(int keyAscii) {
   const auto hold = form_.Hold();  // the form lives until the action ends
-  HeadlessSurface& surface = Shown(Surface(), form_);
-  if (key == Key::Escape) {
-    // As Windows' dialog keys have it: Escape closes the window, as any other close does.
-    if (!form_.Definition().topLevel) windows_.Unload(form_);
-    return;
+  Shown(Surface(), form_);
+  const ControlDefinition* focused = FocusedControl();
+  if (!focused) return;
+  if (focused->kind == ControlKind::TextBox) {
+    PressKey(focused->name, keyAscii);
+  } else if ((keyAscii == 13 && KeyClicks(*focused, Key::Enter)) ||
+             (keyAscii == ' ' && KeyClicks(*focused, Key::Space))) {
+    Click(focused->name, focused->index);
+  } else if (keyAscii >= 0 && keyAscii < 128 && std::isalnum(keyAscii)) {
+    AccessKey(static_cast<char>(keyAscii));
   }
-  const int id = surface.FocusedControl();
-  if (id < 0) return;
-  const ControlDefinition& design = form_.Controls().at(static_cast<std::size_t>(id));
-  if (design.kind == ControlKind::TextBox) {
-    PressKey(design.name, key == Key::Enter ? 13 : ' ');
-  } else if (KeyClicks(design, key)) {
-    Click(design.name, design.index);
-  }
+}
+
+void User::PressKey(Key key) {
+  if (key != Key::Escape) return PressKey(key == Key::Enter ? 13 : ' ');
+  const auto hold = form_.Hold();  // the form lives until the action ends
+  Shown(Surface(), form_);
+  // As Windows' dialog keys have it: Escape closes the window, as any other close does.
+  if (!form_.Definition().topLevel) windows_.Unload(form_);
 }
 
 void User::ReplaceText(std::string_view control, std::string_view text) {

@@ -27,8 +27,12 @@ class User {
   void Type(std::string_view control, std::string_view text);
   // One key press in the focused text box: 13 is Enter, 8 Backspace.
   void PressKey(std::string_view control, int keyAscii);
-  // Space, Enter or Escape on whatever has the focus: Space and Enter click what they click on
-  // Windows (KeyClicks) or go into a text box as its key press; Escape closes the window.
+  // A key on whatever has the focus, as the dialog manager passes it on: into a text box as its
+  // key press; Enter (13) and Space click what they click on Windows (KeyClicks); a letter or
+  // digit elsewhere is the access key it matches.
+  void PressKey(int keyAscii);
+  // Space, Enter or Escape on whatever has the focus: Space and Enter as above; Escape closes the
+  // window.
   void PressKey(Key key);
   // Pasting or deleting: replaces the whole text at once (one change event).
   void ReplaceText(std::string_view control, std::string_view text);
