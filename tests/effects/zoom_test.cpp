@@ -18,7 +18,7 @@ constexpr PixelRect kBottomTaskbar{0, 738, 1024, 768};
 TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
   using A = ZoomAnchor;
   using D = ZoomDirection;
-  const struct {
+  struct Case {
     const char* what;
     ZoomAnchor anchor;
     ZoomDirection direction;
@@ -27,7 +27,14 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
     std::optional<PixelRect> trayIcon = kIcon;
     std::optional<PixelRect> taskbar = kBottomTaskbar;
     PixelRect desktop = kScreen;
-  } cases[] = {
+  };
+  // Towards the notification area when the shell tells neither where it is nor where the icon is.
+  const auto neither = [](const char* what, ZoomDirection direction, PixelRect anchorRect,
+                          std::optional<PixelRect> taskbar = kBottomTaskbar) {
+    return Case{what,         A::NotificationArea, direction, anchorRect,
+                std::nullopt, std::nullopt,        taskbar};
+  };
+  const Case cases[] = {
       {"corner of 1024 x 768, opening", A::ScreenCorner, D::Opening, {1023, 767, 1024, 768}},
       {"corner of 1024 x 768, closing", A::ScreenCorner, D::Closing, {1023, 767, 1024, 768}},
       {"corner of 1280 x 1024",
@@ -70,52 +77,21 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
        std::nullopt},
       // Neither (Wine's taskbar has no notification window and can't tell where the icon is):
       // the taskbar's end where the clock is, wherever the taskbar lies.
-      {"neither, taskbar at the bottom: its right end",
-       A::NotificationArea,
-       D::Closing,
-       {1023, 738, 1024, 768},
-       std::nullopt,
-       std::nullopt},
+      neither("neither, taskbar at the bottom: its right end", D::Closing, {1023, 738, 1024, 768}),
       {"an empty icon counts as none",
        A::NotificationArea,
        D::Closing,
        {1023, 738, 1024, 768},
        std::nullopt,
        PixelRect{1004, 750, 1004, 750}},
-      {"neither, opening",
-       A::NotificationArea,
-       D::Opening,
-       {1023, 738, 1024, 768},
-       std::nullopt,
-       std::nullopt},
-      {"neither, taskbar at the top",
-       A::NotificationArea,
-       D::Closing,
-       {1023, 0, 1024, 30},
-       std::nullopt,
-       std::nullopt,
-       PixelRect{0, 0, 1024, 30}},
-      {"neither, taskbar on the right: its bottom end",
-       A::NotificationArea,
-       D::Closing,
-       {984, 767, 1024, 768},
-       std::nullopt,
-       std::nullopt,
-       PixelRect{984, 0, 1024, 768}},
-      {"neither, taskbar on the left",
-       A::NotificationArea,
-       D::Closing,
-       {0, 767, 40, 768},
-       std::nullopt,
-       std::nullopt,
-       PixelRect{0, 0, 40, 768}},
-      {"no taskbar at all: the top-left corner",
-       A::NotificationArea,
-       D::Closing,
-       {0, 0, 1, 0},
-       std::nullopt,
-       std::nullopt,
-       std::nullopt},
+      neither("neither, opening", D::Opening, {1023, 738, 1024, 768}),
+      neither("neither, taskbar at the top", D::Closing, {1023, 0, 1024, 30},
+              PixelRect{0, 0, 1024, 30}),
+      neither("neither, taskbar on the right: its bottom end", D::Closing, {984, 767, 1024, 768},
+              PixelRect{984, 0, 1024, 768}),
+      neither("neither, taskbar on the left", D::Closing, {0, 767, 40, 768},
+              PixelRect{0, 0, 40, 768}),
+      neither("no taskbar at all: the top-left corner", D::Closing, {0, 0, 1, 0}, std::nullopt),
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
