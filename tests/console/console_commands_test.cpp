@@ -22,10 +22,10 @@ constexpr const char* kM7 =
 
 struct ConsoleCase {
   std::vector<std::string> words;
-  std::string input;   // standard input
-  std::string output;  // standard output
-  std::string errors;  // standard error
-  int status;
+  std::string output;       // standard output
+  std::string errors = "";  // standard error
+  int status = 0;
+  std::string input = "";       // standard input
   bool nextGeneration = false;  // the convention stored for today's stardate
 };
 
@@ -58,72 +58,60 @@ TEST(ConsoleCommands, EachCommandLineGivesItsLinesAndStatus) {
   const std::string shown = "\"" + std::string(60, '1') + "...\"";
   const ConsoleCase cases[] = {
       // Today: the stored convention without an option, the chosen one with it.
-      {{}, "", "0/0206.15\n", "", 0},
-      {{}, "", "-320545.2\n", "", 0, true},
-      {{"-c"}, "", "0/0206.15\n", "", 0, true},
-      {{"--ng"}, "", "-320545.2\n", "", 0},
+      {{}, "0/0206.15\n"},
+      {{}, "-320545.2\n", "", 0, "", true},
+      {{"-c"}, "0/0206.15\n", "", 0, "", true},
+      {{"--ng"}, "-320545.2\n"},
       // Dates: one line each, in order; no blank before a Next Generation value of 0 or more.
-      {{"-c", "26/07/1967", "15 giugno 2002", "1967-07-26"},
-       "",
-       "-1/6707.26\n0/0206.15\n-1/6707.26\n",
-       "",
-       0},
-      {{"-n", "31/12/2323", "29/2/2324", "1/1/2323", "31/12/2001"},
-       "",
-       "1000\n1163.9\n2.7\n-321000\n",
-       "",
-       0},
-      {{"26/07/1967", "--classic"}, "", "-1/6707.26\n", "", 0},
+      {{"-c", "26/07/1967", "15 giugno 2002", "1967-07-26"}, "-1/6707.26\n0/0206.15\n-1/6707.26\n"},
+      {{"-n", "31/12/2323", "29/2/2324", "1/1/2323", "31/12/2001"}, "1000\n1163.9\n2.7\n-321000\n"},
+      {{"26/07/1967", "--classic"}, "-1/6707.26\n"},
       // Stardates: a "/" makes a classic one; a leading "-" is no option.
       {{"-d", "-1/6707.26", "-320545.0", " 1000.0", "-1/6702.31"},
-       "",
        "Mercoledì 26 Luglio 1967\nSabato 15 Giugno 2002, ore 2\nLunedì 31 Dicembre 2323\n"
-       "31/02/1967\n",
-       "",
-       0},
+       "31/02/1967\n"},
       // Refused inputs: an empty line in their place, the window's message naming them.
-      {{"-c", "abc", "26/07/1967"}, "", "\n-1/6707.26\n", Message("\"abc\"", kM1), 1},
+      {{"-c", "abc", "26/07/1967"}, "\n-1/6707.26\n", Message("\"abc\"", kM1), 1},
       {{"-d", "1/0213.06", "56789", "56789.35", "12/34.5", "x/0212.06", "7677000.0"},
-       "",
        "\n\n\n\n\n\n",
        Message("\"1/0213.06\"", kM4) + Message("\"56789\"", kM6) + Message("\"56789.35\"", kM7) +
            Message("\"12/34.5\"", kM2) + Message("\"x/0212.06\"", "Errore nella data!") +
            Message("\"7677000.0\"", "Errore nella data!"),
        1},
-      {{"-c", "--", "-x"}, "", "\n", Message("\"-x\"", kM1), 1},
+      {{"-c", "--", "-x"}, "\n", Message("\"-x\"", kM1), 1},
       // Standard input: CR LF, a byte order mark, a last line without its end, empty lines.
       {{"-c", "-"},
-       "\xEF\xBB\xBF"
-       "15/06/2002\r\nabc\n\n1967-07-26",
        "0/0206.15\n\n\n-1/6707.26\n",
        Message("riga 2: \"abc\"", kM1) + Message("riga 3: \"\"", kM1),
-       1},
+       1,
+       "\xEF\xBB\xBF"
+       "15/06/2002\r\nabc\n\n1967-07-26"},
       // NUL, bytes that are no UTF-8 and control characters are refused and never echoed.
       {{"-d", "-"},
-       "1\0.5\n\xff.5\n\x1b[2J.5\n-320545.2\n"s,
        "\n\n\nSabato 15 Giugno 2002\n",
        Message("riga 1: \"1\xEF\xBF\xBD.5\"", kM6) + Message("riga 2: \"\xEF\xBF\xBD.5\"", kM6) +
            Message("riga 3: \"\xEF\xBF\xBD[2J.5\"", "Errore nella data!"),
-       1},
+       1,
+       "1\0.5\n\xff.5\n\x1b[2J.5\n-320545.2\n"s},
       // A line past the limit is cut, yet still told classic by its "/"; the next still pairs.
       {{"-d", "-"},
-       longLine + "\n-320545.2\n",
        "\nSabato 15 Giugno 2002\n",
        Message("riga 1: " + shown, kM2),
-       1},
+       1,
+       longLine + "\n-320545.2\n"},
       {{"-n", "-"},
-       std::string(300000, 'x'),
        "\n",
        Message("riga 1: \"" + std::string(60, 'x') + "...\"", kM1),
-       1},
-      {{"-n", "-"}, "", "", "", 0},
+       1,
+       std::string(300000, 'x')},
+      {{"-n", "-"}, ""},
       // Command lines it does not understand.
-      {{"-x"}, "", "", Misused("opzione sconosciuta \"-x\""), 2},
-      {{"--classic", "--ngx"}, "", "", Misused("opzione sconosciuta \"--ngx\""), 2},
-      {{"15/06/2002"}, "", "", Misused("\"15/06/2002\" senza -c, -n o -d"), 2},
-      {{"-d"}, "", "", Misused("\"-d\" vuole almeno una data stellare"), 2},
-      {{"-c", "1/1/2000", "-n"}, "", "", Misused("\"-n\" dopo \"-c\": un comando alla volta"), 2},
-      {{"-c", "-", "1/1/2000"}, "", "", Misused("\"-\" va da solo, al posto delle date"), 2},
+      {{"-x"}, "", Misused("opzione sconosciuta \"-x\""), 2},
+      {{"--classic", "--ngx"}, "", Misused("opzione sconosciuta \"--ngx\""), 2},
+      {{"15/06/2002"}, "", Misused("\"15/06/2002\" senza -c, -n o -d"), 2},
+      {{"-d"}, "", Misused("\"-d\" vuole almeno una data stellare"), 2},
+      {{"-c", "1/1/2000", "-n"}, "", Misused("\"-n\" dopo \"-c\": un comando alla volta"), 2},
+      {{"-c", "-", "1/1/2000"}, "", Misused("\"-\" va da solo, al posto delle date"), 2},
   };
   for (const ConsoleCase& c : cases) {
     std::string trace;
@@ -142,12 +130,12 @@ TEST(ConsoleCommands, EachCommandLineGivesItsLinesAndStatus) {
 
 TEST(ConsoleCommands, HelpAndVersionGoToStandardOutput) {
   for (const char* word : {"-h", "--help", "--version"}) {
-    const Ran ran = RunWith({{"-c", word, "-x"}, "", "", "", 0});
+    const Ran ran = RunWith({{"-c", word, "-x"}, ""});
     EXPECT_EQ(ran.status, 0) << word;
     EXPECT_EQ(ran.errors, "") << word;
     EXPECT_TRUE(ran.output.starts_with("kestaldate")) << word;
   }
-  EXPECT_NE(RunWith({{"--help"}, "", "", "", 0}).output.find("Esempi:"), std::string::npos);
+  EXPECT_NE(RunWith({{"--help"}, ""}).output.find("Esempi:"), std::string::npos);
 }
 
 // A message follows the results before it, as a terminal that shows both streams needs.
