@@ -230,8 +230,7 @@ TEST(TrayMenu, ADoubleClickWhileAboutClosesOpensItAgain) {
   headless::User about(s.hp.windows, *s.program.about.Current());
   bool clicked = false;
   s.hp.effects.onAnimate = [&] {
-    if (clicked) return;
-    clicked = true;
+    if (std::exchange(clicked, true)) return;
     s.hp.windows.Post([&] { s.hp.windows.NotifyTray(form1, 515); });
   };
   about.Click("Command1");
@@ -262,8 +261,7 @@ TEST(TrayMenu, AChoiceWhileAboutClosesTakesThePlaceOfAnEarlierDoubleClick) {
     headless::User about(s.hp.windows, *s.program.about.Current());
     bool done = false;
     s.hp.effects.onAnimate = [&] {
-      if (done) return;
-      done = true;
+      if (std::exchange(done, true)) return;
       s.hp.windows.NotifyTray(form1, 515);
       s.hp.windows.QueueMenuChoice(c.index);
       s.hp.windows.NotifyTray(form1, 517);
@@ -368,8 +366,7 @@ TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
     s.program.platform.windows.Show(s.program.about);
     bool ended = false;
     s.hp.effects.onAnimate = [&] {
-      if (ended) return;
-      ended = true;
+      if (std::exchange(ended, true)) return;
       s.hp.windows.UnloadAll();
     };
     s.hp.log.Clear();
