@@ -180,8 +180,7 @@ TEST_F(WindowDesign, EsciClosesAndReopeningStartsAfresh) {
   EXPECT_EQ(hp.log.Matching("Form_Unload(DataAstrale)").size(), 1u);
 
   hp.clock.SetLocal({2024, 2, 29, 23, 59, 0, 0});
-  program.platform.windows.Show(program.conversionWindow);
-  headless::User again(hp.windows, *program.conversionWindow.Current());
+  headless::User again = Open(program.conversionWindow);
   EXPECT_EQ(again.Text("DataSource"), "29/02/2024");
   EXPECT_EQ(again.Text("VelornDate"), "");
   EXPECT_TRUE(again.Value("Option1"));

@@ -135,8 +135,7 @@ TEST_F(WindowStates, ClosingWhileAMessageIsOpenIsSafe) {
   } cases[] = {{"Option2", "15/06/2002"}, {"Option2", "x/0212.06"}, {"Option3", "56789"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.input);
-    program.platform.windows.Show(program.conversionWindow);
-    headless::User u(hp.windows, *program.conversionWindow.Current());
+    headless::User u = Open(program.conversionWindow);
     u.Click(c.source);
     u.ReplaceText("DataSource", c.input);
     hp.windows.onMessageBox = [&](const headless::MessageBoxRecord&) {
