@@ -22,7 +22,6 @@
 #include "TrayIcon.h"
 #include "WindowFinder.h"
 #include "measure/ProcessMeter.h"
-#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 
@@ -124,7 +123,7 @@ class RandomRound {
   }
 
   bool OnALink(HWND form, POINT at) {
-    if (ClassOf(form) != std::wstring(kestal::kFormClassPrefix) + about::kForm) return false;
+    if (ClassOf(form) != FormClass(about::kForm)) return false;
     for (const int link : {about::Label4, about::Label5}) {
       const auto part = ReadControlPart(form, link);
       if (!part) return true;  // unreadable now: better not click at all
