@@ -282,11 +282,8 @@ void Keyboard(Session& session) {
   Report& report = session.report;
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
     ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
-      SetForegroundWindow(form);
-      if (!report.Check(WaitUntil([&] { return GetForegroundWindow() == form; }, kWindowMs),
-                        std::string(window.name) + " has the keyboard"))
-        return;
       const std::string name = window.name;
+      if (!InFront(session, form, name + " has the keyboard")) return;
       WalkRound(session, form, window.form, false, name);
       WalkRound(session, form, window.form, true, name);
       if (window.form == std::wstring(conversion::kForm)) {
