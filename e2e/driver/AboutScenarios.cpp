@@ -25,7 +25,7 @@ const char kHint[] =
     "Clicca su\rDorran o su Maselle\rper impostare la\rdata astrale classica\r"
     "(Reference Stardate)\ro quella\rNext Generation.";
 
-// The autostart value under `root` is `expected`, as the registry keeps paths: in any case.
+// The autostart value under `root` is `expected`; Windows' paths match in any case.
 void CheckRunValue(Report& report, HKEY root, const std::string& expected,
                    const std::string& what) {
   const std::string run = ReadString(root, kRunKey, kRunValueName).value_or("(none)");
