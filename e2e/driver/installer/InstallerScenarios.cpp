@@ -381,20 +381,9 @@ void UpgradeOverRunningCopy(Session& session) {
 
 // A control of the installer's window or of the page inside it, by its id.
 HWND ControlOf(HWND window, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) != s->id || !IsWindowVisible(child)) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND child : ChildWindows(window))
+    if (GetDlgCtrlID(child) == id && IsWindowVisible(child)) return child;
+  return nullptr;
 }
 
 // The pages as a user goes through them: a folder two levels below any that exists passes the
