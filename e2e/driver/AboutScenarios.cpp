@@ -43,10 +43,8 @@ std::string ExpectedRunValue(const std::wstring& exePath) {
 }
 
 HWND OpenByDoubleClick(Session& session, RunningProgram& program) {
-  PostTrayEvent(program.Form1(), WM_LBUTTONDOWN);
-  PostTrayEvent(program.Form1(), WM_LBUTTONUP);
-  PostTrayEvent(program.Form1(), WM_LBUTTONDBLCLK);
-  PostTrayEvent(program.Form1(), WM_LBUTTONUP);
+  for (UINT event : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    PostTrayEvent(program.Form1(), event);
   HWND form = program.WaitForForm(kForm, kWindowMs);
   session.report.Check(form != nullptr, "a double click on the icon opens the About window");
   return form;

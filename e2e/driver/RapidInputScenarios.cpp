@@ -71,10 +71,8 @@ void Flood(Session& session, RunningProgram& program) {
 }
 
 void DoubleClickBurst(RunningProgram& program) {
-  for (int k = 0; k < 20; ++k) {
-    PostTrayEvent(program.Form1(), WM_LBUTTONDBLCLK);
-    PostTrayEvent(program.Form1(), WM_LBUTTONUP);
-  }
+  for (int k = 0; k < 20; ++k)
+    for (UINT event : {WM_LBUTTONDBLCLK, WM_LBUTTONUP}) PostTrayEvent(program.Form1(), event);
 }
 
 // Double clicks arrive while the conversion window opens from the menu (the notifications that
