@@ -25,8 +25,13 @@ const char kHint[] =
     "Clicca su\rDorran o su Maselle\rper impostare la\rdata astrale classica\r"
     "(Reference Stardate)\ro quella\rNext Generation.";
 
-bool SameText(std::string a, std::string b) {
-  return CompareStringOrdinal(ToWide(a).c_str(), -1, ToWide(b).c_str(), -1, TRUE) == CSTR_EQUAL;
+// The autostart value under `root` is `expected`; Windows' paths match in any case.
+void CheckRunValue(Report& report, HKEY root, const std::string& expected,
+                   const std::string& what) {
+  const std::string run = ReadString(root, kRunKey, kRunValueName).value_or("(none)");
+  const bool same = CompareStringOrdinal(ToWide(run).c_str(), -1, ToWide(expected).c_str(), -1,
+                                         TRUE) == CSTR_EQUAL;
+  report.Check(same, what, "expected \"" + expected + "\", got \"" + run + "\"");
 }
 
 // The Run value the program must write for itself: its full path, quoted when it holds a blank.
@@ -38,10 +43,8 @@ std::string ExpectedRunValue(const std::wstring& exePath) {
 }
 
 HWND OpenByDoubleClick(Session& session, RunningProgram& program) {
-  PostTrayEvent(program.Form1(), WM_LBUTTONDOWN);
-  PostTrayEvent(program.Form1(), WM_LBUTTONUP);
-  PostTrayEvent(program.Form1(), WM_LBUTTONDBLCLK);
-  PostTrayEvent(program.Form1(), WM_LBUTTONUP);
+  for (UINT event : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    PostTrayEvent(program.Form1(), event);
   HWND form = program.WaitForForm(kForm, kWindowMs);
   session.report.Check(form != nullptr, "a double click on the icon opens the About window");
   return form;
@@ -58,89 +61,82 @@ void CheckShownOptions(Session& session, HWND form, const char* convention, bool
 
 void AboutWindow(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
   report.Check(DeleteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName) &&
                    !ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName),
                "no autostart value before the start");
-  auto program = StartProgram(session);
-  if (!program) return;
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    HWND form = OpenByDoubleClick(session, program);
+    if (!form) return;
+    Snapshot(program, "about-opened");
+    CheckShownOptions(session, form, "Velorn Classic", false, "nothing stored");
+    report.Equal("the hint", AsRead(kHint), ReadText(form, Label7));
+    CheckCentred(session, form, "About");
+    CheckTopmost(session, form, "About");
 
-  HWND form = OpenByDoubleClick(session, *program);
-  if (!form) return;
-  Snapshot(*program, "about-opened");
-  CheckShownOptions(session, form, "Velorn Classic", false, "nothing stored");
-  report.Equal("the hint", AsRead(kHint), ReadText(form, Label7));
-  CheckCentred(session, form, "About");
-  CheckTopmost(session, form, "About");
+    // The Next Generation picture changes the tooltip at once; nothing is stored yet.
+    ClickControl(form, Image3);
+    CheckShownOptions(session, form, "Next Generation", false, "after the Next Generation picture");
+    CheckTooltip(session, std::string("Next Generation"), "about-tooltip-next-generation");
+    report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey), "the picture stores no setting");
 
-  // The Next Generation picture changes the tooltip at once; nothing is stored yet.
-  ClickControl(form, Image3);
-  CheckShownOptions(session, form, "Next Generation", false, "after the Next Generation picture");
-  CheckTooltip(session, std::string("Next Generation"), "about-tooltip-next-generation");
-  report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey), "the picture stores no setting");
+    ClickControl(form, Check1);
+    report.Check(WaitForOn(form, Check1, true, kWindowMs), "the autostart box ticks");
+    Snapshot(program, "about-chosen");
+    report.Check(program.CloseWithButton(form, Command1, kWindowMs), "\"&Ok\" closes the window");
+    report.Equal("\"&Ok\" stores the Next Generation convention", "Next Generation",
+                 ReadString(HKEY_CURRENT_USER, kSettingsKey, kSettingName).value_or("(none)"));
+    CheckRunValue(report, HKEY_LOCAL_MACHINE, ExpectedRunValue(session.exePath),
+                  "\"&Ok\" stores the program's path as autostart");
 
-  ClickControl(form, Check1);
-  report.Check(WaitForOn(form, Check1, true, kWindowMs), "the autostart box ticks");
-  Snapshot(*program, "about-chosen");
-  report.Check(program->CloseWithButton(form, Command1, kWindowMs), "\"&Ok\" closes the window");
-  report.Equal("\"&Ok\" stores the Next Generation convention", "Next Generation",
-               ReadString(HKEY_CURRENT_USER, kSettingsKey, kSettingName).value_or("(none)"));
-  const std::string run = ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName).value_or("(none)");
-  const std::string expectedRun = ExpectedRunValue(session.exePath);
-  report.Check(SameText(run, expectedRun), "\"&Ok\" stores the program's path as autostart",
-               "expected \"" + expectedRun + "\", got \"" + run + "\"");
+    // The menu item opens it again, with the stored options.
+    form = OpenFromTrayMenu(session, program, MenuItem::Informazioni, kForm);
+    if (!form) return;
+    CheckShownOptions(session, form, "Next Generation", true, "reopened");
 
-  // The menu item opens it again, with the stored options.
-  form = OpenFromTrayMenu(session, *program, MenuItem::Informazioni, kForm);
-  if (!form) return;
-  CheckShownOptions(session, form, "Next Generation", true, "reopened");
+    // A link hands the user to another program, which must come in front: About gives up staying
+    // on top, and stays open.
+    ClickControl(form, Label4);
+    report.Check(WaitUntil([&] { return !(GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_TOPMOST); },
+                           kWindowMs),
+                 "after the mail link, About no longer stays above the others");
+    report.Check(IsWindowVisible(form) != FALSE, "About stays open");
+    Snapshot(program, "about-after-link");
 
-  // A link hands the user to another program, which must come in front: About gives up staying
-  // on top, and stays open.
-  ClickControl(form, Label4);
-  report.Check(
-      WaitUntil([&] { return !(GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_TOPMOST); }, kWindowMs),
-      "after the mail link, About no longer stays above the others");
-  report.Check(IsWindowVisible(form) != FALSE, "About stays open");
-  Snapshot(*program, "about-after-link");
-
-  // Back to the classic convention, autostart off.
-  ClickControl(form, Image2);
-  CheckShownOptions(session, form, "Velorn Classic", true, "after the classic picture");
-  ClickControl(form, Check1);
-  report.Check(WaitForOn(form, Check1, false, kWindowMs), "the autostart box unticks");
-  report.Check(program->CloseWithButton(form, Command1, kWindowMs),
-               "\"&Ok\" closes the window again");
-  report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey),
-               "the classic convention removes the stored section");
-  report.Check(!ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName).has_value(),
-               "unticked, the autostart value is removed");
-  CheckTooltip(session, std::nullopt, "about-tooltip-classic");
-  CloseAndCheckExit(session, *program);
+    // Back to the classic convention, autostart off.
+    ClickControl(form, Image2);
+    CheckShownOptions(session, form, "Velorn Classic", true, "after the classic picture");
+    ClickControl(form, Check1);
+    report.Check(WaitForOn(form, Check1, false, kWindowMs), "the autostart box unticks");
+    report.Check(program.CloseWithButton(form, Command1, kWindowMs),
+                 "\"&Ok\" closes the window again");
+    report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey),
+                 "the classic convention removes the stored section");
+    report.Check(!ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName).has_value(),
+                 "unticked, the autostart value is removed");
+    CheckTooltip(session, std::nullopt, "about-tooltip-classic");
+  });
 }
 
 // Closing without "&Ok" stores nothing, but the tooltip keeps the picture's choice until the
 // next start.
 void AboutClosedWithoutOk(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
-  auto program = StartProgram(session);
-  if (!program) return;
-  HWND form = OpenByDoubleClick(session, *program);
-  if (!form) return;
-  ClickControl(form, Image3);
-  WaitForText(form, StarDate, "Next Generation", kWindowMs);
-  // Any menu choice closes the About window first; "Convenzioni" then opens its own.
-  HWND conventionsWindow =
-      OpenFromTrayMenu(session, *program, MenuItem::Convenzioni, conventions::kForm);
-  report.Check(program->WaitForFormGone(kForm, kWindowMs),
-               "the menu choice closed the About window");
-  report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey),
-               "closing without \"&Ok\" stores nothing");
-  CheckTooltip(session, std::string("Next Generation"), "about-unconfirmed-tooltip");
-  if (conventionsWindow)
-    program->CloseWithButton(conventionsWindow, conventions::Command1, kWindowMs);
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    HWND form = OpenByDoubleClick(session, program);
+    if (!form) return;
+    ClickControl(form, Image3);
+    WaitForText(form, StarDate, "Next Generation", kWindowMs);
+    // Any menu choice closes the About window first; "Convenzioni" then opens its own.
+    HWND conventionsWindow =
+        OpenFromTrayMenu(session, program, MenuItem::Convenzioni, conventions::kForm);
+    report.Check(program.WaitForFormGone(kForm, kWindowMs),
+                 "the menu choice closed the About window");
+    report.Check(!KeyExists(HKEY_CURRENT_USER, kSettingsKey),
+                 "closing without \"&Ok\" stores nothing");
+    CheckTooltip(session, std::string("Next Generation"), "about-unconfirmed-tooltip");
+    if (conventionsWindow)
+      program.CloseWithButton(conventionsWindow, conventions::Command1, kWindowMs);
+  });
 
   auto again = StartProgram(session);
   if (!again) return;
@@ -162,27 +158,24 @@ bool TickAndConfirm(Session& session, RunningProgram& program, const std::string
 // The start turned off in Task Manager or Settings shows as off, and ticking it turns it on.
 void AboutStartupSwitch(Session& session) {
   Report& report = session.report;
-  PrepareSetting(session, std::nullopt);
   const std::string command = ExpectedRunValue(session.exePath);
   // As Windows marks it: a flag word with its lowest bit set, then when it was turned off.
   const std::vector<BYTE> turnedOff{0x03, 0, 0, 0, 0x10, 0x32, 0x54, 0x76, 0x98, 0xba, 0xdc, 0x01};
   report.Check(WriteString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName, command) &&
                    WriteBinary(HKEY_LOCAL_MACHINE, kStartupApprovedKey, kRunValueName, turnedOff),
                "the autostart value is stored and turned off in Windows");
-  auto program = StartProgram(session);
-  if (!program) return;
-  if (!TickAndConfirm(session, *program, "turned off in Windows")) return;
-  report.Check(program->WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window");
-  const std::string run = ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName).value_or("(none)");
-  report.Check(SameText(run, command), "the autostart value stays", "got \"" + run + "\"");
-  report.Check(!ValueExists(HKEY_LOCAL_MACHINE, kStartupApprovedKey, kRunValueName),
-               "ticked and confirmed, the mark of its being off is gone");
-  HWND form = OpenFromTrayMenu(session, *program, MenuItem::Informazioni, kForm);
-  if (form) {
-    CheckShownOptions(session, form, "Velorn Classic", true, "turned on again");
-    program->CloseWithButton(form, Command1, kWindowMs);
-  }
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt, [&](RunningProgram& program) {
+    if (!TickAndConfirm(session, program, "turned off in Windows")) return;
+    report.Check(program.WaitForFormGone(kForm, kWindowMs), "\"&Ok\" closes the window");
+    CheckRunValue(report, HKEY_LOCAL_MACHINE, command, "the autostart value stays");
+    report.Check(!ValueExists(HKEY_LOCAL_MACHINE, kStartupApprovedKey, kRunValueName),
+                 "ticked and confirmed, the mark of its being off is gone");
+    HWND form = OpenFromTrayMenu(session, program, MenuItem::Informazioni, kForm);
+    if (form) {
+      CheckShownOptions(session, form, "Velorn Classic", true, "turned on again");
+      program.CloseWithButton(form, Command1, kWindowMs);
+    }
+  });
   DeleteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName);
   DeleteValue(HKEY_LOCAL_MACHINE, kStartupApprovedKey, kRunValueName);
 }
@@ -194,21 +187,22 @@ std::wstring ShellFolder(int csidl) {
              : std::wstring();
 }
 
-// A copy of the program in the folder, started; nullptr when it could not be made or started.
-std::unique_ptr<RunningProgram> StartCopyIn(Session& session, const std::wstring& folder) {
+// A copy of the program in the folder, started, its About box ticked and confirmed; then the
+// steps, and the copy closed and removed with the folder.
+void WithCopyIn(Session& session, const std::wstring& folder, const std::string& when,
+                const std::function<void(RunningProgram&)>& steps) {
   const std::wstring copy = folder + L"\\KestalDate.exe";
   SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);  // there already, or made
   const bool copied = CopyFileW(session.exePath.c_str(), copy.c_str(), FALSE);
-  if (!session.report.Check(copied, "the program is copied to " + ToUtf8(folder))) return nullptr;
-  const std::wstring built = session.exePath;
-  session.exePath = copy;
-  auto program = StartProgram(session);
-  session.exePath = built;
-  return program;
-}
-
-void RemoveCopyIn(const std::wstring& folder) {
-  DeleteFileW((folder + L"\\KestalDate.exe").c_str());
+  if (session.report.Check(copied, "the program is copied to " + ToUtf8(folder))) {
+    const std::wstring built = session.exePath;
+    session.exePath = copy;
+    auto program = StartProgram(session);
+    session.exePath = built;
+    if (program && TickAndConfirm(session, *program, when)) steps(*program);
+    if (program) CloseAndCheckExit(session, *program);
+  }
+  DeleteFileW(copy.c_str());
   RemoveDirectoryW(folder.c_str());
 }
 
@@ -224,42 +218,31 @@ void AboutAutostartFolders(Session& session) {
   wchar_t temporary[MAX_PATH + 1] = {};
   GetTempPathW(MAX_PATH + 1, temporary);
   const std::wstring zipFolder = std::wstring(temporary) + L"Temp1_KestalDate.zip";
-  if (auto program = StartCopyIn(session, zipFolder)) {
-    if (TickAndConfirm(session, *program, "from a zip")) {
-      const ShownMessageBox box = WaitForMessageBox(program->Id(), kWindowMs);
-      if (report.Check(box.window != nullptr, "from a zip: a message tells why")) {
-        program->WaitForIdle(kWindowMs);
-        Snapshot(*program, "autostart-from-zip");
-        report.Check(box.text.find("estrai") != std::string::npos,
-                     "from a zip: the message says to extract the files first", box.text);
-        report.Equal("from a zip: the message's title", "KestalDate", box.title);
-        report.Check(PressOk(box.window, kWindowMs), "from a zip: OK closes the message");
-      }
-      report.Check(program->WaitForFormGone(kForm, kWindowMs), "from a zip: the window closes");
-      for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
-        report.Check(!ReadString(root, kRunKey, kRunValueName),
-                     "from a zip: no autostart value is stored");
+  WithCopyIn(session, zipFolder, "from a zip", [&](RunningProgram& program) {
+    const ShownMessageBox box = WaitForMessageBox(program.Id(), kWindowMs);
+    if (report.Check(box.window != nullptr, "from a zip: a message tells why")) {
+      program.WaitForIdle(kWindowMs);
+      Snapshot(program, "autostart-from-zip");
+      report.Check(box.text.find("estrai") != std::string::npos,
+                   "from a zip: the message says to extract the files first", box.text);
+      report.Equal("from a zip: the message's title", "KestalDate", box.title);
+      report.Check(PressOk(box.window, kWindowMs), "from a zip: OK closes the message");
     }
-    CloseAndCheckExit(session, *program);
-  }
-  RemoveCopyIn(zipFolder);
+    report.Check(program.WaitForFormGone(kForm, kWindowMs), "from a zip: the window closes");
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+      report.Check(!ReadString(root, kRunKey, kRunValueName),
+                   "from a zip: no autostart value is stored");
+  });
 
   const std::wstring userFolder = ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Kestal Prova";
-  if (auto program = StartCopyIn(session, userFolder)) {
-    if (TickAndConfirm(session, *program, "from the user's folder")) {
-      report.Check(program->WaitForFormGone(kForm, kWindowMs),
-                   "from the user's folder: the window closes");
-      const std::string expected = ExpectedRunValue(userFolder + L"\\KestalDate.exe");
-      const std::string run =
-          ReadString(HKEY_CURRENT_USER, kRunKey, kRunValueName).value_or("(none)");
-      report.Check(SameText(run, expected), "from the user's folder: the per-user value is stored",
-                   "expected \"" + expected + "\", got \"" + run + "\"");
-      report.Check(!ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName),
-                   "from the user's folder: no machine-wide value, though elevated");
-    }
-    CloseAndCheckExit(session, *program);
-  }
-  RemoveCopyIn(userFolder);
+  WithCopyIn(session, userFolder, "from the user's folder", [&](RunningProgram& program) {
+    report.Check(program.WaitForFormGone(kForm, kWindowMs),
+                 "from the user's folder: the window closes");
+    CheckRunValue(report, HKEY_CURRENT_USER, ExpectedRunValue(userFolder + L"\\KestalDate.exe"),
+                  "from the user's folder: the per-user value is stored");
+    report.Check(!ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValueName),
+                 "from the user's folder: no machine-wide value, though elevated");
+  });
   DeleteValue(HKEY_CURRENT_USER, kRunKey, kRunValueName);
 }
 

@@ -101,16 +101,20 @@ bool IsFrame(HWND form, int control) {
   return part && part->role == ROLE_SYSTEM_GROUPING;
 }
 
+int Chosen(HWND form, const std::vector<int>& options) {
+  for (int option : options)
+    if (IsOn(form, option)) return option;
+  return -1;
+}
+
 // The stops Tab meets now, in order: an enabled control, or the chosen option of a group when
 // it is enabled.
 std::vector<int> CurrentStops(HWND form, const wchar_t* formName) {
   std::vector<int> cycle;
   for (int stop : StopsOf(formName)) {
     if (IsFrame(form, stop)) {
-      const auto options = OptionsOf(form, stop);
-      const auto chosen =
-          std::find_if(options.begin(), options.end(), [&](int o) { return IsOn(form, o); });
-      if (chosen != options.end() && IsEnabled(form, *chosen)) cycle.push_back(*chosen);
+      const int chosen = Chosen(form, OptionsOf(form, stop));
+      if (chosen >= 0 && IsEnabled(form, chosen)) cycle.push_back(chosen);
     } else if (IsEnabled(form, stop)) {
       cycle.push_back(stop);
     }
@@ -154,12 +158,6 @@ bool TabTo(HWND form, const wchar_t* formName, int control) {
     WaitUntil([&] { return Focused(form) != before; }, kKeyMs);
   }
   return HasFocus(form, control);
-}
-
-int Chosen(HWND form, const std::vector<int>& options) {
-  for (int option : options)
-    if (IsOn(form, option)) return option;
-  return -1;
 }
 
 // One arrow key on the group's choice, reached with Tab as a user would (choosing an option sends
@@ -284,11 +282,8 @@ void Keyboard(Session& session) {
   Report& report = session.report;
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
     ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
-      SetForegroundWindow(form);
-      if (!report.Check(WaitUntil([&] { return GetForegroundWindow() == form; }, kWindowMs),
-                        std::string(window.name) + " has the keyboard"))
-        return;
       const std::string name = window.name;
+      if (!InFront(session, form, name + " has the keyboard")) return;
       WalkRound(session, form, window.form, false, name);
       WalkRound(session, form, window.form, true, name);
       if (window.form == std::wstring(conversion::kForm)) {

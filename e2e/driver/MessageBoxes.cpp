@@ -1,7 +1,6 @@
 #include "MessageBoxes.h"
 
 #include "Poll.h"
-#include "Text.h"
 #include "WindowFinder.h"
 
 namespace e2e {
@@ -16,9 +15,7 @@ ShownMessageBox WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
   shown.window =
       WaitForTopLevel(WindowOfClass(L"#32770").OfProcess(processId).Visible(), timeoutMs);
   if (!shown.window) return shown;
-  wchar_t title[256] = {};
-  GetWindowTextW(shown.window, title, 256);
-  shown.title = ToUtf8(title);
+  shown.title = TextOf(shown.window);
   // The text control may be filled just after the box shows.
   WaitUntil(
       [&] {

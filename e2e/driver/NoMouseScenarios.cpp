@@ -12,13 +12,6 @@ namespace e2e {
 
 namespace {
 
-// The keys go where the user works: the window must be in front.
-bool InFront(Session& session, HWND form, const std::string& what) {
-  if (GetForegroundWindow() != form) SetForegroundWindow(form);
-  return session.report.Check(WaitUntil([&] { return GetForegroundWindow() == form; }, kWindowMs),
-                              what + " is in front, for the keyboard");
-}
-
 // Presses the key, then waits until the control has the focus.
 bool TabTo(Session& session, RunningProgram& program, HWND form, int control, bool back,
            const std::string& what) {
@@ -37,7 +30,7 @@ void AboutWithTheKeyboard(Session& session) {
   using namespace about;
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
     HWND form = OpenFromTrayMenu(session, program, MenuItem::Informazioni, kForm);
-    if (!form || !InFront(session, form, "the About window")) return;
+    if (!form || !InFront(session, form, "the About window is in front, for the keyboard")) return;
     program.WaitForIdle(kWindowMs);
     report.Check(HasFocus(form, Check1), "the window opens with the check box focused");
 
@@ -56,7 +49,7 @@ void AboutWithTheKeyboard(Session& session) {
     CheckTooltip(session, std::string("Next Generation"), "keys-tooltip-next-generation");
     report.Check(HasFocus(form, Image3), "the picture keeps the focus");
 
-    if (!InFront(session, form, "the About window")) return;
+    if (!InFront(session, form, "the About window is in front, for the keyboard")) return;
     if (!TabTo(session, program, form, Image2, true, "Dorran's picture")) return;
     PressKey(VK_RETURN);
     report.Equal("Enter on Dorran's picture chooses the classic convention", "Velorn Classic",
@@ -78,7 +71,8 @@ void AboutWithTheKeyboard(Session& session) {
 void EscapeClosesEachWindow(Session& session) {
   WithProgram(session, std::nullopt, [&](RunningProgram& program) {
     ForEachMenuWindow(session, program, [&](const MenuWindow& window, HWND form) {
-      if (!InFront(session, form, window.name)) return;
+      if (!InFront(session, form, window.name + std::string(" is in front, for the keyboard")))
+        return;
       PressKey(VK_ESCAPE);
       session.report.Check(program.WaitForFormGone(window.form, kWindowMs),
                            std::string("Escape closes the ") + window.name);

@@ -6,7 +6,6 @@
 #include "Scenarios.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
-#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 
@@ -14,7 +13,7 @@ namespace {
 
 // Windows of the program's class for that form, in every process.
 size_t WindowsOfClass(const wchar_t* formName) {
-  return TopLevelWindows(WindowOfClass(std::wstring(kestal::kFormClassPrefix) + formName)).size();
+  return TopLevelWindows(WindowOfClass(FormClass(formName))).size();
 }
 
 // Starts the program again as a user would and checks that the start ends by itself with 0.

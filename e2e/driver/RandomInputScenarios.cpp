@@ -22,7 +22,6 @@
 #include "TrayIcon.h"
 #include "WindowFinder.h"
 #include "measure/ProcessMeter.h"
-#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 
@@ -124,7 +123,7 @@ class RandomRound {
   }
 
   bool OnALink(HWND form, POINT at) {
-    if (ClassOf(form) != std::wstring(kestal::kFormClassPrefix) + about::kForm) return false;
+    if (ClassOf(form) != FormClass(about::kForm)) return false;
     for (const int link : {about::Label4, about::Label5}) {
       const auto part = ReadControlPart(form, link);
       if (!part) return true;  // unreadable now: better not click at all
@@ -214,16 +213,13 @@ class RandomRound {
       RECT r{};
       // A box that closed while it was read (the program's own, as a rule) is no error.
       if (!GetWindowRect(dialog, &r) || !IsWindowVisible(dialog)) continue;
-      std::vector<HWND> inside;
-      for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        inside.push_back(child);
       report.Check(false, when + ": no error dialog shows",
                    "\"" + text + "\" of " +
                        (ProcessOf(dialog) == program_.Id()
                             ? std::string("the program")
                             : "process " + std::to_string(ProcessOf(dialog))) +
                        ", " + std::to_string(r.right - r.left) + "x" +
-                       std::to_string(r.bottom - r.top) + Described(inside));
+                       std::to_string(r.bottom - r.top) + Described(ChildWindows(dialog)));
       for (const std::string& done : lately_) report.Note("  lately: " + done);
       healthy_ = false;
     }

@@ -8,7 +8,6 @@
 #include "Scenarios.h"
 #include "TrayIcon.h"
 #include "WindowFinder.h"
-#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 
@@ -18,9 +17,7 @@ constexpr int kFloodSize = 1000;
 
 // Windows of one of the program's kinds, shown or hidden.
 size_t FormsOfKind(const RunningProgram& program, const wchar_t* formName) {
-  return TopLevelWindows(WindowOfClass(std::wstring(kestal::kFormClassPrefix) + formName)
-                             .OfProcess(program.Id()))
-      .size();
+  return TopLevelWindows(WindowOfClass(FormClass(formName)).OfProcess(program.Id())).size();
 }
 
 void CheckOneOfEachKind(Session& session, const RunningProgram& program, const std::string& when) {
@@ -74,10 +71,8 @@ void Flood(Session& session, RunningProgram& program) {
 }
 
 void DoubleClickBurst(RunningProgram& program) {
-  for (int k = 0; k < 20; ++k) {
-    PostTrayEvent(program.Form1(), WM_LBUTTONDBLCLK);
-    PostTrayEvent(program.Form1(), WM_LBUTTONUP);
-  }
+  for (int k = 0; k < 20; ++k)
+    for (UINT event : {WM_LBUTTONDBLCLK, WM_LBUTTONUP}) PostTrayEvent(program.Form1(), event);
 }
 
 // Double clicks arrive while the conversion window opens from the menu (the notifications that

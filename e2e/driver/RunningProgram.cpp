@@ -8,6 +8,10 @@
 
 namespace e2e {
 
+std::wstring FormClass(const std::wstring& formName) {
+  return kestal::kFormClassPrefix + formName;
+}
+
 RunningProgram::RunningProgram(const std::wstring& exePath, bool forTesting) {
   const std::wstring folder = exePath.substr(0, exePath.find_last_of(L"\\/") + 1);
   std::wstring commandLine = L"\"" + exePath + L"\"";
@@ -51,14 +55,13 @@ RunningProgram::~RunningProgram() {
 }
 
 HWND RunningProgram::WaitForForm1(DWORD timeoutMs) {
-  std::wstring className = std::wstring(kestal::kFormClassPrefix) + L"Form1";
-  form1_ = WaitForTopLevel(WindowOfClass(className).Titled(L"Velorn").OfProcess(id_), timeoutMs);
+  form1_ = WaitForTopLevel(WindowOfClass(FormClass(L"Form1")).Titled(L"Velorn").OfProcess(id_),
+                           timeoutMs);
   return form1_;
 }
 
 HWND RunningProgram::FindForm(const std::wstring& formName, bool visibleOnly) const {
-  WindowQuery query = WindowOfClass(std::wstring(kestal::kFormClassPrefix) + formName);
-  query.OfProcess(id_);
+  WindowQuery query = WindowOfClass(FormClass(formName)).OfProcess(id_);
   if (visibleOnly) query.Visible();
   return FindTopLevel(query);
 }

@@ -9,6 +9,9 @@
 
 namespace e2e {
 
+// The class of one of the program's windows: "KestalDate_" and the form's name.
+std::wstring FormClass(const std::wstring& formName);
+
 class RunningProgram {
  public:
   // Started as the tests start it, answering the driver's questions about its controls; with

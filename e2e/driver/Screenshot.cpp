@@ -8,6 +8,7 @@
 
 #include "Poll.h"
 #include "Text.h"
+#include "WindowFinder.h"
 
 namespace e2e {
 
@@ -127,9 +128,8 @@ Picture Cropped(const Picture& whole, RECT area) {
 // the time: a loaded machine).
 bool PaintPending(HWND window) {
   if (GetUpdateRect(window, nullptr, FALSE)) return true;
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (PaintPending(child)) return true;
-  }
+  for (HWND child : ChildWindows(window))
+    if (GetUpdateRect(child, nullptr, FALSE)) return true;
   return false;
 }
 

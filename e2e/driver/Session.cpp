@@ -117,6 +117,12 @@ void Snapshot(RunningProgram& program, const std::string& name) {
   SaveScreenshot(name);
 }
 
+bool InFront(Session& session, HWND form, const std::string& what) {
+  if (GetForegroundWindow() != form) SetForegroundWindow(form);
+  return session.report.Check(WaitUntil([&] { return GetForegroundWindow() == form; }, kWindowMs),
+                              what);
+}
+
 void CheckCentred(Session& session, HWND form, const std::string& what) {
   RECT r{};
   if (!session.report.Check(GetWindowRect(form, &r) != FALSE, what + ": the window is there")) {

@@ -72,6 +72,8 @@ void ForEachMenuWindow(Session& session, RunningProgram& program,
                        const std::function<void(const MenuWindow&, HWND)>& steps);
 // Saves a screenshot once the program has painted what it shows.
 void Snapshot(RunningProgram& program, const std::string& name);
+// Brings the window in front, where the keys go, and checks (as `what` says) that it came.
+bool InFront(Session& session, HWND form, const std::string& what);
 // Checks that the window is placed in the middle of the screen (within a pixel).
 void CheckCentred(Session& session, HWND form, const std::string& what);
 // Checks that the window stays above the others.

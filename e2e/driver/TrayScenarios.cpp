@@ -32,13 +32,11 @@ const SettingCase kSettingCases[] = {
 void TooltipForEachSetting(Session& session) {
   for (const SettingCase& row : kSettingCases) {
     session.report.Note(std::string("setting: ") + row.label);
-    if (!PrepareSetting(session, row.setting)) continue;
-    auto program = StartProgram(session);
-    if (!program) continue;
-    session.report.Check(program->VisibleWindowCount() == 0,
-                         "the program shows no window of its own at start");
-    CheckTooltip(session, row.setting, std::string("tooltip-") + row.label);
-    CloseAndCheckExit(session, *program);
+    WithProgram(session, row.setting, [&](RunningProgram& program) {
+      session.report.Check(program.VisibleWindowCount() == 0,
+                           "the program shows no window of its own at start");
+      CheckTooltip(session, row.setting, std::string("tooltip-") + row.label);
+    });
   }
 }
 

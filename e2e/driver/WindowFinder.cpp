@@ -45,19 +45,27 @@ bool Matches(HWND window, const WindowQuery& query) {
   return true;
 }
 
+namespace {
+
+// Adds each window that the system enumerates to the list.
+BOOL CALLBACK Collect(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> TopLevelWindows(const WindowQuery& query) {
-  struct Search {
-    const WindowQuery& query;
-    std::vector<HWND> found;
-  } search{query, {}};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (Matches(window, s->query)) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&found));
+  std::erase_if(found, [&](HWND window) { return !Matches(window, query); });
+  return found;
+}
+
+std::vector<HWND> ChildWindows(HWND parent) {
+  std::vector<HWND> found;
+  EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 HWND FindTopLevel(const WindowQuery& query) {

@@ -43,6 +43,8 @@ bool Matches(HWND window, const WindowQuery& query);
 
 // The top-level windows of the desktop that match, from the top of the screen's order down.
 std::vector<HWND> TopLevelWindows(const WindowQuery& query);
+// The window's children, and theirs, all the way down.
+std::vector<HWND> ChildWindows(HWND parent);
 // The first top-level window of the desktop that matches, or nullptr.
 HWND FindTopLevel(const WindowQuery& query);
 HWND WaitForTopLevel(const WindowQuery& query, DWORD timeoutMs);

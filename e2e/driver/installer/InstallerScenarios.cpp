@@ -17,7 +17,6 @@
 #include "Screenshot.h"
 #include "Text.h"
 #include "WindowFinder.h"
-#include "platform/win32/FormWindowIds.h"
 
 namespace e2e {
 
@@ -120,10 +119,6 @@ std::wstring SilentInstallerCommand(const Session& session) {
 
 void RunInstaller(Session& session) {
   RunSilently(session, SilentInstallerCommand(session), "the silent installer");
-}
-
-std::wstring Form1Class() {
-  return std::wstring(kestal::kFormClassPrefix) + L"Form1";
 }
 
 std::optional<std::wstring> ShortcutTarget(const std::wstring& shortcut) {
@@ -235,7 +230,7 @@ class StubbornCopy {
     return message == WM_CLOSE ? 0 : DefWindowProcW(window, message, wParam, lParam);
   }
 
-  std::wstring className_ = Form1Class();
+  std::wstring className_ = FormClass(L"Form1");
   HWND window_ = nullptr;
 };
 
@@ -300,12 +295,9 @@ void SilentInstall(Session& session) {
   if (!report.Check(target.has_value(), "the Start menu holds the shortcut \"Kestal Date\""))
     return;
   report.Equal("the shortcut starts the installed program", ToUtf8(at.exe), ToUtf8(*target));
-  PrepareSetting(session, std::nullopt);
   session.exePath = *target;
-  auto program = StartProgram(session);
-  if (!program) return;
-  CheckTooltip(session, std::nullopt, "installed-tooltip");
-  CloseAndCheckExit(session, *program);
+  WithProgram(session, std::nullopt,
+              [&](RunningProgram&) { CheckTooltip(session, std::nullopt, "installed-tooltip"); });
 }
 
 // An installer that cannot close a running copy waits a bounded time, then stops and changes
@@ -378,7 +370,7 @@ void UpgradeOverRunningCopy(Session& session) {
                  ReadString(root, kRunKey, kRunValueName).value_or("(missing)"));
 
   // A silent upgrade starts the new program in place of the copy it closed.
-  HWND form1 = WaitForTopLevel(WindowOfClass(Form1Class()).Titled(L"Velorn"), kStartMs);
+  HWND form1 = WaitForTopLevel(WindowOfClass(FormClass(L"Form1")).Titled(L"Velorn"), kStartMs);
   auto again = form1 ? RunningProgram::OfWindow(form1) : nullptr;
   if (!report.Check(again != nullptr, "the upgrade starts the program again")) return;
   report.Equal("the program started again is the installed one", ToUtf8(at.exe),
@@ -389,26 +381,9 @@ void UpgradeOverRunningCopy(Session& session) {
 
 // A control of the installer's window or of the page inside it, by its id.
 HWND ControlOf(HWND window, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) != s->id || !IsWindowVisible(child)) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::wstring ControlText(HWND control) {
-  wchar_t text[256] = {};
-  SendMessageW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
-  return text;
+  for (HWND child : ChildWindows(window))
+    if (GetDlgCtrlID(child) == id && IsWindowVisible(child)) return child;
+  return nullptr;
 }
 
 // The pages as a user goes through them: a folder two levels below any that exists passes the
@@ -444,7 +419,7 @@ void InstallerPages(Session& session) {
     const HWND pathBox = ControlOf(installer, kPathBox);
     if (report.Check(pathBox != nullptr, "the last page has a box for the PATH")) {
       report.Equal("  which says what it does", "Aggiungi il comando kestaldate al PATH",
-                   ToUtf8(ControlText(pathBox)));
+                   TextOf(pathBox));
       report.Check(SendMessageW(pathBox, BM_GETCHECK, 0, 0) == BST_UNCHECKED, "  unticked");
       SendMessageW(pathBox, BM_SETCHECK, BST_CHECKED, 0);
     }
@@ -457,7 +432,7 @@ void InstallerPages(Session& session) {
   report.Equal("the console converter's folder ends the user's PATH",
                Shown(UserPath{REG_EXPAND_SZ, userPath.text + L";" + folder + L"\\bin"}),
                Shown(ReadUserPath()));
-  HWND form1 = WaitForTopLevel(WindowOfClass(Form1Class()).Titled(L"Velorn"), kStartMs);
+  HWND form1 = WaitForTopLevel(WindowOfClass(FormClass(L"Form1")).Titled(L"Velorn"), kStartMs);
   auto started = form1 ? RunningProgram::OfWindow(form1) : nullptr;
   if (report.Check(started != nullptr, "\"Chiudi\" on the last page starts the program")) {
     report.Equal("the program started is the one installed in the chosen folder", ToUtf8(exe),

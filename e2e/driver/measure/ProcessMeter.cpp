@@ -274,18 +274,10 @@ std::optional<std::map<int, int>> ProcessMeter::GdiObjectTypes() const {
 }
 
 int ProcessMeter::Windows() const {
-  int count = 0;
-  for (HWND window : TopLevelWindows(WindowQuery{}.OfProcess(processId_))) {
-    ++count;
-    EnumChildWindows(
-        window,
-        [](HWND, LPARAM param) -> BOOL {
-          ++*reinterpret_cast<int*>(param);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-  }
-  return count;
+  size_t count = 0;
+  for (HWND window : TopLevelWindows(WindowQuery{}.OfProcess(processId_)))
+    count += 1 + ChildWindows(window).size();
+  return static_cast<int>(count);
 }
 
 bool ProcessMeter::HasLoaded(const std::wstring& libraryName) const {
