@@ -15,19 +15,20 @@
 #include "tools/icon/KestalIcon.h"
 #include "tools/paint/ImageFiles.h"
 #include "tools/paint/Indexed.h"
+#include "tools/sounds/WindowSounds.h"
 
 namespace kestal::tools {
 namespace {
 
-TEST(Artwork, CommittedFilesAreWhatTheGeneratorsMake) {
+// The pictures, the icon and the window sounds.
+TEST(Resources, CommittedFilesAreWhatTheGeneratorsMake) {
   const struct {
     const char* file;
     Bytes (*make)();
   } cases[] = {
-      {"kestal.ico", KestalIconFile},
-      {"captain_classic.bmp", ClassicCaptainFile},
-      {"captain_ng.bmp", NgCaptainFile},
-      {"banner.bmp", BannerFile},
+      {"kestal.ico", KestalIconFile},    {"captain_classic.bmp", ClassicCaptainFile},
+      {"captain_ng.bmp", NgCaptainFile}, {"banner.bmp", BannerFile},
+      {"sound16.wav", OpenSoundImage},   {"sound24.wav", CloseSoundImage},
   };
   for (const auto& c : cases) {
     const Bytes committed = ReadResource(c.file);

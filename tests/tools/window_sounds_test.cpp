@@ -45,18 +45,6 @@ double SignalToErrorDb(const std::vector<std::int16_t>& reference,
   return error == 0 ? 200 : 10 * std::log10(signal / error);
 }
 
-TEST(WindowSounds, CommittedImagesAreWhatTheGeneratorMakes) {
-  const struct {
-    const char* file;
-    Bytes (*make)();
-  } cases[] = {{"sound16.wav", OpenSoundImage}, {"sound24.wav", CloseSoundImage}};
-  for (const auto& c : cases) {
-    const Bytes committed = ReadResource(c.file);
-    ASSERT_FALSE(committed.empty()) << c.file;
-    EXPECT_TRUE(committed == c.make()) << c.file << " differs from the generator's output";
-  }
-}
-
 TEST(WindowSounds, HeadersCarryTheExpectedFormat) {
   const struct {
     const char* file;
