@@ -8,11 +8,13 @@
 namespace kestal {
 namespace {
 
-// Each character one unit wide; the lines come back as their texts.
-std::vector<std::u16string> Lines(std::u16string_view text, int width) {
+// Each character one unit wide, every line `room` wide or as wide as `room` says for its index;
+// the lines come back as their texts.
+template <typename Room>
+std::vector<std::u16string> Lines(std::u16string_view text, Room room) {
   std::vector<std::u16string> texts;
   for (const TextLine& line : WrapText(
-           text, width, [](std::u16string_view piece) { return static_cast<int>(piece.size()); })) {
+           text, room, [](std::u16string_view piece) { return static_cast<int>(piece.size()); })) {
     EXPECT_EQ(line.width, static_cast<int>(line.length));
     texts.emplace_back(text.substr(line.start, line.length));
   }
@@ -43,14 +45,9 @@ TEST(TextLayout, BreaksAtLineBreaksAndWrapsAtBlanks) {
 
 // Lines beside a picture have less room: each line wraps at its own.
 TEST(TextLayout, EachLineWrapsAtItsOwnRoom) {
-  const std::u16string text = u"ab cd ef gh ij";
-  std::vector<std::u16string> texts;
   const auto room = [](std::size_t line) { return line == 0 ? 8 : 2; };
-  const auto measure = [](std::u16string_view piece) { return static_cast<int>(piece.size()); };
-  for (const TextLine& line : WrapText(text, room, measure)) {
-    texts.emplace_back(text.substr(line.start, line.length));
-  }
-  EXPECT_EQ(texts, (std::vector<std::u16string>{u"ab cd ef", u"gh", u"ij"}));
+  EXPECT_EQ(Lines(u"ab cd ef gh ij", room),
+            (std::vector<std::u16string>{u"ab cd ef", u"gh", u"ij"}));
 }
 
 }  // namespace
