@@ -123,11 +123,7 @@ TEST(NewsWindow, LayoutAsDesigned) {
       {K::Label, "Label1", 1, {1110, 135, 5745, 435}, kWhite, title},
   };
   ConventionsSession s;
-  const Form& conventionsWindow = s.program.conventionsWindow.Get();
-  EXPECT_EQ(conventionsWindow.Definition().caption, "");
-  EXPECT_EQ(conventionsWindow.DesignWidth(), 7725);
-  EXPECT_EQ(conventionsWindow.DesignHeight(), 5550);
-  testing::ExpectDesigned(conventionsWindow, expected);
+  testing::ExpectDesigned(s.program.conventionsWindow.Get(), 7725, 5550, expected);
 }
 
 }  // namespace

@@ -22,8 +22,13 @@ struct DesignedControl {
   int borderWidth = 1;
 };
 
-// A line by its ends and width, any other control by its rectangle; labels are transparent.
-inline void ExpectDesigned(const Form& window, std::span<const DesignedControl> expected) {
+// A window without a caption of its designed size; among its controls a line by its ends and
+// width, any other control by its rectangle; labels are transparent.
+inline void ExpectDesigned(const Form& window, int width, int height,
+                           std::span<const DesignedControl> expected) {
+  EXPECT_EQ(window.Definition().caption, "");
+  EXPECT_EQ(window.DesignWidth(), width);
+  EXPECT_EQ(window.DesignHeight(), height);
   const auto& controls = window.Controls();
   ASSERT_EQ(controls.size(), expected.size());
   for (std::size_t i = 0; i < controls.size(); ++i) {

@@ -50,11 +50,7 @@ TEST(AboutWindow, LayoutAsDesigned) {
       {K::Line, "Line1", 3, {}, kGrey, window, 0, {375, 1980, 4820, 1980}, 2},
   };
   AboutSession s;
-  const Form& about = s.program.about.Get();
-  EXPECT_EQ(about.Definition().caption, "");
-  EXPECT_EQ(about.DesignWidth(), 5220);
-  EXPECT_EQ(about.DesignHeight(), 5025);
-  testing::ExpectDesigned(about, expected);
+  testing::ExpectDesigned(s.program.about.Get(), 5220, 5025, expected);
 }
 
 TEST(AboutWindow, FixedTextsAndOurOwnLines) {
