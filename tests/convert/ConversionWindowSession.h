@@ -20,28 +20,27 @@ class ConversionWindowSession : public ::testing::Test, protected ProgramSession
   // presses Enter in it.
   void ConvertWithEnter(std::string_view sourceOption, std::string_view input,
                         std::string_view targetOption = {}) {
-    Choose(sourceOption, targetOption);
-    user->Focus("DataSource");
-    user->ReplaceText("DataSource", input);
+    PasteInput(sourceOption, input, targetOption);
     user->PressKey("DataSource", 13);
   }
 
   // The same, with a click on "Converti" instead of Enter.
   void ConvertWithButton(std::string_view sourceOption, std::string_view input,
                          std::string_view targetOption = {}) {
-    Choose(sourceOption, targetOption);
-    user->Focus("DataSource");
-    user->ReplaceText("DataSource", input);
+    PasteInput(sourceOption, input, targetOption);
     user->Click("Command1");
   }
 
-  void Choose(std::string_view sourceOption, std::string_view targetOption) {
+  void PasteInput(std::string_view sourceOption, std::string_view input,
+                  std::string_view targetOption) {
     // The target buttons take clicks only while a calendar date is the source.
     if (!targetOption.empty()) {
       user->Click("Option1");
       user->Click(targetOption);
     }
     user->Click(sourceOption);
+    user->Focus("DataSource");
+    user->ReplaceText("DataSource", input);
   }
 
   std::vector<headless::MessageBoxRecord> Boxes() const {
