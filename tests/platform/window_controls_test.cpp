@@ -33,15 +33,12 @@ class Panel : public Form {
       if (keyPress) keyPress(key);
     });
     text2.OnGotFocus([this] { events.push_back("Text2_GotFocus"); });
-    command1.OnClick([this] { events.push_back("Command1_Click"); });
-    command2.OnClick([this] { events.push_back("Command2_Click"); });
-    for (OptionButton* option : {&option1, &option2, &option3, &option4, &option5, &option6}) {
-      const std::string name = option->Definition().name;
-      option->OnClick([this, name] { events.push_back(name + "_Click"); });
+    for (Control* control :
+         std::initializer_list<Control*>{&command1, &command2, &option1, &option2, &option3,
+                                         &option4, &option5, &option6, &check1, &label1, &image1}) {
+      const std::string name = control->Definition().name;
+      EventsOf(control->Id()).click = [this, name] { events.push_back(name + "_Click"); };
     }
-    check1.OnClick([this] { events.push_back("Check1_Click"); });
-    label1.OnClick([this] { events.push_back("Label1_Click"); });
-    image1.OnClick([this] { events.push_back("Image1_Click"); });
   }
   std::vector<std::string> events;
   std::function<void(int&)> keyPress;
