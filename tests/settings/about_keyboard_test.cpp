@@ -30,30 +30,24 @@ TEST(AboutKeyboard, TabGoesRoundInReadingOrder) {
 TEST(AboutKeyboard, SpaceAndEnterDoWhatAClickDoesAndNothingElse) {
   const std::string classic = "Velorn - Data astrale: 0/0206.15";
   const std::string ng = "Velorn NG - Data stellare: -320545.2";
-  const std::string mail = std::string("OpenWithShell(mailto:") + KESTAL_MAIL + ")";
+  const char* mail = "OpenWithShell(mailto:" KESTAL_MAIL ")";
   const struct {
     const char* what;
     bool storedNg;
     int tabs;  // from the check box, where the window opens; negative: Shift+Tab
     Key key;
-    const char* shown;                     // StarDate after the key
-    const char* tooltip;                   // the tooltip after the key; null: not sent again
-    bool ticked = false;                   // the autostart box
-    std::vector<std::string> opened = {};  // what the shell was asked to open, as logged
+    const char* shown;             // StarDate after the key
+    const char* tooltip;           // the tooltip after the key; null: not sent again
+    bool ticked = false;           // the autostart box
+    const char* opened = nullptr;  // what the shell was asked to open, as logged
   } cases[] = {
       {"Space on Maselle", false, 5, Key::Space, "Next Generation", "ng"},
       {"Enter on Maselle, reached backwards", false, -1, Key::Enter, "Next Generation", "ng"},
       {"Enter on Dorran", true, 4, Key::Enter, "Velorn Classic", "classic"},
       {"Space on Dorran", true, 4, Key::Space, "Velorn Classic", "classic"},
-      {"Space on the mail address", false, 2, Key::Space, "Velorn Classic", nullptr, false, {mail}},
-      {"Enter on the web address",
-       true,
-       3,
-       Key::Enter,
-       "Next Generation",
-       nullptr,
-       false,
-       {"OpenWithShell(" KESTAL_WEB ")"}},
+      {"Space on the mail address", false, 2, Key::Space, "Velorn Classic", nullptr, false, mail},
+      {"Enter on the web address", true, 3, Key::Enter, "Next Generation", nullptr, false,
+       "OpenWithShell(" KESTAL_WEB ")"},
       {"Space on the check box", false, 0, Key::Space, "Velorn Classic", nullptr, true},
       {"Enter on the check box", false, 0, Key::Enter, "Velorn Classic", nullptr},
   };
@@ -74,7 +68,8 @@ TEST(AboutKeyboard, SpaceAndEnterDoWhatAClickDoesAndNothingElse) {
     } else {
       EXPECT_TRUE(s.hp.log.Matching("NotifyIcon").empty());
     }
-    EXPECT_EQ(s.hp.log.Matching("OpenWithShell("), c.opened);
+    EXPECT_EQ(s.hp.log.Matching("OpenWithShell("),
+              c.opened ? std::vector<std::string>{c.opened} : std::vector<std::string>{});
     EXPECT_EQ(user.Value("Check1"), c.ticked);
     // The window stays open with the focus where it was, and nothing is stored before "&Ok".
     EXPECT_TRUE(user.Visible());
