@@ -25,18 +25,22 @@ std::vector<std::string> Steps(const headless::CallLog& log, WindowHandle handle
   return steps;
 }
 
-// The window's own steps leave marks in the log.
-WindowOpening MarkedSteps(headless::CallLog& log, bool topmostFirst, bool topmostBeforeOutline) {
+// The window's own steps leave marks in the log; the colours its controls are given are kept.
+WindowOpening MarkedSteps(headless::CallLog& log, std::vector<Color>& given, bool topmostFirst,
+                          bool topmostBeforeOutline) {
   WindowOpening steps;
   steps.topmostFirst = topmostFirst;
   steps.topmostBeforeOutline = topmostBeforeOutline;
-  steps.colourControls = [&log](Color) { log.Add("mark:colour"); };
+  steps.colourControls = [&log, &given](Color colour) {
+    log.Add("mark:colour");
+    given.push_back(colour);
+  };
   steps.beforeOutline = [&log] { log.Add("mark:before"); };
   steps.content = [&log] { log.Add("mark:content"); };
   return steps;
 }
 
-TEST(WindowSequence, OpensInOrder) {
+TEST(WindowSequence, OpensInOrderInTheHighlightColour) {
   const std::vector<std::string> centre{"Move(Probe,5070,3330)", "SetBackColor(Probe)",
                                         "mark:colour", "Refresh(Probe)", "mark:before"};
   const std::vector<std::string> outline{"RoundOutline(hWnd,348,324,20)"};
@@ -68,25 +72,17 @@ TEST(WindowSequence, OpensInOrder) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.window);
     Desk desk;
+    desk.hp.windows.highlight = Color{51, 153, 255};
+    std::vector<Color> given;
     ProbeWindow window(desk.sequence, 5220, 4860, true,
-                       MarkedSteps(desk.hp.log, c.topmostFirst, c.topmostBeforeOutline));
+                       MarkedSteps(desk.hp.log, given, c.topmostFirst, c.topmostBeforeOutline));
     desk.hp.windows.Show(window);
     EXPECT_EQ(Steps(desk.hp.log, window.hWnd()), c.expected);
     EXPECT_EQ(desk.hp.effects.IsTopmost(window.hWnd()), c.topmostFirst || c.topmostBeforeOutline);
     EXPECT_EQ(desk.hp.windows.SurfaceOf(window) != nullptr && window.Visible(), true);
+    EXPECT_EQ(headless::User(desk.hp.windows, window).FormBackColor(), (Color{51, 153, 255}));
+    EXPECT_EQ(given, (std::vector<Color>{{51, 153, 255}}));
   }
-}
-
-TEST(WindowSequence, TakesTheHighlightColour) {
-  Desk desk;
-  desk.hp.windows.highlight = Color{51, 153, 255};
-  std::vector<Color> given;
-  WindowOpening steps;
-  steps.colourControls = [&given](Color colour) { given.push_back(colour); };
-  ProbeWindow window(desk.sequence, 5220, 4860, true, steps);
-  desk.hp.windows.Show(window);
-  EXPECT_EQ(headless::User(desk.hp.windows, window).FormBackColor(), (Color{51, 153, 255}));
-  EXPECT_EQ(given, (std::vector<Color>{{51, 153, 255}}));
 }
 
 TEST(WindowSequence, ClosesInOrder) {
