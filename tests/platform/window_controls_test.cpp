@@ -11,16 +11,6 @@
 namespace kestal::headless {
 namespace {
 
-// A control's design: name, caption, tab index (-1: takes no focus), container, selection.
-kestal::Design Defined(std::string_view name, std::string_view caption = "", int tabIndex = -1,
-                       int container = -1, bool value = false, int index = -1) {
-  kestal::Design design(name, caption, {}, tabIndex);
-  design.container = container;
-  design.value = value;
-  design.index = index;
-  return design;
-}
-
 // A window with one control of each kind, two option groups in frames and two options of the
 // window itself. Every event is written down as "<control>_<event>".
 class Panel : public Form {
@@ -43,21 +33,21 @@ class Panel : public Form {
   std::vector<std::string> events;
   std::function<void(int&)> keyPress;
 
-  TextBox text1{*this, Defined("Text1", "", 0)};
-  Button command1{*this, Defined("Command1", "&Converti", 1)};
-  Frame frame1{*this, Defined("Frame1", "Sorgente", 2)};
-  OptionButton option1{*this, Defined("Option1", "", 3, frame1.Id(), true)};
-  OptionButton option2{*this, Defined("Option2", "", 4, frame1.Id())};
-  Frame frame2{*this, Defined("Frame2", "Destinazione", 5)};
-  OptionButton option3{*this, Defined("Option3", "", 6, frame2.Id(), true)};
-  OptionButton option4{*this, Defined("Option4", "", 7, frame2.Id())};
-  OptionButton option5{*this, Defined("Option5", "", 8)};
-  OptionButton option6{*this, Defined("Option6", "", 9)};
-  CheckBox check1{*this, Defined("Check1", "&Avvio", 10)};
-  TextBox text2{*this, Defined("Text2", "", 11)};
-  Button command2{*this, Defined("Command2", "Pane && &Sale", 12)};
-  Label label1{*this, Defined("Label1", "www.example.org", 13).Link()};
-  Picture image1{*this, Defined("Image1", "", 14).ReadAs("Immagine")};
+  TextBox text1{*this, Design("Text1", "", {}, 0)};
+  Button command1{*this, Design("Command1", "&Converti", {}, 1)};
+  Frame frame1{*this, Design("Frame1", "Sorgente", {}, 2)};
+  OptionButton option1{*this, Design("Option1", "", {}, 3).In(frame1).Selected()};
+  OptionButton option2{*this, Design("Option2", "", {}, 4).In(frame1)};
+  Frame frame2{*this, Design("Frame2", "Destinazione", {}, 5)};
+  OptionButton option3{*this, Design("Option3", "", {}, 6).In(frame2).Selected()};
+  OptionButton option4{*this, Design("Option4", "", {}, 7).In(frame2)};
+  OptionButton option5{*this, Design("Option5", "", {}, 8)};
+  OptionButton option6{*this, Design("Option6", "", {}, 9)};
+  CheckBox check1{*this, Design("Check1", "&Avvio", {}, 10)};
+  TextBox text2{*this, Design("Text2", "", {}, 11)};
+  Button command2{*this, Design("Command2", "Pane && &Sale", {}, 12)};
+  Label label1{*this, Design("Label1", "www.example.org", {}, 13).Link()};
+  Picture image1{*this, Design("Image1", "", {}, 14).ReadAs("Immagine")};
   Line line1{*this, LineDesign("Line1", -1, {}, kWhite)};
 };
 

@@ -11,15 +11,6 @@
 namespace kestal::headless {
 namespace {
 
-kestal::Design Defined(std::string_view name, int tabIndex, Readable readable = Readable::AsItsKind,
-                       int container = -1, bool value = false) {
-  kestal::Design design(name, "", {}, tabIndex);
-  design.readable = readable;
-  design.container = container;
-  design.value = value;
-  return design;
-}
-
 // One control of each kind that the keyboard may reach, and some that it must not. Every event
 // is written down.
 class Keys : public Form {
@@ -35,17 +26,17 @@ class Keys : public Form {
   }
   std::vector<std::string> events;
 
-  TextBox text1{*this, Defined("Text1", 0)};
-  Button command1{*this, Defined("Command1", 1)};
-  Frame frame1{*this, Defined("Frame1", -1)};
-  OptionButton option1{*this, Defined("Option1", 2, Readable::AsItsKind, frame1.Id(), true)};
-  OptionButton option2{*this, Defined("Option2", 3, Readable::AsItsKind, frame1.Id())};
-  CheckBox check1{*this, Defined("Check1", 4)};
-  Label link1{*this, Defined("Link1", 5, Readable::Link)};
-  Picture image1{*this, Defined("Image1", 6, Readable::Button)};
-  Label link2{*this, Defined("Link2", -1, Readable::Link)};  // no tab index: never reached
-  Picture image2{*this, Defined("Image2", 7)};               // a plain picture: never reached
-  Label label1{*this, Defined("Label1", 8)};                 // a plain label: never reached
+  TextBox text1{*this, Design("Text1", "", {}, 0)};
+  Button command1{*this, Design("Command1", "", {}, 1)};
+  Frame frame1{*this, Design("Frame1", "", {})};
+  OptionButton option1{*this, Design("Option1", "", {}, 2).In(frame1).Selected()};
+  OptionButton option2{*this, Design("Option2", "", {}, 3).In(frame1)};
+  CheckBox check1{*this, Design("Check1", "", {}, 4)};
+  Label link1{*this, Design("Link1", "", {}, 5).Link()};
+  Picture image1{*this, Design("Image1", "", {}, 6).ReadAs("")};
+  Label link2{*this, Design("Link2", "", {}).Link()};  // no tab index: never reached
+  Picture image2{*this, Design("Image2", "", {}, 7)};  // a plain picture: never reached
+  Label label1{*this, Design("Label1", "", {}, 8)};    // a plain label: never reached
 
  protected:
   void Form_Unload() override { events.push_back("Form_Unload"); }
