@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <iterator>
+#include <ranges>
 
 #include "forms/TabOrder.h"
 #include "platform/headless/HeadlessSurface.h"
@@ -52,10 +53,6 @@ std::string TimeText(const LocalDateTime& t) {
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day,
                 t.hour, t.minute, t.second, t.millisecond);
   return text;
-}
-
-std::size_t NestingIndex(Nesting nesting) {
-  return static_cast<std::size_t>(nesting);
 }
 
 }  // namespace
@@ -135,10 +132,10 @@ void ProgramPlayer::Play(ActionReader& reader) {
       hp_.windows.RunPending();
       if (choiceAt_ > doubleClickAt_) CheckAfterMenuChoice();
       events_ = choiceAt_ = doubleClickAt_ = 0;
-      for (auto& armed : armed_) {
-        for (const auto& dropped : armed) Say(1, "(never came: " + Describe(*dropped) + ")");
-        armed.clear();
+      for (const auto& dropped : armed_ | std::views::values | std::views::join) {
+        Say(1, "(never came: " + Describe(*dropped) + ")");
       }
+      armed_.clear();
       CheckAfterAction();
     }
     if (!hp_.windows.Ended()) {
@@ -267,13 +264,11 @@ void ProgramPlayer::Arm(const Action& action, int depth) {
     });
     return;
   }
-  armed_[NestingIndex(action.nesting)].push_back(action.inner);
+  armed_[action.nesting].push_back(action.inner);
 }
 
 void ProgramPlayer::Fire(Nesting nesting) {
-  auto armed = std::move(armed_[NestingIndex(nesting)]);
-  armed_[NestingIndex(nesting)].clear();
-  for (const auto& action : armed) {
+  for (const auto& action : std::exchange(armed_[nesting], {})) {
     Say(depth_ + 1, "> now: " + Describe(*action));
     Run(*action, depth_ + 1);
   }

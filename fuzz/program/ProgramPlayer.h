@@ -87,7 +87,7 @@ class ProgramPlayer {
   // belongs to the innermost.
   std::vector<int> playing_;
   int played_ = 0;
-  std::vector<std::shared_ptr<const Action>> armed_[6];
+  std::map<Nesting, std::vector<std::shared_ptr<const Action>>> armed_;
   std::vector<const Form*> acting_;   // windows the user is acting in, innermost last
   std::vector<const Form*> blocked_;  // owners of the open message boxes
   int menusOpen_ = 0;
