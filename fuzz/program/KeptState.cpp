@@ -9,9 +9,6 @@ namespace {
 
 using Value = headless::HeadlessRegistry::Value;
 
-constexpr int kMachine = kMachineRoot;
-constexpr int kUser = kUserRoot;
-static_assert(kMachine == 0 && kUser == 1);
 constexpr std::string_view kRunKeys[] = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
                                          "Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
 constexpr std::string_view kMarkKeys[] = {
@@ -68,7 +65,7 @@ KeptRoot Started(const Confirmation& ok) {
 }  // namespace
 
 bool KeptState::operator==(const KeptState& other) const {
-  for (const int root : {kMachine, kUser}) {
+  for (const int root : {kMachineRoot, kUserRoot}) {
     if (!SameValue(roots[root].run, other.roots[root].run) ||
         !SameValue(roots[root].mark, other.roots[root].mark)) {
       return false;
@@ -79,8 +76,8 @@ bool KeptState::operator==(const KeptState& other) const {
 
 std::string KeptState::Text() const {
   std::string text = "convention " + (convention ? "\"" + *convention + "\"" : "none");
-  for (const int root : {kMachine, kUser}) {
-    text += root == kMachine ? "; HKLM run " : "; HKCU run ";
+  for (const int root : {kMachineRoot, kUserRoot}) {
+    text += root == kMachineRoot ? "; HKLM run " : "; HKCU run ";
     text += ValueText(roots[root].run) + ", mark " + ValueText(roots[root].mark);
   }
   return text;
@@ -89,7 +86,7 @@ std::string KeptState::Text() const {
 KeptState ReadKeptState(const headless::HeadlessPlatform& machine) {
   KeptState state;
   state.convention = machine.settings.Peek("KestalDate", "Impostazioni", "Data");
-  for (const int root : {kMachine, kUser}) {
+  for (const int root : {kMachineRoot, kUserRoot}) {
     const auto registryRoot = static_cast<RegistryRoot>(root);
     state.roots[root].run = machine.registry.Get(registryRoot, kRunKeys[root], "KestalDate");
     state.roots[root].mark = machine.registry.Get(registryRoot, kMarkKeys[root], "KestalDate");
@@ -98,7 +95,7 @@ KeptState ReadKeptState(const headless::HeadlessPlatform& machine) {
 }
 
 void PutRunValues(headless::HeadlessPlatform& machine, const KeptState& state) {
-  for (const int root : {kMachine, kUser}) {
+  for (const int root : {kMachineRoot, kUserRoot}) {
     const auto registryRoot = static_cast<RegistryRoot>(root);
     if (const auto& run = state.roots[root].run) {
       machine.registry.Put(registryRoot, kRunKeys[root], "KestalDate", *run);
@@ -125,8 +122,8 @@ KeptState KeptAfter(const Confirmation& ok) {
   // user's own folders; from a temporary folder it can't be, and nothing changes.
   if (!ok.ticked || ok.folder != FolderKind::Temporary) {
     const bool user = ok.folder == FolderKind::User;
-    wanted.roots[kMachine] = ok.ticked && !user ? Started(ok) : KeptRoot{};
-    wanted.roots[kUser] = ok.ticked && user ? Started(ok) : KeptRoot{};
+    wanted.roots[kMachineRoot] = ok.ticked && !user ? Started(ok) : KeptRoot{};
+    wanted.roots[kUserRoot] = ok.ticked && user ? Started(ok) : KeptRoot{};
   }
   return WithRefusals(ok, wanted);
 }
@@ -134,17 +131,17 @@ KeptState KeptAfter(const Confirmation& ok) {
 KeptState WithRefusals(const Confirmation& ok, const KeptState& wanted) {
   KeptState kept = wanted;
   if (ok.settingsRefused) kept.convention = ok.before.convention;
-  for (const int root : {kMachine, kUser}) {
+  for (const int root : {kMachineRoot, kUserRoot}) {
     if (ok.rootRefused[root]) kept.roots[root] = ok.before.roots[root];
   }
-  if (!ok.ticked || ok.folder == FolderKind::Temporary || ok.rootRefused[kUser]) return kept;
+  if (!ok.ticked || ok.folder == FolderKind::Temporary || ok.rootRefused[kUserRoot]) return kept;
   // The machine's value that stays and starts the program already: the user's would start it
   // twice. A program outside the user's folders that the machine's key refuses: the user's key
   // starts it.
-  if (StartsProgram(kept.roots[kMachine], ok.executable)) {
-    kept.roots[kUser] = {};
-  } else if (ok.folder == FolderKind::Shared && ok.rootRefused[kMachine]) {
-    kept.roots[kUser] = Started(ok);
+  if (StartsProgram(kept.roots[kMachineRoot], ok.executable)) {
+    kept.roots[kUserRoot] = {};
+  } else if (ok.folder == FolderKind::Shared && ok.rootRefused[kMachineRoot]) {
+    kept.roots[kUserRoot] = Started(ok);
   }
   return kept;
 }
@@ -160,13 +157,13 @@ Told ToldBy(std::string_view text) {
 Told MustTell(const Confirmation& ok, const KeptState& after) {
   if (ok.ticked) {
     if (ok.folder == FolderKind::Temporary) return Told::ExtractFirst;
-    const bool started = StartsProgram(after.roots[kMachine], ok.executable) ||
-                         StartsProgram(after.roots[kUser], ok.executable);
+    const bool started = StartsProgram(after.roots[kMachineRoot], ok.executable) ||
+                         StartsProgram(after.roots[kUserRoot], ok.executable);
     return started ? Told::Nothing : Told::NotStarted;
   }
   // A value that could not be removed, the machine's first.
-  if (after.roots[kMachine].run) return Told::MachineStartStays;
-  if (after.roots[kUser].run) return Told::UserStartStays;
+  if (after.roots[kMachineRoot].run) return Told::MachineStartStays;
+  if (after.roots[kUserRoot].run) return Told::UserStartStays;
   return Told::Nothing;
 }
 
