@@ -1,4 +1,5 @@
 // What must hold after every action, whatever came before.
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <optional>
@@ -54,8 +55,7 @@ bool HasNextGenerationShape(std::string_view text) {
 
 void ProgramPlayer::Fail(const std::string& what) {
   const std::string line = "*** after action " + std::to_string(actionNumber_) + ": " + what;
-  if (trace_) std::fprintf(trace_, "%s\n", line.c_str());
-  if (trace_) std::fflush(trace_);
+  Say(0, line);
   if (trace_ != stderr) std::fprintf(stderr, "%s\n", line.c_str());
   std::abort();
 }
@@ -192,7 +192,7 @@ void ProgramPlayer::Confirming(Form& about) {
   ok.asked.ticked = user.Value("Check1");
   ok.asked.before = ReadKeptState(hp_);
   ok.asked.settingsRefused = hp_.settings.refuseWrites;
-  for (const int root : {kMachineRoot, kUserRoot}) ok.asked.rootRefused[root] = refusedRoots_[root];
+  std::ranges::copy(refusedRoots_, ok.asked.rootRefused);
   ok.asked.executable = hp_.shell.executablePath;
   ok.asked.folder = hp_.shell.FolderOf(ok.asked.executable);
   ok.boxesBefore = hp_.log.Records<headless::MessageBoxRecord>().size();
@@ -215,8 +215,7 @@ void ProgramPlayer::Confirmed() {
   Say(depth_ + 1, "(kept: " + now.Text() + ")");
   // A store that began or stopped refusing while "&Ok" was handled leaves either outcome.
   const bool refusalsMoved = ok.asked.settingsRefused != hp_.settings.refuseWrites ||
-                             ok.asked.rootRefused[kMachineRoot] != refusedRoots_[kMachineRoot] ||
-                             ok.asked.rootRefused[kUserRoot] != refusedRoots_[kUserRoot];
+                             !std::ranges::equal(ok.asked.rootRefused, refusedRoots_);
   if (ok.overtaken || refusalsMoved) return;
   const KeptState expected = KeptAfter(ok.asked);
   if (!(now == expected)) {

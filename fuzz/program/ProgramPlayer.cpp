@@ -219,22 +219,18 @@ void ProgramPlayer::Run(const Action& action, int depth) {
       hp_.windows.Broadcast(SystemEvent::TaskbarCreated);
       break;
     case 'H':
-      hp_.tray.available = true;
-      hp_.tray.RestartShell();
-      hp_.windows.Broadcast(SystemEvent::TaskbarCreated);
-      break;
     case 'h':
-      hp_.tray.available = false;
+      hp_.tray.available = action.code == 'H';
       hp_.tray.RestartShell();
+      if (hp_.tray.available) hp_.windows.Broadcast(SystemEvent::TaskbarCreated);
       break;
     case 'I':
       hp_.settings.refuseWrites = !hp_.settings.refuseWrites;
       break;
     case 'J': {
-      static_assert(static_cast<int>(RegistryRoot::LocalMachine) == 0);
-      const auto root = static_cast<RegistryRoot>(action.a % 2);
-      refusedRoots_[action.a % 2] = !refusedRoots_[action.a % 2];
-      hp_.registry.RefuseWrites(root, refusedRoots_[action.a % 2]);
+      bool& refused = refusedRoots_[action.a % 2];
+      refused = !refused;
+      hp_.registry.RefuseWrites(static_cast<RegistryRoot>(action.a % 2), refused);
       break;
     }
     case 'O':
