@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <exception>
 #include <iterator>
-#include <ranges>
 
 #include "forms/TabOrder.h"
 #include "platform/headless/HeadlessSurface.h"
@@ -132,8 +131,8 @@ void ProgramPlayer::Play(ActionReader& reader) {
       hp_.windows.RunPending();
       if (choiceAt_ > doubleClickAt_) CheckAfterMenuChoice();
       events_ = choiceAt_ = doubleClickAt_ = 0;
-      for (const auto& dropped : armed_ | std::views::values | std::views::join) {
-        Say(1, "(never came: " + Describe(*dropped) + ")");
+      for (const auto& [nesting, armed] : armed_) {
+        for (const auto& dropped : armed) Say(1, "(never came: " + Describe(*dropped) + ")");
       }
       armed_.clear();
       CheckAfterAction();
