@@ -64,12 +64,9 @@ void ProgramPlayer::ReadLog() {
   const auto& calls = hp_.log.Calls();
   for (; logRead_ < calls.size(); ++logRead_) {
     const std::string& entry = calls[logRead_].text;
-    if (ended_) {
-      for (const std::string_view after : kAfterEnd) {
-        if (entry.starts_with(after)) {
-          Fail("after the program ended, something reached a window: " + entry);
-        }
-      }
+    if (ended_ &&
+        std::ranges::any_of(kAfterEnd, [&](auto call) { return entry.starts_with(call); })) {
+      Fail("after the program ended, something reached a window: " + entry);
     }
     if (entry.starts_with("SetTimer(") || entry.starts_with("KillTimer(")) {
       const std::size_t open = entry.find('('), comma = entry.find(',');
@@ -95,7 +92,7 @@ void ProgramPlayer::ReadLog() {
   }
 }
 
-void ProgramPlayer::CheckAlways(int /*depth*/) {
+void ProgramPlayer::CheckAlways() {
   ReadLog();
   CheckWindows();
   CheckKept();
@@ -104,14 +101,12 @@ void ProgramPlayer::CheckAlways(int /*depth*/) {
 }
 
 void ProgramPlayer::CheckAfterAction() {
-  CheckAlways(0);
+  CheckAlways();
   CheckTooltip();
   if (hp_.windows.Pointer() != MousePointer::Default) Fail("the hourglass stays after the action");
   // A closed window's object stays only while its slot holds it, until the next opening.
-  std::size_t closed = 0;
-  for (const headless::HeadlessSurface* object : hp_.windows.Objects()) {
-    closed += object->Destroyed();
-  }
+  const auto closed =
+      std::ranges::count_if(hp_.windows.Objects(), &headless::HeadlessSurface::Destroyed);
   if (closed > 4) Fail(std::to_string(closed) + " closed windows are still held");
   if (endAsked_ && !hp_.windows.Ended()) Fail("the program was asked to end and goes on");
   if (hp_.windows.Ended()) CheckEnded();
@@ -131,9 +126,8 @@ void ProgramPlayer::CheckWindows() {
 void ProgramPlayer::CheckAfterMenuChoice() {
   int open = 0;
   std::string names;
-  for (FormSlot* slot :
-       {&program_->about, &program_->conventionsWindow, &program_->conversionWindow}) {
-    const Form* form = slot->Current();
+  for (const std::string_view name : kWindowNames) {
+    const Form* form = SlotOf(name).Current();
     if (!form) continue;
     const FormState state = form->State();
     if (state == FormState::Loading || state == FormState::Loaded) {

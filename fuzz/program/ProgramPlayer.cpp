@@ -127,7 +127,7 @@ void ProgramPlayer::Play(ActionReader& reader) {
       if (action.nesting != Nesting::None) continue;
       // The action as it left things, before the message loop handles what was queued and
       // never let through meanwhile.
-      CheckAlways(0);
+      CheckAlways();
       hp_.windows.RunPending();
       if (choiceAt_ > doubleClickAt_) CheckAfterMenuChoice();
       events_ = choiceAt_ = doubleClickAt_ = 0;
@@ -247,7 +247,7 @@ void ProgramPlayer::Run(const Action& action, int depth) {
       }
       break;
   }
-  if (depth > 0) CheckAlways(depth);
+  if (depth > 0) CheckAlways();
 }
 
 void ProgramPlayer::Arm(const Action& action, int depth) {
@@ -367,13 +367,9 @@ void ProgramPlayer::OnWindow(const Action& action, int depth) {
       user.AccessKey(AccessKeyOf(action.b));
       break;
     case 'E':
-      Key(*form, 13, depth);
-      break;
     case 'S':
-      Key(*form, ' ', depth);
-      break;
     case 'B':
-      Key(*form, 8, depth);
+      Key(*form, action.code == 'E' ? 13 : action.code == 'S' ? ' ' : 8, depth);
       break;
     case '<':
     case '>':

@@ -60,7 +60,7 @@ class ProgramPlayer {
   // Reads what the platform was asked since the last look: timers set and killed, settings
   // written, anything done after the program ended.
   void ReadLog();
-  void CheckAlways(int depth);
+  void CheckAlways();
   void CheckAfterAction();
   void CheckWindows();
   void CheckTooltip();
