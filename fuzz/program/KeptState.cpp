@@ -58,6 +58,18 @@ bool StartsProgram(const KeptRoot& root, const std::string& executable) {
   return SameLetters(command, executable) && !turnedOff;
 }
 
+// What About's messages tell, each by a part of its text, and as a failure's message says it.
+constexpr struct ToldMessage {
+  Told told;
+  std::string_view says;
+  const char* text;
+} kToldMessages[] = {
+    {Told::ExtractFirst, "estrai prima", "to extract the zip first"},
+    {Told::NotStarted, "non partir\xC3\xA0 all'avvio", "that the program won't start with Windows"},
+    {Told::MachineStartStays, "resta attivo", "that the machine-wide start stays"},
+    {Told::UserStartStays, "partir\xC3\xA0 ancora", "that the per-user start stays"},
+};
+
 KeptRoot Started(const Confirmation& ok) {
   return {headless::HeadlessRegistry::String(RunCommand(ok.executable) + '\0'), std::nullopt};
 }
@@ -147,10 +159,9 @@ KeptState WithRefusals(const Confirmation& ok, const KeptState& wanted) {
 }
 
 Told ToldBy(std::string_view text) {
-  if (text.find("estrai prima") != std::string_view::npos) return Told::ExtractFirst;
-  if (text.find("non partir\xC3\xA0 all'avvio") != std::string_view::npos) return Told::NotStarted;
-  if (text.find("resta attivo") != std::string_view::npos) return Told::MachineStartStays;
-  if (text.find("partir\xC3\xA0 ancora") != std::string_view::npos) return Told::UserStartStays;
+  for (const ToldMessage& message : kToldMessages) {
+    if (text.find(message.says) != std::string_view::npos) return message.told;
+  }
   return Told::Nothing;
 }
 
@@ -168,19 +179,8 @@ Told MustTell(const Confirmation& ok, const KeptState& after) {
 }
 
 const char* ToldText(Told told) {
-  switch (told) {
-    case Told::Nothing:
-      return "nothing";
-    case Told::ExtractFirst:
-      return "to extract the zip first";
-    case Told::NotStarted:
-      return "that the program won't start with Windows";
-    case Told::MachineStartStays:
-      return "that the machine-wide start stays";
-    case Told::UserStartStays:
-      return "that the per-user start stays";
-  }
-  return "?";
+  const auto message = std::ranges::find(kToldMessages, told, &ToldMessage::told);
+  return message == std::end(kToldMessages) ? "nothing" : message->text;
 }
 
 }  // namespace kestal::fuzzing
