@@ -21,11 +21,7 @@ constexpr std::string_view kAfterEnd[] = {"Form_Load(", "ShowWindow(",   "MsgBox
                                           "SetTimer(",  "OpenWithShell("};
 
 bool IsDigits(std::string_view text) {
-  if (text.empty()) return false;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
+  return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // "X/YYYY.ZZ": a century number (maybe negative), two digits of the year and two of the month,
