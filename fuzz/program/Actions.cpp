@@ -35,10 +35,8 @@ constexpr struct NestingCode {
 };
 
 Nesting NestingOf(char code) {
-  for (const auto& nesting : kNestings) {
-    if (nesting.code == code) return nesting.nesting;
-  }
-  return Nesting::None;
+  const auto nesting = std::ranges::find(kNestings, code, &NestingCode::code);
+  return nesting == std::end(kNestings) ? Nesting::None : nesting->nesting;
 }
 
 // The codes that take no argument beyond their window, as a person reads each, with the event
@@ -126,10 +124,8 @@ const ClockSetting kClockSettings[] = {
 }  // namespace
 
 int PlainTrayEvent(char code) {
-  for (const auto& plain : kPlainCodes) {
-    if (plain.code == code) return plain.trayEvent;
-  }
-  return -1;
+  const auto plain = std::ranges::find(kPlainCodes, code, &PlainCode::code);
+  return plain == std::end(kPlainCodes) ? -1 : plain->trayEvent;
 }
 
 int OtherTrayCode(int byte) {
