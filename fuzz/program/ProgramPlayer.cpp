@@ -66,11 +66,11 @@ void PlayProgram(const std::uint8_t* data, std::size_t size, std::FILE* trace) {
 
 ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* trace)
     : trace_(trace), time_(hp_.clock, kStartDays[day % std::size(kStartDays)]) {
-  storedAtStart_ = kStoredAtStart[setup % 4];
+  const std::string storedAtStart = kStoredAtStart[setup % 4];
   const double tpp = kTwipsPerPixel[(setup >> 2) % 4];
   hp_.windows.screen = {static_cast<int>(1024 * tpp), static_cast<int>(768 * tpp), tpp, tpp};
-  if (!storedAtStart_.empty())
-    hp_.settings.Save("KestalDate", "Impostazioni", "Data", storedAtStart_);
+  if (!storedAtStart.empty())
+    hp_.settings.Save("KestalDate", "Impostazioni", "Data", storedAtStart);
   if ((setup >> 4) % 8 == 7) hp_.tray.available = false;  // started with Windows, no taskbar yet
   KeptState before;
   if (setup >> 7) {
@@ -93,7 +93,7 @@ ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* tr
   }
   kept_ = ReadKeptState(hp_);
   hp_.log.Clear();
-  expectNextGeneration_ = !storedAtStart_.empty();
+  expectNextGeneration_ = !storedAtStart.empty();
 
   hp_.effects.onAnimate = [this] { Fire(Nesting::Zoom); };
   hp_.windows.onMessageBox = [this](const headless::MessageBoxRecord& box) { OnMessageBox(box); };
@@ -106,7 +106,7 @@ ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* tr
 
   char density[16];
   std::snprintf(density, sizeof density, "%g", tpp);
-  Say(0, "start: setting \"" + storedAtStart_ + "\", " + density + " twips a pixel, " +
+  Say(0, "start: setting \"" + storedAtStart + "\", " + density + " twips a pixel, " +
              TimeText(time_.Local()) + (hp_.tray.available ? "" : ", no taskbar yet") +
              (setup >> 7 ? ", another program's start in the user's Run key" : "") +
              autostart.what);

@@ -79,7 +79,6 @@ class ProgramPlayer {
   headless::HeadlessPlatform hp_;
   std::unique_ptr<Program> program_;
   PassingTime time_;
-  std::string storedAtStart_;
 
   int actionNumber_ = 0;
   int depth_ = 0;  // of the action being played: 0 for the user's own, more for nested ones
