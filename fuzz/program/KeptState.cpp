@@ -58,7 +58,7 @@ bool StartsProgram(const KeptRoot& root, const std::string& executable) {
   return SameLetters(command, executable) && !turnedOff;
 }
 
-// What About's messages tell, each by a part of its text, and as a failure's message says it.
+// What About's messages tell, each found by words of its text, and as a failure's message says it.
 constexpr struct ToldMessage {
   Told told;
   std::string_view says;
