@@ -7,7 +7,6 @@
 #include "engine/Stardate.h"
 #include "fuzz/Check.h"
 #include "text/CaseMapping.h"
-#include "text/DateText.h"
 #include "text/Utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,6 +2,7 @@
 // choose and in pieces of a size they choose: every line comes out as it went in (a line past
 // the limit cut there, with whether its rest held a "/"), and the whole console gives one line
 // for each, with messages that are UTF-8 without a control character.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,11 +55,9 @@ void CheckReader(std::string_view text, std::size_t limit, std::size_t piece) {
 }
 
 bool IsShown(std::string_view text) {
-  if (!kestal::IsValidUtf8(text)) return false;
-  for (const char c : text) {
-    if ((static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F) return false;
-  }
-  return true;
+  return kestal::IsValidUtf8(text) && std::ranges::none_of(text, [](char c) {
+           return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F;
+         });
 }
 
 }  // namespace
@@ -76,10 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kestal::TextSink output, errors;
   kestal::ConsoleSystem system{input, output, errors, clock};
   const int status = kestal::RunConsole(std::vector<std::string>{option, "-"}, system);
-  const std::size_t lines = RawLines(text).size();
-  std::size_t outputLines = 0, messages = 0;
-  for (const char c : output.text) outputLines += c == '\n';
-  for (const char c : errors.text) messages += c == '\n';
+  const auto lines = static_cast<std::ptrdiff_t>(RawLines(text).size());
+  const auto outputLines = std::ranges::count(output.text, '\n');
+  const auto messages = std::ranges::count(errors.text, '\n');
   CHECK(outputLines == lines && messages <= lines);
   CHECK(status == (messages > 0 ? 1 : 0));
   CHECK(IsShown(errors.text));

@@ -9,10 +9,14 @@ namespace {
 // The codes in their order: a byte that is no code stands for the code at byte % their count.
 constexpr std::string_view kCodes = "DLURrVXMKTtAESB<>YPpFWNCZGHhIJOQ~@!#%";
 
-// Codes that name a window, and those that read one more byte after it.
-bool NamesWindow(char code) {
-  return std::string_view("KTtAESB<>YPp").find(code) != std::string_view::npos;
+bool OneOf(char code, std::string_view codes) {
+  return codes.find(code) != std::string_view::npos;
 }
+
+// Codes that name a window by their first byte, those whose first byte is some other choice, and
+// those that read one more byte after the window's.
+constexpr std::string_view kWindowCodes = "KTtAESB<>YPp", kChoiceCodes = "XMWCJ";
+constexpr std::string_view kSecondByteCodes = "KAP";
 
 // Nested actions inside nested actions: deep enough for every case, bounded for the stack.
 constexpr int kMostDepth = 8;
@@ -31,10 +35,8 @@ constexpr struct NestingCode {
 };
 
 Nesting NestingOf(char code) {
-  for (const auto& nesting : kNestings) {
-    if (nesting.code == code) return nesting.nesting;
-  }
-  return Nesting::None;
+  const auto nesting = std::ranges::find(kNestings, code, &NestingCode::code);
+  return nesting == std::end(kNestings) ? Nesting::None : nesting->nesting;
 }
 
 // The codes that take no argument beyond their window, as a person reads each, with the event
@@ -122,10 +124,8 @@ const ClockSetting kClockSettings[] = {
 }  // namespace
 
 int PlainTrayEvent(char code) {
-  for (const auto& plain : kPlainCodes) {
-    if (plain.code == code) return plain.trayEvent;
-  }
-  return -1;
+  const auto plain = std::ranges::find(kPlainCodes, code, &PlainCode::code);
+  return plain == std::end(kPlainCodes) ? -1 : plain->trayEvent;
 }
 
 int OtherTrayCode(int byte) {
@@ -149,49 +149,31 @@ const ClockSetting& ClockSettingOf(int byte) {
 }
 
 std::string OddText(int byte) {
-  switch (byte % 19) {
-    case 0:
-      return std::string(32001, '1');  // one past the longest input
-    case 1:
-      return "15/06/2002" + std::string(31990, ' ');  // the longest
-    case 2:
-      return "\xFF\xFE"
-             "15/06\xC3";
-    case 3:
-      return "\xF0\x9F\x9A\x80"
-             "15/06/2002\xCC\x81";
-    case 4:
-      return "";
-    case 5:
-      return "15/06/2002";
-    case 6:
-      return "-1/6707.26";
-    case 7:
-      return "-320545.2";
-    case 8:
-      return "99999999999999999999999";
-    case 9:
-      return "1e308";
-    case 10:
-      return std::string("0/0206.15\0tail", 14);
-    case 11:
-      return "\t \r\n";
-    case 12:
-      return "sabato 15 giugno 2002 10:30";
-    case 13:
-      return "31/12/9999";
-    case 14:
-      return "1/1/100";
-    case 15:
-      return "79/9912.31";
-    case 16:
-      return "-2222997.3";
-    case 17:
-      return "\xE2\x80\xAE"
-             "15/06/2002";  // a right-to-left override before it
-    default:
-      return std::string(40000, '9');
-  }
+  static const std::string kOddTexts[] = {
+      std::string(32001, '1'),                 // one past the longest input
+      "15/06/2002" + std::string(31990, ' '),  // the longest
+      "\xFF\xFE"
+      "15/06\xC3",
+      "\xF0\x9F\x9A\x80"
+      "15/06/2002\xCC\x81",
+      "",
+      "15/06/2002",
+      "-1/6707.26",
+      "-320545.2",
+      "99999999999999999999999",
+      "1e308",
+      std::string("0/0206.15\0tail", 14),
+      "\t \r\n",
+      "sabato 15 giugno 2002 10:30",
+      "31/12/9999",
+      "1/1/100",
+      "79/9912.31",
+      "-2222997.3",
+      "\xE2\x80\xAE"
+      "15/06/2002",  // a right-to-left override before it
+      std::string(40000, '9'),
+  };
+  return kOddTexts[static_cast<std::size_t>(byte) % std::size(kOddTexts)];
 }
 
 Action ActionReader::Next() {
@@ -212,30 +194,13 @@ Action ActionReader::Next() {
     --depth_;
     return action;
   }
-  if (NamesWindow(action.code)) action.a = Byte();
-  switch (action.code) {
-    case 'X':
-    case 'M':
-    case 'W':
-    case 'C':
-    case 'J':
-      action.a = Byte();
-      break;
-    case 'K':
-    case 'A':
-    case 'P':
-      action.b = Byte();
-      break;
-    case 'Y':
-    case 'p': {
-      std::size_t count = Byte();
-      if (action.code == 'Y') count %= 33;
-      for (std::size_t i = 0; i < count && !AtEnd(); ++i)
-        action.text.push_back(static_cast<char>(Byte()));
-      break;
-    }
-    default:
-      break;
+  if (OneOf(action.code, kWindowCodes) || OneOf(action.code, kChoiceCodes)) action.a = Byte();
+  if (OneOf(action.code, kSecondByteCodes)) action.b = Byte();
+  if (action.code == 'Y' || action.code == 'p') {
+    std::size_t count = Byte();
+    if (action.code == 'Y') count %= 33;
+    for (std::size_t i = 0; i < count && !AtEnd(); ++i)
+      action.text.push_back(static_cast<char>(Byte()));
   }
   return action;
 }
@@ -251,7 +216,7 @@ std::string Describe(const Action& action) {
     if (plain.trayEvent >= 0) {
       return std::string("tray: ") + plain.text + " (" + std::to_string(plain.trayEvent) + ")";
     }
-    return (NamesWindow(action.code) ? window : std::string()) + plain.text;
+    return (OneOf(action.code, kWindowCodes) ? window : std::string()) + plain.text;
   }
   switch (action.code) {
     case 'X':

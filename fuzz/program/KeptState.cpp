@@ -9,9 +9,6 @@ namespace {
 
 using Value = headless::HeadlessRegistry::Value;
 
-constexpr int kMachine = kMachineRoot;
-constexpr int kUser = kUserRoot;
-static_assert(kMachine == 0 && kUser == 1);
 constexpr std::string_view kRunKeys[] = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
                                          "Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
 constexpr std::string_view kMarkKeys[] = {
@@ -61,6 +58,18 @@ bool StartsProgram(const KeptRoot& root, const std::string& executable) {
   return SameLetters(command, executable) && !turnedOff;
 }
 
+// What About's messages tell, each found by words of its text, and as a failure's message says it.
+constexpr struct ToldMessage {
+  Told told;
+  std::string_view says;
+  const char* text;
+} kToldMessages[] = {
+    {Told::ExtractFirst, "estrai prima", "to extract the zip first"},
+    {Told::NotStarted, "non partir\xC3\xA0 all'avvio", "that the program won't start with Windows"},
+    {Told::MachineStartStays, "resta attivo", "that the machine-wide start stays"},
+    {Told::UserStartStays, "partir\xC3\xA0 ancora", "that the per-user start stays"},
+};
+
 KeptRoot Started(const Confirmation& ok) {
   return {headless::HeadlessRegistry::String(RunCommand(ok.executable) + '\0'), std::nullopt};
 }
@@ -68,7 +77,7 @@ KeptRoot Started(const Confirmation& ok) {
 }  // namespace
 
 bool KeptState::operator==(const KeptState& other) const {
-  for (const int root : {kMachine, kUser}) {
+  for (const int root : {kMachineRoot, kUserRoot}) {
     if (!SameValue(roots[root].run, other.roots[root].run) ||
         !SameValue(roots[root].mark, other.roots[root].mark)) {
       return false;
@@ -79,8 +88,8 @@ bool KeptState::operator==(const KeptState& other) const {
 
 std::string KeptState::Text() const {
   std::string text = "convention " + (convention ? "\"" + *convention + "\"" : "none");
-  for (const int root : {kMachine, kUser}) {
-    text += root == kMachine ? "; HKLM run " : "; HKCU run ";
+  for (const int root : {kMachineRoot, kUserRoot}) {
+    text += root == kMachineRoot ? "; HKLM run " : "; HKCU run ";
     text += ValueText(roots[root].run) + ", mark " + ValueText(roots[root].mark);
   }
   return text;
@@ -89,7 +98,7 @@ std::string KeptState::Text() const {
 KeptState ReadKeptState(const headless::HeadlessPlatform& machine) {
   KeptState state;
   state.convention = machine.settings.Peek("KestalDate", "Impostazioni", "Data");
-  for (const int root : {kMachine, kUser}) {
+  for (const int root : {kMachineRoot, kUserRoot}) {
     const auto registryRoot = static_cast<RegistryRoot>(root);
     state.roots[root].run = machine.registry.Get(registryRoot, kRunKeys[root], "KestalDate");
     state.roots[root].mark = machine.registry.Get(registryRoot, kMarkKeys[root], "KestalDate");
@@ -98,7 +107,7 @@ KeptState ReadKeptState(const headless::HeadlessPlatform& machine) {
 }
 
 void PutRunValues(headless::HeadlessPlatform& machine, const KeptState& state) {
-  for (const int root : {kMachine, kUser}) {
+  for (const int root : {kMachineRoot, kUserRoot}) {
     const auto registryRoot = static_cast<RegistryRoot>(root);
     if (const auto& run = state.roots[root].run) {
       machine.registry.Put(registryRoot, kRunKeys[root], "KestalDate", *run);
@@ -125,8 +134,8 @@ KeptState KeptAfter(const Confirmation& ok) {
   // user's own folders; from a temporary folder it can't be, and nothing changes.
   if (!ok.ticked || ok.folder != FolderKind::Temporary) {
     const bool user = ok.folder == FolderKind::User;
-    wanted.roots[kMachine] = ok.ticked && !user ? Started(ok) : KeptRoot{};
-    wanted.roots[kUser] = ok.ticked && user ? Started(ok) : KeptRoot{};
+    wanted.roots[kMachineRoot] = ok.ticked && !user ? Started(ok) : KeptRoot{};
+    wanted.roots[kUserRoot] = ok.ticked && user ? Started(ok) : KeptRoot{};
   }
   return WithRefusals(ok, wanted);
 }
@@ -134,56 +143,44 @@ KeptState KeptAfter(const Confirmation& ok) {
 KeptState WithRefusals(const Confirmation& ok, const KeptState& wanted) {
   KeptState kept = wanted;
   if (ok.settingsRefused) kept.convention = ok.before.convention;
-  for (const int root : {kMachine, kUser}) {
+  for (const int root : {kMachineRoot, kUserRoot}) {
     if (ok.rootRefused[root]) kept.roots[root] = ok.before.roots[root];
   }
-  if (!ok.ticked || ok.folder == FolderKind::Temporary || ok.rootRefused[kUser]) return kept;
+  if (!ok.ticked || ok.folder == FolderKind::Temporary || ok.rootRefused[kUserRoot]) return kept;
   // The machine's value that stays and starts the program already: the user's would start it
   // twice. A program outside the user's folders that the machine's key refuses: the user's key
   // starts it.
-  if (StartsProgram(kept.roots[kMachine], ok.executable)) {
-    kept.roots[kUser] = {};
-  } else if (ok.folder == FolderKind::Shared && ok.rootRefused[kMachine]) {
-    kept.roots[kUser] = Started(ok);
+  if (StartsProgram(kept.roots[kMachineRoot], ok.executable)) {
+    kept.roots[kUserRoot] = {};
+  } else if (ok.folder == FolderKind::Shared && ok.rootRefused[kMachineRoot]) {
+    kept.roots[kUserRoot] = Started(ok);
   }
   return kept;
 }
 
 Told ToldBy(std::string_view text) {
-  if (text.find("estrai prima") != std::string_view::npos) return Told::ExtractFirst;
-  if (text.find("non partir\xC3\xA0 all'avvio") != std::string_view::npos) return Told::NotStarted;
-  if (text.find("resta attivo") != std::string_view::npos) return Told::MachineStartStays;
-  if (text.find("partir\xC3\xA0 ancora") != std::string_view::npos) return Told::UserStartStays;
+  for (const ToldMessage& message : kToldMessages) {
+    if (text.find(message.says) != std::string_view::npos) return message.told;
+  }
   return Told::Nothing;
 }
 
 Told MustTell(const Confirmation& ok, const KeptState& after) {
   if (ok.ticked) {
     if (ok.folder == FolderKind::Temporary) return Told::ExtractFirst;
-    const bool started = StartsProgram(after.roots[kMachine], ok.executable) ||
-                         StartsProgram(after.roots[kUser], ok.executable);
+    const bool started = StartsProgram(after.roots[kMachineRoot], ok.executable) ||
+                         StartsProgram(after.roots[kUserRoot], ok.executable);
     return started ? Told::Nothing : Told::NotStarted;
   }
   // A value that could not be removed, the machine's first.
-  if (after.roots[kMachine].run) return Told::MachineStartStays;
-  if (after.roots[kUser].run) return Told::UserStartStays;
+  if (after.roots[kMachineRoot].run) return Told::MachineStartStays;
+  if (after.roots[kUserRoot].run) return Told::UserStartStays;
   return Told::Nothing;
 }
 
 const char* ToldText(Told told) {
-  switch (told) {
-    case Told::Nothing:
-      return "nothing";
-    case Told::ExtractFirst:
-      return "to extract the zip first";
-    case Told::NotStarted:
-      return "that the program won't start with Windows";
-    case Told::MachineStartStays:
-      return "that the machine-wide start stays";
-    case Told::UserStartStays:
-      return "that the per-user start stays";
-  }
-  return "?";
+  const auto message = std::ranges::find(kToldMessages, told, &ToldMessage::told);
+  return message == std::end(kToldMessages) ? "nothing" : message->text;
 }
 
 }  // namespace kestal::fuzzing

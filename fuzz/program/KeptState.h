@@ -18,6 +18,7 @@ struct KeptRoot {
 // The roots by their RegistryRoot: the machine's, the user's.
 inline constexpr int kMachineRoot = static_cast<int>(RegistryRoot::LocalMachine);
 inline constexpr int kUserRoot = static_cast<int>(RegistryRoot::CurrentUser);
+static_assert(kMachineRoot == 0 && kUserRoot == 1);
 
 struct KeptState {
   std::optional<std::string> convention;  // none: no setting stored

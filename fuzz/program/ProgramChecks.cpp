@@ -1,4 +1,5 @@
 // What must hold after every action, whatever came before.
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <optional>
@@ -20,11 +21,7 @@ constexpr std::string_view kAfterEnd[] = {"Form_Load(", "ShowWindow(",   "MsgBox
                                           "SetTimer(",  "OpenWithShell("};
 
 bool IsDigits(std::string_view text) {
-  if (text.empty()) return false;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
+  return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // "X/YYYY.ZZ": a century number (maybe negative), two digits of the year and two of the month,
@@ -54,8 +51,7 @@ bool HasNextGenerationShape(std::string_view text) {
 
 void ProgramPlayer::Fail(const std::string& what) {
   const std::string line = "*** after action " + std::to_string(actionNumber_) + ": " + what;
-  if (trace_) std::fprintf(trace_, "%s\n", line.c_str());
-  if (trace_) std::fflush(trace_);
+  Say(0, line);
   if (trace_ != stderr) std::fprintf(stderr, "%s\n", line.c_str());
   std::abort();
 }
@@ -64,12 +60,9 @@ void ProgramPlayer::ReadLog() {
   const auto& calls = hp_.log.Calls();
   for (; logRead_ < calls.size(); ++logRead_) {
     const std::string& entry = calls[logRead_].text;
-    if (ended_) {
-      for (const std::string_view after : kAfterEnd) {
-        if (entry.starts_with(after)) {
-          Fail("after the program ended, something reached a window: " + entry);
-        }
-      }
+    if (ended_ &&
+        std::ranges::any_of(kAfterEnd, [&](auto call) { return entry.starts_with(call); })) {
+      Fail("after the program ended, something reached a window: " + entry);
     }
     if (entry.starts_with("SetTimer(") || entry.starts_with("KillTimer(")) {
       const std::size_t open = entry.find('('), comma = entry.find(',');
@@ -95,7 +88,7 @@ void ProgramPlayer::ReadLog() {
   }
 }
 
-void ProgramPlayer::CheckAlways(int /*depth*/) {
+void ProgramPlayer::CheckAlways() {
   ReadLog();
   CheckWindows();
   CheckKept();
@@ -104,14 +97,12 @@ void ProgramPlayer::CheckAlways(int /*depth*/) {
 }
 
 void ProgramPlayer::CheckAfterAction() {
-  CheckAlways(0);
+  CheckAlways();
   CheckTooltip();
   if (hp_.windows.Pointer() != MousePointer::Default) Fail("the hourglass stays after the action");
   // A closed window's object stays only while its slot holds it, until the next opening.
-  std::size_t closed = 0;
-  for (const headless::HeadlessSurface* object : hp_.windows.Objects()) {
-    closed += object->Destroyed();
-  }
+  const auto closed =
+      std::ranges::count_if(hp_.windows.Objects(), &headless::HeadlessSurface::Destroyed);
   if (closed > 4) Fail(std::to_string(closed) + " closed windows are still held");
   if (endAsked_ && !hp_.windows.Ended()) Fail("the program was asked to end and goes on");
   if (hp_.windows.Ended()) CheckEnded();
@@ -131,9 +122,8 @@ void ProgramPlayer::CheckWindows() {
 void ProgramPlayer::CheckAfterMenuChoice() {
   int open = 0;
   std::string names;
-  for (FormSlot* slot :
-       {&program_->about, &program_->conventionsWindow, &program_->conversionWindow}) {
-    const Form* form = slot->Current();
+  for (const std::string_view name : kWindowNames) {
+    const Form* form = SlotOf(name).Current();
     if (!form) continue;
     const FormState state = form->State();
     if (state == FormState::Loading || state == FormState::Loaded) {
@@ -192,7 +182,7 @@ void ProgramPlayer::Confirming(Form& about) {
   ok.asked.ticked = user.Value("Check1");
   ok.asked.before = ReadKeptState(hp_);
   ok.asked.settingsRefused = hp_.settings.refuseWrites;
-  for (const int root : {kMachineRoot, kUserRoot}) ok.asked.rootRefused[root] = refusedRoots_[root];
+  std::ranges::copy(refusedRoots_, ok.asked.rootRefused);
   ok.asked.executable = hp_.shell.executablePath;
   ok.asked.folder = hp_.shell.FolderOf(ok.asked.executable);
   ok.boxesBefore = hp_.log.Records<headless::MessageBoxRecord>().size();
@@ -215,8 +205,7 @@ void ProgramPlayer::Confirmed() {
   Say(depth_ + 1, "(kept: " + now.Text() + ")");
   // A store that began or stopped refusing while "&Ok" was handled leaves either outcome.
   const bool refusalsMoved = ok.asked.settingsRefused != hp_.settings.refuseWrites ||
-                             ok.asked.rootRefused[kMachineRoot] != refusedRoots_[kMachineRoot] ||
-                             ok.asked.rootRefused[kUserRoot] != refusedRoots_[kUserRoot];
+                             !std::ranges::equal(ok.asked.rootRefused, refusedRoots_);
   if (ok.overtaken || refusalsMoved) return;
   const KeptState expected = KeptAfter(ok.asked);
   if (!(now == expected)) {

@@ -54,10 +54,6 @@ std::string TimeText(const LocalDateTime& t) {
   return text;
 }
 
-std::size_t NestingIndex(Nesting nesting) {
-  return static_cast<std::size_t>(nesting);
-}
-
 }  // namespace
 
 void PlayProgram(const std::uint8_t* data, std::size_t size, std::FILE* trace) {
@@ -70,11 +66,11 @@ void PlayProgram(const std::uint8_t* data, std::size_t size, std::FILE* trace) {
 
 ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* trace)
     : trace_(trace), time_(hp_.clock, kStartDays[day % std::size(kStartDays)]) {
-  storedAtStart_ = kStoredAtStart[setup % 4];
+  const std::string storedAtStart = kStoredAtStart[setup % 4];
   const double tpp = kTwipsPerPixel[(setup >> 2) % 4];
   hp_.windows.screen = {static_cast<int>(1024 * tpp), static_cast<int>(768 * tpp), tpp, tpp};
-  if (!storedAtStart_.empty())
-    hp_.settings.Save("KestalDate", "Impostazioni", "Data", storedAtStart_);
+  if (!storedAtStart.empty())
+    hp_.settings.Save("KestalDate", "Impostazioni", "Data", storedAtStart);
   if ((setup >> 4) % 8 == 7) hp_.tray.available = false;  // started with Windows, no taskbar yet
   KeptState before;
   if (setup >> 7) {
@@ -97,7 +93,7 @@ ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* tr
   }
   kept_ = ReadKeptState(hp_);
   hp_.log.Clear();
-  expectNextGeneration_ = !storedAtStart_.empty();
+  expectNextGeneration_ = !storedAtStart.empty();
 
   hp_.effects.onAnimate = [this] { Fire(Nesting::Zoom); };
   hp_.windows.onMessageBox = [this](const headless::MessageBoxRecord& box) { OnMessageBox(box); };
@@ -110,7 +106,7 @@ ProgramPlayer::ProgramPlayer(std::uint8_t setup, std::uint8_t day, std::FILE* tr
 
   char density[16];
   std::snprintf(density, sizeof density, "%g", tpp);
-  Say(0, "start: setting \"" + storedAtStart_ + "\", " + density + " twips a pixel, " +
+  Say(0, "start: setting \"" + storedAtStart + "\", " + density + " twips a pixel, " +
              TimeText(time_.Local()) + (hp_.tray.available ? "" : ", no taskbar yet") +
              (setup >> 7 ? ", another program's start in the user's Run key" : "") +
              autostart.what);
@@ -131,14 +127,14 @@ void ProgramPlayer::Play(ActionReader& reader) {
       if (action.nesting != Nesting::None) continue;
       // The action as it left things, before the message loop handles what was queued and
       // never let through meanwhile.
-      CheckAlways(0);
+      CheckAlways();
       hp_.windows.RunPending();
       if (choiceAt_ > doubleClickAt_) CheckAfterMenuChoice();
       events_ = choiceAt_ = doubleClickAt_ = 0;
-      for (auto& armed : armed_) {
+      for (const auto& [nesting, armed] : armed_) {
         for (const auto& dropped : armed) Say(1, "(never came: " + Describe(*dropped) + ")");
-        armed.clear();
       }
+      armed_.clear();
       CheckAfterAction();
     }
     if (!hp_.windows.Ended()) {
@@ -222,22 +218,18 @@ void ProgramPlayer::Run(const Action& action, int depth) {
       hp_.windows.Broadcast(SystemEvent::TaskbarCreated);
       break;
     case 'H':
-      hp_.tray.available = true;
-      hp_.tray.RestartShell();
-      hp_.windows.Broadcast(SystemEvent::TaskbarCreated);
-      break;
     case 'h':
-      hp_.tray.available = false;
+      hp_.tray.available = action.code == 'H';
       hp_.tray.RestartShell();
+      if (hp_.tray.available) hp_.windows.Broadcast(SystemEvent::TaskbarCreated);
       break;
     case 'I':
       hp_.settings.refuseWrites = !hp_.settings.refuseWrites;
       break;
     case 'J': {
-      static_assert(static_cast<int>(RegistryRoot::LocalMachine) == 0);
-      const auto root = static_cast<RegistryRoot>(action.a % 2);
-      refusedRoots_[action.a % 2] = !refusedRoots_[action.a % 2];
-      hp_.registry.RefuseWrites(root, refusedRoots_[action.a % 2]);
+      bool& refused = refusedRoots_[action.a % 2];
+      refused = !refused;
+      hp_.registry.RefuseWrites(static_cast<RegistryRoot>(action.a % 2), refused);
       break;
     }
     case 'O':
@@ -255,7 +247,7 @@ void ProgramPlayer::Run(const Action& action, int depth) {
       }
       break;
   }
-  if (depth > 0) CheckAlways(depth);
+  if (depth > 0) CheckAlways();
 }
 
 void ProgramPlayer::Arm(const Action& action, int depth) {
@@ -267,13 +259,11 @@ void ProgramPlayer::Arm(const Action& action, int depth) {
     });
     return;
   }
-  armed_[NestingIndex(action.nesting)].push_back(action.inner);
+  armed_[action.nesting].push_back(action.inner);
 }
 
 void ProgramPlayer::Fire(Nesting nesting) {
-  auto armed = std::move(armed_[NestingIndex(nesting)]);
-  armed_[NestingIndex(nesting)].clear();
-  for (const auto& action : armed) {
+  for (const auto& action : std::exchange(armed_[nesting], {})) {
     Say(depth_ + 1, "> now: " + Describe(*action));
     Run(*action, depth_ + 1);
   }
@@ -377,13 +367,9 @@ void ProgramPlayer::OnWindow(const Action& action, int depth) {
       user.AccessKey(AccessKeyOf(action.b));
       break;
     case 'E':
-      Key(*form, 13, depth);
-      break;
     case 'S':
-      Key(*form, ' ', depth);
-      break;
     case 'B':
-      Key(*form, 8, depth);
+      Key(*form, action.code == 'E' ? 13 : action.code == 'S' ? ' ' : 8, depth);
       break;
     case '<':
     case '>':

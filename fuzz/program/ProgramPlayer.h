@@ -60,7 +60,7 @@ class ProgramPlayer {
   // Reads what the platform was asked since the last look: timers set and killed, settings
   // written, anything done after the program ended.
   void ReadLog();
-  void CheckAlways(int depth);
+  void CheckAlways();
   void CheckAfterAction();
   void CheckWindows();
   void CheckTooltip();
@@ -79,7 +79,6 @@ class ProgramPlayer {
   headless::HeadlessPlatform hp_;
   std::unique_ptr<Program> program_;
   PassingTime time_;
-  std::string storedAtStart_;
 
   int actionNumber_ = 0;
   int depth_ = 0;  // of the action being played: 0 for the user's own, more for nested ones
@@ -87,7 +86,7 @@ class ProgramPlayer {
   // belongs to the innermost.
   std::vector<int> playing_;
   int played_ = 0;
-  std::vector<std::shared_ptr<const Action>> armed_[6];
+  std::map<Nesting, std::vector<std::shared_ptr<const Action>>> armed_;
   std::vector<const Form*> acting_;   // windows the user is acting in, innermost last
   std::vector<const Form*> blocked_;  // owners of the open message boxes
   int menusOpen_ = 0;

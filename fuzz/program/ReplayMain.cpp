@@ -22,12 +22,11 @@ std::vector<std::filesystem::path> Inputs(int argc, char** argv) {
       inputs.push_back(path);
       continue;
     }
-    std::vector<std::filesystem::path> found;
+    const auto first = static_cast<std::ptrdiff_t>(inputs.size());
     for (const auto& entry : std::filesystem::directory_iterator(path)) {
-      if (entry.is_regular_file()) found.push_back(entry.path());
+      if (entry.is_regular_file()) inputs.push_back(entry.path());
     }
-    std::sort(found.begin(), found.end());
-    inputs.insert(inputs.end(), found.begin(), found.end());
+    std::sort(inputs.begin() + first, inputs.end());
   }
   return inputs;
 }
