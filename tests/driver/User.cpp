@@ -1,6 +1,7 @@
 #include "tests/driver/User.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/headless/HeadlessSurface.h"
@@ -164,6 +165,15 @@ void User::Tab(bool backwards) {
   const int next =
       NextTabStop(form_.Controls(), surface.TabStops(), surface.FocusedControl(), backwards);
   if (next >= 0) surface.SetFocus(next);
+}
+
+std::vector<std::string> User::Tabs(int presses) {
+  std::vector<std::string> focused;
+  for (int i = 0; i < std::abs(presses); ++i) {
+    Tab(presses < 0);
+    focused.push_back(Focused());
+  }
+  return focused;
 }
 
 std::string User::Text(std::string_view control, int index) const {

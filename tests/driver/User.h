@@ -3,6 +3,7 @@
 // screen (clicks, typing, keys, Tab), and reading what the windows show.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/headless/Headless.h"
 
@@ -41,6 +42,8 @@ class User {
   // Tab (Shift+Tab backwards): the focus moves to the next control in tab order that can take
   // it; an option group is one stop, its selected button.
   void Tab(bool backwards = false);
+  // Tab that many times (Shift+Tab when negative): the controls focused after each press.
+  std::vector<std::string> Tabs(int presses);
 
   std::string Text(std::string_view control, int index = -1) const;
   bool Value(std::string_view control, int index = -1) const;

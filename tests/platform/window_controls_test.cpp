@@ -234,27 +234,16 @@ TEST_F(WindowControls, ShowingPutsTheFocusOnTheFirstControlInTabOrder) {
 
 TEST_F(WindowControls, TabMovesThroughTheStopsInTabOrder) {
   // An option group is one stop: its selected button, or its first when none is selected.
-  std::vector<std::string> visited;
-  for (int i = 0; i < 10; ++i) {
-    user.Tab();
-    visited.push_back(user.Focused());
-  }
-  EXPECT_EQ(visited,
+  EXPECT_EQ(user.Tabs(10),
             (std::vector<std::string>{"Command1", "Option1", "Option3", "Option5", "Check1",
                                       "Text2", "Command2", "Label1", "Image1", "Text1"}));
-  user.Tab(true);
-  EXPECT_EQ(user.Focused(), "Image1");
+  EXPECT_EQ(user.Tabs(-1), std::vector<std::string>{"Image1"});
 
   user.Click("Option6");
   panel.option1.SetEnabled(false);  // the selected button of its group: the group is skipped
   panel.check1.SetEnabled(false);
   panel.text1.SetFocus();
-  visited.clear();
-  for (int i = 0; i < 5; ++i) {
-    user.Tab();
-    visited.push_back(user.Focused());
-  }
-  EXPECT_EQ(visited,
+  EXPECT_EQ(user.Tabs(5),
             (std::vector<std::string>{"Command1", "Option3", "Option6", "Text2", "Command2"}));
 }
 
