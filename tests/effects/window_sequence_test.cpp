@@ -253,44 +253,35 @@ TEST(WindowSound, WithoutASoundDeviceWindowsOpenAndCloseTheSame) {
 }
 
 // A second close that arrives while the window closes (its sound and zoom let messages
-// through) finds the window already closing: Form_Unload runs once, the window goes once.
-TEST(WindowSequence, ASecondCloseWhileClosingIsIgnored) {
+// through) finds the window already closing: Form_Unload runs once, the window goes once. Closed
+// while it still opens (a close handled during the opening sound), it goes once and is never
+// shown.
+TEST(WindowSequence, ACloseWhileOpeningOrClosingGoesOnce) {
+  enum When { Opening, ClosingSound, ClosingZoom };
   const struct {
-    const char* when;
-    bool duringZoom;
-  } cases[] = {{"during the closing sound", false}, {"during the closing zoom", true}};
+    const char* what;
+    When when;
+  } cases[] = {{"during the opening sound", Opening},
+               {"during the closing sound", ClosingSound},
+               {"during the closing zoom", ClosingZoom}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.when);
+    SCOPED_TRACE(c.what);
     Desk desk;
     ProbeWindow window(desk.sequence, 5220, 4860);
+    auto close = [&] { desk.hp.windows.Post([&] { desk.hp.windows.Unload(window); }); };
+    if (c.when == Opening) close();
     desk.hp.windows.Show(window);
-    auto secondClose = [&] { desk.hp.windows.Post([&] { desk.hp.windows.Unload(window); }); };
-    if (c.duringZoom) {
-      desk.hp.effects.onAnimate = secondClose;
-    } else {
-      secondClose();
-    }
-    desk.hp.windows.Unload(window);
+    if (c.when == ClosingSound) close();
+    if (c.when == ClosingZoom) desk.hp.effects.onAnimate = close;
+    if (c.when != Opening) desk.hp.windows.Unload(window);
     EXPECT_EQ(window.unloads, 1);
     EXPECT_EQ(desk.hp.log.Matching("Form_Unload(Probe)").size(), 1u);
     EXPECT_EQ(desk.hp.log.Matching("DestroyWindow(Probe)").size(), 1u);
+    EXPECT_EQ(desk.hp.log.Matching("ShowWindow(Probe)").size(), c.when == Opening ? 0u : 1u);
     EXPECT_EQ(desk.hp.log.Matching("PlaySound(").size(), 2u);  // 16, then one 24
     EXPECT_EQ(window.State(), FormState::Released);
     EXPECT_FALSE(desk.hp.windows.AnyLoaded());
   }
-}
-
-// Closed while it still opens (a close handled during the opening sound): the window goes
-// once and is never shown.
-TEST(WindowSequence, ClosedWhileOpening) {
-  Desk desk;
-  ProbeWindow window(desk.sequence, 5220, 4860);
-  desk.hp.windows.Post([&] { desk.hp.windows.Unload(window); });
-  desk.hp.windows.Show(window);
-  EXPECT_EQ(window.unloads, 1);
-  EXPECT_EQ(window.State(), FormState::Released);
-  EXPECT_TRUE(desk.hp.log.Matching("ShowWindow(Probe)").empty());
-  EXPECT_EQ(desk.hp.log.Matching("DestroyWindow(Probe)").size(), 1u);
 }
 
 }  // namespace
