@@ -20,6 +20,25 @@ std::string Tip(std::string_view prefix, std::string_view stardate) {
   return std::string(prefix) + std::string(stardate);
 }
 
+// The conventions the tooltip can show: the one stored, or the one picked in About since.
+const struct Shown {
+  const char* what;
+  const char* setting;
+  int aboutChoice;  // -1: none; 0: classic; 1: Next Generation, picked in the About window
+  bool nextGeneration;
+} kShown[] = {{"classic stored", "", -1, false},
+              {"Next Generation stored", "Next Generation", -1, true},
+              {"Next Generation picked", "", 1, true},
+              {"classic picked over Next Generation", "Next Generation", 0, false}};
+
+// Starts the program with the case's setting stored, then picks in About as the case says.
+TrayWindow& StartShowing(TraySession& s, const Shown& shown,
+                         LocalDateTime now = {2002, 6, 15, 10, 30, 0, 0}) {
+  TrayWindow& form1 = s.Start(shown.setting, now);
+  if (shown.aboutChoice >= 0) s.program.trayIcon.Show(shown.aboutChoice == 1);
+  return form1;
+}
+
 TEST(TrayStart, ShowsTheIconForTheHiddenWindow) {
   TraySession s;
   TrayWindow& form1 = s.Start();
@@ -83,22 +102,11 @@ TEST(TrayEnd, RemovesTheIcon) {
 }
 
 TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
-  const struct {
-    const char* setting;
-    int aboutChoice;  // -1: none; 0: classic; 1: Next Generation, picked in the About window
-    std::string afterMidnight;
-  } cases[] = {
-      {"", -1, Tip(kClassic, "0/0201.01")},
-      {"Next Generation", -1, Tip(kNextGeneration, "-320997.3")},
-      {"", 1, Tip(kNextGeneration, "-320997.3")},
-      {"Next Generation", 0, Tip(kClassic, "0/0201.01")},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "'" << c.setting << "' " << c.aboutChoice);
+  for (const auto& c : kShown) {
+    SCOPED_TRACE(c.what);
     TraySession s;
-    TrayWindow& form1 = s.Start(c.setting, {2001, 12, 31, 23, 59, 59, 250});
+    TrayWindow& form1 = StartShowing(s, c, {2001, 12, 31, 23, 59, 59, 250});
     EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 750);
-    if (c.aboutChoice >= 0) s.program.trayIcon.Show(c.aboutChoice == 1);
 
     // A timer that comes a little early finds the same day and waits the rest.
     s.hp.clock.SetLocal({2001, 12, 31, 23, 59, 59, 990});
@@ -110,7 +118,8 @@ TEST(TrayTooltip, FollowsTheDayInTheConventionShown) {
     s.hp.clock.SetLocal({2002, 1, 1, 0, 0, 0, 20});
     ASSERT_TRUE(s.hp.windows.FireTimer(form1, TrayWindow::kMidnightTimer));
     EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Tooltip)");
-    EXPECT_EQ(s.hp.tray.Tooltip(), c.afterMidnight);
+    EXPECT_EQ(s.hp.tray.Tooltip(),
+              c.nextGeneration ? Tip(kNextGeneration, "-320997.3") : Tip(kClassic, "0/0201.01"));
     EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 86'400'000 - 20);
   }
 }
@@ -188,45 +197,28 @@ TEST(TrayTooltip, WaitsForTheNextLocalMidnight) {
 }
 
 TEST(TrayTooltip, FollowsClockChangesAndWakingUp) {
-  const struct {
-    SystemEvent event;
-    const char* setting;
-    std::string expected;
-  } cases[] = {
-      {SystemEvent::TimeChanged, "", Tip(kClassic, "3/2402.29")},
-      {SystemEvent::TimeChanged, "Next Generation", Tip(kNextGeneration, " 1163.9")},
-      {SystemEvent::Resumed, "", Tip(kClassic, "3/2402.29")},
-      {SystemEvent::Resumed, "Next Generation", Tip(kNextGeneration, " 1163.9")},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected);
-    TraySession s;
-    TrayWindow& form1 = s.Start(c.setting);
-    s.hp.clock.SetLocal({2324, 2, 29, 18, 0, 0, 0});
-    s.hp.windows.Broadcast(c.event);
-    EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Tooltip)");
-    EXPECT_EQ(s.hp.tray.Tooltip(), c.expected);
-    // The wait for midnight starts again from the new time.
-    EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 6L * 3600 * 1000);
+  for (const SystemEvent event : {SystemEvent::TimeChanged, SystemEvent::Resumed}) {
+    for (const auto& c : kShown) {
+      SCOPED_TRACE(::testing::Message()
+                   << c.what << (event == SystemEvent::Resumed ? ", waking up" : ", clock set"));
+      TraySession s;
+      TrayWindow& form1 = StartShowing(s, c);
+      s.hp.clock.SetLocal({2324, 2, 29, 18, 0, 0, 0});
+      s.hp.windows.Broadcast(event);
+      EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Tooltip)");
+      EXPECT_EQ(s.hp.tray.Tooltip(),
+                c.nextGeneration ? Tip(kNextGeneration, " 1163.9") : Tip(kClassic, "3/2402.29"));
+      // The wait for midnight starts again from the new time.
+      EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kMidnightTimer), 6L * 3600 * 1000);
+    }
   }
 }
 
 TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
-  const struct {
-    const char* setting;
-    int aboutChoice;
-    std::string expected;
-  } cases[] = {
-      {"", -1, Tip(kClassic, "0/0206.16")},
-      {"", 1, Tip(kNextGeneration, "-320542.5")},
-      {"Next Generation", -1, Tip(kNextGeneration, "-320542.5")},
-      {"Next Generation", 0, Tip(kClassic, "0/0206.16")},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected);
+  for (const auto& c : kShown) {
+    SCOPED_TRACE(c.what);
     TraySession s;
-    TrayWindow& form1 = s.Start(c.setting);
-    if (c.aboutChoice >= 0) s.program.trayIcon.Show(c.aboutChoice == 1);
+    TrayWindow& form1 = StartShowing(s, c);
     s.hp.tray.RestartShell();
     s.hp.clock.SetLocal({2002, 6, 16, 9, 0, 0, 0});  // the shell comes back the next morning
     s.hp.windows.Broadcast(SystemEvent::TaskbarCreated);
@@ -234,7 +226,8 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
     EXPECT_TRUE(s.hp.tray.IconShown());
     EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Show)");
     EXPECT_EQ(s.hp.tray.Window(), form1.hWnd());
-    EXPECT_EQ(s.hp.tray.Tooltip(), c.expected);
+    EXPECT_EQ(s.hp.tray.Tooltip(),
+              c.nextGeneration ? Tip(kNextGeneration, "-320542.5") : Tip(kClassic, "0/0206.16"));
     EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
   }
 }
