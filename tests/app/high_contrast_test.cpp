@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
-#include "tests/driver/User.h"
+#include "tests/app/ProgramSession.h"
 
 namespace kestal::testing {
 namespace {
@@ -40,17 +39,13 @@ TEST(HighContrast, EveryPartTakesTheSystemsColoursAndOnlyThen) {
   for (const auto& w : windows) {
     for (const bool highContrast : {false, true}) {
       SCOPED_TRACE(std::string(w.name) + (highContrast ? " in high contrast" : ""));
-      headless::HeadlessPlatform hp{KESTAL_SOURCE_DIR "/resources"};
-      if (highContrast) hp.windows.systemColors = kHighContrast;
-      Program program{hp.platform()};
-      program.Start();
-      FormSlot& slot = program.*w.slot;
-      program.platform.windows.Show(slot);
-      const Form& form = *slot.Current();
-      headless::User user(hp.windows, *slot.Current());
+      ProgramSession s;
+      if (highContrast) s.hp.windows.systemColors = kHighContrast;
+      const headless::User user = s.Open(s.program.*w.slot);
+      const Form& form = *(s.program.*w.slot).Current();
 
       EXPECT_EQ(user.ShownFormBackColor(),
-                highContrast ? kHighContrast.window : hp.windows.highlight);
+                highContrast ? kHighContrast.window : s.hp.windows.highlight);
       for (const ControlDefinition& design : form.Controls()) {
         if (design.kind == ControlKind::Picture) continue;
         SCOPED_TRACE(design.name + (design.index >= 0 ? std::to_string(design.index) : ""));
