@@ -203,18 +203,17 @@ TEST(AboutAutostart, ValueWrittenByHandInAnyLetterCaseCountsAsOn) {
 TEST(AboutAutostart, RefusedMachineWriteThenReopenThenUntick) {
   AboutSession s;
   s.hp.registry.RefuseWrites(RegistryRoot::LocalMachine);
-  {
+  // Opens About, turns the box the other way and presses "&Ok": whether it was ticked.
+  const auto toggle = [&] {
     headless::User user = s.Open();
+    const bool ticked = user.Value("Check1");
     user.Click("Check1");
     user.Click("Command1");
-  }
+    return ticked;
+  };
+  EXPECT_FALSE(toggle());
   EXPECT_EQ(RunText(s, RegistryRoot::CurrentUser), kExe);
-  {
-    headless::User user = s.Open();
-    EXPECT_TRUE(user.Value("Check1"));
-    user.Click("Check1");
-    user.Click("Command1");
-  }
+  EXPECT_TRUE(toggle());
   EXPECT_EQ(RunText(s, RegistryRoot::CurrentUser), std::nullopt);
   EXPECT_EQ(RunText(s, RegistryRoot::LocalMachine), std::nullopt);
   EXPECT_FALSE(s.Open().Value("Check1"));
