@@ -51,15 +51,17 @@ class Panel : public Form {
   Line line1{*this, LineDesign("Line1", -1, {}, kWhite)};
 };
 
-class WindowControls : public ::testing::Test {
- protected:
-  void SetUp() override {
-    headless.windows.Show(panel);
-    panel.events.clear();
-  }
+// The panel shown on a machine of its own, and the user in front of it.
+struct PanelSession {
+  PanelSession() { headless.windows.Show(panel); }
   HeadlessPlatform headless;
   Panel panel;
   User user{headless.windows, panel};
+};
+
+class WindowControls : public ::testing::Test, protected PanelSession {
+ protected:
+  void SetUp() override { panel.events.clear(); }
 };
 
 std::vector<bool> OptionValues(const User& user) {
@@ -199,14 +201,12 @@ TEST_F(WindowControls, GotFocusOnlyWhenTheFocusComesFromElsewhere) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    HeadlessPlatform headlessPlatform;
-    Panel window;
-    headlessPlatform.windows.Show(window);
-    c.before(window);
-    window.events.clear();
-    c.act(window);
-    EXPECT_EQ(window.events, c.events);
-    EXPECT_TRUE(User(headlessPlatform.windows, window).HasFocus(c.focused));
+    PanelSession s;
+    c.before(s.panel);
+    s.panel.events.clear();
+    c.act(s.panel);
+    EXPECT_EQ(s.panel.events, c.events);
+    EXPECT_TRUE(s.user.HasFocus(c.focused));
   }
 }
 
@@ -269,22 +269,19 @@ TEST_F(WindowControls, ChangeEventsOnEveryRealChange) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    HeadlessPlatform headlessPlatform;
-    Panel window;
+    PanelSession s;
     int changes = 0;
-    window.text1.OnChange([&] { ++changes; });
+    s.panel.text1.OnChange([&] { ++changes; });
     // Selecting the whole text when the box gets the focus, as the conversion window does.
-    window.text1.OnGotFocus([&] {
-      window.text1.SetSelStart(0);
-      window.text1.SetSelLength(static_cast<int>(window.text1.Text().size()));
+    s.panel.text1.OnGotFocus([&] {
+      s.panel.text1.SetSelStart(0);
+      s.panel.text1.SetSelLength(static_cast<int>(s.panel.text1.Text().size()));
     });
-    headlessPlatform.windows.Show(window);
-    window.command1.SetFocus();
-    window.text1.SetText(c.start);
+    s.panel.command1.SetFocus();
+    s.panel.text1.SetText(c.start);
     changes = 0;
-    User localUser(headlessPlatform.windows, window);
-    c.act(window, localUser);
-    EXPECT_EQ(localUser.Text("Text1"), c.text);
+    c.act(s.panel, s.user);
+    EXPECT_EQ(s.user.Text("Text1"), c.text);
     EXPECT_EQ(changes, c.changes);
   }
 }
