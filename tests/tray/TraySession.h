@@ -22,6 +22,11 @@ struct TraySession {
     return form1();
   }
   TrayWindow& form1() { return dynamic_cast<TrayWindow&>(*program.trayWindow.Current()); }
+  // Opens the icon's menu with the right button and picks that item there.
+  void ChooseFromMenu(int item) {
+    hp.windows.QueueMenuChoice(item);
+    hp.windows.NotifyTray(form1(), kTrayRightButtonUp);
+  }
   // What the tray window last asked of the notification area ("NotifyIcon(Show)" ...).
   std::string LastTrayCall() const {
     const auto calls = hp.log.Matching("NotifyIcon");

@@ -242,8 +242,7 @@ TEST(TrayMenu, WhatIsAskedWhileAboutClosesOpensOnceItHasClosed) {
         return;
       }
       s.hp.windows.NotifyTray(form1, 515);
-      s.hp.windows.QueueMenuChoice(c.index);
-      s.hp.windows.NotifyTray(form1, 517);
+      s.ChooseFromMenu(c.index);
     };
     about.Click("Command1");
     s.hp.effects.onAnimate = nullptr;
@@ -284,15 +283,14 @@ TEST(TrayMenu, EachItemClosesTheThreeWindowsThenActs) {
       SCOPED_TRACE(::testing::Message() << "item " << c.index
                                         << (windowsOpen ? " over" : " without") << " open windows");
       TraySession s;
-      TrayWindow& form1 = s.Start();
+      s.Start();
       if (windowsOpen) {
         for (FormSlot* slot :
              {&s.program.conversionWindow, &s.program.conventionsWindow, &s.program.about})
           s.program.platform.windows.Show(*slot);
       }
       s.hp.log.Clear();
-      s.hp.windows.QueueMenuChoice(c.index);
-      s.hp.windows.NotifyTray(form1, 517);
+      s.ChooseFromMenu(c.index);
 
       std::vector<std::string> expected = windowsOpen ? closing : std::vector<std::string>{};
       expected.insert(expected.end(), c.then.begin(), c.then.end());
@@ -313,17 +311,15 @@ TEST(TrayMenu, AChosenWindowStartsAfresh) {
     SCOPED_TRACE(index);
     TraySession s;
     s.hp.sound.IdentifyImagesFrom(s.hp.resources);
-    TrayWindow& form1 = s.Start();
+    s.Start();
     FormSlot& slot = index == 0   ? s.program.conventionsWindow
                      : index == 1 ? s.program.conversionWindow
                                   : s.program.about;
-    s.hp.windows.QueueMenuChoice(index);
-    s.hp.windows.NotifyTray(form1, 517);
+    s.ChooseFromMenu(index);
     const Form* first = slot.Current();
     ASSERT_TRUE(slot.IsLoaded());
     s.hp.log.Clear();
-    s.hp.windows.QueueMenuChoice(index);
-    s.hp.windows.NotifyTray(form1, 517);
+    s.ChooseFromMenu(index);
     ASSERT_TRUE(slot.IsLoaded());
     EXPECT_NE(slot.Current(), first);
     EXPECT_EQ(Comings(s.hp.log).size(), 2u);
@@ -343,7 +339,7 @@ TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
                           TrayWindow::kMenuAbout, TrayWindow::kMenuClose}) {
     SCOPED_TRACE(index);
     TraySession s;
-    TrayWindow& form1 = s.Start();
+    s.Start();
     s.program.platform.windows.Show(s.program.about);
     bool ended = false;
     s.hp.effects.onAnimate = [&] {
@@ -351,8 +347,7 @@ TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
       s.hp.windows.UnloadAll();
     };
     s.hp.log.Clear();
-    s.hp.windows.QueueMenuChoice(index);
-    s.hp.windows.NotifyTray(form1, 517);
+    s.ChooseFromMenu(index);
     EXPECT_TRUE(ended);
     EXPECT_TRUE(s.hp.windows.Ended());
     EXPECT_EQ(s.hp.windows.ExitCode(), 0);
@@ -365,11 +360,10 @@ TEST(TrayMenu, NothingOpensOnceTheProgramEndedWhileAWindowClosed) {
 TEST(TrayMenu, CloseWithAWindowOpenClosesItRemovesTheIconAndEnds) {
   TraySession s;
   s.hp.sound.IdentifyImagesFrom(s.hp.resources);
-  TrayWindow& form1 = s.Start();
+  s.Start();
   s.program.platform.windows.Show(s.program.conversionWindow);
   s.hp.log.Clear();
-  s.hp.windows.QueueMenuChoice(5);
-  s.hp.windows.NotifyTray(form1, 517);
+  s.ChooseFromMenu(5);
 
   EXPECT_EQ(Comings(s.hp.log),
             (std::vector<std::string>{"Form_Unload(DataAstrale)", "Form_Unload(Form1)"}));
