@@ -214,32 +214,27 @@ TEST(TrayTooltip, FollowsClockChangesAndWakingUp) {
   }
 }
 
+// The shell comes back after a restart, or announces itself with its icon still there: the icon
+// is shown with the day's tooltip, and nothing is left to retry.
 TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
-  for (const auto& c : kShown) {
-    SCOPED_TRACE(c.what);
-    TraySession s;
-    TrayWindow& form1 = StartShowing(s, c);
-    s.hp.tray.RestartShell();
-    s.hp.clock.SetLocal({2002, 6, 16, 9, 0, 0, 0});  // the shell comes back the next morning
-    s.hp.windows.Broadcast(SystemEvent::TaskbarCreated);
+  for (const bool restarted : {true, false}) {
+    for (const auto& c : kShown) {
+      SCOPED_TRACE(::testing::Message()
+                   << c.what << (restarted ? ", shell restarted" : ", icon still there"));
+      TraySession s;
+      TrayWindow& form1 = StartShowing(s, c);
+      if (restarted) s.hp.tray.RestartShell();
+      s.hp.clock.SetLocal({2002, 6, 16, 9, 0, 0, 0});  // the shell comes back the next morning
+      s.hp.windows.Broadcast(SystemEvent::TaskbarCreated);
 
-    EXPECT_TRUE(s.hp.tray.IconShown());
-    EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Show)");
-    EXPECT_EQ(s.hp.tray.Window(), form1.hWnd());
-    EXPECT_EQ(s.hp.tray.Tooltip(),
-              c.nextGeneration ? Tip(kNextGeneration, "-320542.5") : Tip(kClassic, "0/0206.16"));
-    EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
+      EXPECT_TRUE(s.hp.tray.IconShown());
+      EXPECT_EQ(s.LastTrayCall(), "NotifyIcon(Show)");
+      EXPECT_EQ(s.hp.tray.Window(), form1.hWnd());
+      EXPECT_EQ(s.hp.tray.Tooltip(),
+                c.nextGeneration ? Tip(kNextGeneration, "-320542.5") : Tip(kClassic, "0/0206.16"));
+      EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
+    }
   }
-}
-
-// The shell also announces itself when its icon is still there: nothing to retry then.
-TEST(TrayIcon, AnnouncedShellWithTheIconStillThere) {
-  TraySession s;
-  TrayWindow& form1 = s.Start();
-  s.hp.windows.Broadcast(SystemEvent::TaskbarCreated);
-  EXPECT_TRUE(s.hp.tray.IconShown());
-  EXPECT_EQ(s.hp.tray.Tooltip(), Tip(kClassic, "0/0206.15"));
-  EXPECT_EQ(s.hp.windows.TimerInterval(form1, TrayWindow::kAddIconTimer), 0);
 }
 
 TEST(TrayIcon, AddedOnceTheTaskbarComesUp) {
