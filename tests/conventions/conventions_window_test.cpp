@@ -5,7 +5,6 @@
 
 #include "resources/ResourceIds.h"
 #include "tests/app/ProgramSession.h"
-#include "tests/driver/LogLines.h"
 #include "tests/forms/DesignedControls.h"
 
 namespace kestal {
@@ -86,25 +85,6 @@ TEST(NewsWindow, LabelsStackWithoutGapsInsideTheWindow) {
   const TwipRect last = user.Rect("msgDate2");
   EXPECT_EQ(last.top + last.height, 5490);
   EXPECT_LT(last.top + last.height, s.program.conventionsWindow.Current()->DesignHeight());
-}
-
-TEST(NewsWindow, OpensInOrderAndOkCloses) {
-  ConventionsSession s;
-  s.hp.log.Clear();
-  headless::User user = s.Open();
-  EXPECT_EQ(headless::NotInOrder(
-                s.hp.log, {"MakeTopmost(", "Move(News,", "SetBackColor(News)", "Refresh(News)",
-                           "RoundOutline(", "PlaySound(16)", "AnimateOutline("}),
-            std::vector<std::string>{});
-  EXPECT_TRUE(s.hp.effects.IsTopmost(s.program.conventionsWindow.Current()->hWnd()));
-  EXPECT_EQ(user.FormBackColor(), s.hp.windows.highlight);
-
-  s.hp.log.Clear();
-  user.Click("Command1");
-  EXPECT_FALSE(s.program.conventionsWindow.IsLoaded());
-  EXPECT_EQ(s.hp.log.Matching("Form_Unload(News)").size(), 1u);
-  EXPECT_EQ(s.hp.log.Matching("PlaySound(24)").size(), 1u);
-  EXPECT_TRUE(s.program.trayWindow.IsLoaded());
 }
 
 TEST(NewsWindow, LayoutAsDesigned) {

@@ -90,23 +90,6 @@ TEST(AboutWindow, FixedTextsAndOurOwnLines) {
   EXPECT_FALSE(user.Text("Label2", 1).empty());
 }
 
-TEST(AboutWindow, OpensInOrder) {
-  AboutSession s;
-  s.hp.log.Clear();
-  headless::User user = s.Open();
-  EXPECT_EQ(headless::NotInOrder(
-                s.hp.log,
-                {"GetSetting(KestalDate,Impostazioni,Data)", "Move(About,", "SetBackColor(About)",
-                 "Refresh(About)", "MakeTopmost(", "RoundOutline(",
-                 "GetRegValue(HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run,kestalDate)",
-                 "PlaySound(16)", "AnimateOutline("}),
-            Lines{});
-  EXPECT_TRUE(s.hp.effects.IsTopmost(s.program.about.Current()->hWnd()));
-  EXPECT_EQ(user.FormBackColor(), s.hp.windows.highlight);
-  EXPECT_EQ(user.BackColor("Check1"), s.hp.windows.highlight);
-  EXPECT_TRUE(user.Visible());
-}
-
 TEST(AboutWindow, PicturesChangeTheTooltipAtOnceAndStoreNothing) {
   const std::string classic = "Velorn - Data astrale: 0/0206.15";
   const std::string ng = "Velorn NG - Data stellare: -320545.2";
@@ -186,17 +169,51 @@ TEST(AboutWindow, LinksOpenInFrontWithTheHourglassShown) {
   }
 }
 
-TEST(AboutWindow, OkClosesWithSoundAndZoomIntoTheTray) {
-  AboutSession s;
-  headless::User user = s.Open();
-  s.hp.log.Clear();
-  user.Click("Command1");
-  EXPECT_EQ(
-      headless::NotInOrder(s.hp.log, {"Form_Unload(About)", "PlaySound(24)", "AnimateOutline("}),
-      Lines{});
-  EXPECT_EQ(s.hp.log.Matching("Form_Unload(About)").size(), 1u);
-  EXPECT_FALSE(s.program.about.IsLoaded());
-  EXPECT_TRUE(s.program.trayWindow.IsLoaded());
+// About and the conventions window open in their order, on top and in the highlight colour, and
+// "&Ok" closes them with the closing sound and zoom into the tray.
+TEST(AboutAndConventionsWindows, OpenInOrderAndOkClosesThem) {
+  const struct {
+    std::string name;
+    FormSlot Program::*slot;
+    std::vector<std::string> opening;
+    std::vector<const char*> highlighted;  // its controls in the highlight colour
+  } windows[] = {
+      {"About",
+       &Program::about,
+       {"GetSetting(KestalDate,Impostazioni,Data)", "Move(About,", "SetBackColor(About)",
+        "Refresh(About)", "MakeTopmost(", "RoundOutline(",
+        "GetRegValue(HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run,kestalDate)",
+        "PlaySound(16)", "AnimateOutline("},
+       {"Check1"}},
+      {"News",
+       &Program::conventionsWindow,
+       {"MakeTopmost(", "Move(News,", "SetBackColor(News)", "Refresh(News)", "RoundOutline(",
+        "PlaySound(16)", "AnimateOutline("},
+       {}},
+  };
+  for (const auto& w : windows) {
+    SCOPED_TRACE(w.name);
+    testing::ProgramSession s;
+    FormSlot& slot = s.program.*w.slot;
+    s.hp.log.Clear();
+    headless::User user = s.Open(slot);
+    EXPECT_EQ(headless::NotInOrder(s.hp.log, w.opening), Lines{});
+    EXPECT_TRUE(s.hp.effects.IsTopmost(slot.Current()->hWnd()));
+    EXPECT_EQ(user.FormBackColor(), s.hp.windows.highlight);
+    for (const char* name : w.highlighted)
+      EXPECT_EQ(user.BackColor(name), s.hp.windows.highlight) << name;
+    EXPECT_TRUE(user.Visible());
+
+    s.hp.log.Clear();
+    user.Click("Command1");
+    const std::string unload = "Form_Unload(" + w.name + ")";
+    EXPECT_EQ(headless::NotInOrder(s.hp.log, {unload, "PlaySound(24)", "AnimateOutline("}),
+              Lines{});
+    EXPECT_EQ(s.hp.log.Matching(unload).size(), 1u);
+    EXPECT_EQ(s.hp.log.Matching("PlaySound(24)").size(), 1u);
+    EXPECT_FALSE(slot.IsLoaded());
+    EXPECT_TRUE(s.program.trayWindow.IsLoaded());
+  }
 }
 
 }  // namespace
