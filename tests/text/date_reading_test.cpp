@@ -88,13 +88,17 @@ const char* const kRejected[] = {
     "1 gen 99x",
 };
 
-TEST(DateReading, AcceptedTexts) {
+TEST(DateReading, AcceptedTextsAndTheEngineConvertsThem) {
   for (const auto& c : kAccepted) {
     SCOPED_TRACE(c.text);
     const std::optional<CivilDate> date = TryReadDate(c.text);
     ASSERT_TRUE(date.has_value());
     EXPECT_EQ(*date, c.date);
     EXPECT_TRUE(IsDate(c.text));
+    // What the conversion window lets through its date test, the engine must convert.
+    EXPECT_NO_THROW(NGStardate(c.text));
+    EXPECT_NO_THROW(ClassicStardate(c.text, true));
+    EXPECT_EQ(NGStardate(c.text), NGStardate(ShortDateText(c.date)));
   }
 }
 
@@ -102,16 +106,6 @@ TEST(DateReading, RejectedTexts) {
   for (const char* text : kRejected) {
     EXPECT_FALSE(TryReadDate(text).has_value()) << text;
     EXPECT_FALSE(IsDate(text)) << text;
-  }
-}
-
-// What the conversion window lets through its date test, the engine must convert.
-TEST(DateReading, EveryAcceptedTextConvertsInTheEngine) {
-  for (const auto& c : kAccepted) {
-    SCOPED_TRACE(c.text);
-    EXPECT_NO_THROW(NGStardate(c.text));
-    EXPECT_NO_THROW(ClassicStardate(c.text, true));
-    EXPECT_EQ(NGStardate(c.text), NGStardate(ShortDateText(c.date)));
   }
 }
 
