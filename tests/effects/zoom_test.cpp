@@ -51,7 +51,7 @@ TEST(ZoomWindow, DrawsBetweenTheAnchorAndTheWindow) {
        {799, 599, 800, 600},
        std::nullopt,
        std::nullopt,
-       kBottomTaskbar,
+       std::nullopt,
        {0, 0, 800, 600}},
       {"tray 951..1020: middle 985.5 goes to 986, not the icon",
        A::NotificationArea,
